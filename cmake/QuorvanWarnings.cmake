@@ -1,0 +1,6 @@
+# Warnings are errors in our own code; third-party headers come in as system includes.
+function(quorvan_warnings target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Werror
+    -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual -Wshadow)
+endfunction()

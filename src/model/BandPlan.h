@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace quorvan {
+
+constexpr int kBandLimitCount = 15;
+constexpr std::size_t kTypeCapacity = 5;
+constexpr std::size_t kModelCapacity = 9;
+constexpr std::size_t kBandLimitCapacity = 19;
+
+// The band-plan selection: the radio's type code (e.g. "KK,0F"), its model identifier and
+// the fifteen band limits "lower,upper" (entries 4-7 in 10 kHz units, the others in MHz).
+struct BandPlan {
+  std::string type;
+  std::string model;
+  std::array<std::string, kBandLimitCount> limits;
+
+  // Character 2 of the type code: K U.S.A./Canada, E Europe, J Japan, M general market.
+  char DestinationLetter() const { return type.size() > 1 ? type[1] : '\0'; }
+  char FirstLetter() const { return type.empty() ? '\0' : type[0]; }
+  // Characters 4-5 of the type code.
+  std::string_view VariantCode() const;
+  bool IsCirra() const { return model == "CIRRA"; }
+  // The A-band 220 MHz band (VFO 1, CALL 1, program VFO 1) exists for destination K only.
+  bool HasA220() const { return DestinationLetter() == 'K'; }
+  // Both letters of the type code are K (the grids' row mapping tests this).
+  bool IsTypeKK() const { return type.size() > 1 && type[0] == 'K' && type[1] == 'K'; }
+};
+
+constexpr const char* kModelArven = "ARVEN";
+constexpr const char* kModelBelto = "BELTO";
+constexpr const char* kModelCirra = "CIRRA";
+
+// The market variants offered on first start, in their fixed order; the first is preselected.
+struct SetupChoice {
+  const char* caption;
+  const char* type;
+  const char* model;
+};
+constexpr std::array<SetupChoice, 4> kSetupChoices{{
+    {"ARVENA (U.S.A./Canada)", "KK,0F", "ARVEN"},
+    {"BELTOE (Europe)", "ME,0B", "BELTO"},
+    {"BELTO (Japan)", "JJ,01", "BELTO"},
+    {"BELTOA (General market)", "MM,07", "BELTO"},
+}};
+
+// Default text of band-limit entry 0-14 for a type code and model ("" where the band is absent).
+std::string DefaultBandLimit(int entry, std::string_view type, std::string_view model);
+
+// A plan with the default limits of its type and model.
+BandPlan MakeDefaultBandPlan(std::string_view type, std::string_view model);
+
+// Lower and upper value of a limit entry in kHz, or false when the entry is empty or malformed.
+bool LimitRangeKhz(std::string_view limit, long& lowerKhz, long& upperKhz);
+
+// The band-limit index holding an 11-digit frequency text in Hz (A-band entries first; 14 when
+// no entry matches; 4 below 100 kHz).
+int BandOfFrequency(const BandPlan& plan, std::string_view frequencyHz);
+
+// Replaces the limits from the radio's "FL 0" (selector 0, A band) or "FL 1" (B band) reply
+// text, which starts with the selector and a comma.
+void ReplaceLimitsFromRadio(BandPlan& plan, int selector, std::string_view reply);
+
+// "COM4" gives 4, "COM3" 3, "COM2" 2, anything else 1.
+int PortNumber(std::string_view portName);
+
+}  // namespace quorvan

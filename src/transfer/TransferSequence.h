@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvan {
+
+// What the next read or write transfers.
+enum class TransferScope { All = 0, Memory = 1, Menu = 2 };
+
+// What a sequence wants done next.
+struct SequenceAction {
+  enum class Kind {
+    Send,          // write `command` followed by one CR, then wait for the reply
+    Finish,        // the transfer is complete (or was cancelled): close the port
+    InvalidRadio,  // "The radio is invalid.\nPlease check and try again."
+  };
+  Kind kind = Kind::Finish;
+  std::string command;  // without the CR; only for Send
+
+  static SequenceAction Send(std::string text) { return {Kind::Send, std::move(text)}; }
+  static SequenceAction Finish() { return {Kind::Finish, {}}; }
+  static SequenceAction Invalid() { return {Kind::InvalidRadio, {}}; }
+};
+
+// A read or write exchange with the radio as a plain state machine: one command outstanding
+// at a time; each reply event hands over every byte that was waiting when a CR arrived.
+// The driver (TransferSession, tests, fuzzers) owns the port and the timers.
+class TransferSequence {
+ public:
+  virtual ~TransferSequence() = default;
+
+  // The first command ("VOX 0").
+  virtual SequenceAction Start() = 0;
+  // All bytes waiting at the reply event (CRs included, possibly several replies' worth).
+  virtual SequenceAction OnReply(std::string_view waitingBytes) = 0;
+  // After Cancel the next reply finishes the sequence without sending anything further.
+  virtual void Cancel() = 0;
+  virtual bool CancelRequested() const = 0;
+
+  virtual int ProgressMaximum() const = 0;
+  virtual int ProgressPosition() const = 0;
+};
+
+}  // namespace quorvan

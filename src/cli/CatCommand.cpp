@@ -1,0 +1,55 @@
+#include <string>
+
+#include "cli/CliCommand.h"
+#include "cli/CommandArgs.h"
+#include "cli/DocumentOptions.h"
+#include "model/ChannelFile.h"
+#include "model/DocumentFile.h"
+#include "model/RadioImage.h"
+
+namespace quorvan {
+
+extern const CliCommand kCatCommand;
+
+namespace {
+
+int RunCat(const std::vector<std::string>& args, CliContext& context) {
+  CommandArgs parsed;
+  std::string problem;
+  if (!ParseCommandArgs(args, {kTypeOption, kModelOption}, parsed, problem)) {
+    return ReportUsageError(context, kCatCommand, problem);
+  }
+  if (parsed.positionals.size() != 1) {
+    return ReportUsageError(context, kCatCommand, "expected exactly one FILE.qvx");
+  }
+  BandPlan plan;
+  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
+  if (resolved == kExitUsage) return ReportUsageError(context, kCatCommand, problem);
+  if (resolved != kExitOk) {
+    context.err << "quorvan-cli cat: " << problem << "\n";
+    return resolved;
+  }
+
+  RadioImage document;
+  document.Plan() = plan;
+  if (!OpenDocumentFile(parsed.positionals.front(), document)) {
+    context.err << "File Open error.\n";
+    return kExitFailure;
+  }
+  context.out << WriteChannelFileText(document);
+  context.out.flush();
+  return context.out ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+extern const CliCommand kCatCommand{
+    "cat",
+    "open a channel file as the program does and write it out as Save would",
+    "usage: quorvan-cli cat FILE.qvx [--type CODE [--model ID]]\n"
+    "  The file is read into a cleared document with the band-plan and menu defaults;\n"
+    "  slots the file does not mention keep those defaults.\n",
+    &RunCat,
+};
+
+}  // namespace quorvan

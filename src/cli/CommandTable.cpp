@@ -1,0 +1,30 @@
+#include "cli/CliCommand.h"
+
+namespace quorvan {
+
+// Each command is defined in its own file; add one declaration and one table entry here.
+extern const CliCommand kNewCommand;
+extern const CliCommand kCatCommand;
+
+const std::vector<const CliCommand*>& CommandTable() {
+  static const std::vector<const CliCommand*> kTable{
+      &kNewCommand,
+      &kCatCommand,
+  };
+  return kTable;
+}
+
+const CliCommand* FindCommand(std::string_view name) {
+  for (const CliCommand* command : CommandTable()) {
+    if (command->name == name) return command;
+  }
+  return nullptr;
+}
+
+int ReportUsageError(CliContext& context, const CliCommand& command, std::string_view problem) {
+  context.err << "quorvan-cli " << command.name << ": " << problem << "\n" << command.usage;
+  if (!command.usage.empty() && command.usage.back() != '\n') context.err << "\n";
+  return kExitUsage;
+}
+
+}  // namespace quorvan

@@ -1,0 +1,63 @@
+#include "cli/DocumentOptions.h"
+
+#include <optional>
+
+#include "model/AppSettings.h"
+
+namespace quorvan {
+
+namespace {
+
+bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsUpperAlnum(char c) { return IsUpperLetter(c) || (c >= '0' && c <= '9'); }
+
+}  // namespace
+
+bool IsTypeCode(std::string_view text) {
+  return text.size() == kTypeCapacity && IsUpperLetter(text[0]) && IsUpperLetter(text[1]) &&
+         text[2] == ',' && IsUpperAlnum(text[3]) && IsUpperAlnum(text[4]);
+}
+
+bool IsModelId(std::string_view text) {
+  if (text.empty() || text.size() > kModelCapacity) return false;
+  for (const char c : text) {
+    if (!IsUpperAlnum(c)) return false;
+  }
+  return true;
+}
+
+int ResolveBandPlan(const CommandArgs& args, const SettingsStore& store, BandPlan& plan,
+                    std::string& problem) {
+  const std::optional<std::string> type = args.Option(kTypeOption);
+  const std::optional<std::string> model = args.Option(kModelOption);
+  if (!type) {
+    if (model) {
+      problem = "--model needs --type";
+      return kExitUsage;
+    }
+    std::optional<BandPlan> stored = StoredBandPlan(store);
+    if (!stored) {
+      problem =
+          "no radio type is stored in the settings; start the program once, or give "
+          "--type CODE --model ID";
+      return kExitFailure;
+    }
+    plan = std::move(*stored);
+    return kExitOk;
+  }
+  if (!IsTypeCode(*type)) {
+    problem = "invalid type code \"" + *type + "\"";
+    return kExitUsage;
+  }
+  if (model && !IsModelId(*model)) {
+    problem = "invalid model \"" + *model + "\"";
+    return kExitUsage;
+  }
+  // The model the first-start choice pairs with the type: ARVEN only for the first choice.
+  const std::string chosenModel =
+      model ? *model : (*type == kSetupChoices[0].type ? kModelArven : kModelBelto);
+  plan = MakeDefaultBandPlan(*type, chosenModel);
+  return kExitOk;
+}
+
+}  // namespace quorvan

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "cli/CliCommand.h"
+#include "cli/CommandArgs.h"
+#include "model/BandPlan.h"
+
+namespace quorvan {
+
+constexpr std::string_view kTypeOption = "--type";
+constexpr std::string_view kModelOption = "--model";
+
+// Help lines shared by every command that takes --type and --model.
+constexpr std::string_view kDocumentOptionsHelp =
+    "  --type CODE   radio type code, two letters, a comma and two characters (KK,0F, ME,0B,\n"
+    "                JJ,01, MM,07, ...); the band limits are that type's defaults\n"
+    "  --model ID    radio model (ARVEN, BELTO or CIRRA); without it ARVEN for KK,0F and\n"
+    "                BELTO for any other type\n"
+    "  Without --type the type, model and band limits stored by the program are used.\n";
+
+// "KK,0F": two upper-case letters, a comma and two upper-case letters or digits.
+bool IsTypeCode(std::string_view text);
+// One to nine upper-case letters or digits.
+bool IsModelId(std::string_view text);
+
+// The band plan a command works with: from --type/--model (the settings are not read), or
+// else from the settings store. Returns kExitOk, or kExitUsage / kExitFailure with a problem.
+int ResolveBandPlan(const CommandArgs& args, const SettingsStore& store, BandPlan& plan,
+                    std::string& problem);
+
+}  // namespace quorvan

@@ -1,0 +1,57 @@
+#include <string>
+
+#include "cli/CliCommand.h"
+#include "cli/CommandArgs.h"
+#include "cli/DocumentOptions.h"
+#include "model/DocumentFile.h"
+#include "model/RadioImage.h"
+
+namespace quorvan {
+
+extern const CliCommand kNewCommand;
+
+namespace {
+
+constexpr std::string_view kOutputOption = "-o";
+
+int RunNew(const std::vector<std::string>& args, CliContext& context) {
+  CommandArgs parsed;
+  std::string problem;
+  if (!ParseCommandArgs(args, {kTypeOption, kModelOption, kOutputOption}, parsed, problem)) {
+    return ReportUsageError(context, kNewCommand, problem);
+  }
+  if (!parsed.positionals.empty()) {
+    return ReportUsageError(context, kNewCommand,
+                            "unexpected argument \"" + parsed.positionals.front() + "\"");
+  }
+  const std::optional<std::string> output = parsed.Option(kOutputOption);
+  if (!output || output->empty()) {
+    return ReportUsageError(context, kNewCommand, "missing -o FILE.qvx");
+  }
+  BandPlan plan;
+  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
+  if (resolved == kExitUsage) return ReportUsageError(context, kNewCommand, problem);
+  if (resolved != kExitOk) {
+    context.err << "quorvan-cli new: " << problem << "\n";
+    return resolved;
+  }
+
+  std::string error;
+  if (!SaveDocumentFile(*output, MakeNewDocument(plan), &error)) {
+    context.err << "File Open error.\n" << error << "\n";
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+extern const CliCommand kNewCommand{
+    "new",
+    "write the document New gives for a radio type as a channel file",
+    "usage: quorvan-cli new [--type CODE [--model ID]] -o FILE.qvx\n"
+    "  -o FILE.qvx   the channel file to write (replaced if it exists)\n",
+    &RunNew,
+};
+
+}  // namespace quorvan

@@ -1,0 +1,82 @@
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/CliCommand.h"
+#include "cli/DocumentOptions.h"
+#include "platform/QSettingsStore.h"
+
+namespace quorvan {
+namespace {
+
+void PrintHelp(std::ostream& out) {
+  out << "usage: quorvan-cli COMMAND [ARGUMENTS]\n"
+         "       quorvan-cli help COMMAND\n"
+         "       quorvan-cli --help | --version\n"
+         "\n"
+         "Commands:\n";
+  for (const CliCommand* command : CommandTable()) {
+    const std::size_t pad = command->name.size() < 10 ? 10 - command->name.size() : 1;
+    out << "  " << command->name << std::string(pad, ' ') << command->summary << "\n";
+  }
+  out << "\nOptions of commands that build or open a document:\n"
+      << kDocumentOptionsHelp
+      << "\nExit status: 0 success, 1 failure (such as a rejected file), 2 usage error.\n";
+}
+
+void PrintUsage(std::ostream& out, const CliCommand& command) {
+  out << command.usage;
+  if (!command.usage.empty() && command.usage.back() != '\n') out << "\n";
+}
+
+bool IsHelpFlag(std::string_view arg) { return arg == "--help" || arg == "-h"; }
+
+int Run(const std::vector<std::string>& args) {
+  if (args.empty()) {
+    PrintHelp(std::cerr);
+    return kExitUsage;
+  }
+  const std::string& first = args.front();
+  if (IsHelpFlag(first)) {
+    PrintHelp(std::cout);
+    return kExitOk;
+  }
+  if (first == "--version") {
+    std::cout << "quorvan-cli " << QUORVAN_VERSION << "\n";
+    return kExitOk;
+  }
+  if (first == "help") {
+    if (args.size() == 1) {
+      PrintHelp(std::cout);
+      return kExitOk;
+    }
+    const CliCommand* command = FindCommand(args[1]);
+    if (!command || args.size() > 2) {
+      std::cerr << "quorvan-cli: no command \"" << args[1] << "\"\n";
+      return kExitUsage;
+    }
+    PrintUsage(std::cout, *command);
+    return kExitOk;
+  }
+  const CliCommand* command = FindCommand(first);
+  if (!command) {
+    std::cerr << "quorvan-cli: unknown command \"" << first << "\"\n\n";
+    PrintHelp(std::cerr);
+    return kExitUsage;
+  }
+  if (args.size() == 2 && IsHelpFlag(args[1])) {
+    PrintUsage(std::cout, *command);
+    return kExitOk;
+  }
+  QSettingsStore settings;
+  CliContext context{std::cout, std::cerr, settings};
+  return command->run(std::vector<std::string>(args.begin() + 1, args.end()), context);
+}
+
+}  // namespace
+}  // namespace quorvan
+
+int main(int argc, char** argv) {
+  return quorvan::Run(std::vector<std::string>(argv + 1, argv + argc));
+}

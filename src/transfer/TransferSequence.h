@@ -40,6 +40,14 @@ class TransferSequence {
 
   virtual int ProgressMaximum() const = 0;
   virtual int ProgressPosition() const = 0;
+
+  // Diagnostics: the code of the step now outstanding and the last command sent (without CR).
+  virtual int StepCode() const { return -1; }
+  virtual std::string LastCommand() const { return {}; }
+  // Replies that did not begin with their command's header (the radio refused the command):
+  // how many, and the first such command. Only a write counts them.
+  virtual int RejectedCount() const { return 0; }
+  virtual std::string FirstRejectedCommand() const { return {}; }
 };
 
 }  // namespace quorvan

@@ -154,11 +154,13 @@ void TransferSession::Perform(const SequenceAction& action) {
         Finish(Outcome::Cancelled, {});
         return;
       }
-      if (probe_) {
-        const Rejections rejected = probe_();
+      {
+        const Rejections rejected =
+            probe_ ? probe_()
+                   : Rejections{sequence_->RejectedCount(), sequence_->FirstRejectedCommand()};
         if (rejected.count > 0) {
-          Finish(Outcome::Completed, RejectedCommandsMessage(rejected.count,
-                                                             rejected.firstCommand));
+          Finish(Outcome::Completed,
+                 RejectedCommandsMessage(rejected.count, rejected.firstCommand));
           return;
         }
       }

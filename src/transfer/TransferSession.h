@@ -42,7 +42,8 @@ class TransferSession : public QObject {
   // Checks and opens `portName`, then runs `sequence` (which must outlive the transfer) until it
   // finishes. finished() is never emitted from inside Start(): a port that cannot be used is
   // reported from the event loop, so a caller may connect or show a dialog after Start().
-  // `probe`, when given, is asked after a completed transfer for refused commands.
+  // After a completed transfer the commands the radio refused are reported in the finished()
+  // message; they are asked of the sequence (RejectedCount()), or of `probe` when given.
   // Returns false and does nothing while a transfer is running.
   bool Start(TransferSequence& sequence, const QString& portName, RejectionProbe probe = {});
 

@@ -19,8 +19,7 @@ bool VariantLacks76Shift(const BandPlan& plan) {
 
 // The -7.6 MHz shift exists in the European 430 MHz band except for two variants.
 bool Has76Shift(const BandPlan& plan, int band) {
-  return (band == 2 || band == 12) && plan.DestinationLetter() == 'E' &&
-         !VariantLacks76Shift(plan);
+  return (band == 2 || band == 12) && plan.DestinationLetter() == 'E' && !VariantLacks76Shift(plan);
 }
 
 // Bands that carry the 1200 MHz repeater shift in each dialog when it loads a channel.

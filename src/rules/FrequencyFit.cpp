@@ -22,9 +22,9 @@ constexpr int kStep12k5 = 5;
 constexpr int kStep833 = 2;
 constexpr int kStep9k = 3;
 
-constexpr std::array<std::string_view, 12> k833Pattern{
-    "00000", "08330", "16670", "25000", "33330", "41670",
-    "50000", "58330", "66670", "75000", "83330", "91670"};
+constexpr std::array<std::string_view, 12> k833Pattern{"00000", "08330", "16670", "25000",
+                                                       "33330", "41670", "50000", "58330",
+                                                       "66670", "75000", "83330", "91670"};
 constexpr std::array<std::string_view, 3> kFinePattern{"00", "33", "67"};
 
 std::string ElevenDigits(Hz f) {
@@ -236,8 +236,8 @@ int ClassifyBand(const BandPlan& plan, std::string_view record) {
 bool FitFrequency(const RadioImage& image, std::string& frequency, int band, ChannelKind kind,
                   int& mode, int& step) {
   Hz f = LeadingFrequencyValue(frequency);
-  const bool clamped = kind == ChannelKind::Memory ? ClampMemory(f)
-                                                   : ClampIntoRange(f, FitRange(image, band, kind));
+  const bool clamped =
+      kind == ChannelKind::Memory ? ClampMemory(f) : ClampIntoRange(f, FitRange(image, band, kind));
   step = FittedStep(band, ValidIndex(step, static_cast<int>(kSteps.size())));
   mode = FittedMode(band, kind, ValidIndex(mode, static_cast<int>(kModes.size())));
   return FinishFit(image, f, band, mode, step, frequency) || clamped;

@@ -29,8 +29,8 @@ TEST(DcsIndexOfField, OutsideTheTableReadsAsFirstCode) {
 }
 
 TEST(StepIndexOfField, HexCharacterOrFirstStep) {
-  const IndexCase cases[] = {{"0", 0}, {"5", 5}, {"9", 9},  {"A", 10}, {"B", 11},
-                             {"C", 0}, {"a", 0}, {"", 0},   {"AB", 0}, {":", 0}};
+  const IndexCase cases[] = {{"0", 0}, {"5", 5}, {"9", 9}, {"A", 10}, {"B", 11},
+                             {"C", 0}, {"a", 0}, {"", 0},  {"AB", 0}, {":", 0}};
   for (const IndexCase& c : cases) EXPECT_EQ(StepIndexOfField(c.field), c.index) << c.field;
 }
 
@@ -66,37 +66,36 @@ struct ShiftCase {
 
 TEST(SpecialShiftCaption, ByDestinationBandAndDialog) {
   using C = ShiftCaptionContext;
-  const ShiftCase cases[] = {
-      {"ME,0B", "CIRRA", 3, C::MemoryLoad, "-6.0MHz Shift"},
-      {"KK,0F", "CIRRA", 3, C::MemoryLoad, "-20.0MHz Shift"},
-      {"JJ,01", "CIRRA", 3, C::MemoryLoad, ""},
-      {"MM,07", "CIRRA", 3, C::MemoryLoad, ""},
-      {"ME,0B", "BELTO", 14, C::MemoryLoad, "-6.0MHz Shift"},
-      {"KK,0F", "ARVEN", 14, C::MemoryLoad, "-20.0MHz Shift"},
-      {"ME,0B", "BELTO", 14, C::VfoLoad, ""},
-      {"ME,0B", "CIRRA", 14, C::VfoLoad, "-6.0MHz Shift"},
-      {"KK,0F", "CIRRA", 14, C::VfoLoad, "-20.0MHz Shift"},
-      {"KK,0F", "CIRRA", 3, C::VfoLoad, "-20.0MHz Shift"},
-      {"ME,0B", "CIRRA", 3, C::CallLoad, "-6.0MHz Shift"},
-      {"KK,0F", "CIRRA", 14, C::CallLoad, ""},
-      {"ME,0B", "BELTO", 2, C::MemoryLoad, "-7.6MHz Shift"},
-      {"ME,0B", "BELTO", 12, C::VfoLoad, "-7.6MHz Shift"},
-      {"ME,0B", "BELTO", 2, C::CallLoad, "-7.6MHz Shift"},
-      {"ME,09", "BELTO", 2, C::MemoryLoad, ""},
-      {"ME,01", "BELTO", 12, C::MemoryLoad, ""},
-      {"KK,0F", "ARVEN", 2, C::MemoryLoad, ""},
-      {"JJ,01", "BELTO", 12, C::MemoryLoad, ""},
-      {"MM,07", "BELTO", 2, C::VfoLoad, ""},
-      {"ME,0B", "BELTO", 0, C::MemoryLoad, ""},
-      {"KK,0F", "ARVEN", 9, C::MemoryLoad, ""},
-      {"ME,0B", "CIRRA", 3, C::MemoryApply, "-6MHz Shift"},
-      {"KK,0F", "CIRRA", 3, C::MemoryApply, "-20MHz Shift"},
-      {"ME,0B", "BELTO", 14, C::MemoryApply, ""},
-      {"ME,0B", "BELTO", 12, C::MemoryApply, "-7.6MHz Shift"},
-      {"ME,09", "BELTO", 2, C::MemoryApply, ""},
-      {"JJ,01", "CIRRA", 3, C::MemoryApply, ""},
-      {"K", "ARVEN", 3, C::MemoryLoad, ""},
-      {"", "", 2, C::MemoryLoad, ""}};
+  const ShiftCase cases[] = {{"ME,0B", "CIRRA", 3, C::MemoryLoad, "-6.0MHz Shift"},
+                             {"KK,0F", "CIRRA", 3, C::MemoryLoad, "-20.0MHz Shift"},
+                             {"JJ,01", "CIRRA", 3, C::MemoryLoad, ""},
+                             {"MM,07", "CIRRA", 3, C::MemoryLoad, ""},
+                             {"ME,0B", "BELTO", 14, C::MemoryLoad, "-6.0MHz Shift"},
+                             {"KK,0F", "ARVEN", 14, C::MemoryLoad, "-20.0MHz Shift"},
+                             {"ME,0B", "BELTO", 14, C::VfoLoad, ""},
+                             {"ME,0B", "CIRRA", 14, C::VfoLoad, "-6.0MHz Shift"},
+                             {"KK,0F", "CIRRA", 14, C::VfoLoad, "-20.0MHz Shift"},
+                             {"KK,0F", "CIRRA", 3, C::VfoLoad, "-20.0MHz Shift"},
+                             {"ME,0B", "CIRRA", 3, C::CallLoad, "-6.0MHz Shift"},
+                             {"KK,0F", "CIRRA", 14, C::CallLoad, ""},
+                             {"ME,0B", "BELTO", 2, C::MemoryLoad, "-7.6MHz Shift"},
+                             {"ME,0B", "BELTO", 12, C::VfoLoad, "-7.6MHz Shift"},
+                             {"ME,0B", "BELTO", 2, C::CallLoad, "-7.6MHz Shift"},
+                             {"ME,09", "BELTO", 2, C::MemoryLoad, ""},
+                             {"ME,01", "BELTO", 12, C::MemoryLoad, ""},
+                             {"KK,0F", "ARVEN", 2, C::MemoryLoad, ""},
+                             {"JJ,01", "BELTO", 12, C::MemoryLoad, ""},
+                             {"MM,07", "BELTO", 2, C::VfoLoad, ""},
+                             {"ME,0B", "BELTO", 0, C::MemoryLoad, ""},
+                             {"KK,0F", "ARVEN", 9, C::MemoryLoad, ""},
+                             {"ME,0B", "CIRRA", 3, C::MemoryApply, "-6MHz Shift"},
+                             {"KK,0F", "CIRRA", 3, C::MemoryApply, "-20MHz Shift"},
+                             {"ME,0B", "BELTO", 14, C::MemoryApply, ""},
+                             {"ME,0B", "BELTO", 12, C::MemoryApply, "-7.6MHz Shift"},
+                             {"ME,09", "BELTO", 2, C::MemoryApply, ""},
+                             {"JJ,01", "CIRRA", 3, C::MemoryApply, ""},
+                             {"K", "ARVEN", 3, C::MemoryLoad, ""},
+                             {"", "", 2, C::MemoryLoad, ""}};
   for (const ShiftCase& c : cases) {
     BandPlan plan = MakeDefaultBandPlan(c.type, c.model);
     EXPECT_EQ(SpecialShiftCaption(plan, c.band, c.context), c.caption)

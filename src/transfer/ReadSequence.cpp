@@ -45,8 +45,7 @@ void ApplyBroadcastFix(std::string& channelText, int slot) {
   }
 }
 
-ReadSequence::ReadSequence(RadioImage& image, TransferScope scope)
-    : image_(image), scope_(scope) {}
+ReadSequence::ReadSequence(RadioImage& image, TransferScope scope) : image_(image), scope_(scope) {}
 
 SequenceAction ReadSequence::Start() {
   progressPosition_ = 0;
@@ -293,19 +292,32 @@ std::string ReadSequence::CommandFor(int step) const {
   }
   if (const MenuStep* entry = FindMenuStep(step)) return std::string(entry->mnemonic);
   switch (step) {
-    case kStepVox: return "VOX 0";
-    case kStepIdentify: return "ID";
-    case kStepType: return "TYD";
-    case kStepBandList: return Formatted("FL %d", subIndex_);
-    case kStepCallMain: return Formatted("CR %d,0", subIndex_);
-    case kStepCallSplit: return Formatted("CR %d,1", subIndex_);
-    case kStepVfo: return Formatted("VR %X", subIndex_);
-    case kStepProgramVfo: return Formatted("PV %d", subIndex_);
-    case kStepDtmfCode: return Formatted("DM %02d", channelIndex_);
-    case kStepDtmfName: return Formatted("DMN %02d", channelIndex_);
-    case kStepPower: return Formatted("PC %01d", subIndex_);
-    case kStepNarrow: return Formatted("NAR %d", subIndex_);
-    default: return {};
+    case kStepVox:
+      return "VOX 0";
+    case kStepIdentify:
+      return "ID";
+    case kStepType:
+      return "TYD";
+    case kStepBandList:
+      return Formatted("FL %d", subIndex_);
+    case kStepCallMain:
+      return Formatted("CR %d,0", subIndex_);
+    case kStepCallSplit:
+      return Formatted("CR %d,1", subIndex_);
+    case kStepVfo:
+      return Formatted("VR %X", subIndex_);
+    case kStepProgramVfo:
+      return Formatted("PV %d", subIndex_);
+    case kStepDtmfCode:
+      return Formatted("DM %02d", channelIndex_);
+    case kStepDtmfName:
+      return Formatted("DMN %02d", channelIndex_);
+    case kStepPower:
+      return Formatted("PC %01d", subIndex_);
+    case kStepNarrow:
+      return Formatted("NAR %d", subIndex_);
+    default:
+      return {};
   }
 }
 

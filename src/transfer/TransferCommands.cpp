@@ -16,17 +16,17 @@ constexpr std::array<MemoryGroup, 4> kMemoryGroups{{
 }};
 
 constexpr std::array<MenuStep, 32> kMenuSteps{{
-    {100, "BC", kMenuBC},     {101, "BAL", kMenuBAL},   {102, "DL", kMenuDL},
-    {108, "ATT", kMenuATT},   {109, "LK", kMenuLK},     {110, "LMP", kMenuLMP},
-    {111, "MNF", kMenuMNF},   {112, "SV", kMenuSV},     {113, "APO", kMenuAPO},
-    {114, "MES", kMenuMES},   {115, "CNT", kMenuCNT},   {116, "LAN", kMenuLAN},
-    {117, "DLK", kMenuDLK},   {118, "TXH", kMenuTXH},   {119, "PT", kMenuPT},
-    {120, "TSP", kMenuTSP},   {121, "VXG", kMenuVXG},   {122, "VXD", kMenuVXD},
-    {123, "VXB", kMenuVXB},   {124, "TXS", kMenuTXS},   {125, "NSFT", kMenuNSFT},
-    {126, "ANT", kMenuANT},   {137, "ARO", kMenuARO},   {138, "CKEY", kMenuCKEY},
-    {139, "TH", kMenuTH},     {140, "ELK", kMenuELK},   {141, "BEP", kMenuBEP},
-    {142, "SCR", kMenuSCR},   {143, "DATP", kMenuDATP}, {144, "MGL", kMenuMGL},
-    {145, "MRM", kMenuMRM},   {146, "BAT", kMenuBAT},
+    {100, "BC", kMenuBC},   {101, "BAL", kMenuBAL},   {102, "DL", kMenuDL},
+    {108, "ATT", kMenuATT}, {109, "LK", kMenuLK},     {110, "LMP", kMenuLMP},
+    {111, "MNF", kMenuMNF}, {112, "SV", kMenuSV},     {113, "APO", kMenuAPO},
+    {114, "MES", kMenuMES}, {115, "CNT", kMenuCNT},   {116, "LAN", kMenuLAN},
+    {117, "DLK", kMenuDLK}, {118, "TXH", kMenuTXH},   {119, "PT", kMenuPT},
+    {120, "TSP", kMenuTSP}, {121, "VXG", kMenuVXG},   {122, "VXD", kMenuVXD},
+    {123, "VXB", kMenuVXB}, {124, "TXS", kMenuTXS},   {125, "NSFT", kMenuNSFT},
+    {126, "ANT", kMenuANT}, {137, "ARO", kMenuARO},   {138, "CKEY", kMenuCKEY},
+    {139, "TH", kMenuTH},   {140, "ELK", kMenuELK},   {141, "BEP", kMenuBEP},
+    {142, "SCR", kMenuSCR}, {143, "DATP", kMenuDATP}, {144, "MGL", kMenuMGL},
+    {145, "MRM", kMenuMRM}, {146, "BAT", kMenuBAT},
 }};
 
 }  // namespace
@@ -76,21 +76,44 @@ int NextNarrowBand(int n) {
 std::size_t EchoLength(int step) {
   if (const MenuStep* menu = FindMenuStep(step)) return menu->mnemonic.size() + 1;
   switch (step) {
-    case kStepIdentify: return 3;        // "ID "
-    case kStepType: return 4;            // "TYD "
-    case kStepBandList: return 3;        // "FL "
-    case 3: case 6: case 9: case 12:     // "MR 0," then the label
+    case kStepIdentify:
+      return 3;  // "ID "
+    case kStepType:
+      return 4;  // "TYD "
+    case kStepBandList:
+      return 3;  // "FL "
+    case 3:
+    case 6:
+    case 9:
+    case 12:  // "MR 0," then the label
       return 5;
-    case 4: case 10: case 13: return 9;  // "MR 1,000,"
-    case 7: return 8;                    // "MR 1,L0,"
-    case 5: case 11: case 14: return 8;  // "MNA 000,"
-    case 8: return 7;                    // "MNA L0,"
-    case kStepCallMain: case kStepCallSplit: return 7;  // "CR 0,0,"
-    case kStepVfo: case kStepProgramVfo: case kStepDtmfCode: return 3;
-    case kStepDtmfName: return 7;        // "DMN 00,"
-    case kStepPower: return 5;           // "PC 0,"
-    case kStepNarrow: return 6;          // "NAR 0,"
-    default: return 7;
+    case 4:
+    case 10:
+    case 13:
+      return 9;  // "MR 1,000,"
+    case 7:
+      return 8;  // "MR 1,L0,"
+    case 5:
+    case 11:
+    case 14:
+      return 8;  // "MNA 000,"
+    case 8:
+      return 7;  // "MNA L0,"
+    case kStepCallMain:
+    case kStepCallSplit:
+      return 7;  // "CR 0,0,"
+    case kStepVfo:
+    case kStepProgramVfo:
+    case kStepDtmfCode:
+      return 3;
+    case kStepDtmfName:
+      return 7;  // "DMN 00,"
+    case kStepPower:
+      return 5;  // "PC 0,"
+    case kStepNarrow:
+      return 6;  // "NAR 0,"
+    default:
+      return 7;
   }
 }
 
@@ -117,8 +140,10 @@ std::string CollectReplyText(std::string_view waitingBytes, std::size_t echoLeng
 std::string DtmfCodeForRadio(std::string_view code) {
   std::string out(code);
   for (char& ch : out) {
-    if (ch == '*') ch = 'E';
-    else if (ch == '#') ch = 'F';
+    if (ch == '*')
+      ch = 'E';
+    else if (ch == '#')
+      ch = 'F';
   }
   return out;
 }
@@ -126,8 +151,10 @@ std::string DtmfCodeForRadio(std::string_view code) {
 std::string DtmfCodeFromRadio(std::string_view code) {
   std::string out(code);
   for (char& ch : out) {
-    if (ch == 'E') ch = '*';
-    else if (ch == 'F') ch = '#';
+    if (ch == 'E')
+      ch = '*';
+    else if (ch == 'F')
+      ch = '#';
   }
   return out;
 }

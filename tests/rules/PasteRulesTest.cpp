@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/RecordFields.h"
 
@@ -216,12 +218,28 @@ TEST(PasteAvailabilityLimits, FieldsMissingStillBuildAWholeRecord) {
 
 // ---- The memory record Paste builds -------------------------------------------------------
 
+// Field number and the text it holds instead of the base record's (field 17 is the name).
+using FieldEdits = std::vector<std::pair<int, std::string>>;
+
+std::string Edited(const std::string& label, const FieldEdits& edits) {
+  ChannelFields base;
+  base.label = label;
+  std::vector<std::string> fields;
+  const std::string text = Text(base);
+  for (int n = 0; n < kChannelNameField; ++n) fields.emplace_back(FieldOf(text, n));
+  fields.emplace_back(FieldOf(text, kChannelNameField, kChannelNameField));
+  for (const auto& [n, value] : edits) fields[static_cast<std::size_t>(n)] = value;
+  std::string result = fields[0];
+  for (std::size_t n = 1; n < fields.size(); ++n) result += "," + fields[n];
+  return result;
+}
+
 struct MemoryPasteCase {
   const char* what;
   const char* type;
   int slot;
-  ChannelFields clip;
-  ChannelFields expected;  // the label is the slot's identifier
+  FieldEdits clip;      // on a copy of channel 010
+  FieldEdits expected;  // on the base record carrying the target's identifier
 };
 
 class MemoryPaste : public ::testing::TestWithParam<MemoryPasteCase> {};
@@ -229,85 +247,43 @@ class MemoryPaste : public ::testing::TestWithParam<MemoryPasteCase> {};
 TEST_P(MemoryPaste, RebuildsTheRecordAroundTheTarget) {
   const MemoryPasteCase& c = GetParam();
   RadioImage image = Document(c.type);
-  ASSERT_TRUE(PasteInto(image, Text(c.clip), Memory(c.slot))) << c.what;
-  ChannelFields expected = c.expected;
-  expected.label = MemoryChannelLabel(c.slot);
-  EXPECT_EQ(image.Record(SlotKind::Memory, c.slot), Text(expected)) << c.what;
-}
-
-ChannelFields With(void (*change)(ChannelFields&)) {
-  ChannelFields c;
-  change(c);
-  return c;
+  ASSERT_TRUE(PasteInto(image, Edited("010", c.clip), Memory(c.slot))) << c.what;
+  EXPECT_EQ(image.Record(SlotKind::Memory, c.slot),
+            Edited(MemoryChannelLabel(c.slot), c.expected))
+      << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MemoryPaste,
     ::testing::Values(
-        MemoryPasteCase{"plain copy", "KK,0F", 5, With([](ChannelFields& c) {
-                          c.name = "REPEATER";
-                        }),
-                        With([](ChannelFields& c) { c.name = "REPEATER"; })},
-        MemoryPasteCase{"lockout kept on an ordinary channel", "KK,0F", 5,
-                        With([](ChannelFields& c) { c.lockout = "1"; }),
-                        With([](ChannelFields& c) { c.lockout = "1"; })},
-        MemoryPasteCase{"lockout cleared on a scan edge L", "KK,0F", 400,
-                        With([](ChannelFields& c) { c.lockout = "1"; }), ChannelFields{}},
-        MemoryPasteCase{"lockout cleared on a scan edge U", "KK,0F", 407,
-                        With([](ChannelFields& c) { c.lockout = "1"; }), ChannelFields{}},
-        MemoryPasteCase{"lockout cleared on a priority channel", "KK,0F", 421,
-                        With([](ChannelFields& c) { c.lockout = "1"; }), ChannelFields{}},
-        MemoryPasteCase{"lockout kept on an I channel", "ME,0B", 422,
-                        With([](ChannelFields& c) { c.lockout = "1"; }),
-                        With([](ChannelFields& c) { c.lockout = "1"; })},
-        MemoryPasteCase{"empty lockout becomes 0", "KK,0F", 5,
-                        With([](ChannelFields& c) { c.lockout = ""; }), ChannelFields{}},
-        MemoryPasteCase{"fixed split dropped outside E", "KK,0F", 5,
-                        With([](ChannelFields& c) { c.shift = "3"; }), ChannelFields{}},
-        MemoryPasteCase{"fixed split kept for E", "ME,0B", 5,
-                        With([](ChannelFields& c) {
-                          c.frequency = "00438000000";
-                          c.shift = "3";
-                        }),
-                        With([](ChannelFields& c) {
-                          c.frequency = "00438000000";
-                          c.shift = "3";
-                        })},
-        MemoryPasteCase{"minus shift kept outside E", "JJ,01", 5,
-                        With([](ChannelFields& c) { c.shift = "2"; }),
-                        With([](ChannelFields& c) { c.shift = "2"; })},
-        MemoryPasteCase{"empty offset becomes zeros", "KK,0F", 5,
-                        With([](ChannelFields& c) { c.offset = ""; }),
-                        With([](ChannelFields& c) { c.offset = "000000000"; })},
-        MemoryPasteCase{"split takes the receive step", "KK,0F", 5, With([](ChannelFields& c) {
-                          c.step = "5";
-                          c.transmit = "00147120000";
-                          c.transmitStep = "8";
-                        }),
-                        With([](ChannelFields& c) {
-                          c.step = "5";
-                          c.transmit = "00147120000";
-                          c.transmitStep = "5";
-                        })},
-        MemoryPasteCase{"stray transmit step dropped", "KK,0F", 5,
-                        With([](ChannelFields& c) { c.transmitStep = "8"; }), ChannelFields{}},
-        MemoryPasteCase{"long name cut to 8", "KK,0F", 5,
-                        With([](ChannelFields& c) { c.name = "ABCDEFGHIJ"; }),
-                        With([](ChannelFields& c) { c.name = "ABCDEFGH"; })},
-        MemoryPasteCase{"name with commas", "KK,0F", 5,
-                        With([](ChannelFields& c) { c.name = "A,B,C"; }),
-                        With([](ChannelFields& c) { c.name = "A,B,C"; })},
-        MemoryPasteCase{"control character drops the name", "KK,0F", 5,
-                        With([](ChannelFields& c) { c.name = "AB\tC"; }), ChannelFields{}},
-        MemoryPasteCase{"katakana kept for J", "JJ,01", 5,
-                        With([](ChannelFields& c) { c.name = "NHK\xBB\xAF"; }),
-                        With([](ChannelFields& c) { c.name = "NHK\xBB\xAF"; })},
-        MemoryPasteCase{"katakana dropped for K", "KK,0F", 5,
-                        With([](ChannelFields& c) { c.name = "NHK\xBB\xAF"; }),
-                        ChannelFields{}},
-        MemoryPasteCase{"accented letter kept for E", "ME,0B", 5,
-                        With([](ChannelFields& c) { c.name = "K\xD6LN"; }),
-                        With([](ChannelFields& c) { c.name = "K\xD6LN"; })}));
+        MemoryPasteCase{"plain copy", "KK,0F", 5, {{17, "REPEATER"}}, {{17, "REPEATER"}}},
+        MemoryPasteCase{"lockout kept on an ordinary channel", "KK,0F", 5, {{13, "1"}},
+                        {{13, "1"}}},
+        MemoryPasteCase{"lockout cleared on a scan edge L", "KK,0F", 400, {{13, "1"}}, {}},
+        MemoryPasteCase{"lockout cleared on a scan edge U", "KK,0F", 407, {{13, "1"}}, {}},
+        MemoryPasteCase{"lockout cleared on a priority channel", "KK,0F", 421, {{13, "1"}}, {}},
+        MemoryPasteCase{"lockout kept on an I channel", "ME,0B", 422, {{13, "1"}}, {{13, "1"}}},
+        MemoryPasteCase{"empty lockout becomes 0", "KK,0F", 5, {{13, ""}}, {}},
+        MemoryPasteCase{"fixed split dropped outside E", "KK,0F", 5, {{3, "3"}}, {}},
+        MemoryPasteCase{"fixed split kept for E", "ME,0B", 5, {{1, "00438000000"}, {3, "3"}},
+                        {{1, "00438000000"}, {3, "3"}}},
+        MemoryPasteCase{"minus shift kept outside E", "JJ,01", 5, {{3, "2"}}, {{3, "2"}}},
+        MemoryPasteCase{"empty offset becomes zeros", "KK,0F", 5, {{11, ""}},
+                        {{11, "000000000"}}},
+        MemoryPasteCase{"split takes the receive step", "KK,0F", 5,
+                        {{2, "5"}, {14, "00147120000"}, {15, "8"}},
+                        {{2, "5"}, {14, "00147120000"}, {15, "5"}}},
+        MemoryPasteCase{"stray transmit step dropped", "KK,0F", 5, {{15, "8"}}, {}},
+        MemoryPasteCase{"RF power not carried", "KK,0F", 5, {{16, "1"}}, {}},
+        MemoryPasteCase{"long name cut to 8", "KK,0F", 5, {{17, "ABCDEFGHIJ"}},
+                        {{17, "ABCDEFGH"}}},
+        MemoryPasteCase{"name with commas", "KK,0F", 5, {{17, "A,B,C"}}, {{17, "A,B,C"}}},
+        MemoryPasteCase{"control character drops the name", "KK,0F", 5, {{17, "AB\tC"}}, {}},
+        MemoryPasteCase{"katakana kept for J", "JJ,01", 5, {{17, "NHK\xBB\xAF"}},
+                        {{17, "NHK\xBB\xAF"}}},
+        MemoryPasteCase{"katakana dropped for K", "KK,0F", 5, {{17, "NHK\xBB\xAF"}}, {}},
+        MemoryPasteCase{"accented letter kept for E", "ME,0B", 5, {{17, "K\xD6LN"}},
+                        {{17, "K\xD6LN"}}}));
 
 TEST(MemoryPasteIdentifier, PriorityChannelKeepsTheIdentifierTheFileReaderPlacesItBy) {
   RadioImage image = Document("KK,0F");

@@ -5,12 +5,14 @@ namespace quorvan {
 // Each command is defined in its own file; add one declaration and one table entry here.
 extern const CliCommand kNewCommand;
 extern const CliCommand kCatCommand;
+extern const CliCommand kPrintCommand;
 extern const CliCommand kSortCommand;
 
 const std::vector<const CliCommand*>& CommandTable() {
   static const std::vector<const CliCommand*> kTable{
       &kNewCommand,
       &kCatCommand,
+      &kPrintCommand,
       &kSortCommand,
   };
   return kTable;

@@ -14,6 +14,10 @@ enum class ChannelKind { Vfo, Memory, Call };
 
 // ---- Text forms -------------------------------------------------------------------------------
 
+// Keys a frequency or offset field lets through: digits, the point and backspace. Enter is
+// handled by the editor; every other key is swallowed without a message.
+bool IsFrequencyFieldKey(char key);
+
 // Megahertz text as typed ("144.0125", "0144.5", "144") to the 11-digit record form in Hz.
 // Fails for two or more points, for any character other than digits and the point, and for
 // five or more digits before the point (which would not fit the 11-digit form).

@@ -47,6 +47,8 @@ std::string PadRight(std::string text, std::size_t width) {
 
 }  // namespace
 
+bool IsFrequencyFieldKey(char key) { return IsDigit(key) || key == '.' || key == '\b'; }
+
 bool ParseFrequencyText(std::string_view text, std::string& record) {
   if (!AllDigitsOrPoint(text)) return false;
   const auto points = std::count(text.begin(), text.end(), '.');

@@ -12,6 +12,13 @@ struct TextCase {
   const char* expected;
 };
 
+TEST(IsFrequencyFieldKey, DigitsPointAndBackspaceOnly) {
+  for (const char key : std::string("0123456789.\b")) EXPECT_TRUE(IsFrequencyFieldKey(key)) << key;
+  for (const char key : std::string("aZ,-+ \r\x1b/:")) {
+    EXPECT_FALSE(IsFrequencyFieldKey(key)) << static_cast<int>(key);
+  }
+}
+
 TEST(ParseFrequencyText, GivesRecordForm) {
   const TextCase cases[] = {{"144", "00144000000"},
                             {"144.000", "00144000000"},

@@ -6,6 +6,7 @@
 
 #include "rules/Printout.h"
 #include "rules/PrintoutLines.h"
+#include "rules/PrintoutText.h"
 
 namespace quorvan {
 namespace {
@@ -83,6 +84,9 @@ TEST(PrintoutTest, SectionBreakNearThePageEnd) {
   EXPECT_EQ(lines.count({0, 59}), 0u);
   EXPECT_EQ(lines.at({1, 2}), "VFO");
   EXPECT_EQ(lines.count({1, 1}), 0u);
+
+  // Ending on line 57 leaves no room for a heading and its first entry either.
+  EXPECT_EQ(Lines(BuildPrintout(WithMemories(55), kCaption)).at({1, 2}), "VFO");
 
   // Ending on line 56 leaves room: the heading goes on line 58 of the same page.
   const auto shorter = Lines(BuildPrintout(WithMemories(54), kCaption));
@@ -262,6 +266,36 @@ TEST(PrintLinesTest, MenuValueTexts) {
   MenuSettings menu;
   EXPECT_EQ(MenuPrintLine(plan, menu, 41), "");
   EXPECT_EQ(MenuPrintLine(plan, menu, -1), "");
+}
+
+}  // namespace
+}  // namespace quorvan
+
+namespace quorvan {
+namespace {
+
+TEST(PrintoutTextTest, SixtyLinesPerPageSeparatedByFormFeeds) {
+  std::vector<PrintPage> pages{{{0, "cap"}, {2, "x"}, {59, "last"}}, {{0, "cap"}, {1, "y\fz"}}};
+  const std::string text = PrintoutAsText(pages, 'K');
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  EXPECT_EQ(start, text.size());  // ends with a line break
+  ASSERT_EQ(lines.size(), 121u);
+  EXPECT_EQ(lines[0], "cap");
+  EXPECT_EQ(lines[1], "");
+  EXPECT_EQ(lines[2], "x");
+  EXPECT_EQ(lines[59], "last");
+  EXPECT_EQ(lines[60], "\f");
+  EXPECT_EQ(lines[61], "cap");
+  EXPECT_EQ(lines[62], "y?z");  // a form feed inside a name cannot fake a page break
+}
+
+TEST(PrintoutTextTest, NamesAreShownInTheDestinationsCoding) {
+  EXPECT_EQ(PrintLineUtf8("NHK\xBB\xAF", 'J'), "NHK\xEF\xBD\xBB\xEF\xBD\xAF");
+  EXPECT_EQ(PrintLineUtf8("\xC4", 'E'), "\xC3\x84");
 }
 
 }  // namespace

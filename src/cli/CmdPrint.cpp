@@ -1,0 +1,97 @@
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QString>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "cli/CliCommand.h"
+#include "cli/CommandArgs.h"
+#include "cli/DocumentOptions.h"
+#include "model/DocumentFile.h"
+#include "model/RadioImage.h"
+#include "platform/PrintoutPainter.h"
+#include "rules/Printout.h"
+#include "rules/PrintoutText.h"
+
+namespace quorvan {
+
+extern const CliCommand kPrintCommand;
+
+namespace {
+
+constexpr std::string_view kPdfOption = "--pdf";
+
+// The window shows a document by its full path; a relative argument is made absolute the same
+// way, so the printed caption does not depend on how the file was named.
+std::string AbsolutePath(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.lexically_normal().string();
+}
+
+bool WritePdf(const std::string& outPath, const std::vector<PrintPage>& pages, char destination) {
+  // The PDF needs fonts but no screen: run the GUI layer offscreen whatever the environment says.
+  static char program[] = "quorvan-cli";
+  static char platformFlag[] = "-platform";
+  static char platformName[] = "offscreen";
+  static char* argv[] = {program, platformFlag, platformName, nullptr};
+  int argc = 3;
+  QGuiApplication app(argc, argv);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(outPath));
+  return PaintPrintout(printer, pages, destination);
+}
+
+int RunPrint(const std::vector<std::string>& args, CliContext& context) {
+  CommandArgs parsed;
+  std::string problem;
+  if (!ParseCommandArgs(args, {kTypeOption, kModelOption, kPdfOption}, parsed, problem)) {
+    return ReportUsageError(context, kPrintCommand, problem);
+  }
+  if (parsed.positionals.size() != 1) {
+    return ReportUsageError(context, kPrintCommand, "expected exactly one FILE.qvx");
+  }
+  const std::optional<std::string> pdf = parsed.Option(kPdfOption);
+  if (pdf && pdf->empty()) return ReportUsageError(context, kPrintCommand, "empty --pdf file");
+  BandPlan plan;
+  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
+  if (resolved == kExitUsage) return ReportUsageError(context, kPrintCommand, problem);
+  if (resolved != kExitOk) {
+    context.err << "quorvan-cli print: " << problem << "\n";
+    return resolved;
+  }
+
+  const std::string& file = parsed.positionals.front();
+  RadioImage document;
+  document.Plan() = plan;
+  if (!OpenDocumentFile(file, document)) {
+    context.err << "File Open error.\n";
+    return kExitFailure;
+  }
+  const std::vector<PrintPage> pages =
+      BuildPrintout(document, "Quorvan [" + AbsolutePath(file) + "]");
+  const char destination = document.Plan().DestinationLetter();
+  context.out << PrintoutAsText(pages, destination);
+  context.out.flush();
+  if (!context.out) return kExitFailure;
+  if (pdf && !WritePdf(*pdf, pages, destination)) {
+    context.err << "quorvan-cli print: cannot write " << *pdf << "\n";
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+extern const CliCommand kPrintCommand{
+    "print",
+    "write the printout of a channel file as text, and optionally as a PDF",
+    "usage: quorvan-cli print FILE.qvx [--type CODE [--model ID]] [--pdf OUT.pdf]\n"
+    "  Every page is 60 lines; pages are separated by a line holding only a form feed.\n"
+    "  --pdf OUT.pdf  also draw the pages into a PDF file laid out as on a printer\n",
+    &RunPrint,
+};
+
+}  // namespace quorvan

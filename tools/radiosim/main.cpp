@@ -1,0 +1,105 @@
+// quorvan-radiosim: a virtual radio on a pseudo-terminal, for trying and testing the link
+// without hardware.
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "PtyServer.h"
+#include "RadioModel.h"
+#include "SimOptions.h"
+#include "model/RadioImage.h"
+
+#if __has_include("model/DocumentFile.h")
+#include "model/DocumentFile.h"
+#define QUORVAN_RADIOSIM_HAS_FILES 1
+#endif
+
+namespace {
+
+volatile std::sig_atomic_t gStop = 0;
+
+void OnStopSignal(int) { gStop = 1; }
+
+void InstallSignalHandlers() {
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = 0;  // no restart: a blocked poll returns and sees the flag
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+  std::signal(SIGPIPE, SIG_IGN);
+}
+
+bool BuildImage(const quorvan::SimOptions& options, quorvan::RadioImage& image,
+                std::string& error) {
+  quorvan::BandPlan plan = quorvan::MakeDefaultBandPlan(options.type, options.model);
+  if (options.hasLimits) plan.limits = options.limits;
+  image = quorvan::MakeNewDocument(plan);
+  if (options.file.empty()) return true;
+#ifdef QUORVAN_RADIOSIM_HAS_FILES
+  if (quorvan::OpenDocumentFile(options.file, image)) return true;
+  error = "cannot read the channel file " + options.file;
+#else
+  error = "this build cannot read channel files";
+#endif
+  return false;
+}
+
+bool SaveImage(const std::string& path, const quorvan::RadioImage& image) {
+#ifdef QUORVAN_RADIOSIM_HAS_FILES
+  std::string error;
+  if (quorvan::SaveDocumentFile(path, image, &error)) return true;
+  std::cerr << "quorvan-radiosim: cannot save " << path << ": " << error << '\n';
+#else
+  (void)image;
+  std::cerr << "quorvan-radiosim: this build cannot write " << path << '\n';
+#endif
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  quorvan::SimOptions options;
+  std::string error;
+  if (!quorvan::ParseSimOptions(args, options, error)) {
+    std::cerr << "quorvan-radiosim: " << error << "\n" << quorvan::SimUsage();
+    return 2;
+  }
+  if (options.help) {
+    std::cout << quorvan::SimUsage();
+    return 0;
+  }
+  quorvan::RadioImage image;
+  if (!BuildImage(options, image, error)) {
+    std::cerr << "quorvan-radiosim: " << error << '\n';
+    return 1;
+  }
+  std::unique_ptr<std::ofstream> log;
+  if (!options.logFile.empty()) {
+    log = std::make_unique<std::ofstream>(options.logFile, std::ios::app | std::ios::binary);
+    if (!*log) {
+      std::cerr << "quorvan-radiosim: cannot open the log " << options.logFile << '\n';
+      return 1;
+    }
+  }
+  quorvan::RadioModel radio(std::move(image));
+  radio.SetFaults({options.identifier, options.typeReply, options.reject});
+
+  InstallSignalHandlers();
+  quorvan::PtyServer server;
+  if (!server.Open(error)) {
+    std::cerr << "quorvan-radiosim: " << error << '\n';
+    return 1;
+  }
+  std::cout << server.DevicePath() << std::endl;  // the client waits for this line
+  server.Serve(radio, options, log.get(), gStop);
+
+  if (!options.saveOnExit.empty() && !SaveImage(options.saveOnExit, radio.Image())) return 1;
+  return 0;
+}

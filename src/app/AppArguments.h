@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+namespace quorvan {
+
+// The command line: a file to open (the arguments joined with single blanks), and two options
+// for running against a chosen port and for taking a picture of the window.
+struct AppArguments {
+  QStringList fileParts;  // joined with blanks when opened
+  QString port;           // --port DEV: CommPort for this run only, not stored
+  QString screenshot;     // --screenshot OUT.png: read all, save a picture, quit
+  bool noSplash = false;  // --no-splash
+};
+
+// Options are taken only at the front, so any file name that follows arrives unchanged.
+AppArguments ParseAppArguments(const QStringList& arguments);
+
+}  // namespace quorvan

@@ -1,0 +1,23 @@
+#include "app/ScreenshotHook.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include "ui/GridView.h"
+#include "ui/TMainForm.h"
+
+namespace quorvan {
+
+void ReadAndGrabLater(TMainForm& form, const QString& pngPath) {
+  QTimer::singleShot(0, &form, [&form, pngPath] {
+    form.ReadFromRadio(TransferScope::All);
+    form.Grid(1)->setFocus();  // shows a selected row and its status texts
+    QTimer::singleShot(300, &form, [&form, pngPath] {
+      const bool saved = form.grab().save(pngPath, "PNG");
+      form.Document().SetModified(false);  // the picture is all that was wanted
+      QApplication::exit(saved ? 0 : 1);
+    });
+  });
+}
+
+}  // namespace quorvan

@@ -1,0 +1,29 @@
+#include "app/SystemPorts.h"
+
+#include <QInputDialog>
+#include <QSerialPortInfo>
+
+namespace quorvan {
+
+QList<PortChoice> SystemSerialPorts() {
+  QList<PortChoice> ports;
+  const auto infos = QSerialPortInfo::availablePorts();
+  for (const QSerialPortInfo& info : infos) {
+    const QString device = info.systemLocation();
+    const QString description =
+        info.description().isEmpty() ? info.portName() : info.description();
+    ports.append({description + QStringLiteral(" (") + device + QStringLiteral(")"), device,
+                  info.hasVendorIdentifier()});
+  }
+  return ports;
+}
+
+QString AskDevicePath(QWidget* parent) {
+  bool ok = false;
+  const QString path =
+      QInputDialog::getText(parent, QStringLiteral("Quorvan"), QStringLiteral("Device path:"),
+                            QLineEdit::Normal, QStringLiteral("/dev/"), &ok);
+  return ok ? path : QString();
+}
+
+}  // namespace quorvan

@@ -1,0 +1,18 @@
+#include "ui/CommentValidator.h"
+
+#include "model/NameCodec.h"
+
+namespace quorvan {
+
+CommentValidator::CommentValidator(std::function<char()> destinationLetter, QObject* parent)
+    : QValidator(parent), destinationLetter_(std::move(destinationLetter)) {}
+
+QValidator::State CommentValidator::validate(QString& input, int& /*position*/) const {
+  const QByteArray utf8 = input.toUtf8();
+  const auto bytes =
+      NameFromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                   destinationLetter_());
+  return bytes || input.isEmpty() ? Acceptable : Invalid;
+}
+
+}  // namespace quorvan

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QTableView>
+
+namespace quorvan {
+
+// The table view behind every grid of the Memory page: whole-row selection, 17-pixel rows,
+// focus reported to the owner, the row under a right-button press selected before the popup,
+// and the editor asked for by double-click or key.
+class GridView : public QTableView {
+  Q_OBJECT
+
+ public:
+  static constexpr int kRowHeight = 17;
+
+  GridView(int gridNumber, QWidget* parent = nullptr);
+
+  int GridNumber() const { return gridNumber_; }
+  // Grid row (1-based, as the core counts) of the selected row; 1 when nothing is selected.
+  int SelectedGridRow() const;
+  void SelectGridRow(int gridRow);
+  // In the DTMF grid any character key opens the editor, not only Enter.
+  void SetAnyCharacterOpensEditor(bool on) { anyCharacterOpensEditor_ = on; }
+  void SetColumnWidths(const QList<int>& widths);
+  // The view shows exactly `rows` data rows under the header, at whatever font it has.
+  void SetVisibleRows(int rows);
+  void setModel(QAbstractItemModel* model) override;
+
+ signals:
+  void Entered(int gridNumber);
+  void Left(int gridNumber);
+  void EditorRequested(int gridNumber, int gridRow);
+  void PopupRequested(int gridNumber, const QPoint& globalPos);
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ChooseRowAtRightPress(int viewportY, const QPoint& globalPos);
+  void RememberRow();
+  void RestoreRow();
+  void FitVisibleRows();
+
+  int gridNumber_;
+  bool anyCharacterOpensEditor_ = false;
+  int rowBeforeReset_ = 0;
+  int visibleRows_ = 1;
+};
+
+}  // namespace quorvan

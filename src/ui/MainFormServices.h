@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+#include "ui/PortMenu.h"
+
+namespace quorvan {
+
+class FileDialogService;
+class MessageService;
+class SettingsStore;
+class TransferDialogs;
+
+// Everything the main window reaches outside itself; production and tests fill it differently.
+struct MainFormServices {
+  SettingsStore* settings = nullptr;
+  MessageService* messages = nullptr;
+  FileDialogService* fileDialogs = nullptr;
+  TransferDialogs* transfers = nullptr;
+  std::function<int()> chooseSetupIndex;  // the model selection dialog, first start only
+  std::function<QList<PortChoice>()> listPorts;
+  std::function<QString()> askDevicePath;
+  QString workingDirectory;  // replaces a missing "Path"
+  QString backupFolder;      // where completed reads are kept; empty: not kept
+  QString presetPort;        // a port chosen for this run only; empty: the stored one
+};
+
+}  // namespace quorvan

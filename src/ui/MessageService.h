@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace quorvan {
+
+enum class MessageIcon { Information, Warning, Error, Question };
+enum class Answer { Yes, No, Cancel };
+
+// Every message towards the user passes here, so tests can script the answers and read the
+// texts instead of facing a modal box.
+class MessageService {
+ public:
+  virtual ~MessageService() = default;
+  virtual void Information(const QString& text) = 0;
+  virtual void Warning(const QString& text) = 0;
+  virtual void Error(const QString& text) = 0;
+  virtual bool AskYesNo(const QString& text, MessageIcon icon) = 0;
+  virtual Answer AskYesNoCancel(const QString& text, MessageIcon icon = MessageIcon::Warning) = 0;
+};
+
+// Modal message boxes titled "Quorvan".
+class BoxMessageService : public MessageService {
+ public:
+  explicit BoxMessageService(QWidget* parent = nullptr) : parent_(parent) {}
+  // The window the boxes are centred on (the main window, once it exists).
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  void Information(const QString& text) override;
+  void Warning(const QString& text) override;
+  void Error(const QString& text) override;
+  bool AskYesNo(const QString& text, MessageIcon icon) override;
+  Answer AskYesNoCancel(const QString& text, MessageIcon icon) override;
+
+ private:
+  QWidget* parent_;
+};
+
+}  // namespace quorvan

@@ -5,6 +5,9 @@ namespace quorvan {
 // Each command is defined in its own file; add one declaration and one table entry here.
 extern const CliCommand kNewCommand;
 extern const CliCommand kCatCommand;
+extern const CliCommand kReadCommand;
+extern const CliCommand kWriteCommand;
+extern const CliCommand kPortsCommand;
 extern const CliCommand kPrintCommand;
 extern const CliCommand kSortCommand;
 
@@ -12,6 +15,9 @@ const std::vector<const CliCommand*>& CommandTable() {
   static const std::vector<const CliCommand*> kTable{
       &kNewCommand,
       &kCatCommand,
+      &kReadCommand,
+      &kWriteCommand,
+      &kPortsCommand,
       &kPrintCommand,
       &kSortCommand,
   };

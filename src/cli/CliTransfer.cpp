@@ -1,0 +1,171 @@
+#include "cli/CliTransfer.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <memory>
+
+#include "serial/TQuentarComm.h"
+#include "transfer/CommByteChannel.h"
+
+namespace quorvan {
+
+namespace {
+
+constexpr int kBarWidth = 40;
+
+// Ctrl+C reaches the event loop through a pipe: the handler only writes one byte.
+int gInterruptPipe[2] = {-1, -1};
+
+extern "C" void OnInterrupt(int) {
+  const char byte = 1;
+  [[maybe_unused]] const auto ignored = write(gInterruptPipe[1], &byte, 1);
+}
+
+class InterruptGuard {
+ public:
+  InterruptGuard() {
+    if (pipe(gInterruptPipe) != 0) return;
+    for (const int fd : gInterruptPipe) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+    struct sigaction action {};
+    action.sa_handler = &OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    installed_ = sigaction(SIGINT, &action, &previous_) == 0;
+  }
+  ~InterruptGuard() {
+    if (installed_) sigaction(SIGINT, &previous_, nullptr);
+    for (int& fd : gInterruptPipe) {
+      if (fd >= 0) close(fd);
+      fd = -1;
+    }
+  }
+  InterruptGuard(const InterruptGuard&) = delete;
+  InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+  int ReadFd() const { return gInterruptPipe[0]; }
+
+ private:
+  struct sigaction previous_ {};
+  bool installed_ = false;
+};
+
+class ProgressPrinter {
+ public:
+  explicit ProgressPrinter(std::ostream& err) : err_(err), terminal_(isatty(STDERR_FILENO)) {}
+  ~ProgressPrinter() {
+    if (terminal_ && drawn_) err_ << "\n" << std::flush;
+  }
+  ProgressPrinter(const ProgressPrinter&) = delete;
+  ProgressPrinter& operator=(const ProgressPrinter&) = delete;
+
+  void Show(int position, int maximum) {
+    if (maximum <= 0) return;
+    const int percent = static_cast<int>(100L * position / maximum);
+    if (terminal_) {
+      if (percent == lastPercent_) return;
+      const int filled = kBarWidth * percent / 100;
+      err_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+           << std::string(static_cast<std::size_t>(kBarWidth - filled), ' ') << "] " << percent
+           << "%" << std::flush;
+      drawn_ = true;
+    } else if (percent / 10 != lastPercent_ / 10) {
+      err_ << percent / 10 * 10 << "%\n" << std::flush;
+    }
+    lastPercent_ = percent;
+  }
+
+ private:
+  std::ostream& err_;
+  bool terminal_;
+  bool drawn_ = false;
+  int lastPercent_ = -1;
+};
+
+}  // namespace
+
+bool ParseTransferScope(std::string_view text, TransferScope& scope) {
+  if (text == "all") {
+    scope = TransferScope::All;
+  } else if (text == "memory") {
+    scope = TransferScope::Memory;
+  } else if (text == "menu") {
+    scope = TransferScope::Menu;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool TransferTarget(const CommandArgs& args, std::string& port, TransferScope& scope,
+                    std::string& problem) {
+  const auto portOption = args.Option(kPortOption);
+  if (!portOption || portOption->empty()) {
+    problem = "missing --port DEV";
+    return false;
+  }
+  port = *portOption;
+  scope = TransferScope::All;
+  const auto scopeOption = args.Option(kScopeOption);
+  if (scopeOption && !ParseTransferScope(*scopeOption, scope)) {
+    problem = "invalid scope \"" + *scopeOption + "\" (all, memory or menu)";
+    return false;
+  }
+  return true;
+}
+
+TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, std::ostream& err,
+                           TransferSession::RejectionProbe probe) {
+  std::unique_ptr<QCoreApplication> app;
+  static int argc = 1;
+  static char name[] = "quorvan-cli";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
+
+  TQuentarComm comm;
+  CommByteChannel channel(comm);
+  TransferSession session(channel);
+  QEventLoop loop;
+  TransferResult result;
+  ProgressPrinter printer(err);
+  QObject::connect(&session, &TransferSession::progress, &loop,
+                   [&printer](int position, int maximum) { printer.Show(position, maximum); });
+  QObject::connect(&session, &TransferSession::finished, &loop,
+                   [&](TransferSession::Outcome outcome, const QString& message) {
+                     result.outcome = outcome;
+                     result.message = message.toStdString();
+                     loop.quit();
+                   });
+
+  InterruptGuard interrupt;
+  std::unique_ptr<QSocketNotifier> notifier;
+  if (interrupt.ReadFd() >= 0) {
+    notifier = std::make_unique<QSocketNotifier>(interrupt.ReadFd(), QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, &loop, [&] {
+      char bytes[16];
+      while (read(interrupt.ReadFd(), bytes, sizeof bytes) > 0) {
+      }
+      session.Cancel();
+    });
+  }
+
+  session.Start(sequence, QString::fromStdString(port), std::move(probe));
+  if (session.IsRunning()) loop.exec();
+  return result;
+}
+
+int ReportTransfer(const TransferResult& result, std::string_view commandName, std::ostream& err) {
+  using Outcome = TransferSession::Outcome;
+  if (result.outcome == Outcome::Completed && result.message.empty()) return kExitOk;
+  if (result.outcome == Outcome::Cancelled) {
+    err << "quorvan-cli " << commandName << ": cancelled\n";
+  } else {
+    err << result.message << "\n";
+  }
+  return kExitFailure;
+}
+
+}  // namespace quorvan

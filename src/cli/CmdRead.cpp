@@ -1,0 +1,75 @@
+#include <string>
+
+#include "cli/CliCommand.h"
+#include "cli/CliTransfer.h"
+#include "cli/CommandArgs.h"
+#include "cli/DocumentOptions.h"
+#include "model/AppSettings.h"
+#include "model/DocumentFile.h"
+#include "model/RadioImage.h"
+#include "transfer/ReadSequence.h"
+
+namespace quorvan {
+
+extern const CliCommand kReadCommand;
+
+namespace {
+
+constexpr std::string_view kOutputOption = "-o";
+
+int RunRead(const std::vector<std::string>& args, CliContext& context) {
+  CommandArgs parsed;
+  std::string problem;
+  if (!ParseCommandArgs(args, {kPortOption, kScopeOption, kTypeOption, kModelOption,
+                               kOutputOption},
+                        parsed, problem)) {
+    return ReportUsageError(context, kReadCommand, problem);
+  }
+  if (!parsed.positionals.empty()) {
+    return ReportUsageError(context, kReadCommand,
+                            "unexpected argument \"" + parsed.positionals.front() + "\"");
+  }
+  std::string port;
+  TransferScope scope = TransferScope::All;
+  if (!TransferTarget(parsed, port, scope, problem)) {
+    return ReportUsageError(context, kReadCommand, problem);
+  }
+  const auto output = parsed.Option(kOutputOption);
+  if (!output || output->empty()) return ReportUsageError(context, kReadCommand, "missing -o FILE.qvx");
+  BandPlan plan;
+  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
+  if (resolved == kExitUsage) return ReportUsageError(context, kReadCommand, problem);
+  if (resolved != kExitOk) {
+    context.err << "quorvan-cli read: " << problem << "\n";
+    return resolved;
+  }
+
+  // As the window's Read: the document New gives, then whatever the radio holds.
+  RadioImage image = MakeNewDocument(plan);
+  ReadSequence sequence(image, scope);
+  const TransferResult result = RunTransfer(sequence, port, context.err);
+  const int code = ReportTransfer(result, kReadCommand.name, context.err);
+  if (code != kExitOk) return code;
+
+  SaveBandPlan(context.settings, image.Plan());
+  std::string error;
+  if (!SaveDocumentFile(*output, image, &error)) {
+    context.err << "quorvan-cli read: cannot save " << *output << ": " << error << "\n";
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+extern const CliCommand kReadCommand{
+    "read",
+    "read the radio into a channel file",
+    "usage: quorvan-cli read --port DEV [--scope all|memory|menu] [--type CODE [--model ID]]\n"
+    "                        -o FILE.qvx\n"
+    "  -o FILE.qvx   the channel file to write (replaced if it exists)\n"
+    "  The radio's type, model and band limits are stored in the settings after a read.\n",
+    &RunRead,
+};
+
+}  // namespace quorvan

@@ -1,0 +1,62 @@
+#include <string>
+
+#include "cli/CliCommand.h"
+#include "cli/CliTransfer.h"
+#include "cli/CommandArgs.h"
+#include "cli/DocumentOptions.h"
+#include "model/DocumentFile.h"
+#include "model/RadioImage.h"
+#include "transfer/WriteSequence.h"
+
+namespace quorvan {
+
+extern const CliCommand kWriteCommand;
+
+namespace {
+
+int RunWrite(const std::vector<std::string>& args, CliContext& context) {
+  CommandArgs parsed;
+  std::string problem;
+  if (!ParseCommandArgs(args, {kPortOption, kScopeOption, kTypeOption, kModelOption}, parsed,
+                        problem)) {
+    return ReportUsageError(context, kWriteCommand, problem);
+  }
+  if (parsed.positionals.size() != 1) {
+    return ReportUsageError(context, kWriteCommand,
+                            parsed.positionals.empty() ? "missing FILE.qvx" : "too many files");
+  }
+  std::string port;
+  TransferScope scope = TransferScope::All;
+  if (!TransferTarget(parsed, port, scope, problem)) {
+    return ReportUsageError(context, kWriteCommand, problem);
+  }
+  BandPlan plan;
+  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
+  if (resolved == kExitUsage) return ReportUsageError(context, kWriteCommand, problem);
+  if (resolved != kExitOk) {
+    context.err << "quorvan-cli write: " << problem << "\n";
+    return resolved;
+  }
+
+  RadioImage image = MakeNewDocument(plan);
+  const std::string& file = parsed.positionals.front();
+  if (!OpenDocumentFile(file, image)) {
+    context.err << "quorvan-cli write: cannot open " << file << "\n";
+    return kExitFailure;
+  }
+  WriteSequence sequence(image, scope);
+  return ReportTransfer(RunTransfer(sequence, port, context.err), kWriteCommand.name,
+                        context.err);
+}
+
+}  // namespace
+
+extern const CliCommand kWriteCommand{
+    "write",
+    "write a channel file to the radio",
+    "usage: quorvan-cli write --port DEV [--scope all|memory|menu] [--type CODE [--model ID]]\n"
+    "                         FILE.qvx\n",
+    &RunWrite,
+};
+
+}  // namespace quorvan

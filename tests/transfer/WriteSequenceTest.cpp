@@ -109,6 +109,8 @@ TEST(WriteSequence, MemorySkipRules) {
 TEST(WriteSequence, ListSkipRules) {
   using V = std::vector<std::string>;
   RadioImage image = SampleImage("KK,0F", "ARVEN");
+  // The transmit step of "CW 1" is the receive step (field 2), not field 15.
+  image.Store(SlotKind::Call, 2, "2,00440000000,8,0,0,0,0,0,08,08,000,005000000,0,,00445000000,5,");
   image.Store(SlotKind::Call, 3, "3,01240000000,8,0,0,0,0,0,08,08,000,012000000,0,,,,");
   for (int vfo = 12; vfo <= 14; ++vfo) image.Store(SlotKind::Vfo, vfo, "");
   image.Store(SlotKind::Dtmf, 4, "4,*1#,NOTE");

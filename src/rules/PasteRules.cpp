@@ -188,15 +188,13 @@ std::optional<std::string> BuildPasteRecord(const RadioImage& image, std::string
                                             const EditTarget& target) {
   if (!IsTargetSlot(target)) return std::nullopt;
   const char destination = image.Plan().DestinationLetter();
-  std::string text = target.grid == Grid::Dtmf
-                         ? DtmfRecord(clipboard, target.slot, destination)
-                         : ChannelRecord(image, clipboard, target);
+  std::string text = target.grid == Grid::Dtmf ? DtmfRecord(clipboard, target.slot, destination)
+                                               : ChannelRecord(image, clipboard, target);
   if (text.size() > SlotCapacity(SlotKindOfGrid(target.grid))) return std::nullopt;
   return text;
 }
 
-bool PasteAvailable(const RadioImage& image, std::string_view clipboard,
-                    const EditTarget& target) {
+bool PasteAvailable(const RadioImage& image, std::string_view clipboard, const EditTarget& target) {
   if (clipboard.empty() || clipboard.find('\0') != std::string_view::npos) return false;
   if (!IsTargetSlot(target)) return false;
   if (target.grid == Grid::Dtmf) {

@@ -1,8 +1,8 @@
-#include "rules/ClipboardRules.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "rules/ClipboardRules.h"
 
 namespace quorvan {
 namespace {
@@ -51,20 +51,15 @@ TEST_P(TargetOfRowTable, MapsTheSelectedRow) {
   EXPECT_EQ(target.slot, c.slot) << static_cast<int>(c.grid) << " row " << c.row;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TargetOfRowTable,
-                         ::testing::Values(RowCase{Grid::Memory, 1, "000", 0},
-                                           RowCase{Grid::Memory, 421, "Pr1", 420},
-                                           RowCase{Grid::Memory, 432, "I-0", 431},
-                                           RowCase{Grid::Memory, 433, "", -1},
-                                           RowCase{Grid::Memory, 0, " ch.", -1},
-                                           RowCase{Grid::Vfo, 3, "A_430MHz", 2},
-                                           RowCase{Grid::Vfo, 4, "B_AM", 4},
-                                           RowCase{Grid::Vfo, 12, "B_200MHz", 11},
-                                           RowCase{Grid::Call, 2, "430MHz", 2},
-                                           RowCase{Grid::Call, 1, "144MHz", 0},
-                                           RowCase{Grid::Dtmf, 10, "9", 9},
-                                           RowCase{Grid::Dtmf, 11, "", -1},
-                                           RowCase{Grid::None, 1, "000", -1}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, TargetOfRowTable,
+    ::testing::Values(RowCase{Grid::Memory, 1, "000", 0}, RowCase{Grid::Memory, 421, "Pr1", 420},
+                      RowCase{Grid::Memory, 432, "I-0", 431}, RowCase{Grid::Memory, 433, "", -1},
+                      RowCase{Grid::Memory, 0, " ch.", -1}, RowCase{Grid::Vfo, 3, "A_430MHz", 2},
+                      RowCase{Grid::Vfo, 4, "B_AM", 4}, RowCase{Grid::Vfo, 12, "B_200MHz", 11},
+                      RowCase{Grid::Call, 2, "430MHz", 2}, RowCase{Grid::Call, 1, "144MHz", 0},
+                      RowCase{Grid::Dtmf, 10, "9", 9}, RowCase{Grid::Dtmf, 11, "", -1},
+                      RowCase{Grid::None, 1, "000", -1}));
 
 struct CutDeleteCase {
   const char* type;

@@ -1,5 +1,3 @@
-#include "rules/PasteRules.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +6,7 @@
 #include <vector>
 
 #include "model/RecordFields.h"
+#include "rules/PasteRules.h"
 
 namespace quorvan {
 namespace {
@@ -79,16 +78,15 @@ INSTANTIATE_TEST_SUITE_P(
     Table, PasteAvailability,
     ::testing::Values(
         // Memory grid: the band holding the frequency bounds it.
-        AvailabilityCase{"memory 146.52", "KK,0F", kModelArven, Memory(0),
-                         ChannelOn("00146520000"), true},
+        AvailabilityCase{"memory 146.52", "KK,0F", kModelArven, Memory(0), ChannelOn("00146520000"),
+                         true},
         AvailabilityCase{"memory info channel", "KK,0F", kModelArven, Memory(431),
                          ChannelOn("00162550000"), true},
         AvailabilityCase{"memory below 100 kHz", "KK,0F", kModelArven, Memory(0),
                          ChannelOn("00000050000"), false},
         AvailabilityCase{"memory above every band", "KK,0F", kModelArven, Memory(0),
                          ChannelOn("01300500000"), false},
-        AvailabilityCase{"memory, DTMF text", "KK,0F", kModelArven, Memory(0), kDtmfText,
-                         false},
+        AvailabilityCase{"memory, DTMF text", "KK,0F", kModelArven, Memory(0), kDtmfText, false},
         // VFO grid, A band: the program VFO range widened to its whole top MHz.
         AvailabilityCase{"A_144 in range", "KK,0F", kModelArven, Vfo("A_144MHz"),
                          ChannelOn("00146520000"), true},
@@ -104,8 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                          ChannelOn("00146512500", "0"), false},
         AvailabilityCase{"A_144 on the 12.5 kHz step", "KK,0F", kModelArven, Vfo("A_144MHz"),
                          ChannelOn("00146512500", "5"), true},
-        AvailabilityCase{"A_144 on the 8.33 kHz pattern", "KK,0F", kModelArven,
-                         Vfo("A_144MHz"), ChannelOn("00146508330", "0"), true},
+        AvailabilityCase{"A_144 on the 8.33 kHz pattern", "KK,0F", kModelArven, Vfo("A_144MHz"),
+                         ChannelOn("00146508330", "0"), true},
         AvailabilityCase{"A_144 unknown step code", "KK,0F", kModelArven, Vfo("A_144MHz"),
                          ChannelOn("00146520000", "C"), false},
         AvailabilityCase{"A_144 AM", "KK,0F", kModelArven, Vfo("A_144MHz"),
@@ -127,8 +125,8 @@ INSTANTIATE_TEST_SUITE_P(
                          ChannelOn("00000540000", "4", "2"), true},
         AvailabilityCase{"B_AM upper end", "KK,0F", kModelArven, Vfo("B_AM"),
                          ChannelOn("00001800000"), true},
-        AvailabilityCase{"B_AM above", "KK,0F", kModelArven, Vfo("B_AM"),
-                         ChannelOn("00001810000"), false},
+        AvailabilityCase{"B_AM above", "KK,0F", kModelArven, Vfo("B_AM"), ChannelOn("00001810000"),
+                         false},
         AvailabilityCase{"B_144 off step in AM", "KK,0F", kModelArven, Vfo("B_144MHz"),
                          ChannelOn("00146512500", "0", "2"), true},
         AvailabilityCase{"B_TV-UHF Japan", "JJ,01", kModelBelto, Vfo("B_TV-UHF"),
@@ -142,12 +140,11 @@ INSTANTIATE_TEST_SUITE_P(
                          ChannelOn("00435000000"), true},
         AvailabilityCase{"CALL 430 Japan gets 445", "JJ,01", kModelBelto, Call("430MHz"),
                          ChannelOn("00445000000"), false},
-        AvailabilityCase{"CALL, DTMF text", "KK,0F", kModelArven, Call("144MHz"), kDtmfText,
-                         false},
+        AvailabilityCase{"CALL, DTMF text", "KK,0F", kModelArven, Call("144MHz"), kDtmfText, false},
         // DTMF grid: DTMF texts only.
         AvailabilityCase{"DTMF text on DTMF", "KK,0F", kModelArven, Dtmf(3), kDtmfText, true},
-        AvailabilityCase{"channel on DTMF", "KK,0F", kModelArven, Dtmf(3),
-                         ChannelOn("00146520000"), false},
+        AvailabilityCase{"channel on DTMF", "KK,0F", kModelArven, Dtmf(3), ChannelOn("00146520000"),
+                         false},
         AvailabilityCase{"29 characters on DTMF", "KK,0F", kModelArven, Dtmf(3),
                          "03,1234567890123456,ABCDEFGHI", false},
         AvailabilityCase{"29 characters on memory", "KK,0F", kModelArven, Memory(0),
@@ -248,8 +245,7 @@ TEST_P(MemoryPaste, RebuildsTheRecordAroundTheTarget) {
   const MemoryPasteCase& c = GetParam();
   RadioImage image = Document(c.type);
   ASSERT_TRUE(PasteInto(image, Edited("010", c.clip), Memory(c.slot))) << c.what;
-  EXPECT_EQ(image.Record(SlotKind::Memory, c.slot),
-            Edited(MemoryChannelLabel(c.slot), c.expected))
+  EXPECT_EQ(image.Record(SlotKind::Memory, c.slot), Edited(MemoryChannelLabel(c.slot), c.expected))
       << c.what;
 }
 
@@ -257,33 +253,36 @@ INSTANTIATE_TEST_SUITE_P(
     Table, MemoryPaste,
     ::testing::Values(
         MemoryPasteCase{"plain copy", "KK,0F", 5, {{17, "REPEATER"}}, {{17, "REPEATER"}}},
-        MemoryPasteCase{"lockout kept on an ordinary channel", "KK,0F", 5, {{13, "1"}},
-                        {{13, "1"}}},
+        MemoryPasteCase{
+            "lockout kept on an ordinary channel", "KK,0F", 5, {{13, "1"}}, {{13, "1"}}},
         MemoryPasteCase{"lockout cleared on a scan edge L", "KK,0F", 400, {{13, "1"}}, {}},
         MemoryPasteCase{"lockout cleared on a scan edge U", "KK,0F", 407, {{13, "1"}}, {}},
         MemoryPasteCase{"lockout cleared on a priority channel", "KK,0F", 421, {{13, "1"}}, {}},
         MemoryPasteCase{"lockout kept on an I channel", "ME,0B", 422, {{13, "1"}}, {{13, "1"}}},
         MemoryPasteCase{"empty lockout becomes 0", "KK,0F", 5, {{13, ""}}, {}},
         MemoryPasteCase{"fixed split dropped outside E", "KK,0F", 5, {{3, "3"}}, {}},
-        MemoryPasteCase{"fixed split kept for E", "ME,0B", 5, {{1, "00438000000"}, {3, "3"}},
+        MemoryPasteCase{"fixed split kept for E",
+                        "ME,0B",
+                        5,
+                        {{1, "00438000000"}, {3, "3"}},
                         {{1, "00438000000"}, {3, "3"}}},
         MemoryPasteCase{"minus shift kept outside E", "JJ,01", 5, {{3, "2"}}, {{3, "2"}}},
-        MemoryPasteCase{"empty offset becomes zeros", "KK,0F", 5, {{11, ""}},
-                        {{11, "000000000"}}},
-        MemoryPasteCase{"split takes the receive step", "KK,0F", 5,
+        MemoryPasteCase{"empty offset becomes zeros", "KK,0F", 5, {{11, ""}}, {{11, "000000000"}}},
+        MemoryPasteCase{"split takes the receive step",
+                        "KK,0F",
+                        5,
                         {{2, "5"}, {14, "00147120000"}, {15, "8"}},
                         {{2, "5"}, {14, "00147120000"}, {15, "5"}}},
         MemoryPasteCase{"stray transmit step dropped", "KK,0F", 5, {{15, "8"}}, {}},
         MemoryPasteCase{"RF power not carried", "KK,0F", 5, {{16, "1"}}, {}},
-        MemoryPasteCase{"long name cut to 8", "KK,0F", 5, {{17, "ABCDEFGHIJ"}},
-                        {{17, "ABCDEFGH"}}},
+        MemoryPasteCase{"long name cut to 8", "KK,0F", 5, {{17, "ABCDEFGHIJ"}}, {{17, "ABCDEFGH"}}},
         MemoryPasteCase{"name with commas", "KK,0F", 5, {{17, "A,B,C"}}, {{17, "A,B,C"}}},
         MemoryPasteCase{"control character drops the name", "KK,0F", 5, {{17, "AB\tC"}}, {}},
-        MemoryPasteCase{"katakana kept for J", "JJ,01", 5, {{17, "NHK\xBB\xAF"}},
-                        {{17, "NHK\xBB\xAF"}}},
+        MemoryPasteCase{
+            "katakana kept for J", "JJ,01", 5, {{17, "NHK\xBB\xAF"}}, {{17, "NHK\xBB\xAF"}}},
         MemoryPasteCase{"katakana dropped for K", "KK,0F", 5, {{17, "NHK\xBB\xAF"}}, {}},
-        MemoryPasteCase{"accented letter kept for E", "ME,0B", 5, {{17, "K\xD6LN"}},
-                        {{17, "K\xD6LN"}}}));
+        MemoryPasteCase{
+            "accented letter kept for E", "ME,0B", 5, {{17, "K\xD6LN"}}, {{17, "K\xD6LN"}}}));
 
 TEST(MemoryPasteIdentifier, PriorityChannelKeepsTheIdentifierTheFileReaderPlacesItBy) {
   RadioImage image = Document("KK,0F");
@@ -302,8 +301,7 @@ TEST(VfoPaste, KeepsTheBandCodeAndEmptiesTheMemoryOnlyFields) {
   clip.transmitStep = "0";
   clip.name = "NAME";
   ASSERT_TRUE(PasteInto(image, Text(clip), Vfo("B_144MHz")));
-  EXPECT_EQ(image.Record(SlotKind::Vfo, 9),
-            "9,00146520000,0,1,0,1,0,0,12,08,000,000600000,0,,,,,");
+  EXPECT_EQ(image.Record(SlotKind::Vfo, 9), "9,00146520000,0,1,0,1,0,0,12,08,000,000600000,0,,,,,");
 }
 
 TEST(VfoPaste, EmptyTargetRecordFallsBackToItsBandCode) {
@@ -354,8 +352,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DtmfPasteCase{"two-digit number", "KK,0F", "07,12345*#,HOME",
                                     "03,12345*#,HOME"},
                       DtmfPasteCase{"one-digit number", "KK,0F", "7,0,X", "03,0,X"},
-                      DtmfPasteCase{"name cut to 8", "KK,0F", "07,1,ABCDEFGHIJ",
-                                    "03,1,ABCDEFGH"},
+                      DtmfPasteCase{"name cut to 8", "KK,0F", "07,1,ABCDEFGHIJ", "03,1,ABCDEFGH"},
                       DtmfPasteCase{"name with a comma", "KK,0F", "07,1,A,B", "03,1,A,B"},
                       DtmfPasteCase{"bad name dropped", "KK,0F", "07,1,A\x7F", "03,1,"},
                       DtmfPasteCase{"no name", "KK,0F", "07,123", "03,123,"}));

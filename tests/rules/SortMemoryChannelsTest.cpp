@@ -1,5 +1,3 @@
-#include "rules/SortMemoryChannels.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +6,7 @@
 #include <vector>
 
 #include "model/RecordFields.h"
+#include "rules/SortMemoryChannels.h"
 
 namespace quorvan {
 namespace {
@@ -29,9 +28,7 @@ class SortMemoryChannelsTest : public ::testing::Test {
   std::string Name(int slot) const {
     return std::string(image.Field(SlotKind::Memory, slot, kChannelNameField));
   }
-  std::string Label(int slot) const {
-    return std::string(image.Field(SlotKind::Memory, slot, 0));
-  }
+  std::string Label(int slot) const { return std::string(image.Field(SlotKind::Memory, slot, 0)); }
   void ExpectNamesInOrder(const std::vector<std::string>& names) const {
     for (std::size_t i = 0; i < names.size(); ++i) {
       EXPECT_EQ(Name(static_cast<int>(i)), names[i]) << "slot " << i;
@@ -83,11 +80,15 @@ TEST_F(SortMemoryChannelsTest, EqualNamesEndInTheExchangeSortsOrder) {
 }
 
 TEST_F(SortMemoryChannelsTest, NamesCompareAsUnsignedBytes) {
-  Put(0, "00145000000", "\xC0" "BC");
+  Put(0, "00145000000",
+      "\xC0"
+      "BC");
   Put(1, "00145000000", "zulu");
   Put(2, "00145000000", "Zulu");
   SortMemoryChannels(image, SortKey::Name);
-  ExpectNamesInOrder({"Zulu", "zulu", "\xC0" "BC"});
+  ExpectNamesInOrder({"Zulu", "zulu",
+                      "\xC0"
+                      "BC"});
 }
 
 TEST_F(SortMemoryChannelsTest, NamesWithCommasTravelWhole) {

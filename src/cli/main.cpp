@@ -53,7 +53,8 @@ int Run(const std::vector<std::string>& args) {
     }
     const CliCommand* command = FindCommand(args[1]);
     if (!command || args.size() > 2) {
-      std::cerr << "quorvan-cli: no command \"" << args[1] << "\"\n";
+      std::cerr << "quorvan-cli: no command \"" << args[1] << "\"\n\n";
+      PrintHelp(std::cerr);
       return kExitUsage;
     }
     PrintUsage(std::cout, *command);

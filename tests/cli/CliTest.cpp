@@ -1,0 +1,249 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "TempConfigHome.h"
+#include "model/ChannelFile.h"
+#include "model/RadioImage.h"
+#include "platform/QSettingsStore.h"
+
+namespace quorvan {
+namespace {
+
+using test::TempDir;
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Runs quorvan-cli with its settings under configHome; stdout and stderr are captured in files.
+CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path& configHome) {
+  const TempDir capture;
+  const std::string outPath = capture.File("out");
+  const std::string errPath = capture.File("err");
+  std::vector<char*> argv;
+  std::string program = QUORVAN_CLI_PATH;
+  argv.push_back(program.data());
+  std::vector<std::string> owned(args);
+  for (std::string& arg : owned) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+    ::setenv("HOME", configHome.c_str(), 1);
+    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) ::_exit(126);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  CliRun run;
+  int status = 0;
+  if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) {
+    ADD_FAILURE() << "quorvan-cli did not run to its end";
+    return run;
+  }
+  run.exitCode = WEXITSTATUS(status);
+  run.out = ReadBytes(outPath);
+  run.err = ReadBytes(errPath);
+  return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::size_t end = text.find("\r\n", pos);
+    if (end == std::string::npos) break;
+    lines.push_back(text.substr(pos, end - pos));
+    pos = end + 2;
+  }
+  return lines;
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  TempDir configHome_;  // an empty settings store unless a test fills it
+  TempDir work_;
+};
+
+struct NewCase {
+  const char* type;
+  const char* model;
+  const char* firstMemoryLine;  // "" when the destination has no I-channel defaults
+  const char* programVfo3;
+};
+
+TEST_F(CliTest, NewWritesTheNewDocumentAndCatReproducesIt) {
+  const NewCase cases[] = {
+      {"KK,0F", "ARVEN",
+       "I-1\t00162550000\t0\t0\t0\t0\t0\t0\t08\t08\t000\t000000000\t0\t0\t\t\t\tWEATHER", ""},
+      {"ME,0B", "BELTO", "", ""},
+      {"JJ,01", "BELTO",
+       "I-"
+       "1\t00000567000\t3\t0\t0\t0\t0\t0\t08\t08\t000\t000000000\t2\t0\t\t\t\tNHK\xBB\xAF\xCE\xDF"
+       "\xDB",
+       ""},
+      {"MM,07", "BELTO", "", ""},
+      {"KK,0F", "CIRRA",
+       "I-1\t00162550000\t0\t0\t0\t0\t0\t0\t08\t08\t000\t000000000\t0\t0\t\t\t\tWEATHER",
+       "3,01240,01299"},
+  };
+  for (const NewCase& c : cases) {
+    SCOPED_TRACE(std::string(c.type) + " " + c.model);
+    const std::string file = work_.File("new.qvx");
+    const CliRun created =
+        RunCli({"new", "--type", c.type, "--model", c.model, "-o", file}, configHome_.Path());
+    ASSERT_EQ(created.exitCode, 0) << created.err;
+    EXPECT_EQ(created.out, "");
+
+    const std::string bytes = ReadBytes(file);
+    EXPECT_EQ(bytes, WriteChannelFileText(MakeNewDocument(MakeDefaultBandPlan(c.type, c.model))));
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    const std::vector<std::string> lines = Lines(bytes);
+    std::size_t lineEnds = 0;
+    for (const char ch : bytes) lineEnds += ch == '\n';
+    EXPECT_EQ(lines.size(), lineEnds);  // every LF is part of a CR LF
+    ASSERT_GE(lines.size(), 50u);
+    EXPECT_EQ(lines[0], "QUENTAR Chanvault for DOVRA");
+    EXPECT_EQ(lines[3], "__MEMORY DATA__");
+    EXPECT_EQ(lines[4], *c.firstMemoryLine ? c.firstMemoryLine : "__CALL DATA__");
+    EXPECT_EQ(lines[lines.size() - 45 + 3], c.programVfo3);
+
+    const CliRun shown =
+        RunCli({"cat", file, "--type", c.type, "--model", c.model}, configHome_.Path());
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_EQ(shown.out, bytes);
+    EXPECT_EQ(shown.err, "");
+  }
+  // --type alone never reads or creates the user's settings.
+  EXPECT_TRUE(std::filesystem::is_empty(configHome_.Path()));
+}
+
+TEST_F(CliTest, CatOfAHandWrittenFileFillsTheRestWithDefaults) {
+  const std::string file = work_.File("lf.qvx");
+  std::ofstream(file, std::ios::binary)
+      << "QUENTAR Chanvault for DOVRA\n__COMMENT__\nnote\n__MEMORY DATA__\n"
+         "001\t00145000000\t0\t0\t0\t0\t0\t0\t08\t08\t000\t000600000\t0\t0\t\t\t\tA,B";
+  const CliRun shown = RunCli({"cat", file, "--type", "ME,0B"}, configHome_.Path());
+  ASSERT_EQ(shown.exitCode, 0) << shown.err;
+  const std::vector<std::string> lines = Lines(shown.out);
+  ASSERT_GE(lines.size(), 6u);
+  EXPECT_EQ(lines[2], "note");
+  EXPECT_EQ(lines[4],
+            "001\t00145000000\t0\t0\t0\t0\t0\t0\t08\t08\t000\t000600000\t0\t0\t\t\t\tA\tB");
+  EXPECT_EQ(lines[5], "__CALL DATA__");
+  EXPECT_EQ(lines.back(), "0");                   // battery type default
+  EXPECT_EQ(lines[lines.size() - 45 + 33], "1");  // CKEY default for Europe
+}
+
+TEST_F(CliTest, RejectedFilesPrintTheOpenErrorAndExitOne) {
+  std::ofstream(work_.File("bad.qvx"), std::ios::binary) << "QUENTAR Chanvault for DOVRA \r\n";
+  std::ofstream(work_.File("long.qvx"), std::ios::binary) << "QUENTAR Chanvault for DOVRA\r\n"
+                                                          << std::string(100, 'x') << "\r\n";
+  for (const char* name : {"bad.qvx", "long.qvx", "missing.qvx"}) {
+    SCOPED_TRACE(name);
+    const CliRun run = RunCli({"cat", work_.File(name), "--type", "KK,0F"}, configHome_.Path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "File Open error.\n");
+    EXPECT_EQ(run.out, "");
+  }
+  const CliRun unwritable =
+      RunCli({"new", "--type", "KK,0F", "-o", work_.File("no/folder/x.qvx")}, configHome_.Path());
+  EXPECT_EQ(unwritable.exitCode, 1);
+  EXPECT_EQ(unwritable.err.rfind("File Open error.\n", 0), 0u) << unwritable.err;
+}
+
+TEST_F(CliTest, UsageErrorsExitTwoWithAUsageText) {
+  const std::string file = work_.File("u.qvx");
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {"frobnicate"},
+      {"help", "frobnicate"},
+      {"new", "--type", "KK,0F"},
+      {"new", "--type", "KK,0F", "-o"},
+      {"new", "--type", "KK,0F", "-o", file, "extra"},
+      {"new", "--model", "ARVEN", "-o", file},
+      {"new", "--type", "KK0F", "-o", file},
+      {"new", "--type", "kk,0f", "-o", file},
+      {"new", "--type", "KK,0F", "--model", "arven", "-o", file},
+      {"new", "--type", "KK,0F", "--type", "ME,0B", "-o", file},
+      {"new", "--colour", "red", "-o", file},
+      {"cat"},
+      {"cat", file, file},
+      {"cat", file, "--model", "BELTO"},
+  };
+  for (const std::vector<std::string>& args : cases) {
+    std::string joined;
+    for (const std::string& arg : args) joined += arg + " ";
+    SCOPED_TRACE(joined);
+    const CliRun run = RunCli(args, configHome_.Path());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("usage"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(file));
+  }
+}
+
+TEST_F(CliTest, HelpAndVersion) {
+  const CliRun help = RunCli({"--help"}, configHome_.Path());
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("  new "), std::string::npos);
+  EXPECT_NE(help.out.find("  cat "), std::string::npos);
+  EXPECT_NE(help.out.find("--model"), std::string::npos);
+
+  const CliRun usage = RunCli({"help", "cat"}, configHome_.Path());
+  EXPECT_EQ(usage.exitCode, 0);
+  EXPECT_EQ(usage.out.rfind("usage: quorvan-cli cat FILE.qvx", 0), 0u) << usage.out;
+
+  const CliRun version = RunCli({"--version"}, configHome_.Path());
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out.rfind("quorvan-cli ", 0), 0u);
+}
+
+TEST_F(CliTest, WithoutTypeTheStoredBandPlanIsUsed) {
+  const std::string file = work_.File("stored.qvx");
+  const CliRun empty = RunCli({"new", "-o", file}, configHome_.Path());
+  EXPECT_EQ(empty.exitCode, 1);
+  EXPECT_NE(empty.err.find("no radio type is stored"), std::string::npos) << empty.err;
+  EXPECT_FALSE(std::filesystem::exists(file));
+
+  // This process's own settings folder, filled through the production store.
+  {
+    QSettingsStore store;
+    store.SetValue("Type", "JJ,01");
+    store.SetValue("Model", "CIRRA");
+    store.SetValue("Limit0", "00140,00150");
+    store.SetValue("Limit3", "");
+  }
+  const CliRun created = RunCli({"new", "-o", file}, test::ProcessConfigHome());
+  ASSERT_EQ(created.exitCode, 0) << created.err;
+  BandPlan plan = MakeDefaultBandPlan("JJ,01", "CIRRA");
+  plan.limits[0] = "00140,00150";
+  EXPECT_EQ(ReadBytes(file), WriteChannelFileText(MakeNewDocument(plan)));
+  const std::vector<std::string> lines = Lines(ReadBytes(file));
+  ASSERT_GE(lines.size(), 45u);
+  EXPECT_EQ(lines[lines.size() - 45], "0,00140,00149");
+  EXPECT_EQ(lines[lines.size() - 42], "3,01260,01299");  // empty Limit3 takes the J default
+
+  const CliRun shown = RunCli({"cat", file}, test::ProcessConfigHome());
+  EXPECT_EQ(shown.exitCode, 0) << shown.err;
+  EXPECT_EQ(shown.out, ReadBytes(file));
+}
+
+}  // namespace
+}  // namespace quorvan

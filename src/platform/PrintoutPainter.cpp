@@ -28,7 +28,7 @@ bool PaintPrintout(QPrinter& printer, const std::vector<PrintPage>& pages, char 
     first = false;
     for (const PrintLine& line : page) {
       const QRect cell(kPrintLeftOffset, line.line * lineHeight, width, lineHeight);
-      painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+      painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
                        QString::fromStdString(PrintLineUtf8(line.text, destinationLetter)));
     }
   }

@@ -1,11 +1,10 @@
-#include "RadioModel.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 #include <vector>
 
+#include "RadioModel.h"
 #include "model/BandPlan.h"
 #include "model/RadioImage.h"
 
@@ -39,23 +38,21 @@ TEST_P(RadioModelReplies, AnswersWithTheCommandsHeader) {
 INSTANTIATE_TEST_SUITE_P(
     EveryReadForm, RadioModelReplies,
     testing::Values(
-        ReplyCase{"VOX 0", "VOX 0"}, ReplyCase{"VMC 0,0", "VMC 0,0"},
-        ReplyCase{"ID", "ID ARVEN"}, ReplyCase{"TYD", "TYD KK,0F"},
+        ReplyCase{"VOX 0", "VOX 0"}, ReplyCase{"VMC 0,0", "VMC 0,0"}, ReplyCase{"ID", "ID ARVEN"},
+        ReplyCase{"TYD", "TYD KK,0F"},
         ReplyCase{"FL 0", "FL 0,00137,00174,00216,00260,00410,00470"},
         ReplyCase{"FL 1",
                   "FL 1,0000010,0000180,0000180,0002970,0002970,0005400,0005400,0010800,"
                   "00108,00137,00137,00174,00174,00216,00216,00400,00400,00470,00470,00806,"
                   "00806,01300"},
         ReplyCase{"MR 0,005", "MR 0,005,00145500000,5,2,0,1,0,0,08,10,000,000600000,0,1"},
-        ReplyCase{"MR 1,005", "MR 1,005,00146000000,5"},
-        ReplyCase{"MNA 005", "MNA 005,A,B"},
+        ReplyCase{"MR 1,005", "MR 1,005,00146000000,5"}, ReplyCase{"MNA 005", "MNA 005,A,B"},
         ReplyCase{"MR 0,006", "MR 0,006"},  // empty slot: the header alone
         ReplyCase{"MR 1,006", "MR 1,006"},
         ReplyCase{"MR 0,L0", "MR 0,L0,00144000000,0,0,0,0,0,0,08,08,000,000000000,0,0"},
         ReplyCase{"MR 1,L0", "MR 1,L0"},  // no transmit part
         ReplyCase{"MR 0,I-0", "MR 0,I-0,00163275000,0,0,0,0,0,0,08,08,000,000000000,0,0"},
-        ReplyCase{"MNA I-0", "MNA I-0,WEATHER"},
-        ReplyCase{"MR 0,PR2", "MR 0,PR2"},
+        ReplyCase{"MNA I-0", "MNA I-0,WEATHER"}, ReplyCase{"MR 0,PR2", "MR 0,PR2"},
         ReplyCase{"CR 0,0", "CR 0,0,00144000000,0,0,0,0,0,0,08,08,000,000600000,0"},
         ReplyCase{"CR 0,1", "CR 0,1,,,"},
         ReplyCase{"CR 3,0", "CR 3,0"},  // no 1200 MHz CALL channel without CIRRA
@@ -65,10 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReplyCase{"PV 0", "PV 0,00137,00173"}, ReplyCase{"PV 3", "PV "},
         ReplyCase{"DM 00", "DM 00,12EF"}, ReplyCase{"DMN 00", "DMN 00,HOME"},
         ReplyCase{"DM 01", "DM 01,"}, ReplyCase{"PC 0", "PC 0,0"}, ReplyCase{"PC 2", "PC 2,"},
-        ReplyCase{"NAR 1", "NAR 1,0"}, ReplyCase{"NAR 5", "NAR 5,0"},
-        ReplyCase{"BC", "BC 0"}, ReplyCase{"BAL", "BAL 2"}, ReplyCase{"CNT", "CNT 08"},
-        ReplyCase{"MES", "MES HELLO !!"}, ReplyCase{"MGL", "MGL         "},
-        ReplyCase{"CKEY", "CKEY 0"}, ReplyCase{"BAT", "BAT 0"}));
+        ReplyCase{"NAR 1", "NAR 1,0"}, ReplyCase{"NAR 5", "NAR 5,0"}, ReplyCase{"BC", "BC 0"},
+        ReplyCase{"BAL", "BAL 2"}, ReplyCase{"CNT", "CNT 08"}, ReplyCase{"MES", "MES HELLO !!"},
+        ReplyCase{"MGL", "MGL         "}, ReplyCase{"CKEY", "CKEY 0"}, ReplyCase{"BAT", "BAT 0"}));
 
 // Each of the 32 plain menu mnemonics reads its own item.
 TEST(RadioModel, EveryMenuMnemonicReadsItsItem) {
@@ -114,22 +110,25 @@ INSTANTIATE_TEST_SUITE_P(
                   "MR 0,012",
                   "MR 0,012,00440000000,8,1,0,0,1,0,08,12,000,005000000,0,0"},
         // A new channel write drops the old transmit part but keeps the name.
-        WriteCase{{"MW 0,005,00145000000,5,0,0,0,0,0,08,08,000,000600000,0,0"}, "MR 1,005",
-                  "MR 1,005"},
-        WriteCase{{"MW 0,005,00145000000,5,0,0,0,0,0,08,08,000,000600000,0,0"}, "MNA 005",
-                  "MNA 005,A,B"},
+        WriteCase{
+            {"MW 0,005,00145000000,5,0,0,0,0,0,08,08,000,000600000,0,0"}, "MR 1,005", "MR 1,005"},
+        WriteCase{
+            {"MW 0,005,00145000000,5,0,0,0,0,0,08,08,000,000600000,0,0"}, "MNA 005", "MNA 005,A,B"},
         WriteCase{{"MW 0,005"}, "MR 0,005", "MR 0,005"},
         WriteCase{{"MW 1,005,00147000000,8"}, "MR 1,005", "MR 1,005,00147000000,8"},
         WriteCase{{"MNA 005,NEWNAME"}, "MNA 005", "MNA 005,NEWNAME"},
         WriteCase{{"MNA 005,"}, "MNA 005", "MNA 005,"},
         WriteCase{{"MW 0,U9,00430000000,8,0,0,0,0,0,08,08,000,000000000,0,1", "MNA U9,TOP"},
-                  "MNA U9", "MNA U9,TOP"},
-        WriteCase{{"CW 0,00440000000,8,2,0,0,0,0,08,08,000,005000000,0"}, "CR 2,0",
+                  "MNA U9",
+                  "MNA U9,TOP"},
+        WriteCase{{"CW 0,00440000000,8,2,0,0,0,0,08,08,000,005000000,0"},
+                  "CR 2,0",
                   "CR 2,0,00440000000,8,2,0,0,0,0,08,08,000,005000000,0"},
-        WriteCase{{"CW 0,00223500000,7,0,0,0,0,0,08,08,000,001600000,0",
-                   "CW 1,00224000000,7"},
-                  "CR 1,1", "CR 1,1,00224000000,7,"},
-        WriteCase{{"VW 7,00099900000,B,0,0,0,0,0,08,08,000,000000000,1"}, "VR 7",
+        WriteCase{{"CW 0,00223500000,7,0,0,0,0,0,08,08,000,001600000,0", "CW 1,00224000000,7"},
+                  "CR 1,1",
+                  "CR 1,1,00224000000,7,"},
+        WriteCase{{"VW 7,00099900000,B,0,0,0,0,0,08,08,000,000000000,1"},
+                  "VR 7",
                   "VR 7,00099900000,B,0,0,0,0,0,08,08,000,000000000,1"},
         WriteCase{{"PV 2,00420,00450"}, "PV 2", "PV 2,00420,00450"},
         WriteCase{{"DM 03,12EF", "DMN 03,HOME"}, "DM 03", "DM 03,12EF"},
@@ -216,9 +215,13 @@ TEST(RadioModel, RefusesWhatItCannotHold) {
       "MNA 006,NAME",            // no channel to name
       "MNA 005,NINECHARS",       // names hold 8 characters
       "DMN 01,NINECHARS",
-      "DM 01,12345678901234567",  // codes hold 16 digits
+      "DM 01,12345678901234567",                             // codes hold 16 digits
       "CW 0,00100000000,5,0,0,0,0,0,08,08,000,000600000,0",  // a B-band frequency
-      "NAR 4", "BC 10", "CNT 100", "MES NINECHARS", "PC 1,22",
+      "NAR 4",
+      "BC 10",
+      "CNT 100",
+      "MES NINECHARS",
+      "PC 1,22",
   };
   const RadioImage before = radio.Image();
   for (const std::string& command : refused) EXPECT_EQ(radio.Answer(command), "N") << command;
@@ -228,12 +231,50 @@ TEST(RadioModel, RefusesWhatItCannotHold) {
 TEST(RadioModel, GarbageIsAnsweredWithAQuestionMark) {
   RadioModel radio(UsaImage());
   const std::vector<std::string> garbage = {
-      "", "XYZ", "ID ARVEN", "TYD KK", "FL", "FL 2", "FL 00", "MR", "MR 0", "MR 2,005",
-      "MR 0,400", "MR 0,L10", "MR 0,005,1", "MW 0,005,1,2", "MW 1,005", "MW 9,005",
-      "MNA", "MNA 999", "CR 4,0", "CR 0,2", "CR 0", "CW 0,1", "CW 2,00145000000,5",
-      "VR F", "VR a", "VR 10", "VW F,1", "VW 1,2,3", "PV 4", "PV 0,1", "DM 10", "DM -1",
-      "DMN x", "DM 01,1,2", "PC 4", "PC", "NAR", "NAR x", "VOX", "vox 0", "BC\t1",
-      std::string("ID\0", 3), std::string(kMaxCommandLength + 1, 'A'), "\x80\xFF",
+      "",
+      "XYZ",
+      "ID ARVEN",
+      "TYD KK",
+      "FL",
+      "FL 2",
+      "FL 00",
+      "MR",
+      "MR 0",
+      "MR 2,005",
+      "MR 0,400",
+      "MR 0,L10",
+      "MR 0,005,1",
+      "MW 0,005,1,2",
+      "MW 1,005",
+      "MW 9,005",
+      "MNA",
+      "MNA 999",
+      "CR 4,0",
+      "CR 0,2",
+      "CR 0",
+      "CW 0,1",
+      "CW 2,00145000000,5",
+      "VR F",
+      "VR a",
+      "VR 10",
+      "VW F,1",
+      "VW 1,2,3",
+      "PV 4",
+      "PV 0,1",
+      "DM 10",
+      "DM -1",
+      "DMN x",
+      "DM 01,1,2",
+      "PC 4",
+      "PC",
+      "NAR",
+      "NAR x",
+      "VOX",
+      "vox 0",
+      "BC\t1",
+      std::string("ID\0", 3),
+      std::string(kMaxCommandLength + 1, 'A'),
+      "\x80\xFF",
   };
   const RadioImage before = radio.Image();
   for (const std::string& command : garbage) EXPECT_EQ(radio.Answer(command), "?") << command;
@@ -255,8 +296,9 @@ TEST(RadioModel, SurvivesRandomCommands) {
     const std::size_t extra = random() % 120;
     for (std::size_t i = 0; i < extra; ++i) {
       const int kind = static_cast<int>(random() % 4);
-      command += kind == 0 ? ',' : kind == 1 ? static_cast<char>('0' + random() % 10)
-                                             : static_cast<char>(random() % 256);
+      command += kind == 0   ? ','
+                 : kind == 1 ? static_cast<char>('0' + random() % 10)
+                             : static_cast<char>(random() % 256);
     }
     const std::string reply = radio.Answer(command);
     for (const char c : reply) ASSERT_GE(static_cast<unsigned char>(c), 0x20) << command;

@@ -39,7 +39,8 @@ RadioImage RichDocument(const BandPlan& plan) {
               "399,00433000000,8,1,1,0,1,0,12,12,010,005000000,0,0,,,,\xC4\xD6\x8A!");
   image.Store(SlotKind::Memory, 401, "U0,00146000000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,UP");
   image.Store(SlotKind::Memory, 420, "PR1,00144800000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,");
-  image.Store(SlotKind::Call, 0, "0,00145000000,5,1,0,1,0,0,10,08,000,000600000,0,,00146000000,5,,");
+  image.Store(SlotKind::Call, 0,
+              "0,00145000000,5,1,0,1,0,0,10,08,000,000600000,0,,00146000000,5,,");
   image.Store(SlotKind::Vfo, 7, "7,00088100000,B,0,0,0,0,0,08,08,000,000000000,1,,,,,");
   image.Store(SlotKind::ProgramVfo, 0, "0,00144,00145");
   image.Store(SlotKind::Dtmf, 0, "00,12*#,HOME,1");
@@ -111,13 +112,11 @@ TEST_P(RadioSequencePlans, WhatIsWrittenIsReadBack) {
   EXPECT_EQ(read.Record(SlotKind::Dtmf, 5), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryMarket, RadioSequencePlans,
-                         testing::Values(Market{"KK,0F", "ARVEN", "ARVEN"},
-                                         Market{"ME,0B", "BELTO", "BELTO"},
-                                         Market{"JJ,01", "BELTO", "BELTO"},
-                                         Market{"MM,07", "BELTO", "BELTO"},
-                                         Market{"KK,0F", "CIRRA", "ARVEN"},
-                                         Market{"JJ,01", "CIRRA", "BELTO"}));
+INSTANTIATE_TEST_SUITE_P(
+    EveryMarket, RadioSequencePlans,
+    testing::Values(Market{"KK,0F", "ARVEN", "ARVEN"}, Market{"ME,0B", "BELTO", "BELTO"},
+                    Market{"JJ,01", "BELTO", "BELTO"}, Market{"MM,07", "BELTO", "BELTO"},
+                    Market{"KK,0F", "CIRRA", "ARVEN"}, Market{"JJ,01", "CIRRA", "BELTO"}));
 
 TEST(RadioSequenceFaults, ARadioNamedCirraIsAnInvalidRadio) {
   RadioModel radio(MakeNewDocument(MakeDefaultBandPlan("KK,0F", "CIRRA")));

@@ -1,12 +1,11 @@
 // quorvan-radiosim as a process: its first line names the pseudo-terminal a client opens.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>

@@ -32,9 +32,10 @@ TEST(SimOptions, ReadsEveryOption) {
   SimOptions options;
   std::string error;
   ASSERT_TRUE(ParseSimOptions(
-      {"--file", "a.qvx", "--type", "ME,0B", "--model", "BELTO", "--baud", "9600", "--log",
-       "l.txt", "--stop-after", "3", "--id", "X", "--tyd", "JJ,01", "--split", "--delay-ms",
-       "5", "--close-after", "7", "--reject", "MW 1", "--save-on-exit", "s.qvx"},
+      {"--file",   "a.qvx", "--type",         "ME,0B",        "--model", "BELTO",         "--baud",
+       "9600",     "--log", "l.txt",          "--stop-after", "3",       "--id",          "X",
+       "--tyd",    "JJ,01", "--split",        "--delay-ms",   "5",       "--close-after", "7",
+       "--reject", "MW 1",  "--save-on-exit", "s.qvx"},
       options, error))
       << error;
   EXPECT_EQ(options.file, "a.qvx");
@@ -53,25 +54,21 @@ TEST(SimOptions, ReadsEveryOption) {
   EXPECT_FALSE(options.help);
 }
 
-TEST(SimOptions, DefaultsServeAnUsaRadioUnpacedWithoutFaults) {
-  SimOptions options;
-  std::string error;
-  ASSERT_TRUE(ParseSimOptions({}, options, error));
-  EXPECT_EQ(options.type, "KK,0F");
-  EXPECT_EQ(options.model, "ARVEN");
-  EXPECT_EQ(options.baud, 0);
-  EXPECT_EQ(options.stopAfter, -1);
-  EXPECT_EQ(options.closeAfter, -1);
-  EXPECT_FALSE(options.hasLimits);
-}
-
 TEST(SimOptions, RejectsBadArgumentsWithAMessage) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--bogus"},           {"--type"},          {"--type", "KK,0FX"},
-      {"--model", ""},       {"--baud", "0"},     {"--baud", "fast"},
-      {"--baud", "-9600"},   {"--delay-ms", "99999999999"},
-      {"--stop-after", "1e3"}, {"--id", std::string("A\rB")},
-      {"--limits", "1;2"},   {"--file", ""},      {"stray"},
+      {"--bogus"},
+      {"--type"},
+      {"--type", "KK,0FX"},
+      {"--model", ""},
+      {"--baud", "0"},
+      {"--baud", "fast"},
+      {"--baud", "-9600"},
+      {"--delay-ms", "99999999999"},
+      {"--stop-after", "1e3"},
+      {"--id", std::string("A\rB")},
+      {"--limits", "1;2"},
+      {"--file", ""},
+      {"stray"},
   };
   for (const std::vector<std::string>& args : bad) {
     SimOptions options;
@@ -93,8 +90,8 @@ TEST(SimOptions, LimitListNeedsFifteenWellFormedEntries) {
   EXPECT_EQ(limits[1], "");
   EXPECT_EQ(limits[14], "00890,01300");
 
-  const std::string bad[] = {good + ";", good.substr(0, good.rfind(';')),
-                             "x" + good, "00144;" + good.substr(good.find(';') + 1)};
+  const std::string bad[] = {good + ";", good.substr(0, good.rfind(';')), "x" + good,
+                             "00144;" + good.substr(good.find(';') + 1)};
   for (const std::string& text : bad) {
     std::array<std::string, kBandLimitCount> untouched = limits;
     EXPECT_FALSE(ParseLimitList(text, untouched, error)) << text;

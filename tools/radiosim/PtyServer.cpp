@@ -2,8 +2,8 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/ioctl.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -27,14 +27,13 @@ constexpr auto kSplitPause = std::chrono::milliseconds(30);
 constexpr int kWriteGiveUpMs = 2000;
 constexpr auto kLastReplyGrace = std::chrono::milliseconds(300);
 
-void SleepUnlessStopped(std::chrono::nanoseconds duration,
-                        const volatile std::sig_atomic_t& stop) {
+void SleepUnlessStopped(std::chrono::nanoseconds duration, const volatile std::sig_atomic_t& stop) {
   const auto until = std::chrono::steady_clock::now() + duration;
   while (!stop) {
     const auto now = std::chrono::steady_clock::now();
     if (now >= until) return;
-    std::this_thread::sleep_for(
-        std::min<std::chrono::nanoseconds>(until - now, std::chrono::milliseconds(kPollIntervalMs)));
+    std::this_thread::sleep_for(std::min<std::chrono::nanoseconds>(
+        until - now, std::chrono::milliseconds(kPollIntervalMs)));
   }
 }
 
@@ -88,7 +87,8 @@ void PtyServer::Serve(RadioModel& model, const SimOptions& options, std::ostream
     const ssize_t count = ::read(master_, buffer, sizeof buffer);
     if (count <= 0) {
       // EIO: the client closed the port; it may open it again.
-      if (count < 0 && errno != EAGAIN && errno != EINTR) std::this_thread::sleep_for(kNoClientPause);
+      if (count < 0 && errno != EAGAIN && errno != EINTR)
+        std::this_thread::sleep_for(kNoClientPause);
       continue;
     }
     for (const std::string& command :

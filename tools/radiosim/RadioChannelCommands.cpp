@@ -19,7 +19,7 @@ constexpr std::string_view kRefused = "N";
 
 constexpr std::size_t kNameLength = 8;
 constexpr std::size_t kDtmfCodeLength = 16;
-constexpr int kLastCallField = 12;    // CALL and VFO commands carry fields 1-12
+constexpr int kLastCallField = 12;        // CALL and VFO commands carry fields 1-12
 constexpr int kLastMemoryMainField = 13;  // "MR 0" / "MW 0" carry fields 1-13
 
 // A memory, CALL or VFO record without a receive frequency is no channel.
@@ -106,9 +106,9 @@ std::string RadioModel::AnswerMemoryName(const RadioCommand& command) {
   }
   const std::string name = NameFromRadio(command.argument.substr(comma + 1));
   if (!HoldsChannel(old) || name.size() > kNameLength) return std::string(kRefused);
-  const std::string record = MemoryRecord(slot, JoinFields(old, 1, kLastMemoryMainField),
-                                          FieldOf(old, 14), FieldOf(old, 15), FieldOf(old, 16),
-                                          name);
+  const std::string record =
+      MemoryRecord(slot, JoinFields(old, 1, kLastMemoryMainField), FieldOf(old, 14),
+                   FieldOf(old, 15), FieldOf(old, 16), name);
   if (record.size() > kChannelRecordCapacity) return std::string(kRefused);
   image_.Store(SlotKind::Memory, slot, record);
   return std::string(command.text);
@@ -143,13 +143,12 @@ std::string RadioModel::AnswerCallWrite(const RadioCommand& command) {
     return std::string(command.text);
   }
   if (parts[0] == "1" && parts.size() == 3) {
-    const int slot =
-        lastCallSlot_ >= 0 ? lastCallSlot_ : BandOfFrequency(image_.Plan(), parts[1]);
+    const int slot = lastCallSlot_ >= 0 ? lastCallSlot_ : BandOfFrequency(image_.Plan(), parts[1]);
     if (slot >= kCallSlots) return std::string(kRefused);
     const std::string& old = image_.Record(SlotKind::Call, slot);
     if (!HoldsChannel(old)) return std::string(kRefused);
-    const std::string record = CallRecord(slot, JoinFields(old, 1, kLastCallField), parts[1],
-                                          parts[2], FieldOf(old, 16));
+    const std::string record =
+        CallRecord(slot, JoinFields(old, 1, kLastCallField), parts[1], parts[2], FieldOf(old, 16));
     if (record.size() > kChannelRecordCapacity) return std::string(kRefused);
     image_.Store(SlotKind::Call, slot, record);
     return std::string(command.text);

@@ -40,14 +40,14 @@ RadioCommand TakeApart(std::string_view text) {
 }  // namespace
 
 const RadioModel::HandlerEntry RadioModel::kHandlers[] = {
-    {"ID", &RadioModel::AnswerIdentity},     {"TYD", &RadioModel::AnswerType},
-    {"VOX", &RadioModel::AnswerEcho},        {"VMC", &RadioModel::AnswerEcho},
-    {"FL", &RadioModel::AnswerBandList},     {"MR", &RadioModel::AnswerMemoryRead},
-    {"MW", &RadioModel::AnswerMemoryWrite},  {"MNA", &RadioModel::AnswerMemoryName},
-    {"CR", &RadioModel::AnswerCallRead},     {"CW", &RadioModel::AnswerCallWrite},
-    {"VR", &RadioModel::AnswerVfoRead},      {"VW", &RadioModel::AnswerVfoWrite},
-    {"PV", &RadioModel::AnswerProgramVfo},   {"DM", &RadioModel::AnswerDtmfCode},
-    {"DMN", &RadioModel::AnswerDtmfName},    {"PC", &RadioModel::AnswerPower},
+    {"ID", &RadioModel::AnswerIdentity},    {"TYD", &RadioModel::AnswerType},
+    {"VOX", &RadioModel::AnswerEcho},       {"VMC", &RadioModel::AnswerEcho},
+    {"FL", &RadioModel::AnswerBandList},    {"MR", &RadioModel::AnswerMemoryRead},
+    {"MW", &RadioModel::AnswerMemoryWrite}, {"MNA", &RadioModel::AnswerMemoryName},
+    {"CR", &RadioModel::AnswerCallRead},    {"CW", &RadioModel::AnswerCallWrite},
+    {"VR", &RadioModel::AnswerVfoRead},     {"VW", &RadioModel::AnswerVfoWrite},
+    {"PV", &RadioModel::AnswerProgramVfo},  {"DM", &RadioModel::AnswerDtmfCode},
+    {"DMN", &RadioModel::AnswerDtmfName},   {"PC", &RadioModel::AnswerPower},
     {"NAR", &RadioModel::AnswerNarrow},
 };
 

@@ -41,8 +41,7 @@ bool IsDigits(std::string_view text) {
 bool CheckText(const std::string& name, const std::string& value, std::size_t capacity,
                bool mayBeEmpty, std::string& error) {
   if ((!mayBeEmpty && value.empty()) || value.size() > capacity || !IsFreeOfControlBytes(value)) {
-    error = name + " needs a printable text of at most " + std::to_string(capacity) +
-            " characters";
+    error = name + " needs a printable text of at most " + std::to_string(capacity) + " characters";
     return false;
   }
   return true;
@@ -62,9 +61,9 @@ bool ParseLimitList(std::string_view text, std::array<std::string, kBandLimitCou
       return false;
     }
     const std::size_t comma = limit.find(',');
-    const bool wellFormed = limit.empty() || (comma != std::string_view::npos &&
-                                              IsDigits(limit.substr(0, comma)) &&
-                                              IsDigits(limit.substr(comma + 1)));
+    const bool wellFormed =
+        limit.empty() || (comma != std::string_view::npos && IsDigits(limit.substr(0, comma)) &&
+                          IsDigits(limit.substr(comma + 1)));
     if (!wellFormed || limit.size() > kBandLimitCapacity) {
       error = "--limits entry " + std::to_string(entry) + " is not empty or \"lower,upper\"";
       return false;
@@ -102,7 +101,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
     if (arg == "--file" || arg == "--log" || arg == "--save-on-exit") {
       ok = !value.empty() && value.size() <= kMaxPathLength;
       if (!ok) error = arg + " needs a file name";
-      std::string& target = arg == "--file" ? options.file
+      std::string& target = arg == "--file"  ? options.file
                             : arg == "--log" ? options.logFile
                                              : options.saveOnExit;
       target = value;
@@ -127,12 +126,13 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
     } else if (arg == "--baud" || arg == "--delay-ms" || arg == "--stop-after" ||
                arg == "--close-after") {
       long number = 0;
-      const long maximum = arg == "--baud" ? kMaxBaud : arg == "--delay-ms" ? kMaxDelayMs
-                                                                           : kMaxCount;
+      const long maximum = arg == "--baud"       ? kMaxBaud
+                           : arg == "--delay-ms" ? kMaxDelayMs
+                                                 : kMaxCount;
       ok = ParseCount(value, maximum, number) && (arg != "--baud" || number > 0);
       if (!ok) error = arg + " needs a whole number up to " + std::to_string(maximum);
-      long& target = arg == "--baud"       ? options.baud
-                     : arg == "--delay-ms" ? options.delayMs
+      long& target = arg == "--baud"         ? options.baud
+                     : arg == "--delay-ms"   ? options.delayMs
                      : arg == "--stop-after" ? options.stopAfter
                                              : options.closeAfter;
       target = number;

@@ -107,13 +107,17 @@ void TQuentarComm::OpenCommport() {
   port_->clearError();
   received_.clear();
   pendingEvents_ = 0;
+  lineFailed_ = false;
 }
 
 void TQuentarComm::CloseCommport() {
-  if (!GetPortStatus()) return;
+  if (!GetPortStatus() || closing_) return;
+  // A purge on a line that has gone away fails again; that is no news to report.
+  closing_ = true;
   port_->clear(QSerialPort::AllDirections);
   port_->close();
   port_->clearError();
+  closing_ = false;
   received_.clear();
   pendingEvents_ = 0;
 }
@@ -270,14 +274,16 @@ void TQuentarComm::RaiseCommEvents(int eventCharacters) {
 }
 
 void TQuentarComm::OnPortError(QSerialPort::SerialPortError error) {
-  if (!GetPortStatus()) return;
+  if (!GetPortStatus() || closing_ || lineFailed_) return;
   switch (error) {
     case QSerialPort::ResourceError:
     case QSerialPort::ReadError:
+      lineFailed_ = true;
       emit commError(QString::fromStdString(
           ECommError(kCommReadErrorFormat, static_cast<long>(error)).what()));
       break;
     case QSerialPort::WriteError:
+      lineFailed_ = true;
       emit commError(QString::fromStdString(
           ECommError(kCommWriteErrorFormat, static_cast<long>(error)).what()));
       break;

@@ -111,6 +111,8 @@ class TQuentarComm : public QObject {
   std::unique_ptr<QSerialPort> port_;
   QByteArray received_;  // the receive queue, bounded by InBuffSize
   bool raisingEvents_ = false;
+  bool lineFailed_ = false;  // a failing line is reported once per open
+  bool closing_ = false;
   int pendingEvents_ = 0;
 
   TCommPort commPort_ = TCommPort::Com1;

@@ -208,9 +208,10 @@ void TransferSession::EmitProgress() {
 void TransferSession::Finish(Outcome outcome, const QString& message) {
   replyTimer_->Stop();
   cancelTimer_->Stop();
-  channel_.Close();
+  // Not running any more before the port closes: a close can report the line failing again.
   running_ = false;
   finishing_ = false;
+  channel_.Close();
   sequence_ = nullptr;
   probe_ = {};
   outcome_ = outcome;

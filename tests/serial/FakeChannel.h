@@ -25,6 +25,8 @@ class FakeChannel : public ByteChannel {
     open_ = true;
   }
   void Close() override {
+    // A dead line reports itself again while being closed.
+    if (open_ && lineErrorOnClose) RaiseLineError(*lineErrorOnClose);
     if (open_) ++closeCount;
     open_ = false;
     waiting_.clear();
@@ -75,6 +77,7 @@ class FakeChannel : public ByteChannel {
   bool portValid = true;
   std::optional<std::string> openError;
   std::optional<std::size_t> failWriteAt;
+  std::optional<std::string> lineErrorOnClose;
   std::vector<std::string> checkedPorts;
   std::vector<std::string> writes;
   int openCount = 0;

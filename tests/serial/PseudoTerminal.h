@@ -25,6 +25,12 @@ class PseudoTerminal {
   PseudoTerminal(const PseudoTerminal&) = delete;
   PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
+  // Hangs up the line, as a radio that is switched off or unplugged.
+  void HangUp() {
+    if (master_ >= 0) close(master_);
+    master_ = -1;
+  }
+
   bool IsValid() const { return !path_.empty(); }
   const std::string& Path() const { return path_; }
 

@@ -154,6 +154,17 @@ TEST_F(TQuentarCommTest, OpenIsExclusive) {
   EXPECT_TRUE(other.CheckCommportValid(path));
 }
 
+TEST_F(TQuentarCommTest, LineThatGoesAwayIsReportedOnceAndStillCloses) {
+  QSignalSpy errors(&comm_, &TQuentarComm::commError);
+  comm_.OpenCommport();
+  line_.HangUp();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return errors.count() > 0; }));
+  EXPECT_TRUE(errors.first().at(0).toString().startsWith("Communication Read Error  ErrorMask="));
+  comm_.CloseCommport();
+  EXPECT_FALSE(comm_.GetPortStatus());
+  EXPECT_EQ(errors.count(), 1);
+}
+
 TEST_F(TQuentarCommTest, MissingDeviceIsInvalid) {
   EXPECT_FALSE(comm_.CheckCommportValid(QStringLiteral("/dev/quorvan-no-such-port")));
 }

@@ -187,6 +187,10 @@ TEST_F(TransferSessionTest, SerialErrorsEndTheTransferWithTheirText) {
       {"line", [](FakeChannel&) {},
        [](FakeChannel& c) { c.FailLine("Communication Read Error  ErrorMask=9"); },
        "Communication Read Error  ErrorMask=9"},
+      {"line, failing again at close",
+       [](FakeChannel& c) { c.lineErrorOnClose = "Communication Read Error  ErrorMask=6"; },
+       [](FakeChannel& c) { c.FailLine("Communication Read Error  ErrorMask=6"); },
+       "Communication Read Error  ErrorMask=6"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,0 +1,158 @@
+// quorvan-cli read and write against the virtual radio over a real pseudo-terminal.
+#include <signal.h>
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QThread>
+
+#include "e2e/E2eProcess.h"
+#include "model/DocumentFile.h"
+#include "model/RadioImage.h"
+#include "serial/TQuentarComm.h"
+
+namespace quorvan {
+namespace {
+
+using testing::Cli;
+using testing::CliRun;
+using testing::VirtualRadio;
+
+const QString kInvalidPort = "COM port is invalid.\nPlease check and try again.";
+
+// A document with a few channels of every kind the write sends.
+RadioImage SampleDocument() {
+  RadioImage image = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
+  image.Store(SlotKind::Memory, 5,
+              "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,ABC");
+  image.Store(SlotKind::Memory, 12,
+              "012,00440000000,5,2,0,1,0,0,10,10,000,005000000,0,0,00445000000,5,,REPEAT");
+  image.Store(SlotKind::Dtmf, 3, "03,12*#,HOME");
+  return image;
+}
+
+std::string Slurp(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+bool LoadDocument(const QString& path, RadioImage& image) {
+  image = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
+  return OpenDocumentFile(path.toStdString(), image);
+}
+
+// Waits for a log file to hold `lines` lines (the radio has answered that many commands).
+bool WaitForLogLines(const QString& path, int lines) {
+  QDeadlineTimer deadline(testing::kGuardMs);
+  while (!deadline.hasExpired()) {
+    const std::string text = Slurp(path);
+    if (std::count(text.begin(), text.end(), '\n') >= lines) return true;
+    QThread::msleep(10);
+  }
+  return false;
+}
+
+TEST(CliTransfer, ReadProducesTheRadiosDocumentAndStoresItsType) {
+  Cli cli;
+  const QString served = cli.File("served.qvx");
+  ASSERT_TRUE(SaveDocumentFile(served.toStdString(), SampleDocument(), nullptr));
+  VirtualRadio radio({"--file", served});
+  ASSERT_FALSE(radio.Device().isEmpty());
+
+  const QString out = cli.File("read.qvx");
+  const CliRun run =
+      cli.Run({"read", "--port", radio.Device(), "--type", "KK,0F", "-o", out});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  RadioImage read;
+  ASSERT_TRUE(LoadDocument(out, read));
+  EXPECT_TRUE(read == SampleDocument()) << Slurp(out);
+
+  // The type went into the settings: a write without --type finds it.
+  const CliRun write = cli.Run({"write", "--port", radio.Device(), "--scope", "menu", out});
+  EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
+}
+
+TEST(CliTransfer, WriteThenReadGivesTheSameDocument) {
+  Cli cli;
+  VirtualRadio radio({});
+  ASSERT_FALSE(radio.Device().isEmpty());
+  const QString sample = cli.File("sample.qvx");
+  ASSERT_TRUE(SaveDocumentFile(sample.toStdString(), SampleDocument(), nullptr));
+
+  const CliRun write =
+      cli.Run({"write", "--port", radio.Device(), "--type", "KK,0F", sample});
+  ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
+  const QString back = cli.File("back.qvx");
+  const CliRun read =
+      cli.Run({"read", "--port", radio.Device(), "--type", "KK,0F", "-o", back});
+  ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+  RadioImage image;
+  ASSERT_TRUE(LoadDocument(back, image));
+  EXPECT_TRUE(image == SampleDocument()) << Slurp(back);
+}
+
+TEST(CliTransfer, BusyPortIsInvalid) {
+  VirtualRadio radio({});
+  ASSERT_FALSE(radio.Device().isEmpty());
+  TQuentarComm holder;
+  holder.SetPortName(radio.Device());
+  holder.OpenCommport();
+  Cli cli;
+  const CliRun run =
+      cli.Run({"read", "--port", radio.Device(), "--type", "KK,0F", "-o", cli.File("x.qvx")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.err.contains(kInvalidPort)) << run.err.toStdString();
+  EXPECT_FALSE(QFile::exists(cli.File("x.qvx")));
+}
+
+TEST(CliTransfer, FailuresEndWithTheirMessageAndExitCode) {
+  struct Case {
+    const char* name;
+    QStringList radioArgs;
+    QString message;
+  };
+  const std::vector<Case> cases{
+      {"radio stops answering", {"--stop-after", "5"}, "Communication timeout error."},
+      {"line closes", {"--close-after", "5"}, "Communication Read Error  ErrorMask="},
+      {"other radio", {"--id", "ID ZORRO"}, "The radio is invalid.\nPlease check and try again."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    VirtualRadio radio(c.radioArgs);
+    ASSERT_FALSE(radio.Device().isEmpty());
+    Cli cli;
+    const CliRun run =
+        cli.Run({"read", "--port", radio.Device(), "--type", "KK,0F", "-o", cli.File("x.qvx")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(cli.File("x.qvx")));
+  }
+}
+
+TEST(CliTransfer, InterruptCancelsLikeTheCancelButton) {
+  Cli cli;
+  const QString log = cli.File("radio.log");
+  VirtualRadio radio({"--stop-after", "4", "--log", log});
+  ASSERT_FALSE(radio.Device().isEmpty());
+  cli.Start({"read", "--port", radio.Device(), "--type", "KK,0F", "-o", cli.File("x.qvx")});
+  ASSERT_TRUE(WaitForLogLines(log, 5)) << "the fifth command is outstanding";
+  ASSERT_EQ(::kill(static_cast<pid_t>(cli.Pid()), SIGINT), 0);
+  const CliRun run = cli.Finish();
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.err.contains("cancelled")) << run.err.toStdString();
+  EXPECT_FALSE(run.err.contains("timeout")) << run.err.toStdString();
+  EXPECT_FALSE(QFile::exists(cli.File("x.qvx")));
+}
+
+TEST(CliTransfer, UsageErrorsExitWithTwo) {
+  Cli cli;
+  EXPECT_EQ(cli.Run({"read", "-o", cli.File("x.qvx")}).exitCode, 2);
+  EXPECT_EQ(cli.Run({"read", "--port", "COM1", "--scope", "half", "-o", "x.qvx"}).exitCode, 2);
+  EXPECT_EQ(cli.Run({"write", "--port", "COM1"}).exitCode, 2);
+  EXPECT_EQ(cli.Run({"ports", "extra"}).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace quorvan

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace quorvan::testing {
+
+// Generous guard so a hung program fails the test instead of blocking it; not a timing check.
+constexpr int kGuardMs = 20000;
+
+// The virtual radio on its pseudo-terminal.
+class VirtualRadio {
+ public:
+  explicit VirtualRadio(const QStringList& args) {
+    process_.setProgram(QStringLiteral(QUORVAN_RADIOSIM_PATH));
+    process_.setArguments(args);
+    process_.setProcessChannelMode(QProcess::SeparateChannels);
+    process_.start();
+    if (!process_.waitForStarted(kGuardMs)) return;
+    while (!process_.canReadLine() && process_.waitForReadyRead(kGuardMs)) {
+    }
+    device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+  }
+  ~VirtualRadio() { Stop(); }
+  VirtualRadio(const VirtualRadio&) = delete;
+  VirtualRadio& operator=(const VirtualRadio&) = delete;
+
+  const QString& Device() const { return device_; }
+  void Stop() {
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.terminate();
+    if (!process_.waitForFinished(kGuardMs)) {
+      process_.kill();
+      process_.waitForFinished(kGuardMs);
+    }
+  }
+
+ private:
+  QProcess process_;
+  QString device_;
+};
+
+struct CliRun {
+  int exitCode = -1;
+  QString out;
+  QString err;
+};
+
+// quorvan-cli with its own empty settings store.
+class Cli {
+ public:
+  Cli() {
+    environment_ = QProcessEnvironment::systemEnvironment();
+    environment_.insert(QStringLiteral("HOME"), home_.path());
+    environment_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + "/config");
+  }
+
+  void Start(const QStringList& args) {
+    process_.setProgram(QStringLiteral(QUORVAN_CLI_PATH));
+    process_.setArguments(args);
+    process_.setProcessEnvironment(environment_);
+    process_.start();
+    process_.waitForStarted(kGuardMs);
+  }
+  CliRun Finish() {
+    CliRun run;
+    if (!process_.waitForFinished(kGuardMs)) process_.kill();
+    process_.waitForFinished(kGuardMs);
+    run.exitCode = process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+    run.out = QString::fromLocal8Bit(process_.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process_.readAllStandardError());
+    return run;
+  }
+  CliRun Run(const QStringList& args) {
+    Start(args);
+    return Finish();
+  }
+  qint64 Pid() const { return process_.processId(); }
+  QString File(const QString& name) const { return home_.filePath(name); }
+
+ private:
+  QTemporaryDir home_;
+  QProcessEnvironment environment_;
+  QProcess process_;
+};
+
+}  // namespace quorvan::testing

@@ -20,8 +20,7 @@ constexpr std::string_view kOutputOption = "-o";
 int RunRead(const std::vector<std::string>& args, CliContext& context) {
   CommandArgs parsed;
   std::string problem;
-  if (!ParseCommandArgs(args, {kPortOption, kScopeOption, kTypeOption, kModelOption,
-                               kOutputOption},
+  if (!ParseCommandArgs(args, {kPortOption, kScopeOption, kTypeOption, kModelOption, kOutputOption},
                         parsed, problem)) {
     return ReportUsageError(context, kReadCommand, problem);
   }
@@ -35,7 +34,8 @@ int RunRead(const std::vector<std::string>& args, CliContext& context) {
     return ReportUsageError(context, kReadCommand, problem);
   }
   const auto output = parsed.Option(kOutputOption);
-  if (!output || output->empty()) return ReportUsageError(context, kReadCommand, "missing -o FILE.qvx");
+  if (!output || output->empty())
+    return ReportUsageError(context, kReadCommand, "missing -o FILE.qvx");
   BandPlan plan;
   const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
   if (resolved == kExitUsage) return ReportUsageError(context, kReadCommand, problem);

@@ -45,8 +45,7 @@ int RunWrite(const std::vector<std::string>& args, CliContext& context) {
     return kExitFailure;
   }
   WriteSequence sequence(image, scope);
-  return ReportTransfer(RunTransfer(sequence, port, context.err), kWriteCommand.name,
-                        context.err);
+  return ReportTransfer(RunTransfer(sequence, port, context.err), kWriteCommand.name, context.err);
 }
 
 }  // namespace

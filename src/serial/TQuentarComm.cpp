@@ -12,41 +12,56 @@ namespace {
 
 QSerialPort::Parity ToQt(TQuentarComm::TParity parity) {
   switch (parity) {
-    case TQuentarComm::TParity::Odd: return QSerialPort::OddParity;
-    case TQuentarComm::TParity::Even: return QSerialPort::EvenParity;
-    case TQuentarComm::TParity::Mark: return QSerialPort::MarkParity;
-    case TQuentarComm::TParity::Space: return QSerialPort::SpaceParity;
-    case TQuentarComm::TParity::None: break;
+    case TQuentarComm::TParity::Odd:
+      return QSerialPort::OddParity;
+    case TQuentarComm::TParity::Even:
+      return QSerialPort::EvenParity;
+    case TQuentarComm::TParity::Mark:
+      return QSerialPort::MarkParity;
+    case TQuentarComm::TParity::Space:
+      return QSerialPort::SpaceParity;
+    case TQuentarComm::TParity::None:
+      break;
   }
   return QSerialPort::NoParity;
 }
 
 QSerialPort::DataBits ToQt(TQuentarComm::TByteSize size) {
   switch (size) {
-    case TQuentarComm::TByteSize::_5bit: return QSerialPort::Data5;
-    case TQuentarComm::TByteSize::_6bit: return QSerialPort::Data6;
-    case TQuentarComm::TByteSize::_7bit: return QSerialPort::Data7;
-    case TQuentarComm::TByteSize::_8bit: break;
+    case TQuentarComm::TByteSize::_5bit:
+      return QSerialPort::Data5;
+    case TQuentarComm::TByteSize::_6bit:
+      return QSerialPort::Data6;
+    case TQuentarComm::TByteSize::_7bit:
+      return QSerialPort::Data7;
+    case TQuentarComm::TByteSize::_8bit:
+      break;
   }
   return QSerialPort::Data8;
 }
 
 QSerialPort::StopBits ToQt(TQuentarComm::TStopBits bits) {
   switch (bits) {
-    case TQuentarComm::TStopBits::_1_5bit: return QSerialPort::OneAndHalfStop;
-    case TQuentarComm::TStopBits::_2bit: return QSerialPort::TwoStop;
-    case TQuentarComm::TStopBits::_1bit: break;
+    case TQuentarComm::TStopBits::_1_5bit:
+      return QSerialPort::OneAndHalfStop;
+    case TQuentarComm::TStopBits::_2bit:
+      return QSerialPort::TwoStop;
+    case TQuentarComm::TStopBits::_1bit:
+      break;
   }
   return QSerialPort::OneStop;
 }
 
 QSerialPort::FlowControl ToQt(TQuentarComm::TFlowControl flow) {
   switch (flow) {
-    case TQuentarComm::TFlowControl::XonXoff: return QSerialPort::SoftwareControl;
-    case TQuentarComm::TFlowControl::RtsCts: return QSerialPort::HardwareControl;
+    case TQuentarComm::TFlowControl::XonXoff:
+      return QSerialPort::SoftwareControl;
+    case TQuentarComm::TFlowControl::RtsCts:
+      return QSerialPort::HardwareControl;
     // The Qt port has no DSR output flow; DTR is raised instead so the radio may talk.
     case TQuentarComm::TFlowControl::DtrDsr:
-    case TQuentarComm::TFlowControl::Disable: break;
+    case TQuentarComm::TFlowControl::Disable:
+      break;
   }
   return QSerialPort::NoFlowControl;
 }

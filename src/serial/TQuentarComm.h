@@ -20,8 +20,18 @@ class TQuentarComm : public QObject {
   enum class TCommPort { Com1, Com2, Com3, Com4 };
   // Line speeds in their stored order (600 to 128000 bit/s).
   enum class TBaudRate {
-    Baud600, Baud1200, Baud2400, Baud4800, Baud9600, Baud14400,
-    Baud19200, Baud38400, Baud56000, Baud57600, Baud115200, Baud128000
+    Baud600,
+    Baud1200,
+    Baud2400,
+    Baud4800,
+    Baud9600,
+    Baud14400,
+    Baud19200,
+    Baud38400,
+    Baud56000,
+    Baud57600,
+    Baud115200,
+    Baud128000
   };
   enum class TParity { None, Odd, Even, Mark, Space };
   enum class TByteSize { _5bit, _6bit, _7bit, _8bit };

@@ -69,10 +69,11 @@ QString TransferSession::RejectedCommandsMessage(int count, const std::string& f
     const auto byte = static_cast<unsigned char>(c);
     quoted += (byte >= 0x20 && byte < 0x7F) ? QChar(byte) : QChar('?');
   }
-  const QString what = count == 1 ? QStringLiteral("1 command")
-                                  : QStringLiteral("%1 commands").arg(count);
-  return QStringLiteral("The radio did not accept %1.\nThe first was \"%2\".\n"
-                        "Please check the radio and try again.")
+  const QString what =
+      count == 1 ? QStringLiteral("1 command") : QStringLiteral("%1 commands").arg(count);
+  return QStringLiteral(
+             "The radio did not accept %1.\nThe first was \"%2\".\n"
+             "Please check the radio and try again.")
       .arg(what, quoted);
 }
 

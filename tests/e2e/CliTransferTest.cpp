@@ -1,7 +1,6 @@
 // quorvan-cli read and write against the virtual radio over a real pseudo-terminal.
-#include <signal.h>
-
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -25,8 +24,7 @@ const QString kInvalidPort = "COM port is invalid.\nPlease check and try again."
 // A document with a few channels of every kind the write sends.
 RadioImage SampleDocument() {
   RadioImage image = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
-  image.Store(SlotKind::Memory, 5,
-              "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,ABC");
+  image.Store(SlotKind::Memory, 5, "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,ABC");
   image.Store(SlotKind::Memory, 12,
               "012,00440000000,5,2,0,1,0,0,10,10,000,005000000,0,0,00445000000,5,,REPEAT");
   image.Store(SlotKind::Dtmf, 3, "03,12*#,HOME");
@@ -62,8 +60,7 @@ TEST(CliTransfer, ReadProducesTheRadiosDocumentAndStoresItsType) {
   ASSERT_FALSE(radio.Device().isEmpty());
 
   const QString out = cli.File("read.qvx");
-  const CliRun run =
-      cli.Run({"read", "--port", radio.Device(), "--type", "KK,0F", "-o", out});
+  const CliRun run = cli.Run({"read", "--port", radio.Device(), "--type", "KK,0F", "-o", out});
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
   RadioImage read;
   ASSERT_TRUE(LoadDocument(out, read));
@@ -81,12 +78,10 @@ TEST(CliTransfer, WriteThenReadGivesTheSameDocument) {
   const QString sample = cli.File("sample.qvx");
   ASSERT_TRUE(SaveDocumentFile(sample.toStdString(), SampleDocument(), nullptr));
 
-  const CliRun write =
-      cli.Run({"write", "--port", radio.Device(), "--type", "KK,0F", sample});
+  const CliRun write = cli.Run({"write", "--port", radio.Device(), "--type", "KK,0F", sample});
   ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
   const QString back = cli.File("back.qvx");
-  const CliRun read =
-      cli.Run({"read", "--port", radio.Device(), "--type", "KK,0F", "-o", back});
+  const CliRun read = cli.Run({"read", "--port", radio.Device(), "--type", "KK,0F", "-o", back});
   ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
   RadioImage image;
   ASSERT_TRUE(LoadDocument(back, image));

@@ -1,5 +1,3 @@
-#include "serial/TQuentarComm.h"
-
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -10,6 +8,7 @@
 #include "serial/PseudoTerminal.h"
 #include "serial/QtTestApp.h"
 #include "serial/SerialPortNames.h"
+#include "serial/TQuentarComm.h"
 
 namespace quorvan {
 namespace {
@@ -69,9 +68,8 @@ TEST_F(TQuentarCommTest, NoEventWithoutCarriageReturnAndOneAfterTheSecondPiece) 
 
 TEST_F(TQuentarCommTest, HandlerThatTakesEverythingSeesOneEventForTwoReplies) {
   std::vector<QByteArray> taken;
-  QObject::connect(&comm_, &TQuentarComm::commEvent, [&](quint32 size) {
-    taken.push_back(comm_.ReadStringData(size));
-  });
+  QObject::connect(&comm_, &TQuentarComm::commEvent,
+                   [&](quint32 size) { taken.push_back(comm_.ReadStringData(size)); });
   OpenAndWaitFor("A\rB\r", 0);
   ASSERT_TRUE(ProcessEventsUntil([&] { return !taken.empty(); }));
   EXPECT_EQ(taken, std::vector<QByteArray>{QByteArray("A\rB\r")});
@@ -107,8 +105,7 @@ TEST_F(TQuentarCommTest, WriteMustLeaveRoomInTheTransmitQueue) {
   comm_.OpenCommport();
   EXPECT_EQ(ErrorText([&] { comm_.WriteData(std::string(1024, 'x').data(), 1024); }),
             "Too much write data");
-  EXPECT_EQ(ErrorText([&] { comm_.WriteData(std::string(1023, 'x').data(), 1023); }),
-            "(no error)");
+  EXPECT_EQ(ErrorText([&] { comm_.WriteData(std::string(1023, 'x').data(), 1023); }), "(no error)");
 }
 
 TEST_F(TQuentarCommTest, ClosedComponentCountsMinusOneAndRefusesIo) {
@@ -206,9 +203,12 @@ TEST(SerialPortNames, ComNamesMapToTheFirstFourSerialDevices) {
     const char* location;
   };
   const Case cases[] = {
-      {"COM1", 1, "/dev/ttyS0"},      {"COM4", 4, "/dev/ttyS3"},
-      {"COM5", 0, "COM5"},            {"com1", 0, "com1"},
-      {"/dev/pts/7", 0, "/dev/pts/7"}, {"/dev/ttyUSB0", 0, "/dev/ttyUSB0"},
+      {"COM1", 1, "/dev/ttyS0"},
+      {"COM4", 4, "/dev/ttyS3"},
+      {"COM5", 0, "COM5"},
+      {"com1", 0, "com1"},
+      {"/dev/pts/7", 0, "/dev/pts/7"},
+      {"/dev/ttyUSB0", 0, "/dev/ttyUSB0"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ComPortNumber(QString::fromLatin1(c.name)), c.number) << c.name;

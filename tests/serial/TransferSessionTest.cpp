@@ -1,5 +1,3 @@
-#include "transfer/TransferSession.h"
-
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -9,6 +7,7 @@
 
 #include "serial/FakeChannel.h"
 #include "serial/ManualClock.h"
+#include "transfer/TransferSession.h"
 
 namespace quorvan {
 namespace {
@@ -180,8 +179,8 @@ TEST_F(TransferSessionTest, SerialErrorsEndTheTransferWithTheirText) {
     const char* text;
   };
   const std::vector<Case> cases{
-      {"open", [](FakeChannel& c) { c.openError = kCommOpenInvalidHandle; },
-       [](FakeChannel&) {}, kCommOpenInvalidHandle},
+      {"open", [](FakeChannel& c) { c.openError = kCommOpenInvalidHandle; }, [](FakeChannel&) {},
+       kCommOpenInvalidHandle},
       {"second write", [](FakeChannel& c) { c.failWriteAt = 3; },
        [](FakeChannel& c) { c.Deliver("R0\r"); }, kCommTooMuchWriteData},
       {"line", [](FakeChannel&) {},
@@ -246,8 +245,9 @@ TEST_F(TransferSessionTest, RefusalsCountedByTheSequenceItselfAreReported) {
   ASSERT_TRUE(session_.Start(refusing, QStringLiteral("/dev/fake")));
   channel_.Deliver("N\r");
   EXPECT_EQ(OnlyOutcome(), Outcome::Completed);
-  EXPECT_TRUE(OnlyMessage().startsWith("The radio did not accept 1 command.\n"
-                                       "The first was \"DM 03,12EF\"."))
+  EXPECT_TRUE(
+      OnlyMessage().startsWith("The radio did not accept 1 command.\n"
+                               "The first was \"DM 03,12EF\"."))
       << OnlyMessage().toStdString();
 }
 

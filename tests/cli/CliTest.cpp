@@ -135,23 +135,6 @@ TEST_F(CliTest, NewWritesTheNewDocumentAndCatReproducesIt) {
   EXPECT_TRUE(std::filesystem::is_empty(configHome_.Path()));
 }
 
-TEST_F(CliTest, CatOfAHandWrittenFileFillsTheRestWithDefaults) {
-  const std::string file = work_.File("lf.qvx");
-  std::ofstream(file, std::ios::binary)
-      << "QUENTAR Chanvault for DOVRA\n__COMMENT__\nnote\n__MEMORY DATA__\n"
-         "001\t00145000000\t0\t0\t0\t0\t0\t0\t08\t08\t000\t000600000\t0\t0\t\t\t\tA,B";
-  const CliRun shown = RunCli({"cat", file, "--type", "ME,0B"}, configHome_.Path());
-  ASSERT_EQ(shown.exitCode, 0) << shown.err;
-  const std::vector<std::string> lines = Lines(shown.out);
-  ASSERT_GE(lines.size(), 6u);
-  EXPECT_EQ(lines[2], "note");
-  EXPECT_EQ(lines[4],
-            "001\t00145000000\t0\t0\t0\t0\t0\t0\t08\t08\t000\t000600000\t0\t0\t\t\t\tA\tB");
-  EXPECT_EQ(lines[5], "__CALL DATA__");
-  EXPECT_EQ(lines.back(), "0");                   // battery type default
-  EXPECT_EQ(lines[lines.size() - 45 + 33], "1");  // CKEY default for Europe
-}
-
 TEST_F(CliTest, RejectedFilesPrintTheOpenErrorAndExitOne) {
   std::ofstream(work_.File("bad.qvx"), std::ios::binary) << "QUENTAR Chanvault for DOVRA \r\n";
   std::ofstream(work_.File("long.qvx"), std::ios::binary) << "QUENTAR Chanvault for DOVRA\r\n"

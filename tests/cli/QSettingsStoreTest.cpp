@@ -4,7 +4,6 @@
 #include <string>
 
 #include "TempConfigHome.h"
-#include "model/AppSettings.h"
 #include "platform/QSettingsStore.h"
 
 namespace quorvan {
@@ -24,23 +23,6 @@ TEST(QSettingsStore, ValuesSurviveANewStoreByteForByte) {
   EXPECT_EQ(reopened.Value("Limit1"), "");
   EXPECT_EQ(reopened.Value("NeverWritten"), "");
   EXPECT_TRUE(std::filesystem::exists(test::ProcessConfigHome() / "QUENTAR" / "Quorvax.conf"));
-}
-
-TEST(QSettingsStore, LoadAppSettingsWritesEveryValue) {
-  {
-    QSettingsStore store;
-    store.SetValue("Type", "");
-    store.SetValue("Model", "");
-    int shown = 0;
-    const AppSettings settings = LoadAppSettings(
-        store, [&] { return ++shown, 2; }, "/w/");
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(settings.plan.type, "JJ,01");
-  }
-  QSettingsStore reopened;
-  EXPECT_EQ(reopened.Value("Type"), "JJ,01");
-  EXPECT_EQ(reopened.Value("Model"), "BELTO");
-  EXPECT_EQ(reopened.Value("Limit12"), "00415,00470");
 }
 
 }  // namespace

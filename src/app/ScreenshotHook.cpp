@@ -11,7 +11,11 @@ namespace quorvan {
 void ReadAndGrabLater(TMainForm& form, const QString& pngPath) {
   QTimer::singleShot(0, &form, [&form, pngPath] {
     form.ReadFromRadio(TransferScope::All);
-    form.Grid(1)->setFocus();  // shows a selected row and its status texts
+    // Without a window manager nothing activates the window; the grid's focus shows a
+    // selected row, its bold caption and the status texts.
+    QApplication::setActiveWindow(&form);
+    form.Grid(1)->setFocus();
+    form.Grid(1)->SelectGridRow(2);
     QTimer::singleShot(300, &form, [&form, pngPath] {
       const bool saved = form.grab().save(pngPath, "PNG");
       form.Document().SetModified(false);  // the picture is all that was wanted

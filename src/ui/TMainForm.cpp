@@ -79,9 +79,19 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
   RefreshView();
   lifecycle_->SetModified(false);
   layout()->setSizeConstraint(QLayout::SetFixedSize);  // a fixed single border
+  // Coming back from another program may have changed the clipboard.
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+    if (s == Qt::ApplicationActive && hooks_.updateEditCommands) hooks_.updateEditCommands();
+  });
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+  // The base class destroys the widgets after this object's members are gone; a grid losing
+  // the focus or a page control losing its pages then must not call back into this object.
+  const QList<QObject*> children = findChildren<QObject*>();
+  for (QObject* child : children) QObject::disconnect(child, nullptr, this, nullptr);
+  QObject::disconnect(qApp, nullptr, this, nullptr);
+}
 
 const QString& TMainForm::CommPort() const { return portMenu_->CommPort(); }
 
@@ -335,9 +345,12 @@ void TMainForm::BuildStatusBar() {
 }
 
 void TMainForm::ApplyBandPlanLayout() {
-  const QFont names = DestinationFont(image_.Plan(), font());
-  // Fonts set on the grids themselves, so the bold caption of a focused box stays its own.
-  for (GridView* grid : grids_) grid->setFont(font());
+  QFont names = DestinationFont(image_.Plan(), font());
+  QFont plain = font();
+  // The weight is set explicitly so the bold caption of a focused box does not reach its grid.
+  names.setBold(false);
+  plain.setBold(false);
+  for (GridView* grid : grids_) grid->setFont(plain);
   grids_[0]->setFont(names);
   statusBar()->setFont(names);
   for (QLabel* panel : statusPanels_) panel->setFont(names);

@@ -51,6 +51,7 @@ class MainFormTest : public QObject {
   void cancelledReadStillLeavesRadioDocument();
   void readAfterYesWithUnfinishedSaveDoesNotRun();
   void writeChecksPortAndAsks();
+  void destroyingWithFocusedGridIsSafe();
 };
 
 void MainFormTest::startUpWithEmptyStoreAsksSetupOnce_data() {
@@ -281,9 +282,14 @@ void MainFormTest::menuPagesEmptyStatusAndDisableEditing() {
   f.form->Image().Store(SlotKind::Memory, 0,
                         "000,00145000000,0,1,0,1,0,0,08,00,000,000600000,0,0,,,0,HOME");
   f.form->RefreshView();
+  QApplication::setActiveWindow(f.form.get());  // focus moves between grids as with a desktop
   ClickRow(f.form->Grid(1), 1);
   QCOMPARE(f.form->StatusText(1), QStringLiteral("+"));
   QVERIFY(f.form->Grid(1)->parentWidget()->font().bold());  // the group box caption
+  QVERIFY(!f.form->Grid(1)->font().bold());                  // but not the grid's rows
+  ClickRow(f.form->Grid(2), 1);
+  QVERIFY(!f.form->Grid(1)->parentWidget()->font().bold());
+  ClickRow(f.form->Grid(1), 1);
 
   f.form->PageControl()->setCurrentIndex(1);
   for (int p = 0; p < 4; ++p) QCOMPARE(f.form->StatusText(p), QString());
@@ -390,6 +396,18 @@ void MainFormTest::writeChecksPortAndAsks() {
   QCOMPARE(f.messages.shown.first().text, QStringLiteral("Do you want to write the data to the radio?"));
   QCOMPARE(f.messages.shown.first().icon, MessageIcon::Question);
   QVERIFY(!f.form->Document().Modified());
+}
+
+void MainFormTest::destroyingWithFocusedGridIsSafe() {
+  MainFormFixture f;
+  f.Create();
+  f.form->show();
+  QApplication::setActiveWindow(f.form.get());
+  f.form->Grid(2)->setFocus();
+  QVERIFY(f.form->Grid(2)->hasFocus());
+  QCOMPARE(f.form->ActiveGrid(), 2);
+  f.form.reset();  // the grid's focus-out and the tabs' removal come after the members are gone
+  QVERIFY(!f.form);
 }
 
 }  // namespace quorvan

@@ -1,6 +1,7 @@
 // quorvan: the window program. One optional argument: a channel file to open.
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -50,6 +51,9 @@ int main(int argc, char** argv) {
   messages.SetParent(&mainForm);
   fileDialogs.SetParent(&mainForm);
   mainForm.show();
+  if (const QScreen* screen = mainForm.screen()) {
+    mainForm.move(screen->availableGeometry().center() - mainForm.rect().center());
+  }
 
   if (!arguments.screenshot.isEmpty()) {
     ReadAndGrabLater(mainForm, arguments.screenshot);

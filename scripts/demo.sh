@@ -14,6 +14,7 @@ out=$(mktemp)
 "$sim" >"$out" 2>&1 &
 sim_pid=$!
 trap 'kill "$sim_pid" 2>/dev/null || true; wait "$sim_pid" 2>/dev/null || true; rm -f "$out"' EXIT
+trap 'exit 130' INT TERM
 
 # The radio prints its device path on its first line once it is listening.
 port=

@@ -10,8 +10,7 @@ QList<PortChoice> SystemSerialPorts() {
   const auto infos = QSerialPortInfo::availablePorts();
   for (const QSerialPortInfo& info : infos) {
     const QString device = info.systemLocation();
-    const QString description =
-        info.description().isEmpty() ? info.portName() : info.description();
+    const QString description = info.description().isEmpty() ? info.portName() : info.description();
     ports.append({description + QStringLiteral(" (") + device + QStringLiteral(")"), device,
                   info.hasVendorIdentifier()});
   }

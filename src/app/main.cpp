@@ -42,8 +42,8 @@ int main(int argc, char** argv) {
   services.listPorts = SystemSerialPorts;
   services.askDevicePath = [&dialogParent] { return AskDevicePath(dialogParent); };
   services.workingDirectory = QDir::currentPath() + QDir::separator();
-  services.backupFolder =
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups");
+  services.backupFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                          QStringLiteral("/backups");
   services.presetPort = arguments.port;
 
   TMainForm mainForm(services);

@@ -34,16 +34,18 @@ DocumentLifecycle::DocumentLifecycle(RadioImage& image, DocumentHost& host,
       documentName_(kUntitled) {}
 
 void DocumentLifecycle::UpdateCaption() {
-  host_.SetCaption(fromRadio_ ? kTitle + QStringLiteral(" [Radio]")
-                              : kTitle + QStringLiteral(" [") + documentName_ +
-                                    QStringLiteral("]"));
+  host_.SetCaption(fromRadio_
+                       ? kTitle + QStringLiteral(" [Radio]")
+                       : kTitle + QStringLiteral(" [") + documentName_ + QStringLiteral("]"));
 }
 
 bool DocumentLifecycle::ConfirmDiscard() {
   if (!modified_) return true;
   switch (messages_.AskYesNoCancel(kDataChanged, MessageIcon::Warning)) {
-    case Answer::Cancel: return false;
-    case Answer::No: return true;
+    case Answer::Cancel:
+      return false;
+    case Answer::No:
+      return true;
     case Answer::Yes:
       // Going on after a save that did not happen would throw the changes away unasked.
       return SaveAs();

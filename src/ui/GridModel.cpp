@@ -2,8 +2,7 @@
 
 namespace quorvan {
 
-GridModel::GridModel(QStringList headers, RowCountFunction rows, CellFunction cell,
-                     QObject* parent)
+GridModel::GridModel(QStringList headers, RowCountFunction rows, CellFunction cell, QObject* parent)
     : QAbstractTableModel(parent),
       headers_(std::move(headers)),
       rows_(std::move(rows)),

@@ -10,10 +10,14 @@ const QString kTitle = QStringLiteral("Quorvan");
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Error: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Warning:
+      return QMessageBox::Warning;
+    case MessageIcon::Error:
+      return QMessageBox::Critical;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
   }
   return QMessageBox::NoIcon;
 }
@@ -48,9 +52,12 @@ bool BoxMessageService::AskYesNo(const QString& text, MessageIcon icon) {
 Answer BoxMessageService::AskYesNoCancel(const QString& text, MessageIcon icon) {
   switch (Show(parent_, icon, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                QMessageBox::Yes)) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;  // Escape and the close box count as Cancel
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;  // Escape and the close box count as Cancel
   }
 }
 

@@ -54,11 +54,10 @@ void PortMenu::RefreshSystemPorts() {
   QList<PortChoice> ports =
       hooks_.listPorts ? OrderedPortChoices(hooks_.listPorts()) : QList<PortChoice>{};
   // A device chosen by path that the system does not list (a pseudo-terminal) stays visible.
-  const bool chosenListed =
-      commPort_.startsWith(QStringLiteral("COM")) ||
-      std::any_of(ports.begin(), ports.end(), [this](const PortChoice& p) {
-        return p.device == commPort_;
-      });
+  const bool chosenListed = commPort_.startsWith(QStringLiteral("COM")) ||
+                            std::any_of(ports.begin(), ports.end(), [this](const PortChoice& p) {
+                              return p.device == commPort_;
+                            });
   if (!chosenListed) ports.append({commPort_, commPort_, false});
   for (const PortChoice& port : std::as_const(ports)) {
     QString text = port.label;

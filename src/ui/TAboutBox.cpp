@@ -20,8 +20,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   auto* logo = new QLabel(this);
   logo->setPixmap(ProductLogo(48));
-  auto* product = new QLabel(QStringLiteral("Quorvan for the ARVEN and BELTO dual-band radios"),
-                             this);
+  auto* product =
+      new QLabel(QStringLiteral("Quorvan for the ARVEN and BELTO dual-band radios"), this);
   auto* version = new QLabel(VersionText(), this);
   version->setObjectName(QStringLiteral("Version"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

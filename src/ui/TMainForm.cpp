@@ -19,13 +19,13 @@
 #include "model/NameCodec.h"
 #include "rules/GridTexts.h"
 #include "rules/StatusTexts.h"
+#include "transfer/ui/TransferDialogs.h"
 #include "ui/CommentValidator.h"
 #include "ui/DisplayFonts.h"
 #include "ui/GridModel.h"
 #include "ui/GridView.h"
 #include "ui/PortMenu.h"
 #include "ui/TAboutBox.h"
-#include "transfer/ui/TransferDialogs.h"
 
 namespace quorvan {
 
@@ -58,17 +58,16 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
                               services_.workingDirectory.toStdString());
   image_ = MakeNewDocument(settings_.plan);
   DocumentHost& host = *this;
-  lifecycle_ = std::make_unique<DocumentLifecycle>(
-      image_, host, *services_.messages, *services_.fileDialogs, *services_.settings,
-      QString::fromStdString(settings_.path));
+  lifecycle_ = std::make_unique<DocumentLifecycle>(image_, host, *services_.messages,
+                                                   *services_.fileDialogs, *services_.settings,
+                                                   QString::fromStdString(settings_.path));
 
   BuildMenus();
   BuildToolBar();
   BuildPages();
   BuildStatusBar();
-  portMenu_->ShowChosen(services_.presetPort.isEmpty()
-                            ? QString::fromStdString(settings_.commPort)
-                            : services_.presetPort);
+  portMenu_->ShowChosen(services_.presetPort.isEmpty() ? QString::fromStdString(settings_.commPort)
+                                                       : services_.presetPort);
   aboutBox_ = new TAboutBox(this);
 
   setAcceptDrops(true);
@@ -114,8 +113,7 @@ QAction* TMainForm::Action(const QString& objectName) const {
 }
 
 QAction* TMainForm::AddCommand(QMenu* menu, const QString& text, const QString& name,
-                               const std::function<void()>& handler,
-                               const QKeySequence& shortcut) {
+                               const std::function<void()>& handler, const QKeySequence& shortcut) {
   QAction* action = menu->addAction(text);
   action->setObjectName(name);
   action->setShortcut(shortcut);
@@ -125,12 +123,15 @@ QAction* TMainForm::AddCommand(QMenu* menu, const QString& text, const QString& 
 
 void TMainForm::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  AddCommand(file, QStringLiteral("&New"), QStringLiteral("FileNew"),
-             [this] { lifecycle_->New(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
-  AddCommand(file, QStringLiteral("&Open..."), QStringLiteral("FileOpen"),
-             [this] { lifecycle_->Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
-  AddCommand(file, QStringLiteral("&Save"), QStringLiteral("FileSave"),
-             [this] { lifecycle_->Save(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+  AddCommand(
+      file, QStringLiteral("&New"), QStringLiteral("FileNew"), [this] { lifecycle_->New(); },
+      QKeySequence(Qt::CTRL | Qt::Key_N));
+  AddCommand(
+      file, QStringLiteral("&Open..."), QStringLiteral("FileOpen"), [this] { lifecycle_->Open(); },
+      QKeySequence(Qt::CTRL | Qt::Key_O));
+  AddCommand(
+      file, QStringLiteral("&Save"), QStringLiteral("FileSave"), [this] { lifecycle_->Save(); },
+      QKeySequence(Qt::CTRL | Qt::Key_S));
   AddCommand(file, QStringLiteral("Save &As..."), QStringLiteral("FileSaveAs"),
              [this] { lifecycle_->SaveAs(); });
   file->addSeparator();
@@ -141,9 +142,10 @@ void TMainForm::BuildMenus() {
   AddCommand(file, QStringLiteral("E&xit"), QStringLiteral("FileExit"), [this] { close(); });
 
   QMenu* radio = menuBar()->addMenu(QStringLiteral("&Radio"));
-  const std::array<std::pair<const char*, TransferScope>, 3> scopes{{
-      {"&All", TransferScope::All}, {"&Memory", TransferScope::Memory},
-      {"M&enu", TransferScope::Menu}}};
+  const std::array<std::pair<const char*, TransferScope>, 3> scopes{
+      {{"&All", TransferScope::All},
+       {"&Memory", TransferScope::Memory},
+       {"M&enu", TransferScope::Menu}}};
   const std::array<const char*, 3> scopeNames{"All", "Memory", "Menu"};
   QMenu* read = radio->addMenu(QStringLiteral("&Read"));
   QMenu* write = radio->addMenu(QStringLiteral("&Write"));
@@ -159,14 +161,13 @@ void TMainForm::BuildMenus() {
   radio->addSeparator();
   QMenu* ports = radio->addMenu(QStringLiteral("&Port Select"));
   ports->setObjectName(QStringLiteral("PortSelect"));
-  portMenu_ = new PortMenu(
-      ports, *services_.messages,
-      {[this](const QString& port) { return services_.transfers->CheckPort(port); },
-       services_.listPorts, services_.askDevicePath},
-      this);
-  connect(portMenu_, &PortMenu::PortChosen, this, [this](const QString& port) {
-    SavePort(*services_.settings, port.toStdString());
-  });
+  portMenu_ =
+      new PortMenu(ports, *services_.messages,
+                   {[this](const QString& port) { return services_.transfers->CheckPort(port); },
+                    services_.listPorts, services_.askDevicePath},
+                   this);
+  connect(portMenu_, &PortMenu::PortChosen, this,
+          [this](const QString& port) { SavePort(*services_.settings, port.toStdString()); });
 
   editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
   editMenu_->setObjectName(QStringLiteral("EditMenu"));
@@ -178,9 +179,10 @@ void TMainForm::BuildMenus() {
   }};
   for (std::size_t i = 0; i < edits.size(); ++i) {
     const EditCommand command = std::get<2>(edits[i]);
-    editActions_[i] = AddCommand(editMenu_, QString::fromLatin1(std::get<0>(edits[i])),
-                                 QString::fromLatin1(std::get<1>(edits[i])),
-                                 [this, command] { RunEditCommand(command); }, std::get<3>(edits[i]));
+    editActions_[i] = AddCommand(
+        editMenu_, QString::fromLatin1(std::get<0>(edits[i])),
+        QString::fromLatin1(std::get<1>(edits[i])), [this, command] { RunEditCommand(command); },
+        std::get<3>(edits[i]));
   }
   editMenu_->addSeparator();
   AddCommand(editMenu_, QStringLiteral("Memory channel &Sort..."), QStringLiteral("EditSort"),
@@ -312,8 +314,8 @@ void TMainForm::BuildPages() {
   comment_ = new QLineEdit(central);
   comment_->setObjectName(QStringLiteral("Edit2"));
   comment_->setMaxLength(static_cast<int>(kCommentCapacity));
-  comment_->setValidator(new CommentValidator(
-      [this] { return image_.Plan().DestinationLetter(); }, comment_));
+  comment_->setValidator(
+      new CommentValidator([this] { return image_.Plan().DestinationLetter(); }, comment_));
   commentLabel->setBuddy(comment_);
   connect(comment_, &QLineEdit::textEdited, this, &TMainForm::OnCommentEdited);
 

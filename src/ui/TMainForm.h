@@ -118,7 +118,7 @@ class TMainForm : public QMainWindow, private DocumentHost {
   QMenu* editMenu_ = nullptr;
   PortMenu* portMenu_ = nullptr;
   TAboutBox* aboutBox_ = nullptr;
-  std::array<QAction*, 4> editActions_{};     // Cut, Copy, Paste, Delete
+  std::array<QAction*, 4> editActions_{};      // Cut, Copy, Paste, Delete
   std::array<QAction*, 3> editToolButtons_{};  // Cut, Copy, Paste
 };
 

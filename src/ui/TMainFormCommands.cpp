@@ -40,7 +40,8 @@ void TMainForm::ReadFromRadio(TransferScope scope) {
 
 void TMainForm::WriteToRadio(TransferScope scope) {
   if (!services_.transfers->CheckPort(CommPort())) {
-    services_.messages->Warning(QStringLiteral("COM port is invalid.\nPlease check and try again."));
+    services_.messages->Warning(
+        QStringLiteral("COM port is invalid.\nPlease check and try again."));
     return;
   }
   if (!services_.messages->AskYesNo(QStringLiteral("Do you want to write the data to the radio?"),
@@ -95,9 +96,9 @@ void TMainForm::ShowComment() {
 
 void TMainForm::OnCommentEdited(const QString& text) {
   const QByteArray utf8 = text.toUtf8();
-  const auto bytes = NameFromUtf8(std::string_view(utf8.constData(),
-                                                   static_cast<std::size_t>(utf8.size())),
-                                  image_.Plan().DestinationLetter());
+  const auto bytes =
+      NameFromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                   image_.Plan().DestinationLetter());
   if (bytes) image_.SetComment(*bytes);
   lifecycle_->SetModified(true);
 }

@@ -22,8 +22,8 @@ TWelcomeForm::TWelcomeForm(QWidget* parent)
   logo->setPixmap(ProductLogo(64));
   logo->setAlignment(Qt::AlignCenter);
   auto* name = new QLabel(QStringLiteral("Quorvan"), this);
-  auto* subtitle = new QLabel(QStringLiteral("Memory channel programming for ARVEN and BELTO"),
-                              this);
+  auto* subtitle =
+      new QLabel(QStringLiteral("Memory channel programming for ARVEN and BELTO"), this);
   QFont bold = font();
   bold.setBold(true);
   QFont big = bold;

@@ -137,9 +137,8 @@ void DocumentLifecycleTest::promptAnswersBeforeNew_data() {
   QTest::newRow("yes, dialog cancelled") << int(Answer::Yes) << "" << false << QStringList{prompt};
   QTest::newRow("yes, other extension")
       << int(Answer::Yes) << "kept.txt" << false << QStringList{prompt, "File Open error."};
-  QTest::newRow("yes, write fails")
-      << int(Answer::Yes) << "no/such/folder/kept.qvx" << false
-      << QStringList{prompt, "File Open error."};
+  QTest::newRow("yes, write fails") << int(Answer::Yes) << "no/such/folder/kept.qvx" << false
+                                    << QStringList{prompt, "File Open error."};
 }
 
 void DocumentLifecycleTest::promptAnswersBeforeNew() {
@@ -186,7 +185,8 @@ void DocumentLifecycleTest::openRejectsBadFilesAndLeavesDocument() {
   f.form->Document().Open();
   f.form->OpenCommandLine({f.Path(name)});
   Drop(*f.form, {f.Path(name)});
-  QCOMPARE(f.messages.Texts(), (QStringList{"File Open error.", "File Open error.", "File Open error."}));
+  QCOMPARE(f.messages.Texts(),
+           (QStringList{"File Open error.", "File Open error.", "File Open error."}));
   QCOMPARE(f.messages.shown.first().icon, MessageIcon::Error);
   QVERIFY(f.form->Image() == before);
   QCOMPARE(f.form->windowTitle(), Caption(good));

@@ -59,10 +59,14 @@ void MainFormTest::startUpWithEmptyStoreAsksSetupOnce_data() {
   QTest::addColumn<QString>("type");
   QTest::addColumn<QString>("model");
   QTest::addColumn<int>("callRows");
-  QTest::newRow("usa") << 0 << "KK,0F" << "ARVEN" << 3;
-  QTest::newRow("europe") << 1 << "ME,0B" << "BELTO" << 2;
-  QTest::newRow("japan") << 2 << "JJ,01" << "BELTO" << 2;
-  QTest::newRow("general") << 3 << "MM,07" << "BELTO" << 2;
+  QTest::newRow("usa") << 0 << "KK,0F"
+                       << "ARVEN" << 3;
+  QTest::newRow("europe") << 1 << "ME,0B"
+                          << "BELTO" << 2;
+  QTest::newRow("japan") << 2 << "JJ,01"
+                         << "BELTO" << 2;
+  QTest::newRow("general") << 3 << "MM,07"
+                           << "BELTO" << 2;
 }
 
 void MainFormTest::startUpWithEmptyStoreAsksSetupOnce() {
@@ -132,8 +136,8 @@ void MainFormTest::portMenuListsSystemPortsUsbFirstAndTypedDevices() {
   emit menu->aboutToShow();
   QStringList texts;
   for (QAction* a : menu->actions()) texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-  QCOMPARE(texts, (QStringList{"Com&1", "Com&2", "Com&3", "Com&4", "-",
-                               "USB serial (/dev/ttyUSB0)", "Built-in (/dev/ttyS0)", "Other..."}));
+  QCOMPARE(texts, (QStringList{"Com&1", "Com&2", "Com&3", "Com&4", "-", "USB serial (/dev/ttyUSB0)",
+                               "Built-in (/dev/ttyS0)", "Other..."}));
 
   f.transfers.validPorts << QStringLiteral("/dev/ttyUSB0") << QStringLiteral("/dev/pts/7");
   menu->actions().at(5)->trigger();
@@ -191,7 +195,8 @@ void MainFormTest::rightButtonSelectsRowUnderPointerOfScrolledGrid() {
   // Below the last row of a short grid nothing outside the grid gets selected.
   GridView* call = f.form->Grid(3);
   ClickRow(call, 2);
-  QTest::mousePress(call->viewport(), Qt::RightButton, {}, QPoint(40, call->viewport()->height() - 1));
+  QTest::mousePress(call->viewport(), Qt::RightButton, {},
+                    QPoint(40, call->viewport()->height() - 1));
   CloseAnyPopup();
   QVERIFY(call->SelectedGridRow() >= 1 && call->SelectedGridRow() <= call->model()->rowCount());
   QCOMPARE(f.form->ActiveGrid(), 3);
@@ -227,8 +232,9 @@ void MainFormTest::editorOpensOnDoubleClickEnterAndDtmfCharacters() {
 void MainFormTest::statusBarDescribesSelectedRow_data() {
   QTest::addColumn<QString>("record");
   QTest::addColumn<QStringList>("panels");
-  QTest::newRow("offset plus tone") << "000,00145000000,0,1,0,1,0,0,08,00,000,000600000,0,0,,,0,HOME"
-                                    << QStringList{"Offset : 0.60MHz", "+", "T : 88.5Hz", ""};
+  QTest::newRow("offset plus tone")
+      << "000,00145000000,0,1,0,1,0,0,08,00,000,000600000,0,0,,,0,HOME"
+      << QStringList{"Offset : 0.60MHz", "+", "T : 88.5Hz", ""};
   QTest::newRow("split dcs reverse")
       << "000,00145000000,0,0,1,0,0,1,00,00,000,000000000,0,0,00146000000,0,0,"
       << QStringList{"Tx Frequency : 146.000MHz", "+-", "DCS : 023", ""};
@@ -286,7 +292,7 @@ void MainFormTest::menuPagesEmptyStatusAndDisableEditing() {
   ClickRow(f.form->Grid(1), 1);
   QCOMPARE(f.form->StatusText(1), QStringLiteral("+"));
   QVERIFY(f.form->Grid(1)->parentWidget()->font().bold());  // the group box caption
-  QVERIFY(!f.form->Grid(1)->font().bold());                  // but not the grid's rows
+  QVERIFY(!f.form->Grid(1)->font().bold());                 // but not the grid's rows
   ClickRow(f.form->Grid(2), 1);
   QVERIFY(!f.form->Grid(1)->parentWidget()->font().bold());
   ClickRow(f.form->Grid(1), 1);
@@ -367,7 +373,8 @@ void MainFormTest::cancelledReadStillLeavesRadioDocument() {
 void MainFormTest::readAfterYesWithUnfinishedSaveDoesNotRun() {
   MainFormFixture f;
   f.Create();
-  f.form->Image().Store(SlotKind::Memory, 1, "001,00146000000,0,0,0,0,0,0,08,00,000,000600000,0,0,,,0,");
+  f.form->Image().Store(SlotKind::Memory, 1,
+                        "001,00146000000,0,0,0,0,0,0,08,00,000,000600000,0,0,,,0,");
   f.form->Document().SetModified(true);
   f.messages.answers = {Answer::Yes};
   f.files.names = {QString()};  // the save dialog is cancelled
@@ -393,7 +400,8 @@ void MainFormTest::writeChecksPortAndAsks() {
   f.form->Action("WriteMemory")->trigger();
   QCOMPARE(f.transfers.writes.size(), 1);
   QCOMPARE(f.transfers.writes.first().first, TransferScope::Memory);
-  QCOMPARE(f.messages.shown.first().text, QStringLiteral("Do you want to write the data to the radio?"));
+  QCOMPARE(f.messages.shown.first().text,
+           QStringLiteral("Do you want to write the data to the radio?"));
   QCOMPARE(f.messages.shown.first().icon, MessageIcon::Question);
   QVERIFY(!f.form->Document().Modified());
 }

@@ -59,8 +59,7 @@ TEST(ReadBackupsToRemove, KeepsTheNewestAndNeverForeignFiles) {
                                  "20231231-235959-ARVEN.qvx"};
   EXPECT_EQ(ReadBackupsToRemove(names, 2),
             (std::vector<std::string>{"20231231-235959-ARVEN.qvx", "20240101-000000-BELTO.qvx"}));
-  EXPECT_EQ(ReadBackupsToRemove(names, 3),
-            (std::vector<std::string>{"20231231-235959-ARVEN.qvx"}));
+  EXPECT_EQ(ReadBackupsToRemove(names, 3), (std::vector<std::string>{"20231231-235959-ARVEN.qvx"}));
   EXPECT_TRUE(ReadBackupsToRemove(names, 4).empty());
   // Within one second the numbered second read is the newer one.
   EXPECT_EQ(ReadBackupsToRemove({"20240102-000000-ARVEN-10.qvx", "20240102-000000-ARVEN-2.qvx",
@@ -93,13 +92,14 @@ TEST_F(SaveReadBackupTest, CreatesFolderKeepsSameSecondReadsAndPrunes) {
   std::string error;
   ASSERT_TRUE(SaveReadBackup(folder.string(), image, base, &error, 3)) << error;
   ASSERT_TRUE(SaveReadBackup(folder.string(), image, base, &error, 3)) << error;
-  EXPECT_EQ(Files(folder), (std::vector<std::string>{"20240501-120000-ARVEN-2.qvx",
-                                                     "20240501-120000-ARVEN.qvx"}));
+  EXPECT_EQ(Files(folder),
+            (std::vector<std::string>{"20240501-120000-ARVEN-2.qvx", "20240501-120000-ARVEN.qvx"}));
   std::ofstream(folder / "mine.qvx") << "kept";
-  for (int s = 1; s <= 3; ++s) ASSERT_TRUE(SaveReadBackup(folder.string(), image, base + s, &error, 3));
-  EXPECT_EQ(Files(folder), (std::vector<std::string>{"20240501-120001-ARVEN.qvx",
-                                                     "20240501-120002-ARVEN.qvx",
-                                                     "20240501-120003-ARVEN.qvx", "mine.qvx"}));
+  for (int s = 1; s <= 3; ++s)
+    ASSERT_TRUE(SaveReadBackup(folder.string(), image, base + s, &error, 3));
+  EXPECT_EQ(Files(folder),
+            (std::vector<std::string>{"20240501-120001-ARVEN.qvx", "20240501-120002-ARVEN.qvx",
+                                      "20240501-120003-ARVEN.qvx", "mine.qvx"}));
   EXPECT_GT(fs::file_size(folder / "20240501-120003-ARVEN.qvx"), 100u);
 }
 

@@ -83,7 +83,8 @@ void TransferFormsTest::writeThenReadReturnsTheSameChannels() {
   RadioImage received = NewImage();
   QVERIFY(read.Run(received, TransferScope::All, radio.Device()));
   QVERIFY2(messages.shown.isEmpty(), qPrintable(messages.Texts().join('|')));
-  QCOMPARE(QString::fromStdString(received.Record(SlotKind::Memory, 5)), QString::fromLatin1(kMemory5));
+  QCOMPARE(QString::fromStdString(received.Record(SlotKind::Memory, 5)),
+           QString::fromLatin1(kMemory5));
   QCOMPARE(received.Record(SlotKind::Dtmf, 2), std::string("02,123*#,HOME"));
   QCOMPARE(received.Plan().model, std::string("ARVEN"));
   QVERIFY(read.ProgressBar()->value() > 0);

@@ -14,8 +14,7 @@ class TransferDialogs {
   virtual bool CheckPort(const QString& portName) = 0;
   // Both return true only when the transfer ran to its end.
   virtual bool RunRead(RadioImage& image, TransferScope scope, const QString& portName) = 0;
-  virtual bool RunWrite(const RadioImage& image, TransferScope scope,
-                        const QString& portName) = 0;
+  virtual bool RunWrite(const RadioImage& image, TransferScope scope, const QString& portName) = 0;
 };
 
 }  // namespace quorvan

@@ -17,7 +17,9 @@ namespace {
 
 using testing::Cli;
 using testing::CliRun;
+using testing::Slurp;
 using testing::VirtualRadio;
+using testing::WaitForLogLines;
 
 const QString kInvalidPort = "COM port is invalid.\nPlease check and try again.";
 
@@ -31,25 +33,9 @@ RadioImage SampleDocument() {
   return image;
 }
 
-std::string Slurp(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
-
 bool LoadDocument(const QString& path, RadioImage& image) {
   image = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
   return OpenDocumentFile(path.toStdString(), image);
-}
-
-// Waits for a log file to hold `lines` lines (the radio has answered that many commands).
-bool WaitForLogLines(const QString& path, int lines) {
-  QDeadlineTimer deadline(testing::kGuardMs);
-  while (!deadline.hasExpired()) {
-    const std::string text = Slurp(path);
-    if (std::count(text.begin(), text.end(), '\n') >= lines) return true;
-    QThread::msleep(10);
-  }
-  return false;
 }
 
 TEST(CliTransfer, ReadProducesTheRadiosDocumentAndStoresItsType) {

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <string>
 
 namespace quorvan::testing {
 
@@ -42,6 +47,22 @@ class VirtualRadio {
   QProcess process_;
   QString device_;
 };
+
+inline std::string Slurp(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+// Waits for a log file to hold `lines` lines (the radio has answered that many commands).
+inline bool WaitForLogLines(const QString& path, int lines) {
+  QDeadlineTimer deadline(kGuardMs);
+  while (!deadline.hasExpired()) {
+    const std::string text = Slurp(path);
+    if (std::count(text.begin(), text.end(), '\n') >= lines) return true;
+    QThread::msleep(10);
+  }
+  return false;
+}
 
 struct CliRun {
   int exitCode = -1;

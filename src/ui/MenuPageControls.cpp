@@ -59,9 +59,15 @@ void MenuPageControls::StoreUserValue(int item, std::string_view value) {
 
 QCheckBox* MenuPageControls::AddCheckBox(QBoxLayout* into, const char* name, const char* caption,
                                          int item, CheckSense sense) {
+  QCheckBox* box = NewCheckBox(name, caption, item, sense);
+  into->addWidget(box);
+  return box;
+}
+
+QCheckBox* MenuPageControls::NewCheckBox(const char* name, const char* caption, int item,
+                                         CheckSense sense) {
   auto* box = new QCheckBox(QString::fromLatin1(caption), this);
   box->setObjectName(QString::fromLatin1(name));
-  into->addWidget(box);
   const bool inverted = sense == CheckSense::TickedIsZero;
   connect(box, &QCheckBox::toggled, this, [this, item, inverted](bool checked) {
     StoreUserValue(item, checked != inverted ? "1" : "0");
@@ -74,8 +80,7 @@ QCheckBox* MenuPageControls::AddCheckBox(QBoxLayout* into, const char* name, con
 }
 
 QGroupBox* MenuPageControls::AddRadioGroup(const char* name, const char* caption, int item,
-                                           std::initializer_list<const char*> items,
-                                           int columns) {
+                                           std::initializer_list<const char*> items, int columns) {
   auto* box = new QGroupBox(QString::fromLatin1(caption), this);
   box->setObjectName(QString::fromLatin1(name));
   auto* group = new QButtonGroup(box);
@@ -108,9 +113,9 @@ QComboBox* MenuPageControls::AddComboBox(QFormLayout* into, const char* name, co
   // Only the user's choice counts: setting the index from the menu does not store.
   connect(combo, &QComboBox::activated, this, [this, item, fromOne](int index) {
     if (index < 0) return;
-    StoreUserValue(item, fromOne ? QStringLiteral("%1").arg(index + 1, 2, 10, QLatin1Char('0'))
-                                       .toStdString()
-                                 : std::to_string(index));
+    StoreUserValue(
+        item, fromOne ? QStringLiteral("%1").arg(index + 1, 2, 10, QLatin1Char('0')).toStdString()
+                      : std::to_string(index));
   });
   showers_.push_back([combo, item, fromOne](const MenuSettings& menu) {
     int index = MenuValueIndex(menu.Get(item));
@@ -120,8 +125,7 @@ QComboBox* MenuPageControls::AddComboBox(QFormLayout* into, const char* name, co
   return combo;
 }
 
-QSlider* MenuPageControls::AddTrackBar(QGridLayout* into, const char* name, int item,
-                                       int maximum) {
+QSlider* MenuPageControls::AddTrackBar(QGridLayout* into, const char* name, int item, int maximum) {
   auto* slider = new QSlider(Qt::Horizontal, this);
   slider->setObjectName(QString::fromLatin1(name));
   slider->setRange(0, maximum);

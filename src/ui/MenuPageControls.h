@@ -45,6 +45,9 @@ class MenuPageControls : public QWidget {
   void MenuEdited(int item);
 
  protected:
+  // A bound check box the caller places itself.
+  QCheckBox* NewCheckBox(const char* name, const char* caption, int item,
+                         CheckSense sense = CheckSense::TickedIsOne);
   QCheckBox* AddCheckBox(QBoxLayout* into, const char* name, const char* caption, int item,
                          CheckSense sense = CheckSense::TickedIsOne);
   QGroupBox* AddRadioGroup(const char* name, const char* caption, int item,

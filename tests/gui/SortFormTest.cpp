@@ -38,7 +38,8 @@ class SortFormTest : public QObject {
     return image;
   }
   static QString Name(const RadioImage& image, int slot) {
-    return QString::fromStdString(std::string(image.Field(SlotKind::Memory, slot, kChannelNameField)));
+    return QString::fromStdString(
+        std::string(image.Field(SlotKind::Memory, slot, kChannelNameField)));
   }
 
  private slots:

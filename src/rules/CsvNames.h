@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvan {
+
+// A UTF-8 name cell as the radio can hold it for a destination: characters outside the
+// destination's name set (and bytes that are not UTF-8) are dropped, then the name is cut to
+// eight characters.
+std::string NameBytesFromCell(std::string_view utf8, char destinationLetter);
+
+// The cell as shown in a report: valid UTF-8 is kept, each invalid byte becomes U+FFFD.
+std::string PrintableUtf8(std::string_view text);
+
+}  // namespace quorvan

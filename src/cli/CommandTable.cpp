@@ -10,6 +10,8 @@ extern const CliCommand kWriteCommand;
 extern const CliCommand kPortsCommand;
 extern const CliCommand kPrintCommand;
 extern const CliCommand kSortCommand;
+extern const CliCommand kExportCsvCommand;
+extern const CliCommand kImportCsvCommand;
 
 const std::vector<const CliCommand*>& CommandTable() {
   static const std::vector<const CliCommand*> kTable{
@@ -20,6 +22,8 @@ const std::vector<const CliCommand*>& CommandTable() {
       &kPortsCommand,
       &kPrintCommand,
       &kSortCommand,
+      &kExportCsvCommand,
+      &kImportCsvCommand,
   };
   return kTable;
 }

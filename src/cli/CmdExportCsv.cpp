@@ -1,0 +1,72 @@
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "cli/CliCommand.h"
+#include "cli/CommandArgs.h"
+#include "cli/DocumentOptions.h"
+#include "model/DocumentFile.h"
+#include "model/RadioImage.h"
+#include "rules/CsvExport.h"
+
+namespace quorvan {
+
+extern const CliCommand kExportCsvCommand;
+
+namespace {
+
+constexpr std::string_view kOutputOption = "-o";
+
+int RunExportCsv(const std::vector<std::string>& args, CliContext& context) {
+  CommandArgs parsed;
+  std::string problem;
+  if (!ParseCommandArgs(args, {kTypeOption, kModelOption, kOutputOption}, parsed, problem)) {
+    return ReportUsageError(context, kExportCsvCommand, problem);
+  }
+  if (parsed.positionals.size() != 1) {
+    return ReportUsageError(context, kExportCsvCommand, "expected exactly one FILE.qvx");
+  }
+  const std::optional<std::string> output = parsed.Option(kOutputOption);
+  if (!output || output->empty()) {
+    return ReportUsageError(context, kExportCsvCommand, "missing -o OUT.csv");
+  }
+  BandPlan plan;
+  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
+  if (resolved == kExitUsage) return ReportUsageError(context, kExportCsvCommand, problem);
+  if (resolved != kExitOk) {
+    context.err << "quorvan-cli export-csv: " << problem << "\n";
+    return resolved;
+  }
+
+  RadioImage document;
+  document.Plan() = plan;
+  if (!OpenDocumentFile(parsed.positionals.front(), document)) {
+    context.err << "File Open error.\n";
+    return kExitFailure;
+  }
+  const CsvExportResult result = ExportMemoryCsv(document);
+  std::ofstream out(*output, std::ios::binary | std::ios::trunc);
+  out << result.text;
+  out.close();
+  if (!out) {
+    context.err << "File Open error.\n";
+    return kExitFailure;
+  }
+  for (const std::string& label : result.unreadable) {
+    context.err << "channel " << label << " left out: its frequency cannot be read\n";
+  }
+  context.out << result.rows << (result.rows == 1 ? " channel" : " channels") << " exported.\n";
+  return kExitOk;
+}
+
+}  // namespace
+
+extern const CliCommand kExportCsvCommand{
+    "export-csv",
+    "write the used memory channels of a channel file as a CSV channel list",
+    "usage: quorvan-cli export-csv FILE.qvx [--type CODE [--model ID]] -o OUT.csv\n"
+    "  -o OUT.csv    the channel list to write, UTF-8, one row per used memory channel\n",
+    &RunExportCsv,
+};
+
+}  // namespace quorvan

@@ -1,0 +1,85 @@
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "cli/CliCommand.h"
+#include "cli/CommandArgs.h"
+#include "cli/DocumentOptions.h"
+#include "model/DocumentFile.h"
+#include "model/RadioImage.h"
+#include "rules/CsvImport.h"
+#include "rules/CsvTable.h"
+
+namespace quorvan {
+
+extern const CliCommand kImportCsvCommand;
+
+namespace {
+
+constexpr std::string_view kOutputOption = "-o";
+
+int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
+  CommandArgs parsed;
+  std::string problem;
+  if (!ParseCommandArgs(args, {kTypeOption, kModelOption, kOutputOption}, parsed, problem)) {
+    return ReportUsageError(context, kImportCsvCommand, problem);
+  }
+  if (parsed.positionals.size() != 2) {
+    return ReportUsageError(context, kImportCsvCommand, "expected IN.csv and FILE.qvx");
+  }
+  const std::optional<std::string> output = parsed.Option(kOutputOption);
+  if (!output || output->empty()) {
+    return ReportUsageError(context, kImportCsvCommand, "missing -o OUT.qvx");
+  }
+  BandPlan plan;
+  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
+  if (resolved == kExitUsage) return ReportUsageError(context, kImportCsvCommand, problem);
+  if (resolved != kExitOk) {
+    context.err << "quorvan-cli import-csv: " << problem << "\n";
+    return resolved;
+  }
+
+  std::ifstream in(parsed.positionals[0], std::ios::binary);
+  std::string text;
+  std::string error;
+  if (!in) {
+    context.err << "File Open error.\n";
+    return kExitFailure;
+  }
+  if (!ReadCsvStream(in, text, error)) {
+    context.err << CsvNotAChannelListMessage(error) << "\n";
+    return kExitFailure;
+  }
+  RadioImage document;
+  document.Plan() = plan;
+  if (!OpenDocumentFile(parsed.positionals[1], document)) {
+    context.err << "File Open error.\n";
+    return kExitFailure;
+  }
+  CsvImportReport report;
+  if (!ImportMemoryCsv(text, document, report, error)) {
+    context.err << CsvNotAChannelListMessage(error) << "\n";
+    return kExitFailure;
+  }
+  if (!SaveDocumentFile(*output, document, &error)) {
+    context.err << "File Open error.\n" << error << "\n";
+    return kExitFailure;
+  }
+  context.out << report.Text();
+  return kExitOk;
+}
+
+}  // namespace
+
+extern const CliCommand kImportCsvCommand{
+    "import-csv",
+    "store the rows of a CSV channel list into the memory channels of a channel file",
+    "usage: quorvan-cli import-csv IN.csv FILE.qvx [--type CODE [--model ID]] -o OUT.qvx\n"
+    "  IN.csv        a channel list; Location and Frequency columns are required\n"
+    "  -o OUT.qvx    the channel file to write (replaced if it exists; may be FILE.qvx)\n"
+    "  Each row is stored as the memory editor would store it; the report lists every row\n"
+    "  that was adjusted or left out.\n",
+    &RunImportCsv,
+};
+
+}  // namespace quorvan

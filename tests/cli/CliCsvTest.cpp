@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "TempConfigHome.h"
+#include "model/DocumentFile.h"
+#include "model/RadioImage.h"
+
+namespace quorvan {
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class CliCsvTest : public ::testing::Test {
+ protected:
+  // Temporary paths and plain words only, so single quotes are enough.
+  CliRun Run(const std::string& args) {
+    const std::string outFile = dir.File("stdout.txt");
+    const std::string errFile = dir.File("stderr.txt");
+    const std::string command = std::string("'") + QUORVAN_CLI_PATH + "' " + args + " >'" +
+                                outFile + "' 2>'" + errFile + "'";
+    CliRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = Slurp(outFile);
+    run.err = Slurp(errFile);
+    return run;
+  }
+  static std::string Q(const std::string& path) { return "'" + path + "'"; }
+  void Write(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+  void SaveDocument() {
+    std::string error;
+    ASSERT_TRUE(SaveDocumentFile(qvx, document, &error)) << error;
+  }
+
+  test::TempDir dir;
+  RadioImage document = MakeNewDocument(MakeDefaultBandPlan("KK,0F", kModelArven));
+  std::string qvx = dir.File("in.qvx");
+  std::string csv = dir.File("list.csv");
+  std::string out = dir.File("out.qvx");
+  const std::string plan = " --type KK,0F --model ARVEN";
+};
+
+TEST_F(CliCsvTest, ExportThenImportGivesTheSameChannels) {
+  document.Store(SlotKind::Memory, 3,
+                 "003,00146940000,0,2,0,1,0,0,12,08,000,000600000,0,0,,,,W1,AW");
+  SaveDocument();
+  const CliRun exported = Run("export-csv " + Q(qvx) + plan + " -o " + Q(csv));
+  ASSERT_EQ(exported.status, 0) << exported.err;
+  // The default information channels of a K document are used slots too.
+  EXPECT_EQ(exported.out, "11 channels exported.\n");
+  EXPECT_NE(Slurp(csv).find("3,\"W1,AW\",146.940000,-,0.600000,Tone,100.0"), std::string::npos);
+
+  const RadioImage empty = MakeNewDocument(document.Plan());
+  std::string error;
+  ASSERT_TRUE(SaveDocumentFile(qvx, empty, &error)) << error;
+  const CliRun imported = Run("import-csv " + Q(csv) + " " + Q(qvx) + plan + " -o " + Q(out));
+  ASSERT_EQ(imported.status, 0) << imported.err;
+  EXPECT_EQ(imported.out, "11 rows imported.\n");
+  RadioImage opened;
+  opened.Plan() = document.Plan();
+  ASSERT_TRUE(OpenDocumentFile(out, opened));
+  EXPECT_TRUE(opened == document);
+}
+
+TEST_F(CliCsvTest, ImportPrintsTheReport) {
+  SaveDocument();
+  Write(csv, "Location;Frequency;Tone;rToneFreq\n1;146.5225;;\n2;146.94;Tone;69.4\n");
+  const CliRun run = Run("import-csv " + Q(csv) + " " + Q(qvx) + plan + " -o " + Q(out));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "1 row imported, 1 skipped.\n"
+            "row 2: 146.5225 MHz rounded to 146.520 MHz\n"
+            "row 3: tone 69.4 Hz not supported, skipped\n");
+}
+
+TEST_F(CliCsvTest, FailuresLeaveTheOutputUnwrittenWithAClearMessage) {
+  SaveDocument();
+  Write(csv, std::string("\x89PNG\r\n\x1a\n\0\0", 10));
+  struct Case {
+    const char* what;
+    std::string args;
+    int status;
+    std::string err;
+  };
+  const std::vector<Case> cases{
+      {"not a channel list", "import-csv " + Q(csv) + " " + Q(qvx) + plan + " -o " + Q(out), 1,
+       "The file is not a channel list (CSV): no header line naming the columns Location, "
+       "Frequency.\nPlease check and try again.\n"},
+      {"missing list",
+       "import-csv " + Q(dir.File("none.csv")) + " " + Q(qvx) + plan + " -o " + Q(out), 1,
+       "File Open error.\n"},
+      {"missing document", "export-csv " + Q(dir.File("none.qvx")) + plan + " -o " + Q(csv), 1,
+       "File Open error.\n"},
+      {"no output", "import-csv " + Q(csv) + " " + Q(qvx) + plan, 2, ""},
+      {"one file only", "import-csv " + Q(qvx) + plan + " -o " + Q(out), 2, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const CliRun run = Run(c.args);
+    EXPECT_EQ(run.status, c.status);
+    if (!c.err.empty()) {
+      EXPECT_EQ(run.err, c.err);
+    }
+    if (c.status == 2) {
+      EXPECT_NE(run.err.find("usage: quorvan-cli"), std::string::npos);
+    }
+    EXPECT_FALSE(std::ifstream(out).good());
+  }
+}
+
+}  // namespace
+}  // namespace quorvan

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QEventLoop>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
-#include "serial/QtTestApp.h"
 #include "serial/TQuentarComm.h"
 #include "transfer/CommByteChannel.h"
 #include "transfer/TransferSequence.h"
@@ -28,21 +29,26 @@ class SessionLink {
 
   SessionLink() : channel_(comm_), session_(channel_) {}
 
-  // Runs `sequence` on `device` until the session reports its end.
+  // Runs `sequence` on `device` until the session reports its end. The loop sleeps between
+  // events, so waiting on a slow line costs this process no CPU.
   SessionResult Run(TransferSequence& sequence, const QString& device,
                     int guardMs = kTransferGuardMs) {
     SessionResult result;
-    const QMetaObject::Connection connection =
-        QObject::connect(&session_, &TransferSession::finished,
-                         [&result](TransferSession::Outcome outcome, const QString& message) {
-                           result.finished = true;
-                           result.outcome = outcome;
-                           result.message = message;
-                         });
+    QEventLoop loop;
+    QObject::connect(&session_, &TransferSession::finished, &loop,
+                     [&result, &loop](TransferSession::Outcome outcome, const QString& message) {
+                       result.finished = true;
+                       result.outcome = outcome;
+                       result.message = message;
+                       loop.quit();
+                     });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
     if (session_.Start(sequence, device)) {
-      ProcessEventsUntil([&result] { return result.finished; }, guardMs);
+      guard.start(guardMs);
+      loop.exec();
     }
-    QObject::disconnect(connection);
     if (!result.finished) session_.Cancel();
     return result;
   }

@@ -14,11 +14,20 @@ namespace {
 
 bool PagingMoveOfKey(int key, PagingMove& move) {
   switch (key) {
-    case Qt::Key_PageUp: move = PagingMove::Next; return true;
-    case Qt::Key_PageDown: move = PagingMove::Previous; return true;
-    case Qt::Key_Home: move = PagingMove::First; return true;
-    case Qt::Key_End: move = PagingMove::Last; return true;
-    default: return false;
+    case Qt::Key_PageUp:
+      move = PagingMove::Next;
+      return true;
+    case Qt::Key_PageDown:
+      move = PagingMove::Previous;
+      return true;
+    case Qt::Key_Home:
+      move = PagingMove::First;
+      return true;
+    case Qt::Key_End:
+      move = PagingMove::Last;
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -52,9 +61,14 @@ bool TEditorDialog::Ask(std::string_view text) {
 
 bool TEditorDialog::ReportError(EditError error) {
   switch (error) {
-    case EditError::None: return true;
-    case EditError::InvalidFrequency: Inform(kInvalidFrequencyMessage); return false;
-    case EditError::InvalidOffset: Inform(kInvalidOffsetMessage); return false;
+    case EditError::None:
+      return true;
+    case EditError::InvalidFrequency:
+      Inform(kInvalidFrequencyMessage);
+      return false;
+    case EditError::InvalidOffset:
+      Inform(kInvalidOffsetMessage);
+      return false;
   }
   return false;
 }

@@ -102,8 +102,11 @@ void InstallDtmfCodeChecks(QLineEdit* field, MessageService& messages,
         field->insert(QString(QChar(typed)));
         emit field->textEdited(field->text());
         return true;
-      case DtmfKeyAction::Swallow: return true;
-      case DtmfKeyAction::Refuse: messages.Information(refusal); return true;
+      case DtmfKeyAction::Swallow:
+        return true;
+      case DtmfKeyAction::Refuse:
+        messages.Information(refusal);
+        return true;
     }
     return true;
   });
@@ -112,19 +115,19 @@ void InstallDtmfCodeChecks(QLineEdit* field, MessageService& messages,
   QObject::connect(field, &QLineEdit::textChanged, field, [field, accepted](const QString& text) {
     if (!field->isModified()) *accepted = text;  // set by the program (loading a channel)
   });
-  QObject::connect(field, &QLineEdit::textEdited, field,
-                   [field, &messages, refusal, accepted,
-                    onChanged = std::move(onChanged)](const QString& text) {
-                     const QString upper = text.toUpper();
-                     if (!IsValidDtmfCode(ToAscii(upper))) {
-                       messages.Information(refusal);
-                       field->setText(*accepted);
-                       return;
-                     }
-                     if (upper != text) field->setText(upper);
-                     *accepted = upper;
-                     if (onChanged) onChanged();
-                   });
+  QObject::connect(
+      field, &QLineEdit::textEdited, field,
+      [field, &messages, refusal, accepted, onChanged = std::move(onChanged)](const QString& text) {
+        const QString upper = text.toUpper();
+        if (!IsValidDtmfCode(ToAscii(upper))) {
+          messages.Information(refusal);
+          field->setText(*accepted);
+          return;
+        }
+        if (upper != text) field->setText(upper);
+        *accepted = upper;
+        if (onChanged) onChanged();
+      });
 }
 
 }  // namespace quorvan

@@ -82,8 +82,8 @@ void TDtmfForm::LoadChannel(int channel) {
   channel_ = channel;
   channelList_->setCurrentIndex(channel);
   code_->setText(ToQString(Image().Field(SlotKind::Dtmf, channel, 1)));
-  name_->setText(QString::fromStdString(NameToUtf8(Image().Field(SlotKind::Dtmf, channel, kDtmfNameField),
-                                                   Image().Plan().DestinationLetter())));
+  name_->setText(QString::fromStdString(NameToUtf8(
+      Image().Field(SlotKind::Dtmf, channel, kDtmfNameField), Image().Plan().DestinationLetter())));
   ClearPending();
 }
 

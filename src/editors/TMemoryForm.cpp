@@ -147,7 +147,8 @@ void TMemoryForm::NumberEdited(const QString& text) {
   const ChannelNumberReading reading = ReadChannelNumber(ToAscii(text));
   switch (reading.kind) {
     case ChannelNumberKind::Empty:
-    case ChannelNumberKind::Unfinished: return;
+    case ChannelNumberKind::Unfinished:
+      return;
     case ChannelNumberKind::Invalid:
       Inform(kInvalidChannelNumberMessage);
       SetNumberText(lastAccepted_);
@@ -164,8 +165,8 @@ void TMemoryForm::NumberEdited(const QString& text) {
 
 void TMemoryForm::UpDownStepped(int delta) {
   if (!ConfirmPending()) return;
-  LoadChannel(PagedPosition(slot_, kMemorySlots, delta > 0 ? PagingMove::Next
-                                                             : PagingMove::Previous));
+  LoadChannel(
+      PagedPosition(slot_, kMemorySlots, delta > 0 ? PagingMove::Next : PagingMove::Previous));
 }
 
 void TMemoryForm::PageChannel(PagingMove move) {

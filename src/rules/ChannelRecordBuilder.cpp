@@ -20,11 +20,15 @@ std::string Padded(int value, int width) {
 
 char ShiftCode(ShiftChoice shift) {
   switch (shift) {
-    case ShiftChoice::Plus: return '1';
-    case ShiftChoice::Minus: return '2';
-    case ShiftChoice::Special: return '3';
+    case ShiftChoice::Plus:
+      return '1';
+    case ShiftChoice::Minus:
+      return '2';
+    case ShiftChoice::Special:
+      return '3';
     case ShiftChoice::Simplex:
-    case ShiftChoice::Split: break;
+    case ShiftChoice::Split:
+      break;
   }
   return '0';
 }

@@ -78,10 +78,14 @@ ChannelNumberReading ReadChannelNumber(std::string_view text) {
 int PagedPosition(int current, int count, PagingMove move) {
   if (count <= 0) return 0;
   switch (move) {
-    case PagingMove::Next: return current + 1 >= count ? 0 : current + 1;
-    case PagingMove::Previous: return current <= 0 ? count - 1 : current - 1;
-    case PagingMove::First: return 0;
-    case PagingMove::Last: return count - 1;
+    case PagingMove::Next:
+      return current + 1 >= count ? 0 : current + 1;
+    case PagingMove::Previous:
+      return current <= 0 ? count - 1 : current - 1;
+    case PagingMove::First:
+      return 0;
+    case PagingMove::Last:
+      return count - 1;
   }
   return current;
 }

@@ -46,9 +46,12 @@ std::string RecordOffset(std::int64_t hz) {
 // The 430/440 MHz default of the editors (which differs from the image's own default for E).
 std::int64_t Default430(const BandPlan& plan) {
   switch (plan.DestinationLetter()) {
-    case 'J': return 433'000'000;
-    case 'K': return 440'000'000;
-    default: return plan.VariantCode() == "01" ? 430'000'000 : 432'000'000;
+    case 'J':
+      return 433'000'000;
+    case 'K':
+      return 440'000'000;
+    default:
+      return plan.VariantCode() == "01" ? 430'000'000 : 432'000'000;
   }
 }
 
@@ -59,8 +62,12 @@ BandDefaults VfoDefaults(const BandPlan& plan, int band) {
   const bool k = d == 'K';
   switch (band) {
     case 0:
-    case 9: return {j ? 145'000'000 : 144'000'000, j ? kStep20k : k ? kStep5k : kStep12k5, kModeFm,
-                    600'000};
+    case 9:
+      return {j ? 145'000'000 : 144'000'000,
+              j   ? kStep20k
+              : k ? kStep5k
+                  : kStep12k5,
+              kModeFm, 600'000};
     case 1:
     case 11: {
       std::int64_t f = 223'000'000;
@@ -69,17 +76,28 @@ BandDefaults VfoDefaults(const BandPlan& plan, int band) {
       return {f, k ? kStep20k : kStep12k5, j ? kModeAm : kModeFm, k ? 1'600'000 : 0};
     }
     case 2:
-    case 12: return {Default430(plan), j ? kStep20k : kStep25k, kModeFm, e ? 1'600'000 : 5'000'000};
+    case 12:
+      return {Default430(plan), j ? kStep20k : kStep25k, kModeFm, e ? 1'600'000 : 5'000'000};
     case 3:
-    case 14: return {j ? 1'295'000'000 : 1'240'000'000, j ? kStep20k : kStep25k, kModeFm,
-                     k ? 12'000'000 : e ? 35'000'000 : 20'000'000};
-    case 4: return {j ? 531'000 : 540'000, j ? kStep9k : kStep10k, kModeAm, 0};
-    case 5: return {3'500'000, kStep5k, kModeLsb, 0};
-    case 6: return {51'000'000, kStep10k, kModeFm, 0};
-    case 7: return {j ? 76'100'000 : e ? 87'500'000 : 87'900'000, kStep50k, kModeWfm, 0};
-    case 8: return {118'000'000, j ? kStep25k : kStep12k5, kModeAm, 0};
-    case 10: return {j ? 175'750'000 : e ? 180'750'000 : 179'750'000, kStep50k, kModeWfm, 0};
-    default: return {};
+    case 14:
+      return {j ? 1'295'000'000 : 1'240'000'000, j ? kStep20k : kStep25k, kModeFm,
+              k   ? 12'000'000
+              : e ? 35'000'000
+                  : 20'000'000};
+    case 4:
+      return {j ? 531'000 : 540'000, j ? kStep9k : kStep10k, kModeAm, 0};
+    case 5:
+      return {3'500'000, kStep5k, kModeLsb, 0};
+    case 6:
+      return {51'000'000, kStep10k, kModeFm, 0};
+    case 7:
+      return {j ? 76'100'000 : e ? 87'500'000 : 87'900'000, kStep50k, kModeWfm, 0};
+    case 8:
+      return {118'000'000, j ? kStep25k : kStep12k5, kModeAm, 0};
+    case 10:
+      return {j ? 175'750'000 : e ? 180'750'000 : 179'750'000, kStep50k, kModeWfm, 0};
+    default:
+      return {};
   }
 }
 
@@ -124,8 +142,8 @@ ChannelView LoadBandView(const RadioImage& image, SlotKind kind, int band,
   const std::string_view mode = field(12);
   view.mode = !mode.empty() ? ModeIndexOfField(mode) : defaults.mode != kNone ? defaults.mode : 0;
   const std::string_view offset = field(11);
-  view.offsetText = FormatOffsetText(!offset.empty() ? std::string(offset)
-                                                     : RecordOffset(defaults.offsetHz));
+  view.offsetText =
+      FormatOffsetText(!offset.empty() ? std::string(offset) : RecordOffset(defaults.offsetHz));
   view.shift = ShiftOfField(field(3));
   ReadSwitches(image, kind, band, view);
   return view;
@@ -138,7 +156,8 @@ ChannelView LoadMemoryView(const RadioImage& image, int slot) {
   auto field = [&](int n) { return image.Field(SlotKind::Memory, slot, n); };
   ChannelView view;
   std::string frequency(field(1));
-  if (frequency.size() < 11) frequency = plan.DestinationLetter() == 'J' ? "00145000000" : "00144000000";
+  if (frequency.size() < 11)
+    frequency = plan.DestinationLetter() == 'J' ? "00145000000" : "00144000000";
   view.frequencyText = FormatFrequencyText(frequency);
   const std::string_view step = field(2);
   if (step.empty()) {

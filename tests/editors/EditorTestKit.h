@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
@@ -52,13 +52,16 @@ class RecordingMessages : public MessageService {
   std::function<void(const QString&)> onInformation;
 };
 
-inline const QString kPending = QStringLiteral("The contents has been changed.\nDo you want to change?");
+inline const QString kPending =
+    QStringLiteral("The contents has been changed.\nDo you want to change?");
 inline const QString kPendingClose =
     QStringLiteral("The contents has been changed.\nDo you want to change? ");
 inline const QString kRounded = QStringLiteral("Frequency is rounded.");
-inline const QString kBadFrequency = QStringLiteral("Invalid Frequency.\nPlease check and try again.");
+inline const QString kBadFrequency =
+    QStringLiteral("Invalid Frequency.\nPlease check and try again.");
 inline const QString kBadOffset = QStringLiteral("Invalid Offset.\nPlease check and try again.");
-inline const QString kBadCharacter = QStringLiteral("Invalid character.\nPlease check and try again.");
+inline const QString kBadCharacter =
+    QStringLiteral("Invalid character.\nPlease check and try again.");
 
 inline RadioImage MakeImage(const char* type, const char* model = "BELTO") {
   return MakeNewDocument(MakeDefaultBandPlan(type, model));

@@ -1,13 +1,13 @@
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 
-#include "editors/TMemoryForm.h"
 #include "editors/EditorTestKit.h"
+#include "editors/TMemoryForm.h"
 
 namespace quorvan {
 
@@ -23,12 +23,8 @@ class TMemoryFormTest : public QObject {
   QRadioButton* Radio(int n) {
     return Child<QRadioButton>(*form_, QStringLiteral("RadioButton%1").arg(n));
   }
-  QCheckBox* Check(int n) {
-    return Child<QCheckBox>(*form_, QStringLiteral("CheckBox%1").arg(n));
-  }
-  QComboBox* List(int n) {
-    return Child<QComboBox>(*form_, QStringLiteral("ComboBox%1").arg(n));
-  }
+  QCheckBox* Check(int n) { return Child<QCheckBox>(*form_, QStringLiteral("CheckBox%1").arg(n)); }
+  QComboBox* List(int n) { return Child<QComboBox>(*form_, QStringLiteral("ComboBox%1").arg(n)); }
   void OpenOn(const char* type, int slot) {
     image_ = MakeImage(type);
     form_->Open(image_, slot);
@@ -83,16 +79,22 @@ class TMemoryFormTest : public QObject {
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<QString>("txOrOffset");
     QTest::addColumn<QString>("record");
-    QTest::newRow("simplex") << 2 << "145.5" << "0.6"
+    QTest::newRow("simplex") << 2 << "145.5"
+                             << "0.6"
                              << "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,A,B";
-    QTest::newRow("plus") << 3 << "145.5" << "0.6"
+    QTest::newRow("plus") << 3 << "145.5"
+                          << "0.6"
                           << "005,00145500000,5,1,0,0,0,0,08,08,000,000600000,0,0,,,,A,B";
-    QTest::newRow("minus") << 4 << "145.5" << "1.6"
+    QTest::newRow("minus") << 4 << "145.5"
+                           << "1.6"
                            << "005,00145500000,5,2,0,0,0,0,08,08,000,001600000,0,0,,,,A,B";
-    QTest::newRow("special") << 5 << "433.5" << "0.6"
+    QTest::newRow("special") << 5 << "433.5"
+                             << "0.6"
                              << "005,00433500000,5,3,0,0,0,0,08,08,000,000600000,0,0,,,,A,B";
-    QTest::newRow("split") << 1 << "145.5" << "145.1"
-                           << "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,00145100000,5,,A,B";
+    QTest::newRow("split")
+        << 1 << "145.5"
+        << "145.1"
+        << "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,00145100000,5,,A,B";
   }
   void storesEachShiftWithTheExactRecord() {
     QFETCH(int, button);
@@ -195,8 +197,8 @@ class TMemoryFormTest : public QObject {
     QTest::keyClick(Edit("Edit5"), Qt::Key_0);
     QCOMPARE(form_->CurrentSlot(), 40);
     QTest::keyClick(Edit("Edit5"), Qt::Key_0);
-    QCOMPARE(messages_.texts, QStringList{QStringLiteral(
-                                  "Invalid channel Number.\nPlease check and try again.")});
+    QCOMPARE(messages_.texts,
+             QStringList{QStringLiteral("Invalid channel Number.\nPlease check and try again.")});
     QCOMPARE(Edit("Edit5")->text(), QStringLiteral("40"));
     QCOMPARE(form_->CurrentSlot(), 40);
     messages_.Clear();

@@ -46,7 +46,8 @@ TEST(RecordBuilder, RecordTextsOfEveryKind) {
   p.name = "A,B";
   EXPECT_EQ(BuildMemoryRecord(p),
             "005,00145500000,B,0,1,0,0,1,41,08,103,000600000,2,1,00145000000,B,,A,B");
-  EXPECT_EQ(BuildCallRecord(p), "005,00145500000,B,0,1,0,0,1,41,08,103,000600000,2,,00145000000,B,,");
+  EXPECT_EQ(BuildCallRecord(p),
+            "005,00145500000,B,0,1,0,0,1,41,08,103,000600000,2,,00145000000,B,,");
 
   p.shift = ShiftChoice::Minus;
   EXPECT_EQ(BuildCallRecord(p), "005,00145500000,B,2,1,0,0,1,41,08,103,000600000,2,,,,,");
@@ -103,15 +104,14 @@ INSTANTIATE_TEST_SUITE_P(
         MemoryStoreCase{"split repeats the step", 12, ShiftChoice::Split, "145.5", "145", 5, "",
                         "012,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,00145000000,5,,",
                         false},
-        MemoryStoreCase{"split transmit held in the receive band", 12, ShiftChoice::Split,
-                        "145.5", "150", 5, "",
-                        "012,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,00145987500,5,,",
+        MemoryStoreCase{
+            "split transmit held in the receive band", 12, ShiftChoice::Split, "145.5", "150", 5,
+            "", "012,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,00145987500,5,,", true},
+        MemoryStoreCase{"rounded receive, comma in the name", 399, ShiftChoice::Simplex, "144.0125",
+                        "1", 0, "A,B", "399,00144010000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,A,B",
                         true},
-        MemoryStoreCase{"rounded receive, comma in the name", 399, ShiftChoice::Simplex,
-                        "144.0125", "1", 0, "A,B",
-                        "399,00144010000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,A,B", true},
-        MemoryStoreCase{"8.33 kHz step leaves the 145 MHz band as 10 kHz", 1,
-                        ShiftChoice::Simplex, "145.01", "1", 2, "",
+        MemoryStoreCase{"8.33 kHz step leaves the 145 MHz band as 10 kHz", 1, ShiftChoice::Simplex,
+                        "145.01", "1", 2, "",
                         "001,00145010000,4,0,0,0,0,0,08,08,000,000600000,0,0,,,,", false}));
 
 TEST(MemoryStore, BadTextsAreRefusedWithTheirError) {
@@ -192,12 +192,11 @@ TEST(MemoryLoad, ExtraShiftCaptionFollowsBandAndVariant) {
     const char* frequency;
     const char* caption;
   };
-  for (const Case& c : {Case{"ME,0B", "00433000000", "-7.6MHz Shift"},
-                        Case{"ME,01", "00433000000", ""}, Case{"ME,09", "00433000000", ""},
-                        Case{"ME,0B", "00145000000", ""},
-                        Case{"ME,0B", "01250000000", "-6.0MHz Shift"},
-                        Case{"KK,0F", "01250000000", "-20.0MHz Shift"},
-                        Case{"JJ,01", "01250000000", ""}}) {
+  for (const Case& c :
+       {Case{"ME,0B", "00433000000", "-7.6MHz Shift"}, Case{"ME,01", "00433000000", ""},
+        Case{"ME,09", "00433000000", ""}, Case{"ME,0B", "00145000000", ""},
+        Case{"ME,0B", "01250000000", "-6.0MHz Shift"},
+        Case{"KK,0F", "01250000000", "-20.0MHz Shift"}, Case{"JJ,01", "01250000000", ""}}) {
     RadioImage image = MakeImage(c.type);
     image.Store(SlotKind::Memory, 0, std::string("000,") + c.frequency + ",0,3");
     const ChannelView v = LoadMemoryView(image, 0);
@@ -215,17 +214,13 @@ TEST(VfoLoad, EmptyFieldsTakeTheBandDefaults) {
     int mode;
     const char* offset;
   };
-  for (const Case& c : {Case{"KK,0F", 5, "3.500", 0, 3, "0.00"},
-                        Case{"JJ,01", 4, "0.531", 3, 2, "0.00"},
-                        Case{"ME,0B", 7, "87.500", 10, 1, "0.00"},
-                        Case{"JJ,01", 7, "76.100", 10, 1, "0.00"},
-                        Case{"JJ,01", 11, "225.000", 5, 2, "0.00"},
-                        Case{"KK,0F", 1, "223.000", 7, 0, "1.60"},
-                        Case{"ME,0B", 12, "432.000", 8, 0, "1.60"},
-                        Case{"MM,01", 2, "430.000", 8, 0, "5.00"},
-                        Case{"KK,0F", 14, "1240.000", 8, 0, "12.00"},
-                        Case{"JJ,01", 8, "118.000", 8, 2, "0.00"},
-                        Case{"ME,0B", 10, "180.750", 10, 1, "0.00"}}) {
+  for (const Case& c :
+       {Case{"KK,0F", 5, "3.500", 0, 3, "0.00"}, Case{"JJ,01", 4, "0.531", 3, 2, "0.00"},
+        Case{"ME,0B", 7, "87.500", 10, 1, "0.00"}, Case{"JJ,01", 7, "76.100", 10, 1, "0.00"},
+        Case{"JJ,01", 11, "225.000", 5, 2, "0.00"}, Case{"KK,0F", 1, "223.000", 7, 0, "1.60"},
+        Case{"ME,0B", 12, "432.000", 8, 0, "1.60"}, Case{"MM,01", 2, "430.000", 8, 0, "5.00"},
+        Case{"KK,0F", 14, "1240.000", 8, 0, "12.00"}, Case{"JJ,01", 8, "118.000", 8, 2, "0.00"},
+        Case{"ME,0B", 10, "180.750", 10, 1, "0.00"}}) {
     RadioImage image = MakeImage(c.type);
     image.Store(SlotKind::Vfo, c.band, "");
     const ChannelView v = LoadVfoView(image, c.band);
@@ -356,11 +351,12 @@ TEST(DtmfCode, KeysAreUpperCasedAndFiltered) {
     DtmfKeyAction action;
     char after;
   };
-  for (const Case& c : {Case{'d', DtmfKeyAction::Accept, 'D'}, Case{'7', DtmfKeyAction::Accept, '7'},
-                        Case{'*', DtmfKeyAction::Accept, '*'}, Case{'#', DtmfKeyAction::Accept, '#'},
-                        Case{' ', DtmfKeyAction::Accept, ' '}, Case{'E', DtmfKeyAction::Refuse, 'E'},
-                        Case{'e', DtmfKeyAction::Refuse, 'E'}, Case{',', DtmfKeyAction::Refuse, ','},
-                        Case{'\x1b', DtmfKeyAction::Swallow, '\x1b'}}) {
+  for (const Case& c :
+       {Case{'d', DtmfKeyAction::Accept, 'D'}, Case{'7', DtmfKeyAction::Accept, '7'},
+        Case{'*', DtmfKeyAction::Accept, '*'}, Case{'#', DtmfKeyAction::Accept, '#'},
+        Case{' ', DtmfKeyAction::Accept, ' '}, Case{'E', DtmfKeyAction::Refuse, 'E'},
+        Case{'e', DtmfKeyAction::Refuse, 'E'}, Case{',', DtmfKeyAction::Refuse, ','},
+        Case{'\x1b', DtmfKeyAction::Swallow, '\x1b'}}) {
     char key = c.key;
     EXPECT_EQ(FilterDtmfCodeKey(key), c.action) << c.key;
     EXPECT_EQ(key, c.after);

@@ -16,6 +16,7 @@ class CountingSequence final : public TransferSequence {
   SequenceAction Start() override { return Count(inner_.Start()); }
   SequenceAction OnReply(std::string_view waitingBytes) override {
     bytes_ += static_cast<long>(waitingBytes.size());
+    replyBytes_ += static_cast<long>(waitingBytes.size());
     return Count(inner_.OnReply(waitingBytes));
   }
   void Cancel() override { inner_.Cancel(); }
@@ -25,6 +26,7 @@ class CountingSequence final : public TransferSequence {
 
   long Exchanges() const { return exchanges_; }
   long Bytes() const { return bytes_; }
+  long ReplyBytes() const { return replyBytes_; }
 
  private:
   SequenceAction Count(SequenceAction action) {
@@ -38,6 +40,7 @@ class CountingSequence final : public TransferSequence {
   TransferSequence& inner_;
   long exchanges_ = 0;
   long bytes_ = 0;
+  long replyBytes_ = 0;
 };
 
 }  // namespace quorvan::bench

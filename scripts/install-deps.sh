@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth poppler-utils
+  qt6-svg-dev desktop-file-utils libxml2-utils dpkg-dev fakeroot
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -9,6 +9,8 @@
 #include <QSocketNotifier>
 #include <memory>
 
+#include "serial/PortAccess.h"
+#include "serial/SerialPortNames.h"
 #include "serial/TQuentarComm.h"
 #include "transfer/CommByteChannel.h"
 
@@ -154,6 +156,11 @@ TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, 
 
   session.Start(sequence, QString::fromStdString(port), std::move(probe));
   if (session.IsRunning()) loop.exec();
+  if (result.outcome == TransferSession::Outcome::InvalidPort) {
+    const std::string problem =
+        PortAccessProblem(SystemPortLocation(QString::fromStdString(port)).toStdString());
+    if (!problem.empty()) result.message += "\n" + problem;
+  }
   return result;
 }
 

@@ -1,3 +1,7 @@
+#include <QCoreApplication>
+#include <QFile>
+#include <QStandardPaths>
+#include <ctime>
 #include <string>
 
 #include "cli/CliCommand.h"
@@ -8,6 +12,7 @@
 #include "model/DocumentFile.h"
 #include "model/RadioImage.h"
 #include "transfer/ReadSequence.h"
+#include "transfer/ui/ReadBackups.h"
 
 namespace quorvan {
 
@@ -16,6 +21,15 @@ extern const CliCommand kReadCommand;
 namespace {
 
 constexpr std::string_view kOutputOption = "-o";
+
+// The folder the window keeps its read backups in, so both programs share one history.
+std::string ReadBackupFolder() {
+  QCoreApplication::setOrganizationName(QStringLiteral("QUENTAR"));
+  QCoreApplication::setApplicationName(QStringLiteral("Quorvan"));
+  return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                           QStringLiteral("/backups"))
+      .toStdString();
+}
 
 int RunRead(const std::vector<std::string>& args, CliContext& context) {
   CommandArgs parsed;
@@ -53,6 +67,12 @@ int RunRead(const std::vector<std::string>& args, CliContext& context) {
 
   SaveBandPlan(context.settings, image.Plan());
   std::string error;
+  // Kept before the output is written, so a failing -o still leaves the data read somewhere.
+  if (!SaveReadBackup(ReadBackupFolder(), image, std::time(nullptr), &error)) {
+    context.err << "quorvan-cli read: the data read could not be kept as a backup: " << error
+                << "\n";
+    error.clear();
+  }
   if (!SaveDocumentFile(*output, image, &error)) {
     context.err << "quorvan-cli read: cannot save " << *output << ": " << error << "\n";
     return kExitFailure;
@@ -68,7 +88,8 @@ extern const CliCommand kReadCommand{
     "usage: quorvan-cli read --port DEV [--scope all|memory|menu] [--type CODE [--model ID]]\n"
     "                        -o FILE.qvx\n"
     "  -o FILE.qvx   the channel file to write (replaced if it exists)\n"
-    "  The radio's type, model and band limits are stored in the settings after a read.\n",
+    "  The radio's type, model and band limits are stored in the settings after a read.\n"
+    "  Every completed read is also kept in the backups folder the window uses.\n",
     &RunRead,
 };
 

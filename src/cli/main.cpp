@@ -5,6 +5,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/DocumentOptions.h"
+#include "model/Version.h"
 #include "platform/QSettingsStore.h"
 
 namespace quorvan {
@@ -43,7 +44,7 @@ int Run(const std::vector<std::string>& args) {
     return kExitOk;
   }
   if (first == "--version") {
-    std::cout << "quorvan-cli " << QUORVAN_VERSION << "\n";
+    std::cout << "quorvan-cli " << kQuorvanVersion << "\n";
     return kExitOk;
   }
   if (first == "help") {

@@ -35,8 +35,7 @@ int main(int argc, char** argv) {
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
     painter.end();
-    const QString folder =
-        QStringLiteral("%1/%2x%2/%3").arg(args.at(2)).arg(size).arg(args.at(3));
+    const QString folder = QStringLiteral("%1/%2x%2/%3").arg(args.at(2)).arg(size).arg(args.at(3));
     const QString path = folder + QLatin1Char('/') + args.at(4) + QStringLiteral(".png");
     if (!QDir().mkpath(folder) || !image.save(path, "PNG")) {
       std::fprintf(stderr, "%s: cannot write %s\n", argv[0], qPrintable(path));

@@ -83,7 +83,8 @@ std::string PortAccessMessage(const PortAccessFacts& facts) {
            "\" that may use it, but not yet in this session.\nLog out and log in again.";
   }
   return denied + "\nIt may be used by the members of the group \"" + group +
-         "\". To join it, run\n  sudo usermod -aG " + group + " $USER\nthen log out and log in again.";
+         "\". To join it, run\n  sudo usermod -aG " + group +
+         " $USER\nthen log out and log in again.";
 }
 
 std::string PortAccessProblem(const std::string& path) {

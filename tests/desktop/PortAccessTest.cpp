@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QTemporaryDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "serial/PortAccess.h"
 

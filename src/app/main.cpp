@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "app/AppArguments.h"
+#include "app/EditorDialogs.h"
 #include "app/ScreenshotHook.h"
 #include "app/SystemPorts.h"
 #include "platform/QSettingsStore.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
   services.backupFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                           QStringLiteral("/backups");
   services.presetPort = arguments.port;
+  services.makeEditors = EditorDialogsFactory(messages);
 
   TMainForm mainForm(services);
   dialogParent = &mainForm;

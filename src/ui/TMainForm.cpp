@@ -21,10 +21,13 @@
 #include "rules/StatusTexts.h"
 #include "transfer/ui/TransferDialogs.h"
 #include "ui/CommentValidator.h"
+#include "ui/CsvCommands.h"
 #include "ui/DisplayFonts.h"
 #include "ui/GridModel.h"
 #include "ui/GridView.h"
+#include "ui/PdfExport.h"
 #include "ui/PortMenu.h"
+#include "ui/PrintCommand.h"
 #include "ui/TAboutBox.h"
 
 namespace quorvan {
@@ -66,6 +69,8 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
   BuildToolBar();
   BuildPages();
   BuildStatusBar();
+  WireEditCommands();
+  WirePlugIns();
   portMenu_->ShowChosen(services_.presetPort.isEmpty() ? QString::fromStdString(settings_.commPort)
                                                        : services_.presetPort);
   aboutBox_ = new TAboutBox(this);
@@ -135,9 +140,16 @@ void TMainForm::BuildMenus() {
   AddCommand(file, QStringLiteral("Save &As..."), QStringLiteral("FileSaveAs"),
              [this] { lifecycle_->SaveAs(); });
   file->addSeparator();
+  AddCommand(file, QStringLiteral("Import CSV..."), QStringLiteral("FileImportCsv"),
+             [this] { ImportCsv(); });
+  AddCommand(file, QStringLiteral("Export CSV..."), QStringLiteral("FileExportCsv"),
+             [this] { ExportCsv(); });
+  file->addSeparator();
   AddCommand(file, QStringLiteral("&Print..."), QStringLiteral("FilePrint"), [this] {
     if (hooks_.print) hooks_.print();
   });
+  AddCommand(file, QStringLiteral("Export PDF..."), QStringLiteral("FileExportPdf"),
+             [this] { ExportPdf(); });
   file->addSeparator();
   AddCommand(file, QStringLiteral("E&xit"), QStringLiteral("FileExit"), [this] { close(); });
 
@@ -255,6 +267,8 @@ QGroupBox* TMainForm::BuildGrid(int number, const QString& caption, const QList<
   view->setModel(models_[i]);
   view->SetColumnWidths(widths);
   view->SetAnyCharacterOpensEditor(number == 4);
+  // Delete clears every selected row of the grids it acts on.
+  if (number == 1 || number == 4) view->setSelectionMode(QAbstractItemView::ExtendedSelection);
   const int frame = 2 * view->frameWidth();
   view->SetVisibleRows(visibleRows);
   int width = frame + view->verticalScrollBar()->sizeHint().width();

@@ -8,6 +8,7 @@
 #include "model/AppSettings.h"
 #include "model/RadioImage.h"
 #include "transfer/TransferSequence.h"
+#include "ui/ClipboardCommands.h"
 #include "ui/DocumentLifecycle.h"
 #include "ui/MainFormServices.h"
 
@@ -20,17 +21,21 @@ class QTabWidget;
 
 namespace quorvan {
 
+class CsvCommands;
+class CsvFileDialogs;
 class GridModel;
 class GridView;
+class PdfFileDialog;
 class PortMenu;
+class PrinterService;
+class RadioMenuPages;
 class TAboutBox;
-
-enum class EditCommand { Cut, Copy, Paste, Delete };
+class TSortForm;
 
 // The main window: owns the document and shows it in four grids and two menu pages, with the
 // file, radio, edit and help commands. Editors, clipboard commands, menu pages, sorting and
 // printing plug in through the hooks below.
-class TMainForm : public QMainWindow, private DocumentHost {
+class TMainForm : public QMainWindow, private DocumentHost, private EditCommandHost {
   Q_OBJECT
 
  public:
@@ -59,6 +64,8 @@ class TMainForm : public QMainWindow, private DocumentHost {
   QTabWidget* PageControl() const { return pageControl_; }
   QWidget* MenuPage(int number) const;  // 1 or 2: where the menu pages put their controls
   QAction* Action(const QString& objectName) const;
+  const ClipboardCommands& Clipboard() const { return *clipboard_; }
+  RadioMenuPages* MenuPages() const { return radioMenuPages_; }
 
   // Start-up file: the command-line arguments joined with single blanks.
   void OpenCommandLine(const QStringList& arguments);
@@ -81,6 +88,24 @@ class TMainForm : public QMainWindow, private DocumentHost {
   void FocusPageControl() override;
   void SetCaption(const QString& caption) override;
   void ShowComment() override;
+  // EditCommandHost
+  int ActiveGridNumber() const override { return activeGrid_; }
+  int CurrentGridRow() const override;
+  QList<int> SelectedGridRows() const override;
+  bool EditingShown() const override;
+  void MarkModified() override;
+
+  // Connects the commands that live in their own classes to the menus and hooks.
+  void WireEditCommands();
+  void WirePlugIns();
+  void OpenEditor(int grid, int row);
+  void SortMemoryChannels();
+  void PrintDocument();
+  void ExportPdf();
+  void ImportCsv();
+  void ExportCsv();
+  // Every change by the user ends the same way.
+  void DocumentChanged();
 
   void BuildMenus();
   void BuildToolBar();
@@ -105,6 +130,17 @@ class TMainForm : public QMainWindow, private DocumentHost {
   RadioImage image_;
   AppSettings settings_;
   std::unique_ptr<DocumentLifecycle> lifecycle_;
+  std::unique_ptr<ClipboardCommands> clipboard_;
+  std::unique_ptr<ChannelEditors> editors_;
+  std::unique_ptr<CsvCommands> csv_;
+  // System printers and dialogs, made only when the services bring none.
+  std::unique_ptr<PrinterService> ownPrinters_;
+  std::unique_ptr<PdfFileDialog> ownPdfDialog_;
+  std::unique_ptr<CsvFileDialogs> ownCsvDialogs_;
+  PrinterService* printers_ = nullptr;
+  PdfFileDialog* pdfDialog_ = nullptr;
+  RadioMenuPages* radioMenuPages_ = nullptr;
+  TSortForm* sortForm_ = nullptr;
   int activeGrid_ = 0;
 
   QTabWidget* pageControl_ = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "gui/ScriptedServices.h"
@@ -22,6 +23,7 @@ struct MainFormFixture {
   QList<PortChoice> systemPorts;
   QString typedDevice;
   std::unique_ptr<TMainForm> form;
+  std::function<void(MainFormServices&)> adjustServices;  // e.g. the editors, the printers
 
   void Create(const QString& presetPort = {}) {
     MainFormServices services;
@@ -38,6 +40,7 @@ struct MainFormFixture {
     services.workingDirectory = dir.path() + QStringLiteral("/");
     services.backupFolder = dir.filePath(QStringLiteral("backups"));
     services.presetPort = presetPort;
+    if (adjustServices) adjustServices(services);
     form = std::make_unique<TMainForm>(services);
   }
 

@@ -31,4 +31,12 @@ int StepIndexOfCode(char code);
 // digits, empty, or outside 0..count-1.
 int DecimalIndex(std::string_view field, int count);
 
+// The table entry a record index field names ("08" -> "88.5Hz"); empty when the field is no
+// valid index into the table.
+template <std::size_t N>
+std::string_view TableEntry(const std::array<std::string_view, N>& table, std::string_view index) {
+  const int i = DecimalIndex(index, static_cast<int>(N));
+  return i < 0 ? std::string_view() : table[static_cast<std::size_t>(i)];
+}
+
 }  // namespace quorvan

@@ -21,9 +21,9 @@ std::int64_t FieldHz(std::string_view field) {
 }
 
 std::string_view ToneKind(const RadioImage& image, int slot) {
-  if (image.Field(SlotKind::Memory, slot, 5) == "1") return "Tone";
-  if (image.Field(SlotKind::Memory, slot, 6) == "1") return "TSQL";
-  if (image.Field(SlotKind::Memory, slot, 7) == "1") return "DTCS";
+  if (image.Field(SlotKind::Memory, slot, kToneField) == "1") return "Tone";
+  if (image.Field(SlotKind::Memory, slot, kCtcssField) == "1") return "TSQL";
+  if (image.Field(SlotKind::Memory, slot, kDcsField) == "1") return "DTCS";
   return "";
 }
 
@@ -46,11 +46,11 @@ void AddWord(std::string& comment, std::string_view word) {
 }
 
 ShiftColumns ShiftOf(const RadioImage& image, int slot) {
-  const std::string_view offsetField = image.Field(SlotKind::Memory, slot, 11);
+  const std::string_view offsetField = image.Field(SlotKind::Memory, slot, kOffsetField);
   const std::int64_t storedOffset = FieldHz(offsetField);
   ShiftColumns columns;
-  const std::string_view tx = image.Field(SlotKind::Memory, slot, 14);
-  const std::string_view shift = image.Field(SlotKind::Memory, slot, 3);
+  const std::string_view tx = image.Field(SlotKind::Memory, slot, kTxFrequencyField);
+  const std::string_view shift = image.Field(SlotKind::Memory, slot, kShiftField);
   std::int64_t shownOffset = storedOffset;
   if (!tx.empty()) {
     columns.duplex = "split";
@@ -67,7 +67,7 @@ ShiftColumns ShiftOf(const RadioImage& image, int slot) {
   } else if (shift == "3") {
     // Other programs know the fixed split only as a minus shift of its distance.
     columns.duplex = "-";
-    const std::string_view rx = image.Field(SlotKind::Memory, slot, 1);
+    const std::string_view rx = image.Field(SlotKind::Memory, slot, kFrequencyField);
     const std::int64_t fixed = FixedShiftHz(image.Plan(), ClassifyBand(image.Plan(), rx));
     if (fixed > 0) shownOffset = fixed;
     AddWord(columns.comment, kCsvFixedShiftWord);
@@ -83,7 +83,7 @@ std::vector<std::string> RowOf(const RadioImage& image, int slot, std::int64_t r
   auto field = [&](int n) { return image.Field(SlotKind::Memory, slot, n); };
   const ShiftColumns shift = ShiftOf(image, slot);
   std::string comment = slot >= kFirstLimitSlot ? MemoryChannelLabel(slot) : std::string();
-  if (field(4) == "1") AddWord(comment, kCsvReverseWord);
+  if (field(kReverseField) == "1") AddWord(comment, kCsvReverseWord);
   if (!shift.comment.empty()) AddWord(comment, shift.comment);
 
   std::vector<std::string> row;
@@ -94,16 +94,16 @@ std::vector<std::string> RowOf(const RadioImage& image, int slot, std::int64_t r
   row.push_back(shift.duplex);
   row.push_back(shift.offset);
   row.emplace_back(ToneKind(image, slot));
-  row.emplace_back(ToneValueText(ToneIndexOfField(field(8))));
-  row.emplace_back(ToneValueText(ToneIndexOfField(field(9))));
-  row.emplace_back(kDcsCodes[static_cast<std::size_t>(DcsIndexOfField(field(10)))]);
+  row.emplace_back(ToneValueText(ToneIndexOfField(field(kToneIndexField))));
+  row.emplace_back(ToneValueText(ToneIndexOfField(field(kCtcssIndexField))));
+  row.emplace_back(kDcsCodes[static_cast<std::size_t>(DcsIndexOfField(field(kDcsIndexField)))]);
   row.emplace_back("NN");
   row.emplace_back();  // RxDtcsCode
   row.emplace_back();  // CrossMode
-  row.emplace_back(kModes[static_cast<std::size_t>(ModeIndexOfField(field(12)))]);
-  row.push_back(StepKhzText(StepIndexOfField(field(2))));
-  row.emplace_back(field(13) == "1" ? "S" : "");
-  row.emplace_back(PowerText(field(16)));
+  row.emplace_back(kModes[static_cast<std::size_t>(ModeIndexOfField(field(kModeField)))]);
+  row.push_back(StepKhzText(StepIndexOfField(field(kStepField))));
+  row.emplace_back(field(kLockoutField) == "1" ? "S" : "");
+  row.emplace_back(PowerText(field(kPowerField)));
   row.push_back(comment);
   row.resize(kCsvColumns.size());  // URCALL, RPT1CALL, RPT2CALL, DVCODE stay empty
   return row;
@@ -117,7 +117,7 @@ CsvExportResult ExportMemoryCsv(const RadioImage& image) {
   for (int slot = 0; slot < kMemorySlots; ++slot) {
     if (image.Record(SlotKind::Memory, slot).empty()) continue;
     std::int64_t rxHz = 0;
-    if (!ReadFrequencyHz(image.Field(SlotKind::Memory, slot, 1), rxHz)) {
+    if (!ReadFrequencyHz(image.Field(SlotKind::Memory, slot, kFrequencyField), rxHz)) {
       result.unreadable.push_back(MemoryChannelLabel(slot));
       continue;
     }

@@ -345,25 +345,25 @@ class RowImport {
   void NoteFitting(const std::string& record, const ChannelInput& input, std::int64_t rxHz,
                    std::int64_t txHz, std::int64_t offsetHz) {
     std::int64_t storedRx = 0;
-    if (ReadFrequencyHz(FieldOf(record, 1), storedRx) && storedRx != rxHz) {
+    if (ReadFrequencyHz(FieldOf(record, kFrequencyField), storedRx) && storedRx != rxHz) {
       Note(Shown(rxHz) + " MHz rounded to " + Shown(storedRx) + " MHz");
     }
-    const int step = StepIndexOfField(FieldOf(record, 2));
+    const int step = StepIndexOfField(FieldOf(record, kStepField));
     if (step != input.step) {
       Note("step " + StepKhzText(input.step) + " kHz changed to " + StepKhzText(step) + " kHz");
     }
-    const int mode = ModeIndexOfField(FieldOf(record, 12));
+    const int mode = ModeIndexOfField(FieldOf(record, kModeField));
     if (mode != input.mode) {
       Note("mode " + std::string(kModes[static_cast<std::size_t>(input.mode)]) + " changed to " +
            std::string(kModes[static_cast<std::size_t>(mode)]));
     }
     std::int64_t storedOffset = 0;
-    if (ReadFrequencyHz(FieldOf(record, 11), storedOffset) && storedOffset != offsetHz) {
+    if (ReadFrequencyHz(FieldOf(record, kOffsetField), storedOffset) && storedOffset != offsetHz) {
       Note("offset " + Shown(offsetHz) + " MHz rounded to " + Shown(storedOffset) + " MHz");
     }
     std::int64_t storedTx = 0;
-    if (input.shift == ShiftChoice::Split && ReadFrequencyHz(FieldOf(record, 14), storedTx) &&
-        storedTx != txHz) {
+    if (input.shift == ShiftChoice::Split &&
+        ReadFrequencyHz(FieldOf(record, kTxFrequencyField), storedTx) && storedTx != txHz) {
       Note("transmit " + Shown(txHz) + " MHz rounded to " + Shown(storedTx) + " MHz");
     }
   }

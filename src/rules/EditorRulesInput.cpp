@@ -111,8 +111,8 @@ std::vector<BandListEntry> CallBandList(const BandPlan& plan) {
 }
 
 ProgramVfoFields ProgramVfoFieldsOf(const RadioImage& image, int band) {
-  return {WholeNumberText(image.Field(SlotKind::ProgramVfo, band, 1)),
-          WholeNumberText(image.Field(SlotKind::ProgramVfo, band, 2))};
+  return {WholeNumberText(image.Field(SlotKind::ProgramVfo, band, kProgramLowerField)),
+          WholeNumberText(image.Field(SlotKind::ProgramVfo, band, kProgramUpperField))};
 }
 
 ProgramVfoFields ReactToProgramVfoEdit(const BandPlan& plan, int band, ProgramVfoFields fields,

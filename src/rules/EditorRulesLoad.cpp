@@ -117,13 +117,13 @@ ShiftChoice ShiftOfField(std::string_view field) {
 // Switches and tone indices read alike by every channel editor.
 void ReadSwitches(const RadioImage& image, SlotKind kind, int slot, ChannelView& view) {
   auto field = [&](int n) { return image.Field(kind, slot, n); };
-  view.reverse = field(4) == "1";
-  view.tone = field(5) == "1";
-  view.ctcss = field(6) == "1";
-  view.dcs = field(7) == "1";
-  view.toneIndex = ToneIndexOfField(field(8));
-  view.ctcssIndex = ToneIndexOfField(field(9));
-  view.dcsIndex = DcsIndexOfField(field(10));
+  view.reverse = field(kReverseField) == "1";
+  view.tone = field(kToneField) == "1";
+  view.ctcss = field(kCtcssField) == "1";
+  view.dcs = field(kDcsField) == "1";
+  view.toneIndex = ToneIndexOfField(field(kToneIndexField));
+  view.ctcssIndex = ToneIndexOfField(field(kCtcssIndexField));
+  view.dcsIndex = DcsIndexOfField(field(kDcsIndexField));
 }
 
 // Fields of a VFO or CALL record, where only an empty field counts as absent.
@@ -131,20 +131,20 @@ ChannelView LoadBandView(const RadioImage& image, SlotKind kind, int band,
                          const BandDefaults& defaults) {
   auto field = [&](int n) { return image.Field(kind, band, n); };
   ChannelView view;
-  const std::string_view frequency = field(1);
+  const std::string_view frequency = field(kFrequencyField);
   if (!frequency.empty()) {
     view.frequencyText = FormatFrequencyText(frequency);
   } else if (defaults.frequencyHz != kNone) {
     view.frequencyText = FormatFrequencyText(RecordFrequency(defaults.frequencyHz));
   }
-  const std::string_view step = field(2);
+  const std::string_view step = field(kStepField);
   view.step = !step.empty() ? StepIndexOfField(step) : defaults.step != kNone ? defaults.step : 0;
-  const std::string_view mode = field(12);
+  const std::string_view mode = field(kModeField);
   view.mode = !mode.empty() ? ModeIndexOfField(mode) : defaults.mode != kNone ? defaults.mode : 0;
-  const std::string_view offset = field(11);
+  const std::string_view offset = field(kOffsetField);
   view.offsetText =
       FormatOffsetText(!offset.empty() ? std::string(offset) : RecordOffset(defaults.offsetHz));
-  view.shift = ShiftOfField(field(3));
+  view.shift = ShiftOfField(field(kShiftField));
   ReadSwitches(image, kind, band, view);
   return view;
 }
@@ -155,34 +155,34 @@ ChannelView LoadMemoryView(const RadioImage& image, int slot) {
   const BandPlan& plan = image.Plan();
   auto field = [&](int n) { return image.Field(SlotKind::Memory, slot, n); };
   ChannelView view;
-  std::string frequency(field(1));
+  std::string frequency(field(kFrequencyField));
   if (frequency.size() < 11)
     frequency = plan.DestinationLetter() == 'J' ? "00145000000" : "00144000000";
   view.frequencyText = FormatFrequencyText(frequency);
-  const std::string_view step = field(2);
+  const std::string_view step = field(kStepField);
   if (step.empty()) {
     const char d = plan.DestinationLetter();
     view.step = d == 'J' ? kStep20k : d == 'K' ? kStep5k : kStep12k5;
   } else {
     view.step = StepIndexOfField(step);
   }
-  view.mode = ModeIndexOfField(field(12));
-  std::string offset(field(11));
+  view.mode = ModeIndexOfField(field(kModeField));
+  std::string offset(field(kOffsetField));
   if (offset.size() < 9) offset = "000600000";
   view.offsetText = FormatOffsetText(offset);
   view.specialShiftCaption = std::string(
       SpecialShiftCaption(plan, ClassifyBand(plan, frequency), ShiftCaptionContext::MemoryLoad));
-  const std::string_view tx = field(14);
+  const std::string_view tx = field(kTxFrequencyField);
   if (!tx.empty()) {
     view.shift = ShiftChoice::Split;
     view.txFrequencyText = FormatFrequencyText(tx);
   } else {
-    view.shift = ShiftOfField(field(3));
+    view.shift = ShiftOfField(field(kShiftField));
     view.txFrequencyText = view.frequencyText;
   }
   ReadSwitches(image, SlotKind::Memory, slot, view);
   view.name = std::string(field(kChannelNameField));
-  view.lockout = field(13) == "1";
+  view.lockout = field(kLockoutField) == "1";
   return view;
 }
 
@@ -197,7 +197,7 @@ ChannelView LoadCallView(const RadioImage& image, int band) {
   ChannelView view = LoadBandView(image, SlotKind::Call, band, CallDefaults(image.Plan(), band));
   view.specialShiftCaption =
       std::string(SpecialShiftCaption(image.Plan(), band, ShiftCaptionContext::CallLoad));
-  const std::string_view tx = image.Field(SlotKind::Call, band, 14);
+  const std::string_view tx = image.Field(SlotKind::Call, band, kTxFrequencyField);
   if (!tx.empty()) {
     view.shift = ShiftChoice::Split;
     view.txFrequencyText = FormatFrequencyText(tx);

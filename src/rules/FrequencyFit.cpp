@@ -86,7 +86,8 @@ bool ProgramVfoRange(const RadioImage& image, int band, Range& range) {
   const std::string& record = image.Record(SlotKind::ProgramVfo, band);
   Hz lowerMhz = 0;
   Hz upperMhz = 0;
-  if (!ReadMhzField(FieldOf(record, 1), lowerMhz) || !ReadMhzField(FieldOf(record, 2), upperMhz)) {
+  if (!ReadMhzField(FieldOf(record, kProgramLowerField), lowerMhz) ||
+      !ReadMhzField(FieldOf(record, kProgramUpperField), upperMhz)) {
     return false;
   }
   // The upper value names the last usable megahertz.

@@ -8,10 +8,6 @@
 namespace quorvan {
 namespace {
 
-constexpr int kLockoutField = 13;
-constexpr int kFrequencyField = 1;
-constexpr int kDtmfCodeField = 1;
-
 // Bands that only some plans have: A-band 220 MHz (slot 1) and 1200 MHz (slot 3). The rows,
 // their labels and the row/slot mapping all follow the same two tests, so they cannot disagree.
 bool HasSlot1(const BandPlan& plan) { return plan.HasA220(); }

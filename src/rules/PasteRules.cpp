@@ -67,7 +67,8 @@ bool TargetLimits(const RadioImage& image, std::string_view frequency, const Edi
     entry = BandOfFrequency(image.Plan(), frequency);
   } else if (target.grid == Grid::Vfo && target.slot <= 3) {
     const std::string& range = image.Record(SlotKind::ProgramVfo, target.slot);
-    return ReadLimits(FieldOf(range, 1), FieldOf(range, 2), 1, limits);
+    return ReadLimits(FieldOf(range, kProgramLowerField), FieldOf(range, kProgramUpperField), 1,
+                      limits);
   }
   const std::string& limit = image.Plan().limits[static_cast<std::size_t>(entry)];
   return ReadLimits(FieldOf(limit, 0), FieldOf(limit, 1), 0, limits);
@@ -85,7 +86,7 @@ bool IsElevenDigits(std::string_view text) {
 // the A-band VFOs take only FM on their step grid.
 bool ChannelSuitsTarget(const RadioImage& image, std::string_view clipboard,
                         const EditTarget& target) {
-  const std::string_view frequency = FieldOf(clipboard, 1);
+  const std::string_view frequency = FieldOf(clipboard, kFrequencyField);
   if (!IsElevenDigits(frequency)) return false;
   std::int64_t tenKhz = 0;
   ReadNumber(frequency.substr(0, 7), tenKhz);
@@ -94,13 +95,13 @@ bool ChannelSuitsTarget(const RadioImage& image, std::string_view clipboard,
   if (tenKhz < limits.lower || tenKhz > limits.upper) return false;
   if (target.grid != Grid::Vfo || target.slot > 3) return true;
 
-  const std::string_view stepCode = FieldOf(clipboard, 2);
+  const std::string_view stepCode = FieldOf(clipboard, kStepField);
   const int step = stepCode.size() == 1 ? StepIndexOfCode(stepCode[0]) : -1;
   if (step < 0) return false;
   std::int64_t hz = 0;
   ReadNumber(frequency, hz, 11);
   return IsOnStepGrid(hz, kSteps[static_cast<std::size_t>(step)].hz) &&
-         FieldOf(clipboard, 12) == "0";
+         FieldOf(clipboard, kModeField) == "0";
 }
 
 // A carried-over name: at most eight bytes, dropped entirely when one of them is not a name
@@ -115,7 +116,7 @@ std::string DtmfRecord(std::string_view clipboard, int slot, char destination) {
   std::snprintf(number, sizeof number, "%02d", slot);
   std::string text = number;
   text += ',';
-  text += FieldOf(clipboard, 1);
+  text += FieldOf(clipboard, kDtmfCodeField);
   text += ',';
   text += CarriedName(TextFrom(clipboard, kDtmfNameField), destination);
   return text;
@@ -141,22 +142,22 @@ std::string ChannelRecord(const RadioImage& image, std::string_view clipboard,
 
   // Fields 1-11. The fixed split (shift 3) exists only for destination E.
   text += ',';
-  text += c(1);
+  text += c(kFrequencyField);
   text += ',';
-  text += c(2);
+  text += c(kStepField);
   text += ',';
-  const std::string_view shift = c(3);
+  const std::string_view shift = c(kShiftField);
   const bool foreignSplit =
       destination != 'E' && !shift.empty() && static_cast<unsigned char>(shift[0]) > '2';
   text += foreignSplit ? std::string_view("0") : shift;
-  for (int n = 4; n <= 10; ++n) {
+  for (int n = kReverseField; n <= kDcsIndexField; ++n) {
     text += ',';
     text += c(n);
   }
   text += ',';
-  text += c(11).empty() ? std::string_view("000000000") : c(11);
+  text += c(kOffsetField).empty() ? std::string_view("000000000") : c(kOffsetField);
   text += ',';
-  text += c(12);
+  text += c(kModeField);
 
   if (target.grid == Grid::Vfo) {
     text += ",,,,,";
@@ -166,15 +167,15 @@ std::string ChannelRecord(const RadioImage& image, std::string_view clipboard,
   // always scanned.
   text += ',';
   if (target.grid == Grid::Memory) {
-    const std::string_view lockout = c(13);
+    const std::string_view lockout = c(kLockoutField);
     text += scanEdgeOrPriority || lockout.empty() ? std::string_view("0") : lockout;
   }
   // Fields 14 and 15: a split channel's transmit frequency and its step (the receive step).
-  const std::string_view transmit = c(14);
+  const std::string_view transmit = c(kTxFrequencyField);
   text += ',';
   text += transmit;
   text += ',';
-  if (!transmit.empty()) text += c(2);
+  if (!transmit.empty()) text += c(kStepField);
   text += ",,";
   if (target.grid == Grid::Memory) {
     text += CarriedName(TextFrom(clipboard, kChannelNameField), destination);

@@ -9,31 +9,6 @@
 namespace quorvan {
 namespace {
 
-enum ChannelField : int {
-  kId = 0,
-  kFrequency = 1,
-  kStep = 2,
-  kShift = 3,
-  kReverse = 4,
-  kTone = 5,
-  kCtcss = 6,
-  kDcs = 7,
-  kToneIndex = 8,
-  kCtcssIndex = 9,
-  kDcsIndex = 10,
-  kOffset = 11,
-  kMode = 12,
-  kLockout = 13,
-  kTxFrequency = 14,
-  kPower = 16
-};
-
-template <std::size_t N>
-std::string_view TableEntry(const std::array<std::string_view, N>& table, std::string_view index) {
-  const int i = DecimalIndex(index, static_cast<int>(N));
-  return i < 0 ? std::string_view() : table[static_cast<std::size_t>(i)];
-}
-
 // A one-character band code ("0"-"9", "A"-"E") as a number, or -1.
 int BandCode(std::string_view field) {
   if (field.size() != 1) return -1;
@@ -182,40 +157,37 @@ std::string MenuValueText(const MenuLine& spec, std::string_view value) {
 
 std::string ChannelPrintLine(const BandPlan& plan, SlotKind kind, std::string_view record) {
   auto f = [record](int n) { return FieldOf(record, n, kChannelNameField); };
-  std::string line(LineStart(plan, kind, f(kId)));
-  line += " " + FrequencyText(f(kFrequency)) + "MHz " + std::string(StepText(f(kStep)));
-  const int mode = DecimalIndex(f(kMode), static_cast<int>(kModes.size()));
-  if (f(kMode).size() == 1 && mode >= 0) {
-    line += " ";
-    line += kModes[static_cast<std::size_t>(mode)];
-  }
-  if (f(kTone) == "1") line += " T:" + std::string(TableEntry(kTones, f(kToneIndex)));
-  if (f(kCtcss) == "1") line += " CT:" + std::string(TableEntry(kTones, f(kCtcssIndex)));
-  if (f(kDcs) == "1") line += " DCS:" + std::string(TableEntry(kDcsCodes, f(kDcsIndex)));
-  const std::string_view shift = f(kShift);
+  std::string line(LineStart(plan, kind, f(kIdField)));
+  line += " " + FrequencyText(f(kFrequencyField)) + "MHz " + std::string(StepText(f(kStepField)));
+  const std::string_view mode = f(kModeField).size() == 1 ? TableEntry(kModes, f(kModeField)) : "";
+  if (!mode.empty()) line += " " + std::string(mode);
+  if (f(kToneField) == "1") line += " T:" + std::string(TableEntry(kTones, f(kToneIndexField)));
+  if (f(kCtcssField) == "1") line += " CT:" + std::string(TableEntry(kTones, f(kCtcssIndexField)));
+  if (f(kDcsField) == "1") line += " DCS:" + std::string(TableEntry(kDcsCodes, f(kDcsIndexField)));
+  const std::string_view shift = f(kShiftField);
   if (shift == "1") line += " +";
   if (shift == "2") line += " -";
-  if (shift == "3") line += FixedSplitText(plan, f(kFrequency));
-  if (f(kReverse) == "1") line += " R";
-  const std::string_view tx = f(kTxFrequency);
-  if ((shift == "1" || shift == "2") && tx.empty() && f(kOffset).size() > 1) {
-    line += " Offset:" + OffsetText(f(kOffset)) + "MHz";
+  if (shift == "3") line += FixedSplitText(plan, f(kFrequencyField));
+  if (f(kReverseField) == "1") line += " R";
+  const std::string_view tx = f(kTxFrequencyField);
+  if ((shift == "1" || shift == "2") && tx.empty() && f(kOffsetField).size() > 1) {
+    line += " Offset:" + OffsetText(f(kOffsetField)) + "MHz";
   }
   if (tx.size() > 1) line += " TX:" + FrequencyText(tx) + "MHz ";
   const std::string_view name = f(kChannelNameField);
   if (!name.empty()) line += " Name:" + std::string(name);
-  const std::string_view power = f(kPower);
+  const std::string_view power = f(kPowerField);
   if (power == "0") line += " RF:High";
   if (power == "1") line += " RF:Low";
   if (power == "2") line += " RF:EL";
-  if (f(kLockout) == "1") line += " *";
+  if (f(kLockoutField) == "1") line += " *";
   return line;
 }
 
 std::string DtmfPrintLine(std::string_view record) {
-  std::string line(FieldOf(record, 0, kDtmfNameField));
+  std::string line(FieldOf(record, kDtmfNumberField, kDtmfNameField));
   line += " ";
-  line += FieldOf(record, 1, kDtmfNameField);
+  line += FieldOf(record, kDtmfCodeField, kDtmfNameField);
   const std::string_view name = FieldOf(record, kDtmfNameField, kDtmfNameField);
   if (!name.empty()) line += " Name:" + std::string(name);
   return line;
@@ -226,13 +198,13 @@ std::string ProgramVfoPrintLine(const BandPlan& plan, int range, std::string_vie
       "144MHz Program VFO : ", "220MHz Program VFO : ", "430MHz Program VFO : ",
       "1200MHz Program VFO : "};
   if (range < 0 || range >= kProgramVfoSlots || record.empty()) return {};
-  const std::string_view lower = FieldOf(record, 1);
+  const std::string_view lower = FieldOf(record, kProgramLowerField);
   // The optional bands print only when their range has a lower limit.
   if ((range == 1 || range == 3) && lower.empty()) return {};
   std::string line(range == 2 && plan.DestinationLetter() == 'K'
                        ? "440MHz Program VFO : "
                        : kLabels[static_cast<std::size_t>(range)]);
-  line += WholeNumberText(lower) + " - " + WholeNumberText(FieldOf(record, 2));
+  line += WholeNumberText(lower) + " - " + WholeNumberText(FieldOf(record, kProgramUpperField));
   return line;
 }
 

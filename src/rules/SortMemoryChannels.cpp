@@ -14,7 +14,7 @@ namespace {
 
 using Channels = std::array<std::string, kOrdinaryMemorySlots>;
 
-std::string_view FrequencyOf(const std::string& record) { return FieldOf(record, 1); }
+std::string_view FrequencyOf(const std::string& record) { return FieldOf(record, kFrequencyField); }
 
 std::string_view NameOf(const std::string& record) {
   return FieldOf(record, kChannelNameField, kChannelNameField);

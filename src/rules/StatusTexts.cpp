@@ -7,25 +7,6 @@
 namespace quorvan {
 namespace {
 
-enum ChannelField : int {
-  kShift = 3,
-  kReverse = 4,
-  kTone = 5,
-  kCtcss = 6,
-  kDcs = 7,
-  kToneIndex = 8,
-  kCtcssIndex = 9,
-  kDcsIndex = 10,
-  kOffset = 11,
-  kTxFrequency = 14
-};
-
-template <std::size_t N>
-std::string TableEntry(const std::array<std::string_view, N>& table, std::string_view index) {
-  const int i = DecimalIndex(index, static_cast<int>(N));
-  return i < 0 ? std::string() : std::string(table[static_cast<std::size_t>(i)]);
-}
-
 std::string OffsetPanel(std::string_view shift, std::string_view offset, std::string_view tx) {
   if (tx.size() > 1) return "Tx Frequency : " + FrequencyText(tx) + "MHz";
   if (shift == "0" || shift == "3") return {};
@@ -50,17 +31,21 @@ std::string ShiftPanel(std::string_view shift, std::string_view reverse, std::st
 
 std::string SquelchPanel(const RadioImage& image, SlotKind kind, int slot) {
   auto field = [&](int n) { return image.Field(kind, slot, n); };
-  if (field(kDcs) == "1") return "DCS : " + TableEntry(kDcsCodes, field(kDcsIndex));
-  if (field(kCtcss) == "1") return "CT : " + TableEntry(kTones, field(kCtcssIndex));
-  if (field(kTone) == "1") return "T : " + TableEntry(kTones, field(kToneIndex));
+  if (field(kDcsField) == "1")
+    return "DCS : " + std::string(TableEntry(kDcsCodes, field(kDcsIndexField)));
+  if (field(kCtcssField) == "1")
+    return "CT : " + std::string(TableEntry(kTones, field(kCtcssIndexField)));
+  if (field(kToneField) == "1")
+    return "T : " + std::string(TableEntry(kTones, field(kToneIndexField)));
   return {};
 }
 
 std::string ProgramVfoPanel(const RadioImage& image, int vfoSlot) {
   if (vfoSlot < 0 || vfoSlot >= kProgramVfoSlots) return {};
   if (image.Record(SlotKind::ProgramVfo, vfoSlot).empty()) return {};
-  return "Programmable VFO : " + WholeNumberText(image.Field(SlotKind::ProgramVfo, vfoSlot, 1)) +
-         "-" + WholeNumberText(image.Field(SlotKind::ProgramVfo, vfoSlot, 2));
+  return "Programmable VFO : " +
+         WholeNumberText(image.Field(SlotKind::ProgramVfo, vfoSlot, kProgramLowerField)) + "-" +
+         WholeNumberText(image.Field(SlotKind::ProgramVfo, vfoSlot, kProgramUpperField));
 }
 
 }  // namespace
@@ -75,10 +60,10 @@ StatusPanels StatusBarTexts(const RadioImage& image, Grid activeGrid, int select
     return panels;
   }
   const SlotKind kind = SlotKindOfGrid(activeGrid);
-  const std::string_view shift = image.Field(kind, slot, kShift);
-  const std::string_view tx = image.Field(kind, slot, kTxFrequency);
-  panels[0] = OffsetPanel(shift, image.Field(kind, slot, kOffset), tx);
-  panels[1] = ShiftPanel(shift, image.Field(kind, slot, kReverse), tx);
+  const std::string_view shift = image.Field(kind, slot, kShiftField);
+  const std::string_view tx = image.Field(kind, slot, kTxFrequencyField);
+  panels[0] = OffsetPanel(shift, image.Field(kind, slot, kOffsetField), tx);
+  panels[1] = ShiftPanel(shift, image.Field(kind, slot, kReverseField), tx);
   panels[2] = SquelchPanel(image, kind, slot);
   if (activeGrid == Grid::Vfo) panels[3] = ProgramVfoPanel(image, slot);
   return panels;

@@ -16,9 +16,6 @@ constexpr int kMemoryProgress = 461;
 constexpr int kMenuProgress = 37;
 constexpr int kLastChannelField = 13;
 constexpr int kLastListField = 12;
-constexpr int kSplitFrequencyField = 14;
-constexpr int kSplitStepField = 15;
-constexpr int kStepField = 2;
 
 std::string TwoDigits(int value) {
   char buf[16];
@@ -37,7 +34,7 @@ std::string JoinedFields(const RadioImage& image, SlotKind kind, int slot, int l
 }
 
 bool HasRecord(const RadioImage& image, SlotKind kind, int slot) {
-  return !image.Field(kind, slot, 1).empty();
+  return !image.Field(kind, slot, kFrequencyField).empty();
 }
 
 }  // namespace
@@ -90,10 +87,10 @@ SequenceAction WriteSequence::HandleReply(const std::string& reply) {
     case kStepMemoryMode1:
       return HandleIdentification(reply);
     case kStepCallMain:
-      if (!image_.Field(SlotKind::Call, subIndex_, kSplitFrequencyField).empty()) {
+      if (!image_.Field(SlotKind::Call, subIndex_, kTxFrequencyField).empty()) {
         return Send(kStepCallSplit,
                     "CW 1," +
-                        std::string(image_.Field(SlotKind::Call, subIndex_, kSplitFrequencyField)) +
+                        std::string(image_.Field(SlotKind::Call, subIndex_, kTxFrequencyField)) +
                         "," + std::string(image_.Field(SlotKind::Call, subIndex_, kStepField)));
       }
       ++progressPosition_;
@@ -109,7 +106,7 @@ SequenceAction WriteSequence::HandleReply(const std::string& reply) {
       return SendNextProgramVfo(subIndex_ + 1);
     case kStepDtmfCode: {
       const std::string_view name = image_.Field(SlotKind::Dtmf, channelIndex_, kDtmfNameField);
-      const std::string_view number = image_.Field(SlotKind::Dtmf, channelIndex_, 0);
+      const std::string_view number = image_.Field(SlotKind::Dtmf, channelIndex_, kDtmfNumberField);
       return Send(kStepDtmfName, name.empty()
                                      ? "DMN " + TwoDigits(channelIndex_) + ","
                                      : "DMN " + std::string(number) + "," + NameForRadio(name));
@@ -169,11 +166,11 @@ SequenceAction WriteSequence::HandleMemory(int step) {
   switch (step - firstStep) {
     case 0: {
       const std::string_view split =
-          image_.Field(SlotKind::Memory, channelIndex_, kSplitFrequencyField);
+          image_.Field(SlotKind::Memory, channelIndex_, kTxFrequencyField);
       if (split.empty()) return SendMemoryName(firstStep + 2);
       return Send(firstStep + 1,
                   "MW 1," + MemoryChannelLabel(channelIndex_) + "," + std::string(split) + "," +
-                      std::string(image_.Field(SlotKind::Memory, channelIndex_, kSplitStepField)));
+                      std::string(image_.Field(SlotKind::Memory, channelIndex_, kTxStepField)));
     }
     case 1:
       return SendMemoryName(firstStep + 2);
@@ -203,7 +200,7 @@ SequenceAction WriteSequence::SendNextCall(int from) {
 SequenceAction WriteSequence::SendNextVfo(int from) {
   for (subIndex_ = from; subIndex_ < kVfoSlots; ++subIndex_) {
     if (HasRecord(image_, SlotKind::Vfo, subIndex_)) {
-      return Send(kStepVfo, "VW " + std::string(image_.Field(SlotKind::Vfo, subIndex_, 0)) +
+      return Send(kStepVfo, "VW " + std::string(image_.Field(SlotKind::Vfo, subIndex_, kIdField)) +
                                 JoinedFields(image_, SlotKind::Vfo, subIndex_, kLastListField));
     }
     ++progressPosition_;
@@ -214,9 +211,10 @@ SequenceAction WriteSequence::SendNextVfo(int from) {
 SequenceAction WriteSequence::SendNextProgramVfo(int from) {
   for (subIndex_ = from; subIndex_ < kProgramVfoSlots; ++subIndex_) {
     if (HasRecord(image_, SlotKind::ProgramVfo, subIndex_)) {
-      return Send(kStepProgramVfo,
-                  "PV " + std::string(image_.Field(SlotKind::ProgramVfo, subIndex_, 0)) +
-                      JoinedFields(image_, SlotKind::ProgramVfo, subIndex_, 2));
+      return Send(
+          kStepProgramVfo,
+          "PV " + std::string(image_.Field(SlotKind::ProgramVfo, subIndex_, kProgramBandField)) +
+              JoinedFields(image_, SlotKind::ProgramVfo, subIndex_, kProgramUpperField));
     }
     ++progressPosition_;
   }
@@ -229,10 +227,11 @@ SequenceAction WriteSequence::StartDtmf() {
 }
 
 SequenceAction WriteSequence::SendDtmfCode() {
-  const std::string_view code = image_.Field(SlotKind::Dtmf, channelIndex_, 1);
+  const std::string_view code = image_.Field(SlotKind::Dtmf, channelIndex_, kDtmfCodeField);
   if (code.empty()) return Send(kStepDtmfCode, "DM " + TwoDigits(channelIndex_) + ",");
-  return Send(kStepDtmfCode, "DM " + std::string(image_.Field(SlotKind::Dtmf, channelIndex_, 0)) +
-                                 "," + DtmfCodeForRadio(code));
+  return Send(kStepDtmfCode,
+              "DM " + std::string(image_.Field(SlotKind::Dtmf, channelIndex_, kDtmfNumberField)) +
+                  "," + DtmfCodeForRadio(code));
 }
 
 SequenceAction WriteSequence::HandleDtmf() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/ChannelTables.h"
 #include "model/RadioImage.h"
 #include "model/RecordFields.h"
 
@@ -37,6 +38,63 @@ TEST(RecordFields, DtmfNameRunsToEnd) {
 TEST(RecordFields, TextFromKeepsTheRest) {
   EXPECT_EQ(TextFrom("a,b,c,d", 2), "c,d");
   EXPECT_EQ(TextFrom("a,b", 4), "");
+}
+
+// Every field holds a different text, so a field number off by one reads the wrong one.
+TEST(RecordFields, NamedChannelFieldsReadTheirOwnPlace) {
+  constexpr std::string_view kRecord =
+      "007,00145500000,5,2,1,0,1,0,12,23,045,000600000,4,1,00146100000,B,2,NA,ME";
+  const struct {
+    int field;
+    std::string_view text;
+  } kCases[] = {
+      {kIdField, "007"},
+      {kFrequencyField, "00145500000"},
+      {kStepField, "5"},
+      {kShiftField, "2"},
+      {kReverseField, "1"},
+      {kToneField, "0"},
+      {kCtcssField, "1"},
+      {kToneIndexField, "12"},
+      {kCtcssIndexField, "23"},
+      {kDcsIndexField, "045"},
+      {kOffsetField, "000600000"},
+      {kModeField, "4"},
+      {kTxFrequencyField, "00146100000"},
+      {kTxStepField, "B"},
+      {kPowerField, "2"},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(FieldOf(kRecord, c.field, kChannelNameField), c.text) << "field " << c.field;
+  }
+  EXPECT_EQ(FieldOf(kRecord, kDcsField), "0");
+  EXPECT_EQ(FieldOf(kRecord, kLockoutField), "1");
+  EXPECT_EQ(FieldOf(kRecord, kChannelNameField, kChannelNameField), "NA,ME");
+
+  constexpr std::string_view kDtmf = "04,1234,HOME";
+  EXPECT_EQ(FieldOf(kDtmf, kDtmfNumberField), "04");
+  EXPECT_EQ(FieldOf(kDtmf, kDtmfCodeField), "1234");
+  EXPECT_EQ(FieldOf(kDtmf, kDtmfNameField, kDtmfNameField), "HOME");
+
+  constexpr std::string_view kProgramVfo = "2,00430,00449";
+  EXPECT_EQ(FieldOf(kProgramVfo, kProgramBandField), "2");
+  EXPECT_EQ(FieldOf(kProgramVfo, kProgramLowerField), "00430");
+  EXPECT_EQ(FieldOf(kProgramVfo, kProgramUpperField), "00449");
+}
+
+TEST(ChannelTables, TableEntryOfRecordIndex) {
+  EXPECT_EQ(TableEntry(kTones, "00"), "67.0Hz");
+  EXPECT_EQ(TableEntry(kTones, "08"), "88.5Hz");
+  EXPECT_EQ(TableEntry(kTones, "41"), "254.1Hz");
+  EXPECT_EQ(TableEntry(kDcsCodes, "000"), "023");
+  EXPECT_EQ(TableEntry(kDcsCodes, "103"), "754");
+  EXPECT_EQ(TableEntry(kModes, "5"), "CW");
+  // Past the table, empty, or not all digits: no entry rather than a read out of bounds.
+  for (const std::string_view bad : {"42", "", "-1", "0x", " 8", "9999999"}) {
+    EXPECT_EQ(TableEntry(kTones, bad), "") << '"' << bad << '"';
+  }
+  EXPECT_EQ(TableEntry(kDcsCodes, "104"), "");
+  EXPECT_EQ(TableEntry(kModes, "6"), "");
 }
 
 TEST(RadioImage, StoreIgnoresBadSlotsAndCutsAtCapacity) {

@@ -23,7 +23,7 @@ constexpr int kLastCallField = 12;        // CALL and VFO commands carry fields 
 constexpr int kLastMemoryMainField = 13;  // "MR 0" / "MW 0" carry fields 1-13
 
 // A memory, CALL or VFO record without a receive frequency is no channel.
-bool HoldsChannel(std::string_view record) { return !FieldOf(record, 1).empty(); }
+bool HoldsChannel(std::string_view record) { return !FieldOf(record, kFrequencyField).empty(); }
 
 std::string MemoryRecord(int slot, std::string_view mainFields, std::string_view transmit,
                          std::string_view transmitStep, std::string_view power,
@@ -58,8 +58,8 @@ std::string RadioModel::AnswerMemoryRead(const RadioCommand& command) {
   std::string reply = "MR " + std::string(command.argument);
   if (!HoldsChannel(record)) return reply;
   if (parts[0] == "0") return reply + "," + JoinFields(record, 1, kLastMemoryMainField);
-  const std::string_view transmit = FieldOf(record, 14);
-  const std::string_view transmitStep = FieldOf(record, 15);
+  const std::string_view transmit = FieldOf(record, kTxFrequencyField);
+  const std::string_view transmitStep = FieldOf(record, kTxStepField);
   if (transmit.empty() && transmitStep.empty()) return reply;
   return reply.append(",").append(transmit).append(",").append(transmitStep);
 }
@@ -78,13 +78,15 @@ std::string RadioModel::AnswerMemoryWrite(const RadioCommand& command) {
   } else if (parts[0] == "0" && parts.size() == 2 + kLastMemoryMainField) {
     const bool keep = HoldsChannel(old);
     if (!parts[2].empty()) {
-      record = MemoryRecord(slot, JoinParts(parts, 2), "", "", keep ? FieldOf(old, 16) : "",
-                            keep ? FieldOf(old, kChannelNameField, kChannelNameField) : "");
+      record =
+          MemoryRecord(slot, JoinParts(parts, 2), "", "", keep ? FieldOf(old, kPowerField) : "",
+                       keep ? FieldOf(old, kChannelNameField, kChannelNameField) : "");
     }
   } else if (parts[0] == "1" && parts.size() == 4) {
     if (!HoldsChannel(old)) return std::string(kRefused);
-    record = MemoryRecord(slot, JoinFields(old, 1, kLastMemoryMainField), parts[2], parts[3],
-                          FieldOf(old, 16), FieldOf(old, kChannelNameField, kChannelNameField));
+    record =
+        MemoryRecord(slot, JoinFields(old, 1, kLastMemoryMainField), parts[2], parts[3],
+                     FieldOf(old, kPowerField), FieldOf(old, kChannelNameField, kChannelNameField));
   } else {
     return std::string(kUnknown);
   }
@@ -107,8 +109,8 @@ std::string RadioModel::AnswerMemoryName(const RadioCommand& command) {
   const std::string name = NameFromRadio(command.argument.substr(comma + 1));
   if (!HoldsChannel(old) || name.size() > kNameLength) return std::string(kRefused);
   const std::string record =
-      MemoryRecord(slot, JoinFields(old, 1, kLastMemoryMainField), FieldOf(old, 14),
-                   FieldOf(old, 15), FieldOf(old, 16), name);
+      MemoryRecord(slot, JoinFields(old, 1, kLastMemoryMainField), FieldOf(old, kTxFrequencyField),
+                   FieldOf(old, kTxStepField), FieldOf(old, kPowerField), name);
   if (record.size() > kChannelRecordCapacity) return std::string(kRefused);
   image_.Store(SlotKind::Memory, slot, record);
   return std::string(command.text);
@@ -147,8 +149,8 @@ std::string RadioModel::AnswerCallWrite(const RadioCommand& command) {
     if (slot >= kCallSlots) return std::string(kRefused);
     const std::string& old = image_.Record(SlotKind::Call, slot);
     if (!HoldsChannel(old)) return std::string(kRefused);
-    const std::string record =
-        CallRecord(slot, JoinFields(old, 1, kLastCallField), parts[1], parts[2], FieldOf(old, 16));
+    const std::string record = CallRecord(slot, JoinFields(old, 1, kLastCallField), parts[1],
+                                          parts[2], FieldOf(old, kPowerField));
     if (record.size() > kChannelRecordCapacity) return std::string(kRefused);
     image_.Store(SlotKind::Call, slot, record);
     return std::string(command.text);
@@ -202,7 +204,8 @@ std::string RadioModel::AnswerDtmfCode(const RadioCommand& command) {
   if (slot < 0 || slot >= kDtmfSlots) return std::string(kUnknown);
   const std::string& record = image_.Record(SlotKind::Dtmf, slot);
   if (comma == std::string_view::npos) {
-    return "DM " + std::string(command.argument) + "," + DtmfCodeToRadio(FieldOf(record, 1));
+    return "DM " + std::string(command.argument) + "," +
+           DtmfCodeToRadio(FieldOf(record, kDtmfCodeField));
   }
   const std::string_view code = command.argument.substr(comma + 1);
   if (code.find(',') != std::string_view::npos) return std::string(kUnknown);
@@ -223,7 +226,7 @@ std::string RadioModel::AnswerDtmfName(const RadioCommand& command) {
   }
   const std::string name = NameFromRadio(command.argument.substr(comma + 1));
   if (name.size() > kNameLength) return std::string(kRefused);
-  StoreDtmf(slot, FieldOf(record, 1), name);
+  StoreDtmf(slot, FieldOf(record, kDtmfCodeField), name);
   return std::string(command.text);
 }
 

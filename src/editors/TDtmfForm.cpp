@@ -81,7 +81,7 @@ void TDtmfForm::Open(RadioImage& image, int channel) {
 void TDtmfForm::LoadChannel(int channel) {
   channel_ = channel;
   channelList_->setCurrentIndex(channel);
-  code_->setText(ToQString(Image().Field(SlotKind::Dtmf, channel, 1)));
+  code_->setText(ToQString(Image().Field(SlotKind::Dtmf, channel, kDtmfCodeField)));
   name_->setText(QString::fromStdString(NameToUtf8(
       Image().Field(SlotKind::Dtmf, channel, kDtmfNameField), Image().Plan().DestinationLetter())));
   ClearPending();

@@ -4,11 +4,14 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <cstring>
+#include <iostream>
 
 #include "app/AppArguments.h"
 #include "app/EditorDialogs.h"
 #include "app/ScreenshotHook.h"
 #include "app/SystemPorts.h"
+#include "model/Version.h"
 #include "platform/QSettingsStore.h"
 #include "transfer/ui/ModalTransferDialogs.h"
 #include "ui/FileDialogService.h"
@@ -19,6 +22,11 @@
 
 int main(int argc, char** argv) {
   using namespace quorvan;
+  // Answered before the window system is touched, so it also works without a display.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "quorvan " << kQuorvanVersion << "\n";
+    return 0;
+  }
   // The model selection exists before the window, whose construction may ask it.
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvan"));

@@ -6,12 +6,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "model/Version.h"
 #include "ui/ProductLogo.h"
 
 namespace quorvan {
 
 QString TAboutBox::VersionText() {
-  return QStringLiteral("Version 0.00 Beta ") + QStringLiteral(QUORVAN_VERSION);
+  return QStringLiteral("Version 0.00 Beta ") + QString::fromLatin1(kQuorvanVersion);
 }
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {

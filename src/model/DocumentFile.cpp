@@ -92,15 +92,14 @@ bool OpenDocumentFile(const std::string& path, RadioImage& document) {
   return true;
 }
 
-bool SaveDocumentFile(const std::string& path, const RadioImage& image, std::string* error) {
-  const std::string text = WriteChannelFileText(image);
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
   std::string temporary = path + ".XXXXXX";
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) return Fail(error, "cannot create a file next to " + path, errno);
 
   SetPermissions(fd, path);
   int failure = 0;
-  if (!WriteAll(fd, text) || ::fsync(fd) != 0) failure = errno;
+  if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) failure = errno;
   if (::close(fd) != 0 && failure == 0) failure = errno;
   if (failure == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) failure = errno;
   if (failure != 0) {
@@ -109,6 +108,10 @@ bool SaveDocumentFile(const std::string& path, const RadioImage& image, std::str
   }
   SyncFolder(path);
   return true;
+}
+
+bool SaveDocumentFile(const std::string& path, const RadioImage& image, std::string* error) {
+  return WriteFileAtomically(path, WriteChannelFileText(image), error);
 }
 
 }  // namespace quorvan

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/RadioImage.h"
 
@@ -12,9 +13,12 @@ namespace quorvan {
 // be read or is rejected.
 bool OpenDocumentFile(const std::string& path, RadioImage& document);
 
-// Writes the image's .qvx text atomically: a temporary file in the target's folder is written,
-// flushed to disk and renamed over the target, so a failed save leaves any old file intact.
-// On failure returns false and, when error is given, a short description.
+// Writes bytes atomically: a temporary file in the target's folder is written, flushed to disk
+// and renamed over the target, so a failed write leaves any old file intact. The file keeps the
+// old file's permissions. On failure returns false and, when error is given, a short description.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error);
+
+// Writes the image's .qvx text with WriteFileAtomically.
 bool SaveDocumentFile(const std::string& path, const RadioImage& image, std::string* error);
 
 }  // namespace quorvan

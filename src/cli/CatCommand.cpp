@@ -4,7 +4,6 @@
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
 #include "model/ChannelFile.h"
-#include "model/DocumentFile.h"
 #include "model/RadioImage.h"
 
 namespace quorvan {
@@ -23,19 +22,12 @@ int RunCat(const std::vector<std::string>& args, CliContext& context) {
     return ReportUsageError(context, kCatCommand, "expected exactly one FILE.qvx");
   }
   BandPlan plan;
-  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
-  if (resolved == kExitUsage) return ReportUsageError(context, kCatCommand, problem);
-  if (resolved != kExitOk) {
-    context.err << "quorvan-cli cat: " << problem << "\n";
-    return resolved;
-  }
+  const int resolved = ResolveCommandPlan(parsed, kCatCommand, context, plan);
+  if (resolved != kExitOk) return resolved;
 
   RadioImage document;
-  document.Plan() = plan;
-  if (!OpenDocumentFile(parsed.positionals.front(), document)) {
-    context.err << "File Open error.\n";
-    return kExitFailure;
-  }
+  const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, document);
+  if (opened != kExitOk) return opened;
   context.out << WriteChannelFileText(document);
   context.out.flush();
   return context.out ? kExitOk : kExitFailure;

@@ -1,4 +1,3 @@
-#include <fstream>
 #include <optional>
 #include <string>
 
@@ -31,25 +30,16 @@ int RunExportCsv(const std::vector<std::string>& args, CliContext& context) {
     return ReportUsageError(context, kExportCsvCommand, "missing -o OUT.csv");
   }
   BandPlan plan;
-  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
-  if (resolved == kExitUsage) return ReportUsageError(context, kExportCsvCommand, problem);
-  if (resolved != kExitOk) {
-    context.err << "quorvan-cli export-csv: " << problem << "\n";
-    return resolved;
-  }
+  const int resolved = ResolveCommandPlan(parsed, kExportCsvCommand, context, plan);
+  if (resolved != kExitOk) return resolved;
 
   RadioImage document;
-  document.Plan() = plan;
-  if (!OpenDocumentFile(parsed.positionals.front(), document)) {
-    context.err << "File Open error.\n";
-    return kExitFailure;
-  }
+  const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, document);
+  if (opened != kExitOk) return opened;
   const CsvExportResult result = ExportMemoryCsv(document);
-  std::ofstream out(*output, std::ios::binary | std::ios::trunc);
-  out << result.text;
-  out.close();
-  if (!out) {
-    context.err << "File Open error.\n";
+  std::string error;
+  if (!WriteFileAtomically(*output, result.text, &error)) {
+    context.err << "File Open error.\n" << error << "\n";
     return kExitFailure;
   }
   for (const std::string& label : result.unreadable) {

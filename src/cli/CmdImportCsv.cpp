@@ -5,7 +5,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "model/DocumentFile.h"
 #include "model/RadioImage.h"
 #include "rules/CsvImport.h"
 #include "rules/CsvTable.h"
@@ -32,12 +31,8 @@ int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
     return ReportUsageError(context, kImportCsvCommand, "missing -o OUT.qvx");
   }
   BandPlan plan;
-  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
-  if (resolved == kExitUsage) return ReportUsageError(context, kImportCsvCommand, problem);
-  if (resolved != kExitOk) {
-    context.err << "quorvan-cli import-csv: " << problem << "\n";
-    return resolved;
-  }
+  const int resolved = ResolveCommandPlan(parsed, kImportCsvCommand, context, plan);
+  if (resolved != kExitOk) return resolved;
 
   std::ifstream in(parsed.positionals[0], std::ios::binary);
   std::string text;
@@ -51,20 +46,15 @@ int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
     return kExitFailure;
   }
   RadioImage document;
-  document.Plan() = plan;
-  if (!OpenDocumentFile(parsed.positionals[1], document)) {
-    context.err << "File Open error.\n";
-    return kExitFailure;
-  }
+  const int opened = OpenCommandDocument(parsed.positionals[1], plan, context, document);
+  if (opened != kExitOk) return opened;
   CsvImportReport report;
   if (!ImportMemoryCsv(text, document, report, error)) {
     context.err << CsvNotAChannelListMessage(error) << "\n";
     return kExitFailure;
   }
-  if (!SaveDocumentFile(*output, document, &error)) {
-    context.err << "File Open error.\n" << error << "\n";
-    return kExitFailure;
-  }
+  const int saved = SaveCommandDocument(*output, document, context);
+  if (saved != kExitOk) return saved;
   context.out << report.Text();
   return kExitOk;
 }

@@ -8,7 +8,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "model/DocumentFile.h"
 #include "model/RadioImage.h"
 #include "platform/PrintoutPainter.h"
 #include "rules/Printout.h"
@@ -56,20 +55,13 @@ int RunPrint(const std::vector<std::string>& args, CliContext& context) {
   const std::optional<std::string> pdf = parsed.Option(kPdfOption);
   if (pdf && pdf->empty()) return ReportUsageError(context, kPrintCommand, "empty --pdf file");
   BandPlan plan;
-  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
-  if (resolved == kExitUsage) return ReportUsageError(context, kPrintCommand, problem);
-  if (resolved != kExitOk) {
-    context.err << "quorvan-cli print: " << problem << "\n";
-    return resolved;
-  }
+  const int resolved = ResolveCommandPlan(parsed, kPrintCommand, context, plan);
+  if (resolved != kExitOk) return resolved;
 
   const std::string& file = parsed.positionals.front();
   RadioImage document;
-  document.Plan() = plan;
-  if (!OpenDocumentFile(file, document)) {
-    context.err << "File Open error.\n";
-    return kExitFailure;
-  }
+  const int opened = OpenCommandDocument(file, plan, context, document);
+  if (opened != kExitOk) return opened;
   const std::vector<PrintPage> pages =
       BuildPrintout(document, "Quorvan [" + AbsolutePath(file) + "]");
   const char destination = document.Plan().DestinationLetter();

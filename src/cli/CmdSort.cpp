@@ -4,7 +4,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "model/DocumentFile.h"
 #include "model/RadioImage.h"
 #include "rules/SortMemoryChannels.h"
 
@@ -44,26 +43,14 @@ int RunSort(const std::vector<std::string>& args, CliContext& context) {
     return ReportUsageError(context, kSortCommand, "missing -o OUT.qvx");
   }
   BandPlan plan;
-  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
-  if (resolved == kExitUsage) return ReportUsageError(context, kSortCommand, problem);
-  if (resolved != kExitOk) {
-    context.err << "quorvan-cli sort: " << problem << "\n";
-    return resolved;
-  }
+  const int resolved = ResolveCommandPlan(parsed, kSortCommand, context, plan);
+  if (resolved != kExitOk) return resolved;
 
   RadioImage document;
-  document.Plan() = plan;
-  if (!OpenDocumentFile(parsed.positionals.front(), document)) {
-    context.err << "File Open error.\n";
-    return kExitFailure;
-  }
+  const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, document);
+  if (opened != kExitOk) return opened;
   SortMemoryChannels(document, *key);
-  std::string error;
-  if (!SaveDocumentFile(*output, document, &error)) {
-    context.err << "File Open error.\n" << error << "\n";
-    return kExitFailure;
-  }
-  return kExitOk;
+  return SaveCommandDocument(*output, document, context);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "model/AppSettings.h"
+#include "model/DocumentFile.h"
 
 namespace quorvan {
 
@@ -58,6 +59,30 @@ int ResolveBandPlan(const CommandArgs& args, const SettingsStore& store, BandPla
       model ? *model : (*type == kSetupChoices[0].type ? kModelArven : kModelBelto);
   plan = MakeDefaultBandPlan(*type, chosenModel);
   return kExitOk;
+}
+
+int ResolveCommandPlan(const CommandArgs& args, const CliCommand& command, CliContext& context,
+                       BandPlan& plan) {
+  std::string problem;
+  const int resolved = ResolveBandPlan(args, context.settings, plan, problem);
+  if (resolved == kExitUsage) return ReportUsageError(context, command, problem);
+  if (resolved != kExitOk) context.err << "quorvan-cli " << command.name << ": " << problem << "\n";
+  return resolved;
+}
+
+int OpenCommandDocument(const std::string& path, const BandPlan& plan, CliContext& context,
+                        RadioImage& document) {
+  document.Plan() = plan;
+  if (OpenDocumentFile(path, document)) return kExitOk;
+  context.err << "File Open error.\n";
+  return kExitFailure;
+}
+
+int SaveCommandDocument(const std::string& path, const RadioImage& document, CliContext& context) {
+  std::string error;
+  if (SaveDocumentFile(path, document, &error)) return kExitOk;
+  context.err << "File Open error.\n" << error << "\n";
+  return kExitFailure;
 }
 
 }  // namespace quorvan

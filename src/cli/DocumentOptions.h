@@ -5,6 +5,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "model/BandPlan.h"
+#include "model/RadioImage.h"
 
 namespace quorvan {
 
@@ -28,5 +29,18 @@ bool IsModelId(std::string_view text);
 // else from the settings store. Returns kExitOk, or kExitUsage / kExitFailure with a problem.
 int ResolveBandPlan(const CommandArgs& args, const SettingsStore& store, BandPlan& plan,
                     std::string& problem);
+
+// The steps the file commands share. Each reports its own failure on the error stream and
+// returns the exit code to end with, or kExitOk to go on.
+
+// ResolveBandPlan with a usage error shown with the command's usage, any other problem as
+// "quorvan-cli NAME: problem".
+int ResolveCommandPlan(const CommandArgs& args, const CliCommand& command, CliContext& context,
+                       BandPlan& plan);
+// Opens the channel file into a document of the plan as Open does.
+int OpenCommandDocument(const std::string& path, const BandPlan& plan, CliContext& context,
+                        RadioImage& document);
+// Saves the document atomically over path.
+int SaveCommandDocument(const std::string& path, const RadioImage& document, CliContext& context);
 
 }  // namespace quorvan

@@ -3,7 +3,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "model/DocumentFile.h"
 #include "model/RadioImage.h"
 
 namespace quorvan {
@@ -29,19 +28,10 @@ int RunNew(const std::vector<std::string>& args, CliContext& context) {
     return ReportUsageError(context, kNewCommand, "missing -o FILE.qvx");
   }
   BandPlan plan;
-  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
-  if (resolved == kExitUsage) return ReportUsageError(context, kNewCommand, problem);
-  if (resolved != kExitOk) {
-    context.err << "quorvan-cli new: " << problem << "\n";
-    return resolved;
-  }
+  const int resolved = ResolveCommandPlan(parsed, kNewCommand, context, plan);
+  if (resolved != kExitOk) return resolved;
 
-  std::string error;
-  if (!SaveDocumentFile(*output, MakeNewDocument(plan), &error)) {
-    context.err << "File Open error.\n" << error << "\n";
-    return kExitFailure;
-  }
-  return kExitOk;
+  return SaveCommandDocument(*output, MakeNewDocument(plan), context);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -123,6 +124,36 @@ TEST_F(CliCsvTest, FailuresLeaveTheOutputUnwrittenWithAClearMessage) {
       EXPECT_NE(run.err.find("usage: quorvan-cli"), std::string::npos);
     }
     EXPECT_FALSE(std::ifstream(out).good());
+  }
+}
+
+// The list is written next to its target and renamed over it: an existing list is replaced
+// whole, and a list that cannot be written leaves the old one and no stray file behind.
+TEST_F(CliCsvTest, ExportReplacesTheListWholeOrNotAtAll) {
+  SaveDocument();
+  const std::string stale = std::string(64 * 1024, '~');
+  Write(csv, stale);
+  std::ifstream reader(csv, std::ios::binary);  // someone reading the old list meanwhile
+  const CliRun exported = Run("export-csv " + Q(qvx) + plan + " -o " + Q(csv));
+  ASSERT_EQ(exported.status, 0) << exported.err;
+  std::ostringstream held;
+  held << reader.rdbuf();
+  EXPECT_EQ(held.str(), stale) << "the old list was overwritten in place";
+  const std::string list = Slurp(csv);
+  EXPECT_EQ(list.rfind("Location,", 0), 0u) << list.substr(0, 40);
+  EXPECT_LT(list.size(), stale.size());
+  EXPECT_EQ(list.find('~'), std::string::npos);
+
+  // A folder in the list's place cannot be replaced by a file.
+  const std::string taken = dir.File("taken.csv");
+  ASSERT_TRUE(std::filesystem::create_directory(taken));
+  const CliRun refused = Run("export-csv " + Q(qvx) + plan + " -o " + Q(taken));
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err.rfind("File Open error.\n", 0), 0u) << refused.err;
+  EXPECT_TRUE(std::filesystem::is_directory(taken));
+  for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+    EXPECT_EQ(entry.path().filename().string().find("taken.csv."), std::string::npos)
+        << entry.path();
   }
 }
 

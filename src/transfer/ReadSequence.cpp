@@ -13,9 +13,6 @@ constexpr int kLastCall = kCallSlots - 1;
 constexpr int kLastVfo = kVfoSlots - 1;
 constexpr int kLastProgramVfo = kProgramVfoSlots - 1;
 constexpr int kLastDtmf = kDtmfSlots - 1;
-constexpr int kLastPowerBand = 3;
-constexpr int kMemoryProgress = 461;
-constexpr int kMenuProgress = 37;
 // A channel text shorter than this is the radio's answer for an empty slot.
 constexpr std::size_t kMinChannelText = 5;
 constexpr std::size_t kMinCallText = 3;
@@ -101,9 +98,7 @@ SequenceAction ReadSequence::HandleIdentification(const std::string& reply) {
       if (reply != kModelArven && reply != kModelBelto) return SequenceAction::Invalid();
       image_.Plan().model = reply;
       ResetByScope();
-      progressMaximum_ = 0;
-      if (scope_ != TransferScope::Menu) progressMaximum_ += kMemoryProgress;
-      if (scope_ != TransferScope::Memory) progressMaximum_ += kMenuProgress;
+      progressMaximum_ = ProgressMaximumOf(scope_);
       return Send(kStepType);
     case kStepType:
       image_.Plan().type = reply.substr(0, kTypeCapacity);

@@ -159,4 +159,13 @@ std::string DtmfCodeFromRadio(std::string_view code) {
   return out;
 }
 
+int ProgressMaximumOf(TransferScope scope) {
+  constexpr int kMemoryProgress = 461;
+  constexpr int kMenuProgress = 37;
+  int maximum = 0;
+  if (scope != TransferScope::Menu) maximum += kMemoryProgress;
+  if (scope != TransferScope::Memory) maximum += kMenuProgress;
+  return maximum;
+}
+
 }  // namespace quorvan

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "transfer/TransferSequence.h"
+
 namespace quorvan {
 
 // Step codes: the command now outstanding in a read or write exchange.
@@ -75,6 +77,12 @@ std::string CollectReplyText(std::string_view waitingBytes, std::size_t echoLeng
 std::string DtmfCodeForRadio(std::string_view code);
 // The reverse, for a code read from the radio.
 std::string DtmfCodeFromRadio(std::string_view code);
+
+// Length of the progress bar for a transfer of the scope: memory and menu steps.
+int ProgressMaximumOf(TransferScope scope);
+
+// The per-band power menu values are exchanged for bands 0 to this one.
+constexpr int kLastPowerBand = 3;
 
 // Capacities of the reply and record buffers, without terminator.
 constexpr std::size_t kReplyTextCapacity = 249;

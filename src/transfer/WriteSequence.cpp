@@ -11,9 +11,6 @@ namespace {
 
 constexpr int kLastMemorySlot = kMemorySlots - 1;
 constexpr int kLastDtmf = kDtmfSlots - 1;
-constexpr int kLastPowerBand = 3;
-constexpr int kMemoryProgress = 461;
-constexpr int kMenuProgress = 37;
 constexpr int kLastChannelField = 13;
 constexpr int kLastListField = 12;
 
@@ -126,9 +123,7 @@ SequenceAction WriteSequence::HandleIdentification(const std::string& reply) {
       if (reply != std::string("ID ") + kModelArven && reply != std::string("ID ") + kModelBelto) {
         return SequenceAction::Invalid();
       }
-      progressMaximum_ = 0;
-      if (scope_ != TransferScope::Menu) progressMaximum_ += kMemoryProgress;
-      if (scope_ != TransferScope::Memory) progressMaximum_ += kMenuProgress;
+      progressMaximum_ = ProgressMaximumOf(scope_);
       return Send(kStepType, "TYD");
     case kStepType: {
       // Characters 5-6 of "TYD KK,0F" against the first two of the image's type code.

@@ -9,8 +9,6 @@
 #include <QSocketNotifier>
 #include <memory>
 
-#include "serial/PortAccess.h"
-#include "serial/SerialPortNames.h"
 #include "serial/TQuentarComm.h"
 #include "transfer/CommByteChannel.h"
 
@@ -156,11 +154,6 @@ TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, 
 
   session.Start(sequence, QString::fromStdString(port), std::move(probe));
   if (session.IsRunning()) loop.exec();
-  if (result.outcome == TransferSession::Outcome::InvalidPort) {
-    const std::string problem =
-        PortAccessProblem(SystemPortLocation(QString::fromStdString(port)).toStdString());
-    if (!problem.empty()) result.message += "\n" + problem;
-  }
   return result;
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "serial/ECommError.h"
+#include "serial/PortAdvice.h"
 #include "transfer/QtTransferClock.h"
 
 namespace quorvan {
@@ -90,7 +91,8 @@ bool TransferSession::Start(TransferSequence& sequence, const QString& portName,
 
   const std::string name = portName.toStdString();
   if (!channel_.CheckPortValid(name)) {
-    FinishLater(Outcome::InvalidPort, MessageFor(Outcome::InvalidPort));
+    FinishLater(Outcome::InvalidPort,
+                WithPortAccessAdvice(MessageFor(Outcome::InvalidPort), portName));
     return true;
   }
   try {

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "serial/PortAdvice.h"
 #include "ui/MessageService.h"
 
 namespace quorvan {
@@ -77,7 +78,8 @@ void PortMenu::ShowChosen(const QString& portName) {
 void PortMenu::Choose(const QString& portName) {
   if (portName.isEmpty()) return;
   if (!hooks_.checkPort || !hooks_.checkPort(portName)) {
-    messages_.Warning(portName + QStringLiteral(" is invalid.\nPlease check comport status."));
+    messages_.Warning(WithPortAccessAdvice(
+        portName + QStringLiteral(" is invalid.\nPlease check comport status."), portName));
     UpdateChecks();  // the chosen item loses its tick, the previous one keeps it
     return;
   }

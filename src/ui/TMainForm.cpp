@@ -25,6 +25,7 @@
 #include "ui/DisplayFonts.h"
 #include "ui/GridModel.h"
 #include "ui/GridView.h"
+#include "ui/HelpTopics.h"
 #include "ui/PdfExport.h"
 #include "ui/PortMenu.h"
 #include "ui/PrintCommand.h"
@@ -203,7 +204,8 @@ void TMainForm::BuildMenus() {
              });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  AddCommand(help, QStringLiteral("&Help Topics"), QStringLiteral("HelpTopics"), {});
+  AddCommand(help, QStringLiteral("&Help Topics"), QStringLiteral("HelpTopics"),
+             [this] { HelpTopics(*services_.messages); });
   help->addSeparator();
   AddCommand(help, QStringLiteral("&About..."), QStringLiteral("HelpAbout"),
              [this] { aboutBox_->exec(); });

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include "model/NameCodec.h"
+#include "serial/PortAdvice.h"
 #include "transfer/ui/ReadBackups.h"
 #include "transfer/ui/TransferDialogs.h"
 #include "ui/MessageService.h"
@@ -23,8 +24,8 @@ void TMainForm::OpenCommandLine(const QStringList& arguments) {
 void TMainForm::ReadFromRadio(TransferScope scope) {
   FocusPageControl();
   if (!services_.transfers->CheckPort(CommPort())) {
-    services_.messages->Warning(
-        QStringLiteral("COM port is invalid.\nPlease check comport status."));
+    services_.messages->Warning(WithPortAccessAdvice(
+        QStringLiteral("COM port is invalid.\nPlease check comport status."), CommPort()));
     return;
   }
   if (!lifecycle_->ConfirmDiscard()) return;
@@ -40,8 +41,8 @@ void TMainForm::ReadFromRadio(TransferScope scope) {
 
 void TMainForm::WriteToRadio(TransferScope scope) {
   if (!services_.transfers->CheckPort(CommPort())) {
-    services_.messages->Warning(
-        QStringLiteral("COM port is invalid.\nPlease check and try again."));
+    services_.messages->Warning(WithPortAccessAdvice(
+        QStringLiteral("COM port is invalid.\nPlease check and try again."), CommPort()));
     return;
   }
   if (!services_.messages->AskYesNo(QStringLiteral("Do you want to write the data to the radio?"),

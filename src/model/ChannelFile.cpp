@@ -203,7 +203,9 @@ bool ReadChannelFileText(std::string_view bytes, RadioImage& image) {
     ++lineNumber;
 
     line.assign(raw);
-    if (lineNumber >= 3) {
+    // The header is compared as it stands; every later line may carry tabbed fields, and a
+    // comment that arrives on line 2 must read back the same after it is written on line 3.
+    if (lineNumber >= 2) {
       for (char& c : line) {
         if (c == '\t') c = ',';
       }

@@ -81,6 +81,9 @@ void DocumentLifecycleTest::captionAndModifiedFollowSaveAsSaveOpenAndNew() {
   QTest::keyClicks(comment, QStringLiteral("club net"));
   QVERIFY(f.form->Document().Modified());
   QCOMPARE(f.form->Image().Comment(), std::string("club net"));
+  // A control character would not survive the file: the line refuses it.
+  comment->insert(QStringLiteral("\t"));
+  QCOMPARE(f.form->Image().Comment(), std::string("club net"));
 
   const QString path = f.Path(QStringLiteral("first.qvx"));
   f.files.names = {path};

@@ -190,9 +190,12 @@ TEST(ChannelFileRead, HeaderIsTheCommentUntilACommentLineFollows) {
       File({"QUENTAR Chanvault for DOVRA", "__COMMENT__", "__MEMORY DATA__"}), image));
   EXPECT_EQ(image.Comment(), "QUENTAR Chanvault for DOVRA");
 
-  // Tabs are kept in the first two lines only.
+  // A comment on line 2 reads as it will after being written back on line 3.
   ASSERT_TRUE(ReadChannelFileText(File({"QUENTAR Chanvault for DOVRA", "a\tb"}), image));
-  EXPECT_EQ(image.Comment(), "a\tb");
+  EXPECT_EQ(image.Comment(), "a,b");
+  RadioImage reread = Prepared();
+  ASSERT_TRUE(ReadChannelFileText(WriteChannelFileText(image), reread));
+  EXPECT_EQ(reread.Comment(), image.Comment());
   ASSERT_TRUE(ReadChannelFileText(File({"QUENTAR Chanvault for DOVRA", "a\tb", "c\td"}), image));
   EXPECT_EQ(image.Comment(), "c,d");
 }

@@ -131,19 +131,19 @@ const std::array<MenuLine, kMenuPrintLineCount> kMenuLines{{
 }};
 constexpr int kNarrow440Line = 25;
 
-std::string MenuValueText(const MenuLine& spec, std::string_view value) {
-  switch (spec.kind) {
+std::string MenuValueText(const MenuLine& entry, std::string_view value) {
+  switch (entry.kind) {
     case MenuValue::Pair:
-      return std::string(value == "0" ? spec.values[0] : spec.values[1]);
+      return std::string(value == "0" ? entry.values[0] : entry.values[1]);
     case MenuValue::Triple:
-      return std::string(value == "0"   ? spec.values[0]
-                         : value == "1" ? spec.values[1]
-                                        : spec.values[2]);
+      return std::string(value == "0"   ? entry.values[0]
+                         : value == "1" ? entry.values[1]
+                                        : entry.values[2]);
     case MenuValue::List: {
       std::size_t count = 0;
-      while (count < spec.values.size() && !spec.values[count].empty()) ++count;
+      while (count < entry.values.size() && !entry.values[count].empty()) ++count;
       const int i = DecimalIndex(value, static_cast<int>(count));
-      return i < 0 ? std::string() : std::string(spec.values[static_cast<std::size_t>(i)]);
+      return i < 0 ? std::string() : std::string(entry.values[static_cast<std::size_t>(i)]);
     }
     case MenuValue::Text:
       return std::string(value);
@@ -210,12 +210,12 @@ std::string ProgramVfoPrintLine(const BandPlan& plan, int range, std::string_vie
 
 std::string MenuPrintLine(const BandPlan& plan, const MenuSettings& menu, int line) {
   if (line < 0 || line >= kMenuPrintLineCount) return {};
-  const MenuLine& spec = kMenuLines[static_cast<std::size_t>(line)];
-  const std::string& value = menu.Get(spec.slot);
-  if (spec.skipWhenEmpty && value.empty()) return {};
+  const MenuLine& entry = kMenuLines[static_cast<std::size_t>(line)];
+  const std::string& value = menu.Get(entry.slot);
+  if (entry.skipWhenEmpty && value.empty()) return {};
   std::string text(line == kNarrow440Line && plan.DestinationLetter() == 'K' ? "440MHz FM Narrow : "
-                                                                             : spec.label);
-  return text + MenuValueText(spec, value);
+                                                                             : entry.label);
+  return text + MenuValueText(entry, value);
 }
 
 }  // namespace quorvan

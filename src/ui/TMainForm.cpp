@@ -39,13 +39,13 @@ QString Display(const std::string& bytes, char destination) {
   return QString::fromStdString(NameToUtf8(bytes, destination));
 }
 
-struct GridLayoutSpec {
+struct GridLayoutInfo {
   const char* caption;
   QList<int> widths;
   int visibleRows;
 };
 
-const std::array<GridLayoutSpec, TMainForm::kGridCount> kGridSpecs{{
+const std::array<GridLayoutInfo, TMainForm::kGridCount> kGridLayouts{{
     {"&Memory Channel", {10, 27, 89, 98}, 15},
     {"&VFO", {10, 73, 73}, 4},
     {"&CALL Channel", {10, 74, 103}, 3},
@@ -309,8 +309,9 @@ void TMainForm::BuildPages() {
   memoryPage->setObjectName(QStringLiteral("TabSheet1"));
   auto* grids = new QGridLayout(memoryPage);
   for (int n = 1; n <= kGridCount; ++n) {
-    const GridLayoutSpec& spec = kGridSpecs[static_cast<std::size_t>(n - 1)];
-    QGroupBox* box = BuildGrid(n, QString::fromLatin1(spec.caption), spec.widths, spec.visibleRows);
+    const GridLayoutInfo& grid = kGridLayouts[static_cast<std::size_t>(n - 1)];
+    QGroupBox* box =
+        BuildGrid(n, QString::fromLatin1(grid.caption), grid.widths, grid.visibleRows);
     if (n == 1) {
       grids->addWidget(box, 0, 0, 3, 1, Qt::AlignTop);
     } else {

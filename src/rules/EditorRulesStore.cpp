@@ -142,9 +142,14 @@ ApplyOutcome ApplyMemoryFields(const RadioImage& image, const ChannelInput& inpu
   return out;
 }
 
-ApplyOutcome ApplyVfoFields(const RadioImage& image, int band, const ChannelInput& input) {
+namespace {
+
+// Enter in the VFO and CALL editors: the band is fixed by the row, only CALL has a transmit part.
+ApplyOutcome ApplyBandFields(const RadioImage& image, int band, const ChannelInput& input,
+                             ChannelKind kind) {
+  const bool hasTransmitPart = kind == ChannelKind::Call;
   ApplyOutcome out;
-  ParsedTexts p = ParseTexts(input, false);
+  ParsedTexts p = ParseTexts(input, hasTransmitPart);
   if (p.error != EditError::None) {
     out.error = p.error;
     return out;
@@ -152,32 +157,28 @@ ApplyOutcome ApplyVfoFields(const RadioImage& image, int band, const ChannelInpu
   out.mode = input.mode;
   out.step = input.step;
   out.shift = input.shift;
-  out.rounded = FitFrequency(image, p.rx, band, ChannelKind::Vfo, out.mode, out.step);
+  out.rounded = FitFrequency(image, p.rx, band, kind, out.mode, out.step);
   out.frequencyText = FormatFrequencyText(p.rx);
+  if (hasTransmitPart) {
+    if (out.shift == ShiftChoice::Split) {
+      out.rounded |= FitFrequency(image, p.tx, band, kind, out.mode, out.step);
+      out.txFrequencyText = FormatFrequencyText(p.tx);
+    } else {
+      out.txFrequencyText = out.frequencyText;
+    }
+  }
   out.offsetText = FormatOffsetText("0" + p.offset);
   return out;
 }
 
+}  // namespace
+
+ApplyOutcome ApplyVfoFields(const RadioImage& image, int band, const ChannelInput& input) {
+  return ApplyBandFields(image, band, input, ChannelKind::Vfo);
+}
+
 ApplyOutcome ApplyCallFields(const RadioImage& image, int band, const ChannelInput& input) {
-  ApplyOutcome out;
-  ParsedTexts p = ParseTexts(input, true);
-  if (p.error != EditError::None) {
-    out.error = p.error;
-    return out;
-  }
-  out.mode = input.mode;
-  out.step = input.step;
-  out.shift = input.shift;
-  out.rounded = FitFrequency(image, p.rx, band, ChannelKind::Call, out.mode, out.step);
-  out.frequencyText = FormatFrequencyText(p.rx);
-  if (out.shift == ShiftChoice::Split) {
-    out.rounded |= FitFrequency(image, p.tx, band, ChannelKind::Call, out.mode, out.step);
-    out.txFrequencyText = FormatFrequencyText(p.tx);
-  } else {
-    out.txFrequencyText = out.frequencyText;
-  }
-  out.offsetText = FormatOffsetText("0" + p.offset);
-  return out;
+  return ApplyBandFields(image, band, input, ChannelKind::Call);
 }
 
 }  // namespace quorvan

@@ -1,23 +1,15 @@
 // quorvan: the window program. One optional argument: a channel file to open.
 #include <QApplication>
-#include <QDir>
-#include <QScreen>
-#include <QStandardPaths>
 #include <QTimer>
 #include <cstring>
 #include <iostream>
 
 #include "app/AppArguments.h"
-#include "app/EditorDialogs.h"
 #include "app/ScreenshotHook.h"
-#include "app/SystemPorts.h"
+#include "app/StartupWindows.h"
 #include "model/Version.h"
 #include "platform/QSettingsStore.h"
-#include "transfer/ui/ModalTransferDialogs.h"
-#include "ui/FileDialogService.h"
-#include "ui/MessageService.h"
 #include "ui/TMainForm.h"
-#include "ui/TSetupForm.h"
 #include "ui/TWelcomeForm.h"
 
 int main(int argc, char** argv) {
@@ -34,36 +26,9 @@ int main(int argc, char** argv) {
   const AppArguments arguments = ParseAppArguments(app.arguments().mid(1));
 
   QSettingsStore settings;
-  BoxMessageService messages;
-  NativeFileDialogService fileDialogs;
-  TSetupForm setupForm;
-  TReadForm readForm(messages);
-  TWriteForm writeForm(messages);
-  ModalTransferDialogs transfers(readForm, writeForm);
-
-  QWidget* dialogParent = nullptr;  // the main window, once it exists
-  MainFormServices services;
-  services.settings = &settings;
-  services.messages = &messages;
-  services.fileDialogs = &fileDialogs;
-  services.transfers = &transfers;
-  services.chooseSetupIndex = [&setupForm] { return setupForm.ChooseIndex(); };
-  services.listPorts = SystemSerialPorts;
-  services.askDevicePath = [&dialogParent] { return AskDevicePath(dialogParent); };
-  services.workingDirectory = QDir::currentPath() + QDir::separator();
-  services.backupFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                          QStringLiteral("/backups");
-  services.presetPort = arguments.port;
-  services.makeEditors = EditorDialogsFactory(messages);
-
-  TMainForm mainForm(services);
-  dialogParent = &mainForm;
-  messages.SetParent(&mainForm);
-  fileDialogs.SetParent(&mainForm);
-  mainForm.show();
-  if (const QScreen* screen = mainForm.screen()) {
-    mainForm.move(screen->availableGeometry().center() - mainForm.rect().center());
-  }
+  StartupWindows windows(settings, arguments.port);
+  TMainForm& mainForm = windows.MainForm();
+  windows.ShowMainForm();
 
   if (!arguments.screenshot.isEmpty()) {
     ReadAndGrabLater(mainForm, arguments.screenshot);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "transfer/ui/ModalTransferDialogs.h"
+#include "ui/FileDialogService.h"
+#include "ui/MessageService.h"
+#include "ui/TSetupForm.h"
+
+namespace quorvan {
+
+class SettingsStore;
+class TMainForm;
+
+// Every window the program makes at start-up, joined by the production services: the model
+// selection, the read and write dialogs and the main window, whose construction loads the
+// settings (and may ask for the model). The program and the start-up benchmark both build it.
+class StartupWindows {
+ public:
+  // presetPort: a port chosen for this run only; empty uses the stored one.
+  StartupWindows(SettingsStore& settings, const QString& presetPort);
+  ~StartupWindows();
+  StartupWindows(const StartupWindows&) = delete;
+  StartupWindows& operator=(const StartupWindows&) = delete;
+
+  TMainForm& MainForm() { return *mainForm_; }
+  // Shows the main window centred on its screen.
+  void ShowMainForm();
+
+ private:
+  BoxMessageService messages_;
+  NativeFileDialogService fileDialogs_;
+  TSetupForm setupForm_;
+  TReadForm readForm_;
+  TWriteForm writeForm_;
+  ModalTransferDialogs transfers_;
+  // Last, so it goes first: the window uses everything above until it is gone.
+  std::unique_ptr<TMainForm> mainForm_;
+};
+
+}  // namespace quorvan

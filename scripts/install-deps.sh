@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth poppler-utils
+  xvfb xauth xfonts-base fonts-dejavu-core poppler-utils
   qt6-svg-dev desktop-file-utils libxml2-utils dpkg-dev fakeroot
 )
 missing=()
@@ -18,5 +18,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   SUDO=""
   [ "$(id -u)" -ne 0 ] && SUDO="sudo"
   $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
 fi

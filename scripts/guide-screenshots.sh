@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the pictures of docs/user-guide.md under a virtual X server: a virtual radio holding a
 # few channels is read into the main window, which is then pictured on each page, together with
-# the first-start dialog and the about box. Usage: guide-screenshots.sh BUILD_DIR [OUT_DIR]
+# the first-start dialog, the about box, the four channel editors (the memory editor on the
+# repeater channel 001) and the sort dialog. Usage: guide-screenshots.sh BUILD_DIR [OUT_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?usage: guide-screenshots.sh BUILD_DIR [OUT_DIR]}" && pwd)

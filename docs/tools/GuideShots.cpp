@@ -1,5 +1,6 @@
 // Takes the user guide's pictures: the model selection of the first start, the main window
-// after a read from a radio on each of its pages, and the about box.
+// after a read from a radio on each of its pages, the about box, the four channel editors open
+// on channels of that read, and the sort dialog.
 // Usage: quorvan-guide-shots OUT_DIR PORT  (run under a virtual X server by
 // scripts/guide-screenshots.sh, with settings folders of its own)
 #include <QApplication>
@@ -8,7 +9,12 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "editors/TCallForm.h"
+#include "editors/TDtmfForm.h"
+#include "editors/TMemoryForm.h"
+#include "editors/TVfoForm.h"
 #include "platform/QSettingsStore.h"
+#include "rules/ChannelRecordBuilder.h"
 #include "transfer/ui/ModalTransferDialogs.h"
 #include "ui/FileDialogService.h"
 #include "ui/GridView.h"
@@ -16,6 +22,7 @@
 #include "ui/TAboutBox.h"
 #include "ui/TMainForm.h"
 #include "ui/TSetupForm.h"
+#include "ui/TSortForm.h"
 
 namespace quorvan {
 namespace {
@@ -35,6 +42,34 @@ bool SaveDialog(QDialog& dialog, const QString& folder, const char* name) {
   const bool saved = Save(dialog, folder, name);
   dialog.hide();
   return saved;
+}
+
+// An editor open on one channel of the document, as a double-click on its row shows it.
+template <typename Editor>
+bool SaveEditor(Editor& editor, RadioImage& image, int slot, const QString& folder,
+                const char* name) {
+  editor.Open(image, slot);
+  return SaveDialog(editor, folder, name);
+}
+
+// The channel editors and the sort dialog over the window's document. The seeded radio holds
+// a repeater in memory 001 but no DTMF memory, which keeps the window's pictures as they were;
+// a named autopatch code is stored into DTMF memory 0 here, after those pictures.
+int SaveEditorsAndSort(QWidget& window, MessageService& messages, RadioImage& image,
+                       const QString& folder) {
+  int failures = 0;
+  TMemoryForm memory(messages, &window);
+  if (!SaveEditor(memory, image, 1, folder, "editor-memory")) ++failures;
+  TVfoForm vfo(messages, &window);
+  if (!SaveEditor(vfo, image, 0, folder, "editor-vfo")) ++failures;
+  TCallForm call(messages, &window);
+  if (!SaveEditor(call, image, 0, folder, "editor-call")) ++failures;
+  image.Store(SlotKind::Dtmf, 0, BuildDtmfRecord(0, "*715551234", "PATCH"));
+  TDtmfForm dtmf(messages, &window);
+  if (!SaveEditor(dtmf, image, 0, folder, "editor-dtmf")) ++failures;
+  TSortForm sort(&window);
+  if (!SaveDialog(sort, folder, "sort")) ++failures;
+  return failures;
 }
 
 }  // namespace
@@ -89,6 +124,7 @@ int main(int argc, char** argv) {
     mainForm.PageControl()->setCurrentIndex(0);
     TAboutBox about(&mainForm);
     if (!SaveDialog(about, folder, "about")) ++failures;
+    failures += SaveEditorsAndSort(mainForm, messages, mainForm.Image(), folder);
     mainForm.Document().SetModified(false);  // nothing to save: the pictures were the point
     QApplication::exit(failures == 0 ? 0 : 1);
   });

@@ -12,6 +12,7 @@
 
 #include "FuzzSupport.h"
 #include "rules/ClipboardRules.h"
+#include "rules/GridTexts.h"
 #include "rules/PasteRules.h"
 
 namespace {
@@ -25,19 +26,6 @@ using quorvan::fuzz::Require;
 // Well past the clipboard buffer, so overlong payloads reach the rules as well.
 constexpr std::size_t kLongestPayload = 256;
 constexpr std::size_t kLongestName = 8;
-
-SlotKind KindOfGrid(Grid grid) {
-  switch (grid) {
-    case Grid::Vfo:
-      return SlotKind::Vfo;
-    case Grid::Call:
-      return SlotKind::Call;
-    case Grid::Dtmf:
-      return SlotKind::Dtmf;
-    default:
-      return SlotKind::Memory;
-  }
-}
 
 std::vector<EditTarget> Targets(int extraMemorySlot) {
   std::vector<EditTarget> targets;
@@ -65,7 +53,7 @@ std::string ExpectedIdentifier(const RadioImage& image, const EditTarget& target
       std::snprintf(number, sizeof number, "%02d", target.slot);
       return number;
     default: {
-      const std::string_view own = image.Field(KindOfGrid(target.grid), target.slot, 0);
+      const std::string_view own = image.Field(quorvan::SlotKindOfGrid(target.grid), target.slot, 0);
       if (!own.empty()) return std::string(own);
       std::snprintf(number, sizeof number, "%X", static_cast<unsigned>(target.slot));
       return number;
@@ -85,7 +73,7 @@ void PasteOnto(const RadioImage& image, std::string_view clipboard, const EditTa
     return;
   }
   Require(built.has_value(), "an available paste has no record");
-  const SlotKind kind = KindOfGrid(target.grid);
+  const SlotKind kind = quorvan::SlotKindOfGrid(target.grid);
   const std::string& record = pasted.Record(kind, target.slot);
   Require(record == *built, "Paste stored another record than it built");
   Require(record.size() <= quorvan::SlotCapacity(kind), "pasted record overfills its slot");

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "transfer/TransferSequence.h"
+#include "core/transfer/TransferSequence.h"
 
 namespace quorvan::bench {
 

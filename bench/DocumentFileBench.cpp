@@ -6,7 +6,7 @@
 #include <string>
 
 #include "FullImage.h"
-#include "model/DocumentFile.h"
+#include "core/files/DocumentFile.h"
 
 namespace quorvan::bench {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/RadioImage.h"
+#include "core/model/RadioImage.h"
 
 namespace quorvan::bench {
 

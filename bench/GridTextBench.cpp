@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "FullImage.h"
-#include "rules/GridTexts.h"
+#include "core/rules/GridTexts.h"
 
 namespace quorvan::bench {
 

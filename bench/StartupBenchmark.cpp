@@ -15,10 +15,10 @@
 
 #include "FullImage.h"
 #include "app/StartupWindows.h"
-#include "model/AppSettings.h"
-#include "platform/QSettingsStore.h"
-#include "ui/GridView.h"
-#include "ui/TMainForm.h"
+#include "core/model/AppSettings.h"
+#include "gui/mainwindow/GridView.h"
+#include "gui/mainwindow/TMainForm.h"
+#include "io/settings/QSettingsStore.h"
 
 namespace quorvan::bench {
 

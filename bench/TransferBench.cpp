@@ -11,11 +11,11 @@
 
 #include "CountingSequence.h"
 #include "FullImage.h"
-#include "e2e/E2eProcess.h"
-#include "e2e/SessionLink.h"
-#include "model/DocumentFile.h"
-#include "transfer/ReadSequence.h"
-#include "transfer/WriteSequence.h"
+#include "core/files/DocumentFile.h"
+#include "core/transfer/ReadSequence.h"
+#include "core/transfer/WriteSequence.h"
+#include "support/E2eProcess.h"
+#include "support/SessionLink.h"
 
 namespace quorvan::bench {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-#include "model/MenuSettings.h"
+#include "core/model/MenuSettings.h"
 
 namespace quorvan::fuzz {
 

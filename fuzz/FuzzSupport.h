@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "model/BandPlan.h"
-#include "model/RadioImage.h"
-#include "transfer/TransferSequence.h"
+#include "core/model/BandPlan.h"
+#include "core/model/RadioImage.h"
+#include "core/transfer/TransferSequence.h"
 
 namespace quorvan::fuzz {
 

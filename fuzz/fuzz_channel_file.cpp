@@ -8,8 +8,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "model/ChannelFile.h"
-#include "model/MenuSettings.h"
+#include "core/model/ChannelFile.h"
+#include "core/model/MenuSettings.h"
 
 namespace {
 

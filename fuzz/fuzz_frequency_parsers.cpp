@@ -9,7 +9,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "rules/FrequencyRules.h"
+#include "core/rules/FrequencyRules.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "rules/ClipboardRules.h"
-#include "rules/GridTexts.h"
-#include "rules/PasteRules.h"
+#include "core/rules/ClipboardRules.h"
+#include "core/rules/GridTexts.h"
+#include "core/rules/PasteRules.h"
 
 namespace {
 

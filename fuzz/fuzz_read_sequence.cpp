@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "FuzzSupport.h"
-#include "model/MenuSettings.h"
-#include "transfer/ReadSequence.h"
+#include "core/model/MenuSettings.h"
+#include "core/transfer/ReadSequence.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "model/AppSettings.h"
-#include "model/ChannelFile.h"
+#include "core/model/AppSettings.h"
+#include "core/model/ChannelFile.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "transfer/WriteSequence.h"
+#include "core/transfer/WriteSequence.h"
 
 namespace {
 

@@ -32,7 +32,7 @@ if command -v ninja >/dev/null 2>&1; then generator=(-G Ninja); fi
 cmake -S "$root" -B "$build" "${generator[@]}" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ \
-  -DQUORVAN_FUZZ=ON -DQUORVAN_BUILD_GUI=OFF -DQUORVAN_BUILD_TESTS=OFF >/dev/null
+  -DQUORVAN_FUZZ=ON -DQUORVAN_WERROR=ON -DQUORVAN_BUILD_GUI=OFF -DQUORVAN_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --target quorvan_fuzzers -j "$jobs"
 
 # Target and the longest input worth trying: a whole read conversation is about 30 KiB, a

@@ -9,20 +9,20 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "editors/TCallForm.h"
-#include "editors/TDtmfForm.h"
-#include "editors/TMemoryForm.h"
-#include "editors/TVfoForm.h"
-#include "platform/QSettingsStore.h"
-#include "rules/ChannelRecordBuilder.h"
-#include "transfer/ui/ModalTransferDialogs.h"
-#include "ui/FileDialogService.h"
-#include "ui/GridView.h"
-#include "ui/MessageService.h"
-#include "ui/TAboutBox.h"
-#include "ui/TMainForm.h"
-#include "ui/TSetupForm.h"
-#include "ui/TSortForm.h"
+#include "core/rules/ChannelRecordBuilder.h"
+#include "gui/common/FileDialogService.h"
+#include "gui/common/MessageService.h"
+#include "gui/editors/TCallForm.h"
+#include "gui/editors/TDtmfForm.h"
+#include "gui/editors/TMemoryForm.h"
+#include "gui/editors/TVfoForm.h"
+#include "gui/mainwindow/GridView.h"
+#include "gui/mainwindow/TAboutBox.h"
+#include "gui/mainwindow/TMainForm.h"
+#include "gui/mainwindow/TSetupForm.h"
+#include "gui/sort/TSortForm.h"
+#include "gui/transfer/ModalTransferDialogs.h"
+#include "io/settings/QSettingsStore.h"
 
 namespace quorvan {
 namespace {

@@ -1,9 +1,9 @@
 #include "app/EditorDialogs.h"
 
-#include "editors/TCallForm.h"
-#include "editors/TDtmfForm.h"
-#include "editors/TMemoryForm.h"
-#include "editors/TVfoForm.h"
+#include "gui/editors/TCallForm.h"
+#include "gui/editors/TDtmfForm.h"
+#include "gui/editors/TMemoryForm.h"
+#include "gui/editors/TVfoForm.h"
 
 namespace quorvan {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "ui/ChannelEditors.h"
+#include "gui/mainwindow/ChannelEditors.h"
 
 namespace quorvan {
 

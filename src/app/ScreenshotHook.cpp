@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "ui/GridView.h"
-#include "ui/TMainForm.h"
+#include "gui/mainwindow/GridView.h"
+#include "gui/mainwindow/TMainForm.h"
 
 namespace quorvan {
 

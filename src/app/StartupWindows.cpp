@@ -6,7 +6,7 @@
 
 #include "app/EditorDialogs.h"
 #include "app/SystemPorts.h"
-#include "ui/TMainForm.h"
+#include "gui/mainwindow/TMainForm.h"
 
 namespace quorvan {
 

@@ -3,10 +3,10 @@
 #include <QString>
 #include <memory>
 
-#include "transfer/ui/ModalTransferDialogs.h"
-#include "ui/FileDialogService.h"
-#include "ui/MessageService.h"
-#include "ui/TSetupForm.h"
+#include "gui/common/FileDialogService.h"
+#include "gui/common/MessageService.h"
+#include "gui/mainwindow/TSetupForm.h"
+#include "gui/transfer/ModalTransferDialogs.h"
 
 namespace quorvan {
 

@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "ui/PortMenu.h"
+#include "gui/mainwindow/PortMenu.h"
 
 namespace quorvan {
 

@@ -7,10 +7,10 @@
 #include "app/AppArguments.h"
 #include "app/ScreenshotHook.h"
 #include "app/StartupWindows.h"
-#include "model/Version.h"
-#include "platform/QSettingsStore.h"
-#include "ui/TMainForm.h"
-#include "ui/TWelcomeForm.h"
+#include "core/model/Version.h"
+#include "gui/mainwindow/TMainForm.h"
+#include "gui/mainwindow/TWelcomeForm.h"
+#include "io/settings/QSettingsStore.h"
 
 int main(int argc, char** argv) {
   using namespace quorvan;

@@ -3,8 +3,8 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "model/ChannelFile.h"
-#include "model/RadioImage.h"
+#include "core/model/ChannelFile.h"
+#include "core/model/RadioImage.h"
 
 namespace quorvan {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/SettingsStore.h"
+#include "core/model/SettingsStore.h"
 
 namespace quorvan {
 

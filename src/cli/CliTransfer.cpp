@@ -9,8 +9,8 @@
 #include <QSocketNotifier>
 #include <memory>
 
-#include "serial/TQuentarComm.h"
-#include "transfer/CommByteChannel.h"
+#include "io/serial/TQuentarComm.h"
+#include "io/session/CommByteChannel.h"
 
 namespace quorvan {
 

@@ -6,8 +6,8 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
-#include "transfer/TransferSequence.h"
-#include "transfer/TransferSession.h"
+#include "core/transfer/TransferSequence.h"
+#include "io/session/TransferSession.h"
 
 namespace quorvan {
 

@@ -4,9 +4,9 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "model/DocumentFile.h"
-#include "model/RadioImage.h"
-#include "rules/CsvExport.h"
+#include "core/files/DocumentFile.h"
+#include "core/model/RadioImage.h"
+#include "core/rules/CsvExport.h"
 
 namespace quorvan {
 

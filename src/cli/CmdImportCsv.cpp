@@ -5,9 +5,9 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "model/RadioImage.h"
-#include "rules/CsvImport.h"
-#include "rules/CsvTable.h"
+#include "core/model/RadioImage.h"
+#include "core/rules/CsvImport.h"
+#include "core/rules/CsvTable.h"
 
 namespace quorvan {
 

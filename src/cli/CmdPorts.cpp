@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/CliCommand.h"
-#include "serial/SerialPortNames.h"
+#include "io/serial/SerialPortNames.h"
 
 namespace quorvan {
 

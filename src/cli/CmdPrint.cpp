@@ -8,10 +8,10 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "model/RadioImage.h"
-#include "platform/PrintoutPainter.h"
-#include "rules/Printout.h"
-#include "rules/PrintoutText.h"
+#include "core/model/RadioImage.h"
+#include "core/rules/Printout.h"
+#include "core/rules/PrintoutText.h"
+#include "io/printing/PrintoutPainter.h"
 
 namespace quorvan {
 

@@ -8,11 +8,11 @@
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "model/AppSettings.h"
-#include "model/DocumentFile.h"
-#include "model/RadioImage.h"
-#include "transfer/ReadSequence.h"
-#include "transfer/ui/ReadBackups.h"
+#include "core/files/DocumentFile.h"
+#include "core/files/ReadBackups.h"
+#include "core/model/AppSettings.h"
+#include "core/model/RadioImage.h"
+#include "core/transfer/ReadSequence.h"
 
 namespace quorvan {
 

@@ -4,8 +4,8 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "model/RadioImage.h"
-#include "rules/SortMemoryChannels.h"
+#include "core/model/RadioImage.h"
+#include "core/rules/SortMemoryChannels.h"
 
 namespace quorvan {
 

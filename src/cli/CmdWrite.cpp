@@ -4,9 +4,9 @@
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "model/DocumentFile.h"
-#include "model/RadioImage.h"
-#include "transfer/WriteSequence.h"
+#include "core/files/DocumentFile.h"
+#include "core/model/RadioImage.h"
+#include "core/transfer/WriteSequence.h"
 
 namespace quorvan {
 

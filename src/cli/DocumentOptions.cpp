@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "model/AppSettings.h"
-#include "model/DocumentFile.h"
+#include "core/files/DocumentFile.h"
+#include "core/model/AppSettings.h"
 
 namespace quorvan {
 

@@ -4,8 +4,8 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
-#include "model/BandPlan.h"
-#include "model/RadioImage.h"
+#include "core/model/BandPlan.h"
+#include "core/model/RadioImage.h"
 
 namespace quorvan {
 

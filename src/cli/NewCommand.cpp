@@ -3,7 +3,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "model/RadioImage.h"
+#include "core/model/RadioImage.h"
 
 namespace quorvan {
 

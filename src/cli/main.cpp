@@ -5,8 +5,8 @@
 
 #include "cli/CliCommand.h"
 #include "cli/DocumentOptions.h"
-#include "model/Version.h"
-#include "platform/QSettingsStore.h"
+#include "core/model/Version.h"
+#include "io/settings/QSettingsStore.h"
 
 namespace quorvan {
 namespace {

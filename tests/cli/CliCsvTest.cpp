@@ -7,9 +7,9 @@
 #include <sstream>
 #include <string>
 
-#include "TempConfigHome.h"
-#include "model/DocumentFile.h"
-#include "model/RadioImage.h"
+#include "core/files/DocumentFile.h"
+#include "core/model/RadioImage.h"
+#include "support/TempConfigHome.h"
 
 namespace quorvan {
 namespace {
@@ -51,7 +51,7 @@ class CliCsvTest : public ::testing::Test {
     ASSERT_TRUE(SaveDocumentFile(qvx, document, &error)) << error;
   }
 
-  test::TempDir dir;
+  testing::TempDir dir;
   RadioImage document = MakeNewDocument(MakeDefaultBandPlan("KK,0F", kModelArven));
   std::string qvx = dir.File("in.qvx");
   std::string csv = dir.File("list.csv");

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/TempConfigHome.h"
+#include "support/TempConfigHome.h"
 
 namespace quorvan {
 namespace {
@@ -18,7 +18,7 @@ struct Result {
 };
 
 // Runs quorvan-cli with its settings in the test's own folder; stderr is discarded.
-Result RunCli(const test::TempDir& home, const std::string& arguments) {
+Result RunCli(const testing::TempDir& home, const std::string& arguments) {
   const std::string command = "HOME='" + home.Path().string() + "' XDG_CONFIG_HOME='" +
                               home.Path().string() + "' '" QUORVAN_CLI_PATH "' " + arguments +
                               " 2>/dev/null";
@@ -100,7 +100,7 @@ TEST(CliPrintTest, NewDocumentPrintsEveryMenuLineOfItsDestination) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.options);
-    test::TempDir dir;
+    testing::TempDir dir;
     const std::string file = dir.File("doc.qvx");
     ASSERT_EQ(RunCli(dir, std::string("new ") + c.options + " -o '" + file + "'").status, 0);
     const Result printed = RunCli(dir, "print '" + file + "' " + c.options);
@@ -117,7 +117,7 @@ TEST(CliPrintTest, NewDocumentPrintsEveryMenuLineOfItsDestination) {
 }
 
 TEST(CliPrintTest, PagesAreSixtyLinesUnderTheCaption) {
-  test::TempDir dir;
+  testing::TempDir dir;
   const std::string file = dir.File("doc.qvx");
   ASSERT_EQ(RunCli(dir, "new --type KK,0F -o '" + file + "'").status, 0);
   const Result printed = RunCli(dir, "print '" + file + "' --type KK,0F");
@@ -132,7 +132,7 @@ TEST(CliPrintTest, PagesAreSixtyLinesUnderTheCaption) {
 }
 
 TEST(CliPrintTest, WritesAPdfAndRejectsBadInput) {
-  test::TempDir dir;
+  testing::TempDir dir;
   const std::string file = dir.File("doc.qvx");
   const std::string pdf = dir.File("out.pdf");
   ASSERT_EQ(RunCli(dir, "new --type MM,07 -o '" + file + "'").status, 0);

@@ -8,9 +8,10 @@
 #include <string>
 #include <utility>
 
-#include "TempConfigHome.h"
-#include "model/DocumentFile.h"
-#include "model/RadioImage.h"
+#include "core/files/DocumentFile.h"
+#include "core/model/RadioImage.h"
+#include "support/CaseNames.h"
+#include "support/TempConfigHome.h"
 
 namespace quorvan {
 namespace {
@@ -58,7 +59,7 @@ class CliSortTest : public ::testing::Test {
     return opened;
   }
 
-  test::TempDir dir;
+  testing::TempDir dir;
   RadioImage document = MakeNewDocument(MakeDefaultBandPlan("KK,0F", kModelArven));
   std::string input = dir.File("in.qvx");
   std::string output = dir.File("out.qvx");
@@ -130,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"no input", "sort --by name --type KK,0F -o OUT", 2, "exactly one FILE"},
         UsageCase{"bad type", "sort --by name IN --type K -o OUT", 2, "usage:"},
         UsageCase{"missing input file", "sort --by name IN.missing --type KK,0F -o OUT", 1,
-                  "File Open error."}));
+                  "File Open error."}),
+    testing::ByCaseName());
 
 TEST_F(CliSortTest, RejectedInputFileWritesNothing) {
   std::ofstream(input, std::ios::binary) << "not a channel file\r\n";

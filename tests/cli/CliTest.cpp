@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "TempConfigHome.h"
-#include "model/ChannelFile.h"
-#include "model/RadioImage.h"
-#include "platform/QSettingsStore.h"
+#include "core/model/ChannelFile.h"
+#include "core/model/RadioImage.h"
+#include "io/settings/QSettingsStore.h"
+#include "support/TempConfigHome.h"
 
 namespace quorvan {
 namespace {
 
-using test::TempDir;
+using testing::TempDir;
 
 struct CliRun {
   int exitCode = -1;
@@ -213,7 +213,7 @@ TEST_F(CliTest, WithoutTypeTheStoredBandPlanIsUsed) {
     store.SetValue("Limit0", "00140,00150");
     store.SetValue("Limit3", "");
   }
-  const CliRun created = RunCli({"new", "-o", file}, test::ProcessConfigHome());
+  const CliRun created = RunCli({"new", "-o", file}, testing::ProcessConfigHome());
   ASSERT_EQ(created.exitCode, 0) << created.err;
   BandPlan plan = MakeDefaultBandPlan("JJ,01", "CIRRA");
   plan.limits[0] = "00140,00150";
@@ -223,7 +223,7 @@ TEST_F(CliTest, WithoutTypeTheStoredBandPlanIsUsed) {
   EXPECT_EQ(lines[lines.size() - 45], "0,00140,00149");
   EXPECT_EQ(lines[lines.size() - 42], "3,01260,01299");  // empty Limit3 takes the J default
 
-  const CliRun shown = RunCli({"cat", file}, test::ProcessConfigHome());
+  const CliRun shown = RunCli({"cat", file}, testing::ProcessConfigHome());
   EXPECT_EQ(shown.exitCode, 0) << shown.err;
   EXPECT_EQ(shown.out, ReadBytes(file));
 }

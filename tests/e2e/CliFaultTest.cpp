@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "e2e/E2eProcess.h"
-#include "model/DocumentFile.h"
-#include "model/RadioImage.h"
+#include "core/files/DocumentFile.h"
+#include "core/model/RadioImage.h"
+#include "support/E2eProcess.h"
 
 namespace quorvan {
 namespace {

@@ -7,10 +7,10 @@
 #include <QFile>
 #include <QThread>
 
-#include "e2e/E2eProcess.h"
-#include "model/DocumentFile.h"
-#include "model/RadioImage.h"
-#include "serial/TQuentarComm.h"
+#include "core/files/DocumentFile.h"
+#include "core/model/RadioImage.h"
+#include "io/serial/TQuentarComm.h"
+#include "support/E2eProcess.h"
 
 namespace quorvan {
 namespace {

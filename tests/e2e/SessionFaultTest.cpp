@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "e2e/E2eProcess.h"
-#include "e2e/SessionLink.h"
-#include "model/RadioImage.h"
-#include "model/RecordFields.h"
-#include "transfer/ReadSequence.h"
-#include "transfer/WriteSequence.h"
+#include "core/model/RadioImage.h"
+#include "core/model/RecordFields.h"
+#include "core/transfer/ReadSequence.h"
+#include "core/transfer/WriteSequence.h"
+#include "support/E2eProcess.h"
+#include "support/SessionLink.h"
 
 namespace quorvan {
 namespace {

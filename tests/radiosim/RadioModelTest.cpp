@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "RadioModel.h"
-#include "model/BandPlan.h"
-#include "model/RadioImage.h"
+#include "core/model/BandPlan.h"
+#include "core/model/RadioImage.h"
+#include "support/CaseNames.h"
 
 namespace quorvan {
 namespace {
@@ -28,7 +29,7 @@ struct ReplyCase {
   const char* reply;
 };
 
-class RadioModelReplies : public testing::TestWithParam<ReplyCase> {};
+class RadioModelReplies : public ::testing::TestWithParam<ReplyCase> {};
 
 TEST_P(RadioModelReplies, AnswersWithTheCommandsHeader) {
   RadioModel radio(UsaImage());
@@ -37,7 +38,7 @@ TEST_P(RadioModelReplies, AnswersWithTheCommandsHeader) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryReadForm, RadioModelReplies,
-    testing::Values(
+    ::testing::Values(
         ReplyCase{"VOX 0", "VOX 0"}, ReplyCase{"VMC 0,0", "VMC 0,0"}, ReplyCase{"ID", "ID ARVEN"},
         ReplyCase{"TYD", "TYD KK,0F"},
         ReplyCase{"FL 0", "FL 0,00137,00174,00216,00260,00410,00470"},
@@ -64,7 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReplyCase{"DM 01", "DM 01,"}, ReplyCase{"PC 0", "PC 0,0"}, ReplyCase{"PC 2", "PC 2,"},
         ReplyCase{"NAR 1", "NAR 1,0"}, ReplyCase{"NAR 5", "NAR 5,0"}, ReplyCase{"BC", "BC 0"},
         ReplyCase{"BAL", "BAL 2"}, ReplyCase{"CNT", "CNT 08"}, ReplyCase{"MES", "MES HELLO !!"},
-        ReplyCase{"MGL", "MGL         "}, ReplyCase{"CKEY", "CKEY 0"}, ReplyCase{"BAT", "BAT 0"}));
+        ReplyCase{"MGL", "MGL         "}, ReplyCase{"CKEY", "CKEY 0"}, ReplyCase{"BAT", "BAT 0"}),
+    [](const ::testing::TestParamInfo<ReplyCase>& p) {
+      return quorvan::testing::CaseName(p.param.command, p.index);
+    });
 
 // Each of the 32 plain menu mnemonics reads its own item.
 TEST(RadioModel, EveryMenuMnemonicReadsItsItem) {
@@ -93,7 +97,7 @@ struct WriteCase {
   const char* reply;
 };
 
-class RadioModelWrites : public testing::TestWithParam<WriteCase> {};
+class RadioModelWrites : public ::testing::TestWithParam<WriteCase> {};
 
 TEST_P(RadioModelWrites, WriteThenReadReturnsWhatWasWritten) {
   RadioModel radio(UsaImage());
@@ -105,7 +109,7 @@ TEST_P(RadioModelWrites, WriteThenReadReturnsWhatWasWritten) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryWriteForm, RadioModelWrites,
-    testing::Values(
+    ::testing::Values(
         WriteCase{{"MW 0,012,00440000000,8,1,0,0,1,0,08,12,000,005000000,0,0"},
                   "MR 0,012",
                   "MR 0,012,00440000000,8,1,0,0,1,0,08,12,000,005000000,0,0"},
@@ -137,7 +141,10 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{{"PC 1,2"}, "PC 1", "PC 1,2"}, WriteCase{{"NAR 5,1"}, "NAR 5", "NAR 5,1"},
         WriteCase{{"BC 1"}, "BC", "BC 1"}, WriteCase{{"CNT 16"}, "CNT", "CNT 16"},
         WriteCase{{"MGL 0 2     "}, "MGL", "MGL 0 2     "},
-        WriteCase{{"MES QUORVAN!"}, "MES", "MES QUORVAN!"}));
+        WriteCase{{"MES QUORVAN!"}, "MES", "MES QUORVAN!"}),
+    [](const ::testing::TestParamInfo<WriteCase>& p) {
+      return quorvan::testing::CaseName(p.param.read, p.index);
+    });
 
 TEST(RadioModel, WritesLandInTheImageAsAReadWouldStoreThem) {
   RadioModel radio(UsaImage());

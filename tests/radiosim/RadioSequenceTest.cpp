@@ -6,10 +6,11 @@
 #include <utility>
 
 #include "RadioModel.h"
-#include "model/BandPlan.h"
-#include "model/RadioImage.h"
-#include "transfer/ReadSequence.h"
-#include "transfer/WriteSequence.h"
+#include "core/model/BandPlan.h"
+#include "core/model/RadioImage.h"
+#include "core/transfer/ReadSequence.h"
+#include "core/transfer/WriteSequence.h"
+#include "support/CaseNames.h"
 
 namespace quorvan {
 namespace {
@@ -60,7 +61,7 @@ struct Market {
 };
 
 // A radio never identifies itself as CIRRA; such a plan is served under another identifier.
-class RadioSequencePlans : public testing::TestWithParam<Market> {
+class RadioSequencePlans : public ::testing::TestWithParam<Market> {
  protected:
   BandPlan Plan() const { return MakeDefaultBandPlan(GetParam().type, GetParam().model); }
   RadioModel Radio(RadioImage image) const {
@@ -114,9 +115,12 @@ TEST_P(RadioSequencePlans, WhatIsWrittenIsReadBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryMarket, RadioSequencePlans,
-    testing::Values(Market{"KK,0F", "ARVEN", "ARVEN"}, Market{"ME,0B", "BELTO", "BELTO"},
+    ::testing::Values(Market{"KK,0F", "ARVEN", "ARVEN"}, Market{"ME,0B", "BELTO", "BELTO"},
                     Market{"JJ,01", "BELTO", "BELTO"}, Market{"MM,07", "BELTO", "BELTO"},
-                    Market{"KK,0F", "CIRRA", "ARVEN"}, Market{"JJ,01", "CIRRA", "BELTO"}));
+                    Market{"KK,0F", "CIRRA", "ARVEN"}, Market{"JJ,01", "CIRRA", "BELTO"}),
+    [](const ::testing::TestParamInfo<Market>& p) {
+      return quorvan::testing::CaseName(std::string(p.param.type) + " " + p.param.model, p.index);
+    });
 
 TEST(RadioSequenceFaults, ARadioNamedCirraIsAnInvalidRadio) {
   RadioModel radio(MakeNewDocument(MakeDefaultBandPlan("KK,0F", "CIRRA")));

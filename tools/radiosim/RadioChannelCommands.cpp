@@ -6,7 +6,7 @@
 
 #include "RadioModel.h"
 #include "RadioText.h"
-#include "model/RecordFields.h"
+#include "core/model/RecordFields.h"
 
 namespace quorvan {
 

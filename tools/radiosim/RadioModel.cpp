@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "RadioText.h"
-#include "model/MenuSettings.h"
-#include "model/RadioNameCoding.h"
+#include "core/model/MenuSettings.h"
+#include "core/model/RadioNameCoding.h"
 
 namespace quorvan {
 

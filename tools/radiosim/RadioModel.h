@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/RadioImage.h"
+#include "core/model/RadioImage.h"
 
 namespace quorvan {
 

@@ -1,6 +1,6 @@
 #include "RadioText.h"
 
-#include "model/RecordFields.h"
+#include "core/model/RecordFields.h"
 
 namespace quorvan::radiosim {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/BandPlan.h"
+#include "core/model/BandPlan.h"
 
 namespace quorvan {
 

@@ -11,12 +11,8 @@
 #include "PtyServer.h"
 #include "RadioModel.h"
 #include "SimOptions.h"
-#include "model/RadioImage.h"
-
-#if __has_include("model/DocumentFile.h")
-#include "model/DocumentFile.h"
-#define QUORVAN_RADIOSIM_HAS_FILES 1
-#endif
+#include "core/files/DocumentFile.h"
+#include "core/model/RadioImage.h"
 
 namespace {
 
@@ -40,24 +36,15 @@ bool BuildImage(const quorvan::SimOptions& options, quorvan::RadioImage& image,
   if (options.hasLimits) plan.limits = options.limits;
   image = quorvan::MakeNewDocument(plan);
   if (options.file.empty()) return true;
-#ifdef QUORVAN_RADIOSIM_HAS_FILES
   if (quorvan::OpenDocumentFile(options.file, image)) return true;
   error = "cannot read the channel file " + options.file;
-#else
-  error = "this build cannot read channel files";
-#endif
   return false;
 }
 
 bool SaveImage(const std::string& path, const quorvan::RadioImage& image) {
-#ifdef QUORVAN_RADIOSIM_HAS_FILES
   std::string error;
   if (quorvan::SaveDocumentFile(path, image, &error)) return true;
   std::cerr << "quorvan-radiosim: cannot save " << path << ": " << error << '\n';
-#else
-  (void)image;
-  std::cerr << "quorvan-radiosim: this build cannot write " << path << '\n';
-#endif
   return false;
 }
 

@@ -1,0 +1,161 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/model/RadioImage.h"
+#include "core/rules/ChannelRecordBuilder.h"
+
+namespace quorvan {
+
+// ---- Messages of the channel editors ---------------------------------------------------------
+
+constexpr std::string_view kInvalidFrequencyMessage =
+    "Invalid Frequency.\nPlease check and try again.";
+constexpr std::string_view kInvalidOffsetMessage = "Invalid Offset.\nPlease check and try again.";
+constexpr std::string_view kRoundedMessage = "Frequency is rounded.";
+constexpr std::string_view kPendingQuestion =
+    "The contents has been changed.\nDo you want to change?";
+// The Close button asks the same with a trailing space.
+constexpr std::string_view kPendingCloseQuestion =
+    "The contents has been changed.\nDo you want to change? ";
+constexpr std::string_view kInvalidChannelNumberMessage =
+    "Invalid channel Number.\nPlease check and try again.";
+constexpr std::string_view kInvalidCharacterMessage =
+    "Invalid character.\nPlease check and try again.";
+
+// ---- What the controls show and hold ---------------------------------------------------------
+
+// The controls of a channel editor filled from one record (texts as shown, lists as indices).
+struct ChannelView {
+  std::string frequencyText;
+  int step = 0;
+  int mode = 0;
+  std::string offsetText;
+  ShiftChoice shift = ShiftChoice::Simplex;
+  std::string txFrequencyText;      // memory and CALL editors
+  std::string specialShiftCaption;  // empty: the extra shift choice is hidden
+  bool reverse = false;
+  bool tone = false;
+  bool ctcss = false;
+  bool dcs = false;
+  int toneIndex = 8;
+  int ctcssIndex = 8;
+  int dcsIndex = 0;
+  std::string name;  // memory editor, raw name bytes
+  bool lockout = false;
+};
+
+// What the user left in the controls when storing or pressing Enter.
+struct ChannelInput {
+  std::string frequencyText;
+  std::string txFrequencyText;
+  std::string offsetText;
+  int step = 0;
+  int mode = 0;
+  ShiftChoice shift = ShiftChoice::Simplex;
+  bool reverse = false;
+  bool tone = false;
+  bool ctcss = false;
+  bool dcs = false;
+  int toneIndex = 8;
+  int ctcssIndex = 8;
+  int dcsIndex = 0;
+  std::string name;
+  bool lockout = false;
+};
+
+ChannelView LoadMemoryView(const RadioImage& image, int slot);
+ChannelView LoadVfoView(const RadioImage& image, int band);
+ChannelView LoadCallView(const RadioImage& image, int band);
+
+// ---- Storing and applying --------------------------------------------------------------------
+
+enum class EditError { None, InvalidFrequency, InvalidOffset };
+
+struct StoreOutcome {
+  EditError error = EditError::None;
+  std::string record;
+  bool rounded = false;  // "Frequency is rounded." is due once the record is shown
+};
+
+StoreOutcome ComposeMemoryRecord(const RadioImage& image, int slot, const ChannelInput& input);
+// The program VFO range of bands 0-3 must already be in the image: the fit uses it.
+StoreOutcome ComposeVfoRecord(const RadioImage& image, int band, const ChannelInput& input);
+StoreOutcome ComposeCallRecord(const RadioImage& image, int band, const ChannelInput& input);
+
+// Enter in a frequency or offset field: the fitted values to show; nothing is stored.
+struct ApplyOutcome {
+  EditError error = EditError::None;
+  std::string frequencyText;
+  std::string txFrequencyText;
+  std::string offsetText;
+  int step = 0;
+  int mode = 0;
+  bool rounded = false;
+  ShiftChoice shift = ShiftChoice::Simplex;  // the choice to check afterwards
+  // Memory editor only: the extra shift choice after the band was classified again.
+  std::string specialShiftCaption;
+};
+
+ApplyOutcome ApplyMemoryFields(const RadioImage& image, const ChannelInput& input);
+ApplyOutcome ApplyVfoFields(const RadioImage& image, int band, const ChannelInput& input);
+ApplyOutcome ApplyCallFields(const RadioImage& image, int band, const ChannelInput& input);
+
+// ---- Memory channel number -------------------------------------------------------------------
+
+// "0".."399" without leading zeros, then "L0" .. "U9", "PR1", "PR2", "I-1" .. "I-0".
+std::string MemoryChannelText(int slot);
+
+enum class ChannelNumberKind { Empty, Valid, Unfinished, Invalid };
+struct ChannelNumberReading {
+  ChannelNumberKind kind = ChannelNumberKind::Empty;
+  int slot = -1;
+};
+// How the number field reads a text typed so far ("P" and "I-" are names still being typed).
+ChannelNumberReading ReadChannelNumber(std::string_view text);
+
+// ---- Paging and band lists -------------------------------------------------------------------
+
+enum class PagingMove { Next, Previous, First, Last };
+// The position after a paging key, wrapping at both ends of 0..count-1.
+int PagedPosition(int current, int count, PagingMove move);
+
+struct BandListEntry {
+  std::string_view name;
+  int band;
+};
+// The band names the VFO editor lists for a plan, in grid order.
+std::vector<BandListEntry> VfoBandList(const BandPlan& plan);
+// The CALL bands the CALL editor lists.
+std::vector<BandListEntry> CallBandList(const BandPlan& plan);
+
+// ---- Program VFO range (VFO bands 0-3) -------------------------------------------------------
+
+struct ProgramVfoFields {
+  std::string lower;
+  std::string upper;
+};
+enum class ProgramVfoSide { Lower, Upper };
+
+// The band's range as the two fields show it, whole MHz without leading zeros.
+ProgramVfoFields ProgramVfoFieldsOf(const RadioImage& image, int band);
+// The fields after the user changed one of them: a lone "0" is emptied, and a complete value
+// (four characters, or three in bands 0-2) is held inside the band and keeps the pair in order.
+ProgramVfoFields ReactToProgramVfoEdit(const BandPlan& plan, int band, ProgramVfoFields fields,
+                                       ProgramVfoSide edited);
+// The record the fields stand for when storing: short fields take the band's limits, both
+// values are held inside the band and the upper is never below the lower.
+std::string CompleteProgramVfoRecord(const BandPlan& plan, int band, const ProgramVfoFields& f);
+
+// ---- DTMF code field -------------------------------------------------------------------------
+
+enum class DtmfKeyAction { Accept, Swallow, Refuse };
+// A typed character after upper-casing: digits, A-D, "*", "#", blank, backspace and Enter pass;
+// Esc is swallowed; everything else is refused with a message.
+DtmfKeyAction FilterDtmfCodeKey(char& key);
+// True when every character of an upper-cased code may stand in a DTMF code (at most 16).
+bool IsValidDtmfCode(std::string_view code);
+
+}  // namespace quorvan

@@ -1,0 +1,80 @@
+// How the channel editors read step, mode, tone and DCS fields, and the extra shift caption.
+#include "core/model/ChannelTables.h"
+#include "core/rules/FrequencyRules.h"
+
+namespace quorvan {
+
+namespace {
+
+constexpr int kDefaultToneIndex = 8;  // 88.5 Hz
+
+bool InTable(int index, std::size_t count) {
+  return index >= 0 && static_cast<std::size_t>(index) < count;
+}
+
+bool VariantLacks76Shift(const BandPlan& plan) {
+  const std::string_view variant = plan.VariantCode();
+  return variant == "09" || variant == "01";
+}
+
+// The -7.6 MHz shift exists in the European 430 MHz band except for two variants.
+bool Has76Shift(const BandPlan& plan, int band) {
+  return (band == 2 || band == 12) && plan.DestinationLetter() == 'E' && !VariantLacks76Shift(plan);
+}
+
+// Bands that carry the 1200 MHz repeater shift in each dialog when it loads a channel.
+bool Is1200ShiftBand(int band, ShiftCaptionContext context, const BandPlan& plan) {
+  if (band == 3) return true;
+  if (band != 14) return false;
+  return context == ShiftCaptionContext::MemoryLoad ||
+         (context == ShiftCaptionContext::VfoLoad && plan.IsCirra());
+}
+
+}  // namespace
+
+int StepIndexOfField(std::string_view field) {
+  if (field.size() != 1) return 0;
+  const int index = StepIndexOfCode(field[0]);
+  return index < 0 ? 0 : index;
+}
+
+char StepCodeOfIndex(int index) {
+  return InTable(index, kSteps.size()) ? kSteps[static_cast<std::size_t>(index)].code : '0';
+}
+
+int StepHzOfIndex(int index) {
+  return InTable(index, kSteps.size()) ? kSteps[static_cast<std::size_t>(index)].hz : kSteps[0].hz;
+}
+
+int ModeIndexOfField(std::string_view field) {
+  if (field.size() != 1 || field[0] < '0' || field[0] > '5') return 0;
+  return field[0] - '0';
+}
+
+int ToneIndexOfField(std::string_view field) {
+  const int index = DecimalIndex(field, static_cast<int>(kTones.size()));
+  return index < 0 ? kDefaultToneIndex : index;
+}
+
+int DcsIndexOfField(std::string_view field) {
+  const int index = DecimalIndex(field, static_cast<int>(kDcsCodes.size()));
+  return index < 0 ? 0 : index;
+}
+
+std::string_view SpecialShiftCaption(const BandPlan& plan, int band, ShiftCaptionContext context) {
+  const char destination = plan.DestinationLetter();
+  if (Has76Shift(plan, band)) return "-7.6MHz Shift";
+  if (context == ShiftCaptionContext::MemoryApply) {
+    // The memory editor's own captions after a reclassification; band 3 only.
+    if (band != 3) return {};
+    if (destination == 'E') return "-6MHz Shift";
+    if (destination == 'K') return "-20MHz Shift";
+    return {};
+  }
+  if (!Is1200ShiftBand(band, context, plan)) return {};
+  if (destination == 'E') return "-6.0MHz Shift";
+  if (destination == 'K') return "-20.0MHz Shift";
+  return {};
+}
+
+}  // namespace quorvan

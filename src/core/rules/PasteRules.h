@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/model/RadioImage.h"
+#include "core/rules/ClipboardRules.h"
+
+namespace quorvan {
+
+// Whether the clipboard text may be pasted onto the target. A channel record must carry an
+// 11-digit frequency inside the target's limits (the band holding it on the memory grid, the
+// CALL band's limits, the VFO band's limits or, for the A-band VFOs, the program VFO range
+// with the frequency on its step and the mode FM). A DTMF text (at most 28 bytes) suits only
+// the DTMF grid. The text must also build a record that fits the target slot.
+bool PasteAvailable(const RadioImage& image, std::string_view clipboard, const EditTarget& target);
+
+// The record Paste would store: rebuilt field by field from the clipboard text around the
+// target's own channel identifier, with the fields the target kind cannot hold reset. Nothing
+// when the target is not a record, or the result would not fit its slot.
+std::optional<std::string> BuildPasteRecord(const RadioImage& image, std::string_view clipboard,
+                                            const EditTarget& target);
+
+// Stores the pasted record into the target when the clipboard text suits it there; returns
+// whether anything was stored.
+bool PasteInto(RadioImage& image, std::string_view clipboard, const EditTarget& target);
+
+}  // namespace quorvan

@@ -1,0 +1,325 @@
+#include "core/transfer/ReadSequence.h"
+
+#include <cstdio>
+
+#include "core/model/RadioNameCoding.h"
+
+namespace quorvan {
+
+namespace {
+
+constexpr int kLastMemorySlot = kMemorySlots - 1;
+constexpr int kLastCall = kCallSlots - 1;
+constexpr int kLastVfo = kVfoSlots - 1;
+constexpr int kLastProgramVfo = kProgramVfoSlots - 1;
+constexpr int kLastDtmf = kDtmfSlots - 1;
+// A channel text shorter than this is the radio's answer for an empty slot.
+constexpr std::size_t kMinChannelText = 5;
+constexpr std::size_t kMinCallText = 3;
+constexpr std::size_t kMinDtmfText = 4;
+
+std::string Formatted(const char* format, int value) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, format, value);
+  return buf;
+}
+
+}  // namespace
+
+void ApplyBroadcastFix(std::string& channelText, int slot) {
+  // The label and its comma: "007," "PR1," "I-1," are four characters, "L0," three.
+  const MemoryGroup& group = MemoryGroupOf(slot);
+  const std::size_t start = group.firstStep == 6 ? 3 : 4;
+  constexpr std::size_t kLength = 13;
+  if (channelText.size() < start + kLength) return;
+  const std::string_view presets[] = {"00095750000,B", "00101750000,B", "00107750000,B"};
+  const std::string_view field = std::string_view(channelText).substr(start, kLength);
+  for (const std::string_view preset : presets) {
+    if (field == preset) {
+      channelText[start + kLength - 1] = 'A';
+      return;
+    }
+  }
+}
+
+ReadSequence::ReadSequence(RadioImage& image, TransferScope scope) : image_(image), scope_(scope) {}
+
+SequenceAction ReadSequence::Start() {
+  progressPosition_ = 0;
+  channelIndex_ = 0;
+  subIndex_ = 0;
+  cancelRequested_ = false;
+  started_ = true;
+  finished_ = false;
+  return Send(kStepVox);
+}
+
+void ReadSequence::Cancel() { cancelRequested_ = true; }
+
+SequenceAction ReadSequence::OnReply(std::string_view waitingBytes) {
+  if (!started_ || finished_) return SequenceAction::Finish();
+  if (cancelRequested_) step_ = kStepCancelled;
+  // Read afresh: from the band lists on, this is the radio just identified.
+  destination_ = image_.Plan().DestinationLetter();
+  const std::string reply = CollectReplyText(waitingBytes, EchoLength(step_), kReplyTextCapacity);
+  SequenceAction action = HandleReply(reply);
+  if (action.kind != SequenceAction::Kind::Send) finished_ = true;
+  return action;
+}
+
+SequenceAction ReadSequence::HandleReply(const std::string& reply) {
+  if (step_ == kStepCancelled) return SequenceAction::Finish();
+  if (const MemoryGroup* group = MemoryGroupOfStep(step_)) return HandleMemory(*group, reply);
+  switch (step_) {
+    case kStepVox:
+    case kStepIdentify:
+    case kStepType:
+    case kStepBandList:
+      return HandleIdentification(reply);
+    case kStepCallMain:
+    case kStepCallSplit:
+      return HandleCall(reply);
+    case kStepVfo:
+    case kStepProgramVfo:
+      return HandleListEntry(reply);
+    case kStepDtmfCode:
+    case kStepDtmfName:
+      return HandleDtmf(reply);
+    default:
+      return HandleMenu(reply);
+  }
+}
+
+SequenceAction ReadSequence::HandleIdentification(const std::string& reply) {
+  switch (step_) {
+    case kStepVox:
+      return Send(kStepIdentify);
+    case kStepIdentify:
+      if (reply != kModelArven && reply != kModelBelto) return SequenceAction::Invalid();
+      image_.Plan().model = reply;
+      ResetByScope();
+      progressMaximum_ = ProgressMaximumOf(scope_);
+      return Send(kStepType);
+    case kStepType:
+      image_.Plan().type = reply.substr(0, kTypeCapacity);
+      subIndex_ = 0;
+      return Send(kStepBandList);
+    default:
+      ReplaceLimitsFromRadio(image_.Plan(), subIndex_, reply);
+      if (subIndex_ == 0) {
+        subIndex_ = 1;
+        return Send(kStepBandList);
+      }
+      channelIndex_ = 0;
+      if (scope_ == TransferScope::Menu) {
+        subIndex_ = 0;
+        return Send(kStepPower);
+      }
+      return Send(MemoryGroupOf(0).firstStep);
+  }
+}
+
+void ReadSequence::ResetByScope() {
+  if (scope_ != TransferScope::Menu) {
+    image_.Clear();
+    ApplyBandPlanDefaults(image_);
+  }
+  if (scope_ != TransferScope::Memory) ApplyMenuDefaults(image_.Menu(), image_.Plan());
+}
+
+SequenceAction ReadSequence::HandleMemory(const MemoryGroup& group, const std::string& reply) {
+  const int part = step_ - group.firstStep;
+  if (part == 0) {
+    if (reply.size() < kMinChannelText) return FinishSlot(group);
+    std::string channel = reply;
+    if (DestinationIsJ()) ApplyBroadcastFix(channel, channelIndex_);
+    recordBuffer_.clear();
+    AppendToRecord(channel);
+    return Send(step_ + 1);
+  }
+  if (part == 1) {
+    // The L/U channels answer with their label even without a split part.
+    const bool noSplit = group.firstStep == 6 ? reply.size() < kMinChannelText : reply.empty();
+    if (noSplit) {
+      AppendToRecord(",,");
+    } else {
+      AppendToRecord(",");
+      AppendToRecord(reply);
+    }
+    return Send(step_ + 1);
+  }
+  AppendToRecord(",,");
+  AppendToRecord(DestinationIsJ() ? reply : DecodeRadioName(reply));
+  image_.Store(SlotKind::Memory, channelIndex_, recordBuffer_);
+  return FinishSlot(group);
+}
+
+SequenceAction ReadSequence::FinishSlot(const MemoryGroup& group) {
+  progressPosition_ = channelIndex_;
+  ++channelIndex_;
+  if (channelIndex_ > kLastMemorySlot) {
+    subIndex_ = 0;
+    return Send(kStepCallMain);
+  }
+  if (channelIndex_ <= group.lastSlot) return Send(group.firstStep);
+  return Send(MemoryGroupOf(channelIndex_).firstStep);
+}
+
+SequenceAction ReadSequence::HandleCall(const std::string& reply) {
+  if (step_ == kStepCallMain) {
+    if (reply.size() < kMinCallText) {
+      image_.Store(SlotKind::Call, subIndex_, "");
+      return NextCall();
+    }
+    recordBuffer_.clear();
+    AppendToRecord(std::to_string(subIndex_));
+    AppendToRecord(",");
+    AppendToRecord(reply);
+    return Send(kStepCallSplit);
+  }
+  if (reply.empty()) {
+    AppendToRecord(",,,,");
+  } else {
+    AppendToRecord(",,");
+    AppendToRecord(reply);
+    AppendToRecord(",");
+  }
+  image_.Store(SlotKind::Call, subIndex_, recordBuffer_);
+  return NextCall();
+}
+
+SequenceAction ReadSequence::NextCall() {
+  ++progressPosition_;
+  if (subIndex_ < kLastCall) {
+    ++subIndex_;
+    return Send(kStepCallMain);
+  }
+  subIndex_ = 0;
+  return Send(kStepVfo);
+}
+
+SequenceAction ReadSequence::HandleListEntry(const std::string& reply) {
+  ++progressPosition_;
+  if (step_ == kStepVfo) {
+    recordBuffer_.clear();
+    if (!reply.empty()) {
+      AppendToRecord(reply);
+      AppendToRecord(",,,,,");
+    }
+    image_.Store(SlotKind::Vfo, subIndex_, recordBuffer_);
+    if (subIndex_ < kLastVfo) {
+      ++subIndex_;
+      return Send(kStepVfo);
+    }
+    subIndex_ = 0;
+    return Send(kStepProgramVfo);
+  }
+  image_.Store(SlotKind::ProgramVfo, subIndex_, reply);
+  if (subIndex_ < kLastProgramVfo) {
+    ++subIndex_;
+    return Send(kStepProgramVfo);
+  }
+  channelIndex_ = 0;
+  return Send(kStepDtmfCode);
+}
+
+SequenceAction ReadSequence::HandleDtmf(const std::string& reply) {
+  if (step_ == kStepDtmfCode) {
+    if (reply.size() < kMinDtmfText) return NextDtmf();
+    recordBuffer_.clear();
+    AppendToRecord(DtmfCodeFromRadio(reply));
+    return Send(kStepDtmfName);
+  }
+  AppendToRecord(",");
+  if (!reply.empty()) AppendToRecord(DestinationIsJ() ? reply : DecodeRadioName(reply));
+  image_.Store(SlotKind::Dtmf, channelIndex_, recordBuffer_);
+  return NextDtmf();
+}
+
+SequenceAction ReadSequence::NextDtmf() {
+  ++progressPosition_;
+  ++channelIndex_;
+  if (channelIndex_ <= kLastDtmf) return Send(kStepDtmfCode);
+  if (scope_ == TransferScope::Memory) return SequenceAction::Finish();
+  subIndex_ = 0;
+  return Send(kStepPower);
+}
+
+SequenceAction ReadSequence::HandleMenu(const std::string& reply) {
+  MenuSettings& menu = image_.Menu();
+  ++progressPosition_;
+  if (step_ == kStepPower) {
+    menu.Set(kMenuPC0 + subIndex_, reply);
+    if (subIndex_ < kLastPowerBand) {
+      ++subIndex_;
+      return Send(kStepPower);
+    }
+    subIndex_ = 0;
+    return Send(kStepNarrow);
+  }
+  if (step_ == kStepNarrow) {
+    menu.Set(NarrowItem(subIndex_), reply);
+    const int next = NextNarrowBand(subIndex_);
+    if (next >= 0) {
+      subIndex_ = next;
+      return Send(kStepNarrow);
+    }
+    return Send(kStepFirstMenu);
+  }
+  const MenuStep* entry = FindMenuStep(step_);
+  if (!entry) return SequenceAction::Finish();
+  const bool isName = entry->item == kMenuMES && !DestinationIsJ();
+  menu.Set(entry->item, isName ? DecodeRadioName(reply) : reply);
+  const int next = NextMenuStep(step_);
+  if (next < 0) return SequenceAction::Finish();
+  return Send(next);
+}
+
+void ReadSequence::AppendToRecord(std::string_view text) {
+  const std::size_t room = kRecordBufferCapacity - recordBuffer_.size();
+  recordBuffer_.append(text.substr(0, room));
+}
+
+std::string ReadSequence::CommandFor(int step) const {
+  if (const MemoryGroup* group = MemoryGroupOfStep(step)) {
+    static constexpr const char* kPrefixes[] = {"MR 0,", "MR 1,", "MNA "};
+    return kPrefixes[step - group->firstStep] + MemoryChannelLabel(channelIndex_);
+  }
+  if (const MenuStep* entry = FindMenuStep(step)) return std::string(entry->mnemonic);
+  switch (step) {
+    case kStepVox:
+      return "VOX 0";
+    case kStepIdentify:
+      return "ID";
+    case kStepType:
+      return "TYD";
+    case kStepBandList:
+      return Formatted("FL %d", subIndex_);
+    case kStepCallMain:
+      return Formatted("CR %d,0", subIndex_);
+    case kStepCallSplit:
+      return Formatted("CR %d,1", subIndex_);
+    case kStepVfo:
+      return Formatted("VR %X", subIndex_);
+    case kStepProgramVfo:
+      return Formatted("PV %d", subIndex_);
+    case kStepDtmfCode:
+      return Formatted("DM %02d", channelIndex_);
+    case kStepDtmfName:
+      return Formatted("DMN %02d", channelIndex_);
+    case kStepPower:
+      return Formatted("PC %01d", subIndex_);
+    case kStepNarrow:
+      return Formatted("NAR %d", subIndex_);
+    default:
+      return {};
+  }
+}
+
+SequenceAction ReadSequence::Send(int step) {
+  step_ = step;
+  lastCommand_ = CommandFor(step);
+  return SequenceAction::Send(lastCommand_);
+}
+
+}  // namespace quorvan

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/model/RadioImage.h"
+#include "core/transfer/TransferCommands.h"
+#include "core/transfer/TransferSequence.h"
+
+namespace quorvan {
+
+// Reads the radio into an image: identification, type code and band lists, then (by scope)
+// the memories, CALL channels, VFOs, program VFOs and DTMF memories, and the menu values.
+// The image is reset by scope only once the radio has identified itself, so an invalid radio
+// leaves it untouched.
+class ReadSequence final : public TransferSequence {
+ public:
+  ReadSequence(RadioImage& image, TransferScope scope);
+
+  SequenceAction Start() override;
+  SequenceAction OnReply(std::string_view waitingBytes) override;
+  void Cancel() override;
+  bool CancelRequested() const override { return cancelRequested_; }
+
+  int ProgressMaximum() const override { return progressMaximum_; }
+  int ProgressPosition() const override { return progressPosition_; }
+
+  int StepCode() const override { return step_; }
+  std::string LastCommand() const override { return lastCommand_; }
+
+ private:
+  SequenceAction Send(int step);
+  SequenceAction HandleReply(const std::string& reply);
+  SequenceAction HandleIdentification(const std::string& reply);
+  SequenceAction HandleMemory(const MemoryGroup& group, const std::string& reply);
+  SequenceAction FinishSlot(const MemoryGroup& group);
+  SequenceAction HandleCall(const std::string& reply);
+  SequenceAction NextCall();
+  SequenceAction HandleListEntry(const std::string& reply);
+  SequenceAction HandleDtmf(const std::string& reply);
+  SequenceAction NextDtmf();
+  SequenceAction HandleMenu(const std::string& reply);
+  std::string CommandFor(int step) const;
+  void AppendToRecord(std::string_view text);
+  void ResetByScope();
+  bool DestinationIsJ() const { return destination_ == 'J'; }
+
+  RadioImage& image_;
+  const TransferScope scope_;
+  int step_ = kStepVox;
+  int channelIndex_ = 0;
+  int subIndex_ = 0;
+  bool cancelRequested_ = false;
+  bool started_ = false;
+  bool finished_ = false;
+  char destination_ = '\0';
+  std::string recordBuffer_;
+  std::string lastCommand_;
+  int progressMaximum_ = 0;
+  int progressPosition_ = 0;
+};
+
+// Destination J: a broadcast preset whose "MR 0" text carries 95.75, 101.75 or 107.75 MHz with
+// step B is stored with step A. The text starts with the channel label and its comma.
+void ApplyBroadcastFix(std::string& channelText, int slot);
+
+}  // namespace quorvan

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/transfer/TransferSequence.h"
+
+namespace quorvan {
+
+// Step codes: the command now outstanding in a read or write exchange.
+enum TransferStep : int {
+  kStepIdentify = 0,       // "ID"
+  kStepType = 1,           // "TYD"
+  kStepBandList = 2,       // "FL n"
+  kStepCallMain = 15,      // "CR n,0" / "CW 0,..."
+  kStepCallSplit = 16,     // "CR n,1" / "CW 1,..."
+  kStepVfo = 17,           // "VR n" / "VW ..."
+  kStepProgramVfo = 18,    // "PV n"
+  kStepPower = 19,         // "PC n"
+  kStepNarrow = 20,        // "NAR n"
+  kStepDtmfCode = 21,      // "DM dd"
+  kStepDtmfName = 22,      // "DMN dd"
+  kStepFirstMenu = 100,    // "BC"
+  kStepLastMenu = 146,     // "BAT"
+  kStepMemoryMode0 = 200,  // "VMC 0,0"
+  kStepMemoryMode1 = 201,  // "VMC 1,0"
+  kStepVox = 202,          // "VOX 0", always first
+  kStepEmptySlot = 998,    // write: "MW 0,ch" for a slot without a record
+  kStepCancelled = 999,
+};
+
+// The memory slots are exchanged in four groups of three steps (channel part, split part, name);
+// the groups differ in their label form and slot range.
+struct MemoryGroup {
+  int firstStep;  // 3, 6, 9 or 12; the split and name steps follow
+  int firstSlot;
+  int lastSlot;
+};
+
+// The group a memory slot 0-431 belongs to (the last group for anything above).
+const MemoryGroup& MemoryGroupOf(int slot);
+// The group whose channel, split or name step this is, or nullptr for other steps.
+const MemoryGroup* MemoryGroupOfStep(int step);
+
+// One radio-menu exchange: its step code, its mnemonic and the menu item it carries.
+struct MenuStep {
+  int step;
+  std::string_view mnemonic;
+  int item;
+};
+
+// The menu step with this code, or nullptr.
+const MenuStep* FindMenuStep(int step);
+// The menu step after this one (100, 101, 102, 108-126, 137-146), or -1 after the last.
+int NextMenuStep(int step);
+// The number of menu steps (32).
+int MenuStepCount();
+
+// The menu item carried by "NAR n": 35-38 for n 0-3, 39 for n 5; -1 otherwise.
+int NarrowItem(int n);
+// The band number after n in the "NAR" sequence 0, 1, 2, 3, 5; -1 after 5.
+int NextNarrowBand(int n);
+
+// How many leading non-CR characters of a reply to this read step are its echoed header.
+std::size_t EchoLength(int step);
+
+// The header a reply to a command must begin with: the text up to its first blank.
+std::string_view CommandHeader(std::string_view command);
+
+// The useful text of a reply event: CRs and NULs are skipped, the first echoLength remaining
+// characters are dropped and at most `capacity` characters are kept; the rest is ignored.
+std::string CollectReplyText(std::string_view waitingBytes, std::size_t echoLength,
+                             std::size_t capacity);
+
+// A DTMF code in the radio's digits: "*" becomes "E" and "#" becomes "F".
+std::string DtmfCodeForRadio(std::string_view code);
+// The reverse, for a code read from the radio.
+std::string DtmfCodeFromRadio(std::string_view code);
+
+// Length of the progress bar for a transfer of the scope: memory and menu steps.
+int ProgressMaximumOf(TransferScope scope);
+
+// The per-band power menu values are exchanged for bands 0 to this one.
+constexpr int kLastPowerBand = 3;
+
+// Capacities of the reply and record buffers, without terminator.
+constexpr std::size_t kReplyTextCapacity = 249;
+constexpr std::size_t kRecordBufferCapacity = 99;
+constexpr std::size_t kWriteReplyTextCapacity = 19;
+
+}  // namespace quorvan

@@ -1,0 +1,294 @@
+#include "core/transfer/WriteSequence.h"
+
+#include <cstdio>
+
+#include "core/model/RadioNameCoding.h"
+#include "core/model/RecordFields.h"
+
+namespace quorvan {
+
+namespace {
+
+constexpr int kLastMemorySlot = kMemorySlots - 1;
+constexpr int kLastDtmf = kDtmfSlots - 1;
+constexpr int kLastChannelField = 13;
+constexpr int kLastListField = 12;
+
+std::string TwoDigits(int value) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d", value);
+  return buf;
+}
+
+// "," + field k for k = 1 .. lastField.
+std::string JoinedFields(const RadioImage& image, SlotKind kind, int slot, int lastField) {
+  std::string text;
+  for (int k = 1; k <= lastField; ++k) {
+    text += ',';
+    text += image.Field(kind, slot, k);
+  }
+  return text;
+}
+
+bool HasRecord(const RadioImage& image, SlotKind kind, int slot) {
+  return !image.Field(kind, slot, kFrequencyField).empty();
+}
+
+}  // namespace
+
+WriteSequence::WriteSequence(const RadioImage& image, TransferScope scope)
+    : image_(image), scope_(scope) {}
+
+SequenceAction WriteSequence::Start() {
+  progressPosition_ = 0;
+  channelIndex_ = 0;
+  subIndex_ = 0;
+  cancelRequested_ = false;
+  started_ = true;
+  finished_ = false;
+  rejectedCount_ = 0;
+  firstRejectedCommand_.clear();
+  return Send(kStepVox, "VOX 0");
+}
+
+void WriteSequence::Cancel() { cancelRequested_ = true; }
+
+SequenceAction WriteSequence::OnReply(std::string_view waitingBytes) {
+  if (!started_ || finished_) return SequenceAction::Finish();
+  CheckAccepted(waitingBytes);
+  if (cancelRequested_) step_ = kStepCancelled;
+  std::string reply;
+  if (step_ == kStepIdentify || step_ == kStepType) {
+    reply = CollectReplyText(waitingBytes, 0, kWriteReplyTextCapacity);
+  }
+  SequenceAction action = HandleReply(reply);
+  if (action.kind != SequenceAction::Kind::Send) finished_ = true;
+  return action;
+}
+
+void WriteSequence::CheckAccepted(std::string_view waitingBytes) {
+  const std::string_view header = CommandHeader(lastCommand_);
+  if (CollectReplyText(waitingBytes, 0, header.size()) == header) return;
+  if (rejectedCount_ == 0) firstRejectedCommand_ = lastCommand_;
+  ++rejectedCount_;
+}
+
+SequenceAction WriteSequence::HandleReply(const std::string& reply) {
+  if (step_ == kStepCancelled) return SequenceAction::Finish();
+  if (step_ == kStepEmptySlot || MemoryGroupOfStep(step_)) return HandleMemory(step_);
+  switch (step_) {
+    case kStepVox:
+    case kStepIdentify:
+    case kStepType:
+    case kStepMemoryMode0:
+    case kStepMemoryMode1:
+      return HandleIdentification(reply);
+    case kStepCallMain:
+      if (!image_.Field(SlotKind::Call, subIndex_, kTxFrequencyField).empty()) {
+        return Send(kStepCallSplit,
+                    "CW 1," +
+                        std::string(image_.Field(SlotKind::Call, subIndex_, kTxFrequencyField)) +
+                        "," + std::string(image_.Field(SlotKind::Call, subIndex_, kStepField)));
+      }
+      ++progressPosition_;
+      return SendNextCall(subIndex_ + 1);
+    case kStepCallSplit:
+      ++progressPosition_;
+      return SendNextCall(subIndex_ + 1);
+    case kStepVfo:
+      ++progressPosition_;
+      return SendNextVfo(subIndex_ + 1);
+    case kStepProgramVfo:
+      ++progressPosition_;
+      return SendNextProgramVfo(subIndex_ + 1);
+    case kStepDtmfCode: {
+      const std::string_view name = image_.Field(SlotKind::Dtmf, channelIndex_, kDtmfNameField);
+      const std::string_view number = image_.Field(SlotKind::Dtmf, channelIndex_, kDtmfNumberField);
+      return Send(kStepDtmfName, name.empty()
+                                     ? "DMN " + TwoDigits(channelIndex_) + ","
+                                     : "DMN " + std::string(number) + "," + NameForRadio(name));
+    }
+    case kStepDtmfName:
+      return HandleDtmf();
+    default:
+      return HandleMenu();
+  }
+}
+
+SequenceAction WriteSequence::HandleIdentification(const std::string& reply) {
+  switch (step_) {
+    case kStepVox:
+      return Send(kStepIdentify, "ID");
+    case kStepIdentify:
+      if (reply != std::string("ID ") + kModelArven && reply != std::string("ID ") + kModelBelto) {
+        return SequenceAction::Invalid();
+      }
+      progressMaximum_ = ProgressMaximumOf(scope_);
+      return Send(kStepType, "TYD");
+    case kStepType: {
+      // Characters 5-6 of "TYD KK,0F" against the first two of the image's type code.
+      const std::string& type = image_.Plan().type;
+      if (reply.size() < 6 || type.size() < 2 || reply[4] != type[0] || reply[5] != type[1]) {
+        return SequenceAction::Invalid();
+      }
+      channelIndex_ = 0;
+      if (scope_ == TransferScope::Menu) return StartMenu();
+      return Send(kStepMemoryMode0, "VMC 0,0");
+    }
+    case kStepMemoryMode0:
+      return Send(kStepMemoryMode1, "VMC 1,0");
+    default:
+      channelIndex_ = 0;
+      return SendMemoryFirst();
+  }
+}
+
+SequenceAction WriteSequence::SendMemoryFirst() {
+  const std::string command = "MW 0," + MemoryChannelLabel(channelIndex_);
+  if (!HasRecord(image_, SlotKind::Memory, channelIndex_)) return Send(kStepEmptySlot, command);
+  return Send(MemoryGroupOf(channelIndex_).firstStep,
+              command + JoinedFields(image_, SlotKind::Memory, channelIndex_, kLastChannelField));
+}
+
+SequenceAction WriteSequence::SendMemoryName(int step) {
+  const std::string_view name = image_.Field(SlotKind::Memory, channelIndex_, kChannelNameField);
+  return Send(step, "MNA " + MemoryChannelLabel(channelIndex_) + "," + NameForRadio(name));
+}
+
+SequenceAction WriteSequence::HandleMemory(int step) {
+  if (step == kStepEmptySlot) return NextSlot();
+  const int firstStep = MemoryGroupOfStep(step)->firstStep;
+  switch (step - firstStep) {
+    case 0: {
+      const std::string_view split =
+          image_.Field(SlotKind::Memory, channelIndex_, kTxFrequencyField);
+      if (split.empty()) return SendMemoryName(firstStep + 2);
+      return Send(firstStep + 1,
+                  "MW 1," + MemoryChannelLabel(channelIndex_) + "," + std::string(split) + "," +
+                      std::string(image_.Field(SlotKind::Memory, channelIndex_, kTxStepField)));
+    }
+    case 1:
+      return SendMemoryName(firstStep + 2);
+    default:
+      return NextSlot();
+  }
+}
+
+SequenceAction WriteSequence::NextSlot() {
+  progressPosition_ = channelIndex_;
+  ++channelIndex_;
+  if (channelIndex_ > kLastMemorySlot) return SendNextCall(0);
+  return SendMemoryFirst();
+}
+
+SequenceAction WriteSequence::SendNextCall(int from) {
+  for (subIndex_ = from; subIndex_ < kCallSlots; ++subIndex_) {
+    if (HasRecord(image_, SlotKind::Call, subIndex_)) {
+      return Send(kStepCallMain,
+                  "CW 0" + JoinedFields(image_, SlotKind::Call, subIndex_, kLastListField));
+    }
+    ++progressPosition_;
+  }
+  return SendNextVfo(0);
+}
+
+SequenceAction WriteSequence::SendNextVfo(int from) {
+  for (subIndex_ = from; subIndex_ < kVfoSlots; ++subIndex_) {
+    if (HasRecord(image_, SlotKind::Vfo, subIndex_)) {
+      return Send(kStepVfo, "VW " + std::string(image_.Field(SlotKind::Vfo, subIndex_, kIdField)) +
+                                JoinedFields(image_, SlotKind::Vfo, subIndex_, kLastListField));
+    }
+    ++progressPosition_;
+  }
+  return SendNextProgramVfo(0);
+}
+
+SequenceAction WriteSequence::SendNextProgramVfo(int from) {
+  for (subIndex_ = from; subIndex_ < kProgramVfoSlots; ++subIndex_) {
+    if (HasRecord(image_, SlotKind::ProgramVfo, subIndex_)) {
+      return Send(
+          kStepProgramVfo,
+          "PV " + std::string(image_.Field(SlotKind::ProgramVfo, subIndex_, kProgramBandField)) +
+              JoinedFields(image_, SlotKind::ProgramVfo, subIndex_, kProgramUpperField));
+    }
+    ++progressPosition_;
+  }
+  return StartDtmf();
+}
+
+SequenceAction WriteSequence::StartDtmf() {
+  channelIndex_ = 0;
+  return SendDtmfCode();
+}
+
+SequenceAction WriteSequence::SendDtmfCode() {
+  const std::string_view code = image_.Field(SlotKind::Dtmf, channelIndex_, kDtmfCodeField);
+  if (code.empty()) return Send(kStepDtmfCode, "DM " + TwoDigits(channelIndex_) + ",");
+  return Send(kStepDtmfCode,
+              "DM " + std::string(image_.Field(SlotKind::Dtmf, channelIndex_, kDtmfNumberField)) +
+                  "," + DtmfCodeForRadio(code));
+}
+
+SequenceAction WriteSequence::HandleDtmf() {
+  ++channelIndex_;
+  if (channelIndex_ <= kLastDtmf) {
+    ++progressPosition_;
+    return SendDtmfCode();
+  }
+  if (scope_ == TransferScope::Memory) return SequenceAction::Finish();
+  return StartMenu();
+}
+
+SequenceAction WriteSequence::StartMenu() {
+  subIndex_ = 0;
+  return Send(kStepPower, "PC 0," + image_.Menu().Get(kMenuPC0));
+}
+
+SequenceAction WriteSequence::HandleMenu() {
+  ++progressPosition_;
+  const MenuSettings& menu = image_.Menu();
+  if (step_ == kStepPower) {
+    if (subIndex_ < kLastPowerBand) {
+      ++subIndex_;
+      return Send(kStepPower,
+                  "PC " + std::to_string(subIndex_) + "," + menu.Get(kMenuPC0 + subIndex_));
+    }
+    subIndex_ = 0;
+    return Send(kStepNarrow, "NAR 0," + menu.Get(kMenuNAR0));
+  }
+  if (step_ == kStepNarrow) {
+    const int next = NextNarrowBand(subIndex_);
+    if (next < 0) return SendMenuStep(kStepFirstMenu);
+    subIndex_ = next;
+    return Send(kStepNarrow, "NAR " + std::to_string(next) + "," + menu.Get(NarrowItem(next)));
+  }
+  const int next = NextMenuStep(step_);
+  if (next < 0) return SequenceAction::Finish();
+  return SendMenuStep(next);
+}
+
+SequenceAction WriteSequence::SendMenuStep(int step) {
+  const MenuStep* entry = FindMenuStep(step);
+  if (!entry) return SequenceAction::Finish();
+  const std::string& value = image_.Menu().Get(entry->item);
+  return Send(step, std::string(entry->mnemonic) + " " +
+                        (entry->item == kMenuMES ? NameForRadio(value) : value));
+}
+
+std::string WriteSequence::NameForRadio(std::string_view name) const {
+  return DestinationIsJ() ? std::string(name) : EncodeRadioName(name);
+}
+
+SequenceAction WriteSequence::Send(int step, std::string command) {
+  // A CR inside a record would end the command early and smuggle the rest in as a second one.
+  std::string clean;
+  clean.reserve(command.size());
+  for (const char ch : command) {
+    if (ch != '\r' && ch != '\0') clean.push_back(ch);
+  }
+  step_ = step;
+  lastCommand_ = clean;
+  return SequenceAction::Send(std::move(clean));
+}
+
+}  // namespace quorvan

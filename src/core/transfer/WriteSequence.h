@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/model/RadioImage.h"
+#include "core/transfer/TransferCommands.h"
+#include "core/transfer/TransferSequence.h"
+
+namespace quorvan {
+
+// Writes an image to the radio: identification and a type-code check, then (by scope) the
+// memories, CALL channels, VFOs, program VFOs and DTMF memories, and the menu values.
+// Absent entries are passed over without an exchange. Replies after the identification do not
+// steer the sequence, but those that do not begin with their command's header are counted, so a
+// radio that refused commands is not reported as a clean success.
+class WriteSequence final : public TransferSequence {
+ public:
+  WriteSequence(const RadioImage& image, TransferScope scope);
+
+  SequenceAction Start() override;
+  SequenceAction OnReply(std::string_view waitingBytes) override;
+  void Cancel() override;
+  bool CancelRequested() const override { return cancelRequested_; }
+
+  int ProgressMaximum() const override { return progressMaximum_; }
+  int ProgressPosition() const override { return progressPosition_; }
+
+  int StepCode() const override { return step_; }
+  std::string LastCommand() const override { return lastCommand_; }
+  int RejectedCount() const override { return rejectedCount_; }
+  std::string FirstRejectedCommand() const override { return firstRejectedCommand_; }
+
+ private:
+  SequenceAction Send(int step, std::string command);
+  SequenceAction HandleReply(const std::string& reply);
+  SequenceAction HandleIdentification(const std::string& reply);
+  SequenceAction SendMemoryFirst();
+  SequenceAction SendMemoryName(int step);
+  SequenceAction HandleMemory(int step);
+  SequenceAction NextSlot();
+  SequenceAction SendNextCall(int from);
+  SequenceAction SendNextVfo(int from);
+  SequenceAction SendNextProgramVfo(int from);
+  SequenceAction StartDtmf();
+  SequenceAction SendDtmfCode();
+  SequenceAction HandleDtmf();
+  SequenceAction StartMenu();
+  SequenceAction HandleMenu();
+  SequenceAction SendMenuStep(int step);
+  void CheckAccepted(std::string_view waitingBytes);
+  std::string NameForRadio(std::string_view name) const;
+  bool DestinationIsJ() const { return image_.Plan().DestinationLetter() == 'J'; }
+
+  const RadioImage& image_;
+  const TransferScope scope_;
+  int step_ = kStepVox;
+  int channelIndex_ = 0;
+  int subIndex_ = 0;
+  bool cancelRequested_ = false;
+  bool started_ = false;
+  bool finished_ = false;
+  std::string lastCommand_;
+  int progressMaximum_ = 0;
+  int progressPosition_ = 0;
+  int rejectedCount_ = 0;
+  std::string firstRejectedCommand_;
+};
+
+}  // namespace quorvan

@@ -1,0 +1,249 @@
+#include "gui/editors/ChannelGroups.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "core/model/ChannelTables.h"
+#include "core/rules/FrequencyRules.h"
+#include "gui/editors/EditorText.h"
+#include "gui/editors/FieldFilters.h"
+
+namespace quorvan {
+
+namespace {
+
+constexpr int kOffsetLength = 5;
+
+template <std::size_t N>
+void FillList(QComboBox* list, const std::array<std::string_view, N>& entries) {
+  for (const std::string_view entry : entries) list->addItem(ToQString(entry));
+}
+
+QLabel* Unit(QWidget* parent) { return new QLabel(QStringLiteral("MHz"), parent); }
+
+int Index(ShiftChoice shift) { return static_cast<int>(shift); }
+
+void SelectIndex(QComboBox* list, int index) {
+  list->setCurrentIndex(index >= 0 && index < list->count() ? index : 0);
+}
+
+}  // namespace
+
+FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* parent)
+    : QGroupBox(QStringLiteral("Frequency"), parent), withSplit_(withSplit) {
+  auto* grid = new QGridLayout(this);
+  rx_ = new QLineEdit(this);
+  rx_->setObjectName(QStringLiteral("Edit1"));
+  rx_->setMaxLength(frequencyLength);
+  grid->addWidget(new QLabel(QStringLiteral("Rx Frequency"), this), 0, 0);
+  grid->addWidget(rx_, 0, 1);
+  grid->addWidget(Unit(this), 0, 2);
+
+  step_ = new QComboBox(this);
+  step_->setObjectName(QStringLiteral("ComboBox1"));
+  for (const StepEntry& step : kSteps) step_->addItem(ToQString(step.caption));
+  mode_ = new QComboBox(this);
+  mode_->setObjectName(QStringLiteral("ComboBox2"));
+  FillList(mode_, kModes);
+  grid->addWidget(new QLabel(QStringLiteral("Step"), this), 1, 0);
+  grid->addWidget(step_, 1, 1);
+  grid->addWidget(new QLabel(QStringLiteral("Mode"), this), 2, 0);
+  grid->addWidget(mode_, 2, 1);
+
+  // One place for the transmit frequency and the offset; the shift choice decides which shows.
+  offset_ = new QLineEdit(this);
+  offset_->setObjectName(QStringLiteral("Edit2"));
+  offset_->setMaxLength(kOffsetLength);
+  offsetLabel_ = new QLabel(QStringLiteral("Offset"), this);
+  offsetUnit_ = Unit(this);
+  grid->addWidget(offsetLabel_, 3, 0);
+  grid->addWidget(offset_, 3, 1);
+  grid->addWidget(offsetUnit_, 3, 2);
+  if (withSplit) {
+    tx_ = new QLineEdit(this);
+    tx_->setObjectName(QStringLiteral("Edit3"));
+    tx_->setMaxLength(frequencyLength);
+    txLabel_ = new QLabel(QStringLiteral("Tx Frequency"), this);
+    txUnit_ = Unit(this);
+    grid->addWidget(txLabel_, 3, 0);
+    grid->addWidget(tx_, 3, 1);
+    grid->addWidget(txUnit_, 3, 2);
+  }
+
+  struct Choice {
+    ShiftChoice shift;
+    const char* caption;
+  };
+  std::vector<Choice> choices;
+  if (withSplit) choices.push_back({ShiftChoice::Split, "Split Channel"});
+  choices.insert(choices.end(), {{ShiftChoice::Simplex, "Simplex"},
+                                 {ShiftChoice::Plus, "Plus Shift"},
+                                 {ShiftChoice::Minus, "Minus Shift"},
+                                 {ShiftChoice::Special, ""}});
+  auto* group = new QButtonGroup(this);
+  int row = 4;
+  int number = 1;
+  for (const Choice& choice : choices) {
+    auto* button = new QRadioButton(QString::fromLatin1(choice.caption), this);
+    button->setObjectName(QStringLiteral("RadioButton%1").arg(number++));
+    group->addButton(button);
+    grid->addWidget(button, row++, 0, 1, 3);
+    shiftButtons_[static_cast<std::size_t>(Index(choice.shift))] = button;
+    connect(button, &QRadioButton::toggled, this, [this](bool on) {
+      if (on) UpdateShiftPlace();
+    });
+    connect(button, &QRadioButton::clicked, this, &FrequencyGroup::Edited);
+  }
+  reverse_ = new QCheckBox(QStringLiteral("Reverse"), this);
+  reverse_->setObjectName(QStringLiteral("CheckBox1"));
+  grid->addWidget(reverse_, row, 0, 1, 3);
+
+  for (QLineEdit* field : {rx_, tx_, offset_}) {
+    if (field == nullptr) continue;
+    InstallFrequencyKeys(field, [this] { emit EnterPressed(); });
+    connect(field, &QLineEdit::textEdited, this, &FrequencyGroup::Edited);
+  }
+  connect(step_, &QComboBox::activated, this, &FrequencyGroup::Edited);
+  connect(mode_, &QComboBox::activated, this, [this](int mode) {
+    emit ModeChanged(mode);
+    emit Edited();
+  });
+  connect(reverse_, &QCheckBox::clicked, this, &FrequencyGroup::Edited);
+  SetShift(ShiftChoice::Simplex);
+}
+
+QRadioButton* FrequencyGroup::ButtonOf(ShiftChoice shift) const {
+  return shiftButtons_[static_cast<std::size_t>(Index(shift))];
+}
+
+void FrequencyGroup::SetSpecialShift(const std::string& caption) {
+  QRadioButton* special = ButtonOf(ShiftChoice::Special);
+  special->setText(ToQString(caption));
+  special->setVisible(!caption.empty());
+  special->setEnabled(!caption.empty());
+}
+
+void FrequencyGroup::SetShift(ShiftChoice shift) {
+  QRadioButton* button = ButtonOf(shift);
+  if (button == nullptr) button = ButtonOf(ShiftChoice::Simplex);
+  button->setChecked(true);
+  UpdateShiftPlace();
+}
+
+void FrequencyGroup::UpdateShiftPlace() {
+  const bool split = withSplit_ && ButtonOf(ShiftChoice::Split)->isChecked();
+  if (withSplit_) {
+    for (QWidget* w : {static_cast<QWidget*>(txLabel_), static_cast<QWidget*>(tx_),
+                       static_cast<QWidget*>(txUnit_)}) {
+      w->setVisible(split);
+    }
+  }
+  for (QWidget* w : {static_cast<QWidget*>(offsetLabel_), static_cast<QWidget*>(offset_),
+                     static_cast<QWidget*>(offsetUnit_)}) {
+    w->setVisible(!split);
+  }
+  if (split) reverse_->setChecked(false);
+  reverse_->setEnabled(!split);
+}
+
+void FrequencyGroup::Show(const ChannelView& view) {
+  rx_->setText(ToQString(view.frequencyText));
+  SelectIndex(step_, view.step);
+  SelectIndex(mode_, view.mode);
+  offset_->setText(ToQString(view.offsetText));
+  SetSpecialShift(view.specialShiftCaption);
+  SetShift(view.shift);
+  if (tx_ != nullptr) tx_->setText(ToQString(view.txFrequencyText));
+  reverse_->setChecked(view.reverse);
+}
+
+void FrequencyGroup::ShowApplied(const ApplyOutcome& out, bool withSpecialShift) {
+  rx_->setText(ToQString(out.frequencyText));
+  SelectIndex(step_, out.step);
+  SelectIndex(mode_, out.mode);
+  if (withSpecialShift) {
+    SetSpecialShift(out.specialShiftCaption);
+    if (!ButtonOf(out.shift)->isChecked()) SetShift(out.shift);
+  }
+  if (tx_ != nullptr) tx_->setText(ToQString(out.txFrequencyText));
+  offset_->setText(ToQString(out.offsetText));
+}
+
+void FrequencyGroup::ReadInto(ChannelInput& input) const {
+  input.frequencyText = ToAscii(rx_->text());
+  input.txFrequencyText = tx_ != nullptr ? ToAscii(tx_->text()) : std::string();
+  input.offsetText = ToAscii(offset_->text());
+  input.step = step_->currentIndex();
+  input.mode = mode_->currentIndex();
+  input.shift = ShiftChoice::Simplex;
+  for (std::size_t i = 0; i < shiftButtons_.size(); ++i) {
+    if (shiftButtons_[i] != nullptr && shiftButtons_[i]->isChecked()) {
+      input.shift = static_cast<ShiftChoice>(i);
+    }
+  }
+  input.reverse = reverse_->isChecked();
+}
+
+int FrequencyGroup::Mode() const { return mode_->currentIndex(); }
+
+ToneGroup::ToneGroup(QWidget* parent) : QGroupBox(QStringLiteral("Tone/CTCSS/DCS"), parent) {
+  auto* grid = new QGridLayout(this);
+  const std::array<const char*, 3> switchCaptions{"Tone", "CTCSS", "DCS"};
+  const std::array<const char*, 3> listCaptions{"Tone Frequency", "CTCSS Frequency", "DCS Code"};
+  for (std::size_t i = 0; i < 3; ++i) {
+    switches_[i] = new QCheckBox(QString::fromLatin1(switchCaptions[i]), this);
+    switches_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 2));
+    lists_[i] = new QComboBox(this);
+    lists_[i]->setObjectName(QStringLiteral("ComboBox%1").arg(i + 3));
+    labels_[i] = new QLabel(QString::fromLatin1(listCaptions[i]), this);
+    grid->addWidget(switches_[i], static_cast<int>(i), 0);
+    grid->addWidget(labels_[i], static_cast<int>(i), 1);
+    grid->addWidget(lists_[i], static_cast<int>(i), 2);
+    connect(switches_[i], &QCheckBox::clicked, this, [this, i](bool on) {
+      // Only one of tone, CTCSS and DCS can be on.
+      for (std::size_t other = 0; other < 3; ++other) {
+        if (on && other != i) switches_[other]->setChecked(false);
+      }
+      emit Edited();
+    });
+    connect(lists_[i], &QComboBox::activated, this, &ToneGroup::Edited);
+  }
+  FillList(lists_[0], kTones);
+  FillList(lists_[1], kTones);
+  FillList(lists_[2], kDcsCodes);
+}
+
+void ToneGroup::Show(const ChannelView& view) {
+  switches_[0]->setChecked(view.tone);
+  switches_[1]->setChecked(view.ctcss);
+  switches_[2]->setChecked(view.dcs);
+  SelectIndex(lists_[0], view.toneIndex);
+  SelectIndex(lists_[1], view.ctcssIndex);
+  SelectIndex(lists_[2], view.dcsIndex);
+}
+
+void ToneGroup::ReadInto(ChannelInput& input) const {
+  input.tone = switches_[0]->isChecked();
+  input.ctcss = switches_[1]->isChecked();
+  input.dcs = switches_[2]->isChecked();
+  input.toneIndex = lists_[0]->currentIndex();
+  input.ctcssIndex = lists_[1]->currentIndex();
+  input.dcsIndex = lists_[2]->currentIndex();
+}
+
+void ToneGroup::SetMode(int mode) {
+  const bool enabled = ToneGroupEnabled(mode);
+  for (std::size_t i = 0; i < 3; ++i) {
+    switches_[i]->setEnabled(enabled);
+    lists_[i]->setEnabled(enabled);
+    labels_[i]->setEnabled(enabled);
+  }
+}
+
+}  // namespace quorvan

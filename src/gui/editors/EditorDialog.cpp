@@ -1,0 +1,137 @@
+#include "gui/editors/EditorDialog.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "gui/common/MessageService.h"
+#include "gui/editors/EditorText.h"
+
+namespace quorvan {
+
+namespace {
+
+bool PagingMoveOfKey(int key, PagingMove& move) {
+  switch (key) {
+    case Qt::Key_PageUp:
+      move = PagingMove::Next;
+      return true;
+    case Qt::Key_PageDown:
+      move = PagingMove::Previous;
+      return true;
+    case Qt::Key_Home:
+      move = PagingMove::First;
+      return true;
+    case Qt::Key_End:
+      move = PagingMove::Last;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+TEditorDialog::TEditorDialog(MessageService& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages) {
+  setModal(true);
+}
+
+void TEditorDialog::BeginSession(RadioImage& image) {
+  image_ = &image;
+  documentModified_ = false;
+  pending_ = false;
+}
+
+bool TEditorDialog::RunSession() {
+  exec();
+  return documentModified_;
+}
+
+void TEditorDialog::NotifyStored() {
+  if (storedHook_) storedHook_();
+}
+
+void TEditorDialog::Inform(std::string_view text) { messages_.Information(ToQString(text)); }
+
+bool TEditorDialog::Ask(std::string_view text) {
+  return messages_.AskYesNo(ToQString(text), MessageIcon::Question);
+}
+
+bool TEditorDialog::ReportError(EditError error) {
+  switch (error) {
+    case EditError::None:
+      return true;
+    case EditError::InvalidFrequency:
+      Inform(kInvalidFrequencyMessage);
+      return false;
+    case EditError::InvalidOffset:
+      Inform(kInvalidOffsetMessage);
+      return false;
+  }
+  return false;
+}
+
+bool TEditorDialog::ConfirmPending() {
+  if (!pending_) return true;
+  if (Ask(kPendingQuestion)) return StoreChannel();
+  pending_ = false;
+  return true;
+}
+
+void TEditorDialog::AddButtons(QBoxLayout* layout) {
+  auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+  ok->setObjectName(QStringLiteral("Button2"));
+  auto* close = new QPushButton(QStringLiteral("&Close"), this);
+  close->setObjectName(QStringLiteral("Button1"));
+  // Enter belongs to the frequency fields, never to a default button.
+  for (QPushButton* button : {ok, close}) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+  }
+  layout->addStretch();
+  layout->addWidget(ok);
+  layout->addWidget(close);
+  connect(ok, &QPushButton::clicked, this, &TEditorDialog::OkClicked);
+  connect(close, &QPushButton::clicked, this, &TEditorDialog::CloseClicked);
+}
+
+void TEditorDialog::InstallDialogKeys() {
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+void TEditorDialog::OkClicked() {
+  if (StoreChannel()) done(QDialog::Accepted);
+}
+
+void TEditorDialog::CloseClicked() {
+  if (pending_ && Ask(kPendingCloseQuestion) && !StoreChannel()) return;
+  pending_ = false;
+  done(QDialog::Rejected);
+}
+
+void TEditorDialog::reject() { CloseClicked(); }
+
+void TEditorDialog::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  CloseClicked();
+}
+
+bool TEditorDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Escape) {
+      CloseClicked();
+      return true;
+    }
+    PagingMove move;
+    if (PagingMoveOfKey(key, move)) {
+      PageChannel(move);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace quorvan

@@ -1,0 +1,60 @@
+#include "gui/editors/TCallForm.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "gui/editors/ChannelGroups.h"
+
+namespace quorvan {
+
+namespace {
+
+constexpr int kFrequencyLength = 10;
+
+}  // namespace
+
+TCallForm::TCallForm(MessageService& messages, QWidget* parent)
+    : BandChannelForm(messages, parent, true, kFrequencyLength) {
+  setObjectName(QStringLiteral("CallForm"));
+  setWindowTitle(QStringLiteral("CALL Channel"));
+  auto* buttons = new QHBoxLayout;
+  AddButtons(buttons);
+  MainLayout()->addLayout(buttons);
+  connect(frequency_, &FrequencyGroup::EnterPressed, this, &TCallForm::ApplyFields);
+  InstallDialogKeys();
+}
+
+bool TCallForm::EditBand(RadioImage& image, int band) {
+  Open(image, band);
+  return RunSession();
+}
+
+void TCallForm::Open(RadioImage& image, int band) { OpenBand(image, band); }
+
+std::vector<BandListEntry> TCallForm::BandList() const { return CallBandList(Image().Plan()); }
+
+void TCallForm::LoadChannel() {
+  ShowView(LoadCallView(Image(), band_));
+  ClearPending();
+}
+
+bool TCallForm::StoreChannel() {
+  NoteDocumentModified();
+  const StoreOutcome out = ComposeCallRecord(Image(), band_, CollectInput());
+  if (!ReportError(out.error)) return false;
+  Image().Store(SlotKind::Call, band_, out.record);
+  NotifyStored();
+  LoadChannel();
+  if (out.rounded) Inform(kRoundedMessage);
+  return true;
+}
+
+void TCallForm::ApplyFields() {
+  // The extra shift and the tone group stay as they are here.
+  const ApplyOutcome out = ApplyCallFields(Image(), band_, CollectInput());
+  if (!ReportError(out.error)) return;
+  frequency_->ShowApplied(out, false);
+  if (out.rounded) Inform(kRoundedMessage);
+}
+
+}  // namespace quorvan

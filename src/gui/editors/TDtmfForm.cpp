@@ -1,0 +1,122 @@
+#include "gui/editors/TDtmfForm.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "core/model/NameCharset.h"
+#include "core/model/NameCodec.h"
+#include "core/model/RecordFields.h"
+#include "core/rules/ChannelRecordBuilder.h"
+#include "gui/common/DisplayFonts.h"
+#include "gui/editors/ChoiceWidgets.h"
+#include "gui/editors/EditorText.h"
+#include "gui/editors/FieldFilters.h"
+
+namespace quorvan {
+
+namespace {
+
+constexpr int kCodeLength = 16;
+
+}  // namespace
+
+TDtmfForm::TDtmfForm(MessageService& messages, QWidget* parent) : TEditorDialog(messages, parent) {
+  setObjectName(QStringLiteral("DtmfForm"));
+  setWindowTitle(QStringLiteral("DTMF Memory"));
+  auto* layout = new QVBoxLayout(this);
+
+  auto* channelRow = new QHBoxLayout;
+  channelList_ = new PromptingComboBox(this);
+  channelList_->setObjectName(QStringLiteral("ComboBox1"));
+  for (int i = 0; i < kDtmfSlots; ++i) channelList_->addItem(QString::number(i));
+  channelRow->addWidget(new QLabel(QStringLiteral("Channel Number"), this));
+  channelRow->addWidget(channelList_);
+  channelRow->addStretch();
+  layout->addLayout(channelRow);
+
+  auto* codeGroup = new QGroupBox(QStringLiteral("DTMF Code"), this);
+  auto* codeRow = new QHBoxLayout(codeGroup);
+  code_ = new QLineEdit(codeGroup);
+  code_->setObjectName(QStringLiteral("Edit1"));
+  code_->setMaxLength(kCodeLength);
+  codeRow->addWidget(code_);
+  layout->addWidget(codeGroup);
+
+  auto* nameRow = new QHBoxLayout;
+  name_ = new QLineEdit(this);
+  name_->setObjectName(QStringLiteral("Edit2"));
+  name_->setMaxLength(static_cast<int>(kNameCapacity));
+  nameRow->addWidget(new QLabel(QStringLiteral("Name"), this));
+  nameRow->addWidget(name_);
+  layout->addLayout(nameRow);
+
+  auto* buttons = new QHBoxLayout;
+  AddButtons(buttons);
+  layout->addLayout(buttons);
+
+  channelList_->SetBeforePopup([this] { return AskBeforeChannelChange(); });
+  connect(channelList_, &QComboBox::activated, this, &TDtmfForm::ChannelActivated);
+  InstallDtmfCodeChecks(code_, messages, [this] { MarkPending(); });
+  InstallNameChecks(
+      name_, messages, [this] { return Image().Plan().DestinationLetter(); },
+      [this] { MarkPending(); });
+  InstallDialogKeys();
+}
+
+bool TDtmfForm::EditChannel(RadioImage& image, int channel) {
+  Open(image, channel);
+  return RunSession();
+}
+
+void TDtmfForm::Open(RadioImage& image, int channel) {
+  BeginSession(image);
+  name_->setFont(DestinationFont(image.Plan(), name_->font()));
+  code_->setFocus();
+  LoadChannel(channel >= 0 && channel < kDtmfSlots ? channel : 0);
+}
+
+void TDtmfForm::LoadChannel(int channel) {
+  channel_ = channel;
+  channelList_->setCurrentIndex(channel);
+  code_->setText(ToQString(Image().Field(SlotKind::Dtmf, channel, kDtmfCodeField)));
+  name_->setText(QString::fromStdString(NameToUtf8(
+      Image().Field(SlotKind::Dtmf, channel, kDtmfNameField), Image().Plan().DestinationLetter())));
+  ClearPending();
+}
+
+bool TDtmfForm::StoreChannel() {
+  NoteDocumentModified();
+  const char destination = Image().Plan().DestinationLetter();
+  const QByteArray utf8 = name_->text().toUtf8();
+  std::optional<std::string> name = NameFromUtf8(
+      std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), destination);
+  // The field checks keep both texts valid; anything that still is not goes in empty.
+  if (!name || !IsValidName(*name, destination)) name = std::string();
+  std::string code = ToAscii(code_->text());
+  if (!IsValidDtmfCode(code)) code.clear();
+  Image().Store(SlotKind::Dtmf, channel_, BuildDtmfRecord(channel_, code, *name));
+  NotifyStored();
+  ClearPending();
+  return true;
+}
+
+bool TDtmfForm::AskBeforeChannelChange() {
+  if (PendingChanges() && Ask(kPendingQuestion)) StoreChannel();
+  ClearPending();
+  return true;
+}
+
+void TDtmfForm::ChannelActivated(int channel) {
+  AskBeforeChannelChange();
+  LoadChannel(channel);
+}
+
+void TDtmfForm::PageChannel(PagingMove move) {
+  AskBeforeChannelChange();
+  LoadChannel(PagedPosition(channel_, kDtmfSlots, move));
+}
+
+}  // namespace quorvan

@@ -1,0 +1,178 @@
+#include "gui/editors/TMemoryForm.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "core/model/NameCharset.h"
+#include "core/model/NameCodec.h"
+#include "gui/common/DisplayFonts.h"
+#include "gui/editors/ChannelGroups.h"
+#include "gui/editors/ChoiceWidgets.h"
+#include "gui/editors/EditorText.h"
+#include "gui/editors/FieldFilters.h"
+
+namespace quorvan {
+
+namespace {
+
+constexpr int kNumberLength = 3;
+constexpr int kFrequencyLength = 11;
+
+QString NameText(std::string_view bytes, char destination) {
+  return QString::fromStdString(NameToUtf8(bytes, destination));
+}
+
+}  // namespace
+
+TMemoryForm::TMemoryForm(MessageService& messages, QWidget* parent)
+    : TEditorDialog(messages, parent) {
+  setObjectName(QStringLiteral("MemoryForm"));
+  setWindowTitle(QStringLiteral("Memory"));
+  auto* layout = new QVBoxLayout(this);
+
+  auto* numberRow = new QHBoxLayout;
+  number_ = new QLineEdit(this);
+  number_->setObjectName(QStringLiteral("Edit5"));
+  number_->setMaxLength(kNumberLength);
+  upDown_ = new UpDownControl(this);
+  upDown_->setObjectName(QStringLiteral("UpDown1"));
+  numberRow->addWidget(new QLabel(QStringLiteral("Memory Channel Number"), this));
+  numberRow->addWidget(number_);
+  numberRow->addWidget(upDown_);
+  numberRow->addStretch();
+  layout->addLayout(numberRow);
+
+  frequency_ = new FrequencyGroup(true, kFrequencyLength, this);
+  tone_ = new ToneGroup(this);
+  layout->addWidget(frequency_);
+  layout->addWidget(tone_);
+
+  auto* option = new QGroupBox(QStringLiteral("Option"), this);
+  auto* optionRow = new QHBoxLayout(option);
+  name_ = new QLineEdit(option);
+  name_->setObjectName(QStringLiteral("Edit4"));
+  name_->setMaxLength(static_cast<int>(kNameCapacity));
+  lockout_ = new QCheckBox(QStringLiteral("Lock Out"), option);
+  lockout_->setObjectName(QStringLiteral("CheckBox5"));
+  optionRow->addWidget(new QLabel(QStringLiteral("Memory Name"), option));
+  optionRow->addWidget(name_);
+  optionRow->addWidget(lockout_);
+  layout->addWidget(option);
+
+  auto* buttons = new QHBoxLayout;
+  AddButtons(buttons);
+  layout->addLayout(buttons);
+
+  connect(frequency_, &FrequencyGroup::Edited, this, &TMemoryForm::MarkPending);
+  connect(frequency_, &FrequencyGroup::EnterPressed, this, &TMemoryForm::ApplyFields);
+  connect(frequency_, &FrequencyGroup::ModeChanged, tone_, &ToneGroup::SetMode);
+  connect(tone_, &ToneGroup::Edited, this, &TMemoryForm::MarkPending);
+  connect(lockout_, &QCheckBox::clicked, this, &TMemoryForm::MarkPending);
+  connect(number_, &QLineEdit::textEdited, this, &TMemoryForm::NumberEdited);
+  connect(upDown_, &UpDownControl::Stepped, this, &TMemoryForm::UpDownStepped);
+  InstallNameChecks(
+      name_, messages, [this] { return Image().Plan().DestinationLetter(); },
+      [this] { MarkPending(); });
+  InstallDialogKeys();
+}
+
+bool TMemoryForm::EditChannel(RadioImage& image, int slot) {
+  Open(image, slot);
+  return RunSession();
+}
+
+void TMemoryForm::Open(RadioImage& image, int slot) {
+  BeginSession(image);
+  name_->setFont(DestinationFont(image.Plan(), name_->font()));
+  frequency_->RxField()->setFocus();
+  LoadChannel(slot >= 0 && slot < kMemorySlots ? slot : 0);
+}
+
+void TMemoryForm::SetNumberText(const QString& text) {
+  // Rewriting the same text would move the cursor while the user types 1, 12, 123.
+  if (number_->text() != text) number_->setText(text);
+}
+
+void TMemoryForm::LoadChannel(int slot) {
+  slot_ = slot;
+  const ChannelView view = LoadMemoryView(Image(), slot);
+  lastAccepted_ = ToQString(MemoryChannelText(slot));
+  SetNumberText(lastAccepted_);
+  frequency_->Show(view);
+  tone_->Show(view);
+  name_->setText(NameText(view.name, Image().Plan().DestinationLetter()));
+  lockout_->setChecked(view.lockout);
+  tone_->SetMode(view.mode);
+  ClearPending();
+}
+
+ChannelInput TMemoryForm::CollectInput() const {
+  ChannelInput input;
+  frequency_->ReadInto(input);
+  tone_->ReadInto(input);
+  const QByteArray utf8 = name_->text().toUtf8();
+  const std::optional<std::string> bytes =
+      NameFromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                   Image().Plan().DestinationLetter());
+  // The name checks keep the field valid; a name that still fails is not stored.
+  if (bytes && IsValidName(*bytes, Image().Plan().DestinationLetter())) input.name = *bytes;
+  input.lockout = lockout_->isChecked();
+  return input;
+}
+
+bool TMemoryForm::StoreChannel() {
+  NoteDocumentModified();
+  const StoreOutcome out = ComposeMemoryRecord(Image(), slot_, CollectInput());
+  if (!ReportError(out.error)) return false;
+  Image().Store(SlotKind::Memory, slot_, out.record);
+  NotifyStored();
+  LoadChannel(slot_);
+  if (out.rounded) Inform(kRoundedMessage);
+  return true;
+}
+
+void TMemoryForm::ApplyFields() {
+  const ApplyOutcome out = ApplyMemoryFields(Image(), CollectInput());
+  if (!ReportError(out.error)) return;
+  frequency_->ShowApplied(out, true);
+  tone_->SetMode(out.mode);
+  if (out.rounded) Inform(kRoundedMessage);
+}
+
+void TMemoryForm::NumberEdited(const QString& text) {
+  const ChannelNumberReading reading = ReadChannelNumber(ToAscii(text));
+  switch (reading.kind) {
+    case ChannelNumberKind::Empty:
+    case ChannelNumberKind::Unfinished:
+      return;
+    case ChannelNumberKind::Invalid:
+      Inform(kInvalidChannelNumberMessage);
+      SetNumberText(lastAccepted_);
+      return;
+    case ChannelNumberKind::Valid:
+      if (!ConfirmPending()) {
+        SetNumberText(ToQString(MemoryChannelText(slot_)));
+        return;
+      }
+      LoadChannel(reading.slot);
+      return;
+  }
+}
+
+void TMemoryForm::UpDownStepped(int delta) {
+  if (!ConfirmPending()) return;
+  LoadChannel(
+      PagedPosition(slot_, kMemorySlots, delta > 0 ? PagingMove::Next : PagingMove::Previous));
+}
+
+void TMemoryForm::PageChannel(PagingMove move) {
+  // Unlike a plain move, a failed store keeps the channel so the user's edits are not lost.
+  if (!ConfirmPending()) return;
+  LoadChannel(PagedPosition(slot_, kMemorySlots, move));
+}
+
+}  // namespace quorvan

@@ -1,0 +1,134 @@
+#include "gui/mainwindow/ClipboardCommands.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMimeData>
+
+#include "core/model/RadioImage.h"
+#include "core/rules/GridTexts.h"
+#include "core/rules/PasteRules.h"
+#include "gui/common/MessageService.h"
+
+namespace quorvan {
+
+const char kRecordMimeType[] = "application/x-qrvx-clip";
+
+namespace {
+
+void SetEnabled(QAction* action, bool enabled) {
+  if (action) action->setEnabled(enabled);
+}
+
+}  // namespace
+
+ClipboardCommands::ClipboardCommands(RadioImage& image, EditCommandHost& host,
+                                     MessageService& messages, QClipboard& clipboard,
+                                     EditControls controls)
+    : image_(image), host_(host), messages_(messages), clipboard_(clipboard), controls_(controls) {}
+
+void ClipboardCommands::Run(EditCommand command) {
+  // The shortcuts can reach here while a menu page shows, where the Edit menu is off.
+  if (!host_.EditingShown()) return;
+  switch (command) {
+    case EditCommand::Cut:
+      Cut();
+      break;
+    case EditCommand::Copy:
+      Copy();
+      break;
+    case EditCommand::Paste:
+      Paste();
+      break;
+    case EditCommand::Delete:
+      Delete();
+      break;
+  }
+}
+
+EditTarget ClipboardCommands::TargetAt(int gridRow) const {
+  const auto grid = static_cast<Grid>(host_.ActiveGridNumber());
+  if (grid == Grid::None) return {};
+  if (gridRow < 1 || gridRow > DataRowCount(image_.Plan(), grid)) return {grid, -1};
+  return TargetOfRow(grid, gridRow, RowLabel(image_.Plan(), grid, gridRow));
+}
+
+EditTarget ClipboardCommands::CurrentTarget() const { return TargetAt(host_.CurrentGridRow()); }
+
+bool ClipboardCommands::RefuseOutsideCutGrids() {
+  const auto grid = static_cast<Grid>(host_.ActiveGridNumber());
+  if (grid == Grid::Memory || grid == Grid::Dtmf) return false;
+  messages_.Information(QStringLiteral("Invalid function."));
+  return true;
+}
+
+void ClipboardCommands::Place(const std::string& text) {
+  QByteArray payload(text.data(), static_cast<qsizetype>(text.size()));
+  payload.append('\0');
+  auto* data = new QMimeData;  // the clipboard takes it over
+  data->setData(QString::fromLatin1(kRecordMimeType), payload);
+  clipboard_.setMimeData(data);
+}
+
+void ClipboardCommands::Cut() {
+  if (RefuseOutsideCutGrids()) return;
+  const EditTarget target = CurrentTarget();
+  // The selection may have moved onto a protected row since the availability was set.
+  if (target.slot < 0 || !CutDeleteAvailable(image_.Plan(), target)) return;
+  const SlotKind kind = SlotKindOfGrid(target.grid);
+  const std::string text = image_.Record(kind, target.slot);
+  image_.Store(kind, target.slot, {});
+  host_.MarkModified();
+  Place(text);
+  UpdateEditCommands();
+  host_.RefreshView();
+}
+
+void ClipboardCommands::Copy() {
+  const EditTarget target = CurrentTarget();
+  if (target.slot < 0) return;  // no grid entered yet: nothing to take
+  Place(image_.Record(SlotKindOfGrid(target.grid), target.slot));
+  UpdateEditCommands();
+}
+
+void ClipboardCommands::Paste() {
+  // The rules check the target again: the selection may have moved since the last update.
+  if (!PasteInto(image_, buffer_.Text(), CurrentTarget())) return;
+  host_.MarkModified();
+  host_.RefreshView();
+}
+
+void ClipboardCommands::Delete() {
+  if (RefuseOutsideCutGrids()) return;
+  bool acted = false;
+  for (const int row : host_.SelectedGridRows()) {
+    const EditTarget target = TargetAt(row);
+    if (target.slot < 0 || !CutDeleteAvailable(image_.Plan(), target)) continue;
+    image_.Store(SlotKindOfGrid(target.grid), target.slot, {});
+    acted = true;
+  }
+  if (!acted) return;
+  host_.MarkModified();
+  host_.RefreshView();
+}
+
+void ClipboardCommands::UpdateEditCommands() {
+  const QMimeData* data = clipboard_.mimeData();
+  const QString format = QString::fromLatin1(kRecordMimeType);
+  if (data && data->hasFormat(format)) {
+    const QByteArray payload = data->data(format);
+    // Text too long for the buffer is ignored; the last record stays pasteable.
+    buffer_.Take(std::string_view(payload.constData(), static_cast<std::size_t>(payload.size())));
+  }
+  const EditTarget target = CurrentTarget();
+  const bool paste = PasteAvailable(image_, buffer_.Text(), target);
+  const bool cut = CutDeleteAvailable(image_.Plan(), target);
+  SetEnabled(controls_.paste, paste);
+  SetEnabled(controls_.cut, cut);
+  SetEnabled(controls_.remove, cut);
+  // The tool buttons stay off while a menu page shows.
+  const bool shown = host_.EditingShown();
+  SetEnabled(controls_.pasteButton, paste && shown);
+  SetEnabled(controls_.cutButton, cut && shown);
+}
+
+}  // namespace quorvan

@@ -1,0 +1,149 @@
+#include "gui/mainwindow/DocumentLifecycle.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "core/files/DocumentFile.h"
+#include "core/model/AppSettings.h"
+#include "gui/common/FileDialogService.h"
+#include "gui/common/MessageService.h"
+
+namespace quorvan {
+
+namespace {
+
+const QString kFileOpenError = QStringLiteral("File Open error.");
+const QString kDataChanged = QStringLiteral("Data is changed.\nDo you want to save the changes?");
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+const QString DocumentLifecycle::kUntitled = QStringLiteral("Untitled");
+const QString DocumentLifecycle::kTitle = QStringLiteral("Quorvan");
+
+DocumentLifecycle::DocumentLifecycle(RadioImage& image, DocumentHost& host,
+                                     MessageService& messages, FileDialogService& dialogs,
+                                     SettingsStore& settings, QString initialFolder)
+    : image_(image),
+      host_(host),
+      messages_(messages),
+      dialogs_(dialogs),
+      settings_(settings),
+      folder_(std::move(initialFolder)),
+      documentName_(kUntitled) {}
+
+void DocumentLifecycle::UpdateCaption() {
+  host_.SetCaption(fromRadio_
+                       ? kTitle + QStringLiteral(" [Radio]")
+                       : kTitle + QStringLiteral(" [") + documentName_ + QStringLiteral("]"));
+}
+
+bool DocumentLifecycle::ConfirmDiscard() {
+  if (!modified_) return true;
+  switch (messages_.AskYesNoCancel(kDataChanged, MessageIcon::Warning)) {
+    case Answer::Cancel:
+      return false;
+    case Answer::No:
+      return true;
+    case Answer::Yes:
+      // Going on after a save that did not happen would throw the changes away unasked.
+      return SaveAs();
+  }
+  return false;
+}
+
+void DocumentLifecycle::New() {
+  host_.FocusPageControl();
+  if (!ConfirmDiscard()) return;
+  documentName_ = kUntitled;
+  fromRadio_ = false;
+  UpdateCaption();
+  image_ = MakeNewDocument(image_.Plan());
+  image_.SetComment({});
+  host_.ShowComment();
+  host_.RefreshView();
+  modified_ = false;
+}
+
+void DocumentLifecycle::Open() {
+  host_.FocusPageControl();
+  if (!ConfirmDiscard()) return;
+  const QString path = dialogs_.OpenFileName(folder_);
+  if (path.isEmpty()) return;
+  LoadFile(path);
+}
+
+void DocumentLifecycle::OpenCommandLine(const QString& path) {
+  if (path.isEmpty()) return;
+  LoadFile(path);
+}
+
+void DocumentLifecycle::OpenDropped(const QString& path) {
+  if (path.isEmpty()) return;
+  if (HasChannelFileExtension(path)) host_.FocusPageControl();
+  LoadFile(path);
+  UpdateCaption();
+}
+
+bool DocumentLifecycle::LoadFile(const QString& path) {
+  // The file is read into a scratch document first, so a rejected file changes nothing.
+  if (!HasChannelFileExtension(path) || !OpenDocumentFile(LocalPath(path), image_)) {
+    messages_.Error(kFileOpenError);
+    return false;
+  }
+  documentName_ = QFileInfo(path).absoluteFilePath();
+  fromRadio_ = false;
+  UpdateCaption();
+  host_.ShowComment();
+  host_.RefreshView();
+  RememberFolder(documentName_);
+  modified_ = false;
+  return true;
+}
+
+bool DocumentLifecycle::Save() {
+  if (documentName_ == kUntitled || fromRadio_ || !QFileInfo::exists(documentName_)) {
+    return SaveAs();
+  }
+  return WriteTo(documentName_);
+}
+
+bool DocumentLifecycle::SaveAs() {
+  const QString path = dialogs_.SaveFileName(folder_, documentName_);
+  if (path.isEmpty()) return false;
+  if (!HasChannelFileExtension(path)) {
+    messages_.Error(kFileOpenError);
+    return false;
+  }
+  if (!WriteTo(path)) return false;
+  documentName_ = QFileInfo(path).absoluteFilePath();
+  fromRadio_ = false;
+  UpdateCaption();
+  return true;
+}
+
+bool DocumentLifecycle::WriteTo(const QString& path) {
+  std::string error;
+  if (!SaveDocumentFile(LocalPath(path), image_, &error)) {
+    messages_.Error(kFileOpenError);
+    return false;
+  }
+  modified_ = false;
+  RememberFolder(path);
+  return true;
+}
+
+void DocumentLifecycle::RememberFolder(const QString& path) {
+  const std::string folder = SavePath(settings_, LocalPath(QFileInfo(path).absoluteFilePath()));
+  folder_ = QFile::decodeName(QByteArray::fromStdString(folder));
+}
+
+void DocumentLifecycle::BecomeRadioDocument() {
+  modified_ = false;
+  documentName_ = kUntitled;
+  fromRadio_ = true;
+  UpdateCaption();
+}
+
+}  // namespace quorvan

@@ -1,0 +1,144 @@
+#include "gui/mainwindow/GridView.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace quorvan {
+
+GridView::GridView(int gridNumber, QWidget* parent) : QTableView(parent), gridNumber_(gridNumber) {
+  setObjectName(QStringLiteral("StringGrid%1").arg(gridNumber));
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setShowGrid(false);
+  setWordWrap(false);
+  setTabKeyNavigation(false);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(kRowHeight);
+  verticalHeader()->setMinimumSectionSize(kRowHeight);
+  horizontalHeader()->setFixedHeight(kRowHeight);
+  horizontalHeader()->setSectionsClickable(false);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  horizontalHeader()->setStretchLastSection(true);
+  horizontalHeader()->installEventFilter(this);
+  setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void GridView::SetColumnWidths(const QList<int>& widths) {
+  for (int c = 0; c < widths.size(); ++c) setColumnWidth(c, widths.at(c));
+}
+
+void GridView::SetVisibleRows(int rows) {
+  visibleRows_ = std::max(rows, 1);
+  FitVisibleRows();
+}
+
+void GridView::changeEvent(QEvent* event) {
+  QTableView::changeEvent(event);
+  if (event->type() == QEvent::FontChange) FitVisibleRows();
+}
+
+void GridView::FitVisibleRows() {
+  const int rows = visibleRows_;
+  // A face taller than the rows would clip the names; the rows then grow with it.
+  const int rowHeight = std::max(kRowHeight, fontMetrics().height() + 2);
+  verticalHeader()->setMinimumSectionSize(rowHeight);
+  verticalHeader()->setDefaultSectionSize(rowHeight);
+  horizontalHeader()->setFixedHeight(rowHeight);
+  setFixedHeight((rows + 1) * rowHeight + 2 * frameWidth());
+}
+
+void GridView::setModel(QAbstractItemModel* newModel) {
+  QTableView::setModel(newModel);
+  if (!newModel) return;
+  // A model reset forgets the selection; keep the user's row across refreshes.
+  connect(newModel, &QAbstractItemModel::modelAboutToBeReset, this, &GridView::RememberRow);
+  connect(newModel, &QAbstractItemModel::modelReset, this, &GridView::RestoreRow);
+}
+
+int GridView::SelectedGridRow() const {
+  const QModelIndex current = currentIndex();
+  return current.isValid() ? current.row() + 1 : 1;
+}
+
+void GridView::SelectGridRow(int gridRow) {
+  if (!model() || gridRow < 1 || gridRow > model()->rowCount()) return;
+  const QModelIndex index = model()->index(gridRow - 1, 1);
+  setCurrentIndex(index);
+  selectRow(gridRow - 1);
+}
+
+void GridView::RememberRow() { rowBeforeReset_ = SelectedGridRow(); }
+
+void GridView::RestoreRow() {
+  if (!model() || model()->rowCount() == 0) return;
+  SelectGridRow(std::min(std::max(rowBeforeReset_, 1), model()->rowCount()));
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+  QTableView::focusInEvent(event);
+  if (!currentIndex().isValid()) SelectGridRow(1);
+  emit Entered(gridNumber_);
+}
+
+void GridView::focusOutEvent(QFocusEvent* event) {
+  QTableView::focusOutEvent(event);
+  emit Left(gridNumber_);
+}
+
+void GridView::ChooseRowAtRightPress(int viewportY, const QPoint& globalPos) {
+  setFocus(Qt::MouseFocusReason);
+  // A press on the header selects the top visible row; below the last row nothing changes.
+  const int row = viewportY < 0 ? rowAt(0) : rowAt(viewportY);
+  if (row >= 0) SelectGridRow(row + 1);
+  emit Entered(gridNumber_);
+  emit PopupRequested(gridNumber_, globalPos);
+}
+
+void GridView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    ChooseRowAtRightPress(event->position().toPoint().y(), event->globalPosition().toPoint());
+    event->accept();
+    return;
+  }
+  QTableView::mousePressEvent(event);
+  emit Entered(gridNumber_);  // a click counts as entering even when the grid had the focus
+}
+
+bool GridView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == horizontalHeader() && event->type() == QEvent::MouseButtonPress) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::RightButton) {
+      ChooseRowAtRightPress(-1, mouse->globalPosition().toPoint());
+      return true;
+    }
+  }
+  return QTableView::eventFilter(watched, event);
+}
+
+void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const int row = rowAt(event->position().toPoint().y());
+  if (row >= 0) SelectGridRow(row + 1);
+  emit EditorRequested(gridNumber_, SelectedGridRow());
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const bool character = !event->text().isEmpty() && event->text().at(0).isPrint() &&
+                         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  if (enter || (anyCharacterOpensEditor_ && character)) {
+    emit EditorRequested(gridNumber_, SelectedGridRow());
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
+}
+
+}  // namespace quorvan

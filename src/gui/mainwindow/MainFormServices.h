@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+#include "gui/mainwindow/ChannelEditors.h"
+#include "gui/mainwindow/PortMenu.h"
+
+namespace quorvan {
+
+class CsvFileDialogs;
+class FileDialogService;
+class MessageService;
+class PdfFileDialog;
+class PrinterService;
+class SettingsStore;
+class TransferDialogs;
+
+// Everything the main window reaches outside itself; production and tests fill it differently.
+struct MainFormServices {
+  SettingsStore* settings = nullptr;
+  MessageService* messages = nullptr;
+  FileDialogService* fileDialogs = nullptr;
+  TransferDialogs* transfers = nullptr;
+  std::function<int()> chooseSetupIndex;  // the model selection dialog, first start only
+  std::function<QList<PortChoice>()> listPorts;
+  std::function<QString()> askDevicePath;
+  QString workingDirectory;           // replaces a missing "Path"
+  QString backupFolder;               // where completed reads are kept; empty: not kept
+  QString presetPort;                 // a port chosen for this run only; empty: the stored one
+  ChannelEditorsFactory makeEditors;  // empty: the grids open no editor
+  // Left empty, the window uses the system's printers and file dialogs.
+  PrinterService* printers = nullptr;
+  PdfFileDialog* pdfDialog = nullptr;
+  CsvFileDialogs* csvDialogs = nullptr;
+  std::function<void(const QString&)> showCsvReport;  // empty: a modal report dialog
+};
+
+}  // namespace quorvan

@@ -1,0 +1,440 @@
+#include "gui/mainwindow/TMainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "core/model/NameCodec.h"
+#include "core/rules/GridTexts.h"
+#include "core/rules/StatusTexts.h"
+#include "gui/common/DisplayFonts.h"
+#include "gui/csv/CsvCommands.h"
+#include "gui/help/HelpTopics.h"
+#include "gui/mainwindow/CommentValidator.h"
+#include "gui/mainwindow/GridModel.h"
+#include "gui/mainwindow/GridView.h"
+#include "gui/mainwindow/PortMenu.h"
+#include "gui/mainwindow/TAboutBox.h"
+#include "gui/printing/PdfExport.h"
+#include "gui/printing/PrintCommand.h"
+#include "gui/transfer/TransferDialogs.h"
+
+namespace quorvan {
+
+namespace {
+
+QString Display(const std::string& bytes, char destination) {
+  return QString::fromStdString(NameToUtf8(bytes, destination));
+}
+
+struct GridLayoutInfo {
+  const char* caption;
+  QList<int> widths;
+  int visibleRows;
+};
+
+const std::array<GridLayoutInfo, TMainForm::kGridCount> kGridLayouts{{
+    {"&Memory Channel", {10, 27, 89, 98}, 15},
+    {"&VFO", {10, 73, 73}, 4},
+    {"&CALL Channel", {10, 74, 103}, 3},
+    {"&DTMF Memory", {10, 23, 155}, 5},
+}};
+
+}  // namespace
+
+TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+  setObjectName(QStringLiteral("MainForm"));
+  setFont(QFont(QStringLiteral("Times New Roman")));
+  settings_ = LoadAppSettings(*services_.settings, services_.chooseSetupIndex,
+                              services_.workingDirectory.toStdString());
+  image_ = MakeNewDocument(settings_.plan);
+  DocumentHost& host = *this;
+  lifecycle_ = std::make_unique<DocumentLifecycle>(image_, host, *services_.messages,
+                                                   *services_.fileDialogs, *services_.settings,
+                                                   QString::fromStdString(settings_.path));
+
+  BuildMenus();
+  BuildToolBar();
+  BuildPages();
+  BuildStatusBar();
+  WireEditCommands();
+  WirePlugIns();
+  portMenu_->ShowChosen(services_.presetPort.isEmpty() ? QString::fromStdString(settings_.commPort)
+                                                       : services_.presetPort);
+  aboutBox_ = new TAboutBox(this);
+
+  setAcceptDrops(true);
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  lifecycle_->UpdateCaption();
+  ApplyBandPlanLayout();
+  RefreshView();
+  lifecycle_->SetModified(false);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);  // a fixed single border
+  // Coming back from another program may have changed the clipboard.
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+    if (s == Qt::ApplicationActive && hooks_.updateEditCommands) hooks_.updateEditCommands();
+  });
+}
+
+TMainForm::~TMainForm() {
+  // The base class destroys the widgets after this object's members are gone; a grid losing
+  // the focus or a page control losing its pages then must not call back into this object.
+  const QList<QObject*> children = findChildren<QObject*>();
+  for (QObject* child : children) QObject::disconnect(child, nullptr, this, nullptr);
+  QObject::disconnect(qApp, nullptr, this, nullptr);
+}
+
+const QString& TMainForm::CommPort() const { return portMenu_->CommPort(); }
+
+GridView* TMainForm::Grid(int number) const {
+  return number >= 1 && number <= kGridCount ? grids_[static_cast<std::size_t>(number - 1)]
+                                             : nullptr;
+}
+
+QWidget* TMainForm::MenuPage(int number) const {
+  return number == 1 || number == 2 ? menuPages_[static_cast<std::size_t>(number - 1)] : nullptr;
+}
+
+QString TMainForm::StatusText(int panel) const {
+  return panel >= 0 && panel < 4 ? statusPanels_[static_cast<std::size_t>(panel)]->text()
+                                 : QString();
+}
+
+QAction* TMainForm::Action(const QString& objectName) const {
+  return findChild<QAction*>(objectName);
+}
+
+QAction* TMainForm::AddCommand(QMenu* menu, const QString& text, const QString& name,
+                               const std::function<void()>& handler, const QKeySequence& shortcut) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(name);
+  action->setShortcut(shortcut);
+  if (handler) connect(action, &QAction::triggered, this, [handler] { handler(); });
+  return action;
+}
+
+void TMainForm::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  AddCommand(
+      file, QStringLiteral("&New"), QStringLiteral("FileNew"), [this] { lifecycle_->New(); },
+      QKeySequence(Qt::CTRL | Qt::Key_N));
+  AddCommand(
+      file, QStringLiteral("&Open..."), QStringLiteral("FileOpen"), [this] { lifecycle_->Open(); },
+      QKeySequence(Qt::CTRL | Qt::Key_O));
+  AddCommand(
+      file, QStringLiteral("&Save"), QStringLiteral("FileSave"), [this] { lifecycle_->Save(); },
+      QKeySequence(Qt::CTRL | Qt::Key_S));
+  AddCommand(file, QStringLiteral("Save &As..."), QStringLiteral("FileSaveAs"),
+             [this] { lifecycle_->SaveAs(); });
+  file->addSeparator();
+  AddCommand(file, QStringLiteral("Import CSV..."), QStringLiteral("FileImportCsv"),
+             [this] { ImportCsv(); });
+  AddCommand(file, QStringLiteral("Export CSV..."), QStringLiteral("FileExportCsv"),
+             [this] { ExportCsv(); });
+  file->addSeparator();
+  AddCommand(file, QStringLiteral("&Print..."), QStringLiteral("FilePrint"), [this] {
+    if (hooks_.print) hooks_.print();
+  });
+  AddCommand(file, QStringLiteral("Export PDF..."), QStringLiteral("FileExportPdf"),
+             [this] { ExportPdf(); });
+  file->addSeparator();
+  AddCommand(file, QStringLiteral("E&xit"), QStringLiteral("FileExit"), [this] { close(); });
+
+  QMenu* radio = menuBar()->addMenu(QStringLiteral("&Radio"));
+  const std::array<std::pair<const char*, TransferScope>, 3> scopes{
+      {{"&All", TransferScope::All},
+       {"&Memory", TransferScope::Memory},
+       {"M&enu", TransferScope::Menu}}};
+  const std::array<const char*, 3> scopeNames{"All", "Memory", "Menu"};
+  QMenu* read = radio->addMenu(QStringLiteral("&Read"));
+  QMenu* write = radio->addMenu(QStringLiteral("&Write"));
+  for (std::size_t i = 0; i < scopes.size(); ++i) {
+    const TransferScope scope = scopes[i].second;
+    AddCommand(read, QString::fromLatin1(scopes[i].first),
+               QStringLiteral("Read") + QLatin1String(scopeNames[i]),
+               [this, scope] { ReadFromRadio(scope); });
+    AddCommand(write, QString::fromLatin1(scopes[i].first),
+               QStringLiteral("Write") + QLatin1String(scopeNames[i]),
+               [this, scope] { WriteToRadio(scope); });
+  }
+  radio->addSeparator();
+  QMenu* ports = radio->addMenu(QStringLiteral("&Port Select"));
+  ports->setObjectName(QStringLiteral("PortSelect"));
+  portMenu_ =
+      new PortMenu(ports, *services_.messages,
+                   {[this](const QString& port) { return services_.transfers->CheckPort(port); },
+                    services_.listPorts, services_.askDevicePath},
+                   this);
+  connect(portMenu_, &PortMenu::PortChosen, this,
+          [this](const QString& port) { SavePort(*services_.settings, port.toStdString()); });
+
+  editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+  editMenu_->setObjectName(QStringLiteral("EditMenu"));
+  const std::array<std::tuple<const char*, const char*, EditCommand, QKeySequence>, 4> edits{{
+      {"Cu&t", "EditCut", EditCommand::Cut, QKeySequence(Qt::CTRL | Qt::Key_X)},
+      {"&Copy", "EditCopy", EditCommand::Copy, QKeySequence(Qt::CTRL | Qt::Key_C)},
+      {"&Paste", "EditPaste", EditCommand::Paste, QKeySequence(Qt::CTRL | Qt::Key_V)},
+      {"&Delete", "EditDelete", EditCommand::Delete, QKeySequence(Qt::CTRL | Qt::Key_Delete)},
+  }};
+  for (std::size_t i = 0; i < edits.size(); ++i) {
+    const EditCommand command = std::get<2>(edits[i]);
+    editActions_[i] = AddCommand(
+        editMenu_, QString::fromLatin1(std::get<0>(edits[i])),
+        QString::fromLatin1(std::get<1>(edits[i])), [this, command] { RunEditCommand(command); },
+        std::get<3>(edits[i]));
+  }
+  editMenu_->addSeparator();
+  AddCommand(editMenu_, QStringLiteral("Memory channel &Sort..."), QStringLiteral("EditSort"),
+             [this] {
+               if (hooks_.sort) hooks_.sort();
+             });
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  AddCommand(help, QStringLiteral("&Help Topics"), QStringLiteral("HelpTopics"),
+             [this] { HelpTopics(*services_.messages); });
+  help->addSeparator();
+  AddCommand(help, QStringLiteral("&About..."), QStringLiteral("HelpAbout"),
+             [this] { aboutBox_->exec(); });
+}
+
+void TMainForm::BuildToolBar() {
+  QToolBar* bar = addToolBar(QStringLiteral("ToolBar1"));
+  bar->setObjectName(QStringLiteral("ToolBar1"));
+  bar->setMovable(false);
+  bar->setIconSize(QSize(16, 16));
+  bar->setContextMenuPolicy(Qt::PreventContextMenu);
+  QStyle* s = style();
+  struct Button {
+    const char* hint;
+    const char* target;  // the menu command the button runs
+    QStyle::StandardPixmap icon;
+  };
+  const std::array<Button, 9> buttons{{
+      {"New", "FileNew", QStyle::SP_FileIcon},
+      {"Open", "FileOpen", QStyle::SP_DialogOpenButton},
+      {"Save", "FileSave", QStyle::SP_DialogSaveButton},
+      {"Print", "FilePrint", QStyle::SP_FileDialogDetailedView},
+      {"Read", "ReadAll", QStyle::SP_ArrowDown},
+      {"Write", "WriteAll", QStyle::SP_ArrowUp},
+      {"Cut", "EditCut", QStyle::SP_DialogDiscardButton},
+      {"Copy", "EditCopy", QStyle::SP_FileLinkIcon},
+      {"Paste", "EditPaste", QStyle::SP_DialogApplyButton},
+  }};
+  for (const Button& b : buttons) {
+    QAction* target = Action(QString::fromLatin1(b.target));
+    QAction* button = bar->addAction(s->standardIcon(b.icon), QString::fromLatin1(b.hint));
+    button->setObjectName(QStringLiteral("Tool") + QLatin1String(b.hint));
+    button->setToolTip(QString::fromLatin1(b.hint));
+    connect(button, &QAction::triggered, target, &QAction::trigger);
+  }
+  editToolButtons_ = {Action(QStringLiteral("ToolCut")), Action(QStringLiteral("ToolCopy")),
+                      Action(QStringLiteral("ToolPaste"))};
+  // Grouping like the original toolbar: file, radio, edit.
+  bar->insertSeparator(Action(QStringLiteral("ToolRead")));
+  bar->insertSeparator(Action(QStringLiteral("ToolCut")));
+}
+
+QGroupBox* TMainForm::BuildGrid(int number, const QString& caption, const QList<int>& widths,
+                                int visibleRows) {
+  const auto i = static_cast<std::size_t>(number - 1);
+  const auto grid = static_cast<quorvan::Grid>(number);
+  auto* box = new QGroupBox(caption);
+  box->setObjectName(QStringLiteral("GroupBox%1").arg(number));
+  QStringList headers;
+  for (int c = 0; c < ColumnCount(grid); ++c) {
+    headers << QString::fromLatin1(HeaderText(grid, c).data(),
+                                   static_cast<int>(HeaderText(grid, c).size()));
+  }
+  models_[i] = new GridModel(
+      headers, [this, grid] { return DataRowCount(image_.Plan(), grid); },
+      [this, grid](int row, int column) {
+        return Display(CellText(image_, grid, row, column), image_.Plan().DestinationLetter());
+      },
+      this);
+  auto* view = new GridView(number, box);
+  view->setModel(models_[i]);
+  view->SetColumnWidths(widths);
+  view->SetAnyCharacterOpensEditor(number == 4);
+  // Delete clears every selected row of the grids it acts on.
+  if (number == 1 || number == 4) view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  const int frame = 2 * view->frameWidth();
+  view->SetVisibleRows(visibleRows);
+  int width = frame + view->verticalScrollBar()->sizeHint().width();
+  for (int w : widths) width += w;
+  view->setFixedWidth(width + (number == 1 ? 20 : 30));
+  grids_[i] = view;
+  connect(view, &GridView::Entered, this, &TMainForm::OnGridEntered);
+  connect(view, &GridView::Left, this, &TMainForm::OnGridLeft);
+  connect(view, &GridView::EditorRequested, this, [this](int g, int row) {
+    if (hooks_.openEditor) hooks_.openEditor(g, row);
+  });
+  connect(view, &GridView::PopupRequested, this, &TMainForm::ShowGridPopup);
+  connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, number] {
+    if (activeGrid_ == number) UpdateStatusBar();
+  });
+
+  popups_[i] = new QMenu(this);
+  const bool cutAndDelete = number == 1 || number == 4;
+  if (cutAndDelete) popups_[i]->addAction(editActions_[0]);
+  popups_[i]->addAction(editActions_[1]);
+  popups_[i]->addAction(editActions_[2]);
+  if (cutAndDelete) popups_[i]->addAction(editActions_[3]);
+
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(view);
+  gridBoxes_[i] = box;
+  return box;
+}
+
+void TMainForm::BuildPages() {
+  auto* central = new QWidget(this);
+  pageControl_ = new QTabWidget(central);
+  pageControl_->setObjectName(QStringLiteral("PageControl1"));
+  auto* memoryPage = new QWidget;
+  memoryPage->setObjectName(QStringLiteral("TabSheet1"));
+  auto* grids = new QGridLayout(memoryPage);
+  for (int n = 1; n <= kGridCount; ++n) {
+    const GridLayoutInfo& grid = kGridLayouts[static_cast<std::size_t>(n - 1)];
+    QGroupBox* box =
+        BuildGrid(n, QString::fromLatin1(grid.caption), grid.widths, grid.visibleRows);
+    if (n == 1) {
+      grids->addWidget(box, 0, 0, 3, 1, Qt::AlignTop);
+    } else {
+      grids->addWidget(box, n - 2, 1, Qt::AlignTop);
+    }
+  }
+  pageControl_->addTab(memoryPage, QStringLiteral("Memor&y"));
+  const std::array<const char*, 2> menuCaptions{"Menu &1", "Menu &2"};
+  for (std::size_t p = 0; p < menuPages_.size(); ++p) {
+    menuPages_[p] = new QWidget;
+    menuPages_[p]->setObjectName(QStringLiteral("TabSheet%1").arg(p + 2));
+    pageControl_->addTab(menuPages_[p], QString::fromLatin1(menuCaptions[p]));
+  }
+  connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::OnPageChanged);
+
+  auto* commentLabel = new QLabel(QStringLiteral("Comment"), central);
+  comment_ = new QLineEdit(central);
+  comment_->setObjectName(QStringLiteral("Edit2"));
+  comment_->setMaxLength(static_cast<int>(kCommentCapacity));
+  comment_->setValidator(
+      new CommentValidator([this] { return image_.Plan().DestinationLetter(); }, comment_));
+  commentLabel->setBuddy(comment_);
+  connect(comment_, &QLineEdit::textEdited, this, &TMainForm::OnCommentEdited);
+
+  auto* commentRow = new QHBoxLayout;
+  commentRow->addWidget(commentLabel);
+  commentRow->addWidget(comment_, 1);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(pageControl_);
+  layout->addLayout(commentRow);
+  setCentralWidget(central);
+}
+
+void TMainForm::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("StatusBar1"));
+  bar->setSizeGripEnabled(false);
+  const std::array<int, 4> widths{170, 50, 90, 50};
+  for (std::size_t p = 0; p < statusPanels_.size(); ++p) {
+    auto* panel = new QLabel(bar);
+    panel->setObjectName(QStringLiteral("StatusPanel%1").arg(p));
+    panel->setFixedWidth(widths[p]);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    if (p == 1) panel->setAlignment(Qt::AlignCenter);
+    bar->addWidget(panel);
+    statusPanels_[p] = panel;
+  }
+}
+
+void TMainForm::ApplyBandPlanLayout() {
+  QFont names = DestinationFont(image_.Plan(), font());
+  QFont plain = font();
+  // The weight is set explicitly so the bold caption of a focused box does not reach its grid.
+  names.setBold(false);
+  plain.setBold(false);
+  for (GridView* grid : grids_) grid->setFont(plain);
+  grids_[0]->setFont(names);
+  statusBar()->setFont(names);
+  for (QLabel* panel : statusPanels_) panel->setFont(names);
+  comment_->setFont(names);
+  for (GridModel* model : models_) model->Refresh();
+}
+
+void TMainForm::RefreshView() {
+  for (GridModel* model : models_) model->Refresh();
+  if (hooks_.showMenuPages) hooks_.showMenuPages();
+  UpdateStatusBar();
+}
+
+void TMainForm::SetStatusTexts(const std::array<QString, 4>& texts) {
+  for (std::size_t p = 0; p < statusPanels_.size(); ++p) statusPanels_[p]->setText(texts[p]);
+}
+
+void TMainForm::UpdateStatusBar() {
+  if (pageControl_->currentIndex() != 0) return;
+  const StatusPanels texts = StatusBarTexts(image_, static_cast<quorvan::Grid>(activeGrid_),
+                                            activeGrid_ ? Grid(activeGrid_)->SelectedGridRow() : 0);
+  std::array<QString, 4> shown;
+  for (std::size_t p = 0; p < shown.size(); ++p) {
+    shown[p] = Display(texts[p], image_.Plan().DestinationLetter());
+  }
+  SetStatusTexts(shown);
+}
+
+void TMainForm::OnGridEntered(int grid) {
+  activeGrid_ = grid;
+  QGroupBox* box = gridBoxes_[static_cast<std::size_t>(grid - 1)];
+  QFont bold = box->font();
+  bold.setBold(true);
+  box->setFont(bold);
+  if (hooks_.updateEditCommands) hooks_.updateEditCommands();
+  UpdateStatusBar();
+}
+
+void TMainForm::OnGridLeft(int grid) {
+  QGroupBox* box = gridBoxes_[static_cast<std::size_t>(grid - 1)];
+  QFont normal = box->font();
+  normal.setBold(false);
+  box->setFont(normal);
+}
+
+void TMainForm::OnPageChanged(int index) {
+  const bool memoryPage = index == 0;
+  editMenu_->menuAction()->setEnabled(memoryPage);
+  editToolButtons_[0]->setEnabled(memoryPage);
+  editToolButtons_[1]->setEnabled(memoryPage);
+  if (memoryPage) {
+    if (hooks_.updateEditCommands) hooks_.updateEditCommands();
+    UpdateStatusBar();
+  } else {
+    editToolButtons_[2]->setEnabled(false);
+    SetStatusTexts({});
+  }
+}
+
+void TMainForm::ShowGridPopup(int grid, const QPoint& globalPos) {
+  popups_[static_cast<std::size_t>(grid - 1)]->popup(globalPos);
+}
+
+void TMainForm::RunEditCommand(EditCommand command) {
+  if (hooks_.editCommand) hooks_.editCommand(command);
+}
+
+}  // namespace quorvan

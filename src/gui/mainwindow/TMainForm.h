@@ -1,0 +1,161 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "core/model/AppSettings.h"
+#include "core/model/RadioImage.h"
+#include "core/transfer/TransferSequence.h"
+#include "gui/mainwindow/ClipboardCommands.h"
+#include "gui/mainwindow/DocumentLifecycle.h"
+#include "gui/mainwindow/MainFormServices.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTabWidget;
+
+namespace quorvan {
+
+class CsvCommands;
+class CsvFileDialogs;
+class GridModel;
+class GridView;
+class PdfFileDialog;
+class PortMenu;
+class PrinterService;
+class RadioMenuPages;
+class TAboutBox;
+class TSortForm;
+
+// The main window: owns the document and shows it in four grids and two menu pages, with the
+// file, radio, edit and help commands. Editors, clipboard commands, menu pages, sorting and
+// printing plug in through the hooks below.
+class TMainForm : public QMainWindow, private DocumentHost, private EditCommandHost {
+  Q_OBJECT
+
+ public:
+  static constexpr int kGridCount = 4;
+
+  explicit TMainForm(const MainFormServices& services, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // Hooks for what other parts of the window add later.
+  struct Hooks {
+    std::function<void(int grid, int row)> openEditor;  // double-click, Enter, DTMF keys
+    std::function<void(EditCommand)> editCommand;
+    std::function<void()> updateEditCommands;  // re-reads the clipboard, enables commands
+    std::function<void()> showMenuPages;       // the last step of a full refresh
+    std::function<void()> sort;
+    std::function<void()> print;
+  };
+  Hooks& GetHooks() { return hooks_; }
+
+  RadioImage& Image() { return image_; }
+  DocumentLifecycle& Document() { return *lifecycle_; }
+  const QString& CommPort() const;
+  int ActiveGrid() const { return activeGrid_; }
+  GridView* Grid(int number) const;
+  QString StatusText(int panel) const;
+  QTabWidget* PageControl() const { return pageControl_; }
+  QWidget* MenuPage(int number) const;  // 1 or 2: where the menu pages put their controls
+  QAction* Action(const QString& objectName) const;
+  const ClipboardCommands& Clipboard() const { return *clipboard_; }
+  RadioMenuPages* MenuPages() const { return radioMenuPages_; }
+
+  // Start-up file: the command-line arguments joined with single blanks.
+  void OpenCommandLine(const QStringList& arguments);
+  // What the Radio menu's items do.
+  void ReadFromRadio(TransferScope scope);
+  void WriteToRadio(TransferScope scope);
+  // Fills every grid, the menu pages and the status bar from the image.
+  void RefreshView() override;
+  void UpdateStatusBar();
+  // The band-plan dependent rows, labels and fonts (after a read changed the plan).
+  void ApplyBandPlanLayout();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  // DocumentHost
+  void FocusPageControl() override;
+  void SetCaption(const QString& caption) override;
+  void ShowComment() override;
+  // EditCommandHost
+  int ActiveGridNumber() const override { return activeGrid_; }
+  int CurrentGridRow() const override;
+  QList<int> SelectedGridRows() const override;
+  bool EditingShown() const override;
+  void MarkModified() override;
+
+  // Connects the commands that live in their own classes to the menus and hooks.
+  void WireEditCommands();
+  void WirePlugIns();
+  void OpenEditor(int grid, int row);
+  void SortMemoryChannels();
+  void PrintDocument();
+  void ExportPdf();
+  void ImportCsv();
+  void ExportCsv();
+  // Every change by the user ends the same way.
+  void DocumentChanged();
+
+  void BuildMenus();
+  void BuildToolBar();
+  void BuildPages();
+  void BuildStatusBar();
+  QGroupBox* BuildGrid(int number, const QString& caption, const QList<int>& widths,
+                       int visibleRows);
+  QAction* AddCommand(QMenu* menu, const QString& text, const QString& name,
+                      const std::function<void()>& handler,
+                      const QKeySequence& shortcut = QKeySequence());
+  void RunEditCommand(EditCommand command);
+  void OnGridEntered(int grid);
+  void OnGridLeft(int grid);
+  void OnPageChanged(int index);
+  void OnCommentEdited(const QString& text);
+  void ShowGridPopup(int grid, const QPoint& globalPos);
+  void SetStatusTexts(const std::array<QString, 4>& texts);
+  void KeepReadBackup();
+
+  MainFormServices services_;
+  Hooks hooks_;
+  RadioImage image_;
+  AppSettings settings_;
+  std::unique_ptr<DocumentLifecycle> lifecycle_;
+  std::unique_ptr<ClipboardCommands> clipboard_;
+  std::unique_ptr<ChannelEditors> editors_;
+  std::unique_ptr<CsvCommands> csv_;
+  // System printers and dialogs, made only when the services bring none.
+  std::unique_ptr<PrinterService> ownPrinters_;
+  std::unique_ptr<PdfFileDialog> ownPdfDialog_;
+  std::unique_ptr<CsvFileDialogs> ownCsvDialogs_;
+  PrinterService* printers_ = nullptr;
+  PdfFileDialog* pdfDialog_ = nullptr;
+  RadioMenuPages* radioMenuPages_ = nullptr;
+  TSortForm* sortForm_ = nullptr;
+  int activeGrid_ = 0;
+
+  QTabWidget* pageControl_ = nullptr;
+  std::array<QWidget*, 2> menuPages_{};
+  std::array<GridView*, kGridCount> grids_{};
+  std::array<GridModel*, kGridCount> models_{};
+  std::array<QGroupBox*, kGridCount> gridBoxes_{};
+  std::array<QMenu*, kGridCount> popups_{};
+  std::array<QLabel*, 4> statusPanels_{};
+  QLineEdit* comment_ = nullptr;
+  QMenu* editMenu_ = nullptr;
+  PortMenu* portMenu_ = nullptr;
+  TAboutBox* aboutBox_ = nullptr;
+  std::array<QAction*, 4> editActions_{};      // Cut, Copy, Paste, Delete
+  std::array<QAction*, 3> editToolButtons_{};  // Cut, Copy, Paste
+};
+
+}  // namespace quorvan

@@ -1,0 +1,107 @@
+// The main window's commands that reach beyond it: the radio, files, drops and closing.
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTabWidget>
+
+#include "core/files/ReadBackups.h"
+#include "core/model/NameCodec.h"
+#include "gui/common/MessageService.h"
+#include "gui/mainwindow/TMainForm.h"
+#include "gui/transfer/TransferDialogs.h"
+#include "io/serial/PortAdvice.h"
+
+namespace quorvan {
+
+void TMainForm::OpenCommandLine(const QStringList& arguments) {
+  // Joined with single blanks, so an unquoted path with blanks arrives whole.
+  lifecycle_->OpenCommandLine(arguments.join(QLatin1Char(' ')));
+}
+
+void TMainForm::ReadFromRadio(TransferScope scope) {
+  FocusPageControl();
+  if (!services_.transfers->CheckPort(CommPort())) {
+    services_.messages->Warning(WithPortAccessAdvice(
+        QStringLiteral("COM port is invalid.\nPlease check comport status."), CommPort()));
+    return;
+  }
+  if (!lifecycle_->ConfirmDiscard()) return;
+  lifecycle_->BecomeRadioDocument();
+  const bool completed = services_.transfers->RunRead(image_, scope, CommPort());
+  // Whatever the outcome, part of the image may have been replaced.
+  ApplyBandPlanLayout();
+  RefreshView();
+  SaveBandPlan(*services_.settings, image_.Plan());
+  lifecycle_->SetModified(true);
+  if (completed) KeepReadBackup();
+}
+
+void TMainForm::WriteToRadio(TransferScope scope) {
+  if (!services_.transfers->CheckPort(CommPort())) {
+    services_.messages->Warning(WithPortAccessAdvice(
+        QStringLiteral("COM port is invalid.\nPlease check and try again."), CommPort()));
+    return;
+  }
+  if (!services_.messages->AskYesNo(QStringLiteral("Do you want to write the data to the radio?"),
+                                    MessageIcon::Question)) {
+    return;
+  }
+  services_.transfers->RunWrite(image_, scope, CommPort());
+}
+
+void TMainForm::KeepReadBackup() {
+  if (services_.backupFolder.isEmpty()) return;
+  std::string error;
+  const std::time_t now = QDateTime::currentSecsSinceEpoch();
+  if (!SaveReadBackup(QFile::encodeName(services_.backupFolder).toStdString(), image_, now,
+                      &error)) {
+    // The read itself succeeded; a backup that could not be kept must still be told.
+    services_.messages->Warning(QStringLiteral("The data read could not be kept as a backup.\n") +
+                                QString::fromStdString(error));
+  }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  // A save that did not complete keeps the window open, so nothing is lost unasked.
+  if (lifecycle_->ConfirmDiscard()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  event->acceptProposedAction();
+  if (urls.isEmpty()) return;
+  // Only the first file of a drop is opened.
+  const QUrl& first = urls.first();
+  lifecycle_->OpenDropped(first.isLocalFile() ? first.toLocalFile() : first.toString());
+}
+
+void TMainForm::FocusPageControl() { pageControl_->setFocus(Qt::OtherFocusReason); }
+
+void TMainForm::SetCaption(const QString& caption) { setWindowTitle(caption); }
+
+void TMainForm::ShowComment() {
+  comment_->setText(
+      QString::fromStdString(NameToUtf8(image_.Comment(), image_.Plan().DestinationLetter())));
+}
+
+void TMainForm::OnCommentEdited(const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  const auto bytes =
+      NameFromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                   image_.Plan().DestinationLetter());
+  if (bytes) image_.SetComment(*bytes);
+  lifecycle_->SetModified(true);
+}
+
+}  // namespace quorvan

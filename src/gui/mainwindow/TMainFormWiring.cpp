@@ -1,0 +1,132 @@
+// The main window's connections to the command classes that plug into it.
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QTabWidget>
+#include <algorithm>
+
+#include "core/rules/GridTexts.h"
+#include "gui/csv/CsvCommands.h"
+#include "gui/csv/CsvReportDialog.h"
+#include "gui/mainwindow/GridView.h"
+#include "gui/mainwindow/TMainForm.h"
+#include "gui/menupages/RadioMenuPages.h"
+#include "gui/printing/PdfExport.h"
+#include "gui/printing/PrintCommand.h"
+#include "gui/sort/TSortForm.h"
+
+namespace quorvan {
+
+void TMainForm::WireEditCommands() {
+  EditControls controls;
+  controls.cut = Action(QStringLiteral("EditCut"));
+  controls.paste = Action(QStringLiteral("EditPaste"));
+  controls.remove = Action(QStringLiteral("EditDelete"));
+  controls.cutButton = Action(QStringLiteral("ToolCut"));
+  controls.pasteButton = Action(QStringLiteral("ToolPaste"));
+  EditCommandHost& host = *this;
+  clipboard_ = std::make_unique<ClipboardCommands>(image_, host, *services_.messages,
+                                                   *QGuiApplication::clipboard(), controls);
+  hooks_.editCommand = [this](EditCommand command) { clipboard_->Run(command); };
+  hooks_.updateEditCommands = [this] { clipboard_->UpdateEditCommands(); };
+}
+
+int TMainForm::CurrentGridRow() const {
+  const GridView* grid = Grid(activeGrid_);
+  return grid ? grid->SelectedGridRow() : 0;
+}
+
+QList<int> TMainForm::SelectedGridRows() const {
+  const GridView* grid = Grid(activeGrid_);
+  if (!grid) return {};
+  QList<int> rows;
+  for (const QModelIndex& index : grid->selectionModel()->selectedRows()) {
+    rows << index.row() + 1;
+  }
+  if (rows.isEmpty()) rows << grid->SelectedGridRow();
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+bool TMainForm::EditingShown() const { return pageControl_->currentIndex() == 0; }
+
+void TMainForm::MarkModified() { lifecycle_->SetModified(true); }
+
+void TMainForm::WirePlugIns() {
+  if (services_.makeEditors) editors_ = services_.makeEditors(this);
+  if (editors_) editors_->SetStoredHook([this] { DocumentChanged(); });
+  hooks_.openEditor = [this](int grid, int row) { OpenEditor(grid, row); };
+
+  radioMenuPages_ =
+      new RadioMenuPages(image_.Menu(), *services_.messages, MenuPage(1), MenuPage(2));
+  radioMenuPages_->setParent(this);
+  connect(radioMenuPages_, &RadioMenuPages::MenuEdited, this,
+          [this] { lifecycle_->SetModified(true); });
+  hooks_.showMenuPages = [this] { radioMenuPages_->ShowMenu(image_.Menu(), image_.Plan()); };
+
+  sortForm_ = new TSortForm(this);
+  hooks_.sort = [this] { SortMemoryChannels(); };
+
+  printers_ = services_.printers;
+  if (!printers_) {
+    ownPrinters_ = std::make_unique<SystemPrinterService>(this);
+    printers_ = ownPrinters_.get();
+  }
+  hooks_.print = [this] { PrintDocument(); };
+  pdfDialog_ = services_.pdfDialog;
+  if (!pdfDialog_) {
+    ownPdfDialog_ = std::make_unique<NativePdfFileDialog>(this);
+    pdfDialog_ = ownPdfDialog_.get();
+  }
+
+  CsvFileDialogs* csvDialogs = services_.csvDialogs;
+  if (!csvDialogs) {
+    ownCsvDialogs_ = std::make_unique<NativeCsvFileDialogs>(this);
+    csvDialogs = ownCsvDialogs_.get();
+  }
+  CsvCommands::ReportViewer showReport = services_.showCsvReport;
+  if (!showReport) {
+    showReport = [this](const QString& report) {
+      CsvReportDialog dialog(report, this);
+      dialog.exec();
+    };
+  }
+  csv_ = std::make_unique<CsvCommands>(image_, *services_.messages, *csvDialogs, showReport);
+}
+
+void TMainForm::DocumentChanged() {
+  lifecycle_->SetModified(true);
+  RefreshView();
+}
+
+void TMainForm::OpenEditor(int grid, int row) {
+  if (!editors_) return;
+  const auto kind = static_cast<quorvan::Grid>(grid);
+  const int slot = RowToSlot(image_.Plan(), kind, row);
+  if (slot < 0) return;
+  if (editors_->Edit(kind, slot, image_)) DocumentChanged();
+}
+
+void TMainForm::SortMemoryChannels() {
+  if (sortForm_->Run(image_)) DocumentChanged();
+}
+
+void TMainForm::PrintDocument() {
+  PrintCommand(*services_.messages, *printers_).Print(image_, windowTitle());
+}
+
+void TMainForm::ExportPdf() {
+  PdfExport(*services_.messages, *pdfDialog_)
+      .Export(image_, windowTitle(),
+              SuggestedPdfName(lifecycle_->DocumentName(), lifecycle_->Folder()));
+}
+
+void TMainForm::ImportCsv() {
+  FocusPageControl();
+  if (csv_->ImportCsv(lifecycle_->Folder())) DocumentChanged();
+}
+
+void TMainForm::ExportCsv() { csv_->ExportCsv(lifecycle_->Folder()); }
+
+}  // namespace quorvan

@@ -1,0 +1,156 @@
+#include "gui/menupages/MenuPage1.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "core/model/NameCharset.h"
+#include "core/model/NameCodec.h"
+#include "gui/common/DisplayFonts.h"
+#include "gui/common/MessageService.h"
+#include "gui/menupages/MenuPagePom.h"
+
+namespace quorvan {
+
+namespace {
+
+std::vector<QString> Texts(std::initializer_list<const char*> items) {
+  std::vector<QString> texts;
+  for (const char* item : items) texts.push_back(QString::fromLatin1(item));
+  return texts;
+}
+
+std::vector<QString> Numbers(int first, int last) {
+  std::vector<QString> texts;
+  for (int n = first; n <= last; ++n) texts.push_back(QString::number(n));
+  return texts;
+}
+
+QGroupBox* NewGroup(QWidget* parent, const char* caption) {
+  return new QGroupBox(QString::fromLatin1(caption), parent);
+}
+
+}  // namespace
+
+MenuPage1::MenuPage1(MenuSettings& menu, MessageService& messages, QWidget* parent)
+    : MenuPageControls(menu, parent), messages_(messages) {
+  setObjectName(QStringLiteral("MenuPage1"));
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(
+      AddRadioGroup("RadioGroup_Band", "&Operation Band", kMenuBC, {"\"A\" Band", "\"B\" Band"}), 0,
+      0);
+  grid->addWidget(BuildBalance(), 0, 1);
+  grid->addWidget(BuildFunction(), 0, 2, 2, 1);
+  grid->addWidget(BuildPower(), 1, 0, 1, 2);
+  grid->addWidget(BuildDisplay(), 2, 0, 1, 3);
+  grid->addWidget(BuildDtmf(), 3, 0, 1, 2);
+  grid->addWidget(BuildVox(), 3, 2);
+  grid->setRowStretch(4, 1);
+}
+
+QWidget* MenuPage1::BuildBalance() {
+  QGroupBox* box = NewGroup(this, "&Balance");
+  auto* layout = new QGridLayout(box);
+  AddTrackBar(layout, "TrackBer_Bal", kMenuBAL, 4);
+  layout->addWidget(new QLabel(QStringLiteral("\"A\" Band"), box), 1, 0, Qt::AlignLeft);
+  layout->addWidget(new QLabel(QStringLiteral("Center"), box), 1, 1, Qt::AlignHCenter);
+  layout->addWidget(new QLabel(QStringLiteral("\"B\" Band"), box), 1, 2, Qt::AlignRight);
+  return box;
+}
+
+QWidget* MenuPage1::BuildFunction() {
+  QGroupBox* box = NewGroup(this, "F&unction");
+  auto* layout = new QVBoxLayout(box);
+  AddCheckBox(layout, "CheckBox_Dual", "Dual", kMenuDL);
+  AddCheckBox(layout, "CheckBox_Att", "ATT", kMenuATT);
+  AddCheckBox(layout, "CheckBox_Lock", "Lock", kMenuLK);
+  AddCheckBox(layout, "CheckBox_Lamp", "Lamp", kMenuLMP);
+  AddCheckBox(layout, "CheckBox_MName", "Memory Name", kMenuMNF, CheckSense::TickedIsZero);
+  return box;
+}
+
+QWidget* MenuPage1::BuildPower() {
+  QGroupBox* box = NewGroup(this, "&Power");
+  auto* layout = new QFormLayout(box);
+  AddComboBox(layout, "ComboBox_Save", "Battery Saver", kMenuSV,
+              Texts({"OFF", "0.2sec", "0.4sec", "0.6sec", "0.8sec", "1.0sec", "2.0sec", "3.0sec",
+                     "4.0sec", "5.0sec"}));
+  AddComboBox(layout, "ComboBox_Apo", "Auto Power Off", kMenuAPO, Texts({"OFF", "30min", "60min"}));
+  return box;
+}
+
+QWidget* MenuPage1::BuildDisplay() {
+  QGroupBox* box = NewGroup(this, "&Display");
+  auto* row = new QHBoxLayout(box);
+  auto* fields = new QFormLayout;
+  pom_ = new QLineEdit(box);
+  pom_->setObjectName(QStringLiteral("Edit_Pom"));
+  pom_->setMaxLength(static_cast<int>(kNameCapacity));
+  pom_->installEventFilter(
+      new MenuPagePomKeyFilter([this] { return destination_; }, messages_, pom_));
+  connect(pom_, &QLineEdit::textEdited, this, &MenuPage1::OnPomEdited);
+  fields->addRow(QStringLiteral("Power on Message"), pom_);
+  AddComboBox(fields, "ComboBox_Contrast", "Contrast", kMenuCNT, Numbers(1, 16),
+              ComboForm::TwoDigitsFromOne);
+  row->addLayout(fields, 1);
+  row->addWidget(
+      AddRadioGroup("RadioGroup_Language", "Language", kMenuLAN, {"English", "Japanese"}));
+  return box;
+}
+
+QWidget* MenuPage1::BuildDtmf() {
+  QGroupBox* box = NewGroup(this, "D&TMF");
+  auto* row = new QHBoxLayout(box);
+  auto* checks = new QVBoxLayout;
+  AddCheckBox(checks, "CheckBox_DtmfLock", "DTMF Lock", kMenuDLK);
+  AddCheckBox(checks, "CheckBox_DtmfHold", "DTMF Hold", kMenuTXH);
+  row->addLayout(checks);
+  auto* fields = new QFormLayout;
+  AddComboBox(fields, "ComboBox_DtmfPause", "DTMF Pause", kMenuPT,
+              Texts({"100ms", "250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms"}));
+  row->addLayout(fields);
+  row->addWidget(AddRadioGroup("RadioGroup_DtmfSpeed", "DTMF Speed", kMenuTSP, {"Fast", "Slow"}));
+  return box;
+}
+
+QWidget* MenuPage1::BuildVox() {
+  QGroupBox* box = NewGroup(this, "&VOX");
+  auto* layout = new QVBoxLayout(box);
+  auto* fields = new QFormLayout;
+  AddComboBox(fields, "ComboBox_VoxGain", "VOX Gain", kMenuVXG, Numbers(0, 9));
+  AddComboBox(fields, "ComboBox_VoxDeley", "VOX Delay", kMenuVXD,
+              Texts({"250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms", "3000ms"}));
+  layout->addLayout(fields);
+  AddCheckBox(layout, "CheckBox_VoxOnBusy", "VOX on Busy", kMenuVXB);
+  return box;
+}
+
+void MenuPage1::ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan) {
+  destination_ = plan.DestinationLetter();
+  pom_->setFont(DestinationFont(plan, font()));
+  const std::string& stored = menu.Get(kMenuMES);
+  if (IsValidName(stored, destination_)) {
+    pom_->setText(QString::fromStdString(NameToUtf8(stored, destination_)));
+    return;
+  }
+  // The field cannot show a message the radio's character set does not hold: it is emptied,
+  // and so is the stored text, so that what is shown is what is written.
+  messages_.Information(QString::fromLatin1(kInvalidCharacterMessage));
+  pom_->clear();
+  BoundMenu().Set(kMenuMES, "");
+}
+
+void MenuPage1::OnPomEdited(const QString& text) {
+  std::optional<std::string> bytes = PowerOnMessageBytes(text, destination_);
+  if (!bytes) {
+    messages_.Information(QString::fromLatin1(kInvalidCharacterMessage));
+    pom_->clear();
+    bytes.emplace();
+  }
+  StoreUserValue(kMenuMES, *bytes);
+}
+
+}  // namespace quorvan

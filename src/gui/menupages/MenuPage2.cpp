@@ -1,0 +1,138 @@
+#include "gui/menupages/MenuPage2.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "core/rules/DisplayTexts.h"
+
+namespace quorvan {
+
+namespace {
+
+constexpr std::size_t kGroupLinkLength = 8;
+
+QString Latin(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+MenuPage2::MenuPage2(MenuSettings& menu, QWidget* parent) : MenuPageControls(menu, parent) {
+  setObjectName(QStringLiteral("MenuPage2"));
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(BuildRxTx(), 0, 0, 2, 1);
+  grid->addWidget(BuildRepeater(), 0, 1);
+  grid->addWidget(BuildOther(), 1, 1);
+  grid->setRowStretch(2, 1);
+}
+
+QWidget* MenuPage2::BuildRxTx() {
+  auto* box = new QGroupBox(QStringLiteral("R&X/TX"), this);
+  auto* layout = new QVBoxLayout(box);
+  AddCheckBox(layout, "CheckBox_TxInhibit", "Tx Inhibit", kMenuTXS);
+  AddCheckBox(layout, "CheckBox_BarAntenna", "Bar Antenna", kMenuANT);
+  AddCheckBox(layout, "CheckBox_BeatShift", "Beat Shift", kMenuNSFT);
+  layout->addWidget(BuildNarrow());
+  auto* powers = new QGridLayout;
+  powers->addWidget(
+      AddRadioGroup("RadioGroup_APower", "A Band RF Power", kMenuPC0, {"High", "Low", "EL"}), 0, 0);
+  powers->addWidget(
+      AddRadioGroup("RadioGroup_BPower", "B Band RF Power", kMenuPC1, {"High", "Low", "EL"}), 0, 1);
+  aGigaPower_ = AddRadioGroup("RadioGroup_AGPower", "1.2G A Band Power", kMenuPC2, {"High", "Low"});
+  bGigaPower_ = AddRadioGroup("RadioGroup_BGPower", "1.2G B Band Power", kMenuPC3, {"High", "Low"});
+  powers->addWidget(aGigaPower_, 1, 0);
+  powers->addWidget(bGigaPower_, 1, 1);
+  layout->addLayout(powers);
+  return box;
+}
+
+QWidget* MenuPage2::BuildNarrow() {
+  auto* box = new QGroupBox(QStringLiteral("FM Narrow"), this);
+  auto* layout = new QGridLayout(box);
+  nar220_ = NewCheckBox("CheckBox_Nar220", "220MHz Band", kMenuNAR1);
+  narHf_ = NewCheckBox("CheckBox_NarHf", "HF Band", kMenuNAR5);
+  nar440_ = NewCheckBox("CheckBox_Nar440", "440MHz Band", kMenuNAR2);
+  nar1200_ = NewCheckBox("CheckBox_Nar1200", "1.2GHz Band", kMenuNAR3);
+  layout->addWidget(NewCheckBox("CheckBox_Nar144", "144MHz Band", kMenuNAR0), 0, 0);
+  // The HF box takes the 220 MHz box's place; no band plan offers both.
+  layout->addWidget(nar220_, 1, 0);
+  layout->addWidget(narHf_, 1, 0);
+  layout->addWidget(nar440_, 2, 0);
+  layout->addWidget(nar1200_, 3, 0);
+  return box;
+}
+
+QWidget* MenuPage2::BuildRepeater() {
+  auto* box = new QGroupBox(QStringLiteral("Re&peater"), this);
+  auto* layout = new QVBoxLayout(box);
+  AddCheckBox(layout, "CheckBox_ARO", "Auto Repeater Offset", kMenuARO);
+  AddCheckBox(layout, "CheckBox_CallKey", "1750Hz Tone Key", kMenuCKEY);
+  AddCheckBox(layout, "CheckBox_t1750Hold", "1750Hz Tone Hold", kMenuTH);
+  return box;
+}
+
+QWidget* MenuPage2::BuildOther() {
+  auto* box = new QGroupBox(QStringLiteral("&Other"), this);
+  auto* layout = new QGridLayout(box);
+  auto* checks = new QVBoxLayout;
+  AddCheckBox(checks, "CheckBox_TuneEnable", "Tune Enable", kMenuELK);
+  AddCheckBox(checks, "CheckBox_KeyBeep", "Key Beep", kMenuBEP);
+  layout->addLayout(checks, 0, 0);
+  layout->addWidget(
+      AddRadioGroup("RadioGroup_ScanResume", "Scan Resume", kMenuSCR, {"Time", "Carrier", "Seek"}),
+      0, 1);
+  layout->addWidget(
+      AddRadioGroup("RadioGroup_PacketSpeed", "Packet Speed", kMenuDATP, {"1200bps", "9600bps"}), 1,
+      0);
+  layout->addWidget(BuildGroupLink(), 1, 1);
+  layout->addWidget(AddRadioGroup("RadioGroup_MemoryMethod", "Memory Recall Method", kMenuMRM,
+                                  {"All Bands", "Current Band"}),
+                    2, 0);
+  layout->addWidget(
+      AddRadioGroup("RadioGroup_Battery", "Battery", kMenuBAT, {"Lithiume", "Alkaline"}), 2, 1);
+  return box;
+}
+
+QWidget* MenuPage2::BuildGroupLink() {
+  auto* box = new QGroupBox(QStringLiteral("Memory Group Link"), this);
+  auto* layout = new QGridLayout(box);
+  for (int n = 0; n < static_cast<int>(groupLinks_.size()); ++n) {
+    auto* check = new QCheckBox(QString::number(n), box);
+    check->setObjectName(QStringLiteral("CheckBox_%1").arg(n));
+    layout->addWidget(check, n / 4, n % 4);
+    connect(check, &QCheckBox::toggled, this,
+            [this, n](bool checked) { OnGroupLinkToggled(n, checked); });
+    groupLinks_[static_cast<std::size_t>(n)] = check;
+  }
+  return box;
+}
+
+void MenuPage2::OnGroupLinkToggled(int group, bool checked) {
+  if (Showing()) return;
+  // The other groups' characters stay as stored, whatever they hold.
+  std::string link = BoundMenu().Get(kMenuMGL);
+  link.resize(kGroupLinkLength, ' ');
+  link[static_cast<std::size_t>(group)] = checked ? static_cast<char>('0' + group) : ' ';
+  StoreUserValue(kMenuMGL, link);
+}
+
+void MenuPage2::ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan) {
+  const std::string& link = menu.Get(kMenuMGL);
+  for (std::size_t n = 0; n < groupLinks_.size(); ++n) {
+    groupLinks_[n]->setChecked(n < link.size() && link[n] == static_cast<char>('0' + n));
+  }
+  const NarrowBoxLayout narrow = NarrowBoxesFor(plan);
+  nar220_->setVisible(narrow.show220);
+  narHf_->setVisible(narrow.showHf);
+  nar1200_->setVisible(narrow.show1200);
+  nar440_->setText(Latin(narrow.caption440));
+  nar220_->setText(Latin(narrow.caption220));
+  const bool showAGiga = !menu.Get(kMenuPC2).empty();
+  const bool showBGiga = !menu.Get(kMenuPC3).empty();
+  aGigaPower_->setVisible(showAGiga);
+  bGigaPower_->setVisible(showBGiga);
+}
+
+}  // namespace quorvan

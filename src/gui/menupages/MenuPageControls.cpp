@@ -1,0 +1,146 @@
+#include "gui/menupages/MenuPageControls.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace quorvan {
+
+namespace {
+
+// Puts a button group on a given index, or on none when the index is outside it.
+void CheckButtonOf(QButtonGroup* group, int index) {
+  if (QAbstractButton* button = group->button(index)) {
+    button->setChecked(true);
+    return;
+  }
+  group->setExclusive(false);
+  for (QAbstractButton* button : group->buttons()) button->setChecked(false);
+  group->setExclusive(true);
+}
+
+}  // namespace
+
+int MenuValueIndex(std::string_view value) {
+  if (value.empty() || value.size() > 4) return -1;
+  int index = 0;
+  for (const char c : value) {
+    if (c < '0' || c > '9') return -1;
+    index = index * 10 + (c - '0');
+  }
+  return index;
+}
+
+MenuPageControls::MenuPageControls(MenuSettings& menu, QWidget* parent)
+    : QWidget(parent), menu_(menu) {}
+
+void MenuPageControls::ShowMenu(const MenuSettings& menu, const BandPlan& plan) {
+  const bool wasShowing = showing_;
+  showing_ = true;
+  for (const auto& show : showers_) show(menu);
+  ShowPageSpecific(menu, plan);
+  showing_ = wasShowing;
+}
+
+void MenuPageControls::ShowPageSpecific(const MenuSettings&, const BandPlan&) {}
+
+void MenuPageControls::StoreUserValue(int item, std::string_view value) {
+  if (showing_) return;
+  menu_.Set(item, value);
+  emit MenuEdited(item);
+}
+
+QCheckBox* MenuPageControls::AddCheckBox(QBoxLayout* into, const char* name, const char* caption,
+                                         int item, CheckSense sense) {
+  QCheckBox* box = NewCheckBox(name, caption, item, sense);
+  into->addWidget(box);
+  return box;
+}
+
+QCheckBox* MenuPageControls::NewCheckBox(const char* name, const char* caption, int item,
+                                         CheckSense sense) {
+  auto* box = new QCheckBox(QString::fromLatin1(caption), this);
+  box->setObjectName(QString::fromLatin1(name));
+  const bool inverted = sense == CheckSense::TickedIsZero;
+  connect(box, &QCheckBox::toggled, this, [this, item, inverted](bool checked) {
+    StoreUserValue(item, checked != inverted ? "1" : "0");
+  });
+  showers_.push_back([box, item, inverted](const MenuSettings& menu) {
+    const std::string& value = menu.Get(item);
+    box->setChecked(inverted ? value == "0" : (!value.empty() && value.front() == '1'));
+  });
+  return box;
+}
+
+QGroupBox* MenuPageControls::AddRadioGroup(const char* name, const char* caption, int item,
+                                           std::initializer_list<const char*> items, int columns) {
+  auto* box = new QGroupBox(QString::fromLatin1(caption), this);
+  box->setObjectName(QString::fromLatin1(name));
+  auto* group = new QButtonGroup(box);
+  auto* grid = new QGridLayout(box);
+  int index = 0;
+  for (const char* text : items) {
+    auto* button = new QRadioButton(QString::fromLatin1(text), box);
+    button->setObjectName(QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(index));
+    group->addButton(button, index);
+    grid->addWidget(button, index / columns, index % columns);
+    ++index;
+  }
+  connect(group, &QButtonGroup::idToggled, this, [this, item](int id, bool checked) {
+    if (checked) StoreUserValue(item, std::to_string(id));
+  });
+  showers_.push_back([group, item](const MenuSettings& menu) {
+    CheckButtonOf(group, MenuValueIndex(menu.Get(item)));
+  });
+  return box;
+}
+
+QComboBox* MenuPageControls::AddComboBox(QFormLayout* into, const char* name, const char* label,
+                                         int item, const std::vector<QString>& items,
+                                         ComboForm form) {
+  auto* combo = new QComboBox(this);
+  combo->setObjectName(QString::fromLatin1(name));
+  for (const QString& text : items) combo->addItem(text);
+  into->addRow(QString::fromLatin1(label), combo);
+  const bool fromOne = form == ComboForm::TwoDigitsFromOne;
+  // Only the user's choice counts: setting the index from the menu does not store.
+  connect(combo, &QComboBox::activated, this, [this, item, fromOne](int index) {
+    if (index < 0) return;
+    StoreUserValue(
+        item, fromOne ? QStringLiteral("%1").arg(index + 1, 2, 10, QLatin1Char('0')).toStdString()
+                      : std::to_string(index));
+  });
+  showers_.push_back([combo, item, fromOne](const MenuSettings& menu) {
+    int index = MenuValueIndex(menu.Get(item));
+    if (fromOne && index >= 0) --index;
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+  });
+  return combo;
+}
+
+QSlider* MenuPageControls::AddTrackBar(QGridLayout* into, const char* name, int item, int maximum) {
+  auto* slider = new QSlider(Qt::Horizontal, this);
+  slider->setObjectName(QString::fromLatin1(name));
+  slider->setRange(0, maximum);
+  slider->setPageStep(1);
+  slider->setTickPosition(QSlider::TicksBelow);
+  slider->setTickInterval(1);
+  into->addWidget(slider, 0, 0, 1, 3);
+  connect(slider, &QSlider::valueChanged, this,
+          [this, item](int position) { StoreUserValue(item, std::to_string(position)); });
+  showers_.push_back([slider, item](const MenuSettings& menu) {
+    // A position outside the bar shows at the nearer end; the stored value stays as it is.
+    const int index = MenuValueIndex(menu.Get(item));
+    slider->setValue(index < 0 ? slider->minimum() : index);
+  });
+  return slider;
+}
+
+}  // namespace quorvan

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/model/BandPlan.h"
+#include "core/model/MenuSettings.h"
+
+class QBoxLayout;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QGridLayout;
+class QGroupBox;
+class QSlider;
+
+namespace quorvan {
+
+// The selected index a stored menu value stands for: its decimal value, or -1 when the text is
+// empty or not a number (such a value shows as nothing chosen).
+int MenuValueIndex(std::string_view value);
+
+// Shared by the two radio menu pages: each control is bound to one menu item, shows the stored
+// value on ShowMenu and stores the user's changes into the bound menu at once. Setting the
+// controls from the menu is not a user change, so it neither stores nor reports anything.
+class MenuPageControls : public QWidget {
+  Q_OBJECT
+
+ public:
+  enum class CheckSense { TickedIsOne, TickedIsZero };
+  enum class ComboForm { Index, TwoDigitsFromOne };
+
+  MenuPageControls(MenuSettings& menu, QWidget* parent);
+
+  // Sets every control from `menu`; the plan decides which controls exist and the name fonts.
+  void ShowMenu(const MenuSettings& menu, const BandPlan& plan);
+
+ signals:
+  // A user change was stored into the item.
+  void MenuEdited(int item);
+
+ protected:
+  // A bound check box the caller places itself.
+  QCheckBox* NewCheckBox(const char* name, const char* caption, int item,
+                         CheckSense sense = CheckSense::TickedIsOne);
+  QCheckBox* AddCheckBox(QBoxLayout* into, const char* name, const char* caption, int item,
+                         CheckSense sense = CheckSense::TickedIsOne);
+  QGroupBox* AddRadioGroup(const char* name, const char* caption, int item,
+                           std::initializer_list<const char*> items, int columns = 1);
+  QComboBox* AddComboBox(QFormLayout* into, const char* name, const char* label, int item,
+                         const std::vector<QString>& items, ComboForm form = ComboForm::Index);
+  QSlider* AddTrackBar(QGridLayout* into, const char* name, int item, int maximum);
+
+  // Runs on every ShowMenu after the table-bound controls, still inside the refresh.
+  virtual void ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan);
+
+  // Stores a user's value and reports it; ignored while the controls are being set.
+  void StoreUserValue(int item, std::string_view value);
+  MenuSettings& BoundMenu() { return menu_; }
+  bool Showing() const { return showing_; }
+
+ private:
+  MenuSettings& menu_;
+  bool showing_ = false;
+  std::vector<std::function<void(const MenuSettings&)>> showers_;
+};
+
+}  // namespace quorvan

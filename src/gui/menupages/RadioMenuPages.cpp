@@ -1,0 +1,40 @@
+#include "gui/menupages/RadioMenuPages.h"
+
+#include <QVBoxLayout>
+
+#include "gui/menupages/MenuPage1.h"
+#include "gui/menupages/MenuPage2.h"
+
+namespace quorvan {
+
+namespace {
+
+// The page fills its tab; a host without a layout gets one.
+void PutInto(QWidget* host, QWidget* page) {
+  QLayout* layout = host->layout();
+  if (!layout) {
+    layout = new QVBoxLayout(host);
+    layout->setContentsMargins(0, 0, 0, 0);
+  }
+  layout->addWidget(page);
+}
+
+}  // namespace
+
+RadioMenuPages::RadioMenuPages(MenuSettings& menu, MessageService& messages, QWidget* page1Host,
+                               QWidget* page2Host)
+    : QObject(page1Host),
+      page1_(new MenuPage1(menu, messages, page1Host)),
+      page2_(new MenuPage2(menu, page2Host)) {
+  PutInto(page1Host, page1_);
+  PutInto(page2Host, page2_);
+  connect(page1_, &MenuPageControls::MenuEdited, this, &RadioMenuPages::MenuEdited);
+  connect(page2_, &MenuPageControls::MenuEdited, this, &RadioMenuPages::MenuEdited);
+}
+
+void RadioMenuPages::ShowMenu(const MenuSettings& menu, const BandPlan& plan) {
+  page1_->ShowMenu(menu, plan);
+  page2_->ShowMenu(menu, plan);
+}
+
+}  // namespace quorvan

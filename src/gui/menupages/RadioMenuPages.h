@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+#include "core/model/BandPlan.h"
+#include "core/model/MenuSettings.h"
+
+class QWidget;
+
+namespace quorvan {
+
+class MenuPage1;
+class MenuPage2;
+class MessageService;
+
+// The two radio menu pages put into the main window's "Menu &1" and "Menu &2" tabs. User
+// changes are stored into `menu` (the document's) and reported by MenuEdited, which the window
+// turns into Modified; ShowMenu (the last step of every refresh) reports nothing.
+class RadioMenuPages : public QObject {
+  Q_OBJECT
+
+ public:
+  RadioMenuPages(MenuSettings& menu, MessageService& messages, QWidget* page1Host,
+                 QWidget* page2Host);
+
+  void ShowMenu(const MenuSettings& menu, const BandPlan& plan);
+  MenuPage1* Page1() const { return page1_; }
+  MenuPage2* Page2() const { return page2_; }
+
+ signals:
+  void MenuEdited(int item);
+
+ private:
+  MenuPage1* page1_;
+  MenuPage2* page2_;
+};
+
+}  // namespace quorvan

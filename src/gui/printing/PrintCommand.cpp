@@ -1,0 +1,51 @@
+#include "gui/printing/PrintCommand.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "core/model/NameCodec.h"
+#include "core/rules/Printout.h"
+#include "gui/common/MessageService.h"
+#include "io/printing/PrintoutPainter.h"
+
+namespace quorvan {
+
+bool SystemPrinterService::HasDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+bool SystemPrinterService::ConfirmPrint(QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+std::string CaptionBytes(const QString& caption, char destinationLetter) {
+  std::string bytes;
+  const std::u32string points = caption.toStdU32String();
+  for (const char32_t point : points) {
+    const std::optional<std::string> coded = NameFromUtf8(
+        QString::fromStdU32String(std::u32string(1, point)).toStdString(), destinationLetter);
+    bytes += coded && coded->size() == 1 ? *coded : std::string("?");
+  }
+  return bytes;
+}
+
+PrintCommand::PrintCommand(MessageService& messages, PrinterService& printers)
+    : messages_(messages), printers_(printers) {}
+
+bool PrintCommand::Print(const RadioImage& image, const QString& caption) {
+  if (!printers_.HasDefaultPrinter()) {
+    messages_.Warning(QStringLiteral("There is no default printer."));
+    return false;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  if (!printers_.ConfirmPrint(printer)) return false;
+  const char destination = image.Plan().DestinationLetter();
+  if (!PaintPrintout(printer, BuildPrintout(image, CaptionBytes(caption, destination)),
+                     destination)) {
+    messages_.Error(QStringLiteral("The printer could not be started."));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace quorvan

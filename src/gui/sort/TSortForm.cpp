@@ -1,0 +1,53 @@
+#include "gui/sort/TSortForm.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace quorvan {
+
+TSortForm::TSortForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      byFrequency_(new QRadioButton(QStringLiteral("Frequency"), this)),
+      byName_(new QRadioButton(QStringLiteral("Memory Name"), this)) {
+  setObjectName(QStringLiteral("SortForm"));
+  setWindowTitle(QStringLiteral("Memory Channel Sort"));
+  byFrequency_->setObjectName(QStringLiteral("RadioButton_Frequency"));
+  byName_->setObjectName(QStringLiteral("RadioButton_Name"));
+  byFrequency_->setChecked(true);
+
+  auto* sort = new QPushButton(QStringLiteral("&Sort"), this);
+  sort->setObjectName(QStringLiteral("Button_Sort"));
+  sort->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  cancel->setObjectName(QStringLiteral("Button_Cancel"));
+  connect(sort, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(sort);
+  buttons->addWidget(cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(byFrequency_);
+  layout->addWidget(byName_);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+SortKey TSortForm::ChosenKey() const {
+  return byName_->isChecked() ? SortKey::Name : SortKey::Frequency;
+}
+
+bool TSortForm::Run(RadioImage& image) {
+  adjustSize();
+  if (const QScreen* shown = screen()) {
+    move(shown->availableGeometry().center() - rect().center());
+  }
+  if (exec() != QDialog::Accepted) return false;
+  SortMemoryChannels(image, ChosenKey());
+  return true;
+}
+
+}  // namespace quorvan

@@ -1,0 +1,88 @@
+#include "gui/transfer/TransferDialog.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/common/MessageService.h"
+#include "io/serial/TQuentarComm.h"
+#include "io/session/CommByteChannel.h"
+
+namespace quorvan {
+
+TransferDialog::TransferDialog(const QString& caption, const QString& text,
+                               MessageService& messages, ByteChannel* channel, QWidget* parent)
+    : QDialog(parent),
+      messages_(messages),
+      text_(new QLabel(text, this)),
+      progress_(new QProgressBar(this)),
+      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+  if (channel) {
+    channel_ = channel;
+  } else {
+    comm_ = std::make_unique<TQuentarComm>();
+    ownChannel_ = std::make_unique<CommByteChannel>(*comm_);
+    channel_ = ownChannel_.get();
+  }
+  session_ = std::make_unique<TransferSession>(*channel_);
+  setWindowTitle(caption);
+  setModal(true);
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  progress_->setTextVisible(false);
+  progress_->setMinimumWidth(260);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(text_);
+  layout->addWidget(progress_);
+  layout->addWidget(cancel_, 0, Qt::AlignHCenter);
+  connect(cancel_, &QPushButton::clicked, this, &TransferDialog::reject);
+  connect(session_.get(), &TransferSession::progress, this, [this](int position, int maximum) {
+    progress_->setMaximum(std::max(maximum, 1));
+    progress_->setValue(std::clamp(position, 0, std::max(maximum, 1)));
+  });
+  connect(session_.get(), &TransferSession::finished, this, &TransferDialog::OnFinished);
+}
+
+TransferDialog::~TransferDialog() = default;
+
+bool TransferDialog::CheckPort(const QString& portName) {
+  try {
+    return channel_->CheckPortValid(portName.toStdString());
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+bool TransferDialog::RunModal(TransferSequence& sequence, const QString& portName,
+                              TransferSession::RejectionProbe probe) {
+  completed_ = false;
+  progress_->setMaximum(1);
+  progress_->setValue(0);
+  if (!session_->Start(sequence, portName, std::move(probe))) return false;
+  exec();
+  return completed_;
+}
+
+void TransferDialog::OnFinished(TransferSession::Outcome outcome, const QString& message) {
+  using Outcome = TransferSession::Outcome;
+  completed_ = outcome == Outcome::Completed;
+  if (outcome == Outcome::Completed && !message.isEmpty()) {
+    messages_.Warning(message);  // the radio refused some commands
+  } else if (!message.isEmpty()) {
+    messages_.Error(message);
+  }
+  // A port that could not be used or a line that failed leaves the dialog open until Cancel,
+  // so the message is read against the dialog it belongs to.
+  if (outcome == Outcome::InvalidPort || outcome == Outcome::CommError) return;
+  QDialog::accept();
+}
+
+void TransferDialog::reject() {
+  if (session_->IsRunning()) {
+    session_->Cancel();  // the dialog closes when the session reports the end
+    return;
+  }
+  QDialog::reject();
+}
+
+}  // namespace quorvan

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "io/session/TransferSession.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace quorvan {
+
+class ByteChannel;
+class MessageService;
+class TQuentarComm;
+
+// The modal progress dialog both transfers run in: a caption, a line of text, a progress bar
+// and Cancel, over one serial component and one transfer session.
+class TransferDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // With `channel` null the dialog uses its own serial component (production); tests hand in
+  // a channel of their own.
+  TransferDialog(const QString& caption, const QString& text, MessageService& messages,
+                 ByteChannel* channel, QWidget* parent);
+  ~TransferDialog() override;
+
+  // Whether the port can be used, asked of this dialog's serial component.
+  bool CheckPort(const QString& portName);
+  TransferSession& Session() { return *session_; }
+  QProgressBar* ProgressBar() const { return progress_; }
+  QPushButton* CancelButton() const { return cancel_; }
+
+ public slots:
+  void reject() override;  // Cancel, Escape and the close box
+
+ protected:
+  // Shows the dialog modally while `sequence` runs; true when it ran to its end.
+  bool RunModal(TransferSequence& sequence, const QString& portName,
+                TransferSession::RejectionProbe probe = {});
+
+ private:
+  void OnFinished(TransferSession::Outcome outcome, const QString& message);
+
+  MessageService& messages_;
+  std::unique_ptr<TQuentarComm> comm_;
+  std::unique_ptr<ByteChannel> ownChannel_;
+  ByteChannel* channel_;
+  std::unique_ptr<TransferSession> session_;
+  QLabel* text_;
+  QProgressBar* progress_;
+  QPushButton* cancel_;
+  bool completed_ = false;
+};
+
+}  // namespace quorvan

@@ -1,0 +1,231 @@
+#include "io/session/TransferSession.h"
+
+#include <QMetaObject>
+#include <utility>
+
+#include "io/serial/ECommError.h"
+#include "io/serial/PortAdvice.h"
+#include "io/session/QtTransferClock.h"
+
+namespace quorvan {
+
+namespace {
+
+// One reply event takes at most this many bytes: a runaway line cannot keep the loop busy.
+constexpr std::uint32_t kMaxBytesPerReply = 16 * 1024;
+constexpr std::uint32_t kReadChunk = 4096;
+constexpr int kMaxQuotedCommand = 40;
+
+QString CommErrorText(const ECommError& error) { return QString::fromStdString(error.what()); }
+
+}  // namespace
+
+TransferSession::TransferSession(ByteChannel& channel, QObject* parent)
+    : QObject(parent), channel_(channel), ownClock_(std::make_unique<QtTransferClock>()) {
+  Construct(*ownClock_);
+}
+
+TransferSession::TransferSession(ByteChannel& channel, TransferClock& clock, QObject* parent)
+    : QObject(parent), channel_(channel) {
+  Construct(clock);
+}
+
+void TransferSession::Construct(TransferClock& clock) {
+  replyTimer_ = clock.CreateTimer([this] { OnReplyTimeout(); });
+  cancelTimer_ = clock.CreateTimer([this] { OnCancelGraceOver(); });
+  channel_.SetReplyHandler([this](std::uint32_t) { OnReply(); });
+  channel_.SetLineErrorHandler([this](const std::string& text) { OnLineError(text); });
+}
+
+TransferSession::~TransferSession() {
+  channel_.SetReplyHandler({});
+  channel_.SetLineErrorHandler({});
+  if (running_) channel_.Close();
+}
+
+QString TransferSession::MessageFor(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::InvalidPort:
+      return QStringLiteral("COM port is invalid.\nPlease check and try again.");
+    case Outcome::InvalidRadio:
+      return QStringLiteral("The radio is invalid.\nPlease check and try again.");
+    case Outcome::TimedOut:
+      return QStringLiteral("Communication timeout error.");
+    case Outcome::Completed:
+    case Outcome::Cancelled:
+    case Outcome::CommError:
+      break;
+  }
+  return {};
+}
+
+QString TransferSession::RejectedCommandsMessage(int count, const std::string& firstCommand) {
+  // The command comes from the document; show it printable and short.
+  QString quoted;
+  for (const char c : firstCommand) {
+    if (quoted.size() >= kMaxQuotedCommand) {
+      quoted += QStringLiteral("...");
+      break;
+    }
+    const auto byte = static_cast<unsigned char>(c);
+    quoted += (byte >= 0x20 && byte < 0x7F) ? QChar(byte) : QChar('?');
+  }
+  const QString what =
+      count == 1 ? QStringLiteral("1 command") : QStringLiteral("%1 commands").arg(count);
+  return QStringLiteral(
+             "The radio did not accept %1.\nThe first was \"%2\".\n"
+             "Please check the radio and try again.")
+      .arg(what, quoted);
+}
+
+bool TransferSession::Start(TransferSequence& sequence, const QString& portName,
+                            RejectionProbe probe) {
+  if (running_) return false;
+  running_ = true;
+  finishing_ = false;
+  sequence_ = &sequence;
+  probe_ = std::move(probe);
+  outcome_ = Outcome::Completed;
+  message_.clear();
+  emit progress(0, 0);
+
+  const std::string name = portName.toStdString();
+  if (!channel_.CheckPortValid(name)) {
+    FinishLater(Outcome::InvalidPort,
+                WithPortAccessAdvice(MessageFor(Outcome::InvalidPort), portName));
+    return true;
+  }
+  try {
+    channel_.SetPortName(name);
+    channel_.Open();
+  } catch (const ECommError& error) {
+    FinishLater(Outcome::CommError, CommErrorText(error));
+    return true;
+  }
+  Perform(sequence.Start());
+  return true;
+}
+
+void TransferSession::Cancel() {
+  if (!running_ || finishing_ || sequence_->CancelRequested()) return;
+  replyTimer_->Stop();
+  sequence_->Cancel();
+  cancelTimer_->Start(kCancelGraceMs);
+}
+
+void TransferSession::OnReply() {
+  if (!running_ || finishing_) return;
+  replyTimer_->Stop();
+  std::string bytes;
+  try {
+    bytes = TakeWaitingBytes();
+  } catch (const ECommError& error) {
+    Finish(Outcome::CommError, CommErrorText(error));
+    return;
+  }
+  const SequenceAction action = sequence_->OnReply(bytes);
+  EmitProgress();
+  Perform(action);
+}
+
+std::string TransferSession::TakeWaitingBytes() {
+  std::string bytes;
+  for (;;) {
+    const std::int32_t waiting = channel_.CountInBuff();
+    if (waiting <= 0 || bytes.size() >= kMaxBytesPerReply) break;
+    const auto want = std::min<std::uint32_t>(static_cast<std::uint32_t>(waiting), kReadChunk);
+    const std::string chunk = channel_.ReadStringData(want);
+    if (chunk.empty()) break;  // the channel reported bytes it could not deliver
+    bytes += chunk;
+  }
+  if (bytes.size() > kMaxBytesPerReply) bytes.resize(kMaxBytesPerReply);
+  return bytes;
+}
+
+void TransferSession::Perform(const SequenceAction& action) {
+  switch (action.kind) {
+    case SequenceAction::Kind::Send:
+      if (sequence_->CancelRequested()) {
+        // A sequence must not go on after Cancel; end here rather than send anything more.
+        Finish(Outcome::Cancelled, {});
+        return;
+      }
+      SendCommand(action.command);
+      return;
+    case SequenceAction::Kind::Finish:
+      if (sequence_->CancelRequested()) {
+        Finish(Outcome::Cancelled, {});
+        return;
+      }
+      {
+        const Rejections rejected =
+            probe_ ? probe_()
+                   : Rejections{sequence_->RejectedCount(), sequence_->FirstRejectedCommand()};
+        if (rejected.count > 0) {
+          Finish(Outcome::Completed,
+                 RejectedCommandsMessage(rejected.count, rejected.firstCommand));
+          return;
+        }
+      }
+      Finish(Outcome::Completed, {});
+      return;
+    case SequenceAction::Kind::InvalidRadio:
+      Finish(Outcome::InvalidRadio, MessageFor(Outcome::InvalidRadio));
+      return;
+  }
+}
+
+void TransferSession::SendCommand(const std::string& command) {
+  try {
+    // The text and its CR go out as two writes.
+    channel_.WriteData(command);
+    channel_.WriteData("\r");
+  } catch (const ECommError& error) {
+    Finish(Outcome::CommError, CommErrorText(error));
+    return;
+  }
+  if (running_ && !finishing_) replyTimer_->Start(kReplyTimeoutMs);
+}
+
+void TransferSession::OnLineError(const std::string& text) {
+  if (!running_ || finishing_) return;
+  Finish(Outcome::CommError, QString::fromStdString(text));
+}
+
+void TransferSession::OnReplyTimeout() {
+  if (!running_ || finishing_) return;
+  Finish(Outcome::TimedOut, MessageFor(Outcome::TimedOut));
+}
+
+void TransferSession::OnCancelGraceOver() {
+  if (!running_ || finishing_) return;
+  Finish(Outcome::Cancelled, {});
+}
+
+void TransferSession::EmitProgress() {
+  const int maximum = sequence_->ProgressMaximum();
+  const int position = std::min(sequence_->ProgressPosition(), maximum);
+  emit progress(position < 0 ? 0 : position, maximum);
+}
+
+void TransferSession::Finish(Outcome outcome, const QString& message) {
+  replyTimer_->Stop();
+  cancelTimer_->Stop();
+  // Not running any more before the port closes: a close can report the line failing again.
+  running_ = false;
+  finishing_ = false;
+  channel_.Close();
+  sequence_ = nullptr;
+  probe_ = {};
+  outcome_ = outcome;
+  message_ = message;
+  emit finished(outcome, message);
+}
+
+void TransferSession::FinishLater(Outcome outcome, const QString& message) {
+  finishing_ = true;
+  QMetaObject::invokeMethod(
+      this, [this, outcome, message] { Finish(outcome, message); }, Qt::QueuedConnection);
+}
+
+}  // namespace quorvan

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/transfer/ByteChannel.h"
+#include "core/transfer/TransferClock.h"
+#include "core/transfer/TransferSequence.h"
+
+namespace quorvan {
+
+// Drives one read or write sequence over a byte channel: sends each command with its CR, waits
+// for the reply event, guards every command with the reply timeout and Cancel with its grace
+// period. Reply handling, the timers and Cancel all run on the thread that owns the session,
+// one after another, so the sequence needs no locks. The port is closed at every end.
+class TransferSession : public QObject {
+  Q_OBJECT
+
+ public:
+  enum class Outcome { Completed, Cancelled, TimedOut, InvalidRadio, InvalidPort, CommError };
+  Q_ENUM(Outcome)
+
+  // Commands the radio answered with a refusal (a write reports these after it completes).
+  struct Rejections {
+    int count = 0;
+    std::string firstCommand;
+  };
+  using RejectionProbe = std::function<Rejections()>;
+
+  static constexpr int kReplyTimeoutMs = 2000;  // Timer1
+  static constexpr int kCancelGraceMs = 300;    // Timer3
+
+  // Timers from the Qt event loop.
+  explicit TransferSession(ByteChannel& channel, QObject* parent = nullptr);
+  // Timers from `clock` (tests move it by hand). The clock must outlive the session.
+  TransferSession(ByteChannel& channel, TransferClock& clock, QObject* parent = nullptr);
+  ~TransferSession() override;
+
+  // Checks and opens `portName`, then runs `sequence` (which must outlive the transfer) until it
+  // finishes. finished() is never emitted from inside Start(): a port that cannot be used is
+  // reported from the event loop, so a caller may connect or show a dialog after Start().
+  // After a completed transfer the commands the radio refused are reported in the finished()
+  // message; they are asked of the sequence (RejectedCount()), or of `probe` when given.
+  // Returns false and does nothing while a transfer is running.
+  bool Start(TransferSequence& sequence, const QString& portName, RejectionProbe probe = {});
+
+  // What the dialog's Cancel does: no further command is sent; the next reply or the end of
+  // the grace period finishes the transfer as Cancelled. Ignored when nothing is running.
+  void Cancel();
+
+  bool IsRunning() const { return running_; }
+  Outcome LastOutcome() const { return outcome_; }
+  QString LastMessage() const { return message_; }
+
+  // The fixed text shown for an outcome ("" for Completed and Cancelled; CommError carries the
+  // serial component's own text instead).
+  static QString MessageFor(Outcome outcome);
+  // "The radio did not accept 3 commands.\nThe first was "MW 0,005,...".\n..."
+  static QString RejectedCommandsMessage(int count, const std::string& firstCommand);
+
+ signals:
+  void progress(int position, int maximum);
+  void finished(quorvan::TransferSession::Outcome outcome, const QString& message);
+
+ private:
+  void Construct(TransferClock& clock);
+  void OnReply();
+  void OnLineError(const std::string& text);
+  void OnReplyTimeout();
+  void OnCancelGraceOver();
+  void Perform(const SequenceAction& action);
+  void SendCommand(const std::string& command);
+  std::string TakeWaitingBytes();
+  void EmitProgress();
+  void Finish(Outcome outcome, const QString& message);
+  void FinishLater(Outcome outcome, const QString& message);
+
+  ByteChannel& channel_;
+  std::unique_ptr<TransferClock> ownClock_;
+  std::unique_ptr<OneShotTimer> replyTimer_;
+  std::unique_ptr<OneShotTimer> cancelTimer_;
+  TransferSequence* sequence_ = nullptr;
+  RejectionProbe probe_;
+  bool running_ = false;
+  bool finishing_ = false;
+  Outcome outcome_ = Outcome::Completed;
+  QString message_;
+};
+
+}  // namespace quorvan

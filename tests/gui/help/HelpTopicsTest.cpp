@@ -1,0 +1,88 @@
+// "Help Topics": where the guide is looked for and what the user hears when it is missing.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "gui/help/HelpTopics.h"
+#include "support/ScriptedServices.h"
+
+namespace quorvan {
+namespace {
+
+void Touch(const QString& path) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("# guide\n");
+}
+
+TEST(UserGuideCandidates, InstalledCopyBesideTheProgramComesFirst) {
+  const QStringList candidates = UserGuideCandidates(QStringLiteral("/opt/quorvan/bin"));
+  ASSERT_GE(candidates.size(), 2);
+  EXPECT_EQ(candidates.at(0), QStringLiteral("/opt/quorvan/share/doc/quorvan/user-guide.html"));
+  EXPECT_EQ(candidates.at(1), QStringLiteral("/opt/quorvan/share/doc/quorvan/user-guide.md"));
+}
+
+TEST(UserGuideCandidates, ProgramInABuildTreeFindsTheGuideOfItsSources) {
+  // Nothing is installed beside a test program; the guide comes from the sources.
+  const QString found = FindUserGuide(UserGuideCandidates(QDir::tempPath() + "/no-such/bin"));
+  EXPECT_TRUE(found.endsWith(QStringLiteral("docs/user-guide.md"))) << found.toStdString();
+}
+
+TEST(FindUserGuide, TakesTheFirstExistingFileAndSkipsFolders) {
+  QTemporaryDir dir;
+  const QString html = dir.filePath("doc/user-guide.html");
+  const QString md = dir.filePath("doc/user-guide.md");
+  QDir().mkpath(html);  // a folder under the guide's name is no guide
+  Touch(md);
+  EXPECT_EQ(FindUserGuide({dir.filePath("missing.md"), html, md}),
+            QFileInfo(md).absoluteFilePath());
+  EXPECT_EQ(FindUserGuide({dir.filePath("missing.md")}), QString());
+  EXPECT_EQ(FindUserGuide({}), QString());
+}
+
+TEST(HelpTopics, OpensTheGuideFoundWithoutAMessage) {
+  QTemporaryDir dir;
+  const QString guide = dir.filePath("user-guide.md");
+  Touch(guide);
+  ScriptedMessages messages;
+  QList<QUrl> opened;
+  HelpTopics(messages, {dir.filePath("user-guide.html"), guide}, [&opened](const QUrl& url) {
+    opened << url;
+    return true;
+  });
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(opened.front().toLocalFile(), QFileInfo(guide).absoluteFilePath());
+  EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST(HelpTopics, MissingGuideIsToldAndNothingIsOpened) {
+  QTemporaryDir dir;
+  ScriptedMessages messages;
+  int opens = 0;
+  HelpTopics(messages, {dir.filePath("user-guide.md")}, [&opens](const QUrl&) {
+    ++opens;
+    return true;
+  });
+  EXPECT_EQ(opens, 0);
+  ASSERT_EQ(messages.shown.size(), 1);
+  EXPECT_EQ(messages.shown.front().kind, QStringLiteral("warning"));
+  EXPECT_TRUE(messages.shown.front().text.startsWith("The user guide was not found."));
+}
+
+TEST(HelpTopics, ViewerThatDoesNotStartIsToldWithThePath) {
+  QTemporaryDir dir;
+  const QString guide = dir.filePath("user-guide.md");
+  Touch(guide);
+  ScriptedMessages messages;
+  HelpTopics(messages, {guide}, [](const QUrl&) { return false; });
+  ASSERT_EQ(messages.shown.size(), 1);
+  EXPECT_TRUE(messages.shown.front().text.endsWith(
+      QDir::toNativeSeparators(QFileInfo(guide).absoluteFilePath())))
+      << messages.shown.front().text.toStdString();
+}
+
+}  // namespace
+}  // namespace quorvan

@@ -1,0 +1,276 @@
+// New, Open, Save, Save As, drops, the command line, the unsaved-changes prompt and Exit.
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QtTest>
+
+#include "gui/mainwindow/MainFormFixture.h"
+
+namespace quorvan {
+
+namespace {
+
+const char* const kRecord = "001,00146000000,0,0,0,0,0,0,08,00,000,000600000,0,0,,,0,KEEP";
+
+void Edit(TMainForm& form) {
+  form.Image().Store(SlotKind::Memory, 1, kRecord);
+  form.Document().SetModified(true);
+}
+
+bool HoldsEdit(TMainForm& form) { return form.Image().Record(SlotKind::Memory, 1) == kRecord; }
+
+QString Caption(const QString& path) { return QStringLiteral("Quorvan [") + path + "]"; }
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+// A channel file as Save writes it, holding kRecord in slot 1 and the given comment.
+QString MakeChannelFile(MainFormFixture& f, const QString& name, const QString& comment) {
+  MainFormFixture writer;
+  writer.settings.SetValue("Type", "KK,0F");
+  writer.Create();
+  writer.form->Image().Store(SlotKind::Memory, 1, kRecord);
+  writer.form->Image().SetComment(comment.toStdString());
+  const QString path = f.Path(name);
+  writer.files.names = {path};
+  writer.form->Document().SaveAs();
+  return path;
+}
+
+void Drop(TMainForm& form, const QStringList& paths) {
+  QMimeData mime;
+  QList<QUrl> urls;
+  for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+  mime.setUrls(urls);
+  // Delivered the way a real drag arrives: entered first, then dropped.
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&form, &enter);
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&form, &drop);
+}
+
+}  // namespace
+
+class DocumentLifecycleTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void captionAndModifiedFollowSaveAsSaveOpenAndNew();
+  void saveOfDeletedFileAsksForName();
+  void promptAnswersBeforeNew_data();
+  void promptAnswersBeforeNew();
+  void openRejectsBadFilesAndLeavesDocument_data();
+  void openRejectsBadFilesAndLeavesDocument();
+  void commandLineJoinsArgumentsWithBlanks();
+  void dropOpensFirstFileOnlyWithoutPrompt();
+  void exitAsksAndStaysOpenUnlessSavedOrDiscarded_data();
+  void exitAsksAndStaysOpenUnlessSavedOrDiscarded();
+  void commentEditOfOpenedFileMakesExitAsk();
+};
+
+void DocumentLifecycleTest::captionAndModifiedFollowSaveAsSaveOpenAndNew() {
+  MainFormFixture f;
+  f.Create();
+  f.form->show();
+  auto* comment = f.form->findChild<QLineEdit*>(QStringLiteral("Edit2"));
+  QCOMPARE(comment->maxLength(), 50);
+  QTest::keyClicks(comment, QStringLiteral("club net"));
+  QVERIFY(f.form->Document().Modified());
+  QCOMPARE(f.form->Image().Comment(), std::string("club net"));
+  // A control character would not survive the file: the line refuses it.
+  comment->insert(QStringLiteral("\t"));
+  QCOMPARE(f.form->Image().Comment(), std::string("club net"));
+
+  const QString path = f.Path(QStringLiteral("first.qvx"));
+  f.files.names = {path};
+  f.form->Action("ToolSave")->trigger();
+  QCOMPARE(f.files.saveSuggestions, QStringList{"Untitled"});
+  QVERIFY(QFile::exists(path));
+  QCOMPARE(f.form->windowTitle(), Caption(path));
+  QVERIFY(!f.form->Document().Modified());
+  QCOMPARE(QString::fromStdString(f.settings.Value("Path")), f.dir.path() + "/");
+
+  Edit(*f.form);
+  f.form->Action("FileSave")->trigger();  // a named, existing file is saved without a dialog
+  QCOMPARE(f.files.saveSuggestions.size(), 1);
+  QVERIFY(!f.form->Document().Modified());
+
+  f.form->Action("FileNew")->trigger();
+  QVERIFY(f.messages.shown.isEmpty());
+  QCOMPARE(f.form->windowTitle(), QStringLiteral("Quorvan [Untitled]"));
+  QVERIFY(!HoldsEdit(*f.form));
+  QCOMPARE(comment->text(), QString());
+
+  f.files.names = {path};
+  f.form->Action("ToolOpen")->trigger();
+  QCOMPARE(f.files.openFolders, QStringList{f.dir.path() + "/"});
+  QCOMPARE(f.form->windowTitle(), Caption(path));
+  QVERIFY(HoldsEdit(*f.form));
+  QCOMPARE(comment->text(), QStringLiteral("club net"));
+  QVERIFY(!f.form->Document().Modified());
+  QVERIFY(f.messages.shown.isEmpty());
+}
+
+void DocumentLifecycleTest::saveOfDeletedFileAsksForName() {
+  MainFormFixture f;
+  f.Create();
+  const QString path = f.Path(QStringLiteral("gone.qvx"));
+  f.files.names = {path};
+  QVERIFY(f.form->Document().SaveAs());
+  QVERIFY(QFile::remove(path));
+  f.files.names = {QString()};
+  QVERIFY(!f.form->Document().Save());
+  QCOMPARE(f.files.saveSuggestions.last(), path);
+  QVERIFY(!QFile::exists(path));
+}
+
+void DocumentLifecycleTest::promptAnswersBeforeNew_data() {
+  QTest::addColumn<int>("answer");
+  QTest::addColumn<QString>("saveName");  // "" cancels the save dialog
+  QTest::addColumn<bool>("replaced");
+  QTest::addColumn<QStringList>("messages");
+  const QString prompt = QStringLiteral("Data is changed.\nDo you want to save the changes?");
+  QTest::newRow("cancel") << int(Answer::Cancel) << "" << false << QStringList{prompt};
+  QTest::newRow("no discards") << int(Answer::No) << "" << true << QStringList{prompt};
+  QTest::newRow("yes and saved") << int(Answer::Yes) << "kept.qvx" << true << QStringList{prompt};
+  QTest::newRow("yes, dialog cancelled") << int(Answer::Yes) << "" << false << QStringList{prompt};
+  QTest::newRow("yes, other extension")
+      << int(Answer::Yes) << "kept.txt" << false << QStringList{prompt, "File Open error."};
+  QTest::newRow("yes, write fails") << int(Answer::Yes) << "no/such/folder/kept.qvx" << false
+                                    << QStringList{prompt, "File Open error."};
+}
+
+void DocumentLifecycleTest::promptAnswersBeforeNew() {
+  QFETCH(int, answer);
+  QFETCH(QString, saveName);
+  QFETCH(bool, replaced);
+  QFETCH(QStringList, messages);
+  MainFormFixture f;
+  f.Create();
+  Edit(*f.form);
+  f.messages.answers = {static_cast<Answer>(answer)};
+  f.files.names = {saveName.isEmpty() ? QString() : f.Path(saveName)};
+  f.form->Document().New();
+  QCOMPARE(f.messages.Texts(), messages);
+  QCOMPARE(f.messages.shown.first().icon, MessageIcon::Warning);
+  QCOMPARE(HoldsEdit(*f.form), !replaced);
+  QCOMPARE(f.form->Document().Modified(), !replaced);
+  if (saveName == QStringLiteral("kept.qvx")) QVERIFY(QFile::exists(f.Path(saveName)));
+  if (saveName == QStringLiteral("kept.txt")) QVERIFY(!QFile::exists(f.Path(saveName)));
+}
+
+void DocumentLifecycleTest::openRejectsBadFilesAndLeavesDocument_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::newRow("other extension") << "notes.txt" << QByteArray("Memory Channel\r\n");
+  QTest::newRow("nul byte") << "nul.qvx" << QByteArray("Memory Channel\r\n\0\r\n", 19);
+  QTest::newRow("overlong line") << "long.qvx" << QByteArray(400, 'x');
+  QTest::newRow("missing") << "missing.qvx" << QByteArray();
+}
+
+void DocumentLifecycleTest::openRejectsBadFilesAndLeavesDocument() {
+  QFETCH(QString, name);
+  QFETCH(QByteArray, bytes);
+  MainFormFixture f;
+  f.Create();
+  const QString good = MakeChannelFile(f, QStringLiteral("good.qvx"), QStringLiteral("c"));
+  f.files.names = {good};
+  f.form->Document().Open();
+  f.form->Image().Store(SlotKind::Memory, 5, kRecord);
+  const RadioImage before = f.form->Image();
+  if (!bytes.isEmpty()) WriteFile(f.Path(name), bytes);
+
+  f.files.names = {f.Path(name)};
+  f.form->Document().Open();
+  f.form->OpenCommandLine({f.Path(name)});
+  Drop(*f.form, {f.Path(name)});
+  QCOMPARE(f.messages.Texts(),
+           (QStringList{"File Open error.", "File Open error.", "File Open error."}));
+  QCOMPARE(f.messages.shown.first().icon, MessageIcon::Error);
+  QVERIFY(f.form->Image() == before);
+  QCOMPARE(f.form->windowTitle(), Caption(good));
+}
+
+void DocumentLifecycleTest::commandLineJoinsArgumentsWithBlanks() {
+  MainFormFixture f;
+  f.Create();
+  const QString path = MakeChannelFile(f, QStringLiteral("club repeaters.qvx"), {});
+  f.form->OpenCommandLine({f.Path(QStringLiteral("club")), QStringLiteral("repeaters.qvx")});
+  QVERIFY(f.messages.shown.isEmpty());
+  QCOMPARE(f.form->windowTitle(), Caption(path));
+  QVERIFY(HoldsEdit(*f.form));
+  QVERIFY(!f.form->Document().Modified());
+}
+
+void DocumentLifecycleTest::dropOpensFirstFileOnlyWithoutPrompt() {
+  MainFormFixture f;
+  f.Create();
+  const QString first = MakeChannelFile(f, QStringLiteral("FIRST.QVX"), QStringLiteral("one"));
+  const QString second = MakeChannelFile(f, QStringLiteral("second.qvx"), QStringLiteral("two"));
+  f.form->Image().SetComment("edited");
+  f.form->Document().SetModified(true);
+  Drop(*f.form, {first, second, f.Path(QStringLiteral("third.txt"))});
+  QVERIFY(f.messages.shown.isEmpty());  // a drop replaces a modified document unasked
+  QCOMPARE(f.form->windowTitle(), Caption(first));
+  QCOMPARE(f.form->Image().Comment(), std::string("one"));
+  QVERIFY(!f.form->Document().Modified());
+}
+
+void DocumentLifecycleTest::exitAsksAndStaysOpenUnlessSavedOrDiscarded_data() {
+  QTest::addColumn<int>("answer");
+  QTest::addColumn<QString>("saveName");
+  QTest::addColumn<bool>("closes");
+  QTest::newRow("cancel") << int(Answer::Cancel) << "" << false;
+  QTest::newRow("no") << int(Answer::No) << "" << true;
+  QTest::newRow("yes and saved") << int(Answer::Yes) << "exit.qvx" << true;
+  QTest::newRow("yes, dialog cancelled") << int(Answer::Yes) << "" << false;
+  QTest::newRow("yes, write fails") << int(Answer::Yes) << "no/folder/exit.qvx" << false;
+}
+
+void DocumentLifecycleTest::exitAsksAndStaysOpenUnlessSavedOrDiscarded() {
+  QFETCH(int, answer);
+  QFETCH(QString, saveName);
+  QFETCH(bool, closes);
+  MainFormFixture f;
+  f.Create();
+  f.form->show();
+  Edit(*f.form);
+  f.messages.answers = {static_cast<Answer>(answer)};
+  f.files.names = {saveName.isEmpty() ? QString() : f.Path(saveName)};
+  f.form->Action("FileExit")->trigger();
+  QCOMPARE(f.form->isVisible(), !closes);
+  QCOMPARE(f.messages.shown.first().text,
+           QStringLiteral("Data is changed.\nDo you want to save the changes?"));
+  if (!closes) QVERIFY(HoldsEdit(*f.form) && f.form->Document().Modified());
+}
+
+void DocumentLifecycleTest::commentEditOfOpenedFileMakesExitAsk() {
+  MainFormFixture f;
+  f.Create();
+  f.form->show();
+  const QString path = MakeChannelFile(f, QStringLiteral("c.qvx"), {});
+  f.form->OpenCommandLine({path});
+  f.form->close();  // saved state: nothing to ask
+  QVERIFY(f.messages.shown.isEmpty());
+  QVERIFY(!f.form->isVisible());
+
+  f.form->show();
+  QTest::keyClicks(f.form->findChild<QLineEdit*>(QStringLiteral("Edit2")), QStringLiteral("x"));
+  f.messages.answers = {Answer::Cancel};
+  f.form->close();
+  QCOMPARE(f.messages.shown.size(), 1);
+  QVERIFY(f.form->isVisible());
+}
+
+}  // namespace quorvan
+
+int RunDocumentLifecycleTests(int argc, char** argv) {
+  quorvan::DocumentLifecycleTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "DocumentLifecycleTest.moc"

@@ -1,0 +1,443 @@
+// Cut, Copy, Paste and Delete through the window and the application's clipboard.
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "gui/mainwindow/GridView.h"
+#include "gui/mainwindow/MainFormFixture.h"
+
+namespace quorvan {
+
+namespace {
+
+const QString kFormat = QStringLiteral("application/x-qrvx-clip");
+
+struct Channel {
+  QString label = QStringLiteral("010");
+  QString frequency = QStringLiteral("00146520000");
+  QString step = QStringLiteral("0");
+  QString shift = QStringLiteral("0");
+  QString offset = QStringLiteral("000600000");
+  QString mode = QStringLiteral("0");
+  QString lockout = QStringLiteral("0");
+  QString name;
+};
+
+// A memory record as the radio writes it.
+QByteArray Text(const Channel& c) {
+  return (c.label + "," + c.frequency + "," + c.step + "," + c.shift + ",0,1,0,0,12,08,000," +
+          c.offset + "," + c.mode + "," + c.lockout + ",,,," + c.name)
+      .toLatin1();
+}
+
+QByteArray ChannelOn(const QString& frequency, const QString& step = "0",
+                     const QString& mode = "0") {
+  Channel c;
+  c.frequency = frequency;
+  c.step = step;
+  c.mode = mode;
+  return Text(c);
+}
+
+const QByteArray kDtmfText = "03,12345*#,HOME";
+
+// What another running copy of the program would leave on the clipboard.
+void PutOnClipboard(const QByteArray& text) {
+  auto* data = new QMimeData;
+  data->setData(kFormat, text + '\0');
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+QByteArray ClipboardPayload() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data && data->hasFormat(kFormat) ? data->data(kFormat) : QByteArray();
+}
+
+int RowOfLabel(TMainForm& form, int grid, const QString& label) {
+  const QAbstractItemModel* model = form.Grid(grid)->model();
+  for (int r = 0; r < model->rowCount(); ++r) {
+    if (model->index(r, 1).data().toString() == label) return r + 1;
+  }
+  return -1;
+}
+
+// Selecting a row and entering its grid, as a click does.
+void Enter(TMainForm& form, int grid, int row) {
+  GridView* view = form.Grid(grid);
+  view->SelectGridRow(row);
+  emit view->Entered(grid);
+}
+
+void EnterLabel(TMainForm& form, int grid, const QString& label) {
+  const int row = RowOfLabel(form, grid, label);
+  QVERIFY2(row > 0, qPrintable(label));
+  Enter(form, grid, row);
+}
+
+void SelectRows(TMainForm& form, int grid, int first, int last) {
+  GridView* view = form.Grid(grid);
+  view->SelectGridRow(first);
+  emit view->Entered(grid);
+  const QAbstractItemModel* model = view->model();
+  view->selectionModel()->select(
+      QItemSelection(model->index(first - 1, 0), model->index(last - 1, model->columnCount() - 1)),
+      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+bool Enabled(TMainForm& form, const char* name) {
+  return form.Action(QString::fromLatin1(name))->isEnabled();
+}
+
+QString Memory(TMainForm& form, int slot) {
+  return QString::fromStdString(form.Image().Record(SlotKind::Memory, slot));
+}
+
+QString Dtmf(TMainForm& form, int slot) {
+  return QString::fromStdString(form.Image().Record(SlotKind::Dtmf, slot));
+}
+
+void Trigger(TMainForm& form, const char* name) {
+  form.Action(QString::fromLatin1(name))->trigger();
+}
+
+}  // namespace
+
+class MainFormClipboardTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { QGuiApplication::clipboard()->clear(); }
+
+  void pasteAvailabilityOnEveryGrid_data();
+  void pasteAvailabilityOnEveryGrid();
+  void pasteIsOffAtStartAndBeforeAnyGrid();
+  void pasteRebuildsTheRecordOnScanEdgeAndInfoChannels();
+  void cutAndDeleteAvailabilityOnInfoChannels_data();
+  void cutAndDeleteAvailabilityOnInfoChannels();
+  void cutEmptiesTheRowAndMakesItPasteable();
+  void copyPlacesOnlyTheRecordAndKeepsTheDocumentClean();
+  void deleteClearsEverySelectedRow();
+  void deleteSkipsProtectedInfoChannelsInASelection();
+  void invalidFunctionOnVfoCallAndBeforeAnyGrid();
+  void overlongClipboardTextIsIgnored();
+  void applicationActivationRereadsTheClipboard();
+  void menuPagesKeepEditingOff();
+  void shortcutInGridCopiesTheRecord();
+};
+
+void MainFormClipboardTest::pasteAvailabilityOnEveryGrid_data() {
+  QTest::addColumn<int>("setup");  // 0 KK ARVEN, 1 ME BELTO, 2 JJ BELTO
+  QTest::addColumn<QByteArray>("clipboard");
+  QTest::addColumn<int>("grid");
+  QTest::addColumn<QString>("label");
+  QTest::addColumn<QString>("programRange");  // A_144MHz range; empty keeps the default
+  QTest::addColumn<bool>("available");
+
+  const QByteArray at146 = ChannelOn("00146520000");
+  const QByteArray text29(29, '1');
+  QTest::newRow("memory row, channel") << 0 << at146 << 1 << "000" << QString() << true;
+  QTest::newRow("memory row, out of every band")
+      << 0 << ChannelOn("01300500000") << 1 << "000" << QString() << false;
+  QTest::newRow("memory row, DTMF text") << 0 << kDtmfText << 1 << "000" << QString() << false;
+  QTest::newRow("memory row, 29 characters") << 0 << text29 << 1 << "000" << QString() << false;
+  QTest::newRow("A VFO on its step") << 0 << at146 << 2 << "A_144MHz" << QString() << true;
+  QTest::newRow("A VFO off its step")
+      << 0 << ChannelOn("00146512500", "0") << 2 << "A_144MHz" << QString() << false;
+  QTest::newRow("A VFO, AM") << 0 << ChannelOn("00146520000", "0", "2") << 2 << "A_144MHz"
+                             << QString() << false;
+  QTest::newRow("A VFO, top of program range")
+      << 0 << ChannelOn("00145990000", "4") << 2 << "A_144MHz"
+      << "0,00144,00145" << true;
+  QTest::newRow("A VFO, above program range") << 0 << at146 << 2 << "A_144MHz"
+                                              << "0,00144,00145" << false;
+  QTest::newRow("A VFO of another band") << 0 << at146 << 2 << "A_440MHz" << QString() << false;
+  QTest::newRow("B VFO outside its band") << 0 << at146 << 2 << "B_AM" << QString() << false;
+  QTest::newRow("B VFO inside its band, any step")
+      << 0 << ChannelOn("00146512500", "0", "2") << 2 << "B_144MHz" << QString() << true;
+  QTest::newRow("VFO row, DTMF text") << 0 << kDtmfText << 2 << "B_AM" << QString() << false;
+  QTest::newRow("CALL of the band") << 0 << at146 << 3 << "144MHz" << QString() << true;
+  QTest::newRow("CALL of another band") << 0 << at146 << 3 << "440MHz" << QString() << false;
+  QTest::newRow("CALL Japan 430") << 2 << ChannelOn("00435000000") << 3 << "430MHz" << QString()
+                                  << true;
+  QTest::newRow("DTMF row, DTMF text") << 1 << kDtmfText << 4 << "3" << QString() << true;
+  QTest::newRow("DTMF row, channel") << 1 << at146 << 4 << "3" << QString() << false;
+  QTest::newRow("DTMF row, 29 characters") << 1 << text29 << 4 << "3" << QString() << false;
+}
+
+void MainFormClipboardTest::pasteAvailabilityOnEveryGrid() {
+  QFETCH(int, setup);
+  QFETCH(QByteArray, clipboard);
+  QFETCH(int, grid);
+  QFETCH(QString, label);
+  QFETCH(QString, programRange);
+  QFETCH(bool, available);
+  MainFormFixture f;
+  f.setupChoice = setup;
+  f.Create();
+  if (!programRange.isEmpty()) {
+    f.form->Image().Store(SlotKind::ProgramVfo, 0, programRange.toStdString());
+  }
+  PutOnClipboard(clipboard);
+  EnterLabel(*f.form, grid, label);
+  QCOMPARE(Enabled(*f.form, "EditPaste"), available);
+  QCOMPARE(Enabled(*f.form, "ToolPaste"), available);
+
+  // Paste stores exactly when it was offered, and only then marks the document.
+  const RadioImage before = f.form->Image();
+  Trigger(*f.form, "EditPaste");
+  QCOMPARE(f.form->Image() != before, available);
+  QCOMPARE(f.form->Document().Modified(), available);
+}
+
+void MainFormClipboardTest::pasteIsOffAtStartAndBeforeAnyGrid() {
+  MainFormFixture f;
+  f.Create();
+  f.form->GetHooks().updateEditCommands();
+  QVERIFY(!Enabled(*f.form, "EditPaste"));
+
+  PutOnClipboard(ChannelOn("00146520000"));
+  f.form->GetHooks().updateEditCommands();
+  QVERIFY(!Enabled(*f.form, "EditPaste"));
+  const RadioImage before = f.form->Image();
+  f.form->GetHooks().editCommand(EditCommand::Paste);
+  QVERIFY(f.form->Image() == before);
+  QVERIFY(!f.form->Document().Modified());
+}
+
+void MainFormClipboardTest::pasteRebuildsTheRecordOnScanEdgeAndInfoChannels() {
+  MainFormFixture f;
+  f.Create();  // KK: shift 3 is not carried over
+  Channel c;
+  c.shift = "3";
+  c.lockout = "1";
+  c.offset = "";
+  c.name = "REPEATER12";
+  PutOnClipboard(Text(c));
+
+  EnterLabel(*f.form, 1, "L3");
+  QVERIFY(Enabled(*f.form, "EditPaste"));
+  Trigger(*f.form, "EditPaste");
+  QCOMPARE(Memory(*f.form, 406),
+           QStringLiteral("L3,00146520000,0,0,0,1,0,0,12,08,000,000000000,0,0,,,,REPEATER"));
+  QCOMPARE(f.form->Grid(1)->model()->index(406, 2).data().toString().isEmpty(), false);
+
+  EnterLabel(*f.form, 1, "045");
+  Trigger(*f.form, "EditPaste");
+  QCOMPARE(Memory(*f.form, 45),
+           QStringLiteral("045,00146520000,0,0,0,1,0,0,12,08,000,000000000,0,1,,,,REPEATER"));
+
+  // The information channel keeps its own identifier.
+  EnterLabel(*f.form, 1, "I-2");
+  QVERIFY(Enabled(*f.form, "EditPaste"));
+  Trigger(*f.form, "EditPaste");
+  QVERIFY(Memory(*f.form, 423).startsWith(QStringLiteral("I-2,00146520000,")));
+}
+
+void MainFormClipboardTest::cutAndDeleteAvailabilityOnInfoChannels_data() {
+  QTest::addColumn<int>("setup");
+  QTest::addColumn<QString>("label");
+  QTest::addColumn<bool>("available");
+  QTest::newRow("USA PR2") << 0 << "Pr2" << true;
+  QTest::newRow("USA I-1") << 0 << "I-1" << false;
+  QTest::newRow("USA I-0") << 0 << "I-0" << false;
+  QTest::newRow("Japan I-5") << 2 << "I-5" << false;
+  QTest::newRow("Europe I-1") << 1 << "I-1" << true;
+  QTest::newRow("general I-0") << 3 << "I-0" << true;
+}
+
+void MainFormClipboardTest::cutAndDeleteAvailabilityOnInfoChannels() {
+  QFETCH(int, setup);
+  QFETCH(QString, label);
+  QFETCH(bool, available);
+  MainFormFixture f;
+  f.setupChoice = setup;
+  f.Create();
+  const int row = RowOfLabel(*f.form, 1, label);
+  f.form->Image().Store(SlotKind::Memory, row - 1, ChannelOn("00146520000").toStdString());
+  EnterLabel(*f.form, 1, label);
+  for (const char* name : {"EditCut", "EditDelete", "ToolCut"}) {
+    QVERIFY2(Enabled(*f.form, name) == available, name);
+  }
+  // Not offered means not done, even when reached by the shortcut's command.
+  const RadioImage before = f.form->Image();
+  f.form->GetHooks().editCommand(EditCommand::Delete);
+  QCOMPARE(f.form->Image() == before, !available);
+}
+
+void MainFormClipboardTest::cutEmptiesTheRowAndMakesItPasteable() {
+  MainFormFixture f;
+  f.Create();
+  Channel c;
+  c.label = "007";
+  f.form->Image().Store(SlotKind::Memory, 7, Text(c).toStdString());
+  f.form->RefreshView();
+  Enter(*f.form, 1, 8);
+  QVERIFY(!Enabled(*f.form, "EditPaste"));
+  Trigger(*f.form, "ToolCut");
+  QVERIFY(Memory(*f.form, 7).isEmpty());
+  QVERIFY(f.form->Grid(1)->model()->index(7, 2).data().toString().isEmpty());
+  QCOMPARE(ClipboardPayload(), Text(c) + '\0');
+  QVERIFY(f.form->Document().Modified());
+  QVERIFY(Enabled(*f.form, "EditPaste"));
+
+  Trigger(*f.form, "EditPaste");
+  QCOMPARE(Memory(*f.form, 7), QString::fromLatin1(Text(c)));
+}
+
+void MainFormClipboardTest::copyPlacesOnlyTheRecordAndKeepsTheDocumentClean() {
+  MainFormFixture f;
+  f.Create();
+  EnterLabel(*f.form, 3, "144MHz");
+  Trigger(*f.form, "EditCopy");
+  const QByteArray call = QByteArray::fromStdString(f.form->Image().Record(SlotKind::Call, 0));
+  QVERIFY(!call.isEmpty());
+  QCOMPARE(ClipboardPayload(), call + '\0');
+  QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{kFormat});
+  QVERIFY(!f.form->Document().Modified());
+  // A copied channel record suits the channel grids, not the DTMF grid.
+  QVERIFY(Enabled(*f.form, "EditPaste"));
+  Enter(*f.form, 4, 1);
+  QVERIFY(!Enabled(*f.form, "EditPaste"));
+
+  f.form->Image().Store(SlotKind::Dtmf, 2, "02,123,CLUB");
+  Enter(*f.form, 4, 3);
+  Trigger(*f.form, "EditCopy");
+  QCOMPARE(ClipboardPayload(), QByteArray("02,123,CLUB") + '\0');
+  QVERIFY(Enabled(*f.form, "EditPaste"));
+  Enter(*f.form, 4, 6);
+  Trigger(*f.form, "EditPaste");
+  QCOMPARE(Dtmf(*f.form, 5), QStringLiteral("05,123,CLUB"));
+  Enter(*f.form, 1, 1);
+  QVERIFY(!Enabled(*f.form, "EditPaste"));
+}
+
+void MainFormClipboardTest::deleteClearsEverySelectedRow() {
+  MainFormFixture f;
+  f.Create();
+  for (int slot = 1; slot <= 6; ++slot) {
+    f.form->Image().Store(SlotKind::Memory, slot, ChannelOn("00146520000").toStdString());
+  }
+  for (int slot = 0; slot < 4; ++slot) f.form->Image().Store(SlotKind::Dtmf, slot, "0,1,A");
+  f.form->RefreshView();
+  const QByteArray clipboardBefore = ClipboardPayload();
+
+  SelectRows(*f.form, 1, 3, 5);  // slots 2 to 4
+  Trigger(*f.form, "EditDelete");
+  QStringList kept;
+  for (int slot = 1; slot <= 6; ++slot) kept << (Memory(*f.form, slot).isEmpty() ? "-" : "x");
+  QCOMPARE(kept, (QStringList{"x", "-", "-", "-", "x", "x"}));
+  QVERIFY(f.form->Document().Modified());
+  QCOMPARE(ClipboardPayload(), clipboardBefore);
+
+  SelectRows(*f.form, 4, 2, 3);
+  Trigger(*f.form, "EditDelete");
+  QCOMPARE((QStringList{Dtmf(*f.form, 0), Dtmf(*f.form, 1), Dtmf(*f.form, 2), Dtmf(*f.form, 3)}),
+           (QStringList{"0,1,A", "", "", "0,1,A"}));
+}
+
+void MainFormClipboardTest::deleteSkipsProtectedInfoChannelsInASelection() {
+  MainFormFixture f;
+  f.Create();  // KK
+  f.form->Image().Store(SlotKind::Memory, 421, ChannelOn("00146520000").toStdString());
+  const std::string info = f.form->Image().Record(SlotKind::Memory, 422);
+  QVERIFY(!info.empty());
+  SelectRows(*f.form, 1, 422, 424);
+  f.form->GetHooks().editCommand(EditCommand::Delete);
+  QVERIFY(Memory(*f.form, 421).isEmpty());
+  QCOMPARE(f.form->Image().Record(SlotKind::Memory, 422), info);
+}
+
+void MainFormClipboardTest::invalidFunctionOnVfoCallAndBeforeAnyGrid() {
+  MainFormFixture f;
+  f.Create();
+  f.form->GetHooks().editCommand(EditCommand::Cut);
+  EnterLabel(*f.form, 2, "A_144MHz");
+  QVERIFY(!Enabled(*f.form, "EditCut"));
+  QVERIFY(!Enabled(*f.form, "EditDelete"));
+  f.form->GetHooks().editCommand(EditCommand::Delete);
+  EnterLabel(*f.form, 3, "144MHz");
+  f.form->GetHooks().editCommand(EditCommand::Cut);
+  QCOMPARE(f.messages.Texts(), QStringList(3, QStringLiteral("Invalid function.")));
+  for (const auto& shown : f.messages.shown) QCOMPARE(shown.icon, MessageIcon::Information);
+  // Nothing was changed, so nothing asks to be saved.
+  QVERIFY(!f.form->Document().Modified());
+  QVERIFY(ClipboardPayload().isEmpty());
+}
+
+void MainFormClipboardTest::overlongClipboardTextIsIgnored() {
+  MainFormFixture f;
+  f.Create();
+  PutOnClipboard(kDtmfText);
+  Enter(*f.form, 4, 1);
+  QVERIFY(Enabled(*f.form, "EditPaste"));
+
+  PutOnClipboard(QByteArray(100, '7'));
+  Enter(*f.form, 4, 2);
+  QCOMPARE(QString::fromStdString(f.form->Clipboard().Buffer().Text()),
+           QString::fromLatin1(kDtmfText));
+  Trigger(*f.form, "EditPaste");
+  QCOMPARE(Dtmf(*f.form, 1), QStringLiteral("01,12345*#,HOME"));
+
+  PutOnClipboard(QByteArray(99, '7'));
+  Enter(*f.form, 4, 2);
+  QCOMPARE(f.form->Clipboard().Buffer().Text(), std::string(99, '7'));
+  QVERIFY(!Enabled(*f.form, "EditPaste"));
+}
+
+void MainFormClipboardTest::applicationActivationRereadsTheClipboard() {
+  MainFormFixture f;
+  f.Create();
+  Enter(*f.form, 4, 1);
+  QVERIFY(!Enabled(*f.form, "EditPaste"));
+  PutOnClipboard(kDtmfText);
+  QVERIFY(!Enabled(*f.form, "EditPaste"));
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);
+  QVERIFY(Enabled(*f.form, "EditPaste"));
+
+  // Another program taking the clipboard leaves the last record pasteable.
+  QGuiApplication::clipboard()->setText(QStringLiteral("plain text"));
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);
+  QVERIFY(Enabled(*f.form, "EditPaste"));
+}
+
+void MainFormClipboardTest::menuPagesKeepEditingOff() {
+  MainFormFixture f;
+  f.Create();
+  PutOnClipboard(kDtmfText);
+  Enter(*f.form, 4, 1);
+  QVERIFY(Enabled(*f.form, "ToolPaste"));
+  f.form->PageControl()->setCurrentIndex(1);
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);
+  QVERIFY(!Enabled(*f.form, "ToolPaste"));
+  QVERIFY(!Enabled(*f.form, "ToolCut"));
+  const RadioImage before = f.form->Image();
+  f.form->GetHooks().editCommand(EditCommand::Paste);
+  QVERIFY(f.form->Image() == before);
+
+  f.form->PageControl()->setCurrentIndex(0);
+  QVERIFY(Enabled(*f.form, "ToolPaste"));
+  QVERIFY(Enabled(*f.form, "ToolCut"));
+}
+
+void MainFormClipboardTest::shortcutInGridCopiesTheRecord() {
+  MainFormFixture f;
+  f.Create();
+  f.form->show();
+  f.form->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+  f.form->Image().Store(SlotKind::Dtmf, 0, "00,999,NET");
+  GridView* grid = f.form->Grid(4);
+  grid->setFocus();
+  grid->SelectGridRow(1);
+  QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(ClipboardPayload(), QByteArray("00,999,NET") + '\0');
+}
+
+}  // namespace quorvan
+
+QTEST_MAIN(quorvan::MainFormClipboardTest)
+#include "MainFormClipboardTest.moc"

@@ -1,0 +1,246 @@
+// The dialogs and pages the main window opens: channel editors, menu pages, sort, printing,
+// PDF and CSV.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "app/EditorDialogs.h"
+#include "core/model/MenuSettings.h"
+#include "gui/csv/CsvCommands.h"
+#include "gui/mainwindow/GridView.h"
+#include "gui/mainwindow/MainFormFixture.h"
+#include "gui/printing/PdfExport.h"
+#include "gui/printing/PrintCommand.h"
+
+namespace quorvan {
+
+namespace {
+
+class ScriptedPrinters : public PrinterService {
+ public:
+  bool HasDefaultPrinter() override { return true; }
+  bool ConfirmPrint(QPrinter& printer) override {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(outputFile);
+    return true;
+  }
+  QString outputFile;
+};
+
+class ScriptedPdfDialog : public PdfFileDialog {
+ public:
+  QString PdfFileName(const QString& suggested) override {
+    suggestions << suggested;
+    return answer;
+  }
+  QString answer;
+  QStringList suggestions;
+};
+
+class ScriptedCsvDialogs : public CsvFileDialogs {
+ public:
+  QString OpenCsvName(const QString&) override { return openName; }
+  QString SaveCsvName(const QString&) override { return saveName; }
+  QString openName;
+  QString saveName;
+};
+
+// A window with the real editors and scripted printers and file dialogs.
+struct PlugInFixture : MainFormFixture {
+  ScriptedMessages editorMessages;
+  ScriptedPrinters printers;
+  ScriptedPdfDialog pdf;
+  ScriptedCsvDialogs csv;
+  QStringList reports;
+
+  PlugInFixture() {
+    adjustServices = [this](MainFormServices& s) {
+      s.makeEditors = EditorDialogsFactory(editorMessages);
+      s.printers = &printers;
+      s.pdfDialog = &pdf;
+      s.csvDialogs = &csv;
+      s.showCsvReport = [this](const QString& report) { reports << report; };
+    };
+    Create();
+  }
+};
+
+// Runs `answer` on the modal dialog once it is up; reports the dialog's object name.
+QString AnswerModal(const std::function<void(QWidget*)>& answer,
+                    const std::function<void()>& open) {
+  QString seen;
+  QObject guard;  // a dialog that never opens must not leave the timer behind
+  QTimer::singleShot(0, &guard, [&seen, answer] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog) return;
+    seen = dialog->objectName();
+    answer(dialog);
+  });
+  open();
+  return seen;
+}
+
+void Type(QWidget* dialog, const QString& field, const QString& text) {
+  auto* edit = dialog->findChild<QLineEdit*>(field);
+  if (!edit) QFAIL(qPrintable(field));
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+}
+
+void Click(QWidget* dialog, const char* name) {
+  auto* button = dialog->findChild<QAbstractButton*>(QString::fromLatin1(name));
+  if (!button) QFAIL(name);
+  button->click();
+}
+
+QString Cell(TMainForm& form, int grid, int row, int column) {
+  return form.Grid(grid)->model()->index(row - 1, column).data().toString();
+}
+
+}  // namespace
+
+class MainFormPlugInsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void editorOpensOnItsRowAndOkMarksModified_data();
+  void editorOpensOnItsRowAndOkMarksModified();
+  void editorClosedUnchangedLeavesDocumentClean();
+  void menuPageEditsMarkModifiedAndRefreshShowsTheMenu();
+  void sortDialogSortsAndMarksModified();
+  void printAndPdfReadTheDocumentOnly();
+  void csvCommandsExportAndImport();
+};
+
+void MainFormPlugInsTest::editorOpensOnItsRowAndOkMarksModified_data() {
+  QTest::addColumn<int>("grid");
+  QTest::addColumn<int>("row");
+  QTest::addColumn<QString>("dialog");
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<int>("column");  // the grid column that shows the change
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("memory") << 1 << 6 << "MemoryForm"
+                          << "Edit1"
+                          << "145.5" << 2 << "145.500";
+  QTest::newRow("VFO") << 2 << 1 << "VfoForm"
+                       << "Edit1"
+                       << "145" << 2 << "145.000";
+  QTest::newRow("CALL") << 3 << 1 << "CallForm"
+                        << "Edit1"
+                        << "145" << 2 << "145.000";
+  QTest::newRow("DTMF") << 4 << 3 << "DtmfForm"
+                        << "Edit1"
+                        << "123" << 2 << "123";
+}
+
+void MainFormPlugInsTest::editorOpensOnItsRowAndOkMarksModified() {
+  QFETCH(int, grid);
+  QFETCH(int, row);
+  QFETCH(QString, dialog);
+  QFETCH(QString, field);
+  QFETCH(QString, typed);
+  QFETCH(int, column);
+  QFETCH(QString, shown);
+  PlugInFixture f;
+  GridView* view = f.form->Grid(grid);
+  view->SelectGridRow(row);
+  QVERIFY(Cell(*f.form, grid, row, column) != shown);
+  const QString seen = AnswerModal(
+      [&](QWidget* d) {
+        Type(d, field, typed);
+        Click(d, "Button2");
+      },
+      [&] { QTest::keyClick(view, Qt::Key_Return); });
+  QCOMPARE(seen, dialog);
+  QVERIFY(f.form->Document().Modified());
+  QCOMPARE(Cell(*f.form, grid, row, column), shown);
+}
+
+void MainFormPlugInsTest::editorClosedUnchangedLeavesDocumentClean() {
+  PlugInFixture f;
+  const RadioImage before = f.form->Image();
+  const QString seen = AnswerModal([](QWidget* d) { Click(d, "Button1"); },
+                                   [&] { emit f.form->Grid(1)->EditorRequested(1, 10); });
+  QCOMPARE(seen, QStringLiteral("MemoryForm"));
+  QVERIFY(!f.form->Document().Modified());
+  QVERIFY(f.form->Image() == before);
+}
+
+void MainFormPlugInsTest::menuPageEditsMarkModifiedAndRefreshShowsTheMenu() {
+  PlugInFixture f;
+  auto* lock = f.form->MenuPage(1)->findChild<QCheckBox*>(QStringLiteral("CheckBox_Lock"));
+  if (!lock) lock = f.form->MenuPage(2)->findChild<QCheckBox*>(QStringLiteral("CheckBox_Lock"));
+  QVERIFY(lock);
+  const bool was = lock->isChecked();
+  lock->click();
+  QVERIFY(f.form->Document().Modified());
+  QCOMPARE(QString::fromStdString(f.form->Image().Menu().Get(kMenuLK)),
+           was ? QStringLiteral("0") : QStringLiteral("1"));
+
+  // A new document shows the defaults again and is clean.
+  f.messages.answers.push_back(Answer::No);
+  f.form->Action(QStringLiteral("FileNew"))->trigger();
+  QCOMPARE(lock->isChecked(), was);
+  QVERIFY(!f.form->Document().Modified());
+}
+
+void MainFormPlugInsTest::sortDialogSortsAndMarksModified() {
+  PlugInFixture f;
+  f.form->Image().Store(SlotKind::Memory, 9,
+                        "009,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,");
+  f.form->RefreshView();
+  const QString seen = AnswerModal([](QWidget* d) { Click(d, "Button_Sort"); },
+                                   [&] { f.form->Action(QStringLiteral("EditSort"))->trigger(); });
+  QCOMPARE(seen, QStringLiteral("SortForm"));
+  QVERIFY(f.form->Document().Modified());
+  QCOMPARE(Cell(*f.form, 1, 1, 2), QStringLiteral("145.000"));
+  QVERIFY(Cell(*f.form, 1, 10, 2).isEmpty());
+}
+
+void MainFormPlugInsTest::printAndPdfReadTheDocumentOnly() {
+  PlugInFixture f;
+  f.printers.outputFile = f.Path(QStringLiteral("printed.pdf"));
+  const RadioImage before = f.form->Image();
+  f.form->Action(QStringLiteral("FilePrint"))->trigger();
+  QVERIFY(QFile(f.printers.outputFile).size() > 0);
+
+  f.pdf.answer = f.Path(QStringLiteral("export.pdf"));
+  f.form->Action(QStringLiteral("FileExportPdf"))->trigger();
+  QVERIFY(QFile(f.pdf.answer).size() > 0);
+  QCOMPARE(f.pdf.suggestions.size(), 1);
+  QVERIFY(f.pdf.suggestions.first().endsWith(QStringLiteral("Untitled.pdf")));
+  QVERIFY(f.form->Image() == before);
+  QVERIFY(!f.form->Document().Modified());
+  QVERIFY(f.messages.shown.isEmpty());
+}
+
+void MainFormPlugInsTest::csvCommandsExportAndImport() {
+  PlugInFixture f;
+  f.form->Image().Store(SlotKind::Memory, 3,
+                        "003,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,CLUB");
+  f.csv.saveName = f.Path(QStringLiteral("list.csv"));
+  f.form->Action(QStringLiteral("FileExportCsv"))->trigger();
+  QVERIFY(QFile::exists(f.csv.saveName));
+  QVERIFY(!f.form->Document().Modified());
+
+  f.form->Image().Store(SlotKind::Memory, 3, "");
+  f.form->RefreshView();
+  f.csv.openName = f.csv.saveName;
+  f.form->Action(QStringLiteral("FileImportCsv"))->trigger();
+  QCOMPARE(f.reports.size(), 1);
+  QVERIFY(f.form->Document().Modified());
+  QCOMPARE(Cell(*f.form, 1, 4, 2), QStringLiteral("145.000"));
+}
+
+}  // namespace quorvan
+
+QTEST_MAIN(quorvan::MainFormPlugInsTest)
+#include "MainFormPlugInsTest.moc"

@@ -18,7 +18,7 @@ install(FILES ${QUORVAN_PACKAGING_DIR}/quorvan.svg DESTINATION ${QUORVAN_ICON_DI
 install(FILES ${QUORVAN_PACKAGING_DIR}/application-x-quorvan-channels.svg
   DESTINATION ${QUORVAN_ICON_DIR}/scalable/mimetypes)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/user-guide.md ${PROJECT_SOURCE_DIR}/README.md
-  DESTINATION ${QUORVAN_GUIDE_DIR})
+  ${QUORVAN_PACKAGING_DIR}/copyright DESTINATION ${QUORVAN_GUIDE_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/images DESTINATION ${QUORVAN_GUIDE_DIR}
   FILES_MATCHING PATTERN "*.png")
 
@@ -63,6 +63,7 @@ quorvan_warnings(quorvan-guide-shots)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvan)
 set(CPACK_PACKAGE_VENDOR "QUENTAR")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Quorvan developers <quorvan@localhost>" CACHE STRING
   "Maintainer named in the package")

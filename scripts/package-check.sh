@@ -51,9 +51,12 @@ for file in \
   usr/share/icons/hicolor/48x48/apps/quorvan.png \
   usr/share/icons/hicolor/256x256/apps/quorvan.png \
   usr/share/icons/hicolor/48x48/mimetypes/application-x-quorvan-channels.png \
-  usr/share/doc/quorvan/user-guide.md; do
+  usr/share/doc/quorvan/user-guide.md \
+  usr/share/doc/quorvan/copyright; do
   [ -f "$root/$file" ] && pass "/$file" || fail "/$file is missing"
 done
+grep -qx 'License: GPL-3+' "$root/usr/share/doc/quorvan/copyright" 2>/dev/null &&
+  pass "copyright names GPL-3+" || fail "the copyright file does not name GPL-3+"
 for image in $(grep -o 'images/[A-Za-z0-9._-]*\.png' "$root/usr/share/doc/quorvan/user-guide.md" |
   sort -u); do
   [ -f "$root/usr/share/doc/quorvan/$image" ] || fail "the guide's $image is missing"

@@ -25,12 +25,17 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
       new QLabel(QStringLiteral("Quorvan for the ARVEN and BELTO dual-band radios"), this);
   auto* version = new QLabel(VersionText(), this);
   version->setObjectName(QStringLiteral("Version"));
+  auto* license = new QLabel(tr("Free software under the GNU General Public License, version 3 or "
+                                "later; it comes with no warranty."),
+                             this);
+  license->setObjectName(QStringLiteral("License"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
   auto* texts = new QVBoxLayout;
   texts->addWidget(product);
   texts->addWidget(version);
+  texts->addWidget(license);
   auto* top = new QHBoxLayout;
   top->addWidget(logo);
   top->addLayout(texts);

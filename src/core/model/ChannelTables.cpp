@@ -3,10 +3,18 @@
 namespace quorvan {
 
 const std::array<StepEntry, 12> kSteps{{
-    {"5kHz", 5000, '0'},   {"6.25kHz", 6250, '1'}, {"8.33kHz", 8330, '2'},
-    {"9kHz", 9000, '3'},   {"10kHz", 10000, '4'},  {"12.5kHz", 12500, '5'},
-    {"15kHz", 15000, '6'}, {"20kHz", 20000, '7'},  {"25kHz", 25000, '8'},
-    {"30kHz", 30000, '9'}, {"50kHz", 50000, 'A'},  {"100kHz", 100000, 'B'},
+    {"5kHz", 5000, '0'},
+    {"6.25kHz", 6250, '1'},
+    {"8.33kHz", 8330, '2'},
+    {"9kHz", 9000, '3'},
+    {"10kHz", 10000, '4'},
+    {"12.5kHz", 12500, '5'},
+    {"15kHz", 15000, '6'},
+    {"20kHz", 20000, '7'},
+    {"25kHz", 25000, '8'},
+    {"30kHz", 30000, '9'},
+    {"50kHz", 50000, 'A'},
+    {"100kHz", 100000, 'B'},
 }};
 
 const std::array<std::string_view, 6> kModes{"FM", "WFM", "AM", "LSB", "USB", "CW"};
@@ -44,6 +52,45 @@ int DecimalIndex(std::string_view field, int count) {
     value = value * 10 + (c - '0');
   }
   return value < count ? value : -1;
+}
+
+namespace {
+
+constexpr int kDefaultToneIndex = 8;  // 88.5 Hz
+
+bool InTable(int index, std::size_t count) {
+  return index >= 0 && static_cast<std::size_t>(index) < count;
+}
+
+}  // namespace
+
+int StepIndexOfField(std::string_view field) {
+  if (field.size() != 1) return 0;
+  const int index = StepIndexOfCode(field[0]);
+  return index < 0 ? 0 : index;
+}
+
+char StepCodeOfIndex(int index) {
+  return InTable(index, kSteps.size()) ? kSteps[static_cast<std::size_t>(index)].code : '0';
+}
+
+int StepHzOfIndex(int index) {
+  return InTable(index, kSteps.size()) ? kSteps[static_cast<std::size_t>(index)].hz : kSteps[0].hz;
+}
+
+int ModeIndexOfField(std::string_view field) {
+  if (field.size() != 1 || field[0] < '0' || field[0] > '5') return 0;
+  return field[0] - '0';
+}
+
+int ToneIndexOfField(std::string_view field) {
+  const int index = DecimalIndex(field, static_cast<int>(kTones.size()));
+  return index < 0 ? kDefaultToneIndex : index;
+}
+
+int DcsIndexOfField(std::string_view field) {
+  const int index = DecimalIndex(field, static_cast<int>(kDcsCodes.size()));
+  return index < 0 ? 0 : index;
 }
 
 }  // namespace quorvan

@@ -39,4 +39,21 @@ std::string_view TableEntry(const std::array<std::string_view, N>& table, std::s
   return i < 0 ? std::string_view() : table[static_cast<std::size_t>(i)];
 }
 
+// ---- Record fields read and written the way the editors do ----
+
+// Step list index of a record's step field: "0"-"9", "A", "B"; anything else gives 0.
+int StepIndexOfField(std::string_view field);
+// Record character of a step list index ('0'-'9', 'A', 'B'); '0' outside the table.
+char StepCodeOfIndex(int index);
+// Hz of a step list index; 5000 outside the table.
+int StepHzOfIndex(int index);
+
+// Mode list index of a record's mode field: "0"-"5"; anything else gives 0 (FM).
+int ModeIndexOfField(std::string_view field);
+
+// Tone/CTCSS list index of a two-digit record field; outside "00".."41" gives 8 (88.5 Hz).
+int ToneIndexOfField(std::string_view field);
+// DCS list index of a three-digit record field; outside "000".."103" gives 0 ("023").
+int DcsIndexOfField(std::string_view field);
+
 }  // namespace quorvan

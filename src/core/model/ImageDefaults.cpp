@@ -1,7 +1,7 @@
-#include <cstdio>
 #include <string>
 
 #include "core/model/RadioImage.h"
+#include "core/model/RecordDigits.h"
 
 namespace quorvan {
 
@@ -16,23 +16,38 @@ struct DefaultChannel {
   int mode;
 };
 
-// Band code, frequency, step, five switches off, tone/CTCSS 08, DCS 000, offset, mode, and
-// five empty fields.
-std::string DefaultRecord(char bandCode, const DefaultChannel& c) {
-  char buf[80];
-  std::snprintf(buf, sizeof buf, "%c,%011lld,%c,0,0,0,0,0,08,08,000,%09ld,%d,,,,,", bandCode,
-                c.frequencyHz, c.step, c.offsetHz, c.mode);
-  return buf;
+// A channel as the defaults hold it: frequency, step, every switch off, tone and CTCSS 88.5 Hz,
+// DCS 023, offset and mode; the fields after the mode are left empty.
+ChannelRecord DefaultRecord(std::string_view id, long long frequencyHz, char step, long offsetHz,
+                            int mode) {
+  ChannelRecord record = ChannelRecord::Blank(id);
+  record.Set(ChannelField::Frequency, ZeroPadded(frequencyHz, 11));
+  record.Set(ChannelField::Step, std::string(1, step));
+  record.SetShift(ShiftChoice::Simplex);
+  for (const ChannelField flag :
+       {ChannelField::Reverse, ChannelField::Tone, ChannelField::Ctcss, ChannelField::Dcs}) {
+    record.SetFlag(flag, false);
+  }
+  record.SetToneIndex(8);
+  record.SetCtcssIndex(8);
+  record.SetDcsIndex(0);
+  record.Set(ChannelField::Offset, ZeroPadded(offsetHz, 9));
+  record.SetModeIndex(mode);
+  return record;
 }
 
 // Picks the cell of a default table row by destination letter.
 DefaultChannel ByDestination(char d, DefaultChannel k, DefaultChannel e, DefaultChannel j,
                              DefaultChannel other) {
   switch (d) {
-    case 'K': return k;
-    case 'E': return e;
-    case 'J': return j;
-    default: return other;
+    case 'K':
+      return k;
+    case 'E':
+      return e;
+    case 'J':
+      return j;
+    default:
+      return other;
   }
 }
 
@@ -46,10 +61,7 @@ std::string ProgramVfoDefault(char bandCode, const std::string& limit) {
     upper = upper * 10 + (c - '0');
     if (upper > 99999) return {};
   }
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%c,%s,%05ld", bandCode, limit.substr(0, comma).c_str(),
-                upper - 1);
-  return buf;
+  return std::string(1, bandCode) + "," + limit.substr(0, comma) + "," + ZeroPadded(upper - 1, 5);
 }
 
 }  // namespace
@@ -61,19 +73,22 @@ void ApplyBandPlanDefaults(RadioImage& image) {
   const std::string_view variant = plan.VariantCode();
 
   const auto put = [&image](SlotKind kind, int slot, char code, const DefaultChannel& c) {
-    image.Store(kind, slot, c.frequencyHz == 0 ? std::string() : DefaultRecord(code, c));
+    image.Store(kind, slot,
+                c.frequencyHz == 0
+                    ? std::string()
+                    : DefaultRecord(std::string(1, code), c.frequencyHz, c.step, c.offsetHz, c.mode)
+                          .Text());
   };
 
-  const DefaultChannel band144 = ByDestination(d, {144000000, '0', 600000, kFM},
-                                               {144000000, '5', 600000, kFM},
-                                               {145000000, '7', 600000, kFM},
-                                               {144000000, '5', 600000, kFM});
+  const DefaultChannel band144 =
+      ByDestination(d, {144000000, '0', 600000, kFM}, {144000000, '5', 600000, kFM},
+                    {145000000, '7', 600000, kFM}, {144000000, '5', 600000, kFM});
   put(SlotKind::Vfo, 0, '0', band144);
   put(SlotKind::Vfo, 9, '9', band144);
   put(SlotKind::Call, 0, '0', band144);
 
-  const DefaultChannel a220 = d == 'K' ? DefaultChannel{223000000, '7', 1600000, kFM}
-                                       : DefaultChannel{0, '0', 0, kFM};
+  const DefaultChannel a220 =
+      d == 'K' ? DefaultChannel{223000000, '7', 1600000, kFM} : DefaultChannel{0, '0', 0, kFM};
   put(SlotKind::Vfo, 1, '1', a220);
   put(SlotKind::Call, 1, '1', a220);
 
@@ -108,11 +123,11 @@ void ApplyBandPlanDefaults(RadioImage& image) {
   put(SlotKind::Vfo, 5, '5', {3500000, '0', 0, kLSB});
   put(SlotKind::Vfo, 6, '6', {51000000, '4', 0, kFM});
   put(SlotKind::Vfo, 7, '7',
-      ByDestination(d, {87900000, 'B', 0, kWFM}, {87500000, 'A', 0, kWFM},
-                    {76100000, 'B', 0, kWFM}, {87900000, 'B', 0, kWFM}));
+      ByDestination(d, {87900000, 'B', 0, kWFM}, {87500000, 'A', 0, kWFM}, {76100000, 'B', 0, kWFM},
+                    {87900000, 'B', 0, kWFM}));
   put(SlotKind::Vfo, 8, '8',
-      ByDestination(d, {118000000, '5', 0, kAM}, {118000000, '8', 0, kAM},
-                    {118000000, '8', 0, kAM}, {118000000, '8', 0, kAM}));
+      ByDestination(d, {118000000, '5', 0, kAM}, {118000000, '8', 0, kAM}, {118000000, '8', 0, kAM},
+                    {118000000, '8', 0, kAM}));
   put(SlotKind::Vfo, 10, 'A',
       ByDestination(d, {179750000, 'A', 0, kWFM}, {180750000, 'A', 0, kWFM},
                     {175750000, 'A', 0, kWFM}, {179750000, 'A', 0, kWFM}));
@@ -159,10 +174,11 @@ void ApplyIChannelDefaults(RadioImage& image) {
   for (int k = 0; k < 10; ++k) {
     const int slot = kFirstInfoSlot + k;
     const InfoChannel& c = table[k];
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "%s,%011lld,%c,0,0,0,0,0,08,08,000,000000000,%d,0,,,,%s",
-                  MemoryChannelLabel(slot).c_str(), c.frequencyHz, c.step, c.mode, c.name);
-    image.Store(SlotKind::Memory, slot, buf);
+    ChannelRecord record =
+        DefaultRecord(MemoryChannelLabel(slot), c.frequencyHz, c.step, 0, c.mode);
+    record.SetFlag(ChannelField::Lockout, false);
+    record.Set(ChannelField::Name, c.name);
+    image.Store(SlotKind::Memory, slot, record.Text());
   }
 }
 

@@ -5,7 +5,10 @@
 #include <string_view>
 
 #include "core/model/BandPlan.h"
+#include "core/model/ChannelRecord.h"
+#include "core/model/DtmfRecord.h"
 #include "core/model/MenuSettings.h"
+#include "core/model/ProgramVfoRecord.h"
 
 namespace quorvan {
 
@@ -17,9 +20,9 @@ constexpr int kCallSlots = 4;
 constexpr int kDtmfSlots = 10;
 constexpr int kProgramVfoSlots = 4;
 
-constexpr int kFirstLimitSlot = 400;   // L0, U0, ... L9, U9
+constexpr int kFirstLimitSlot = 400;     // L0, U0, ... L9, U9
 constexpr int kFirstPrioritySlot = 420;  // PR1, PR2
-constexpr int kFirstInfoSlot = 422;    // I-1 ... I-9, I-0
+constexpr int kFirstInfoSlot = 422;      // I-1 ... I-9, I-0
 constexpr int kOrdinaryMemorySlots = 400;
 
 constexpr std::size_t kChannelRecordCapacity = 99;
@@ -39,6 +42,14 @@ class RadioImage {
   // Replaces a slot's record. Out-of-range slots are ignored and text beyond the slot's
   // capacity is cut, so no producer can overfill a slot.
   void Store(SlotKind kind, int slot, std::string_view text);
+  // A slot's record taken apart: a memory, VFO or CALL channel, a DTMF memory, a program VFO.
+  ChannelRecord Channel(SlotKind kind, int slot) const {
+    return ChannelRecord::Parse(Record(kind, slot));
+  }
+  DtmfRecord Dtmf(int slot) const { return DtmfRecord::Parse(Record(SlotKind::Dtmf, slot)); }
+  ProgramVfoRecord ProgramVfo(int slot) const {
+    return ProgramVfoRecord::Parse(Record(SlotKind::ProgramVfo, slot));
+  }
   // Field n of a slot's record (the name field of memory and DTMF records runs to the end).
   std::string_view Field(SlotKind kind, int slot, int n) const;
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/model/ChannelRecord.h"
+
 namespace quorvan {
 
-// The shift choices of the channel editors; Special is the band's extra repeater shift.
-enum class ShiftChoice { Simplex, Plus, Minus, Special, Split };
 
 // A channel's values once parsed and fitted, ready to be written as record text.
 struct ChannelRecordParts {

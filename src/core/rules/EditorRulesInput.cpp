@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <array>
 
-#include "core/model/RecordFields.h"
 #include "core/rules/DisplayTexts.h"
 #include "core/rules/EditorRules.h"
 
@@ -111,8 +110,8 @@ std::vector<BandListEntry> CallBandList(const BandPlan& plan) {
 }
 
 ProgramVfoFields ProgramVfoFieldsOf(const RadioImage& image, int band) {
-  return {WholeNumberText(image.Field(SlotKind::ProgramVfo, band, kProgramLowerField)),
-          WholeNumberText(image.Field(SlotKind::ProgramVfo, band, kProgramUpperField))};
+  const ProgramVfoRecord range = image.ProgramVfo(band);
+  return {WholeNumberText(range.Lower()), WholeNumberText(range.Upper())};
 }
 
 ProgramVfoFields ReactToProgramVfoEdit(const BandPlan& plan, int band, ProgramVfoFields fields,
@@ -150,7 +149,7 @@ std::string CompleteProgramVfoRecord(const BandPlan& plan, int band, const Progr
     upper = std::clamp(upper, lowerLimit, upperLimit - 1);
   }
   upper = std::max(upper, lower);
-  return BuildProgramVfoRecord(band, lower, upper);
+  return ProgramVfoRecord::Make(band, lower, upper).Text();
 }
 
 DtmfKeyAction FilterDtmfCodeKey(char& key) {

@@ -1,10 +1,8 @@
 // Band lookup and the pulling of frequencies onto limits, steps, modes, gaps and grids.
 #include <array>
-#include <cinttypes>
-#include <cstdio>
 
 #include "core/model/ChannelTables.h"
-#include "core/model/RecordFields.h"
+#include "core/model/RecordDigits.h"
 #include "core/rules/FrequencyRules.h"
 
 namespace quorvan {
@@ -27,11 +25,7 @@ constexpr std::array<std::string_view, 12> k833Pattern{"00000", "08330", "16670"
                                                        "66670", "75000", "83330", "91670"};
 constexpr std::array<std::string_view, 3> kFinePattern{"00", "33", "67"};
 
-std::string ElevenDigits(Hz f) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%011" PRId64, f);
-  return buffer;
-}
+std::string ElevenDigits(Hz f) { return ZeroPadded(f, 11); }
 
 // Replaces the last pattern-width digits of f by the largest pattern entry below them.
 template <std::size_t N>
@@ -73,21 +67,14 @@ struct Range {
 
 // Whole MHz of a program VFO field: one to five digits.
 bool ReadMhzField(std::string_view field, Hz& mhz) {
-  if (field.empty() || field.size() > 5) return false;
-  mhz = 0;
-  for (const char c : field) {
-    if (c < '0' || c > '9') return false;
-    mhz = mhz * 10 + (c - '0');
-  }
-  return true;
+  return field.size() <= 5 && ReadDecimal(field, mhz);
 }
 
 bool ProgramVfoRange(const RadioImage& image, int band, Range& range) {
-  const std::string& record = image.Record(SlotKind::ProgramVfo, band);
+  const ProgramVfoRecord record = image.ProgramVfo(band);
   Hz lowerMhz = 0;
   Hz upperMhz = 0;
-  if (!ReadMhzField(FieldOf(record, kProgramLowerField), lowerMhz) ||
-      !ReadMhzField(FieldOf(record, kProgramUpperField), upperMhz)) {
+  if (!ReadMhzField(record.Lower(), lowerMhz) || !ReadMhzField(record.Upper(), upperMhz)) {
     return false;
   }
   // The upper value names the last usable megahertz.
@@ -269,14 +256,7 @@ bool SnapTo833Grid(std::int64_t& frequencyHz) { return SnapToPattern(frequencyHz
 bool SnapToFineGrid(std::int64_t& frequencyHz) { return SnapToPattern(frequencyHz, kFinePattern); }
 
 bool ReadFrequencyHz(std::string_view record, std::int64_t& frequencyHz) {
-  if (record.empty() || record.size() > 11) return false;
-  Hz value = 0;
-  for (const char c : record) {
-    if (c < '0' || c > '9') return false;
-    value = value * 10 + (c - '0');
-  }
-  frequencyHz = value;
-  return true;
+  return record.size() <= 11 && ReadDecimal(record, frequencyHz);
 }
 
 }  // namespace quorvan

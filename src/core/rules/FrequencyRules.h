@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/model/BandPlan.h"
+#include "core/model/ChannelTables.h"
 #include "core/model/RadioImage.h"
 
 namespace quorvan {
@@ -63,23 +64,6 @@ bool SnapToFineGrid(std::int64_t& frequencyHz);
 // Integer value of an 11-digit frequency text; false when it is empty, longer than 11
 // characters or holds anything but digits.
 bool ReadFrequencyHz(std::string_view record, std::int64_t& frequencyHz);
-
-// ---- Record field readings shared by the editors ----------------------------------------------
-
-// Step list index of a record's step field: "0"-"9", "A", "B"; anything else gives 0.
-int StepIndexOfField(std::string_view field);
-// Record character of a step list index ('0'-'9', 'A', 'B'); '0' outside the table.
-char StepCodeOfIndex(int index);
-// Hz of a step list index; 5000 outside the table.
-int StepHzOfIndex(int index);
-
-// Mode list index of a record's mode field: "0"-"5"; anything else gives 0 (FM).
-int ModeIndexOfField(std::string_view field);
-
-// Tone/CTCSS list index of a two-digit record field; outside "00".."41" gives 8 (88.5 Hz).
-int ToneIndexOfField(std::string_view field);
-// DCS list index of a three-digit record field; outside "000".."103" gives 0 ("023").
-int DcsIndexOfField(std::string_view field);
 
 // The tone, CTCSS and DCS controls are usable in FM only.
 inline bool ToneGroupEnabled(int mode) { return mode == 0; }

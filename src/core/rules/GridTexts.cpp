@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "core/model/RecordFields.h"
 #include "core/rules/DisplayTexts.h"
 
 namespace quorvan {
@@ -41,14 +40,15 @@ std::string FrequencyCell(std::string_view frequency) {
 }
 
 std::string MemoryCell(const RadioImage& image, int slot, int column) {
-  if (image.Record(SlotKind::Memory, slot).empty()) return {};
+  const ChannelRecord record = image.Channel(SlotKind::Memory, slot);
+  if (record.Empty()) return {};
   switch (column) {
     case kMarkColumn:
-      return image.Field(SlotKind::Memory, slot, kLockoutField) == "1" ? "*" : "";
+      return record.IsOn(ChannelField::Lockout) ? "*" : "";
     case kValueColumn:
-      return FrequencyText(image.Field(SlotKind::Memory, slot, kFrequencyField));
+      return FrequencyText(record[ChannelField::Frequency]);
     case kNameColumn:
-      return std::string(image.Field(SlotKind::Memory, slot, kChannelNameField));
+      return std::string(record[ChannelField::Name]);
     default:
       return {};
   }
@@ -187,10 +187,10 @@ std::string CellText(const RadioImage& image, Grid grid, int row, int column) {
     case Grid::Vfo:
     case Grid::Call:
       if (column != kValueColumn) return {};
-      return FrequencyCell(image.Field(SlotKindOfGrid(grid), slot, kFrequencyField));
+      return FrequencyCell(image.Channel(SlotKindOfGrid(grid), slot)[ChannelField::Frequency]);
     case Grid::Dtmf:
       if (column != kValueColumn) return {};
-      return std::string(image.Field(SlotKind::Dtmf, slot, kDtmfCodeField));
+      return std::string(image.Dtmf(slot).Code());
     default:
       return {};
   }

@@ -111,7 +111,7 @@ std::string_view CarriedName(std::string_view rest, char destination) {
   return IsValidName(name, destination) ? name : std::string_view{};
 }
 
-std::string DtmfRecord(std::string_view clipboard, int slot, char destination) {
+std::string PastedDtmfRecord(std::string_view clipboard, int slot, char destination) {
   char number[4];
   std::snprintf(number, sizeof number, "%02d", slot);
   std::string text = number;
@@ -131,8 +131,8 @@ std::string ChannelIdentifier(const RadioImage& image, const EditTarget& target)
   return std::string(1, kBandCodes[static_cast<std::size_t>(target.slot)]);
 }
 
-std::string ChannelRecord(const RadioImage& image, std::string_view clipboard,
-                          const EditTarget& target) {
+std::string PastedChannelRecord(const RadioImage& image, std::string_view clipboard,
+                                const EditTarget& target) {
   const char destination = image.Plan().DestinationLetter();
   const auto c = [clipboard](int n) { return FieldOf(clipboard, n); };
 
@@ -189,8 +189,9 @@ std::optional<std::string> BuildPasteRecord(const RadioImage& image, std::string
                                             const EditTarget& target) {
   if (!IsTargetSlot(target)) return std::nullopt;
   const char destination = image.Plan().DestinationLetter();
-  std::string text = target.grid == Grid::Dtmf ? DtmfRecord(clipboard, target.slot, destination)
-                                               : ChannelRecord(image, clipboard, target);
+  std::string text = target.grid == Grid::Dtmf
+                         ? PastedDtmfRecord(clipboard, target.slot, destination)
+                         : PastedChannelRecord(image, clipboard, target);
   if (text.size() > SlotCapacity(SlotKindOfGrid(target.grid))) return std::nullopt;
   return text;
 }

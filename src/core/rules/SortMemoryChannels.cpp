@@ -1,24 +1,23 @@
 #include "core/rules/SortMemoryChannels.h"
 
 #include <array>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
 
-#include "core/model/RecordFields.h"
+#include "core/model/RecordDigits.h"
 
 namespace quorvan {
 
 namespace {
 
-using Channels = std::array<std::string, kOrdinaryMemorySlots>;
+using Channels = std::array<ChannelRecord, kOrdinaryMemorySlots>;
 
-std::string_view FrequencyOf(const std::string& record) { return FieldOf(record, kFrequencyField); }
-
-std::string_view NameOf(const std::string& record) {
-  return FieldOf(record, kChannelNameField, kChannelNameField);
+std::string_view FrequencyOf(const ChannelRecord& record) {
+  return record[ChannelField::Frequency];
 }
+
+std::string_view NameOf(const ChannelRecord& record) { return record[ChannelField::Name]; }
 
 // Gaps are slots whose frequency has at most one character; the next slot with any frequency
 // moves up into each. The two texts are exchanged rather than copied so that a slot holding a
@@ -36,7 +35,7 @@ void CloseGaps(Channels& channels) {
 }
 
 // Whether the record at q must come before the record at p.
-bool ComesFirst(const std::string& q, const std::string& p, SortKey key) {
+bool ComesFirst(const ChannelRecord& q, const ChannelRecord& p, SortKey key) {
   const std::string_view qFrequency = FrequencyOf(q);
   const std::string_view pFrequency = FrequencyOf(p);
   if (key == SortKey::Frequency) return !qFrequency.empty() && qFrequency < pFrequency;
@@ -61,16 +60,11 @@ void ExchangeSort(Channels& channels, SortKey key) {
   }
 }
 
-// Field 0 becomes the slot number; the record is rebuilt with all eighteen fields.
-std::string Renumbered(const std::string& record, std::size_t slot) {
-  char label[8];
-  std::snprintf(label, sizeof label, "%03zu", slot);
-  std::string text = label;
-  for (int n = 1; n <= kChannelNameField; ++n) {
-    text += ',';
-    text += FieldOf(record, n, kChannelNameField);
-  }
-  return text;
+// Field 0 becomes the slot number; the record is written back with all eighteen fields.
+void Renumber(ChannelRecord& record, std::size_t slot) {
+  record.Set(ChannelField::Id, ZeroPadded(static_cast<std::int64_t>(slot), 3));
+  const std::string name(record[ChannelField::Name]);
+  record.Set(ChannelField::Name, name);
 }
 
 }  // namespace
@@ -78,16 +72,16 @@ std::string Renumbered(const std::string& record, std::size_t slot) {
 void SortMemoryChannels(RadioImage& image, SortKey key) {
   Channels channels;
   for (int slot = 0; slot < kOrdinaryMemorySlots; ++slot) {
-    channels[static_cast<std::size_t>(slot)] = image.Record(SlotKind::Memory, slot);
+    channels[static_cast<std::size_t>(slot)] = image.Channel(SlotKind::Memory, slot);
   }
   CloseGaps(channels);
   ExchangeSort(channels, key);
   for (std::size_t slot = 0; slot < channels.size(); ++slot) {
     if (FrequencyOf(channels[slot]).empty()) break;
-    channels[slot] = Renumbered(channels[slot], slot);
+    Renumber(channels[slot], slot);
   }
   for (int slot = 0; slot < kOrdinaryMemorySlots; ++slot) {
-    image.Store(SlotKind::Memory, slot, channels[static_cast<std::size_t>(slot)]);
+    image.Store(SlotKind::Memory, slot, channels[static_cast<std::size_t>(slot)].Text());
   }
 }
 

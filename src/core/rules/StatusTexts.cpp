@@ -1,7 +1,6 @@
 #include "core/rules/StatusTexts.h"
 
 #include "core/model/ChannelTables.h"
-#include "core/model/RecordFields.h"
 #include "core/rules/DisplayTexts.h"
 
 namespace quorvan {
@@ -29,23 +28,22 @@ std::string ShiftPanel(std::string_view shift, std::string_view reverse, std::st
   return text;
 }
 
-std::string SquelchPanel(const RadioImage& image, SlotKind kind, int slot) {
-  auto field = [&](int n) { return image.Field(kind, slot, n); };
-  if (field(kDcsField) == "1")
-    return "DCS : " + std::string(TableEntry(kDcsCodes, field(kDcsIndexField)));
-  if (field(kCtcssField) == "1")
-    return "CT : " + std::string(TableEntry(kTones, field(kCtcssIndexField)));
-  if (field(kToneField) == "1")
-    return "T : " + std::string(TableEntry(kTones, field(kToneIndexField)));
+std::string SquelchPanel(const ChannelRecord& record) {
+  if (record.IsOn(ChannelField::Dcs))
+    return "DCS : " + std::string(TableEntry(kDcsCodes, record[ChannelField::DcsIndex]));
+  if (record.IsOn(ChannelField::Ctcss))
+    return "CT : " + std::string(TableEntry(kTones, record[ChannelField::CtcssIndex]));
+  if (record.IsOn(ChannelField::Tone))
+    return "T : " + std::string(TableEntry(kTones, record[ChannelField::ToneIndex]));
   return {};
 }
 
 std::string ProgramVfoPanel(const RadioImage& image, int vfoSlot) {
   if (vfoSlot < 0 || vfoSlot >= kProgramVfoSlots) return {};
-  if (image.Record(SlotKind::ProgramVfo, vfoSlot).empty()) return {};
-  return "Programmable VFO : " +
-         WholeNumberText(image.Field(SlotKind::ProgramVfo, vfoSlot, kProgramLowerField)) + "-" +
-         WholeNumberText(image.Field(SlotKind::ProgramVfo, vfoSlot, kProgramUpperField));
+  const ProgramVfoRecord range = image.ProgramVfo(vfoSlot);
+  if (range.Empty()) return {};
+  return "Programmable VFO : " + WholeNumberText(range.Lower()) + "-" +
+         WholeNumberText(range.Upper());
 }
 
 }  // namespace
@@ -55,16 +53,16 @@ StatusPanels StatusBarTexts(const RadioImage& image, Grid activeGrid, int select
   const int slot = RowToSlot(image.Plan(), activeGrid, selectedRow);
   if (slot < 0) return panels;
   if (activeGrid == Grid::Dtmf) {
-    const std::string_view name = image.Field(SlotKind::Dtmf, slot, kDtmfNameField);
-    if (!name.empty()) panels[0] = "Name : " + std::string(name);
+    const DtmfRecord dtmf = image.Dtmf(slot);
+    if (!dtmf.Name().empty()) panels[0] = "Name : " + std::string(dtmf.Name());
     return panels;
   }
-  const SlotKind kind = SlotKindOfGrid(activeGrid);
-  const std::string_view shift = image.Field(kind, slot, kShiftField);
-  const std::string_view tx = image.Field(kind, slot, kTxFrequencyField);
-  panels[0] = OffsetPanel(shift, image.Field(kind, slot, kOffsetField), tx);
-  panels[1] = ShiftPanel(shift, image.Field(kind, slot, kReverseField), tx);
-  panels[2] = SquelchPanel(image, kind, slot);
+  const ChannelRecord record = image.Channel(SlotKindOfGrid(activeGrid), slot);
+  const std::string_view shift = record[ChannelField::Shift];
+  const std::string_view tx = record[ChannelField::TxFrequency];
+  panels[0] = OffsetPanel(shift, record[ChannelField::Offset], tx);
+  panels[1] = ShiftPanel(shift, record[ChannelField::Reverse], tx);
+  panels[2] = SquelchPanel(record);
   if (activeGrid == Grid::Vfo) panels[3] = ProgramVfoPanel(image, slot);
   return panels;
 }

@@ -1,16 +1,9 @@
-// How the channel editors read step, mode, tone and DCS fields, and the extra shift caption.
-#include "core/model/ChannelTables.h"
+// The caption of the channel editors' extra repeater shift.
 #include "core/rules/FrequencyRules.h"
 
 namespace quorvan {
 
 namespace {
-
-constexpr int kDefaultToneIndex = 8;  // 88.5 Hz
-
-bool InTable(int index, std::size_t count) {
-  return index >= 0 && static_cast<std::size_t>(index) < count;
-}
 
 bool VariantLacks76Shift(const BandPlan& plan) {
   const std::string_view variant = plan.VariantCode();
@@ -31,35 +24,6 @@ bool Is1200ShiftBand(int band, ShiftCaptionContext context, const BandPlan& plan
 }
 
 }  // namespace
-
-int StepIndexOfField(std::string_view field) {
-  if (field.size() != 1) return 0;
-  const int index = StepIndexOfCode(field[0]);
-  return index < 0 ? 0 : index;
-}
-
-char StepCodeOfIndex(int index) {
-  return InTable(index, kSteps.size()) ? kSteps[static_cast<std::size_t>(index)].code : '0';
-}
-
-int StepHzOfIndex(int index) {
-  return InTable(index, kSteps.size()) ? kSteps[static_cast<std::size_t>(index)].hz : kSteps[0].hz;
-}
-
-int ModeIndexOfField(std::string_view field) {
-  if (field.size() != 1 || field[0] < '0' || field[0] > '5') return 0;
-  return field[0] - '0';
-}
-
-int ToneIndexOfField(std::string_view field) {
-  const int index = DecimalIndex(field, static_cast<int>(kTones.size()));
-  return index < 0 ? kDefaultToneIndex : index;
-}
-
-int DcsIndexOfField(std::string_view field) {
-  const int index = DecimalIndex(field, static_cast<int>(kDcsCodes.size()));
-  return index < 0 ? 0 : index;
-}
 
 std::string_view SpecialShiftCaption(const BandPlan& plan, int band, ShiftCaptionContext context) {
   const char destination = plan.DestinationLetter();

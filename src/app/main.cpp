@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
       welcome.exec();
     }
     if (!arguments.fileParts.isEmpty()) mainForm.OpenCommandLine(arguments.fileParts);
-    if (mainForm.GetHooks().updateEditCommands) mainForm.GetHooks().updateEditCommands();
+    mainForm.UpdateEditCommands();
   });
   return QApplication::exec();
 }

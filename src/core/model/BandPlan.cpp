@@ -155,11 +155,4 @@ void ReplaceLimitsFromRadio(BandPlan& plan, int selector, std::string_view reply
   }
 }
 
-int PortNumber(std::string_view portName) {
-  if (portName == "COM4") return 4;
-  if (portName == "COM3") return 3;
-  if (portName == "COM2") return 2;
-  return 1;
-}
-
 }  // namespace quorvan

@@ -64,7 +64,4 @@ int BandOfFrequency(const BandPlan& plan, std::string_view frequencyHz);
 // text, which starts with the selector and a comma.
 void ReplaceLimitsFromRadio(BandPlan& plan, int selector, std::string_view reply);
 
-// "COM4" gives 4, "COM3" 3, "COM2" 2, anything else 1.
-int PortNumber(std::string_view portName);
-
 }  // namespace quorvan

@@ -59,7 +59,6 @@ int NextMenuStep(int step) {
   return -1;
 }
 
-int MenuStepCount() { return static_cast<int>(kMenuSteps.size()); }
 
 int NarrowItem(int n) {
   if (n >= 0 && n <= 3) return kMenuNAR0 + n;

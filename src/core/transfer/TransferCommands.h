@@ -54,8 +54,6 @@ struct MenuStep {
 const MenuStep* FindMenuStep(int step);
 // The menu step after this one (100, 101, 102, 108-126, 137-146), or -1 after the last.
 int NextMenuStep(int step);
-// The number of menu steps (32).
-int MenuStepCount();
 
 // The menu item carried by "NAR n": 35-38 for n 0-3, 39 for n 5; -1 otherwise.
 int NarrowItem(int n);

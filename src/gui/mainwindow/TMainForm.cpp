@@ -27,6 +27,7 @@
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/PortMenu.h"
 #include "gui/mainwindow/TAboutBox.h"
+#include "gui/menupages/RadioMenuPages.h"
 #include "gui/printing/PdfExport.h"
 #include "gui/printing/PrintCommand.h"
 #include "gui/transfer/TransferDialogs.h"
@@ -86,7 +87,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
   layout()->setSizeConstraint(QLayout::SetFixedSize);  // a fixed single border
   // Coming back from another program may have changed the clipboard.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
-    if (s == Qt::ApplicationActive && hooks_.updateEditCommands) hooks_.updateEditCommands();
+    if (s == Qt::ApplicationActive) UpdateEditCommands();
   });
 }
 
@@ -147,7 +148,7 @@ void TMainForm::BuildMenus() {
              [this] { ExportCsv(); });
   file->addSeparator();
   AddCommand(file, QStringLiteral("&Print..."), QStringLiteral("FilePrint"), [this] {
-    if (hooks_.print) hooks_.print();
+    PrintDocument();
   });
   AddCommand(file, QStringLiteral("Export PDF..."), QStringLiteral("FileExportPdf"),
              [this] { ExportPdf(); });
@@ -200,7 +201,7 @@ void TMainForm::BuildMenus() {
   editMenu_->addSeparator();
   AddCommand(editMenu_, QStringLiteral("Memory channel &Sort..."), QStringLiteral("EditSort"),
              [this] {
-               if (hooks_.sort) hooks_.sort();
+               SortMemoryChannels();
              });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -280,7 +281,7 @@ QGroupBox* TMainForm::BuildGrid(int number, const QString& caption, const QList<
   connect(view, &GridView::Entered, this, &TMainForm::OnGridEntered);
   connect(view, &GridView::Left, this, &TMainForm::OnGridLeft);
   connect(view, &GridView::EditorRequested, this, [this](int g, int row) {
-    if (hooks_.openEditor) hooks_.openEditor(g, row);
+    OpenEditor(g, row);
   });
   connect(view, &GridView::PopupRequested, this, &TMainForm::ShowGridPopup);
   connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, number] {
@@ -379,7 +380,7 @@ void TMainForm::ApplyBandPlanLayout() {
 
 void TMainForm::RefreshView() {
   for (GridModel* model : models_) model->Refresh();
-  if (hooks_.showMenuPages) hooks_.showMenuPages();
+  radioMenuPages_->ShowMenu(image_.Menu(), image_.Plan());
   UpdateStatusBar();
 }
 
@@ -404,7 +405,7 @@ void TMainForm::OnGridEntered(int grid) {
   QFont bold = box->font();
   bold.setBold(true);
   box->setFont(bold);
-  if (hooks_.updateEditCommands) hooks_.updateEditCommands();
+  UpdateEditCommands();
   UpdateStatusBar();
 }
 
@@ -421,7 +422,7 @@ void TMainForm::OnPageChanged(int index) {
   editToolButtons_[0]->setEnabled(memoryPage);
   editToolButtons_[1]->setEnabled(memoryPage);
   if (memoryPage) {
-    if (hooks_.updateEditCommands) hooks_.updateEditCommands();
+    UpdateEditCommands();
     UpdateStatusBar();
   } else {
     editToolButtons_[2]->setEnabled(false);
@@ -433,8 +434,8 @@ void TMainForm::ShowGridPopup(int grid, const QPoint& globalPos) {
   popups_[static_cast<std::size_t>(grid - 1)]->popup(globalPos);
 }
 
-void TMainForm::RunEditCommand(EditCommand command) {
-  if (hooks_.editCommand) hooks_.editCommand(command);
-}
+void TMainForm::RunEditCommand(EditCommand command) { clipboard_->Run(command); }
+
+void TMainForm::UpdateEditCommands() { clipboard_->UpdateEditCommands(); }
 
 }  // namespace quorvan

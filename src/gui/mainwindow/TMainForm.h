@@ -33,8 +33,8 @@ class TAboutBox;
 class TSortForm;
 
 // The main window: owns the document and shows it in four grids and two menu pages, with the
-// file, radio, edit and help commands. Editors, clipboard commands, menu pages, sorting and
-// printing plug in through the hooks below.
+// file, radio, edit and help commands. The channel editors come in through MainFormServices;
+// clipboard commands, menu pages, sorting and printing are parts the window builds itself.
 class TMainForm : public QMainWindow, private DocumentHost, private EditCommandHost {
   Q_OBJECT
 
@@ -43,17 +43,6 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
 
   explicit TMainForm(const MainFormServices& services, QWidget* parent = nullptr);
   ~TMainForm() override;
-
-  // Hooks for what other parts of the window add later.
-  struct Hooks {
-    std::function<void(int grid, int row)> openEditor;  // double-click, Enter, DTMF keys
-    std::function<void(EditCommand)> editCommand;
-    std::function<void()> updateEditCommands;  // re-reads the clipboard, enables commands
-    std::function<void()> showMenuPages;       // the last step of a full refresh
-    std::function<void()> sort;
-    std::function<void()> print;
-  };
-  Hooks& GetHooks() { return hooks_; }
 
   RadioImage& Image() { return image_; }
   DocumentLifecycle& Document() { return *lifecycle_; }
@@ -72,6 +61,10 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   // What the Radio menu's items do.
   void ReadFromRadio(TransferScope scope);
   void WriteToRadio(TransferScope scope);
+  // Cut, Copy, Paste or Delete on the active grid, as the menus and buttons run them.
+  void RunEditCommand(EditCommand command);
+  // Re-reads the clipboard and enables the edit commands that can act now.
+  void UpdateEditCommands();
   // Fills every grid, the menu pages and the status bar from the image.
   void RefreshView() override;
   void UpdateStatusBar();
@@ -116,7 +109,6 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   QAction* AddCommand(QMenu* menu, const QString& text, const QString& name,
                       const std::function<void()>& handler,
                       const QKeySequence& shortcut = QKeySequence());
-  void RunEditCommand(EditCommand command);
   void OnGridEntered(int grid);
   void OnGridLeft(int grid);
   void OnPageChanged(int index);
@@ -126,7 +118,6 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   void KeepReadBackup();
 
   MainFormServices services_;
-  Hooks hooks_;
   RadioImage image_;
   AppSettings settings_;
   std::unique_ptr<DocumentLifecycle> lifecycle_;

@@ -28,8 +28,6 @@ void TMainForm::WireEditCommands() {
   EditCommandHost& host = *this;
   clipboard_ = std::make_unique<ClipboardCommands>(image_, host, *services_.messages,
                                                    *QGuiApplication::clipboard(), controls);
-  hooks_.editCommand = [this](EditCommand command) { clipboard_->Run(command); };
-  hooks_.updateEditCommands = [this] { clipboard_->UpdateEditCommands(); };
 }
 
 int TMainForm::CurrentGridRow() const {
@@ -56,24 +54,20 @@ void TMainForm::MarkModified() { lifecycle_->SetModified(true); }
 void TMainForm::WirePlugIns() {
   if (services_.makeEditors) editors_ = services_.makeEditors(this);
   if (editors_) editors_->SetStoredHook([this] { DocumentChanged(); });
-  hooks_.openEditor = [this](int grid, int row) { OpenEditor(grid, row); };
 
   radioMenuPages_ =
       new RadioMenuPages(image_.Menu(), *services_.messages, MenuPage(1), MenuPage(2));
   radioMenuPages_->setParent(this);
   connect(radioMenuPages_, &RadioMenuPages::MenuEdited, this,
           [this] { lifecycle_->SetModified(true); });
-  hooks_.showMenuPages = [this] { radioMenuPages_->ShowMenu(image_.Menu(), image_.Plan()); };
 
   sortForm_ = new TSortForm(this);
-  hooks_.sort = [this] { SortMemoryChannels(); };
 
   printers_ = services_.printers;
   if (!printers_) {
     ownPrinters_ = std::make_unique<SystemPrinterService>(this);
     printers_ = ownPrinters_.get();
   }
-  hooks_.print = [this] { PrintDocument(); };
   pdfDialog_ = services_.pdfDialog;
   if (!pdfDialog_) {
     ownPdfDialog_ = std::make_unique<NativePdfFileDialog>(this);

@@ -23,12 +23,9 @@ class ECommError : public std::runtime_error {
   }
 };
 
-inline constexpr const char* kCommOpenNullHandle = "CommOpen Error,invalid HANDLE:NULL";
 inline constexpr const char* kCommOpenInvalidHandle = "CommOpen Error,invalid HANDLE:0xFFFFFFFF";
 inline constexpr const char* kCommNotStarted = "Have not started communications";
 inline constexpr const char* kCommTooMuchWriteData = "Too much write data";
-inline constexpr const char* kCommReadTimeout = "Read data Timeout";
-inline constexpr const char* kCommWriteTimeout = "Write data Timeout";
 inline constexpr const char* kCommReadErrorFormat = "Communication Read Error  ErrorMask=%d";
 inline constexpr const char* kCommWriteErrorFormat = "Communication Write Error  ErrorMask=%d";
 

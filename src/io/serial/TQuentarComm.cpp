@@ -176,22 +176,10 @@ void TQuentarComm::WriteStringData(const QByteArray& text) {
   WriteData(text.constData(), static_cast<std::uint32_t>(text.size()));
 }
 
-void TQuentarComm::WriteStop() {
-  if (GetPortStatus()) port_->setBreakEnabled(true);
-}
-
-void TQuentarComm::WriteRestart() {
-  if (GetPortStatus()) port_->setBreakEnabled(false);
-}
-
 void TQuentarComm::ClearInBuff() {
   if (!GetPortStatus()) return;
   received_.clear();
   port_->clear(QSerialPort::Input);
-}
-
-void TQuentarComm::ClearOutBuff() {
-  if (GetPortStatus()) port_->clear(QSerialPort::Output);
 }
 
 std::int32_t TQuentarComm::CountInBuff() const {
@@ -281,7 +269,7 @@ void TQuentarComm::RaiseCommEvents(int eventCharacters) {
     // As with the driver's event, nothing is raised once the waiting bytes have been taken.
     const auto waiting = static_cast<quint32>(received_.size());
     if (waiting == 0) continue;
-    if (eventType_ == TEventType::RxEvent && waiting < rxThreshold_) continue;
+    if (eventType_ == TEventType::RxEvent && waiting < kRxThreshold) continue;
     emit commEvent(waiting);
   }
   pendingEvents_ = 0;

@@ -40,8 +40,8 @@ class TQuentarComm : public QObject {
   enum class TEventType { RxEvent, CharEvent };
 
   static constexpr std::uint32_t kWorkBufferSize = 4096;
-  static constexpr char kXonChar = 17;
-  static constexpr char kXoffChar = 19;
+  // Waiting bytes that raise commEvent in RxEvent mode.
+  static constexpr std::uint32_t kRxThreshold = 256;
 
   explicit TQuentarComm(QObject* parent = nullptr);
   ~TQuentarComm() override;
@@ -63,10 +63,7 @@ class TQuentarComm : public QObject {
   QByteArray ReadStringData(std::uint32_t count);
   void WriteData(const char* bytes, std::uint32_t count);
   void WriteStringData(const QByteArray& text);
-  void WriteStop();
-  void WriteRestart();
   void ClearInBuff();
-  void ClearOutBuff();
   std::int32_t CountInBuff() const;
   std::int32_t CountOutBuff() const;
 
@@ -81,7 +78,6 @@ class TQuentarComm : public QObject {
   void SetEventType(TEventType type) { eventType_ = type; }
   void SetInBuffSize(std::uint32_t size) { inBuffSize_ = size; }
   void SetOutBuffSize(std::uint32_t size) { outBuffSize_ = size; }
-  void SetRxThreshold(std::uint32_t threshold) { rxThreshold_ = threshold; }
   void SetXonSendSize(std::uint16_t size) { rxStartSize_ = size; }
   void SetXoffSendSize(std::uint16_t size) { rxStopSize_ = size; }
   void SetEventChar(std::uint16_t character) { eventChar_ = character; }
@@ -96,7 +92,6 @@ class TQuentarComm : public QObject {
   TEventType EventType() const { return eventType_; }
   std::uint32_t InBuffSize() const { return inBuffSize_; }
   std::uint32_t OutBuffSize() const { return outBuffSize_; }
-  std::uint32_t RxThreshold() const { return rxThreshold_; }
   std::uint16_t RxStartSize() const { return rxStartSize_; }
   std::uint16_t RxStopSize() const { return rxStopSize_; }
   std::uint16_t EventChar() const { return eventChar_; }
@@ -135,7 +130,6 @@ class TQuentarComm : public QObject {
   TEventType eventType_ = TEventType::RxEvent;
   std::uint32_t inBuffSize_ = 4096;
   std::uint32_t outBuffSize_ = 4096;
-  std::uint32_t rxThreshold_ = 256;
   std::uint16_t rxStartSize_ = 1024;
   std::uint16_t rxStopSize_ = 2048;
   std::uint16_t eventChar_ = 65;

@@ -116,13 +116,5 @@ TEST(ReplaceLimitsFromRadio, HostileRepliesStayBounded) {
   EXPECT_EQ(plan.limits[0], "");
 }
 
-TEST(PortNumber, Names) {
-  EXPECT_EQ(PortNumber("COM4"), 4);
-  EXPECT_EQ(PortNumber("COM3"), 3);
-  EXPECT_EQ(PortNumber("COM2"), 2);
-  EXPECT_EQ(PortNumber("COM1"), 1);
-  EXPECT_EQ(PortNumber("/dev/ttyUSB0"), 1);
-}
-
 }  // namespace
 }  // namespace quorvan

@@ -196,14 +196,14 @@ void MainFormClipboardTest::pasteAvailabilityOnEveryGrid() {
 void MainFormClipboardTest::pasteIsOffAtStartAndBeforeAnyGrid() {
   MainFormFixture f;
   f.Create();
-  f.form->GetHooks().updateEditCommands();
+  f.form->UpdateEditCommands();
   QVERIFY(!Enabled(*f.form, "EditPaste"));
 
   PutOnClipboard(ChannelOn("00146520000"));
-  f.form->GetHooks().updateEditCommands();
+  f.form->UpdateEditCommands();
   QVERIFY(!Enabled(*f.form, "EditPaste"));
   const RadioImage before = f.form->Image();
-  f.form->GetHooks().editCommand(EditCommand::Paste);
+  f.form->RunEditCommand(EditCommand::Paste);
   QVERIFY(f.form->Image() == before);
   QVERIFY(!f.form->Document().Modified());
 }
@@ -264,7 +264,7 @@ void MainFormClipboardTest::cutAndDeleteAvailabilityOnInfoChannels() {
   }
   // Not offered means not done, even when reached by the shortcut's command.
   const RadioImage before = f.form->Image();
-  f.form->GetHooks().editCommand(EditCommand::Delete);
+  f.form->RunEditCommand(EditCommand::Delete);
   QCOMPARE(f.form->Image() == before, !available);
 }
 
@@ -346,7 +346,7 @@ void MainFormClipboardTest::deleteSkipsProtectedInfoChannelsInASelection() {
   const std::string info = f.form->Image().Record(SlotKind::Memory, 422);
   QVERIFY(!info.empty());
   SelectRows(*f.form, 1, 422, 424);
-  f.form->GetHooks().editCommand(EditCommand::Delete);
+  f.form->RunEditCommand(EditCommand::Delete);
   QVERIFY(Memory(*f.form, 421).isEmpty());
   QCOMPARE(f.form->Image().Record(SlotKind::Memory, 422), info);
 }
@@ -354,13 +354,13 @@ void MainFormClipboardTest::deleteSkipsProtectedInfoChannelsInASelection() {
 void MainFormClipboardTest::invalidFunctionOnVfoCallAndBeforeAnyGrid() {
   MainFormFixture f;
   f.Create();
-  f.form->GetHooks().editCommand(EditCommand::Cut);
+  f.form->RunEditCommand(EditCommand::Cut);
   EnterLabel(*f.form, 2, "A_144MHz");
   QVERIFY(!Enabled(*f.form, "EditCut"));
   QVERIFY(!Enabled(*f.form, "EditDelete"));
-  f.form->GetHooks().editCommand(EditCommand::Delete);
+  f.form->RunEditCommand(EditCommand::Delete);
   EnterLabel(*f.form, 3, "144MHz");
-  f.form->GetHooks().editCommand(EditCommand::Cut);
+  f.form->RunEditCommand(EditCommand::Cut);
   QCOMPARE(f.messages.Texts(), QStringList(3, QStringLiteral("Invalid function.")));
   for (const auto& shown : f.messages.shown) QCOMPARE(shown.icon, MessageIcon::Information);
   // Nothing was changed, so nothing asks to be saved.
@@ -415,7 +415,7 @@ void MainFormClipboardTest::menuPagesKeepEditingOff() {
   QVERIFY(!Enabled(*f.form, "ToolPaste"));
   QVERIFY(!Enabled(*f.form, "ToolCut"));
   const RadioImage before = f.form->Image();
-  f.form->GetHooks().editCommand(EditCommand::Paste);
+  f.form->RunEditCommand(EditCommand::Paste);
   QVERIFY(f.form->Image() == before);
 
   f.form->PageControl()->setCurrentIndex(0);

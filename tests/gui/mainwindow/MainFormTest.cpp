@@ -203,11 +203,23 @@ void MainFormTest::rightButtonSelectsRowUnderPointerOfScrolledGrid() {
 }
 
 void MainFormTest::editorOpensOnDoubleClickEnterAndDtmfCharacters() {
+  // Editors that only note which grid and slot they were opened on.
+  struct NotingEditors : ChannelEditors {
+    explicit NotingEditors(QList<QPair<int, int>>& opened) : opened_(opened) {}
+    bool Edit(Grid grid, int slot, RadioImage&) override {
+      opened_.append({static_cast<int>(grid), slot + 1});
+      return false;
+    }
+    void SetStoredHook(std::function<void()>) override {}
+    QList<QPair<int, int>>& opened_;
+  };
+  QList<QPair<int, int>> opened;  // grid and the row of the slot it was opened on
   MainFormFixture f;
+  f.adjustServices = [&opened](MainFormServices& services) {
+    services.makeEditors = [&opened](QWidget*) { return std::make_unique<NotingEditors>(opened); };
+  };
   f.Create();
   f.form->show();
-  QList<QPair<int, int>> opened;
-  f.form->GetHooks().openEditor = [&opened](int grid, int row) { opened.append({grid, row}); };
 
   GridView* memory = f.form->Grid(1);
   ClickRow(memory, 5);

@@ -16,6 +16,12 @@ AppArguments ParseAppArguments(const QStringList& arguments) {
     } else if (arg == QStringLiteral("--no-splash")) {
       parsed.noSplash = true;
       ++i;
+    } else if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
+      parsed.help = true;
+      ++i;
+    } else if (arg == QStringLiteral("--version")) {
+      parsed.version = true;
+      ++i;
     } else if (arg == QStringLiteral("--")) {
       ++i;
       break;

@@ -4,13 +4,15 @@
 
 namespace quorvan {
 
-// The command line: a file to open (the arguments joined with single blanks), and two options
-// for running against a chosen port and for taking a picture of the window.
+// The command line: a file to open (the arguments joined with single blanks), and the options
+// of kAppUsage.
 struct AppArguments {
   QStringList fileParts;  // joined with blanks when opened
   QString port;           // --port DEV: CommPort for this run only, not stored
   QString screenshot;     // --screenshot OUT.png: read all, save a picture, quit
   bool noSplash = false;  // --no-splash
+  bool help = false;      // --help or -h: print the usage and quit
+  bool version = false;   // --version: print the version and quit
 };
 
 // Options are taken only at the front, so any file name that follows arrives unchanged.

@@ -1,10 +1,10 @@
 // quorvan: the window program. One optional argument: a channel file to open.
 #include <QApplication>
 #include <QTimer>
-#include <cstring>
 #include <iostream>
 
 #include "app/AppArguments.h"
+#include "app/AppUsage.h"
 #include "app/ScreenshotHook.h"
 #include "app/StartupWindows.h"
 #include "core/model/Version.h"
@@ -14,15 +14,23 @@
 
 int main(int argc, char** argv) {
   using namespace quorvan;
-  // Answered before the window system is touched, so it also works without a display.
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::cout << "quorvan " << kQuorvanVersion << "\n";
+  // --help and --version are answered before the window system is touched, so they also work
+  // without a display.
+  QStringList rawArguments;
+  for (int i = 1; i < argc; ++i) rawArguments << QString::fromLocal8Bit(argv[i]);
+  if (const AppArguments early = ParseAppArguments(rawArguments); early.help || early.version) {
+    if (early.help) {
+      std::cout << kAppUsage;
+    } else {
+      std::cout << "quorvan " << kQuorvanVersion << "\n";
+    }
     return 0;
   }
   // The model selection exists before the window, whose construction may ask it.
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvan"));
   QApplication::setOrganizationName(QStringLiteral("QUENTAR"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.quentar.quorvan"));
   const AppArguments arguments = ParseAppArguments(app.arguments().mid(1));
 
   QSettingsStore settings;

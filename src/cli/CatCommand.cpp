@@ -15,7 +15,7 @@ namespace {
 int RunCat(const std::vector<std::string>& args, CliContext& context) {
   CommandArgs parsed;
   std::string problem;
-  if (!ParseCommandArgs(args, {kTypeOption, kModelOption}, parsed, problem)) {
+  if (!ParseCommandArgs(args, kCatCommand.options, parsed, problem)) {
     return ReportUsageError(context, kCatCommand, problem);
   }
   if (parsed.positionals.size() != 1) {
@@ -41,6 +41,8 @@ extern const CliCommand kCatCommand{
     "usage: quorvan-cli cat FILE.qvx [--type CODE [--model ID]]\n"
     "  The file is read into a cleared document with the band-plan and menu defaults;\n"
     "  slots the file does not mention keep those defaults.\n",
+    {kTypeOption, kModelOption},
+    {"FILE.qvx"},
     &RunCat,
 };
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/CommandArgs.h"
 #include "core/model/SettingsStore.h"
 
 namespace quorvan {
@@ -22,15 +23,31 @@ enum CliExitCode : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
 // constant data, and is listed once in CommandTable.cpp.
 struct CliCommand {
   std::string_view name;
-  std::string_view summary;  // one line for the command list
-  std::string_view usage;    // "usage: quorvan-cli NAME ..." and any further lines
+  std::string_view summary;        // one line for the command list
+  std::string_view usage;          // "usage: quorvan-cli NAME ..." and any further lines
+  std::vector<CliOption> options;  // what ParseCommandArgs accepts, in the order of the usage
+  // Placeholders of the arguments that are not options, in order ("IN.csv", "FILE.qvx").
+  std::vector<std::string_view> operands;
   // Arguments after the command name; returns a CliExitCode.
   int (*run)(const std::vector<std::string>& args, CliContext& context);
 };
 
+// The words a value placeholder stands for: the choices of "a|b|c", the known type codes for
+// "CODE", the models for "ID"; empty for a free value (a file, a device, a number).
+std::vector<std::string> ValueWords(std::string_view placeholder);
+// The file name extension a placeholder such as "FILE.qvx" or "OUT.csv" asks for, without the
+// dot; empty when the value is not a file of one kind.
+std::string_view ValueExtension(std::string_view placeholder);
+// A serial device ("DEV").
+bool IsDeviceValue(std::string_view placeholder);
+
 // Every command, in the order the help lists them.
 const std::vector<const CliCommand*>& CommandTable();
 const CliCommand* FindCommand(std::string_view name);
+
+// The text of `quorvan-cli --help`: the synopsis, every command with its summary, the options
+// shared by the document commands and the exit status.
+void PrintHelp(std::ostream& out);
 
 // Prints the problem and the command's usage on the error stream; returns kExitUsage.
 int ReportUsageError(CliContext& context, const CliCommand& command, std::string_view problem);

@@ -11,13 +11,15 @@
 
 namespace quorvan {
 
-constexpr std::string_view kPortOption = "--port";
-constexpr std::string_view kScopeOption = "--scope";
+constexpr CliOption kPortOption{"--port", "DEV"};
+constexpr CliOption kScopeOption{"--scope", "all|memory|menu"};
 
+// Help lines shared by the commands that talk to the radio.
 constexpr std::string_view kTransferOptionsHelp =
     "  --port DEV    the serial port: COM1..COM4 (the first four serial devices) or a device\n"
-    "                path such as /dev/ttyUSB0\n"
-    "  --scope S     all (default), memory or menu\n";
+    "                path such as /dev/ttyUSB0 (quorvan-cli ports lists them)\n"
+    "  --scope all|memory|menu\n"
+    "                what to transfer: everything (the default), the memories or the menu\n";
 
 // "all", "memory" or "menu".
 bool ParseTransferScope(std::string_view text, TransferScope& scope);

@@ -14,12 +14,12 @@ extern const CliCommand kExportCsvCommand;
 
 namespace {
 
-constexpr std::string_view kOutputOption = "-o";
+constexpr CliOption kOutputOption{"-o", "OUT.csv"};
 
 int RunExportCsv(const std::vector<std::string>& args, CliContext& context) {
   CommandArgs parsed;
   std::string problem;
-  if (!ParseCommandArgs(args, {kTypeOption, kModelOption, kOutputOption}, parsed, problem)) {
+  if (!ParseCommandArgs(args, kExportCsvCommand.options, parsed, problem)) {
     return ReportUsageError(context, kExportCsvCommand, problem);
   }
   if (parsed.positionals.size() != 1) {
@@ -56,6 +56,8 @@ extern const CliCommand kExportCsvCommand{
     "write the used memory channels of a channel file as a CSV channel list",
     "usage: quorvan-cli export-csv FILE.qvx [--type CODE [--model ID]] -o OUT.csv\n"
     "  -o OUT.csv    the channel list to write, UTF-8, one row per used memory channel\n",
+    {kTypeOption, kModelOption, kOutputOption},
+    {"FILE.qvx"},
     &RunExportCsv,
 };
 

@@ -15,12 +15,12 @@ extern const CliCommand kImportCsvCommand;
 
 namespace {
 
-constexpr std::string_view kOutputOption = "-o";
+constexpr CliOption kOutputOption{"-o", "OUT.qvx"};
 
 int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
   CommandArgs parsed;
   std::string problem;
-  if (!ParseCommandArgs(args, {kTypeOption, kModelOption, kOutputOption}, parsed, problem)) {
+  if (!ParseCommandArgs(args, kImportCsvCommand.options, parsed, problem)) {
     return ReportUsageError(context, kImportCsvCommand, problem);
   }
   if (parsed.positionals.size() != 2) {
@@ -69,6 +69,8 @@ extern const CliCommand kImportCsvCommand{
     "  -o OUT.qvx    the channel file to write (replaced if it exists; may be FILE.qvx)\n"
     "  Each row is stored as the memory editor would store it; the report lists every row\n"
     "  that was adjusted or left out.\n",
+    {kTypeOption, kModelOption, kOutputOption},
+    {"IN.csv", "FILE.qvx"},
     &RunImportCsv,
 };
 

@@ -43,10 +43,7 @@ int RunPorts(const std::vector<std::string>& args, CliContext& context) {
 }  // namespace
 
 extern const CliCommand kPortsCommand{
-    "ports",
-    "list the serial ports",
-    "usage: quorvan-cli ports\n",
-    &RunPorts,
+    "ports", "list the serial ports", "usage: quorvan-cli ports\n", {}, {}, &RunPorts,
 };
 
 }  // namespace quorvan

@@ -19,7 +19,7 @@ extern const CliCommand kPrintCommand;
 
 namespace {
 
-constexpr std::string_view kPdfOption = "--pdf";
+constexpr CliOption kPdfOption{"--pdf", "OUT.pdf"};
 
 // The window shows a document by its full path; a relative argument is made absolute the same
 // way, so the printed caption does not depend on how the file was named.
@@ -46,7 +46,7 @@ bool WritePdf(const std::string& outPath, const std::vector<PrintPage>& pages, c
 int RunPrint(const std::vector<std::string>& args, CliContext& context) {
   CommandArgs parsed;
   std::string problem;
-  if (!ParseCommandArgs(args, {kTypeOption, kModelOption, kPdfOption}, parsed, problem)) {
+  if (!ParseCommandArgs(args, kPrintCommand.options, parsed, problem)) {
     return ReportUsageError(context, kPrintCommand, problem);
   }
   if (parsed.positionals.size() != 1) {
@@ -83,6 +83,8 @@ extern const CliCommand kPrintCommand{
     "usage: quorvan-cli print FILE.qvx [--type CODE [--model ID]] [--pdf OUT.pdf]\n"
     "  Every page is 60 lines; pages are separated by a line holding only a form feed.\n"
     "  --pdf OUT.pdf  also draw the pages into a PDF file laid out as on a printer\n",
+    {kTypeOption, kModelOption, kPdfOption},
+    {"FILE.qvx"},
     &RunPrint,
 };
 

@@ -20,7 +20,7 @@ extern const CliCommand kReadCommand;
 
 namespace {
 
-constexpr std::string_view kOutputOption = "-o";
+constexpr CliOption kOutputOption{"-o", "FILE.qvx"};
 
 // The folder the window keeps its read backups in, so both programs share one history.
 std::string ReadBackupFolder() {
@@ -34,8 +34,7 @@ std::string ReadBackupFolder() {
 int RunRead(const std::vector<std::string>& args, CliContext& context) {
   CommandArgs parsed;
   std::string problem;
-  if (!ParseCommandArgs(args, {kPortOption, kScopeOption, kTypeOption, kModelOption, kOutputOption},
-                        parsed, problem)) {
+  if (!ParseCommandArgs(args, kReadCommand.options, parsed, problem)) {
     return ReportUsageError(context, kReadCommand, problem);
   }
   if (!parsed.positionals.empty()) {
@@ -90,6 +89,8 @@ extern const CliCommand kReadCommand{
     "  -o FILE.qvx   the channel file to write (replaced if it exists)\n"
     "  The radio's type, model and band limits are stored in the settings after a read.\n"
     "  Every completed read is also kept in the backups folder the window uses.\n",
+    {kPortOption, kScopeOption, kTypeOption, kModelOption, kOutputOption},
+    {},
     &RunRead,
 };
 

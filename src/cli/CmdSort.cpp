@@ -13,8 +13,8 @@ extern const CliCommand kSortCommand;
 
 namespace {
 
-constexpr std::string_view kByOption = "--by";
-constexpr std::string_view kOutputOption = "-o";
+constexpr CliOption kByOption{"--by", "frequency|name"};
+constexpr CliOption kOutputOption{"-o", "OUT.qvx"};
 
 std::optional<SortKey> SortKeyNamed(std::string_view name) {
   if (name == "frequency") return SortKey::Frequency;
@@ -25,8 +25,7 @@ std::optional<SortKey> SortKeyNamed(std::string_view name) {
 int RunSort(const std::vector<std::string>& args, CliContext& context) {
   CommandArgs parsed;
   std::string problem;
-  if (!ParseCommandArgs(args, {kByOption, kTypeOption, kModelOption, kOutputOption}, parsed,
-                        problem)) {
+  if (!ParseCommandArgs(args, kSortCommand.options, parsed, problem)) {
     return ReportUsageError(context, kSortCommand, problem);
   }
   if (parsed.positionals.size() != 1) {
@@ -63,6 +62,8 @@ extern const CliCommand kSortCommand{
     "  --by KEY      frequency, or name (named channels first, then the rest by frequency)\n"
     "  -o OUT.qvx    the sorted channel file to write (replaced if it exists; may be FILE.qvx)\n"
     "  The used channels close up from 000 and are renumbered; L, U, Pr and I channels stay.\n",
+    {kByOption, kTypeOption, kModelOption, kOutputOption},
+    {"FILE.qvx"},
     &RunSort,
 };
 

@@ -17,8 +17,7 @@ namespace {
 int RunWrite(const std::vector<std::string>& args, CliContext& context) {
   CommandArgs parsed;
   std::string problem;
-  if (!ParseCommandArgs(args, {kPortOption, kScopeOption, kTypeOption, kModelOption}, parsed,
-                        problem)) {
+  if (!ParseCommandArgs(args, kWriteCommand.options, parsed, problem)) {
     return ReportUsageError(context, kWriteCommand, problem);
   }
   if (parsed.positionals.size() != 1) {
@@ -55,6 +54,8 @@ extern const CliCommand kWriteCommand{
     "write a channel file to the radio",
     "usage: quorvan-cli write --port DEV [--scope all|memory|menu] [--type CODE [--model ID]]\n"
     "                         FILE.qvx\n",
+    {kPortOption, kScopeOption, kTypeOption, kModelOption},
+    {"FILE.qvx"},
     &RunWrite,
 };
 

@@ -10,9 +10,8 @@ std::optional<std::string> CommandArgs::Option(std::string_view name) const {
   return it->second;
 }
 
-bool ParseCommandArgs(const std::vector<std::string>& args,
-                      std::initializer_list<std::string_view> valueOptions, CommandArgs& parsed,
-                      std::string& problem) {
+bool ParseCommandArgs(const std::vector<std::string>& args, const std::vector<CliOption>& known,
+                      CommandArgs& parsed, std::string& problem) {
   parsed = CommandArgs{};
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -25,19 +24,21 @@ bool ParseCommandArgs(const std::vector<std::string>& args,
       optionsEnded = true;
       continue;
     }
-    if (std::find(valueOptions.begin(), valueOptions.end(), arg) == valueOptions.end()) {
+    const auto option = std::find_if(known.begin(), known.end(),
+                                     [&arg](const CliOption& o) { return o.name == arg; });
+    if (option == known.end()) {
       problem = "unknown option " + arg;
       return false;
     }
-    if (i + 1 >= args.size()) {
+    if (option->TakesValue() && i + 1 >= args.size()) {
       problem = "option " + arg + " needs a value";
       return false;
     }
-    if (!parsed.options.emplace(arg, args[i + 1]).second) {
+    const std::string value = option->TakesValue() ? args[++i] : std::string();
+    if (!parsed.options.emplace(arg, value).second) {
       problem = "option " + arg + " given twice";
       return false;
     }
-    ++i;
   }
   return true;
 }

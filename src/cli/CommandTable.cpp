@@ -15,15 +15,8 @@ extern const CliCommand kImportCsvCommand;
 
 const std::vector<const CliCommand*>& CommandTable() {
   static const std::vector<const CliCommand*> kTable{
-      &kNewCommand,
-      &kCatCommand,
-      &kReadCommand,
-      &kWriteCommand,
-      &kPortsCommand,
-      &kPrintCommand,
-      &kSortCommand,
-      &kExportCsvCommand,
-      &kImportCsvCommand,
+      &kNewCommand,   &kCatCommand,  &kReadCommand,      &kWriteCommand,     &kPortsCommand,
+      &kPrintCommand, &kSortCommand, &kExportCsvCommand, &kImportCsvCommand,
   };
   return kTable;
 }

@@ -9,8 +9,8 @@
 
 namespace quorvan {
 
-constexpr std::string_view kTypeOption = "--type";
-constexpr std::string_view kModelOption = "--model";
+constexpr CliOption kTypeOption{"--type", "CODE"};
+constexpr CliOption kModelOption{"--model", "ID"};
 
 // Help lines shared by every command that takes --type and --model.
 constexpr std::string_view kDocumentOptionsHelp =

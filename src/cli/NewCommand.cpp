@@ -11,12 +11,12 @@ extern const CliCommand kNewCommand;
 
 namespace {
 
-constexpr std::string_view kOutputOption = "-o";
+constexpr CliOption kOutputOption{"-o", "FILE.qvx"};
 
 int RunNew(const std::vector<std::string>& args, CliContext& context) {
   CommandArgs parsed;
   std::string problem;
-  if (!ParseCommandArgs(args, {kTypeOption, kModelOption, kOutputOption}, parsed, problem)) {
+  if (!ParseCommandArgs(args, kNewCommand.options, parsed, problem)) {
     return ReportUsageError(context, kNewCommand, problem);
   }
   if (!parsed.positionals.empty()) {
@@ -41,6 +41,8 @@ extern const CliCommand kNewCommand{
     "write the document New gives for a radio type as a channel file",
     "usage: quorvan-cli new [--type CODE [--model ID]] -o FILE.qvx\n"
     "  -o FILE.qvx   the channel file to write (replaced if it exists)\n",
+    {kTypeOption, kModelOption, kOutputOption},
+    {},
     &RunNew,
 };
 

@@ -11,21 +11,6 @@
 namespace quorvan {
 namespace {
 
-void PrintHelp(std::ostream& out) {
-  out << "usage: quorvan-cli COMMAND [ARGUMENTS]\n"
-         "       quorvan-cli help COMMAND\n"
-         "       quorvan-cli --help | --version\n"
-         "\n"
-         "Commands:\n";
-  for (const CliCommand* command : CommandTable()) {
-    const std::size_t pad = command->name.size() < 10 ? 10 - command->name.size() : 1;
-    out << "  " << command->name << std::string(pad, ' ') << command->summary << "\n";
-  }
-  out << "\nOptions of commands that build or open a document:\n"
-      << kDocumentOptionsHelp
-      << "\nExit status: 0 success, 1 failure (such as a rejected file), 2 usage error.\n";
-}
-
 void PrintUsage(std::ostream& out, const CliCommand& command) {
   out << command.usage;
   if (!command.usage.empty() && command.usage.back() != '\n') out << "\n";

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "app/AppUsage.h"
 #include "core/files/DocumentFile.h"
 #include "core/files/ReadBackups.h"
 #include "core/model/RadioImage.h"
@@ -69,6 +70,17 @@ TEST(Programs, BothProgramsPrintTheProjectVersion) {
   const ProgramRun cli = programs.Start(QStringLiteral(QUORVAN_CLI_PATH), {"--version"});
   EXPECT_EQ(cli.exitCode, 0) << cli.err.toStdString();
   EXPECT_EQ(cli.out, "quorvan-cli " + version + "\n");
+}
+
+TEST(Programs, WindowProgramPrintsItsUsageForHelpInsteadOfOpeningAFile) {
+  Programs programs;
+  const QString usage = QString::fromLatin1(kAppUsage.data(), static_cast<int>(kAppUsage.size()));
+  for (const QStringList& args :
+       {QStringList{"--help"}, QStringList{"-h"}, QStringList{"--no-splash", "--help"}}) {
+    const ProgramRun run = programs.Start(QStringLiteral(QUORVAN_APP_PATH), args);
+    EXPECT_EQ(run.exitCode, 0) << args.join(' ').toStdString() << run.err.toStdString();
+    EXPECT_EQ(run.out, usage) << args.join(' ').toStdString();
+  }
 }
 
 TEST(Programs, CliReadKeepsABackupOfWhatItRead) {

@@ -148,22 +148,22 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
 std::string SimUsage() {
   return "Usage: quorvan-radiosim [options]\n"
          "A virtual radio on a pseudo-terminal; the first line printed is its device path.\n"
-         "  --file FILE.qvx     serve the image in this channel file\n"
-         "  --type CODE         type code (default KK,0F)\n"
-         "  --model ID          model identifier (default ARVEN)\n"
-         "  --limits L0;...;L14 the fifteen band limits (default: those of type and model)\n"
-         "  --baud N            pace replies at N bit/s, 10 bits per byte (default unpaced)\n"
-         "  --log FILE          append every command received, one per line\n"
-         "  --save-on-exit FILE write the image held to this channel file when stopped\n"
+         "  --file FILE.qvx       serve the image in this channel file\n"
+         "  --type CODE           type code (default KK,0F)\n"
+         "  --model ID            model identifier (default ARVEN)\n"
+         "  --limits L0;...;L14   the fifteen band limits (default: those of type and model)\n"
+         "  --baud N              pace replies at N bit/s, 10 bits per byte (default unpaced)\n"
+         "  --log FILE            append every command received, one per line\n"
+         "  --save-on-exit FILE   write the image held to this channel file when stopped\n"
          "Faults:\n"
-         "  --stop-after N      stop answering after N commands\n"
-         "  --close-after N     close the line and exit after answering N commands\n"
-         "  --delay-ms N        delay every reply by N ms\n"
-         "  --split             write every reply in two pieces with a pause between\n"
-         "  --id TEXT           answer ID with this identifier\n"
-         "  --tyd TEXT          answer TYD with this type\n"
-         "  --reject CMD        answer commands starting with CMD with \"N\"\n"
-         "  --help              show this text\n";
+         "  --stop-after N        stop answering after N commands\n"
+         "  --close-after N       close the line and exit after answering N commands\n"
+         "  --delay-ms N          delay every reply by N ms\n"
+         "  --split               write every reply in two pieces with a pause between\n"
+         "  --id TEXT             answer ID with this identifier\n"
+         "  --tyd TEXT            answer TYD with this type\n"
+         "  --reject CMD          answer commands starting with CMD with \"N\"\n"
+         "  --help                show this text\n";
 }
 
 }  // namespace quorvan

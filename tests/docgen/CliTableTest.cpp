@@ -1,0 +1,109 @@
+// quorvan-cli's command table against its help texts: what the parser accepts, what the
+// completion offers and what the usage says must be the same options.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "cli/CliCommand.h"
+#include "cli/CliTransfer.h"
+#include "cli/DocumentOptions.h"
+
+namespace quorvan {
+namespace {
+
+bool Contains(std::string_view text, const std::string& part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+// The help a user gets for a command: its usage, and the shared option lines of --help.
+std::string UsageWithSharedHelp(const CliCommand& command) {
+  return std::string(command.usage) + std::string(kTransferOptionsHelp) +
+         std::string(kDocumentOptionsHelp);
+}
+
+TEST(CliTable, EveryDeclaredOptionAndOperandIsInTheUsageAsWritten) {
+  for (const CliCommand* command : CommandTable()) {
+    const std::string help = UsageWithSharedHelp(*command);
+    for (const CliOption& option : command->options) {
+      const std::string written =
+          std::string(option.name) + (option.TakesValue() ? " " + std::string(option.value) : "");
+      EXPECT_TRUE(Contains(command->usage, std::string(option.name)))
+          << command->name << ": usage lacks " << option.name;
+      EXPECT_TRUE(Contains(help, written)) << command->name << ": help lacks \"" << written << "\"";
+    }
+    for (const std::string_view operand : command->operands) {
+      EXPECT_TRUE(Contains(command->usage, std::string(operand)))
+          << command->name << ": usage lacks " << operand;
+    }
+  }
+}
+
+TEST(CliTable, EveryOptionTheUsageShowsIsDeclared) {
+  const std::regex optionToken(R"((^|[\s\[|])(--?[a-z][a-z0-9-]*))");
+  for (const CliCommand* command : CommandTable()) {
+    std::set<std::string> declared;
+    for (const CliOption& option : command->options) declared.emplace(option.name);
+    const std::string usage(command->usage);
+    for (auto it = std::sregex_iterator(usage.begin(), usage.end(), optionToken);
+         it != std::sregex_iterator(); ++it) {
+      EXPECT_EQ(declared.count((*it)[2].str()), 1u)
+          << command->name << ": " << (*it)[2].str() << " is in the usage but not in the table";
+    }
+  }
+}
+
+TEST(CliTable, TheParserAcceptsExactlyTheDeclaredOptions) {
+  for (const CliCommand* command : CommandTable()) {
+    std::vector<std::string> args;
+    for (const CliOption& option : command->options) {
+      args.emplace_back(option.name);
+      if (option.TakesValue()) args.emplace_back("value");
+    }
+    CommandArgs parsed;
+    std::string problem;
+    EXPECT_TRUE(ParseCommandArgs(args, command->options, parsed, problem))
+        << command->name << ": " << problem;
+    EXPECT_EQ(parsed.options.size(), command->options.size()) << command->name;
+    EXPECT_FALSE(ParseCommandArgs({"--no-such-option"}, command->options, parsed, problem));
+    EXPECT_EQ(problem, "unknown option --no-such-option");
+  }
+}
+
+TEST(CommandArgs, FlagsTakeNoValueAndValuesMayLookLikeAnything) {
+  const std::vector<CliOption> known{{"--quiet", ""}, {"-o", "OUT"}};
+  CommandArgs parsed;
+  std::string problem;
+  ASSERT_TRUE(
+      ParseCommandArgs({"--quiet", "a", "-o", "-", "--", "--quiet"}, known, parsed, problem))
+      << problem;
+  EXPECT_EQ(parsed.Option("--quiet"), std::string());
+  EXPECT_EQ(parsed.Option(known[1]), std::string("-"));
+  EXPECT_EQ(parsed.positionals, (std::vector<std::string>{"a", "--quiet"}));
+
+  EXPECT_FALSE(ParseCommandArgs({"--quiet", "--quiet"}, known, parsed, problem));
+  EXPECT_EQ(problem, "option --quiet given twice");
+  EXPECT_FALSE(ParseCommandArgs({"-o"}, known, parsed, problem));
+  EXPECT_EQ(problem, "option -o needs a value");
+}
+
+TEST(ValueWords, ChoicesTypeCodesModelsAndFreeValues) {
+  EXPECT_EQ(ValueWords("all|memory|menu"), (std::vector<std::string>{"all", "memory", "menu"}));
+  EXPECT_EQ(ValueWords("frequency|name"), (std::vector<std::string>{"frequency", "name"}));
+  EXPECT_EQ(ValueWords("CODE"), (std::vector<std::string>{"KK,0F", "ME,0B", "JJ,01", "MM,07"}));
+  EXPECT_EQ(ValueWords("ID"), (std::vector<std::string>{"ARVEN", "BELTO", "CIRRA"}));
+  EXPECT_TRUE(ValueWords("FILE.qvx").empty());
+  EXPECT_TRUE(ValueWords("DEV").empty());
+  EXPECT_EQ(ValueExtension("FILE.qvx"), "qvx");
+  EXPECT_EQ(ValueExtension("OUT.pdf"), "pdf");
+  EXPECT_EQ(ValueExtension("DEV"), "");
+  EXPECT_EQ(ValueExtension(".hidden"), "");
+  EXPECT_EQ(ValueExtension("FILE."), "");
+  EXPECT_TRUE(IsDeviceValue("DEV"));
+  EXPECT_FALSE(IsDeviceValue("FILE.qvx"));
+}
+
+}  // namespace
+}  // namespace quorvan

@@ -31,23 +31,50 @@ QString FindUserGuide(const QStringList& candidates) {
   return {};
 }
 
-void HelpTopics(MessageService& messages, const QStringList& candidates, const UrlOpener& open) {
-  const QString guide = FindUserGuide(candidates);
-  if (guide.isEmpty()) {
-    messages.Warning(
-        QStringLiteral("The user guide was not found.\nIt is installed with Quorvan as "
-                       "share/doc/quorvan/user-guide.md."));
-    return;
+QString UserGuideMissingText(const QStringList& candidates) {
+  QString text = QStringLiteral(
+      "The user guide was not found.\nIt is installed with Quorvan as "
+      "share/doc/quorvan/user-guide.md; it was looked for as:");
+  for (const QString& candidate : candidates) {
+    text += QLatin1Char('\n') + QDir::toNativeSeparators(candidate);
   }
-  if (!open(QUrl::fromLocalFile(guide))) {
-    messages.Warning(QStringLiteral("The user guide could not be shown.\nIt is here:\n") +
-                     QDir::toNativeSeparators(guide));
+  return text;
+}
+
+HelpTopics::HelpTopics(QWidget& owner, SettingsStore& settings, MessageService& messages,
+                       QStringList candidates, UrlOpener openExternal)
+    : owner_(owner),
+      settings_(settings),
+      messages_(messages),
+      candidates_(std::move(candidates)),
+      openExternal_(std::move(openExternal)) {
+  if (candidates_.isEmpty()) {
+    candidates_ = UserGuideCandidates(QCoreApplication::applicationDirPath());
+  }
+  if (!openExternal_) {
+    openExternal_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
   }
 }
 
-void HelpTopics(MessageService& messages) {
-  HelpTopics(messages, UserGuideCandidates(QCoreApplication::applicationDirPath()),
-             [](const QUrl& url) { return QDesktopServices::openUrl(url); });
+void HelpTopics::Show() {
+  if (!window_) {
+    const QString guide = FindUserGuide(candidates_);
+    if (guide.isEmpty()) {
+      messages_.Warning(UserGuideMissingText(candidates_));
+      return;
+    }
+    auto* window = new THelpForm(settings_, openExternal_, &owner_);
+    if (!window->LoadGuide(guide)) {
+      delete window;
+      messages_.Warning(QStringLiteral("The user guide could not be read.\n") +
+                        QDir::toNativeSeparators(guide));
+      return;
+    }
+    window_ = window;
+  }
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
 }
 
 }  // namespace quorvan

@@ -2,6 +2,8 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 #include <functional>
 
 #include "gui/mainwindow/ChannelEditors.h"
@@ -35,6 +37,10 @@ struct MainFormServices {
   PdfFileDialog* pdfDialog = nullptr;
   CsvFileDialogs* csvDialogs = nullptr;
   std::function<void(const QString&)> showCsvReport;  // empty: a modal report dialog
+  // Help Topics: where the user guide may be (empty: beside the program, then the sources) and
+  // what opens a link out of it (empty: the desktop's browser).
+  QStringList guideCandidates;
+  std::function<bool(const QUrl&)> openExternalUrl;
 };
 
 }  // namespace quorvan

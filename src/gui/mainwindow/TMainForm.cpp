@@ -205,8 +205,11 @@ void TMainForm::BuildMenus() {
              });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  AddCommand(help, QStringLiteral("&Help Topics"), QStringLiteral("HelpTopics"),
-             [this] { HelpTopics(*services_.messages); });
+  help_ = std::make_unique<HelpTopics>(*this, *services_.settings, *services_.messages,
+                                       services_.guideCandidates, services_.openExternalUrl);
+  AddCommand(
+      help, QStringLiteral("&Help Topics"), QStringLiteral("HelpTopics"), [this] { help_->Show(); },
+      QKeySequence(Qt::Key_F1));
   help->addSeparator();
   AddCommand(help, QStringLiteral("&About..."), QStringLiteral("HelpAbout"),
              [this] { aboutBox_->exec(); });
@@ -311,8 +314,7 @@ void TMainForm::BuildPages() {
   auto* grids = new QGridLayout(memoryPage);
   for (int n = 1; n <= kGridCount; ++n) {
     const GridLayoutInfo& grid = kGridLayouts[static_cast<std::size_t>(n - 1)];
-    QGroupBox* box =
-        BuildGrid(n, QString::fromLatin1(grid.caption), grid.widths, grid.visibleRows);
+    QGroupBox* box = BuildGrid(n, QString::fromLatin1(grid.caption), grid.widths, grid.visibleRows);
     if (n == 1) {
       grids->addWidget(box, 0, 0, 3, 1, Qt::AlignTop);
     } else {

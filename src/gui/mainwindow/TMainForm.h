@@ -24,6 +24,7 @@ namespace quorvan {
 class CsvCommands;
 class CsvFileDialogs;
 class GridModel;
+class HelpTopics;
 class GridView;
 class PdfFileDialog;
 class PortMenu;
@@ -124,6 +125,7 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   std::unique_ptr<ClipboardCommands> clipboard_;
   std::unique_ptr<ChannelEditors> editors_;
   std::unique_ptr<CsvCommands> csv_;
+  std::unique_ptr<HelpTopics> help_;
   // System printers and dialogs, made only when the services bring none.
   std::unique_ptr<PrinterService> ownPrinters_;
   std::unique_ptr<PdfFileDialog> ownPdfDialog_;

@@ -1,4 +1,4 @@
-// "Help Topics": where the guide is looked for and what the user hears when it is missing.
+// "Help Topics": where the user guide is looked for.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -41,47 +41,6 @@ TEST(FindUserGuide, TakesTheFirstExistingFileAndSkipsFolders) {
             QFileInfo(md).absoluteFilePath());
   EXPECT_EQ(FindUserGuide({dir.filePath("missing.md")}), QString());
   EXPECT_EQ(FindUserGuide({}), QString());
-}
-
-TEST(HelpTopics, OpensTheGuideFoundWithoutAMessage) {
-  QTemporaryDir dir;
-  const QString guide = dir.filePath("user-guide.md");
-  Touch(guide);
-  ScriptedMessages messages;
-  QList<QUrl> opened;
-  HelpTopics(messages, {dir.filePath("user-guide.html"), guide}, [&opened](const QUrl& url) {
-    opened << url;
-    return true;
-  });
-  ASSERT_EQ(opened.size(), 1);
-  EXPECT_EQ(opened.front().toLocalFile(), QFileInfo(guide).absoluteFilePath());
-  EXPECT_TRUE(messages.shown.isEmpty());
-}
-
-TEST(HelpTopics, MissingGuideIsToldAndNothingIsOpened) {
-  QTemporaryDir dir;
-  ScriptedMessages messages;
-  int opens = 0;
-  HelpTopics(messages, {dir.filePath("user-guide.md")}, [&opens](const QUrl&) {
-    ++opens;
-    return true;
-  });
-  EXPECT_EQ(opens, 0);
-  ASSERT_EQ(messages.shown.size(), 1);
-  EXPECT_EQ(messages.shown.front().kind, QStringLiteral("warning"));
-  EXPECT_TRUE(messages.shown.front().text.startsWith("The user guide was not found."));
-}
-
-TEST(HelpTopics, ViewerThatDoesNotStartIsToldWithThePath) {
-  QTemporaryDir dir;
-  const QString guide = dir.filePath("user-guide.md");
-  Touch(guide);
-  ScriptedMessages messages;
-  HelpTopics(messages, {guide}, [](const QUrl&) { return false; });
-  ASSERT_EQ(messages.shown.size(), 1);
-  EXPECT_TRUE(messages.shown.front().text.endsWith(
-      QDir::toNativeSeparators(QFileInfo(guide).absoluteFilePath())))
-      << messages.shown.front().text.toStdString();
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-# Installing Quorvan on a desktop (programs, desktop entry, icons, document type, user guide)
-# and a Debian package of it: `cpack -G DEB` in the build folder, or scripts/package-check.sh.
+# Installing Quorvan on a desktop (programs, desktop entry, software-centre metadata, icons,
+# document type, user guide, manual pages, shell completion) and a Debian package of it: `cpack -G DEB` in the build folder, or scripts/package-check.sh.
 if(NOT QUORVAN_BUILD_GUI)
   return()
 endif()
@@ -10,8 +10,16 @@ set(QUORVAN_GUIDE_DIR ${CMAKE_INSTALL_DATADIR}/doc/quorvan)
 set(QUORVAN_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS quorvan quorvan-cli quorvan-radiosim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${QUORVAN_PACKAGING_DIR}/quorvan.desktop
+# The desktop entry is named after the software-centre id, which the metadata matches.
+install(FILES ${QUORVAN_PACKAGING_DIR}/org.quentar.quorvan.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(${QUORVAN_PACKAGING_DIR}/org.quentar.quorvan.metainfo.xml.in
+  ${PROJECT_BINARY_DIR}/generated/org.quentar.quorvan.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/generated/org.quentar.quorvan.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${QUORVAN_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${QUORVAN_BASH_COMPLETION}
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES ${QUORVAN_PACKAGING_DIR}/quorvan-mime.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quorvan.xml)
 install(FILES ${QUORVAN_PACKAGING_DIR}/quorvan.svg DESTINATION ${QUORVAN_ICON_DIR}/scalable/apps)

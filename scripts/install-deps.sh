@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xfonts-base fonts-dejavu-core poppler-utils
-  qt6-svg-dev desktop-file-utils libxml2-utils dpkg-dev fakeroot
+  qt6-svg-dev desktop-file-utils libxml2-utils dpkg-dev fakeroot appstream man-db
 )
 missing=()
 for p in "${packages[@]}"; do

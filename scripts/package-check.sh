@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured build folder, unpacks it into an empty folder and
-# checks what a user would get: the files, the desktop entry, the document type and that the
-# programs start. With --install it also installs the package on this machine, runs the
+# checks what a user would get: the files, the desktop entry, the software-centre metadata, the
+# document type, the manual pages, the shell completion and that the programs start. With --install it also installs the package on this machine, runs the
 # programs from /usr/bin and removes it again (needs root).
 # Usage: package-check.sh BUILD_DIR [--install]
 set -euo pipefail
@@ -18,7 +18,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 pass() { echo "ok:   $*"; }
 
 # Only what the package holds is built; the tests are not needed for it.
-targets=(quorvan quorvan-cli quorvan-radiosim)
+targets=(quorvan quorvan-cli quorvan-radiosim quorvan_docs)
 grep -q '^quorvan_icons:' <(cmake --build "$build" --target help 2>/dev/null | sed 's/ .*//') &&
   targets+=(quorvan_icons)
 cmake --build "$build" --target "${targets[@]}" -j2 >"$work/build.log" 2>&1 ||
@@ -44,7 +44,11 @@ mkdir "$root"
 dpkg-deb -x "$deb" "$root"
 for file in \
   usr/bin/quorvan usr/bin/quorvan-cli usr/bin/quorvan-radiosim \
-  usr/share/applications/quorvan.desktop \
+  usr/share/applications/org.quentar.quorvan.desktop \
+  usr/share/metainfo/org.quentar.quorvan.metainfo.xml \
+  usr/share/man/man1/quorvan.1 usr/share/man/man1/quorvan-cli.1 \
+  usr/share/man/man1/quorvan-radiosim.1 \
+  usr/share/bash-completion/completions/quorvan-cli \
   usr/share/mime/packages/quorvan.xml \
   usr/share/icons/hicolor/scalable/apps/quorvan.svg \
   usr/share/icons/hicolor/scalable/mimetypes/application-x-quorvan-channels.svg \
@@ -63,7 +67,7 @@ for image in $(grep -o 'images/[A-Za-z0-9._-]*\.png' "$root/usr/share/doc/quorva
 done
 
 # The desktop entry and the document type.
-desktop="$root/usr/share/applications/quorvan.desktop"
+desktop="$root/usr/share/applications/org.quentar.quorvan.desktop"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$desktop" && pass "desktop entry validates" || fail "desktop entry"
 else
@@ -71,11 +75,32 @@ else
 fi
 grep -qx 'Exec=quorvan %f' "$desktop" && grep -qx 'MimeType=application/x-quorvan-channels;' \
   "$desktop" && pass "desktop entry opens channel files" || fail "desktop entry Exec/MimeType"
+metainfo="$root/usr/share/metainfo/org.quentar.quorvan.metainfo.xml"
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 &&
+    pass "software-centre metadata validates" || { cat "$work/appstream.log" >&2; fail "metadata"; }
+else
+  fail "appstreamcli is not installed (scripts/install-deps.sh)"
+fi
+grep -q "<release version=\"$(dpkg-deb -f "$deb" Version)\"" "$metainfo" &&
+  grep -q '<launchable type="desktop-id">org.quentar.quorvan.desktop</launchable>' "$metainfo" &&
+  grep -q '<mediatype>application/x-quorvan-channels</mediatype>' "$metainfo" &&
+  pass "metadata names the version, the desktop entry and the document type" ||
+  fail "metadata release, launchable or mediatype"
 mime="$root/usr/share/mime/packages/quorvan.xml"
 xmllint --noout "$mime" && pass "MIME definition is well-formed" || fail "MIME XML"
 grep -q 'type="application/x-quorvan-channels"' "$mime" && grep -q 'pattern="\*.qvx"' "$mime" &&
   grep -q 'value="QUENTAR Chanvault for DOVRA"' "$mime" &&
   pass "MIME type, glob and magic" || fail "MIME type, glob or magic"
+
+# The manual pages render without a warning, and the completion is valid bash.
+for page in quorvan quorvan-cli quorvan-radiosim; do
+  file="$root/usr/share/man/man1/$page.1"
+  warnings=$(MANWIDTH=80 man --warnings -l "$file" 2>&1 >/dev/null) || warnings="man failed: $warnings"
+  [ -z "$warnings" ] && pass "man -l $page.1" || fail "man -l $page.1: $warnings"
+done
+bash -n "$root/usr/share/bash-completion/completions/quorvan-cli" &&
+  pass "bash completion parses" || fail "bash completion does not parse"
 
 # The programs start from the unpacked tree.
 export QT_QPA_PLATFORM=offscreen
@@ -91,6 +116,8 @@ run_programs() {
     fail "$bin/quorvan-cli --version gave \"$cli\""
   HOME="$work/home" XDG_CONFIG_HOME="$work/config" "$bin/quorvan-cli" --help |
     grep -q '^usage: quorvan-cli' && pass "$bin/quorvan-cli --help" || fail "$bin/quorvan-cli --help"
+  "$bin/quorvan" --help | grep -q '^usage: quorvan ' && pass "$bin/quorvan --help" ||
+    fail "$bin/quorvan --help"
 }
 run_programs "$root/usr/bin"
 

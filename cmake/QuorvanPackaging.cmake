@@ -65,7 +65,7 @@ endif()
 
 # Takes the user guide's pictures (scripts/guide-screenshots.sh); not installed.
 add_executable(quorvan-guide-shots EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/docs/tools/GuideShots.cpp)
-target_link_libraries(quorvan-guide-shots PRIVATE quorvan_editors quorvan_gui)
+target_link_libraries(quorvan-guide-shots PRIVATE quorvan_app_parts)
 quorvan_warnings(quorvan-guide-shots)
 
 set(CPACK_GENERATOR DEB)

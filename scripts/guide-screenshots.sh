@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Takes the pictures of docs/user-guide.md under a virtual X server: a virtual radio holding a
-# few channels is read into the main window, which is then pictured on each page, together with
-# the first-start dialog, the about box, the four channel editors (the memory editor on the
-# repeater channel 001) and the sort dialog. Usage: guide-screenshots.sh BUILD_DIR [OUT_DIR]
+# Takes the pictures of docs/user-guide.md under a virtual X server: the virtual radio serving
+# the sample image (lib/sample-image.sh) is read into the main window, which is then pictured on
+# each page with its tool bar, together with the first-start dialog, the about box, the channel
+# editors on the main kinds of channel, the sort dialog, a CSV import report, the help window
+# and the first page of the printout. Usage: guide-screenshots.sh BUILD_DIR [OUT_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?usage: guide-screenshots.sh BUILD_DIR [OUT_DIR]}" && pwd)
@@ -15,5 +16,8 @@ cli="$build/src/cli/quorvan-cli"
 shots="$build/quorvan-guide-shots"
 
 source "$(dirname "$0")/lib/seeded-radio.sh"
-xvfb-run -a -s "-screen 0 1024x768x24" "$shots" "$out" "$port"
+xvfb-run -a -s "-screen 0 1024x768x24" "$shots" "$out" "$port" "$root/docs/user-guide.md"
+# The printout's first page, at a size the guide shows whole.
+pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$out/printout.pdf" "$out/printout"
+rm -f "$out/printout.pdf"
 ls -l "$out"

@@ -1,17 +1,25 @@
 // Takes the user guide's pictures: the model selection of the first start, the main window
-// after a read from a radio on each of its pages, the about box, the four channel editors open
-// on channels of that read, and the sort dialog.
-// Usage: quorvan-guide-shots OUT_DIR PORT  (run under a virtual X server by
+// after a read from a radio on each of its pages and its tool bar, the about box, the channel
+// editors open on the main kinds of channel of that read, the sort dialog, the report of a CSV
+// import, the help window, and the printout's first page as a PDF (printout.pdf, which the
+// script turns into a picture).
+// Usage: quorvan-guide-shots OUT_DIR PORT GUIDE.md  (run under a virtual X server by
 // scripts/guide-screenshots.sh, with settings folders of its own)
 #include <QApplication>
 #include <QDir>
+#include <QPrinter>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolBar>
 #include <cstdio>
 
 #include "core/rules/ChannelRecordBuilder.h"
+#include "core/rules/CsvImport.h"
+#include "core/rules/Printout.h"
 #include "gui/common/FileDialogService.h"
 #include "gui/common/MessageService.h"
+#include "gui/csv/CsvReportDialog.h"
+#include "gui/help/THelpForm.h"
 #include "gui/editors/TCallForm.h"
 #include "gui/editors/TDtmfForm.h"
 #include "gui/editors/TMemoryForm.h"
@@ -22,6 +30,7 @@
 #include "gui/mainwindow/TSetupForm.h"
 #include "gui/sort/TSortForm.h"
 #include "gui/transfer/ModalTransferDialogs.h"
+#include "io/printing/PrintoutPainter.h"
 #include "io/settings/QSettingsStore.h"
 
 namespace quorvan {
@@ -52,24 +61,85 @@ bool SaveEditor(Editor& editor, RadioImage& image, int slot, const QString& fold
   return SaveDialog(editor, folder, name);
 }
 
-// The channel editors and the sort dialog over the window's document. The seeded radio holds
-// a repeater in memory 001 but no DTMF memory, which keeps the window's pictures as they were;
-// a named autopatch code is stored into DTMF memory 0 here, after those pictures.
+// A split channel: receive and transmit on frequencies of their own.
+std::string SplitChannel(int slot) {
+  ChannelRecordParts parts;
+  parts.id = "0" + std::to_string(slot);
+  parts.frequency = "00147300000";
+  parts.shift = ShiftChoice::Split;
+  parts.offset = "00600000";
+  parts.txFrequency = "00146100000";
+  parts.name = "ODDSPLIT";
+  return BuildMemoryRecord(parts);
+}
+
+// The channel editors on the main kinds of channel of the sample radio (a repeater, an
+// airband channel in AM, a split channel; the VFO of a band of band A and of band B; a CALL
+// channel; a named DTMF memory) and the sort dialog.
 int SaveEditorsAndSort(QWidget& window, MessageService& messages, RadioImage& image,
                        const QString& folder) {
   int failures = 0;
   TMemoryForm memory(messages, &window);
   if (!SaveEditor(memory, image, 1, folder, "editor-memory")) ++failures;
+  if (!SaveEditor(memory, image, 10, folder, "editor-memory-air")) ++failures;
+  image.Store(SlotKind::Memory, 20, SplitChannel(20));
+  if (!SaveEditor(memory, image, 20, folder, "editor-memory-split")) ++failures;
   TVfoForm vfo(messages, &window);
   if (!SaveEditor(vfo, image, 0, folder, "editor-vfo")) ++failures;
+  if (!SaveEditor(vfo, image, 8, folder, "editor-vfo-b")) ++failures;
   TCallForm call(messages, &window);
   if (!SaveEditor(call, image, 0, folder, "editor-call")) ++failures;
-  image.Store(SlotKind::Dtmf, 0, BuildDtmfRecord(0, "*715551234", "PATCH"));
   TDtmfForm dtmf(messages, &window);
   if (!SaveEditor(dtmf, image, 0, folder, "editor-dtmf")) ++failures;
   TSortForm sort(&window);
   if (!SaveDialog(sort, folder, "sort")) ++failures;
   return failures;
+}
+
+// The report of importing a small list with one row adjusted and one left out.
+bool SaveCsvReport(QWidget& window, const RadioImage& image, const QString& folder) {
+  const std::string list =
+      "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode,TStep\r\n"
+      "30,HILLTOP,146.760000,-,0.600000,Tone,100.0,FM,5.00\r\n"
+      "31,CITY,444.537000,+,5.000000,Tone,127.3,FM,12.50\r\n"
+      "32,PACKET,145.010000,,0.000000,,88.5,FM,5.00\r\n"
+      "500,FAR AWAY,146.580000,,0.000000,,88.5,FM,5.00\r\n";
+  RadioImage copy = image;
+  CsvImportReport report;
+  std::string error;
+  if (!ImportMemoryCsv(list, copy, report, error)) {
+    std::fprintf(stderr, "the sample list was refused: %s\n", error.c_str());
+    return false;
+  }
+  CsvReportDialog dialog(QString::fromStdString(report.Text()), &window);
+  dialog.resize(640, 240);
+  return SaveDialog(dialog, folder, "csv-report");
+}
+
+// The help window on the section about the window, as F1 shows it.
+bool SaveHelp(QSettingsStore& settings, const QString& guide, const QString& folder) {
+  THelpForm help(settings, {});
+  if (!help.LoadGuide(guide)) {
+    std::fprintf(stderr, "cannot read the guide %s\n", qPrintable(guide));
+    return false;
+  }
+  help.resize(900, 600);
+  help.show();
+  QApplication::processEvents();
+  help.ScrollToAnchor(QStringLiteral("the-main-window"));
+  QApplication::processEvents();
+  const bool saved = Save(help, folder, "help");
+  help.hide();
+  return saved;
+}
+
+// The printout as the window's Print sends it, for a file saved in the user's home folder.
+bool SavePrintout(const RadioImage& image, const QString& folder) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(folder + QStringLiteral("/printout.pdf"));
+  return PaintPrintout(printer, BuildPrintout(image, "Quorvan [/home/user/radio.qvx]"),
+                       image.Plan().DestinationLetter());
 }
 
 }  // namespace
@@ -81,8 +151,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Quorvan"));
   QApplication::setOrganizationName(QStringLiteral("QUENTAR"));
   const QStringList args = QApplication::arguments();
-  if (args.size() != 3) {
-    std::fprintf(stderr, "usage: quorvan-guide-shots OUT_DIR PORT\n");
+  if (args.size() != 4) {
+    std::fprintf(stderr, "usage: quorvan-guide-shots OUT_DIR PORT GUIDE.md\n");
     return 2;
   }
   const QString folder = args.at(1);
@@ -122,8 +192,14 @@ int main(int argc, char** argv) {
       if (!Save(mainForm, folder, pages[page])) ++failures;
     }
     mainForm.PageControl()->setCurrentIndex(0);
+    if (!Save(*mainForm.findChild<QToolBar*>(QStringLiteral("ToolBar1")), folder, "toolbar")) {
+      ++failures;
+    }
     TAboutBox about(&mainForm);
     if (!SaveDialog(about, folder, "about")) ++failures;
+    if (!SavePrintout(mainForm.Image(), folder)) ++failures;
+    if (!SaveCsvReport(mainForm, mainForm.Image(), folder)) ++failures;
+    if (!SaveHelp(settings, args.at(3), folder)) ++failures;
     failures += SaveEditorsAndSort(mainForm, messages, mainForm.Image(), folder);
     mainForm.Document().SetModified(false);  // nothing to save: the pictures were the point
     QApplication::exit(failures == 0 ? 0 : 1);

@@ -316,14 +316,5 @@ TEST(RadioModel, SurvivesRandomCommands) {
   }
 }
 
-TEST(MemorySlotOfLabel, NamesEverySlotAndNothingElse) {
-  for (int slot = 0; slot < kMemorySlots; ++slot) {
-    EXPECT_EQ(MemorySlotOfLabel(MemoryChannelLabel(slot)), slot);
-  }
-  for (const char* label : {"", "0", "0000", "400", "L10", "Pr1", "I-10", "i-1", "X1"}) {
-    EXPECT_EQ(MemorySlotOfLabel(label), -1) << label;
-  }
-}
-
 }  // namespace
 }  // namespace quorvan

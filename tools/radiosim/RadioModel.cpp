@@ -158,12 +158,4 @@ std::string RadioModel::NameFromRadio(std::string_view name) const {
   return DestinationIsJ() ? std::string(name) : DecodeRadioName(name);
 }
 
-int MemorySlotOfLabel(std::string_view label) {
-  if (label.size() < 2 || label.size() > 3) return -1;
-  for (int slot = 0; slot < kMemorySlots; ++slot) {
-    if (MemoryChannelLabel(slot) == label) return slot;
-  }
-  return -1;
-}
-
 }  // namespace quorvan

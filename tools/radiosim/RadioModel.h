@@ -82,7 +82,4 @@ class RadioModel {
   int lastCallSlot_ = -1;  // the CALL channel the last "CW 0" wrote; "CW 1" adds to it
 };
 
-// The memory slot 0-431 a command label names ("007", "L0", "PR2", "I-0"), or -1.
-int MemorySlotOfLabel(std::string_view label);
-
 }  // namespace quorvan

@@ -9,6 +9,14 @@ std::string_view BandPlan::VariantCode() const {
   return std::string_view(type).substr(3, 2);
 }
 
+bool IsTypeCode(std::string_view text) {
+  constexpr std::string_view kDestinationLetters = "KEJMX";
+  const auto isVariant = [](char c) { return c > ' ' && c < 0x7F; };
+  return text.size() == kTypeCapacity && text[0] >= 'A' && text[0] <= 'Z' &&
+         kDestinationLetters.find(text[1]) != std::string_view::npos && text[2] == ',' &&
+         isVariant(text[3]) && isVariant(text[4]);
+}
+
 std::string DefaultBandLimit(int entry, std::string_view type, std::string_view model) {
   const char d = type.size() > 1 ? type[1] : '\0';
   const char t = type.empty() ? '\0' : type[0];
@@ -143,10 +151,14 @@ void ReplaceLimitsFromRadio(BandPlan& plan, int selector, std::string_view reply
     int entry;
     if (selector == 0) {
       const std::string_view lower = values[i];
-      if (lower < "00200") entry = 0;
-      else if (lower < "00300") entry = 1;
-      else if (lower < "00500") entry = 2;
-      else entry = 3;
+      if (lower < "00200")
+        entry = 0;
+      else if (lower < "00300")
+        entry = 1;
+      else if (lower < "00500")
+        entry = 2;
+      else
+        entry = 3;
     } else {
       if (nextBEntry >= kBandLimitCount) break;
       entry = nextBEntry++;

@@ -30,6 +30,11 @@ struct BandPlan {
   bool IsTypeKK() const { return type.size() > 1 && type[0] == 'K' && type[1] == 'K'; }
 };
 
+// A radio type code as the radio reports it: two upper-case letters, the second a destination
+// letter this program has a band plan for (K, E, J, M, or X, which the band limits name), a
+// comma and a two-character variant code of printable characters ("KK,0F").
+bool IsTypeCode(std::string_view text);
+
 constexpr const char* kModelArven = "ARVEN";
 constexpr const char* kModelBelto = "BELTO";
 constexpr const char* kModelCirra = "CIRRA";

@@ -2,6 +2,7 @@
 
 #include "core/model/RadioImage.h"
 #include "core/model/RecordDigits.h"
+#include "core/model/RecordForm.h"
 
 namespace quorvan {
 
@@ -61,7 +62,10 @@ std::string ProgramVfoDefault(char bandCode, const std::string& limit) {
     upper = upper * 10 + (c - '0');
     if (upper > 99999) return {};
   }
-  return std::string(1, bandCode) + "," + limit.substr(0, comma) + "," + ZeroPadded(upper - 1, 5);
+  const std::string range =
+      std::string(1, bandCode) + "," + limit.substr(0, comma) + "," + ZeroPadded(upper - 1, 5);
+  // Limits the radio reported in another form give no range rather than a malformed one.
+  return ProgramVfoRecordProblem(bandCode - '0', range).empty() ? range : std::string();
 }
 
 }  // namespace

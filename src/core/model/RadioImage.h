@@ -83,6 +83,8 @@ class RadioImage {
 // The label a memory slot carries in commands and files: "000".."399", "L0", "U0" .. "U9",
 // "PR1", "PR2", "I-1" .. "I-9", "I-0". Empty for an index outside 0-431.
 std::string MemoryChannelLabel(int slot);
+// The memory slot a label names, or -1 for any other text.
+int MemorySlotOfLabel(std::string_view label);
 
 // VFO and CALL grid labels back to slots (unknown labels give 14 and 0).
 int VfoLabelToSlot(std::string_view label);

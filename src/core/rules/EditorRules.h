@@ -155,7 +155,6 @@ enum class DtmfKeyAction { Accept, Swallow, Refuse };
 // A typed character after upper-casing: digits, A-D, "*", "#", blank, backspace and Enter pass;
 // Esc is swallowed; everything else is refused with a message.
 DtmfKeyAction FilterDtmfCodeKey(char& key);
-// True when every character of an upper-cased code may stand in a DTMF code (at most 16).
-bool IsValidDtmfCode(std::string_view code);
+// Whether a whole code may stand in a DTMF memory: IsDtmfCode (model/RecordForm.h).
 
 }  // namespace quorvan

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/model/RecordForm.h"
 #include "core/rules/DisplayTexts.h"
 #include "core/rules/EditorRules.h"
 
@@ -10,7 +11,6 @@ namespace quorvan {
 namespace {
 
 constexpr int kMaxOrdinaryChannel = 399;
-constexpr std::size_t kDtmfCodeCapacity = 16;
 
 // Prefixes of slot names that the number field lets the user finish typing.
 constexpr std::array<std::string_view, 6> kUnfinishedNames{"L", "U", "P", "I", "PR", "I-"};
@@ -45,10 +45,6 @@ bool LimitsMhz(const BandPlan& plan, int band, int& lower, int& upper) {
 
 bool IsCompleteProgramValue(std::string_view text, int band) {
   return text.size() == 4 || (text.size() == 3 && band <= 2);
-}
-
-bool IsDtmfCodeChar(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'D') || c == '*' || c == '#' || c == ' ';
 }
 
 }  // namespace
@@ -157,10 +153,6 @@ DtmfKeyAction FilterDtmfCodeKey(char& key) {
   if (IsDtmfCodeChar(key) || key == '\b' || key == '\r') return DtmfKeyAction::Accept;
   if (key == '\x1b') return DtmfKeyAction::Swallow;
   return DtmfKeyAction::Refuse;
-}
-
-bool IsValidDtmfCode(std::string_view code) {
-  return code.size() <= kDtmfCodeCapacity && std::all_of(code.begin(), code.end(), IsDtmfCodeChar);
 }
 
 }  // namespace quorvan

@@ -6,6 +6,7 @@
 #include "core/model/ChannelTables.h"
 #include "core/model/NameCharset.h"
 #include "core/model/RecordFields.h"
+#include "core/model/RecordForm.h"
 #include "core/rules/FrequencyRules.h"
 
 namespace quorvan {
@@ -192,7 +193,9 @@ std::optional<std::string> BuildPasteRecord(const RadioImage& image, std::string
   std::string text = target.grid == Grid::Dtmf
                          ? PastedDtmfRecord(clipboard, target.slot, destination)
                          : PastedChannelRecord(image, clipboard, target);
-  if (text.size() > SlotCapacity(SlotKindOfGrid(target.grid))) return std::nullopt;
+  // The fields come from the clipboard as they stand; a record that would be malformed in the
+  // target (and so could not be saved and opened again, or written) is not pasted.
+  if (!RecordProblem(SlotKindOfGrid(target.grid), target.slot, text).empty()) return std::nullopt;
   return text;
 }
 

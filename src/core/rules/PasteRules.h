@@ -18,7 +18,8 @@ bool PasteAvailable(const RadioImage& image, std::string_view clipboard, const E
 
 // The record Paste would store: rebuilt field by field from the clipboard text around the
 // target's own channel identifier, with the fields the target kind cannot hold reset. Nothing
-// when the target is not a record, or the result would not fit its slot.
+// when the target is not a record, or the result would not be a well-formed record there
+// (RecordProblem).
 std::optional<std::string> BuildPasteRecord(const RadioImage& image, std::string_view clipboard,
                                             const EditTarget& target);
 

@@ -6,6 +6,7 @@
 
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
+#include "core/model/RecordForm.h"
 #include "core/rules/EditorRules.h"
 #include "core/rules/FrequencyRules.h"
 #include "gui/common/MessageService.h"
@@ -119,7 +120,7 @@ void InstallDtmfCodeChecks(QLineEdit* field, MessageService& messages,
       field, &QLineEdit::textEdited, field,
       [field, &messages, refusal, accepted, onChanged = std::move(onChanged)](const QString& text) {
         const QString upper = text.toUpper();
-        if (!IsValidDtmfCode(ToAscii(upper))) {
+        if (!IsDtmfCode(ToAscii(upper))) {
           messages.Information(refusal);
           field->setText(*accepted);
           return;

@@ -9,6 +9,7 @@
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
 #include "core/model/RecordFields.h"
+#include "core/model/RecordForm.h"
 #include "core/rules/ChannelRecordBuilder.h"
 #include "gui/common/DisplayFonts.h"
 #include "gui/editors/ChoiceWidgets.h"
@@ -96,7 +97,7 @@ bool TDtmfForm::StoreChannel() {
   // The field checks keep both texts valid; anything that still is not goes in empty.
   if (!name || !IsValidName(*name, destination)) name = std::string();
   std::string code = ToAscii(code_->text());
-  if (!IsValidDtmfCode(code)) code.clear();
+  if (!IsDtmfCode(code)) code.clear();
   Image().Store(SlotKind::Dtmf, channel_, BuildDtmfRecord(channel_, code, *name));
   NotifyStored();
   ClearPending();

@@ -1,6 +1,7 @@
 #include "gui/mainwindow/CommentValidator.h"
 
 #include "core/model/NameCodec.h"
+#include "core/model/RecordForm.h"
 
 namespace quorvan {
 
@@ -8,15 +9,13 @@ CommentValidator::CommentValidator(std::function<char()> destinationLetter, QObj
     : QValidator(parent), destinationLetter_(std::move(destinationLetter)) {}
 
 QValidator::State CommentValidator::validate(QString& input, int& /*position*/) const {
-  // Control characters would break the comment's line in the file or change on reading it back.
-  for (const QChar c : input) {
-    if (c.unicode() < 0x20 || c.unicode() == 0x7F) return Invalid;
-  }
+  // What the channel file can hold and read back as the same comment: no control character,
+  // no section marker, only what the destination's coding holds.
   const QByteArray utf8 = input.toUtf8();
   const auto bytes =
       NameFromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
                    destinationLetter_());
-  return bytes || input.isEmpty() ? Acceptable : Invalid;
+  return bytes && CommentProblem(*bytes).empty() ? Acceptable : Invalid;
 }
 
 }  // namespace quorvan

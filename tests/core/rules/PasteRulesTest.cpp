@@ -206,14 +206,29 @@ TEST(PasteAvailabilityLimits, EmptyOrMalformedLimitsOfferNothing) {
   EXPECT_FALSE(PasteAvailable(image, clip, Call("144MHz")));
 }
 
-TEST(PasteAvailabilityLimits, FieldsMissingStillBuildAWholeRecord) {
+TEST(PasteAvailabilityLimits, MissingFieldsAreFilledAndMalformedOnesRefused) {
   RadioImage image = Document("KK,0F");
-  const std::string clip = "005,00146520000,0," + std::string(20, '0');
-  ASSERT_TRUE(PasteInto(image, clip, Memory(7)));
+  ASSERT_TRUE(PasteInto(image, "005,00146520000,0,0,0,0,0,0,08,08,000,,0", Memory(7)));
   const std::string& stored = image.Record(SlotKind::Memory, 7);
   EXPECT_EQ(Commas(stored), 17);
   EXPECT_EQ(FieldOf(stored, 11), "000000000");
   EXPECT_EQ(FieldOf(stored, 13), "0");
+
+  // Clipboard text is outside bytes: whatever field would be malformed in the target refuses
+  // the paste, so the document never holds a record it cannot save, open again and write.
+  const RadioImage before = image;
+  for (const std::string& clip :
+       {"005,00146520000,0," + std::string(20, '0'),
+        std::string("005,00146520000,0,0,0,0,0,0,8,08,000,000600000,0,0,,,,"),
+        std::string("005,00146520000,G,0,0,0,0,0,08,08,000,000600000,0,0,,,,"),
+        std::string("005,00146520000,0,0,0,0,0,0,08,08,0\x1b"
+                    "0,000600000,0,0,,,,"),
+        std::string("005,00146520000,0,0,0,0,0,0,08,08,000,000600000,0,0,1234,,,")}) {
+    EXPECT_FALSE(PasteAvailable(image, clip, Memory(8))) << clip;
+    EXPECT_FALSE(PasteInto(image, clip, Memory(8))) << clip;
+  }
+  EXPECT_FALSE(PasteInto(image, "1,12G,NAME", Dtmf(1)));
+  EXPECT_TRUE(image == before);
 }
 
 // ---- The memory record Paste builds -------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
 #include "core/files/DocumentFile.h"
+#include "core/model/EscapedText.h"
 #include "core/model/RadioImage.h"
 #include "core/rules/CsvExport.h"
 
@@ -39,7 +40,7 @@ int RunExportCsv(const std::vector<std::string>& args, CliContext& context) {
   const CsvExportResult result = ExportMemoryCsv(document);
   std::string error;
   if (!WriteFileAtomically(*output, result.text, &error)) {
-    context.err << "File Open error.\n" << error << "\n";
+    context.err << "File Open error.\n" << EscapeControls(error) << "\n";
     return kExitFailure;
   }
   for (const std::string& label : result.unreadable) {

@@ -1,10 +1,11 @@
-#include <fstream>
 #include <optional>
 #include <string>
 
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
+#include "core/files/DocumentFile.h"
+#include "core/model/EscapedText.h"
 #include "core/model/RadioImage.h"
 #include "core/rules/CsvImport.h"
 #include "core/rules/CsvTable.h"
@@ -34,15 +35,10 @@ int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
   const int resolved = ResolveCommandPlan(parsed, kImportCsvCommand, context, plan);
   if (resolved != kExitOk) return resolved;
 
-  std::ifstream in(parsed.positionals[0], std::ios::binary);
   std::string text;
   std::string error;
-  if (!in) {
-    context.err << "File Open error.\n";
-    return kExitFailure;
-  }
-  if (!ReadCsvStream(in, text, error)) {
-    context.err << CsvNotAChannelListMessage(error) << "\n";
+  if (!ReadRegularFile(parsed.positionals[0], kCsvMaxBytes, text, &error)) {
+    context.err << "File Open error.\n" << EscapeControls(error) << "\n";
     return kExitFailure;
   }
   RadioImage document;

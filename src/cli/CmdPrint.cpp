@@ -1,5 +1,5 @@
+#include <QByteArray>
 #include <QGuiApplication>
-#include <QPrinter>
 #include <QString>
 #include <filesystem>
 #include <string>
@@ -8,6 +8,9 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
+#include "core/files/DocumentFile.h"
+#include "core/model/EscapedText.h"
+#include "core/model/NameCodec.h"
 #include "core/model/RadioImage.h"
 #include "core/rules/Printout.h"
 #include "core/rules/PrintoutText.h"
@@ -29,7 +32,8 @@ std::string AbsolutePath(const std::string& path) {
   return error ? path : absolute.lexically_normal().string();
 }
 
-bool WritePdf(const std::string& outPath, const std::vector<PrintPage>& pages, char destination) {
+bool WritePdf(const std::string& outPath, const std::vector<PrintPage>& pages, char destination,
+              std::string& error) {
   // The PDF needs fonts but no screen: run the GUI layer offscreen whatever the environment says.
   static char program[] = "quorvan-cli";
   static char platformFlag[] = "-platform";
@@ -37,10 +41,13 @@ bool WritePdf(const std::string& outPath, const std::vector<PrintPage>& pages, c
   static char* argv[] = {program, platformFlag, platformName, nullptr};
   int argc = 3;
   QGuiApplication app(argc, argv);
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QString::fromStdString(outPath));
-  return PaintPrintout(printer, pages, destination);
+  QByteArray pdf;
+  if (!RenderPrintoutPdf(pages, destination, pdf)) {
+    error = "the printout could not be drawn";
+    return false;
+  }
+  return WriteFileAtomically(
+      outPath, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), &error);
 }
 
 int RunPrint(const std::vector<std::string>& args, CliContext& context) {
@@ -62,14 +69,14 @@ int RunPrint(const std::vector<std::string>& args, CliContext& context) {
   RadioImage document;
   const int opened = OpenCommandDocument(file, plan, context, document);
   if (opened != kExitOk) return opened;
-  const std::vector<PrintPage> pages =
-      BuildPrintout(document, "Quorvan [" + AbsolutePath(file) + "]");
   const char destination = document.Plan().DestinationLetter();
+  // The path is in the platform's coding; the printout is in the destination's.
+  const std::vector<PrintPage> pages = BuildPrintout(
+      document, NameBytesFromUtf8Lossy("Quorvan [" + AbsolutePath(file) + "]", destination));
   context.out << PrintoutAsText(pages, destination);
-  context.out.flush();
-  if (!context.out) return kExitFailure;
-  if (pdf && !WritePdf(*pdf, pages, destination)) {
-    context.err << "quorvan-cli print: cannot write " << *pdf << "\n";
+  std::string error;
+  if (pdf && !WritePdf(*pdf, pages, destination, error)) {
+    context.err << "quorvan-cli print: " << EscapeControls(error) << "\n";
     return kExitFailure;
   }
   return kExitOk;

@@ -11,6 +11,7 @@
 #include "core/files/DocumentFile.h"
 #include "core/files/ReadBackups.h"
 #include "core/model/AppSettings.h"
+#include "core/model/EscapedText.h"
 #include "core/model/RadioImage.h"
 #include "core/transfer/ReadSequence.h"
 
@@ -68,12 +69,12 @@ int RunRead(const std::vector<std::string>& args, CliContext& context) {
   std::string error;
   // Kept before the output is written, so a failing -o still leaves the data read somewhere.
   if (!SaveReadBackup(ReadBackupFolder(), image, std::time(nullptr), &error)) {
-    context.err << "quorvan-cli read: the data read could not be kept as a backup: " << error
-                << "\n";
+    context.err << "quorvan-cli read: the data read could not be kept as a backup: "
+                << EscapeControls(error) << "\n";
     error.clear();
   }
   if (!SaveDocumentFile(*output, image, &error)) {
-    context.err << "quorvan-cli read: cannot save " << *output << ": " << error << "\n";
+    context.err << "quorvan-cli read: " << EscapeControls(error) << "\n";
     return kExitFailure;
   }
   return kExitOk;

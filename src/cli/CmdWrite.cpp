@@ -30,19 +30,12 @@ int RunWrite(const std::vector<std::string>& args, CliContext& context) {
     return ReportUsageError(context, kWriteCommand, problem);
   }
   BandPlan plan;
-  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
-  if (resolved == kExitUsage) return ReportUsageError(context, kWriteCommand, problem);
-  if (resolved != kExitOk) {
-    context.err << "quorvan-cli write: " << problem << "\n";
-    return resolved;
-  }
+  const int resolved = ResolveCommandPlan(parsed, kWriteCommand, context, plan);
+  if (resolved != kExitOk) return resolved;
 
-  RadioImage image = MakeNewDocument(plan);
-  const std::string& file = parsed.positionals.front();
-  if (!OpenDocumentFile(file, image)) {
-    context.err << "quorvan-cli write: cannot open " << file << "\n";
-    return kExitFailure;
-  }
+  RadioImage image;
+  const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, image);
+  if (opened != kExitOk) return opened;
   WriteSequence sequence(image, scope);
   return ReportTransfer(RunTransfer(sequence, port, context.err), kWriteCommand.name, context.err);
 }

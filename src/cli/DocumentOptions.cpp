@@ -4,20 +4,15 @@
 
 #include "core/files/DocumentFile.h"
 #include "core/model/AppSettings.h"
+#include "core/model/EscapedText.h"
 
 namespace quorvan {
 
 namespace {
 
-bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsUpperAlnum(char c) { return IsUpperLetter(c) || (c >= '0' && c <= '9'); }
+bool IsUpperAlnum(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 
 }  // namespace
-
-bool IsTypeCode(std::string_view text) {
-  return text.size() == kTypeCapacity && IsUpperLetter(text[0]) && IsUpperLetter(text[1]) &&
-         text[2] == ',' && IsUpperAlnum(text[3]) && IsUpperAlnum(text[4]);
-}
 
 bool IsModelId(std::string_view text) {
   if (text.empty() || text.size() > kModelCapacity) return false;
@@ -73,15 +68,16 @@ int ResolveCommandPlan(const CommandArgs& args, const CliCommand& command, CliCo
 int OpenCommandDocument(const std::string& path, const BandPlan& plan, CliContext& context,
                         RadioImage& document) {
   document.Plan() = plan;
-  if (OpenDocumentFile(path, document)) return kExitOk;
-  context.err << "File Open error.\n";
+  std::string problem;
+  if (OpenDocumentFile(path, document, &problem)) return kExitOk;
+  context.err << "File Open error.\n" << EscapeControls(problem) << "\n";
   return kExitFailure;
 }
 
 int SaveCommandDocument(const std::string& path, const RadioImage& document, CliContext& context) {
   std::string error;
   if (SaveDocumentFile(path, document, &error)) return kExitOk;
-  context.err << "File Open error.\n" << error << "\n";
+  context.err << "File Open error.\n" << EscapeControls(error) << "\n";
   return kExitFailure;
 }
 

@@ -14,14 +14,13 @@ constexpr CliOption kModelOption{"--model", "ID"};
 
 // Help lines shared by every command that takes --type and --model.
 constexpr std::string_view kDocumentOptionsHelp =
-    "  --type CODE   radio type code, two letters, a comma and two characters (KK,0F, ME,0B,\n"
-    "                JJ,01, MM,07, ...); the band limits are that type's defaults\n"
+    "  --type CODE   radio type code: two letters, the second K, E, J, M or X, a comma and\n"
+    "                two characters (KK,0F, ME,0B, JJ,01, MM,07, ...); the band limits are\n"
+    "                that type's defaults\n"
     "  --model ID    radio model (ARVEN, BELTO or CIRRA); without it ARVEN for KK,0F and\n"
     "                BELTO for any other type\n"
     "  Without --type the type, model and band limits stored by the program are used.\n";
 
-// "KK,0F": two upper-case letters, a comma and two upper-case letters or digits.
-bool IsTypeCode(std::string_view text);
 // One to nine upper-case letters or digits.
 bool IsModelId(std::string_view text);
 

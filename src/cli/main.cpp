@@ -1,3 +1,6 @@
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -61,9 +64,26 @@ int Run(const std::vector<std::string>& args) {
   return command->run(std::vector<std::string>(args.begin() + 1, args.end()), context);
 }
 
+// Output that did not all reach standard output (a full disk, a closed device) fails the
+// command like any other failure, and says so: a listing or report cut short is not a success.
+int CheckStandardOutput(int code, const std::vector<std::string>& args) {
+  errno = 0;
+  std::cout.flush();
+  int reason = errno;
+  const bool flushed = std::fflush(stdout) == 0;
+  if (std::cout && flushed && !std::ferror(stdout)) return code;
+  if (reason == 0) reason = errno;
+  const CliCommand* command = args.empty() ? nullptr : FindCommand(args.front());
+  std::cerr << "quorvan-cli" << (command ? " " + std::string(command->name) : std::string())
+            << ": standard output could not be written"
+            << (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()) << "\n";
+  return code == kExitUsage ? kExitUsage : kExitFailure;
+}
+
 }  // namespace
 }  // namespace quorvan
 
 int main(int argc, char** argv) {
-  return quorvan::Run(std::vector<std::string>(argv + 1, argv + argc));
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return quorvan::CheckStandardOutput(quorvan::Run(args), args);
 }

@@ -107,9 +107,9 @@ TEST_F(CliCsvTest, FailuresLeaveTheOutputUnwrittenWithAClearMessage) {
        "Frequency.\nPlease check and try again.\n"},
       {"missing list",
        "import-csv " + Q(dir.File("none.csv")) + " " + Q(qvx) + plan + " -o " + Q(out), 1,
-       "File Open error.\n"},
+       "File Open error.\ncannot read " + dir.File("none.csv") + ": No such file or directory\n"},
       {"missing document", "export-csv " + Q(dir.File("none.qvx")) + plan + " -o " + Q(csv), 1,
-       "File Open error.\n"},
+       "File Open error.\ncannot read " + dir.File("none.qvx") + ": No such file or directory\n"},
       {"no output", "import-csv " + Q(csv) + " " + Q(qvx) + plan, 2, ""},
       {"one file only", "import-csv " + Q(qvx) + plan + " -o " + Q(out), 2, ""},
   };

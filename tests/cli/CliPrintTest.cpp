@@ -2,7 +2,9 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,14 +17,18 @@ namespace {
 struct Result {
   int status;
   std::string out;
+  std::string err;
 };
 
-// Runs quorvan-cli with its settings in the test's own folder; stderr is discarded.
-Result RunCli(const testing::TempDir& home, const std::string& arguments) {
-  const std::string command = "HOME='" + home.Path().string() + "' XDG_CONFIG_HOME='" +
+// Runs quorvan-cli with its settings in the test's own folder, after `shell` (commands of the
+// shell that starts it, such as a file-size limit).
+Result RunCli(const testing::TempDir& home, const std::string& arguments,
+              const std::string& shell = {}) {
+  const std::string errors = home.File("stderr");
+  const std::string command = shell + " HOME='" + home.Path().string() + "' XDG_CONFIG_HOME='" +
                               home.Path().string() + "' '" QUORVAN_CLI_PATH "' " + arguments +
-                              " 2>/dev/null";
-  Result result{-1, {}};
+                              " 2>'" + errors + "'";
+  Result result{-1, {}, {}};
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return result;
   char buffer[4096];
@@ -30,6 +36,9 @@ Result RunCli(const testing::TempDir& home, const std::string& arguments) {
   while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
   const int status = pclose(pipe);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ifstream err(errors, std::ios::binary);
+  result.err.assign(std::istreambuf_iterator<char>(err), {});
+  std::remove(errors.c_str());
   return result;
 }
 
@@ -145,6 +154,64 @@ TEST(CliPrintTest, WritesAPdfAndRejectsBadInput) {
   EXPECT_EQ(RunCli(dir, "print '" + dir.File("missing.qvx") + "' --type MM,07").status, 1);
   EXPECT_EQ(RunCli(dir, "print").status, 2);
   EXPECT_EQ(RunCli(dir, "print '" + file + "' --pdf").status, 2);
+}
+
+// A PDF is replaced only by a complete one: on a disk that fills up, the old file stays.
+TEST(CliPrintTest, APdfThatCannotBeWrittenWholeLeavesTheOldOne) {
+  testing::TempDir dir;
+  const std::string file = dir.File("doc.qvx");
+  const std::string pdf = dir.File("out.pdf");
+  ASSERT_EQ(RunCli(dir, "new --type MM,07 -o '" + file + "'").status, 0);
+  std::ofstream(pdf, std::ios::binary) << "the old printout";
+  // Files may grow to 4 KiB only; going past fails the write instead of ending the program.
+  const Result full = RunCli(dir, "print '" + file + "' --type MM,07 --pdf '" + pdf + "'",
+                             "trap '' XFSZ; ulimit -f 8;");
+  EXPECT_EQ(full.status, 1);
+  // (Qt may say something of its own before.)
+  EXPECT_NE(full.err.find("quorvan-cli print: cannot write " + pdf + ": File too large\n"),
+            std::string::npos)
+      << full.err;
+  std::ifstream in(pdf, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the old printout");
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+    names.insert(entry.path().filename().string());
+  }
+  EXPECT_EQ(names, (std::set<std::string>{"doc.qvx", "out.pdf"}));
+}
+
+// The heading shows the document's path in the destination's coding: what it can hold appears
+// as it is, what it cannot as "?", and a control character escaped.
+TEST(CliPrintTest, TheHeadingShowsThePathInTheDestinationsCoding) {
+  const struct {
+    const char* type;
+    std::string folder;
+    std::string shown;
+  } cases[] = {
+      {"ME,0B",
+       "B\xC3\xBC"
+       "cher",
+       "B\xC3\xBC"
+       "cher"},                                   // "Bücher": Windows-1252 holds it
+      {"KK,0F", "\xE2\x82\xAC", "\xE2\x82\xAC"},  // the euro sign too
+      {"JJ,01",
+       "B\xC3\xBC"
+       "cher",
+       "B?cher"},                                 // half-width katakana does not
+      {"JJ,01", "\xEF\xBD\xB1", "\xEF\xBD\xB1"},  // but holds its own letters
+      {"MM,07", "a\x1b]0;x", "a\\x1b]0;x"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    testing::TempDir dir;
+    std::filesystem::create_directory(dir.Path() / c.folder);
+    const std::string file = (dir.Path() / c.folder / "doc.qvx").string();
+    ASSERT_EQ(RunCli(dir, std::string("new --type ") + c.type + " -o '" + file + "'").status, 0);
+    const Result printed = RunCli(dir, "print '" + file + "' --type " + c.type);
+    ASSERT_EQ(printed.status, 0) << printed.err;
+    EXPECT_EQ(SplitLines(printed.out).at(0),
+              "Quorvan [" + dir.Path().string() + "/" + c.shown + "/doc.qvx]");
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,10 +30,12 @@ std::string ReadBytes(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Runs quorvan-cli with its settings under configHome; stdout and stderr are captured in files.
-CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path& configHome) {
+// Runs quorvan-cli with its settings under configHome; stdout and stderr are captured in files,
+// or stdout goes to `stdoutPath` when one is given.
+CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path& configHome,
+              const std::string& stdoutPath = {}) {
   const TempDir capture;
-  const std::string outPath = capture.File("out");
+  const std::string outPath = stdoutPath.empty() ? capture.File("out") : stdoutPath;
   const std::string errPath = capture.File("err");
   std::vector<char*> argv;
   std::string program = QUORVAN_CLI_PATH;
@@ -45,7 +48,8 @@ CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path&
   if (pid == 0) {
     ::setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
     ::setenv("HOME", configHome.c_str(), 1);
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int out = stdoutPath.empty() ? ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)
+                                       : ::open(outPath.c_str(), O_WRONLY);
     const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) ::_exit(126);
     ::execv(argv[0], argv.data());
@@ -58,7 +62,7 @@ CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path&
     return run;
   }
   run.exitCode = WEXITSTATUS(status);
-  run.out = ReadBytes(outPath);
+  if (stdoutPath.empty()) run.out = ReadBytes(outPath);
   run.err = ReadBytes(errPath);
   return run;
 }
@@ -135,21 +139,109 @@ TEST_F(CliTest, NewWritesTheNewDocumentAndCatReproducesIt) {
   EXPECT_TRUE(std::filesystem::is_empty(configHome_.Path()));
 }
 
-TEST_F(CliTest, RejectedFilesPrintTheOpenErrorAndExitOne) {
+// A damaged file is refused by every command that opens one, with the line and what is wrong
+// on the next line; nothing is written, and the radio is never reached.
+TEST_F(CliTest, RejectedFilesPrintTheOpenErrorAndWhyAndExitOne) {
+  const std::string full =
+      WriteChannelFileText(MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN")));
   std::ofstream(work_.File("bad.qvx"), std::ios::binary) << "QUENTAR Chanvault for DOVRA \r\n";
   std::ofstream(work_.File("long.qvx"), std::ios::binary) << "QUENTAR Chanvault for DOVRA\r\n"
                                                           << std::string(100, 'x') << "\r\n";
-  for (const char* name : {"bad.qvx", "long.qvx", "missing.qvx"}) {
-    SCOPED_TRACE(name);
-    const CliRun run = RunCli({"cat", work_.File(name), "--type", "KK,0F"}, configHome_.Path());
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "File Open error.\n");
-    EXPECT_EQ(run.out, "");
+  std::ofstream(work_.File("cut.qvx"), std::ios::binary) << full.substr(0, 72);
+  std::ofstream(work_.File("foreign.qvx"), std::ios::binary)
+      << "QUENTAR Chanvault for DOVRA\r\n__COMMENT__\r\n\r\n__MEMORY DATA__\r\n000\tXYZZY;rm "
+         "-rf\r\n";
+  ASSERT_EQ(::mkfifo(work_.File("fifo.qvx").c_str(), 0600), 0);
+  const std::string escape = work_.File("a\x1b[2Jb.qvx");
+
+  const struct {
+    std::string file;
+    std::string why;
+  } cases[] = {
+      {work_.File("bad.qvx"), "Line 1: the first line is not \"QUENTAR Chanvault for DOVRA\"."},
+      {work_.File("long.qvx"), "Line 2: the line is longer than 99 characters."},
+      {work_.File("cut.qvx"), "Line 5: memory channel I-1: the record has 2 fields instead of 18."},
+      {work_.File("foreign.qvx"),
+       "Line 5: memory channel 000: the record has 2 fields instead of 18."},
+      {work_.File("fifo.qvx"), "cannot read " + work_.File("fifo.qvx") + ": not a regular file"},
+      {work_.File("missing.qvx"),
+       "cannot read " + work_.File("missing.qvx") + ": No such file or directory"},
+      {escape, "cannot read " + work_.File("a\\x1b[2Jb.qvx") + ": No such file or directory"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"cat", c.file, "--type", "KK,0F"},
+          std::vector<std::string>{"write", "--port", "COM1", "--type", "KK,0F", c.file},
+          std::vector<std::string>{"sort", "--by", "name", c.file, "--type", "KK,0F", "-o",
+                                   work_.File("sorted.qvx")}}) {
+      const CliRun run = RunCli(command, configHome_.Path());
+      EXPECT_EQ(run.exitCode, 1) << command[0];
+      EXPECT_EQ(run.err, "File Open error.\n" + c.why + "\n") << command[0];
+      EXPECT_EQ(run.out, "");
+    }
   }
+  EXPECT_FALSE(std::filesystem::exists(work_.File("sorted.qvx")));
   const CliRun unwritable =
       RunCli({"new", "--type", "KK,0F", "-o", work_.File("no/folder/x.qvx")}, configHome_.Path());
   EXPECT_EQ(unwritable.exitCode, 1);
-  EXPECT_EQ(unwritable.err.rfind("File Open error.\n", 0), 0u) << unwritable.err;
+  EXPECT_EQ(unwritable.err, "File Open error.\ncannot create a file next to " +
+                                work_.File("no/folder/x.qvx") + ": No such file or directory\n");
+}
+
+// -o writes through a symbolic link and replaces only regular files; a name as long as the
+// folder allows still gets its temporary file.
+TEST_F(CliTest, OutputsReplaceOnlyRegularFilesAndFollowLinks) {
+  ASSERT_EQ(::mkfifo(work_.File("fifo.qvx").c_str(), 0600), 0);
+  std::filesystem::create_directory(work_.File("folder.qvx"));
+  std::ofstream(work_.File("real.qvx"), std::ios::binary) << "old";
+  std::filesystem::create_symlink("real.qvx", work_.File("link.qvx"));
+  const std::string longName = work_.File(std::string(251, 'n') + ".qvx");
+  const std::string expected =
+      WriteChannelFileText(MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN")));
+
+  for (const char* name : {"fifo.qvx", "folder.qvx"}) {
+    const CliRun run =
+        RunCli({"new", "--type", "KK,0F", "-o", work_.File(name)}, configHome_.Path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err,
+              "File Open error.\ncannot write " + work_.File(name) + ": not a regular file\n");
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(work_.File("fifo.qvx")));
+  EXPECT_TRUE(std::filesystem::is_directory(work_.File("folder.qvx")));
+
+  for (const std::string& target : {work_.File("link.qvx"), longName}) {
+    const CliRun run = RunCli({"new", "--type", "KK,0F", "-o", target}, configHome_.Path());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(work_.File("link.qvx")));
+  EXPECT_EQ(ReadBytes(work_.File("real.qvx")), expected);
+  EXPECT_EQ(ReadBytes(longName), expected);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(work_.Path()), {}), 5);
+}
+
+// What does not reach standard output is a failure that is told, not a silent exit.
+TEST_F(CliTest, StandardOutputThatCannotBeWrittenFailsWithAMessage) {
+  const std::string file = work_.File("doc.qvx");
+  ASSERT_EQ(RunCli({"new", "--type", "KK,0F", "-o", file}, configHome_.Path()).exitCode, 0);
+  std::ofstream(work_.File("list.csv"), std::ios::binary) << "Location,Frequency\n1,146.520\n";
+  const struct {
+    std::vector<std::string> args;
+    const char* name;
+  } cases[] = {
+      {{"cat", file, "--type", "KK,0F"}, "cat"},
+      {{"export-csv", file, "--type", "KK,0F", "-o", work_.File("out.csv")}, "export-csv"},
+      {{"import-csv", work_.File("list.csv"), file, "--type", "KK,0F", "-o", work_.File("in.qvx")},
+       "import-csv"},
+      {{"--help"}, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[0]);
+    const CliRun run = RunCli(c.args, configHome_.Path(), "/dev/full");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, std::string("quorvan-cli") + (c.name ? std::string(" ") + c.name : "") +
+                           ": standard output could not be written: No space left on device\n");
+  }
 }
 
 TEST_F(CliTest, UsageErrorsExitTwoWithAUsageText) {

@@ -36,8 +36,9 @@ bool BuildImage(const quorvan::SimOptions& options, quorvan::RadioImage& image,
   if (options.hasLimits) plan.limits = options.limits;
   image = quorvan::MakeNewDocument(plan);
   if (options.file.empty()) return true;
-  if (quorvan::OpenDocumentFile(options.file, image)) return true;
-  error = "cannot read the channel file " + options.file;
+  std::string problem;
+  if (quorvan::OpenDocumentFile(options.file, image, &problem)) return true;
+  error = "cannot read the channel file " + options.file + ": " + problem;
   return false;
 }
 

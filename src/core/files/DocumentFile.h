@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -7,15 +8,25 @@
 
 namespace quorvan {
 
-// Opens a .qvx file into the document as Open does: the document's plan is kept, the image is
-// cleared and given the band-plan and menu defaults, then the file is read. The document is
-// replaced only when the whole file was accepted; false (nothing changed) when the file cannot
-// be read or is rejected.
-bool OpenDocumentFile(const std::string& path, RadioImage& document);
+// Reads a whole input file of at most maxBytes. Only a regular file (or a symbolic link to one)
+// is opened, so a FIFO or a device can neither block the program nor be read from. On failure
+// returns false and, when error is given, a short description ("cannot read PATH: ...").
+bool ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                     std::string* error);
+
+// Opens a .qvx file into the document as Open does: the document's plan is kept, every record
+// the file does not hold is empty, and the file must be accepted whole (ReadChannelFileText).
+// The document is replaced only then; otherwise false, nothing changed, and `problem` (when
+// given) says why: what the system refused or the line and what is wrong with it.
+bool OpenDocumentFile(const std::string& path, RadioImage& document,
+                      std::string* problem = nullptr);
 
 // Writes bytes atomically: a temporary file in the target's folder is written, flushed to disk
-// and renamed over the target, so a failed write leaves any old file intact. The file keeps the
-// old file's permissions. On failure returns false and, when error is given, a short description.
+// and renamed over the target, so a failed write leaves any old file intact. A symbolic link is
+// followed and the file it leads to is replaced; an existing target that is not a regular file
+// (a device, a FIFO, a folder) is refused. The temporary file's name fits the folder's name
+// limit whatever the target's name. The file keeps the old file's permissions. On failure
+// returns false and, when error is given, a short description.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error);
 
 // Writes the image's .qvx text with WriteFileAtomically.

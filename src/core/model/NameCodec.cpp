@@ -135,4 +135,21 @@ std::optional<std::string> NameFromUtf8(std::string_view utf8, char destinationL
   return out;
 }
 
+std::string NameBytesFromUtf8Lossy(std::string_view utf8, char destinationLetter) {
+  std::string out;
+  out.reserve(utf8.size());
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    char32_t cp = 0;
+    if (!NextCodePoint(utf8, pos, cp)) {
+      ++pos;  // a byte that starts no character
+      out.push_back('?');
+      continue;
+    }
+    const int byte = cp == 0 ? -1 : CodePointToByte(cp, destinationLetter);
+    out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
+  }
+  return out;
+}
+
 }  // namespace quorvan

@@ -17,4 +17,8 @@ std::string NameToUtf8(std::string_view nameBytes, char destinationLetter);
 // the destination's coding cannot represent.
 std::optional<std::string> NameFromUtf8(std::string_view utf8, char destinationLetter);
 
+// Text from the platform (UTF-8, such as a file path) in the destination's coding for printing:
+// a character the coding cannot hold, and a byte that starts no UTF-8 character, become "?".
+std::string NameBytesFromUtf8Lossy(std::string_view utf8, char destinationLetter);
+
 }  // namespace quorvan

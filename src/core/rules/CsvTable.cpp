@@ -216,24 +216,6 @@ bool ReadCsvTable(std::string_view text, const std::vector<std::string_view>& re
   return false;
 }
 
-bool ReadCsvStream(std::istream& in, std::string& text, std::string& error) {
-  text.clear();
-  char buffer[16384];
-  while (in) {
-    in.read(buffer, sizeof buffer);
-    text.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (text.size() > kCsvMaxBytes) {
-      error = "the file is larger than " + std::to_string(kCsvMaxBytes / (1024 * 1024)) + " MB";
-      return false;
-    }
-  }
-  if (in.bad()) {
-    error = "the file cannot be read";
-    return false;
-  }
-  return true;
-}
-
 std::string CsvLine(const std::vector<std::string>& fields) {
   std::string line;
   for (std::size_t i = 0; i < fields.size(); ++i) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,9 +38,6 @@ struct CsvTable {
 // table: too large, an over-long row or field, a quote left open, or no usable header.
 bool ReadCsvTable(std::string_view text, const std::vector<std::string_view>& requiredColumns,
                   CsvTable& table, std::string& error);
-
-// The whole stream as text, refusing more than kCsvMaxBytes; false with a message.
-bool ReadCsvStream(std::istream& in, std::string& text, std::string& error);
 
 // One line of fields joined by commas, each quoted when it holds a comma, a quote, a line
 // break or leading/trailing blanks; ends with CR LF.

@@ -2,17 +2,13 @@
 
 #include <array>
 
+#include "core/model/EscapedText.h"
 #include "core/model/NameCodec.h"
 
 namespace quorvan {
 
 std::string PrintLineUtf8(const std::string& text, char destinationLetter) {
-  std::string bytes = text;
-  for (char& c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x20 || b == 0x7F) c = '?';
-  }
-  return NameToUtf8(bytes, destinationLetter);
+  return NameToUtf8(EscapeControls(text), destinationLetter);
 }
 
 std::string PrintoutAsText(const std::vector<PrintPage>& pages, char destinationLetter) {

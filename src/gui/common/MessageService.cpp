@@ -2,7 +2,13 @@
 
 #include <QMessageBox>
 
+#include "core/model/EscapedText.h"
+
 namespace quorvan {
+
+QString FileOpenErrorMessage(const std::string& reason) {
+  return QStringLiteral("File Open error.\n") + QString::fromStdString(EscapeControls(reason));
+}
 
 namespace {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 class QWidget;
 
@@ -20,6 +21,10 @@ class MessageService {
   virtual bool AskYesNo(const QString& text, MessageIcon icon) = 0;
   virtual Answer AskYesNoCancel(const QString& text, MessageIcon icon = MessageIcon::Warning) = 0;
 };
+
+// "File Open error." and, on the next line, why: the line of a file and what is wrong with it,
+// or what the system refused (control characters shown escaped).
+QString FileOpenErrorMessage(const std::string& reason);
 
 // Modal message boxes titled "Quorvan".
 class BoxMessageService : public MessageService {

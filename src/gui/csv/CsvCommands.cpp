@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QFileDialog>
-#include <QSaveFile>
 #include <string>
 
+#include "core/files/DocumentFile.h"
 #include "core/rules/CsvExport.h"
 #include "core/rules/CsvImport.h"
 #include "core/rules/CsvTable.h"
@@ -15,7 +15,6 @@ namespace quorvan {
 namespace {
 
 const QString kFilter = QStringLiteral("CSV Files(*.csv);;All Files(*)");
-const QString kFileOpenError = QStringLiteral("File Open error.");
 
 }  // namespace
 
@@ -40,12 +39,9 @@ bool CsvCommands::ExportCsv(const QString& folder) {
   const QString path = dialogs_.SaveCsvName(folder);
   if (path.isEmpty()) return false;
   const CsvExportResult result = ExportMemoryCsv(image_);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(result.text.data(), static_cast<qint64>(result.text.size())) !=
-          static_cast<qint64>(result.text.size()) ||
-      !file.commit()) {
-    messages_.Error(kFileOpenError);
+  std::string error;
+  if (!WriteFileAtomically(QFile::encodeName(path).toStdString(), result.text, &error)) {
+    messages_.Error(FileOpenErrorMessage(error));
     return false;
   }
   if (!result.unreadable.empty()) {
@@ -63,21 +59,13 @@ bool CsvCommands::ExportCsv(const QString& folder) {
 bool CsvCommands::ImportCsv(const QString& folder) {
   const QString path = dialogs_.OpenCsvName(folder);
   if (path.isEmpty()) return false;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    messages_.Error(kFileOpenError);
-    return false;
-  }
-  // Read one byte past the limit so an oversized file is refused rather than cut.
-  const QByteArray bytes = file.read(static_cast<qint64>(kCsvMaxBytes) + 1);
-  if (bytes.size() > static_cast<qint64>(kCsvMaxBytes)) {
-    messages_.Error(QString::fromStdString(CsvNotAChannelListMessage(
-        "the file is larger than " + std::to_string(kCsvMaxBytes / (1024 * 1024)) + " MB")));
-    return false;
-  }
-  const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  CsvImportReport report;
+  std::string text;
   std::string error;
+  if (!ReadRegularFile(QFile::encodeName(path).toStdString(), kCsvMaxBytes, text, &error)) {
+    messages_.Error(FileOpenErrorMessage(error));
+    return false;
+  }
+  CsvImportReport report;
   if (!ImportMemoryCsv(text, image_, report, error)) {
     messages_.Error(QString::fromStdString(CsvNotAChannelListMessage(error)));
     return false;

@@ -87,9 +87,14 @@ void DocumentLifecycle::OpenDropped(const QString& path) {
 }
 
 bool DocumentLifecycle::LoadFile(const QString& path) {
-  // The file is read into a scratch document first, so a rejected file changes nothing.
-  if (!HasChannelFileExtension(path) || !OpenDocumentFile(LocalPath(path), image_)) {
+  if (!HasChannelFileExtension(path)) {
     messages_.Error(kFileOpenError);
+    return false;
+  }
+  // The file is read into a scratch document first, so a rejected file changes nothing.
+  std::string problem;
+  if (!OpenDocumentFile(LocalPath(path), image_, &problem)) {
+    messages_.Error(FileOpenErrorMessage(problem));
     return false;
   }
   documentName_ = QFileInfo(path).absoluteFilePath();
@@ -126,7 +131,7 @@ bool DocumentLifecycle::SaveAs() {
 bool DocumentLifecycle::WriteTo(const QString& path) {
   std::string error;
   if (!SaveDocumentFile(LocalPath(path), image_, &error)) {
-    messages_.Error(kFileOpenError);
+    messages_.Error(FileOpenErrorMessage(error));
     return false;
   }
   modified_ = false;

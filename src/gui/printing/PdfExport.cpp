@@ -4,9 +4,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPrinter>
-#include <QTemporaryFile>
 
+#include "core/files/DocumentFile.h"
 #include "core/rules/Printout.h"
 #include "gui/common/MessageService.h"
 #include "gui/printing/PrintCommand.h"
@@ -37,23 +36,18 @@ QString SuggestedPdfName(const QString& documentName, const QString& folder) {
   return document.dir().filePath(document.completeBaseName() + QStringLiteral(".pdf"));
 }
 
-bool WritePrintoutPdf(const RadioImage& image, const QString& caption, const QString& path) {
-  // Written next to the target first, so a failed export leaves an older file untouched.
-  QTemporaryFile partial(QFileInfo(path).absoluteDir().filePath(QStringLiteral("pdf-XXXXXX")));
-  if (!partial.open()) return false;
-  partial.close();
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(partial.fileName());
+bool WritePrintoutPdf(const RadioImage& image, const QString& caption, const QString& path,
+                      std::string* error) {
   const char destination = image.Plan().DestinationLetter();
-  if (!PaintPrintout(printer, BuildPrintout(image, CaptionBytes(caption, destination)),
-                     destination)) {
+  QByteArray pdf;
+  if (!RenderPrintoutPdf(BuildPrintout(image, CaptionBytes(caption, destination)), destination,
+                         pdf)) {
+    if (error) *error = "the printout could not be drawn";
     return false;
   }
-  if (QFile::exists(path) && !QFile::remove(path)) return false;
-  if (!QFile::rename(partial.fileName(), path)) return false;
-  partial.setAutoRemove(false);
-  return true;
+  return WriteFileAtomically(
+      QFile::encodeName(path).toStdString(),
+      std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), error);
 }
 
 PdfExport::PdfExport(MessageService& messages, PdfFileDialog& dialog)
@@ -63,8 +57,9 @@ bool PdfExport::Export(const RadioImage& image, const QString& caption,
                        const QString& suggestedName) {
   const QString chosen = dialog_.PdfFileName(suggestedName);
   if (chosen.isEmpty()) return false;
-  if (!WritePrintoutPdf(image, caption, WithPdfSuffix(chosen))) {
-    messages_.Error(QStringLiteral("File Open error."));
+  std::string error;
+  if (!WritePrintoutPdf(image, caption, WithPdfSuffix(chosen), &error)) {
+    messages_.Error(FileOpenErrorMessage(error));
     return false;
   }
   return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 #include "core/model/RadioImage.h"
 
@@ -31,9 +32,11 @@ class NativePdfFileDialog : public PdfFileDialog {
 // extension, or "Untitled.pdf" in `folder` for an unnamed document.
 QString SuggestedPdfName(const QString& documentName, const QString& folder);
 
-// Writes the printed pages of the document to a PDF file, replacing it only once the new file
-// is complete. False when the file cannot be written.
-bool WritePrintoutPdf(const RadioImage& image, const QString& caption, const QString& path);
+// Writes the printed pages of the document to a PDF file as WriteFileAtomically writes: an
+// older file is replaced only by a complete new one. False, with `error` when given, when the
+// file cannot be written.
+bool WritePrintoutPdf(const RadioImage& image, const QString& caption, const QString& path,
+                      std::string* error = nullptr);
 
 // "Export PDF...": the printout for desktops without a printer.
 class PdfExport {

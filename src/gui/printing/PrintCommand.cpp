@@ -19,14 +19,7 @@ bool SystemPrinterService::ConfirmPrint(QPrinter& printer) {
 }
 
 std::string CaptionBytes(const QString& caption, char destinationLetter) {
-  std::string bytes;
-  const std::u32string points = caption.toStdU32String();
-  for (const char32_t point : points) {
-    const std::optional<std::string> coded = NameFromUtf8(
-        QString::fromStdU32String(std::u32string(1, point)).toStdString(), destinationLetter);
-    bytes += coded && coded->size() == 1 ? *coded : std::string("?");
-  }
-  return bytes;
+  return NameBytesFromUtf8Lossy(caption.toStdString(), destinationLetter);
 }
 
 PrintCommand::PrintCommand(MessageService& messages, PrinterService& printers)

@@ -4,6 +4,7 @@
 
 #include "core/rules/Printout.h"
 
+class QByteArray;
 class QPrinter;
 
 namespace quorvan {
@@ -13,5 +14,11 @@ namespace quorvan {
 // default face with a cell height of that line height minus 5. The job is titled "Quorvan".
 // False when the printer cannot be started.
 bool PaintPrintout(QPrinter& printer, const std::vector<PrintPage>& pages, char destinationLetter);
+
+// The same pages drawn into a PDF held in memory, laid out as a high-resolution PDF printer
+// lays them out. A caller writes the bytes out whole, so a file is replaced only by a complete
+// PDF. False when they cannot be drawn.
+bool RenderPrintoutPdf(const std::vector<PrintPage>& pages, char destinationLetter,
+                       QByteArray& pdf);
 
 }  // namespace quorvan

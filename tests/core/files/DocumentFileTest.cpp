@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "core/files/DocumentFile.h"
@@ -65,28 +66,25 @@ TEST_F(DocumentFileTest, SaveWritesTheChannelTextAndOpenReadsItBack) {
   EXPECT_TRUE(opened == document);
 }
 
-TEST_F(DocumentFileTest, OpenStartsFromClearedDefaultsNotFromTheOldDocument) {
+TEST_F(DocumentFileTest, OpenTakesEveryRecordFromTheFileAndNothingFromTheOldDocument) {
+  // A radio without a CALL channel on 144 MHz nor a VFO for B_144MHz: saved, the slots stay
+  // empty when the file is opened again instead of taking the band plan's defaults.
+  RadioImage saved = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
+  saved.Store(SlotKind::Call, 0, "");
+  saved.Store(SlotKind::Vfo, 9, "");
+  saved.Store(SlotKind::Memory, 1, "001,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,ONE");
   const std::string path = PathOf("b.qvx");
-  WriteBytes(path,
-             "QUENTAR Chanvault for DOVRA\r\n__MEMORY DATA__\r\n"
-             "001\t00145000000\t0\t0\t0\t0\t0\t0\t08\t08\t000\t000600000\t0\t0\t\t\t\tONE\r\n");
-  RadioImage document = EditedDocument();
-  document.Store(SlotKind::Vfo, 4, "4,garbage");
-  ASSERT_TRUE(OpenDocumentFile(path, document));
+  ASSERT_TRUE(SaveDocumentFile(path, saved, nullptr));
 
-  RadioImage expected;
-  expected.Plan() = document.Plan();
-  ApplyBandPlanDefaults(expected);
-  ApplyMenuDefaults(expected.Menu(), expected.Plan());
-  expected.SetComment("QUENTAR Chanvault for DOVRA");
-  expected.Store(SlotKind::Memory, 1, "001,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,ONE");
-  EXPECT_TRUE(document == expected);
-  EXPECT_EQ(document.Record(SlotKind::Memory, 10), "");   // old memory gone
-  EXPECT_EQ(document.Record(SlotKind::Memory, 422), "");  // I channels only from the file
-  EXPECT_EQ(document.Menu().Get(kMenuBC), "0");
+  RadioImage document = EditedDocument();
+  ASSERT_TRUE(OpenDocumentFile(path, document));
+  EXPECT_TRUE(document == saved);
+  EXPECT_EQ(document.Record(SlotKind::Memory, 10), "");  // the old document's channel is gone
+  EXPECT_EQ(document.Record(SlotKind::Call, 0), "");
+  EXPECT_EQ(document.Record(SlotKind::Vfo, 9), "");
 }
 
-TEST_F(DocumentFileTest, RejectedOrUnreadableFilesLeaveTheDocumentUntouched) {
+TEST_F(DocumentFileTest, RefusedFilesSayWhyAndLeaveTheDocumentUntouched) {
   WriteBytes(PathOf("header.qvx"), "QUENTAR Chanvault for DOVRA \r\n__COMMENT__\r\nx\r\n");
   WriteBytes(PathOf("late.qvx"), "QUENTAR Chanvault for DOVRA\r\n__COMMENT__\r\nnew\r\n" +
                                      std::string(120, 'x') + "\r\n");
@@ -94,14 +92,90 @@ TEST_F(DocumentFileTest, RejectedOrUnreadableFilesLeaveTheDocumentUntouched) {
              "QUENTAR Chanvault for DOVRA\r\n" + std::string(kChannelFileMaxBytes, '\n'));
   WriteBytes(PathOf("empty.qvx"), "");
   fs::create_directory(dir_ / "folder.qvx");
+  // Nobody writes to the FIFO: opening it for reading would wait for ever.
+  ASSERT_EQ(::mkfifo(PathOf("fifo.qvx").c_str(), 0600), 0);
+  fs::create_symlink(PathOf("fifo.qvx"), PathOf("to-fifo.qvx"));
 
-  for (const char* name :
-       {"header.qvx", "late.qvx", "huge.qvx", "empty.qvx", "folder.qvx", "missing.qvx"}) {
-    SCOPED_TRACE(name);
+  const struct {
+    const char* name;
+    std::string problem;
+  } cases[] = {
+      {"header.qvx", "Line 1: the first line is not \"QUENTAR Chanvault for DOVRA\"."},
+      {"late.qvx", "Line 4: the line is longer than 99 characters."},
+      {"huge.qvx", "cannot read " + PathOf("huge.qvx") + ": the file is larger than 1 MiB"},
+      {"empty.qvx", "Line 1: the file is empty."},
+      {"folder.qvx", "cannot read " + PathOf("folder.qvx") + ": not a regular file"},
+      {"fifo.qvx", "cannot read " + PathOf("fifo.qvx") + ": not a regular file"},
+      {"to-fifo.qvx", "cannot read " + PathOf("to-fifo.qvx") + ": not a regular file"},
+      {"missing.qvx", "cannot read " + PathOf("missing.qvx") + ": No such file or directory"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     RadioImage document = EditedDocument();
-    EXPECT_FALSE(OpenDocumentFile(PathOf(name), document));
+    std::string problem;
+    EXPECT_FALSE(OpenDocumentFile(PathOf(c.name), document, &problem));
+    EXPECT_EQ(problem, c.problem);
     EXPECT_TRUE(document == EditedDocument());
   }
+  EXPECT_TRUE(fs::is_fifo(PathOf("fifo.qvx")));
+}
+
+// Where a save lands for each kind of existing target.
+TEST_F(DocumentFileTest, OutputsFollowLinksAndRefuseWhatIsNotARegularFile) {
+  const std::string bytes = WriteChannelFileText(EditedDocument());
+  fs::create_directory(dir_ / "sub");
+  WriteBytes(PathOf("sub/real.qvx"), "old");
+  fs::create_symlink("sub/real.qvx", dir_ / "relative.qvx");
+  fs::create_symlink(PathOf("relative.qvx"), dir_ / "chain.qvx");
+  fs::create_symlink("sub/new.qvx", dir_ / "dangling.qvx");
+  fs::create_symlink("loop-b.qvx", dir_ / "loop-a.qvx");
+  fs::create_symlink("loop-a.qvx", dir_ / "loop-b.qvx");
+  ASSERT_EQ(::mkfifo(PathOf("fifo.qvx").c_str(), 0600), 0);
+  fs::create_symlink("fifo.qvx", dir_ / "to-fifo.qvx");
+  // Names as long as the folder allows, in ASCII and in two-byte UTF-8 characters.
+  const std::string longAscii = std::string(251, 'a') + ".qvx";
+  std::string longUtf8;
+  while (longUtf8.size() + 2 <= 251) longUtf8 += "\xC3\xBC";
+  longUtf8 += ".qvx";
+
+  const struct {
+    std::string target;  // what the save is given
+    std::string lands;   // the file holding the bytes afterwards; "" when refused
+    std::string error;
+  } cases[] = {
+      {"relative.qvx", "sub/real.qvx", ""},
+      {"chain.qvx", "sub/real.qvx", ""},
+      {"dangling.qvx", "sub/new.qvx", ""},
+      {longAscii, longAscii, ""},
+      {longUtf8, longUtf8, ""},
+      {"fifo.qvx", "", ": not a regular file"},
+      {"to-fifo.qvx", "", ": not a regular file"},
+      {"sub", "", ": not a regular file"},
+      {"loop-a.qvx", "", ": Too many levels of symbolic links"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.target.substr(0, 40));
+    std::string error;
+    const bool saved = SaveDocumentFile(PathOf(c.target.c_str()), EditedDocument(), &error);
+    EXPECT_EQ(saved, !c.lands.empty()) << error;
+    if (saved) {
+      EXPECT_EQ(ReadBytes(PathOf(c.lands.c_str())), bytes);
+    } else {
+      EXPECT_EQ(error, "cannot write " + PathOf(c.target.c_str()) + c.error);
+    }
+  }
+  // The links are still links, the FIFO still a FIFO, and no temporary file was left.
+  EXPECT_TRUE(fs::is_symlink(dir_ / "relative.qvx"));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "dangling.qvx"));
+  EXPECT_TRUE(fs::is_fifo(dir_ / "fifo.qvx"));
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir_)) names.insert(entry.path().filename());
+  for (const auto& entry : fs::directory_iterator(dir_ / "sub")) {
+    names.insert("sub/" + entry.path().filename().string());
+  }
+  EXPECT_EQ(names, (std::set<std::string>{"relative.qvx", "chain.qvx", "dangling.qvx", "loop-a.qvx",
+                                          "loop-b.qvx", "fifo.qvx", "to-fifo.qvx", "sub",
+                                          "sub/real.qvx", "sub/new.qvx", longAscii, longUtf8}));
 }
 
 TEST_F(DocumentFileTest, SaveReplacesAnOldFileAndKeepsItsPermissions) {

@@ -71,7 +71,8 @@ class CsvCommandsTest : public QObject {
 
     dialogs.openName = dir.filePath("missing.csv");
     QVERIFY(!commands.ImportCsv(dir.path()));
-    QCOMPARE(messages.Texts().last(), QString("File Open error."));
+    QCOMPARE(messages.Texts().last(),
+             "File Open error.\ncannot read " + dialogs.openName + ": No such file or directory");
 
     dialogs.openName.clear();  // cancelled
     QVERIFY(!commands.ImportCsv(dir.path()));
@@ -96,7 +97,8 @@ class CsvCommandsTest : public QObject {
 
     dialogs.saveName = dir.filePath("no/such/folder/out.csv");
     QVERIFY(!commands.ExportCsv(dir.path()));
-    QCOMPARE(messages.Texts(), QStringList{"File Open error."});
+    QCOMPARE(messages.Texts(), QStringList{"File Open error.\ncannot create a file next to " +
+                                           dialogs.saveName + ": No such file or directory"});
   }
 
   void reportDialogIsReadOnlyAndCopiesEverything() {

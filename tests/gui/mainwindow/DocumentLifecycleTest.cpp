@@ -84,6 +84,15 @@ void DocumentLifecycleTest::captionAndModifiedFollowSaveAsSaveOpenAndNew() {
   // A control character would not survive the file: the line refuses it.
   comment->insert(QStringLiteral("\t"));
   QCOMPARE(f.form->Image().Comment(), std::string("club net"));
+  // Nor would a section marker, which the file would read as the marker.
+  comment->clear();
+  QTest::keyClicks(comment, QStringLiteral("__CALL DATA__"));
+  QCOMPARE(comment->text(), QStringLiteral("__CALL DATA_"));
+  QCOMPARE(f.form->Image().Comment(), std::string("__CALL DATA_"));
+  comment->setText(QStringLiteral("club net"));
+  QTest::keyClicks(comment, QStringLiteral(" "));
+  comment->backspace();
+  QCOMPARE(f.form->Image().Comment(), std::string("club net"));
 
   const QString path = f.Path(QStringLiteral("first.qvx"));
   f.files.names = {path};
@@ -140,8 +149,11 @@ void DocumentLifecycleTest::promptAnswersBeforeNew_data() {
   QTest::newRow("yes, dialog cancelled") << int(Answer::Yes) << "" << false << QStringList{prompt};
   QTest::newRow("yes, other extension")
       << int(Answer::Yes) << "kept.txt" << false << QStringList{prompt, "File Open error."};
-  QTest::newRow("yes, write fails") << int(Answer::Yes) << "no/such/folder/kept.qvx" << false
-                                    << QStringList{prompt, "File Open error."};
+  QTest::newRow("yes, write fails")
+      << int(Answer::Yes) << "no/such/folder/kept.qvx" << false
+      << QStringList{prompt,
+                     "File Open error.\ncannot create a file next to %1: No such file or "
+                     "directory"};
 }
 
 void DocumentLifecycleTest::promptAnswersBeforeNew() {
@@ -155,7 +167,7 @@ void DocumentLifecycleTest::promptAnswersBeforeNew() {
   f.messages.answers = {static_cast<Answer>(answer)};
   f.files.names = {saveName.isEmpty() ? QString() : f.Path(saveName)};
   f.form->Document().New();
-  QCOMPARE(f.messages.Texts(), messages);
+  QCOMPARE(f.messages.Texts(), messages.replaceInStrings("%1", f.Path(saveName)));
   QCOMPARE(f.messages.shown.first().icon, MessageIcon::Warning);
   QCOMPARE(HoldsEdit(*f.form), !replaced);
   QCOMPARE(f.form->Document().Modified(), !replaced);
@@ -166,15 +178,26 @@ void DocumentLifecycleTest::promptAnswersBeforeNew() {
 void DocumentLifecycleTest::openRejectsBadFilesAndLeavesDocument_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QByteArray>("bytes");
-  QTest::newRow("other extension") << "notes.txt" << QByteArray("Memory Channel\r\n");
-  QTest::newRow("nul byte") << "nul.qvx" << QByteArray("Memory Channel\r\n\0\r\n", 19);
-  QTest::newRow("overlong line") << "long.qvx" << QByteArray(400, 'x');
-  QTest::newRow("missing") << "missing.qvx" << QByteArray();
+  QTest::addColumn<QString>("message");  // %1 stands for the file's path
+  const QByteArray header("QUENTAR Chanvault for DOVRA\r\n");
+  QTest::newRow("other extension")
+      << "notes.txt" << QByteArray("Memory Channel\r\n") << "File Open error.";
+  QTest::newRow("nul byte") << "nul.qvx" << header + QByteArray("\0\r\n", 3)
+                            << "File Open error.\nLine 2: the line holds a NUL byte.";
+  QTest::newRow("overlong line")
+      << "long.qvx" << QByteArray(400, 'x')
+      << "File Open error.\nLine 1: the line is longer than 99 characters.";
+  QTest::newRow("cut short")
+      << "cut.qvx" << header + "__COMMENT__\r\n\r\n__MEMORY DATA__\r\n000\t0014518"
+      << "File Open error.\nLine 5: memory channel 000: the record has 2 fields instead of 18.";
+  QTest::newRow("missing") << "missing.qvx" << QByteArray()
+                           << "File Open error.\ncannot read %1: No such file or directory";
 }
 
 void DocumentLifecycleTest::openRejectsBadFilesAndLeavesDocument() {
   QFETCH(QString, name);
   QFETCH(QByteArray, bytes);
+  QFETCH(QString, message);
   MainFormFixture f;
   f.Create();
   const QString good = MakeChannelFile(f, QStringLiteral("good.qvx"), QStringLiteral("c"));
@@ -188,8 +211,8 @@ void DocumentLifecycleTest::openRejectsBadFilesAndLeavesDocument() {
   f.form->Document().Open();
   f.form->OpenCommandLine({f.Path(name)});
   Drop(*f.form, {f.Path(name)});
-  QCOMPARE(f.messages.Texts(),
-           (QStringList{"File Open error.", "File Open error.", "File Open error."}));
+  message.replace("%1", f.Path(name));
+  QCOMPARE(f.messages.Texts(), (QStringList{message, message, message}));
   QCOMPARE(f.messages.shown.first().icon, MessageIcon::Error);
   QVERIFY(f.form->Image() == before);
   QCOMPARE(f.form->windowTitle(), Caption(good));

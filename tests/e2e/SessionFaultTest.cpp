@@ -164,7 +164,9 @@ TEST(SessionFault, GarbageIdentityIsAnInvalidRadioEveryTime) {
   }
 }
 
-TEST(SessionFault, WriteChecksTheFirstTwoTypeCharactersOnly) {
+// The write takes a type code whose first two letters are the document's; the variant may
+// differ.
+TEST(SessionFault, WriteChecksTheTypeCodeAndItsFirstTwoLetters) {
   struct TypeCase {
     const char* typeReply;
     Outcome expected;
@@ -172,7 +174,8 @@ TEST(SessionFault, WriteChecksTheFirstTwoTypeCharactersOnly) {
   const std::vector<TypeCase> cases{
       {"KE,0F", Outcome::InvalidRadio}, {"EK,0F", Outcome::InvalidRadio},
       {"K", Outcome::InvalidRadio},     {"?", Outcome::InvalidRadio},
-      {"KK,99", Outcome::Completed},    {"KK", Outcome::Completed},
+      {"KK,99", Outcome::Completed},    {"KK", Outcome::InvalidRadio},
+      {"KK,0F!", Outcome::InvalidRadio},
   };
   SessionLink link;
   for (const auto& c : cases) {

@@ -47,13 +47,6 @@ std::string TwoDigits(int value) {
 
 }  // namespace
 
-int SlotOfLabel(std::string_view label) {
-  for (int slot = 0; slot < kMemorySlots; ++slot) {
-    if (MemoryChannelLabel(slot) == label) return slot;
-  }
-  return -1;
-}
-
 std::string ScriptedRadio::ToRadio(std::string_view name) const {
   return image_.Plan().DestinationLetter() == 'J' ? std::string(name) : EncodeRadioName(name);
 }
@@ -92,7 +85,7 @@ std::string ScriptedRadio::AnswerMemory(std::string_view command) {
   if (head == "MNA") {
     const std::size_t comma = args.find(',');
     const std::string label(args.substr(0, comma));
-    const int slot = SlotOfLabel(label);
+    const int slot = MemorySlotOfLabel(label);
     if (slot < 0) return "N";
     if (comma == npos) {
       return "MNA " + label + "," + ToRadio(image_.Field(SlotKind::Memory, slot, 17));
@@ -109,7 +102,7 @@ std::string ScriptedRadio::AnswerMemory(std::string_view command) {
   const std::string_view rest = args.substr(2);
   const std::size_t comma = rest.find(',');
   const std::string label(rest.substr(0, comma));
-  const int slot = SlotOfLabel(label);
+  const int slot = MemorySlotOfLabel(label);
   if (slot < 0) return "N";
   const std::string record = image_.Record(SlotKind::Memory, slot);
   if (head == "MR") {
@@ -222,6 +215,7 @@ RunResult RunExchange(TransferSequence& sequence, const Responder& respond) {
     action = sequence.OnReply(respond(action.command) + "\r");
   }
   result.end = action.kind;
+  result.message = action.message;
   return result;
 }
 

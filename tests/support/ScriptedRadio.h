@@ -48,6 +48,7 @@ class ScriptedRadio {
 struct RunResult {
   std::vector<std::string> commands;
   SequenceAction::Kind end = SequenceAction::Kind::Finish;
+  std::string message;  // what a MalformedRecord end says
 };
 using Responder = std::function<std::string(std::string_view command)>;
 RunResult RunExchange(TransferSequence& sequence, const Responder& respond);
@@ -55,8 +56,5 @@ RunResult RunExchange(TransferSequence& sequence, ScriptedRadio& radio);
 
 // The 32 menu commands in the order both sequences send them.
 const std::vector<std::string>& MenuCommandOrder();
-
-// The memory slot whose label is this, or -1.
-int SlotOfLabel(std::string_view label);
 
 }  // namespace quorvan::testing

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/model/RadioNameCoding.h"
+#include "core/model/RecordForm.h"
 
 namespace quorvan {
 
@@ -17,6 +18,13 @@ constexpr int kLastDtmf = kDtmfSlots - 1;
 constexpr std::size_t kMinChannelText = 5;
 constexpr std::size_t kMinCallText = 3;
 constexpr std::size_t kMinDtmfText = 4;
+
+// A radio that sends malformed records is broken; the read stops rather than leave the document
+// with a record that can be neither saved and opened again nor written back.
+std::string MalformedMessage(const std::string& item, const std::string& problem) {
+  return "The radio sent a malformed record for " + item + ": " + problem +
+         ".\nPlease check the radio and try again.";
+}
 
 std::string Formatted(const char* format, int value) {
   char buf[16];
@@ -96,12 +104,15 @@ SequenceAction ReadSequence::HandleIdentification(const std::string& reply) {
       return Send(kStepIdentify);
     case kStepIdentify:
       if (reply != kModelArven && reply != kModelBelto) return SequenceAction::Invalid();
-      image_.Plan().model = reply;
-      ResetByScope();
+      identifiedModel_ = reply;
       progressMaximum_ = ProgressMaximumOf(scope_);
       return Send(kStepType);
     case kStepType:
-      image_.Plan().type = reply.substr(0, kTypeCapacity);
+      // Nothing is stored until the radio has told both what it is and where it is sold.
+      if (!IsTypeCode(reply)) return SequenceAction::Invalid();
+      image_.Plan().model = identifiedModel_;
+      ResetByScope();
+      image_.Plan().type = reply;
       subIndex_ = 0;
       return Send(kStepBandList);
     default:
@@ -150,7 +161,8 @@ SequenceAction ReadSequence::HandleMemory(const MemoryGroup& group, const std::s
   }
   AppendToRecord(",,");
   AppendToRecord(DestinationIsJ() ? reply : DecodeRadioName(reply));
-  image_.Store(SlotKind::Memory, channelIndex_, recordBuffer_);
+  const std::string stop = StoreRecord(SlotKind::Memory, channelIndex_);
+  if (!stop.empty()) return SequenceAction::Malformed(stop);
   return FinishSlot(group);
 }
 
@@ -184,7 +196,8 @@ SequenceAction ReadSequence::HandleCall(const std::string& reply) {
     AppendToRecord(reply);
     AppendToRecord(",");
   }
-  image_.Store(SlotKind::Call, subIndex_, recordBuffer_);
+  const std::string stop = StoreRecord(SlotKind::Call, subIndex_);
+  if (!stop.empty()) return SequenceAction::Malformed(stop);
   return NextCall();
 }
 
@@ -206,7 +219,8 @@ SequenceAction ReadSequence::HandleListEntry(const std::string& reply) {
       AppendToRecord(reply);
       AppendToRecord(",,,,,");
     }
-    image_.Store(SlotKind::Vfo, subIndex_, recordBuffer_);
+    const std::string stop = StoreRecord(SlotKind::Vfo, subIndex_);
+    if (!stop.empty()) return SequenceAction::Malformed(stop);
     if (subIndex_ < kLastVfo) {
       ++subIndex_;
       return Send(kStepVfo);
@@ -214,7 +228,10 @@ SequenceAction ReadSequence::HandleListEntry(const std::string& reply) {
     subIndex_ = 0;
     return Send(kStepProgramVfo);
   }
-  image_.Store(SlotKind::ProgramVfo, subIndex_, reply);
+  recordBuffer_.clear();
+  AppendToRecord(reply);
+  const std::string stop = StoreRecord(SlotKind::ProgramVfo, subIndex_);
+  if (!stop.empty()) return SequenceAction::Malformed(stop);
   if (subIndex_ < kLastProgramVfo) {
     ++subIndex_;
     return Send(kStepProgramVfo);
@@ -232,7 +249,8 @@ SequenceAction ReadSequence::HandleDtmf(const std::string& reply) {
   }
   AppendToRecord(",");
   if (!reply.empty()) AppendToRecord(DestinationIsJ() ? reply : DecodeRadioName(reply));
-  image_.Store(SlotKind::Dtmf, channelIndex_, recordBuffer_);
+  const std::string stop = StoreRecord(SlotKind::Dtmf, channelIndex_);
+  if (!stop.empty()) return SequenceAction::Malformed(stop);
   return NextDtmf();
 }
 
@@ -246,10 +264,11 @@ SequenceAction ReadSequence::NextDtmf() {
 }
 
 SequenceAction ReadSequence::HandleMenu(const std::string& reply) {
-  MenuSettings& menu = image_.Menu();
   ++progressPosition_;
   if (step_ == kStepPower) {
-    menu.Set(kMenuPC0 + subIndex_, reply);
+    if (const std::string stop = StoreMenuValue(kMenuPC0 + subIndex_, reply); !stop.empty()) {
+      return SequenceAction::Malformed(stop);
+    }
     if (subIndex_ < kLastPowerBand) {
       ++subIndex_;
       return Send(kStepPower);
@@ -258,7 +277,9 @@ SequenceAction ReadSequence::HandleMenu(const std::string& reply) {
     return Send(kStepNarrow);
   }
   if (step_ == kStepNarrow) {
-    menu.Set(NarrowItem(subIndex_), reply);
+    if (const std::string stop = StoreMenuValue(NarrowItem(subIndex_), reply); !stop.empty()) {
+      return SequenceAction::Malformed(stop);
+    }
     const int next = NextNarrowBand(subIndex_);
     if (next >= 0) {
       subIndex_ = next;
@@ -269,10 +290,29 @@ SequenceAction ReadSequence::HandleMenu(const std::string& reply) {
   const MenuStep* entry = FindMenuStep(step_);
   if (!entry) return SequenceAction::Finish();
   const bool isName = entry->item == kMenuMES && !DestinationIsJ();
-  menu.Set(entry->item, isName ? DecodeRadioName(reply) : reply);
+  if (const std::string stop = StoreMenuValue(entry->item, isName ? DecodeRadioName(reply) : reply);
+      !stop.empty()) {
+    return SequenceAction::Malformed(stop);
+  }
   const int next = NextMenuStep(step_);
   if (next < 0) return SequenceAction::Finish();
   return Send(next);
+}
+
+std::string ReadSequence::StoreRecord(SlotKind kind, int slot) {
+  const std::string problem = RecordProblem(kind, slot, recordBuffer_);
+  if (!problem.empty()) return MalformedMessage(RecordItemName(kind, slot), problem);
+  image_.Store(kind, slot, recordBuffer_);
+  return {};
+}
+
+std::string ReadSequence::StoreMenuValue(int item, std::string_view value) {
+  // The menu keeps what fits an item, as it does for every value it is given.
+  value = value.substr(0, MenuItemCapacity(item));
+  const std::string problem = MenuValueProblem(item, value);
+  if (!problem.empty()) return MalformedMessage(MenuItemName(item), problem);
+  image_.Menu().Set(item, value);
+  return {};
 }
 
 void ReadSequence::AppendToRecord(std::string_view text) {

@@ -11,8 +11,9 @@ namespace quorvan {
 
 // Reads the radio into an image: identification, type code and band lists, then (by scope)
 // the memories, CALL channels, VFOs, program VFOs and DTMF memories, and the menu values.
-// The image is reset by scope only once the radio has identified itself, so an invalid radio
-// leaves it untouched.
+// The image is reset by scope only once the radio has identified itself with a known model and
+// a type code, so an invalid radio leaves it untouched. A malformed record from the radio stops
+// the read before it is stored.
 class ReadSequence final : public TransferSequence {
  public:
   ReadSequence(RadioImage& image, TransferScope scope);
@@ -41,6 +42,10 @@ class ReadSequence final : public TransferSequence {
   SequenceAction NextDtmf();
   SequenceAction HandleMenu(const std::string& reply);
   std::string CommandFor(int step) const;
+  // Store the record buffer into a slot, or a menu value: empty when stored, otherwise the
+  // message that stops the read.
+  std::string StoreRecord(SlotKind kind, int slot);
+  std::string StoreMenuValue(int item, std::string_view value);
   void AppendToRecord(std::string_view text);
   void ResetByScope();
   bool DestinationIsJ() const { return destination_ == 'J'; }
@@ -54,6 +59,7 @@ class ReadSequence final : public TransferSequence {
   bool started_ = false;
   bool finished_ = false;
   char destination_ = '\0';
+  std::string identifiedModel_;
   std::string recordBuffer_;
   std::string lastCommand_;
   int progressMaximum_ = 0;

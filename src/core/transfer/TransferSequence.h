@@ -14,13 +14,20 @@ struct SequenceAction {
     Send,          // write `command` followed by one CR, then wait for the reply
     Finish,        // the transfer is complete (or was cancelled): close the port
     InvalidRadio,  // "The radio is invalid.\nPlease check and try again."
+    // A record is malformed: one the radio sent (the read stops before storing it) or one the
+    // document holds (the write refuses to start). `message` says which and what is wrong.
+    MalformedRecord,
   };
   Kind kind = Kind::Finish;
   std::string command;  // without the CR; only for Send
+  std::string message;  // only for MalformedRecord
 
-  static SequenceAction Send(std::string text) { return {Kind::Send, std::move(text)}; }
-  static SequenceAction Finish() { return {Kind::Finish, {}}; }
-  static SequenceAction Invalid() { return {Kind::InvalidRadio, {}}; }
+  static SequenceAction Send(std::string text) { return {Kind::Send, std::move(text), {}}; }
+  static SequenceAction Finish() { return {Kind::Finish, {}, {}}; }
+  static SequenceAction Invalid() { return {Kind::InvalidRadio, {}, {}}; }
+  static SequenceAction Malformed(std::string text) {
+    return {Kind::MalformedRecord, {}, std::move(text)};
+  }
 };
 
 // A read or write exchange with the radio as a plain state machine: one command outstanding

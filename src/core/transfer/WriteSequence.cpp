@@ -1,9 +1,11 @@
 #include "core/transfer/WriteSequence.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "core/model/RadioNameCoding.h"
 #include "core/model/RecordFields.h"
+#include "core/model/RecordForm.h"
 
 namespace quorvan {
 
@@ -48,6 +50,15 @@ SequenceAction WriteSequence::Start() {
   finished_ = false;
   rejectedCount_ = 0;
   firstRejectedCommand_.clear();
+  // However the document was made, nothing of it goes to the radio while a record that would
+  // be sent is malformed: the radio would take it as it stands.
+  if (const std::optional<MalformedItem> bad = FirstMalformedItem(
+          image_, scope_ != TransferScope::Menu, scope_ != TransferScope::Memory)) {
+    finished_ = true;
+    return SequenceAction::Malformed("Nothing was written to the radio: " + bad->item +
+                                     " is malformed; " + bad->problem +
+                                     ".\nPlease check and try again.");
+  }
   return Send(kStepVox, "VOX 0");
 }
 
@@ -126,9 +137,11 @@ SequenceAction WriteSequence::HandleIdentification(const std::string& reply) {
       progressMaximum_ = ProgressMaximumOf(scope_);
       return Send(kStepType, "TYD");
     case kStepType: {
-      // Characters 5-6 of "TYD KK,0F" against the first two of the image's type code.
+      // A type code after "TYD ", whose first two characters are those of the image's.
       const std::string& type = image_.Plan().type;
-      if (reply.size() < 6 || type.size() < 2 || reply[4] != type[0] || reply[5] != type[1]) {
+      if (reply.size() < 6 || !IsTypeCode(std::string_view(reply).substr(4)) ||
+          reply.compare(0, 4, "TYD ") != 0 || type.size() < 2 || reply[4] != type[0] ||
+          reply[5] != type[1]) {
         return SequenceAction::Invalid();
       }
       channelIndex_ = 0;
@@ -280,15 +293,11 @@ std::string WriteSequence::NameForRadio(std::string_view name) const {
 }
 
 SequenceAction WriteSequence::Send(int step, std::string command) {
-  // A CR inside a record would end the command early and smuggle the rest in as a second one.
-  std::string clean;
-  clean.reserve(command.size());
-  for (const char ch : command) {
-    if (ch != '\r' && ch != '\0') clean.push_back(ch);
-  }
+  // Records and menu values hold no control character (Start checks them), so no command can
+  // carry a CR that would end it early.
   step_ = step;
-  lastCommand_ = clean;
-  return SequenceAction::Send(std::move(clean));
+  lastCommand_ = command;
+  return SequenceAction::Send(std::move(command));
 }
 
 }  // namespace quorvan

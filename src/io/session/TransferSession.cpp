@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <utility>
 
+#include "core/model/EscapedText.h"
 #include "io/serial/ECommError.h"
 #include "io/serial/PortAdvice.h"
 #include "io/session/QtTransferClock.h"
@@ -14,7 +15,7 @@ namespace {
 // One reply event takes at most this many bytes: a runaway line cannot keep the loop busy.
 constexpr std::uint32_t kMaxBytesPerReply = 16 * 1024;
 constexpr std::uint32_t kReadChunk = 4096;
-constexpr int kMaxQuotedCommand = 40;
+constexpr std::size_t kMaxQuotedCommand = 40;
 
 QString CommErrorText(const ECommError& error) { return QString::fromStdString(error.what()); }
 
@@ -54,22 +55,17 @@ QString TransferSession::MessageFor(Outcome outcome) {
     case Outcome::Completed:
     case Outcome::Cancelled:
     case Outcome::CommError:
+    case Outcome::MalformedRecord:
       break;
   }
   return {};
 }
 
 QString TransferSession::RejectedCommandsMessage(int count, const std::string& firstCommand) {
-  // The command comes from the document; show it printable and short.
-  QString quoted;
-  for (const char c : firstCommand) {
-    if (quoted.size() >= kMaxQuotedCommand) {
-      quoted += QStringLiteral("...");
-      break;
-    }
-    const auto byte = static_cast<unsigned char>(c);
-    quoted += (byte >= 0x20 && byte < 0x7F) ? QChar(byte) : QChar('?');
-  }
+  // The command comes from the document; show it escaped and short.
+  QString quoted =
+      QString::fromStdString(EscapeUnprintable(firstCommand.substr(0, kMaxQuotedCommand)));
+  if (firstCommand.size() > kMaxQuotedCommand) quoted += QStringLiteral("...");
   const QString what =
       count == 1 ? QStringLiteral("1 command") : QStringLiteral("%1 commands").arg(count);
   return QStringLiteral(
@@ -89,6 +85,11 @@ bool TransferSession::Start(TransferSequence& sequence, const QString& portName,
   message_.clear();
   emit progress(0, 0);
 
+  const SequenceAction first = sequence.Start();
+  if (first.kind == SequenceAction::Kind::MalformedRecord) {
+    FinishLater(Outcome::MalformedRecord, QString::fromStdString(first.message));
+    return true;
+  }
   const std::string name = portName.toStdString();
   if (!channel_.CheckPortValid(name)) {
     FinishLater(Outcome::InvalidPort,
@@ -99,10 +100,10 @@ bool TransferSession::Start(TransferSequence& sequence, const QString& portName,
     channel_.SetPortName(name);
     channel_.Open();
   } catch (const ECommError& error) {
-    FinishLater(Outcome::CommError, CommErrorText(error));
+    FinishLater(Outcome::CommError, WithPortAccessAdvice(CommErrorText(error), portName));
     return true;
   }
-  Perform(sequence.Start());
+  Perform(first);
   return true;
 }
 
@@ -171,6 +172,9 @@ void TransferSession::Perform(const SequenceAction& action) {
       return;
     case SequenceAction::Kind::InvalidRadio:
       Finish(Outcome::InvalidRadio, MessageFor(Outcome::InvalidRadio));
+      return;
+    case SequenceAction::Kind::MalformedRecord:
+      Finish(Outcome::MalformedRecord, QString::fromStdString(action.message));
       return;
   }
 }

@@ -20,7 +20,17 @@ class TransferSession : public QObject {
   Q_OBJECT
 
  public:
-  enum class Outcome { Completed, Cancelled, TimedOut, InvalidRadio, InvalidPort, CommError };
+  // MalformedRecord: the radio sent one (a read), or the document holds one (a write, which
+  // then sends nothing); the finished() message names it.
+  enum class Outcome {
+    Completed,
+    Cancelled,
+    TimedOut,
+    InvalidRadio,
+    InvalidPort,
+    CommError,
+    MalformedRecord
+  };
   Q_ENUM(Outcome)
 
   // Commands the radio answered with a refusal (a write reports these after it completes).
@@ -40,8 +50,10 @@ class TransferSession : public QObject {
   ~TransferSession() override;
 
   // Checks and opens `portName`, then runs `sequence` (which must outlive the transfer) until it
-  // finishes. finished() is never emitted from inside Start(): a port that cannot be used is
-  // reported from the event loop, so a caller may connect or show a dialog after Start().
+  // finishes. A sequence that refuses to start (a write of a malformed document) ends the
+  // transfer before the port is touched. finished() is never emitted from inside Start(): a
+  // refusal or a port that cannot be used is reported from the event loop, so a caller may
+  // connect or show a dialog after Start().
   // After a completed transfer the commands the radio refused are reported in the finished()
   // message; they are asked of the sequence (RejectedCount()), or of `probe` when given.
   // Returns false and does nothing while a transfer is running.

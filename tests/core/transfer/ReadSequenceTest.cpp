@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <map>
 
+#include "core/model/RecordForm.h"
 #include "core/transfer/ReadSequence.h"
 #include "support/SampleImage.h"
 #include "support/ScriptedRadio.h"
@@ -221,7 +222,7 @@ TEST(ReadSequence, CancelFinishesAtTheNextReplyWithoutSending) {
   EXPECT_EQ(read.OnReply("ID ARVEN\r").kind, SequenceAction::Kind::Finish);
 }
 
-TEST(ReadSequence, HostileRepliesStayWithinEveryBuffer) {
+TEST(ReadSequence, HostileRepliesStayWithinEveryBufferAndStoreNothingMalformed) {
   const std::string kGarbage[] = {
       std::string(5000, '7'), std::string(300, '\0') + "MR 0,000,1,2,3", std::string(40, '\r'), "",
       std::string("MR 0,\x80\x9F\xFF,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,") + "\r\r\r"};
@@ -230,9 +231,10 @@ TEST(ReadSequence, HostileRepliesStayWithinEveryBuffer) {
     RadioImage image;
     ReadSequence read(image, TransferScope::All);
     const auto result = RunExchange(read, [&](std::string_view command) {
-      return command == "ID" ? radio.Answer(command) : garbage;
+      return command == "ID" || command == "TYD" ? radio.Answer(command) : garbage;
     });
-    EXPECT_EQ(result.end, SequenceAction::Kind::Finish);
+    EXPECT_TRUE(result.end == SequenceAction::Kind::Finish ||
+                result.end == SequenceAction::Kind::MalformedRecord);
     for (int slot = 0; slot < kMemorySlots; ++slot) {
       EXPECT_LE(image.Record(SlotKind::Memory, slot).size(), kChannelRecordCapacity);
     }
@@ -240,7 +242,100 @@ TEST(ReadSequence, HostileRepliesStayWithinEveryBuffer) {
       EXPECT_LE(image.Record(SlotKind::Dtmf, n).size(), kDtmfCapacity);
     }
     EXPECT_LE(image.Plan().type.size(), kTypeCapacity);
+    const auto bad = FirstMalformedItem(image, true, true);
+    EXPECT_FALSE(bad.has_value()) << bad->item << ": " << bad->problem;
   }
+}
+
+// The type code decides the band plan and is kept in the settings: a reply that is not one is
+// an invalid radio, and nothing of the read is stored.
+TEST(ReadSequence, TypeReplyMustBeATypeCode) {
+  const struct {
+    const char* reply;
+    bool valid;
+  } cases[] = {
+      {"TYD KK,0F", true},        {"TYD MK,01", true},  {"TYD JJ,01", true},
+      {"TYD AX,9z", true},        {"N", false},         {"TYD ", false},
+      {"TYD ZZ,99", false},       {"TYD KK,0", false},  {"TYD KK,0F ", false},
+      {"TYD kk,0F", false},       {"TYD KK 0F", false}, {"TYD K1,0F", false},
+      {"TYD KK,\x1b\x5b", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reply);
+    RadioImage image = SampleImage("MM,07", "BELTO");
+    const RadioImage before = image;
+    ScriptedRadio radio = EmptyRadio();
+    radio.SetTypeReply(c.reply);
+    ReadSequence read(image, TransferScope::All);
+    const auto result = RunExchange(read, radio);
+    if (c.valid) {
+      EXPECT_EQ(result.end, SequenceAction::Kind::Finish);
+      EXPECT_EQ(image.Plan().type, std::string(c.reply).substr(4));
+      EXPECT_EQ(image.Plan().model, "ARVEN");
+    } else {
+      EXPECT_EQ(result.end, SequenceAction::Kind::InvalidRadio);
+      EXPECT_EQ(result.commands, (std::vector<std::string>{"VOX 0", "ID", "TYD"}));
+      EXPECT_TRUE(image == before);
+    }
+  }
+}
+
+// A radio that sends a malformed record is broken: the read stops, names the record, and the
+// document never holds it (so it saves, opens again and writes as it stands).
+TEST(ReadSequence, AMalformedRecordStopsTheReadBeforeItIsStored) {
+  const std::string plain = "00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0";
+  // The read stops at the reply that completes the record (its last command).
+  const struct {
+    const char* command;
+    std::string reply;
+    const char* last;
+    SlotKind kind;
+    int slot;
+    std::string problem;
+  } cases[] = {
+      {"MR 0,007", "MR 0,007,0014518", "MNA 007", SlotKind::Memory, 7,
+       "memory channel 007: the record has 6 fields instead of 18"},
+      {"MR 0,006", "MR 0,007," + plain, "MNA 006", SlotKind::Memory, 6,
+       "memory channel 006: the label \"007\" does not name this channel"},
+      {"MNA 000", "MNA 000,NINE CHAR", "MNA 000", SlotKind::Memory, 0,
+       "memory channel 000: the name \"NINE CHAR\" is longer than 8 characters"},
+      {"CR 1,0", "CR 1,0,00223000000,7,0,0,0,0,0,08,08,000,001600000,0,X", "CR 1,1", SlotKind::Call,
+       1, "CALL channel 1: the lockout \"X\" should be empty"},
+      {"VR 3", "VR 3,00144000000,0,0,0,0,0,0,08,08,000,000600000,0,1", "VR 3", SlotKind::Vfo, 3,
+       "VFO 3: the record has 19 fields instead of 18"},
+      {"PV 1", "PV 1,00216", "PV 1", SlotKind::ProgramVfo, 1,
+       "program VFO 1: the record has 2 fields instead of 3"},
+      {"DMN 02", "DMN 02,\x1b]0;x", "DMN 02", SlotKind::Dtmf, 2,
+       "DTMF memory 2: the record holds the control character \"\\x1b\""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    ScriptedRadio radio = EmptyRadio();
+    if (c.kind == SlotKind::Memory) {
+      radio = ScriptedRadio(SampleImage("KK,0F", "ARVEN"));
+    }
+    RadioImage image;
+    ReadSequence read(image, TransferScope::All);
+    const auto result =
+        RunExchange(read, Patched(radio, {{c.command, c.reply}, {"DM 02", "DM 02,123"}}));
+    EXPECT_EQ(result.end, SequenceAction::Kind::MalformedRecord);
+    EXPECT_EQ(result.commands.back(), c.last);
+    EXPECT_EQ(result.message, "The radio sent a malformed record for " + c.problem +
+                                  ".\nPlease check the radio and try again.");
+    EXPECT_EQ(image.Record(c.kind, c.slot), "");
+    EXPECT_FALSE(FirstMalformedItem(image, true, true).has_value());
+  }
+
+  // Menu values alike.
+  ScriptedRadio radio = EmptyRadio();
+  RadioImage image;
+  ReadSequence read(image, TransferScope::Menu);
+  const auto result = RunExchange(read, Patched(radio, {{"MES", "MES HI\tTHERE"}}));
+  EXPECT_EQ(result.end, SequenceAction::Kind::MalformedRecord);
+  EXPECT_EQ(result.message,
+            "The radio sent a malformed record for menu value MES: the value holds the control "
+            "character \"\\x09\".\nPlease check the radio and try again.");
+  EXPECT_EQ(image.Menu().Get(kMenuMES), "HELLO !!");
 }
 
 TEST(ReadSequence, RepliesBeforeStartFinish) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "core/transfer/WriteSequence.h"
 #include "support/SampleImage.h"
@@ -85,7 +86,6 @@ TEST(WriteSequence, MemorySkipRules) {
   using V = std::vector<std::string>;
   RadioImage image = SampleImage("KK,0F", "ARVEN");
   image.Store(SlotKind::Memory, 6, "006," + std::string(kPlain) + ",,,,ABC");
-  image.Store(SlotKind::Memory, 7, "007,,0,0");  // no frequency: counts as empty
   const auto commands = WriteToRadio(image).commands;
   const struct {
     const char* first;
@@ -164,6 +164,11 @@ TEST(WriteSequence, IdentificationAndTypeChecks) {
       {"ID ARVEN", "TYD KE,0F", SequenceAction::Kind::InvalidRadio},
       {"ID ARVEN", "TYD EK,0F", SequenceAction::Kind::InvalidRadio},
       {"ID ARVEN", "TYD K", SequenceAction::Kind::InvalidRadio},
+      // The reply must be a type code, not just begin with the right two letters.
+      {"ID ARVEN", "TYD KK,0", SequenceAction::Kind::InvalidRadio},
+      {"ID ARVEN", "TYD KK,0F ", SequenceAction::Kind::InvalidRadio},
+      {"ID ARVEN", "TYD KK;0F", SequenceAction::Kind::InvalidRadio},
+      {"ID ARVEN", "XYZ KK,0F", SequenceAction::Kind::InvalidRadio},
   };
   const RadioImage image = SampleImage("KK,0F", "ARVEN");
   for (const auto& c : kCases) {
@@ -219,12 +224,51 @@ TEST(WriteSequence, HostileRepliesNeitherStopNorSteerTheWrite) {
   }
 }
 
-TEST(WriteSequence, CarriageReturnsInRecordsAreNotSent) {
-  RadioImage image = SampleImage("KK,0F", "ARVEN");
-  image.Store(SlotKind::Memory, 0, "000," + std::string(kPlain) + ",,,,A\rVOX 1");
-  const auto commands = WriteToRadio(image).commands;
-  EXPECT_EQ(After(commands, "MNA 000", 1)[0], "MNA 000,AVOX 1");
-  for (const std::string& command : commands) EXPECT_EQ(command.find('\r'), std::string::npos);
+// However the document was made, a write whose records or menu values in its scope are not
+// well formed sends nothing at all and names the first one.
+TEST(WriteSequence, MalformedDocumentsAreRefusedBeforeAnythingIsSent) {
+  const struct {
+    const char* what;
+    TransferScope scope;
+    std::function<void(RadioImage&)> damage;
+    std::string message;  // "" when the write goes on
+  } cases[] = {
+      {"cut channel", TransferScope::All,
+       [](RadioImage& i) { i.Store(SlotKind::Memory, 0, "000,0014518"); },
+       "Nothing was written to the radio: memory channel 000 is malformed; the record has 2 "
+       "fields instead of 18.\nPlease check and try again."},
+      {"command in a name", TransferScope::Memory,
+       [](RadioImage& i) {
+         i.Store(SlotKind::Memory, 9, "009," + std::string(kPlain) + ",,,,A\rVOX 1");
+       },
+       "Nothing was written to the radio: memory channel 009 is malformed; the record holds "
+       "the control character \"\\x0d\".\nPlease check and try again."},
+      {"DTMF code", TransferScope::All,
+       [](RadioImage& i) { i.Store(SlotKind::Dtmf, 4, "4,*1#X,NOTE"); },
+       "Nothing was written to the radio: DTMF memory 4 is malformed; the code \"*1#X\" is not "
+       "at most 16 of 0-9, A-D, *, # and blank.\nPlease check and try again."},
+      {"menu value", TransferScope::Menu, [](RadioImage& i) { i.Menu().Set(kMenuMES, "HI\n"); },
+       "Nothing was written to the radio: menu value MES is malformed; the value holds the "
+       "control character \"\\x0a\".\nPlease check and try again."},
+      {"menu value, memories only", TransferScope::Memory,
+       [](RadioImage& i) { i.Menu().Set(kMenuMES, "HI\n"); }, ""},
+      {"channel, menu only", TransferScope::Menu,
+       [](RadioImage& i) { i.Store(SlotKind::Memory, 0, "000,0014518"); }, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    RadioImage image = SampleImage("KK,0F", "ARVEN");
+    c.damage(image);
+    const auto result = WriteToRadio(image, c.scope);
+    if (c.message.empty()) {
+      EXPECT_EQ(result.end, SequenceAction::Kind::Finish);
+      EXPECT_GT(result.commands.size(), 40u);
+    } else {
+      EXPECT_EQ(result.end, SequenceAction::Kind::MalformedRecord);
+      EXPECT_EQ(result.commands, std::vector<std::string>{});
+      EXPECT_EQ(result.message, c.message);
+    }
+  }
 }
 
 TEST(WriteSequence, CancelFinishesAtTheNextReply) {

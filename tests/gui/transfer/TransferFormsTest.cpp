@@ -1,8 +1,10 @@
 // The read and write dialogs against the virtual radio on a pseudo-terminal.
+#include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -52,6 +54,7 @@ class TransferFormsTest : public QObject {
   void silentRadioTimesOut();
   void foreignRadioIsRefusedAndImageKept();
   void unusablePortKeepsDialogUntilCancel();
+  void malformedDocumentIsNotWritten();
 };
 
 void TransferFormsTest::dialogsCarryTheirCaptionsAndTexts() {
@@ -138,6 +141,26 @@ void TransferFormsTest::unusablePortKeepsDialogUntilCancel() {
   QCOMPARE(messages.Texts(), QStringList{"COM port is invalid.\nPlease check and try again."});
   QVERIFY(visibleAfterMessage);
   QVERIFY(!write.isVisible());
+}
+
+// However a malformed record got into the document, the write sends none of it.
+void TransferFormsTest::malformedDocumentIsNotWritten() {
+  QTemporaryDir dir;
+  const QString log = dir.filePath(QStringLiteral("radio.log"));
+  VirtualRadio radio({QStringLiteral("--log"), log});
+  ScriptedMessages messages;
+  TWriteForm write(messages);
+  RadioImage image = NewImage();
+  image.Store(SlotKind::Memory, 0, "000,0014518");
+  QVERIFY(!write.Run(image, TransferScope::All, radio.Device()));
+  QCOMPARE(write.Session().LastOutcome(), TransferSession::Outcome::MalformedRecord);
+  QCOMPARE(messages.Texts(),
+           QStringList{"Nothing was written to the radio: memory channel 000 is malformed; the "
+                       "record has 2 fields instead of 18.\nPlease check and try again."});
+  QCOMPARE(messages.shown.first().icon, MessageIcon::Error);
+  QVERIFY(!write.isVisible());
+  QFile received(log);
+  QVERIFY(!received.exists() || (received.open(QIODevice::ReadOnly) && received.size() == 0));
 }
 
 }  // namespace quorvan

@@ -16,15 +16,19 @@ using Outcome = TransferSession::Outcome;
 using testing::FakeChannel;
 using testing::ManualClock;
 
-// Sends "C0", "C1", ... one per reply and finishes after `commands` replies; "?" is refused.
+// Sends "C0", "C1", ... one per reply and finishes after `commands` replies; "?" is an invalid
+// radio and "!" a malformed record. With `refusal` set it refuses to start.
 class CountingSequence : public TransferSequence {
  public:
   explicit CountingSequence(int commands) : commands_(commands) {}
-  SequenceAction Start() override { return SequenceAction::Send("C0"); }
+  SequenceAction Start() override {
+    return refusal.empty() ? SequenceAction::Send("C0") : SequenceAction::Malformed(refusal);
+  }
   SequenceAction OnReply(std::string_view bytes) override {
     replies.emplace_back(bytes);
     if (cancelled_) return SequenceAction::Finish();
     if (bytes == "?\r") return SequenceAction::Invalid();
+    if (bytes == "!\r") return SequenceAction::Malformed("malformed reply");
     ++answered_;
     if (answered_ >= commands_) return SequenceAction::Finish();
     return SequenceAction::Send("C" + std::to_string(answered_));
@@ -36,6 +40,7 @@ class CountingSequence : public TransferSequence {
 
   std::vector<std::string> replies;
   int overshoot = 0;
+  std::string refusal;
 
  private:
   int commands_;
@@ -171,6 +176,31 @@ TEST_F(TransferSessionTest, UnusablePortIsReportedFromTheEventLoop) {
   EXPECT_EQ(channel_.checkedPorts, std::vector<std::string>{"/dev/fake"});
 }
 
+TEST_F(TransferSessionTest, MalformedRecordsEndTheTransferWithTheSequencesMessage) {
+  // A write that refuses to start does not even look at the port.
+  sequence_.refusal = "Nothing was written to the radio.";
+  Begin();
+  EXPECT_EQ(finished_.count(), 0) << "never from inside Start()";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(OnlyOutcome(), Outcome::MalformedRecord);
+  EXPECT_EQ(OnlyMessage(), "Nothing was written to the radio.");
+  EXPECT_TRUE(channel_.checkedPorts.empty());
+  EXPECT_EQ(channel_.openCount, 0);
+  EXPECT_TRUE(channel_.writes.empty());
+
+  // A read that meets a malformed record stops there and closes the port.
+  CountingSequence reading(5);
+  QSignalSpy finished(&session_, &TransferSession::finished);
+  ASSERT_TRUE(session_.Start(reading, QStringLiteral("/dev/fake")));
+  channel_.Deliver("R0\r");
+  channel_.Deliver("!\r");
+  ASSERT_EQ(finished.count(), 1);
+  EXPECT_EQ(finished.first().at(0).value<Outcome>(), Outcome::MalformedRecord);
+  EXPECT_EQ(finished.first().at(1).toString(), "malformed reply");
+  EXPECT_EQ(channel_.Commands(), (std::vector<std::string>{"C0\r", "C1\r"}));
+  EXPECT_FALSE(channel_.IsOpen());
+}
+
 TEST_F(TransferSessionTest, SerialErrorsEndTheTransferWithTheirText) {
   struct Case {
     const char* name;
@@ -251,12 +281,12 @@ TEST_F(TransferSessionTest, RefusalsCountedByTheSequenceItselfAreReported) {
       << OnlyMessage().toStdString();
 }
 
-TEST(RejectedCommandsMessage, QuotesTheCommandPrintableAndShort) {
+TEST(RejectedCommandsMessage, QuotesTheCommandEscapedAndShort) {
   EXPECT_EQ(TransferSession::RejectedCommandsMessage(1, "PC 0,1"),
             "The radio did not accept 1 command.\nThe first was \"PC 0,1\".\n"
             "Please check the radio and try again.");
   const QString odd = TransferSession::RejectedCommandsMessage(2, std::string("MNA 0\x01\xff", 7));
-  EXPECT_TRUE(odd.contains("\"MNA 0??\"")) << odd.toStdString();
+  EXPECT_TRUE(odd.contains("\"MNA 0\\x01\\xff\"")) << odd.toStdString();
   const QString longOne = TransferSession::RejectedCommandsMessage(2, std::string(200, 'X'));
   EXPECT_TRUE(longOne.contains(QString(40, 'X') + "...\"")) << longOne.toStdString();
   EXPECT_FALSE(longOne.contains(QString(41, 'X')));

@@ -74,7 +74,7 @@ TEST(CliTransfer, WriteThenReadGivesTheSameDocument) {
   EXPECT_TRUE(image == SampleDocument()) << Slurp(back);
 }
 
-TEST(CliTransfer, BusyPortIsInvalid) {
+TEST(CliTransfer, BusyPortIsInvalidAndSaysWhy) {
   VirtualRadio radio({});
   ASSERT_FALSE(radio.Device().isEmpty());
   TQuentarComm holder;
@@ -84,7 +84,8 @@ TEST(CliTransfer, BusyPortIsInvalid) {
   const CliRun run =
       cli.Run({"read", "--port", radio.Device(), "--type", "KK,0F", "-o", cli.File("x.qvx")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_TRUE(run.err.contains(kInvalidPort)) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(kInvalidPort + "\nThe port is in use by another program.\n"))
+      << run.err.toStdString();
   EXPECT_FALSE(QFile::exists(cli.File("x.qvx")));
 }
 

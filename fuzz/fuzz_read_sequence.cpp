@@ -1,6 +1,7 @@
 // A full read sequence fed arbitrary reply events: any bytes, replies longer than every buffer,
-// NULs, events without a CR or with many. The image must stay within its capacities and the
-// exchange must stay one command per reply.
+// NULs, events without a CR or with many. The image must stay within its capacities, hold no
+// malformed record, and change only after a valid identification and type code; the exchange
+// must stay one command per reply.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -8,6 +9,7 @@
 
 #include "FuzzSupport.h"
 #include "core/model/MenuSettings.h"
+#include "core/model/RecordForm.h"
 #include "core/transfer/ReadSequence.h"
 
 namespace {
@@ -54,6 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   driver.DrainWithEmptyReplies();
 
   quorvan::fuzz::RequireWithinCapacities(image);
+  Require(!quorvan::FirstMalformedItem(image, true, true).has_value(),
+          "a read stored a malformed record");
   if (driver.End() == quorvan::SequenceAction::Kind::InvalidRadio) {
     Require(image == original, "an invalid radio changed the image");
   }
@@ -61,6 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& model = image.Plan().model;
     Require(model == quorvan::kModelArven || model == quorvan::kModelBelto,
             "image changed without a valid identification");
+    Require(quorvan::IsTypeCode(image.Plan().type), "image changed without a type code");
   }
   if (scope == TransferScope::Menu) {
     Require(SameRecords(image, original), "a menu read changed the records");

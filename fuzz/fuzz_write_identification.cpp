@@ -1,6 +1,7 @@
 // A write sequence fed arbitrary identification and type replies, then arbitrary
 // acknowledgements. Nothing of the image may be sent unless the radio identified itself as one
-// of the two models with the image's type letters; after that any reply moves the write on.
+// of the two models with a type code of the image's type letters; after that any reply moves
+// the write on.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -91,7 +92,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (SentCommand(afterId, "TYD") && !cancelAtType) {
     const std::string text = IdentificationText(typeReply);
     const std::string& type = image.Plan().type;
-    const bool matches = text.size() >= 6 && text[4] == type[0] && text[5] == type[1];
+    const bool matches = text.size() >= 6 && text.compare(0, 4, "TYD ") == 0 &&
+                         quorvan::IsTypeCode(text.substr(4)) && text[4] == type[0] &&
+                         text[5] == type[1];
     const char* first = scope == TransferScope::Menu ? "PC 0," : "VMC 0,0";
     Require(matches == SentCommand(afterType, first), "TYD reply judged wrongly");
     Require(matches || afterType.kind == SequenceAction::Kind::InvalidRadio,

@@ -195,6 +195,8 @@ def file_seeds():
     seed(t, "odd_lines", qvx(odd)[:-2], [u8(4)])
     seed(t, "bad_header", qvx([header + b" ", b"__COMMENT__", b"x"]), [u8(1)])
     seed(t, "long_line", qvx([header, b"__MEMORY DATA__", b"000," + b"9" * 120]), [u8(3)])
+    # A copy broken off inside a channel record.
+    seed(t, "cut_in_a_record", qvx(whole)[:120], [u8(0)])
 
 
 # ---- clipboard, settings, frequencies --------------------------------------------------------

@@ -39,7 +39,9 @@ class ImageChanges {
 
   bool Empty() const { return changes_.empty(); }
   std::size_t Size() const { return changes_.size(); }
-  const std::vector<ItemChange>& Items() const { return changes_; }
+  const std::vector<ItemChange>& Items() const& { return changes_; }
+  // Kept from a temporary, the items would outlive it.
+  const std::vector<ItemChange>& Items() const&& = delete;
   // The bytes the change holds (both texts of every item), to keep a history within a bound.
   std::size_t Bytes() const;
 

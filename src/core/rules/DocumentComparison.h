@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/model/ImageChanges.h"
+#include "core/model/RadioImage.h"
+
+namespace quorvan {
+
+// One field that differs between two documents, in words a user reads: "memory 012",
+// "frequency", "145.550", "145.500". A used item on one side against an empty one on the other
+// is one difference with the field "channel" and the values "empty" and a short description.
+struct FieldDifference {
+  ItemRef item;
+  std::string itemName;   // "memory 012", "VFO B_AM", "CALL 144MHz", "DTMF 3", "menu BAT"
+  std::string fieldName;  // "frequency", "step", "name", ...
+  std::string first;      // the value in the first document, as shown (UTF-8, escaped)
+  std::string second;     // the value in the second document
+};
+
+// Every field that differs between two documents, item by item in item order (memory slots,
+// VFOs, CALL channels, DTMF memories, program VFOs, menu items, the comment). Channel fields are
+// compared through their typed readings where they mean the same thing (a frequency as MHz, a
+// step as its caption), and as their raw text otherwise, so no difference goes unseen. Names
+// are shown in the first document's destination coding.
+std::vector<FieldDifference> CompareDocuments(const RadioImage& first, const RadioImage& second);
+
+// "memory 012: frequency 145.550 in A, 145.500 in B" with the caller's words for the two sides.
+std::string DescribeDifference(const FieldDifference& difference, const std::string& firstSide,
+                               const std::string& secondSide);
+
+}  // namespace quorvan

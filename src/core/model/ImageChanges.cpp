@@ -61,13 +61,47 @@ ImageChanges ImageChanges::Between(const RadioImage& from, const RadioImage& to)
     compare({ItemKind::Menu, item}, from.Menu().Get(item), to.Menu().Get(item));
   }
   compare({ItemKind::Comment, 0}, from.Comment(), to.Comment());
+  changes.changes_.shrink_to_fit();
   return changes;
 }
 
+namespace {
+
+// A text short enough to live inside the string object takes no heap of its own.
+std::size_t HeapBytes(const std::string& text) {
+  static const std::size_t inPlace = std::string().capacity();
+  return text.capacity() > inPlace ? text.capacity() + 1 : 0;
+}
+
+}  // namespace
+
 std::size_t ImageChanges::Bytes() const {
-  std::size_t bytes = 0;
-  for (const ItemChange& c : changes_) bytes += sizeof c + c.before.size() + c.after.size();
+  std::size_t bytes = changes_.capacity() * sizeof(ItemChange);
+  for (const ItemChange& c : changes_) bytes += HeapBytes(c.before) + HeapBytes(c.after);
   return bytes;
+}
+
+void ImageChanges::Absorb(const ImageChanges& later) {
+  std::vector<ItemChange> joined;
+  joined.reserve(changes_.size() + later.changes_.size());
+  auto mine = changes_.begin();
+  auto theirs = later.changes_.begin();
+  while (mine != changes_.end() || theirs != later.changes_.end()) {
+    if (theirs == later.changes_.end() || (mine != changes_.end() && mine->item < theirs->item)) {
+      joined.push_back(std::move(*mine++));
+    } else if (mine == changes_.end() || theirs->item < mine->item) {
+      joined.push_back(*theirs++);
+    } else {
+      // The same item changed twice: from where it began to where it ended.
+      if (mine->before != theirs->after) {
+        joined.push_back({mine->item, std::move(mine->before), theirs->after});
+      }
+      ++mine;
+      ++theirs;
+    }
+  }
+  joined.shrink_to_fit();
+  changes_ = std::move(joined);
 }
 
 void ImageChanges::ApplyTo(RadioImage& image) const {

@@ -19,6 +19,10 @@ struct ItemRef {
 
   bool operator==(const ItemRef& other) const { return kind == other.kind && index == other.index; }
   bool operator!=(const ItemRef& other) const { return !(*this == other); }
+  // Item order: by kind as listed above, then by index.
+  bool operator<(const ItemRef& other) const {
+    return kind != other.kind ? kind < other.kind : index < other.index;
+  }
 };
 
 // One item that differs between two states of a document: its text before and after.
@@ -42,8 +46,13 @@ class ImageChanges {
   const std::vector<ItemChange>& Items() const& { return changes_; }
   // Kept from a temporary, the items would outlive it.
   const std::vector<ItemChange>& Items() const&& = delete;
-  // The bytes the change holds (both texts of every item), to keep a history within a bound.
+  // The heap bytes the change holds (its item list and every text kept outside the string
+  // itself), to keep a history within a bound.
   std::size_t Bytes() const;
+
+  // Joins a change that followed this one, so the result takes the state before this one to
+  // the state after `later`. Items that end where they began drop out.
+  void Absorb(const ImageChanges& later);
 
   // Puts the `after` texts into a document (redo), or the `before` texts (undo).
   void ApplyTo(RadioImage& image) const;

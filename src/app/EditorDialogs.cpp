@@ -1,5 +1,7 @@
 #include "app/EditorDialogs.h"
 
+#include <QAction>
+
 #include "gui/editors/TCallForm.h"
 #include "gui/editors/TDtmfForm.h"
 #include "gui/editors/TMemoryForm.h"
@@ -34,6 +36,40 @@ void EditorDialogs::SetStoredHook(std::function<void()> hook) {
   vfo_->SetStoredHook(hook);
   call_->SetStoredHook(hook);
   dtmf_->SetStoredHook(std::move(hook));
+}
+
+void EditorDialogs::ShareCommands(const QList<QAction*>& commands) {
+  for (QDialog* dialog : std::initializer_list<QDialog*>{memory_, vfo_, call_, dtmf_}) {
+    dialog->addActions(commands);
+  }
+}
+
+namespace {
+
+bool Touches(const ImageChanges& changes, ItemKind kind, int index) {
+  for (const ItemChange& c : changes.Items()) {
+    if (c.item.kind == kind && c.item.index == index) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void EditorDialogs::ShowRestored(const ImageChanges& changes) {
+  if (memory_->isVisible() && Touches(changes, ItemKind::Memory, memory_->CurrentSlot())) {
+    memory_->ReloadChannel();
+  }
+  // A VFO's programmable range shows in its editor too.
+  if (vfo_->isVisible() && (Touches(changes, ItemKind::Vfo, vfo_->CurrentBand()) ||
+                            Touches(changes, ItemKind::ProgramVfo, vfo_->CurrentBand()))) {
+    vfo_->ReloadChannel();
+  }
+  if (call_->isVisible() && Touches(changes, ItemKind::Call, call_->CurrentBand())) {
+    call_->ReloadChannel();
+  }
+  if (dtmf_->isVisible() && Touches(changes, ItemKind::Dtmf, dtmf_->CurrentChannel())) {
+    dtmf_->ReloadChannel();
+  }
 }
 
 ChannelEditorsFactory EditorDialogsFactory(MessageService& messages) {

@@ -19,6 +19,8 @@ class EditorDialogs : public ChannelEditors {
 
   bool Edit(Grid grid, int slot, RadioImage& image) override;
   void SetStoredHook(std::function<void()> hook) override;
+  void ShareCommands(const QList<QAction*>& commands) override;
+  void ShowRestored(const ImageChanges& changes) override;
 
   TMemoryForm* MemoryForm() const { return memory_; }
   TVfoForm* VfoForm() const { return vfo_; }

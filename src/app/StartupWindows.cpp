@@ -35,6 +35,10 @@ StartupWindows::StartupWindows(SettingsStore& settings, const QString& presetPor
 StartupWindows::~StartupWindows() = default;
 
 void StartupWindows::ShowMainForm() {
+  if (mainForm_->RestoreGeometry()) {
+    mainForm_->show();
+    return;
+  }
   mainForm_->show();
   if (const QScreen* screen = mainForm_->screen()) {
     mainForm_->move(screen->availableGeometry().center() - mainForm_->rect().center());

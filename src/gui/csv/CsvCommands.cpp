@@ -70,6 +70,7 @@ bool CsvCommands::ImportCsv(const QString& folder) {
     messages_.Error(QString::fromStdString(CsvNotAChannelListMessage(error)));
     return false;
   }
+  importedRows_ = report.imported;
   showReport_(QString::fromStdString(report.Text()));
   return report.imported > 0;
 }

@@ -43,12 +43,15 @@ class CsvCommands {
   // Stores the rows of a chosen list into the memory slots and shows the report. True when
   // the document changed: the caller then sets Modified and refreshes the view, once.
   bool ImportCsv(const QString& folder);
+  // How many rows the last import stored.
+  int ImportedRows() const { return importedRows_; }
 
  private:
   RadioImage& image_;
   MessageService& messages_;
   CsvFileDialogs& dialogs_;
   ReportViewer showReport_;
+  int importedRows_ = 0;
 };
 
 }  // namespace quorvan

@@ -19,6 +19,7 @@ class BandChannelForm : public TEditorDialog {
 
  public:
   int CurrentBand() const { return band_; }
+  void ReloadChannel() override { LoadChannel(); }
 
  protected:
   BandChannelForm(MessageService& messages, QWidget* parent, bool withSplit, int frequencyLength);

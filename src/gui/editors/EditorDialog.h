@@ -25,6 +25,9 @@ class TEditorDialog : public QDialog {
   // Run after every record written while the dialog is open (the window refreshes its grids).
   void SetStoredHook(std::function<void()> hook) { storedHook_ = std::move(hook); }
   bool PendingChanges() const { return pending_; }
+  // The record shown is the document's again (an undo or redo changed it); whatever was typed
+  // and not stored is dropped.
+  virtual void ReloadChannel() = 0;
 
  protected:
   // A modal session on `image`; true when a store was attempted (the document is modified).

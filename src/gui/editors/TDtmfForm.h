@@ -20,6 +20,7 @@ class TDtmfForm : public TEditorDialog {
   bool EditChannel(RadioImage& image, int channel);
   void Open(RadioImage& image, int channel);
   int CurrentChannel() const { return channel_; }
+  void ReloadChannel() override { LoadChannel(channel_); }
 
  protected:
   bool StoreChannel() override;

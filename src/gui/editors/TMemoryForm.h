@@ -24,6 +24,7 @@ class TMemoryForm : public TEditorDialog {
   // Prepares the dialog on `slot` without showing it (EditChannel, and tests that show it).
   void Open(RadioImage& image, int slot);
   int CurrentSlot() const { return slot_; }
+  void ReloadChannel() override { LoadChannel(slot_); }
 
  protected:
   bool StoreChannel() override;

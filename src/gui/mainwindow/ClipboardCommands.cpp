@@ -77,7 +77,6 @@ void ClipboardCommands::Cut() {
   const SlotKind kind = SlotKindOfGrid(target.grid);
   const std::string text = image_.Record(kind, target.slot);
   image_.Store(kind, target.slot, {});
-  host_.MarkModified();
   Place(text);
   UpdateEditCommands();
   host_.RefreshView();
@@ -93,7 +92,6 @@ void ClipboardCommands::Copy() {
 void ClipboardCommands::Paste() {
   // The rules check the target again: the selection may have moved since the last update.
   if (!PasteInto(image_, buffer_.Text(), CurrentTarget())) return;
-  host_.MarkModified();
   host_.RefreshView();
 }
 
@@ -107,7 +105,6 @@ void ClipboardCommands::Delete() {
     acted = true;
   }
   if (!acted) return;
-  host_.MarkModified();
   host_.RefreshView();
 }
 

@@ -28,7 +28,6 @@ class EditCommandHost {
   virtual QList<int> SelectedGridRows() const = 0;
   // Whether the Memory page, where the commands act, is showing.
   virtual bool EditingShown() const = 0;
-  virtual void MarkModified() = 0;
   virtual void RefreshView() = 0;
 };
 
@@ -44,6 +43,7 @@ struct EditControls {
 
 // Cut, Copy, Paste and Delete between the grids and the system clipboard, and the availability
 // of those commands. The rules live in the core; this class only moves bytes and sets controls.
+// What a command changed becomes an undo step in the window that runs it.
 class ClipboardCommands {
  public:
   ClipboardCommands(RadioImage& image, EditCommandHost& host, MessageService& messages,

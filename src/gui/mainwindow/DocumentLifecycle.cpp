@@ -31,16 +31,68 @@ DocumentLifecycle::DocumentLifecycle(RadioImage& image, DocumentHost& host,
       dialogs_(dialogs),
       settings_(settings),
       folder_(std::move(initialFolder)),
-      documentName_(kUntitled) {}
-
-void DocumentLifecycle::UpdateCaption() {
-  host_.SetCaption(fromRadio_
-                       ? kTitle + QStringLiteral(" [Radio]")
-                       : kTitle + QStringLiteral(" [") + documentName_ + QStringLiteral("]"));
+      documentName_(kUntitled),
+      recorded_(image) {
+  history_.Reset(true);
 }
 
+QString DocumentLifecycle::Caption() const {
+  return fromRadio_ ? kTitle + QStringLiteral(" [Radio]")
+                    : kTitle + QStringLiteral(" [") + documentName_ + QStringLiteral("]");
+}
+
+void DocumentLifecycle::UpdateCaption() { host_.SetCaption(Caption(), Modified()); }
+
+void DocumentLifecycle::ShowState() {
+  UpdateCaption();
+  host_.ShowHistory(QString::fromStdString(history_.UndoName()),
+                    QString::fromStdString(history_.RedoName()));
+}
+
+void DocumentLifecycle::SetModified(bool modified) {
+  if (modified) {
+    history_.ForgetClean();
+  } else {
+    history_.MarkClean();
+  }
+  ShowState();
+}
+
+void DocumentLifecycle::StartHistory(bool presentIsSaved) {
+  history_.Reset(presentIsSaved);
+  recorded_ = image_;
+  ShowState();
+}
+
+bool DocumentLifecycle::RecordChange(const StepNamer& name, const std::string& mergeKey) {
+  ImageChanges changes = ImageChanges::Between(recorded_, image_);
+  if (changes.Empty()) return false;
+  std::string stepName = name(changes);
+  history_.Record(std::move(stepName), std::move(changes), mergeKey);
+  recorded_ = image_;
+  ShowState();
+  return true;
+}
+
+bool DocumentLifecycle::RecordChange(const std::string& name, const std::string& mergeKey) {
+  return RecordChange([&name](const ImageChanges&) { return name; }, mergeKey);
+}
+
+ImageChanges DocumentLifecycle::Restored(const ImageChanges* changes) {
+  if (!changes) return {};
+  recorded_ = image_;
+  host_.ShowComment();
+  host_.RefreshView();
+  ShowState();
+  return *changes;
+}
+
+ImageChanges DocumentLifecycle::Undo() { return Restored(history_.Undo(image_)); }
+
+ImageChanges DocumentLifecycle::Redo() { return Restored(history_.Redo(image_)); }
+
 bool DocumentLifecycle::ConfirmDiscard() {
-  if (!modified_) return true;
+  if (!Modified()) return true;
   switch (messages_.AskYesNoCancel(kDataChanged, MessageIcon::Warning)) {
     case Answer::Cancel:
       return false;
@@ -63,7 +115,7 @@ void DocumentLifecycle::New() {
   image_.SetComment({});
   host_.ShowComment();
   host_.RefreshView();
-  modified_ = false;
+  StartHistory(true);
 }
 
 void DocumentLifecycle::Open() {
@@ -103,7 +155,7 @@ bool DocumentLifecycle::LoadFile(const QString& path) {
   host_.ShowComment();
   host_.RefreshView();
   RememberFolder(documentName_);
-  modified_ = false;
+  StartHistory(true);
   return true;
 }
 
@@ -134,8 +186,9 @@ bool DocumentLifecycle::WriteTo(const QString& path) {
     messages_.Error(FileOpenErrorMessage(error));
     return false;
   }
-  modified_ = false;
+  history_.MarkClean();
   RememberFolder(path);
+  ShowState();
   return true;
 }
 
@@ -145,7 +198,6 @@ void DocumentLifecycle::RememberFolder(const QString& path) {
 }
 
 void DocumentLifecycle::BecomeRadioDocument() {
-  modified_ = false;
   documentName_ = kUntitled;
   fromRadio_ = true;
   UpdateCaption();

@@ -30,12 +30,22 @@ GridView::GridView(int gridNumber, QWidget* parent) : QTableView(parent), gridNu
   setContextMenuPolicy(Qt::NoContextMenu);
 }
 
-void GridView::SetColumnWidths(const QList<int>& widths) {
-  for (int c = 0; c < widths.size(); ++c) setColumnWidth(c, widths.at(c));
+int GridView::FitColumns(const QList<int>& minimum) {
+  if (!model()) return 0;
+  int total = 0;
+  for (int c = 0; c < model()->columnCount(); ++c) {
+    const int content = std::max(sizeHintForColumn(c), horizontalHeader()->sectionSizeHint(c));
+    const int width = std::max(content, c < minimum.size() ? minimum.at(c) : 0);
+    setColumnWidth(c, width);
+    total += width;
+  }
+  return total;
 }
 
-void GridView::SetVisibleRows(int rows) {
+void GridView::SetVisibleRows(int rows, bool growing) {
   visibleRows_ = std::max(rows, 1);
+  growing_ = growing;
+  setSizePolicy(QSizePolicy::Expanding, growing ? QSizePolicy::Expanding : QSizePolicy::Fixed);
   FitVisibleRows();
 }
 
@@ -51,7 +61,13 @@ void GridView::FitVisibleRows() {
   verticalHeader()->setMinimumSectionSize(rowHeight);
   verticalHeader()->setDefaultSectionSize(rowHeight);
   horizontalHeader()->setFixedHeight(rowHeight);
-  setFixedHeight((rows + 1) * rowHeight + 2 * frameWidth());
+  const int height = (rows + 1) * rowHeight + 2 * frameWidth();
+  if (growing_) {
+    setMinimumHeight(height);
+    setMaximumHeight(QWIDGETSIZE_MAX);
+  } else {
+    setFixedHeight(height);
+  }
 }
 
 void GridView::setModel(QAbstractItemModel* newModel) {

@@ -21,9 +21,12 @@ class GridView : public QTableView {
   void SelectGridRow(int gridRow);
   // In the DTMF grid any character key opens the editor, not only Enter.
   void SetAnyCharacterOpensEditor(bool on) { anyCharacterOpensEditor_ = on; }
-  void SetColumnWidths(const QList<int>& widths);
-  // The view shows exactly `rows` data rows under the header, at whatever font it has.
-  void SetVisibleRows(int rows);
+  // Each column as wide as its header and cells need, and never narrower than `minimum`; the
+  // user may drag them from there. Returns the columns' total width.
+  int FitColumns(const QList<int>& minimum);
+  // The view shows `rows` data rows under the header, at whatever font it has: exactly, or at
+  // least when it grows with its window.
+  void SetVisibleRows(int rows, bool growing = false);
   void setModel(QAbstractItemModel* model) override;
 
  signals:
@@ -51,6 +54,7 @@ class GridView : public QTableView {
   bool anyCharacterOpensEditor_ = false;
   int rowBeforeReset_ = 0;
   int visibleRows_ = 1;
+  bool growing_ = false;
 };
 
 }  // namespace quorvan

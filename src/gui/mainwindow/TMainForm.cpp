@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +10,6 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -23,10 +21,12 @@
 #include "gui/csv/CsvCommands.h"
 #include "gui/help/HelpTopics.h"
 #include "gui/mainwindow/CommentValidator.h"
+#include "gui/mainwindow/FindBar.h"
 #include "gui/mainwindow/GridModel.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/PortMenu.h"
 #include "gui/mainwindow/TAboutBox.h"
+#include "gui/mainwindow/ToolIcons.h"
 #include "gui/menupages/RadioMenuPages.h"
 #include "gui/printing/PdfExport.h"
 #include "gui/printing/PrintCommand.h"
@@ -42,7 +42,7 @@ QString Display(const std::string& bytes, char destination) {
 
 struct GridLayoutInfo {
   const char* caption;
-  QList<int> widths;
+  QList<int> widths;  // the narrowest each column gets
   int visibleRows;
 };
 
@@ -52,6 +52,15 @@ const std::array<GridLayoutInfo, TMainForm::kGridCount> kGridLayouts{{
     {"&CALL Channel", {10, 74, 103}, 3},
     {"&DTMF Memory", {10, 23, 155}, 5},
 }};
+
+// "Cut (Ctrl+X)": what a tool button's tip says, the command and its first shortcut.
+QString ToolTip(const QString& command, const QAction* target) {
+  QString text = command;
+  text.remove(QLatin1Char('&'));
+  const QKeySequence key = target ? target->shortcut() : QKeySequence();
+  if (!key.isEmpty()) text += QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + ')';
+  return text;
+}
 
 }  // namespace
 
@@ -78,13 +87,14 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
   aboutBox_ = new TAboutBox(this);
 
   setAcceptDrops(true);
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  lifecycle_->UpdateCaption();
   ApplyBandPlanLayout();
   RefreshView();
-  lifecycle_->SetModified(false);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);  // a fixed single border
+  lifecycle_->StartHistory(true);
+  // The window opens at the size of its layout, which is also the smallest it gets; the memory
+  // grid takes whatever it grows by.
+  resize(minimumSizeHint());
+  // Typing into a field is one undo step until the focus moves on.
+  connect(qApp, &QApplication::focusChanged, this, [this] { lifecycle_->EndTyping(); });
   // Coming back from another program may have changed the clipboard.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive) UpdateEditCommands();
@@ -147,9 +157,8 @@ void TMainForm::BuildMenus() {
   AddCommand(file, QStringLiteral("Export CSV..."), QStringLiteral("FileExportCsv"),
              [this] { ExportCsv(); });
   file->addSeparator();
-  AddCommand(file, QStringLiteral("&Print..."), QStringLiteral("FilePrint"), [this] {
-    PrintDocument();
-  });
+  AddCommand(file, QStringLiteral("&Print..."), QStringLiteral("FilePrint"),
+             [this] { PrintDocument(); });
   AddCommand(file, QStringLiteral("Export PDF..."), QStringLiteral("FileExportPdf"),
              [this] { ExportPdf(); });
   file->addSeparator();
@@ -185,6 +194,18 @@ void TMainForm::BuildMenus() {
 
   editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
   editMenu_->setObjectName(QStringLiteral("EditMenu"));
+  undoAction_ = AddCommand(
+      editMenu_, QStringLiteral("&Undo"), QStringLiteral("EditUndo"), [this] { Undo(); },
+      QKeySequence(Qt::CTRL | Qt::Key_Z));
+  redoAction_ = AddCommand(
+      editMenu_, QStringLiteral("&Redo"), QStringLiteral("EditRedo"), [this] { Redo(); },
+      QKeySequence(Qt::CTRL | Qt::Key_Y));
+  redoAction_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  // The Edit menu is off while a menu page shows, where undo still has changes to take back.
+  addAction(undoAction_);
+  addAction(redoAction_);
+  editMenu_->addSeparator();
   const std::array<std::tuple<const char*, const char*, EditCommand, QKeySequence>, 4> edits{{
       {"Cu&t", "EditCut", EditCommand::Cut, QKeySequence(Qt::CTRL | Qt::Key_X)},
       {"&Copy", "EditCopy", EditCommand::Copy, QKeySequence(Qt::CTRL | Qt::Key_C)},
@@ -199,10 +220,15 @@ void TMainForm::BuildMenus() {
         std::get<3>(edits[i]));
   }
   editMenu_->addSeparator();
+  AddCommand(
+      editMenu_, QStringLiteral("&Find..."), QStringLiteral("EditFind"), [this] { OpenFind(); },
+      QKeySequence(Qt::CTRL | Qt::Key_F));
+  AddCommand(
+      editMenu_, QStringLiteral("Find &Next"), QStringLiteral("EditFindNext"),
+      [this] { FindNext(); }, QKeySequence(Qt::Key_F3));
+  editMenu_->addSeparator();
   AddCommand(editMenu_, QStringLiteral("Memory channel &Sort..."), QStringLiteral("EditSort"),
-             [this] {
-               SortMemoryChannels();
-             });
+             [this] { SortMemoryChannels(); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help_ = std::make_unique<HelpTopics>(*this, *services_.settings, *services_.messages,
@@ -221,39 +247,43 @@ void TMainForm::BuildToolBar() {
   bar->setMovable(false);
   bar->setIconSize(QSize(16, 16));
   bar->setContextMenuPolicy(Qt::PreventContextMenu);
-  QStyle* s = style();
   struct Button {
     const char* hint;
     const char* target;  // the menu command the button runs
-    QStyle::StandardPixmap icon;
+    ToolPicture picture;
   };
-  const std::array<Button, 9> buttons{{
-      {"New", "FileNew", QStyle::SP_FileIcon},
-      {"Open", "FileOpen", QStyle::SP_DialogOpenButton},
-      {"Save", "FileSave", QStyle::SP_DialogSaveButton},
-      {"Print", "FilePrint", QStyle::SP_FileDialogDetailedView},
-      {"Read", "ReadAll", QStyle::SP_ArrowDown},
-      {"Write", "WriteAll", QStyle::SP_ArrowUp},
-      {"Cut", "EditCut", QStyle::SP_DialogDiscardButton},
-      {"Copy", "EditCopy", QStyle::SP_FileLinkIcon},
-      {"Paste", "EditPaste", QStyle::SP_DialogApplyButton},
+  const std::array<Button, 11> buttons{{
+      {"New", "FileNew", ToolPicture::New},
+      {"Open", "FileOpen", ToolPicture::Open},
+      {"Save", "FileSave", ToolPicture::Save},
+      {"Print", "FilePrint", ToolPicture::Print},
+      {"Read", "ReadAll", ToolPicture::Read},
+      {"Write", "WriteAll", ToolPicture::Write},
+      {"Cut", "EditCut", ToolPicture::Cut},
+      {"Copy", "EditCopy", ToolPicture::Copy},
+      {"Paste", "EditPaste", ToolPicture::Paste},
+      {"Undo", "EditUndo", ToolPicture::Undo},
+      {"Redo", "EditRedo", ToolPicture::Redo},
   }};
   for (const Button& b : buttons) {
     QAction* target = Action(QString::fromLatin1(b.target));
-    QAction* button = bar->addAction(s->standardIcon(b.icon), QString::fromLatin1(b.hint));
-    button->setObjectName(QStringLiteral("Tool") + QLatin1String(b.hint));
-    button->setToolTip(QString::fromLatin1(b.hint));
+    const QString hint = QString::fromLatin1(b.hint);
+    QAction* button = bar->addAction(ToolIcon(b.picture), hint);
+    button->setObjectName(QStringLiteral("Tool") + hint);
+    button->setToolTip(ToolTip(hint, target));
     connect(button, &QAction::triggered, target, &QAction::trigger);
   }
   editToolButtons_ = {Action(QStringLiteral("ToolCut")), Action(QStringLiteral("ToolCopy")),
                       Action(QStringLiteral("ToolPaste"))};
-  // Grouping like the original toolbar: file, radio, edit.
+  undoButton_ = Action(QStringLiteral("ToolUndo"));
+  redoButton_ = Action(QStringLiteral("ToolRedo"));
+  // Grouping like the original toolbar: file, radio, edit, then undo.
   bar->insertSeparator(Action(QStringLiteral("ToolRead")));
   bar->insertSeparator(Action(QStringLiteral("ToolCut")));
+  bar->insertSeparator(undoButton_);
 }
 
-QGroupBox* TMainForm::BuildGrid(int number, const QString& caption, const QList<int>& widths,
-                                int visibleRows) {
+QGroupBox* TMainForm::BuildGrid(int number, const QString& caption, int visibleRows) {
   const auto i = static_cast<std::size_t>(number - 1);
   const auto grid = static_cast<quorvan::Grid>(number);
   auto* box = new QGroupBox(caption);
@@ -271,21 +301,15 @@ QGroupBox* TMainForm::BuildGrid(int number, const QString& caption, const QList<
       this);
   auto* view = new GridView(number, box);
   view->setModel(models_[i]);
-  view->SetColumnWidths(widths);
   view->SetAnyCharacterOpensEditor(number == 4);
   // Delete clears every selected row of the grids it acts on.
   if (number == 1 || number == 4) view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  const int frame = 2 * view->frameWidth();
-  view->SetVisibleRows(visibleRows);
-  int width = frame + view->verticalScrollBar()->sizeHint().width();
-  for (int w : widths) width += w;
-  view->setFixedWidth(width + (number == 1 ? 20 : 30));
+  // The memory grid grows with the window; the other three keep their size.
+  view->SetVisibleRows(visibleRows, number == 1);
   grids_[i] = view;
   connect(view, &GridView::Entered, this, &TMainForm::OnGridEntered);
   connect(view, &GridView::Left, this, &TMainForm::OnGridLeft);
-  connect(view, &GridView::EditorRequested, this, [this](int g, int row) {
-    OpenEditor(g, row);
-  });
+  connect(view, &GridView::EditorRequested, this, [this](int g, int row) { OpenEditor(g, row); });
   connect(view, &GridView::PopupRequested, this, &TMainForm::ShowGridPopup);
   connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, number] {
     if (activeGrid_ == number) UpdateStatusBar();
@@ -311,16 +335,19 @@ void TMainForm::BuildPages() {
   pageControl_->setObjectName(QStringLiteral("PageControl1"));
   auto* memoryPage = new QWidget;
   memoryPage->setObjectName(QStringLiteral("TabSheet1"));
-  auto* grids = new QGridLayout(memoryPage);
+  auto* grids = new QHBoxLayout(memoryPage);
+  auto* smallGrids = new QVBoxLayout;
   for (int n = 1; n <= kGridCount; ++n) {
     const GridLayoutInfo& grid = kGridLayouts[static_cast<std::size_t>(n - 1)];
-    QGroupBox* box = BuildGrid(n, QString::fromLatin1(grid.caption), grid.widths, grid.visibleRows);
+    QGroupBox* box = BuildGrid(n, QString::fromLatin1(grid.caption), grid.visibleRows);
     if (n == 1) {
-      grids->addWidget(box, 0, 0, 3, 1, Qt::AlignTop);
+      grids->addWidget(box, 1);
     } else {
-      grids->addWidget(box, n - 2, 1, Qt::AlignTop);
+      smallGrids->addWidget(box, 0, Qt::AlignTop);
     }
   }
+  smallGrids->addStretch(1);
+  grids->addLayout(smallGrids);
   pageControl_->addTab(memoryPage, QStringLiteral("Memor&y"));
   const std::array<const char*, 2> menuCaptions{"Menu &1", "Menu &2"};
   for (std::size_t p = 0; p < menuPages_.size(); ++p) {
@@ -342,9 +369,13 @@ void TMainForm::BuildPages() {
   auto* commentRow = new QHBoxLayout;
   commentRow->addWidget(commentLabel);
   commentRow->addWidget(comment_, 1);
+  findBar_ = new FindBar(central);
+  connect(findBar_, &FindBar::FindNextRequested, this, &TMainForm::FindNext);
+
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(4, 4, 4, 4);
-  layout->addWidget(pageControl_);
+  layout->addWidget(pageControl_, 1);
+  layout->addWidget(findBar_);
   layout->addLayout(commentRow);
   setCentralWidget(central);
 }
@@ -352,7 +383,7 @@ void TMainForm::BuildPages() {
 void TMainForm::BuildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(QStringLiteral("StatusBar1"));
-  bar->setSizeGripEnabled(false);
+  bar->setSizeGripEnabled(true);
   const std::array<int, 4> widths{170, 50, 90, 50};
   for (std::size_t p = 0; p < statusPanels_.size(); ++p) {
     auto* panel = new QLabel(bar);
@@ -378,6 +409,21 @@ void TMainForm::ApplyBandPlanLayout() {
   for (QLabel* panel : statusPanels_) panel->setFont(names);
   comment_->setFont(names);
   for (GridModel* model : models_) model->Refresh();
+  FitColumns();
+}
+
+void TMainForm::FitColumns() {
+  for (std::size_t i = 0; i < grids_.size(); ++i) {
+    GridView* view = grids_[i];
+    const int columns = view->FitColumns(kGridLayouts[i].widths);
+    const int width = columns + 2 * view->frameWidth() +
+                      view->verticalScrollBar()->sizeHint().width() + (i == 0 ? 20 : 30);
+    if (i == 0) {
+      view->setMinimumWidth(width);
+    } else {
+      view->setFixedWidth(width);
+    }
+  }
 }
 
 void TMainForm::RefreshView() {
@@ -392,6 +438,7 @@ void TMainForm::SetStatusTexts(const std::array<QString, 4>& texts) {
 
 void TMainForm::UpdateStatusBar() {
   if (pageControl_->currentIndex() != 0) return;
+  statusBar()->clearMessage();
   const StatusPanels texts = StatusBarTexts(image_, static_cast<quorvan::Grid>(activeGrid_),
                                             activeGrid_ ? Grid(activeGrid_)->SelectedGridRow() : 0);
   std::array<QString, 4> shown;
@@ -403,10 +450,12 @@ void TMainForm::UpdateStatusBar() {
 
 void TMainForm::OnGridEntered(int grid) {
   activeGrid_ = grid;
-  QGroupBox* box = gridBoxes_[static_cast<std::size_t>(grid - 1)];
-  QFont bold = box->font();
-  bold.setBold(true);
-  box->setFont(bold);
+  // Find and Undo make a grid the active one without its focus, so no Left came for the last.
+  for (QGroupBox* box : gridBoxes_) {
+    QFont font = box->font();
+    font.setBold(box == gridBoxes_[static_cast<std::size_t>(grid - 1)]);
+    box->setFont(font);
+  }
   UpdateEditCommands();
   UpdateStatusBar();
 }
@@ -436,7 +485,22 @@ void TMainForm::ShowGridPopup(int grid, const QPoint& globalPos) {
   popups_[static_cast<std::size_t>(grid - 1)]->popup(globalPos);
 }
 
-void TMainForm::RunEditCommand(EditCommand command) { clipboard_->Run(command); }
+void TMainForm::RunEditCommand(EditCommand command) {
+  clipboard_->Run(command);
+  switch (command) {
+    case EditCommand::Cut:
+      RowsChanged("Cut");
+      break;
+    case EditCommand::Paste:
+      RowsChanged("Paste into");
+      break;
+    case EditCommand::Delete:
+      RowsChanged("Delete");
+      break;
+    case EditCommand::Copy:
+      break;
+  }
+}
 
 void TMainForm::UpdateEditCommands() { clipboard_->UpdateEditCommands(); }
 

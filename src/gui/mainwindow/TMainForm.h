@@ -7,6 +7,7 @@
 
 #include "core/model/AppSettings.h"
 #include "core/model/RadioImage.h"
+#include "core/rules/EditStepNames.h"
 #include "core/transfer/TransferSequence.h"
 #include "gui/mainwindow/ClipboardCommands.h"
 #include "gui/mainwindow/DocumentLifecycle.h"
@@ -23,6 +24,7 @@ namespace quorvan {
 
 class CsvCommands;
 class CsvFileDialogs;
+class FindBar;
 class GridModel;
 class HelpTopics;
 class GridView;
@@ -36,6 +38,7 @@ class TSortForm;
 // The main window: owns the document and shows it in four grids and two menu pages, with the
 // file, radio, edit and help commands. The channel editors come in through MainFormServices;
 // clipboard commands, menu pages, sorting and printing are parts the window builds itself.
+// Every user command that changes the document ends as one step of the undo history.
 class TMainForm : public QMainWindow, private DocumentHost, private EditCommandHost {
   Q_OBJECT
 
@@ -72,6 +75,21 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   // The band-plan dependent rows, labels and fonts (after a read changed the plan).
   void ApplyBandPlanLayout();
 
+  // Edit > Undo and Redo: the document, every view of it and an open editor show the state
+  // before (after) the step, and the row it changed is selected.
+  void Undo();
+  void Redo();
+  // Edit > Find...: shows the find bar. Find Next: selects the next memory channel that
+  // matches it, or tells "Not found." in the status bar.
+  void OpenFind();
+  void FindNext();
+  FindBar* Finder() const { return findBar_; }
+
+  // Shows the window where it was last closed when that place is on a screen (true), else
+  // leaves its placing to the caller (false).
+  bool RestoreGeometry();
+  void SaveGeometry();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -80,14 +98,14 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
  private:
   // DocumentHost
   void FocusPageControl() override;
-  void SetCaption(const QString& caption) override;
+  void SetCaption(const QString& caption, bool modified) override;
   void ShowComment() override;
+  void ShowHistory(const QString& undoName, const QString& redoName) override;
   // EditCommandHost
   int ActiveGridNumber() const override { return activeGrid_; }
   int CurrentGridRow() const override;
   QList<int> SelectedGridRows() const override;
   bool EditingShown() const override;
-  void MarkModified() override;
 
   // Connects the commands that live in their own classes to the menus and hooks.
   void WireEditCommands();
@@ -98,15 +116,23 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   void ExportPdf();
   void ImportCsv();
   void ExportCsv();
-  // Every change by the user ends the same way.
-  void DocumentChanged();
+  // Every change by the user ends the same way: one undo step, then the view shows it.
+  void DocumentChanged(const std::string& stepName);
+  // A step that acts on rows, named after them: "Paste into 012", "Delete (3 rows)".
+  void RowsChanged(const char* verb);
+  void MenuItemChanged(int item);
+  // Selects a grid row (scrolled into view), or shows the page of a menu item, that a
+  // restored step changed.
+  void ShowRestored(const ImageChanges& changes);
+  void ShowRow(GridRow row);
+  // Column widths follow what the columns hold; the user may drag them from there.
+  void FitColumns();
 
   void BuildMenus();
   void BuildToolBar();
   void BuildPages();
   void BuildStatusBar();
-  QGroupBox* BuildGrid(int number, const QString& caption, const QList<int>& widths,
-                       int visibleRows);
+  QGroupBox* BuildGrid(int number, const QString& caption, int visibleRows);
   QAction* AddCommand(QMenu* menu, const QString& text, const QString& name,
                       const std::function<void()>& handler,
                       const QKeySequence& shortcut = QKeySequence());
@@ -149,6 +175,11 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   TAboutBox* aboutBox_ = nullptr;
   std::array<QAction*, 4> editActions_{};      // Cut, Copy, Paste, Delete
   std::array<QAction*, 3> editToolButtons_{};  // Cut, Copy, Paste
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
+  QAction* undoButton_ = nullptr;
+  QAction* redoButton_ = nullptr;
+  FindBar* findBar_ = nullptr;
 };
 
 }  // namespace quorvan

@@ -3,18 +3,29 @@
 #include <QDateTime>
 #include <QDropEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScreen>
 #include <QTabWidget>
 
 #include "core/files/ReadBackups.h"
 #include "core/model/NameCodec.h"
+#include "core/model/WindowSizeSetting.h"
 #include "gui/common/MessageService.h"
 #include "gui/mainwindow/TMainForm.h"
 #include "gui/transfer/TransferDialogs.h"
 #include "io/serial/PortAdvice.h"
 
 namespace quorvan {
+
+namespace {
+
+// How much of a remembered place must be on a screen for the window to go back there.
+constexpr int kMinVisibleWidth = 120;
+constexpr int kMinVisibleHeight = 60;
+
+}  // namespace
 
 void TMainForm::OpenCommandLine(const QStringList& arguments) {
   // Joined with single blanks, so an unquoted path with blanks arrives whole.
@@ -31,11 +42,12 @@ void TMainForm::ReadFromRadio(TransferScope scope) {
   if (!lifecycle_->ConfirmDiscard()) return;
   lifecycle_->BecomeRadioDocument();
   const bool completed = services_.transfers->RunRead(image_, scope, CommPort());
-  // Whatever the outcome, part of the image may have been replaced.
+  // Whatever the outcome, part of the image may have been replaced: a new document, saved
+  // nowhere yet.
   ApplyBandPlanLayout();
   RefreshView();
   SaveBandPlan(*services_.settings, image_.Plan());
-  lifecycle_->SetModified(true);
+  lifecycle_->StartHistory(false);
   if (completed) KeepReadBackup();
 }
 
@@ -67,6 +79,7 @@ void TMainForm::KeepReadBackup() {
 void TMainForm::closeEvent(QCloseEvent* event) {
   // A save that did not complete keeps the window open, so nothing is lost unasked.
   if (lifecycle_->ConfirmDiscard()) {
+    SaveGeometry();
     event->accept();
   } else {
     event->ignore();
@@ -88,7 +101,13 @@ void TMainForm::dropEvent(QDropEvent* event) {
 
 void TMainForm::FocusPageControl() { pageControl_->setFocus(Qt::OtherFocusReason); }
 
-void TMainForm::SetCaption(const QString& caption) { setWindowTitle(caption); }
+void TMainForm::SetCaption(const QString& caption, bool modified) {
+  // "[*]" is where the window system shows the change mark; one in a path is shown as is.
+  QString title = caption;
+  title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  setWindowTitle(title + QStringLiteral("[*]"));
+  setWindowModified(modified);
+}
 
 void TMainForm::ShowComment() {
   comment_->setText(
@@ -101,7 +120,32 @@ void TMainForm::OnCommentEdited(const QString& text) {
       NameFromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
                    image_.Plan().DestinationLetter());
   if (bytes) image_.SetComment(*bytes);
-  lifecycle_->SetModified(true);
+  lifecycle_->RecordChange("Edit Comment", "comment");
+}
+
+bool TMainForm::RestoreGeometry() {
+  const std::optional<WindowGeometry> stored =
+      LoadWindowGeometry(*services_.settings, kMainWindowGeometrySetting);
+  if (!stored) return false;
+  const QRect place(stored->x, stored->y, stored->size.width, stored->size.height);
+  // A screen that was unplugged since must not leave the window where nobody can reach it.
+  bool onScreen = false;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect shown = screen->availableGeometry().intersected(place);
+    onScreen =
+        onScreen || (shown.width() >= kMinVisibleWidth && shown.height() >= kMinVisibleHeight);
+  }
+  if (!onScreen) return false;
+  setGeometry(place);
+  if (stored->maximized) setWindowState(windowState() | Qt::WindowMaximized);
+  return true;
+}
+
+void TMainForm::SaveGeometry() {
+  if (!isVisible()) return;
+  const QRect normal = normalGeometry();
+  SaveWindowGeometry(*services_.settings, kMainWindowGeometrySetting,
+                     {normal.x(), normal.y(), {normal.width(), normal.height()}, isMaximized()});
 }
 
 }  // namespace quorvan

@@ -5,6 +5,7 @@
 #include <QItemSelectionModel>
 #include <QTabWidget>
 #include <algorithm>
+#include <string>
 
 #include "core/rules/GridTexts.h"
 #include "gui/csv/CsvCommands.h"
@@ -49,17 +50,22 @@ QList<int> TMainForm::SelectedGridRows() const {
 
 bool TMainForm::EditingShown() const { return pageControl_->currentIndex() == 0; }
 
-void TMainForm::MarkModified() { lifecycle_->SetModified(true); }
-
 void TMainForm::WirePlugIns() {
   if (services_.makeEditors) editors_ = services_.makeEditors(this);
-  if (editors_) editors_->SetStoredHook([this] { DocumentChanged(); });
+  if (editors_) {
+    // Every record an editor stores is one undo step, whichever way the store came about.
+    editors_->SetStoredHook([this] {
+      RowsChanged("Edit");
+      RefreshView();
+    });
+    // Undo and Redo work while an editor is open, and it then shows the restored record.
+    editors_->ShareCommands({undoAction_, redoAction_});
+  }
 
   radioMenuPages_ =
       new RadioMenuPages(image_.Menu(), *services_.messages, MenuPage(1), MenuPage(2));
   radioMenuPages_->setParent(this);
-  connect(radioMenuPages_, &RadioMenuPages::MenuEdited, this,
-          [this] { lifecycle_->SetModified(true); });
+  connect(radioMenuPages_, &RadioMenuPages::MenuEdited, this, &TMainForm::MenuItemChanged);
 
   sortForm_ = new TSortForm(this);
 
@@ -89,36 +95,35 @@ void TMainForm::WirePlugIns() {
   csv_ = std::make_unique<CsvCommands>(image_, *services_.messages, *csvDialogs, showReport);
 }
 
-void TMainForm::DocumentChanged() {
-  lifecycle_->SetModified(true);
-  RefreshView();
-}
-
 void TMainForm::OpenEditor(int grid, int row) {
   if (!editors_) return;
   const auto kind = static_cast<quorvan::Grid>(grid);
   const int slot = RowToSlot(image_.Plan(), kind, row);
   if (slot < 0) return;
-  if (editors_->Edit(kind, slot, image_)) DocumentChanged();
+  // Each store was a step of its own already; a failed store changed nothing.
+  editors_->Edit(kind, slot, image_);
 }
 
 void TMainForm::SortMemoryChannels() {
-  if (sortForm_->Run(image_)) DocumentChanged();
+  if (!sortForm_->Run(image_)) return;
+  DocumentChanged(sortForm_->ChosenKey() == SortKey::Frequency ? "Sort by Frequency"
+                                                               : "Sort by Memory Name");
 }
 
 void TMainForm::PrintDocument() {
-  PrintCommand(*services_.messages, *printers_).Print(image_, windowTitle());
+  PrintCommand(*services_.messages, *printers_).Print(image_, lifecycle_->Caption());
 }
 
 void TMainForm::ExportPdf() {
   PdfExport(*services_.messages, *pdfDialog_)
-      .Export(image_, windowTitle(),
+      .Export(image_, lifecycle_->Caption(),
               SuggestedPdfName(lifecycle_->DocumentName(), lifecycle_->Folder()));
 }
 
 void TMainForm::ImportCsv() {
   FocusPageControl();
-  if (csv_->ImportCsv(lifecycle_->Folder())) DocumentChanged();
+  if (!csv_->ImportCsv(lifecycle_->Folder())) return;
+  DocumentChanged("Import CSV (" + std::to_string(csv_->ImportedRows()) + " rows)");
 }
 
 void TMainForm::ExportCsv() { csv_->ExportCsv(lifecycle_->Folder()); }

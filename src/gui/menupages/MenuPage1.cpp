@@ -55,6 +55,7 @@ QWidget* MenuPage1::BuildBalance() {
   QGroupBox* box = NewGroup(this, "&Balance");
   auto* layout = new QGridLayout(box);
   AddTrackBar(layout, "TrackBer_Bal", kMenuBAL, 4);
+  NameItem(kMenuBAL, [] { return QStringLiteral("Balance"); });
   layout->addWidget(new QLabel(QStringLiteral("\"A\" Band"), box), 1, 0, Qt::AlignLeft);
   layout->addWidget(new QLabel(QStringLiteral("Center"), box), 1, 1, Qt::AlignHCenter);
   layout->addWidget(new QLabel(QStringLiteral("\"B\" Band"), box), 1, 2, Qt::AlignRight);
@@ -93,6 +94,7 @@ QWidget* MenuPage1::BuildDisplay() {
       new MenuPagePomKeyFilter([this] { return destination_; }, messages_, pom_));
   connect(pom_, &QLineEdit::textEdited, this, &MenuPage1::OnPomEdited);
   fields->addRow(QStringLiteral("Power on Message"), pom_);
+  NameItem(kMenuMES, [] { return QStringLiteral("Power on Message"); });
   AddComboBox(fields, "ComboBox_Contrast", "Contrast", kMenuCNT, Numbers(1, 16),
               ComboForm::TwoDigitsFromOne);
   row->addLayout(fields, 1);

@@ -55,12 +55,22 @@ QWidget* MenuPage2::BuildNarrow() {
   narHf_ = NewCheckBox("CheckBox_NarHf", "HF Band", kMenuNAR5);
   nar440_ = NewCheckBox("CheckBox_Nar440", "440MHz Band", kMenuNAR2);
   nar1200_ = NewCheckBox("CheckBox_Nar1200", "1.2GHz Band", kMenuNAR3);
-  layout->addWidget(NewCheckBox("CheckBox_Nar144", "144MHz Band", kMenuNAR0), 0, 0);
+  QCheckBox* nar144 = NewCheckBox("CheckBox_Nar144", "144MHz Band", kMenuNAR0);
+  layout->addWidget(nar144, 0, 0);
   // The HF box takes the 220 MHz box's place; no band plan offers both.
   layout->addWidget(nar220_, 1, 0);
   layout->addWidget(narHf_, 1, 0);
   layout->addWidget(nar440_, 2, 0);
   layout->addWidget(nar1200_, 3, 0);
+  // "144MHz Band" alone would not tell which setting an undo step takes back.
+  const std::pair<int, QCheckBox*> boxes[] = {{kMenuNAR0, nar144},
+                                              {kMenuNAR1, nar220_},
+                                              {kMenuNAR2, nar440_},
+                                              {kMenuNAR3, nar1200_},
+                                              {kMenuNAR5, narHf_}};
+  for (const auto& [item, check] : boxes) {
+    NameItem(item, [check = check] { return QStringLiteral("FM Narrow ") + check->text(); });
+  }
   return box;
 }
 
@@ -97,6 +107,7 @@ QWidget* MenuPage2::BuildOther() {
 
 QWidget* MenuPage2::BuildGroupLink() {
   auto* box = new QGroupBox(QStringLiteral("Memory Group Link"), this);
+  NameItem(kMenuMGL, [] { return QStringLiteral("Memory Group Link"); });
   auto* layout = new QGridLayout(box);
   for (int n = 0; n < static_cast<int>(groupLinks_.size()); ++n) {
     auto* check = new QCheckBox(QString::number(n), box);

@@ -51,6 +51,17 @@ void MenuPageControls::ShowMenu(const MenuSettings& menu, const BandPlan& plan) 
 
 void MenuPageControls::ShowPageSpecific(const MenuSettings&, const BandPlan&) {}
 
+void MenuPageControls::NameItem(int item, std::function<QString()> caption) {
+  captions_[item] = std::move(caption);
+}
+
+QString MenuPageControls::ItemCaption(int item) const {
+  const auto found = captions_.find(item);
+  if (found == captions_.end()) return {};
+  QString caption = found->second();
+  return caption.remove(QLatin1Char('&'));
+}
+
 void MenuPageControls::StoreUserValue(int item, std::string_view value) {
   if (showing_) return;
   menu_.Set(item, value);
@@ -69,6 +80,7 @@ QCheckBox* MenuPageControls::NewCheckBox(const char* name, const char* caption, 
   auto* box = new QCheckBox(QString::fromLatin1(caption), this);
   box->setObjectName(QString::fromLatin1(name));
   const bool inverted = sense == CheckSense::TickedIsZero;
+  NameItem(item, [box] { return box->text(); });
   connect(box, &QCheckBox::toggled, this, [this, item, inverted](bool checked) {
     StoreUserValue(item, checked != inverted ? "1" : "0");
   });
@@ -85,6 +97,7 @@ QGroupBox* MenuPageControls::AddRadioGroup(const char* name, const char* caption
   box->setObjectName(QString::fromLatin1(name));
   auto* group = new QButtonGroup(box);
   auto* grid = new QGridLayout(box);
+  NameItem(item, [box] { return box->title(); });
   int index = 0;
   for (const char* text : items) {
     auto* button = new QRadioButton(QString::fromLatin1(text), box);
@@ -109,6 +122,7 @@ QComboBox* MenuPageControls::AddComboBox(QFormLayout* into, const char* name, co
   combo->setObjectName(QString::fromLatin1(name));
   for (const QString& text : items) combo->addItem(text);
   into->addRow(QString::fromLatin1(label), combo);
+  NameItem(item, [label] { return QString::fromLatin1(label); });
   const bool fromOne = form == ComboForm::TwoDigitsFromOne;
   // Only the user's choice counts: setting the index from the menu does not store.
   connect(combo, &QComboBox::activated, this, [this, item, fromOne](int index) {

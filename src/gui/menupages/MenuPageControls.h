@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,10 @@ class MenuPageControls : public QWidget {
 
   // Sets every control from `menu`; the plan decides which controls exist and the name fonts.
   void ShowMenu(const MenuSettings& menu, const BandPlan& plan);
+  // Whether a control of this page is bound to the item, and what the page calls it ("Dual",
+  // "Battery Saver"); empty for an item of the other page.
+  bool HoldsItem(int item) const { return captions_.count(item) > 0; }
+  QString ItemCaption(int item) const;
 
  signals:
   // A user change was stored into the item.
@@ -56,6 +61,10 @@ class MenuPageControls : public QWidget {
                          const std::vector<QString>& items, ComboForm form = ComboForm::Index);
   QSlider* AddTrackBar(QGridLayout* into, const char* name, int item, int maximum);
 
+  // What the page calls an item, for a control that has no caption of its own or one that
+  // says too little on its own; the text is asked for when needed (it may follow the plan).
+  void NameItem(int item, std::function<QString()> caption);
+
   // Runs on every ShowMenu after the table-bound controls, still inside the refresh.
   virtual void ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan);
 
@@ -68,6 +77,7 @@ class MenuPageControls : public QWidget {
   MenuSettings& menu_;
   bool showing_ = false;
   std::vector<std::function<void(const MenuSettings&)>> showers_;
+  std::map<int, std::function<QString()>> captions_;
 };
 
 }  // namespace quorvan

@@ -17,6 +17,8 @@ void PutInto(QWidget* host, QWidget* page) {
     layout->setContentsMargins(0, 0, 0, 0);
   }
   layout->addWidget(page);
+  // Growing with the window, the page keeps its arrangement at the top left.
+  layout->setAlignment(page, Qt::AlignLeft | Qt::AlignTop);
 }
 
 }  // namespace
@@ -30,6 +32,15 @@ RadioMenuPages::RadioMenuPages(MenuSettings& menu, MessageService& messages, QWi
   PutInto(page2Host, page2_);
   connect(page1_, &MenuPageControls::MenuEdited, this, &RadioMenuPages::MenuEdited);
   connect(page2_, &MenuPageControls::MenuEdited, this, &RadioMenuPages::MenuEdited);
+}
+
+QString RadioMenuPages::ItemCaption(int item) const {
+  return page1_->HoldsItem(item) ? page1_->ItemCaption(item) : page2_->ItemCaption(item);
+}
+
+int RadioMenuPages::PageOfItem(int item) const {
+  if (page1_->HoldsItem(item)) return 1;
+  return page2_->HoldsItem(item) ? 2 : 0;
 }
 
 void RadioMenuPages::ShowMenu(const MenuSettings& menu, const BandPlan& plan) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include "core/model/BandPlan.h"
 #include "core/model/MenuSettings.h"
@@ -25,6 +26,10 @@ class RadioMenuPages : public QObject {
 
   void ShowMenu(const MenuSettings& menu, const BandPlan& plan);
   MenuPage1* Page1() const { return page1_; }
+  // What the pages call a menu item ("Battery Saver"), and the page (1 or 2) that holds it;
+  // 0 for an item neither page shows.
+  QString ItemCaption(int item) const;
+  int PageOfItem(int item) const;
   MenuPage2* Page2() const { return page2_; }
 
  signals:

@@ -99,7 +99,7 @@ void DocumentLifecycleTest::captionAndModifiedFollowSaveAsSaveOpenAndNew() {
   f.form->Action("ToolSave")->trigger();
   QCOMPARE(f.files.saveSuggestions, QStringList{"Untitled"});
   QVERIFY(QFile::exists(path));
-  QCOMPARE(f.form->windowTitle(), Caption(path));
+  QCOMPARE(ShownTitle(*f.form), Caption(path));
   QVERIFY(!f.form->Document().Modified());
   QCOMPARE(QString::fromStdString(f.settings.Value("Path")), f.dir.path() + "/");
 
@@ -110,14 +110,14 @@ void DocumentLifecycleTest::captionAndModifiedFollowSaveAsSaveOpenAndNew() {
 
   f.form->Action("FileNew")->trigger();
   QVERIFY(f.messages.shown.isEmpty());
-  QCOMPARE(f.form->windowTitle(), QStringLiteral("Quorvan [Untitled]"));
+  QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Untitled]"));
   QVERIFY(!HoldsEdit(*f.form));
   QCOMPARE(comment->text(), QString());
 
   f.files.names = {path};
   f.form->Action("ToolOpen")->trigger();
   QCOMPARE(f.files.openFolders, QStringList{f.dir.path() + "/"});
-  QCOMPARE(f.form->windowTitle(), Caption(path));
+  QCOMPARE(ShownTitle(*f.form), Caption(path));
   QVERIFY(HoldsEdit(*f.form));
   QCOMPARE(comment->text(), QStringLiteral("club net"));
   QVERIFY(!f.form->Document().Modified());
@@ -215,7 +215,7 @@ void DocumentLifecycleTest::openRejectsBadFilesAndLeavesDocument() {
   QCOMPARE(f.messages.Texts(), (QStringList{message, message, message}));
   QCOMPARE(f.messages.shown.first().icon, MessageIcon::Error);
   QVERIFY(f.form->Image() == before);
-  QCOMPARE(f.form->windowTitle(), Caption(good));
+  QCOMPARE(ShownTitle(*f.form), Caption(good));
 }
 
 void DocumentLifecycleTest::commandLineJoinsArgumentsWithBlanks() {
@@ -224,7 +224,7 @@ void DocumentLifecycleTest::commandLineJoinsArgumentsWithBlanks() {
   const QString path = MakeChannelFile(f, QStringLiteral("club repeaters.qvx"), {});
   f.form->OpenCommandLine({f.Path(QStringLiteral("club")), QStringLiteral("repeaters.qvx")});
   QVERIFY(f.messages.shown.isEmpty());
-  QCOMPARE(f.form->windowTitle(), Caption(path));
+  QCOMPARE(ShownTitle(*f.form), Caption(path));
   QVERIFY(HoldsEdit(*f.form));
   QVERIFY(!f.form->Document().Modified());
 }
@@ -238,7 +238,7 @@ void DocumentLifecycleTest::dropOpensFirstFileOnlyWithoutPrompt() {
   f.form->Document().SetModified(true);
   Drop(*f.form, {first, second, f.Path(QStringLiteral("third.txt"))});
   QVERIFY(f.messages.shown.isEmpty());  // a drop replaces a modified document unasked
-  QCOMPARE(f.form->windowTitle(), Caption(first));
+  QCOMPARE(ShownTitle(*f.form), Caption(first));
   QCOMPARE(f.form->Image().Comment(), std::string("one"));
   QVERIFY(!f.form->Document().Modified());
 }

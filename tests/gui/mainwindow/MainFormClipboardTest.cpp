@@ -275,6 +275,7 @@ void MainFormClipboardTest::cutEmptiesTheRowAndMakesItPasteable() {
   c.label = "007";
   f.form->Image().Store(SlotKind::Memory, 7, Text(c).toStdString());
   f.form->RefreshView();
+  f.form->Document().StartHistory(true);  // as a file holding the channel opens
   Enter(*f.form, 1, 8);
   QVERIFY(!Enabled(*f.form, "EditPaste"));
   Trigger(*f.form, "ToolCut");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <QWindow>
 #include <functional>
 #include <memory>
 
@@ -9,6 +10,12 @@
 #include "support/ScriptedServices.h"
 
 namespace quorvan {
+
+// The caption as the window system shows it, change mark included.
+inline QString ShownTitle(QWidget& window) {
+  window.winId();  // the title reaches the window system once the window exists there
+  return window.windowHandle()->title();
+}
 
 // A main window on scripted messages, file dialogs and transfers, a settings store in memory
 // and a temporary folder for files and backups.

@@ -81,7 +81,7 @@ void MainFormTest::startUpWithEmptyStoreAsksSetupOnce() {
   QCOMPARE(QString::fromStdString(f.settings.Value("Type")), type);
   QCOMPARE(QString::fromStdString(f.settings.Value("Model")), model);
   QCOMPARE(QString::fromStdString(f.settings.Value("CommPort")), QStringLiteral("COM1"));
-  QCOMPARE(f.form->windowTitle(), QStringLiteral("Quorvan [Untitled]"));
+  QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Untitled]"));
   QVERIFY(!f.form->Document().Modified());
   QVERIFY(f.form->Action("Com1")->isChecked());
   QCOMPARE(f.form->Grid(3)->model()->rowCount(), callRows);
@@ -342,7 +342,7 @@ void MainFormTest::readRefusedPortOrCancelledPromptChangesNothing() {
   f.messages.answers = {Answer::Cancel};
   f.form->Action("ReadMemory")->trigger();
   QVERIFY(f.transfers.reads.isEmpty());
-  QCOMPARE(f.form->windowTitle(), QStringLiteral("Quorvan [Untitled]"));
+  QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Untitled]*"));
   QVERIFY(f.form->Document().Modified());
 }
 
@@ -357,7 +357,7 @@ void MainFormTest::completedReadStoresPlanMarksModifiedAndKeepsBackup() {
   f.form->Action("ToolRead")->trigger();
   QCOMPARE(f.transfers.reads.size(), 1);
   QCOMPARE(f.transfers.reads.first().first, TransferScope::All);
-  QCOMPARE(f.form->windowTitle(), QStringLiteral("Quorvan [Radio]"));
+  QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Radio]*"));
   QCOMPARE(f.form->Document().DocumentName(), QStringLiteral("Untitled"));
   QVERIFY(f.form->Document().Modified());
   QCOMPARE(f.settings.Value("Type"), std::string("ME,0B"));
@@ -377,7 +377,7 @@ void MainFormTest::cancelledReadStillLeavesRadioDocument() {
   f.transfers.readCompletes = false;
   f.form->Action("ReadMenu")->trigger();
   QCOMPARE(f.transfers.reads.first().first, TransferScope::Menu);
-  QCOMPARE(f.form->windowTitle(), QStringLiteral("Quorvan [Radio]"));
+  QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Radio]*"));
   QVERIFY(f.form->Document().Modified());
   QVERIFY(!QDir(f.Path(QStringLiteral("backups"))).exists());
 }
@@ -393,7 +393,7 @@ void MainFormTest::readAfterYesWithUnfinishedSaveDoesNotRun() {
   f.form->ReadFromRadio(TransferScope::All);
   QVERIFY(f.transfers.reads.isEmpty());
   QVERIFY(f.form->Document().Modified());
-  QCOMPARE(f.form->windowTitle(), QStringLiteral("Quorvan [Untitled]"));
+  QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Untitled]*"));
   QVERIFY(!f.form->Image().Record(SlotKind::Memory, 1).empty());
 }
 

@@ -123,7 +123,8 @@ void TMainForm::ExportPdf() {
 void TMainForm::ImportCsv() {
   FocusPageControl();
   if (!csv_->ImportCsv(lifecycle_->Folder())) return;
-  DocumentChanged("Import CSV (" + std::to_string(csv_->ImportedRows()) + " rows)");
+  const int rows = csv_->ImportedRows();
+  DocumentChanged("Import CSV (" + std::to_string(rows) + (rows == 1 ? " row)" : " rows)"));
 }
 
 void TMainForm::ExportCsv() { csv_->ExportCsv(lifecycle_->Folder()); }

@@ -1,0 +1,489 @@
+// Undo and redo through the window, the history's clean state and resets, the growing window
+// and its remembered place, the tool buttons and Find.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+#include <functional>
+
+#include "app/EditorDialogs.h"
+#include "core/files/DocumentFile.h"
+#include "core/model/WindowSizeSetting.h"
+#include "gui/csv/CsvCommands.h"
+#include "gui/mainwindow/FindBar.h"
+#include "gui/mainwindow/GridView.h"
+#include "gui/mainwindow/MainFormFixture.h"
+#include "gui/mainwindow/ToolIcons.h"
+
+namespace quorvan {
+
+namespace {
+
+class ScriptedCsvDialogs : public CsvFileDialogs {
+ public:
+  QString OpenCsvName(const QString&) override { return openName; }
+  QString SaveCsvName(const QString&) override { return {}; }
+  QString openName;
+};
+
+std::string Channel(int slot, const char* hz, const char* name) {
+  return MemoryChannelLabel(slot) + "," + hz + ",5,0,0,0,0,0,08,08,000,000600000,0,0,,,," + name;
+}
+
+// A window with the real editors, opened on a file that holds a few channels.
+struct HistoryFixture : MainFormFixture {
+  ScriptedMessages editorMessages;
+  ScriptedCsvDialogs csv;
+  QString report;
+  QString opened;
+
+  HistoryFixture() {
+    settings.SetValue("Type", "KK,0F");
+    adjustServices = [this](MainFormServices& s) {
+      s.makeEditors = EditorDialogsFactory(editorMessages);
+      s.csvDialogs = &csv;
+      s.showCsvReport = [this](const QString& text) { report = text; };
+    };
+    Create();
+    RadioImage image = form->Image();
+    image.Store(SlotKind::Memory, 3, Channel(3, "00146520000", "SIMPLEX"));
+    image.Store(SlotKind::Memory, 4, Channel(4, "00145500000", "Club"));
+    image.Store(SlotKind::Memory, 9, Channel(9, "00144390000", "APRS"));
+    image.Store(SlotKind::Dtmf, 2, "02,123,HOME");
+    image.SetComment("start");
+    opened = Path(QStringLiteral("start.qvx"));
+    if (!SaveDocumentFile(opened.toStdString(), image, nullptr)) qFatal("cannot write a file");
+    form->OpenCommandLine({opened});
+  }
+
+  // The document as Save would write it.
+  QByteArray Saved(const QString& name) {
+    const QString path = Path(name);
+    if (!SaveDocumentFile(path.toStdString(), form->Image(), nullptr)) return {};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  QString UndoText() const { return form->Action(QStringLiteral("EditUndo"))->text(); }
+  void Trigger(const char* name) { form->Action(QString::fromLatin1(name))->trigger(); }
+};
+
+// Runs `answer` on the modal dialog once it is up.
+void AnswerModal(const std::function<void(QWidget*)>& answer, const std::function<void()>& open) {
+  QObject guard;
+  QTimer::singleShot(0, &guard, [answer] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) answer(dialog);
+  });
+  open();
+}
+
+template <class T>
+T* Child(QWidget* parent, const char* name) {
+  T* child = parent->findChild<T*>(QString::fromLatin1(name));
+  if (!child) qFatal("no %s", name);
+  return child;
+}
+
+void Enter(TMainForm& form, int grid, int row) {
+  form.Grid(grid)->SelectGridRow(row);
+  emit form.Grid(grid)->Entered(grid);
+}
+
+void PutOnClipboard(const std::string& text) {
+  auto* data = new QMimeData;
+  data->setData(QStringLiteral("application/x-qrvx-clip"), QByteArray::fromStdString(text) + '\0');
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+using Change = std::function<void(HistoryFixture&)>;
+
+}  // namespace
+
+class MainFormHistoryTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyKindOfChangeUndoesAndRedoesByteForByte_data();
+  void everyKindOfChangeUndoesAndRedoesByteForByte();
+  void modifiedAndTheChangeMarkFollowTheSavedState();
+  void newOpenAndReadStartAFreshHistoryAndWriteDoesNot();
+  void changesThatStoreNothingMakeNoStep();
+  void undoWhileAnEditorIsOpenShowsTheRestoredRecord();
+  void historyKeepsTheNewestThousandSteps();
+  void memoryGridTakesTheRoomOfAGrowingWindow();
+  void placeIsRememberedUnlessItIsOffEveryScreen_data();
+  void placeIsRememberedUnlessItIsOffEveryScreen();
+  void toolButtonsHaveIconsAndNameTheirShortcut();
+  void findSelectsMatchingChannelsAndWraps();
+};
+
+void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte_data() {
+  QTest::addColumn<Change>("change");
+  QTest::addColumn<QString>("undoText");
+  QTest::addColumn<int>("grid");  // the grid whose row the undo selects; 0 none
+  QTest::addColumn<int>("row");
+  QTest::newRow("paste") << Change([](HistoryFixture& f) {
+    PutOnClipboard(Channel(3, "00146520000", "SIMPLEX"));
+    Enter(*f.form, 1, 13);
+    f.form->UpdateEditCommands();
+    f.Trigger("EditPaste");
+  }) << "&Undo Paste into 012"
+                         << 1 << 13;
+  QTest::newRow("cut") << Change([](HistoryFixture& f) {
+    Enter(*f.form, 1, 5);
+    f.Trigger("ToolCut");
+  }) << "&Undo Cut 004" << 1
+                       << 5;
+  QTest::newRow("delete of several rows is one step") << Change([](HistoryFixture& f) {
+    GridView* grid = f.form->Grid(1);
+    Enter(*f.form, 1, 4);
+    grid->selectionModel()->select(
+        QItemSelection(grid->model()->index(3, 0), grid->model()->index(9, 3)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    f.Trigger("EditDelete");
+  }) << "&Undo Delete (3 rows)" << 1 << 4;
+  QTest::newRow("sort") << Change([](HistoryFixture& f) {
+    AnswerModal(
+        [](QWidget* d) {
+          Child<QAbstractButton>(d, "RadioButton_Name")->click();
+          Child<QAbstractButton>(d, "Button_Sort")->click();
+        },
+        [&] { f.Trigger("EditSort"); });
+  }) << "&Undo Sort by Memory Name"
+                        << 1 << 1;
+  QTest::newRow("csv import") << Change([](HistoryFixture& f) {
+    f.csv.openName = QStringLiteral(QUORVAN_CSV_DATA_DIR "/dualband-repeaters.csv");
+    f.Trigger("FileImportCsv");
+  }) << "&Undo Import CSV (%1 rows)"
+                              << 1 << 1;  // as many as the report says
+  QTest::newRow("editor") << Change([](HistoryFixture& f) {
+    AnswerModal(
+        [](QWidget* d) {
+          auto* rx = Child<QLineEdit>(d, "Edit1");
+          rx->selectAll();
+          QTest::keyClicks(rx, "145.5");
+          Child<QAbstractButton>(d, "Button2")->click();
+        },
+        [&] { emit f.form->Grid(1)->EditorRequested(1, 21); });
+  }) << "&Undo Edit 020" << 1
+                          << 21;
+  QTest::newRow("DTMF editor") << Change([](HistoryFixture& f) {
+    AnswerModal(
+        [](QWidget* d) {
+          auto* code = Child<QLineEdit>(d, "Edit1");
+          code->selectAll();
+          QTest::keyClicks(code, "999");
+          Child<QAbstractButton>(d, "Button2")->click();
+        },
+        [&] { emit f.form->Grid(4)->EditorRequested(4, 3); });
+  }) << "&Undo Edit DTMF 2" << 4
+                               << 3;
+  QTest::newRow("menu control") << Change([](HistoryFixture& f) {
+    f.form->findChild<QCheckBox*>(QStringLiteral("CheckBox_Lock"))->click();
+  }) << "&Undo Change Lock" << 0 << 0;
+  QTest::newRow("typing a comment is one step") << Change([](HistoryFixture& f) {
+    auto* comment = f.form->findChild<QLineEdit*>(QStringLiteral("Edit2"));
+    comment->setFocus();
+    QTest::keyClicks(comment, " of the field day");
+  }) << "&Undo Edit Comment" << 0 << 0;
+}
+
+void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte() {
+  QFETCH(Change, change);
+  QFETCH(QString, undoText);  // copied: the CSV row fills in its count
+  QFETCH(int, grid);
+  QFETCH(int, row);
+  HistoryFixture f;
+  f.form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+  const QByteArray before = f.Saved("before.qvx");
+  change(f);
+  const QByteArray after = f.Saved("after.qvx");
+  QVERIFY(after != before);
+  if (undoText.contains(QStringLiteral("%1"))) undoText = undoText.arg(f.report.section(' ', 0, 0));
+  QCOMPARE(f.UndoText(), undoText);
+  QCOMPARE(f.form->Document().History().StepCount(), std::size_t{1});
+
+  f.Trigger("ToolUndo");
+  QCOMPARE(f.Saved("undone.qvx"), before);
+  QVERIFY(!f.form->Document().Modified());
+  QCOMPARE(f.form->Action(QStringLiteral("EditRedo"))->text(),
+           QStringLiteral("&Redo") + undoText.mid(5));
+  if (grid > 0) {
+    QCOMPARE(f.form->ActiveGrid(), grid);
+    QCOMPARE(f.form->Grid(grid)->SelectedGridRow(), row);
+  }
+  // The views show the restored document: the comment line and the memory grid's cells.
+  QCOMPARE(f.form->findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(),
+           QString::fromStdString(f.form->Image().Comment()));
+  QCOMPARE(f.form->Grid(1)->model()->index(3, 3).data().toString(), QStringLiteral("SIMPLEX"));
+
+  f.Trigger("ToolRedo");
+  QCOMPARE(f.Saved("redone.qvx"), after);
+  QVERIFY(f.form->Document().Modified());
+  QVERIFY(!f.form->Action(QStringLiteral("EditRedo"))->isEnabled());
+}
+
+void MainFormHistoryTest::modifiedAndTheChangeMarkFollowTheSavedState() {
+  HistoryFixture f;
+  const QString caption = QStringLiteral("Quorvan [") + f.opened + ']';
+  QCOMPARE(ShownTitle(*f.form), caption);
+  QVERIFY(!f.form->Action(QStringLiteral("EditUndo"))->isEnabled());
+  QVERIFY(!f.form->Action(QStringLiteral("ToolUndo"))->isEnabled());
+
+  Enter(*f.form, 1, 5);
+  f.Trigger("EditCut");
+  QCOMPARE(ShownTitle(*f.form), caption + '*');
+  QCOMPARE(f.form->Action(QStringLiteral("ToolUndo"))->toolTip(),
+           QStringLiteral("Undo Cut 004 (Ctrl+Z)"));
+  f.Trigger("EditUndo");
+  QCOMPARE(ShownTitle(*f.form), caption);
+  QVERIFY(!f.form->Document().Modified());
+  QVERIFY(f.form->close());  // nothing to save: no prompt
+  QCOMPARE(f.messages.shown.size(), 0);
+
+  f.Trigger("EditRedo");
+  QVERIFY(f.form->Document().Modified());
+  f.Trigger("FileSave");  // saved with the cut
+  QCOMPARE(ShownTitle(*f.form), caption);
+  f.Trigger("EditUndo");  // away from the saved state again
+  QCOMPARE(ShownTitle(*f.form), caption + '*');
+  f.messages.answers = {Answer::Cancel};
+  QVERIFY(!f.form->close());
+  QCOMPARE(f.messages.shown.size(), 1);
+  f.Trigger("EditRedo");
+  QVERIFY(!f.form->Document().Modified());
+}
+
+void MainFormHistoryTest::newOpenAndReadStartAFreshHistoryAndWriteDoesNot() {
+  HistoryFixture f;
+  const auto cut = [&f] {
+    Enter(*f.form, 1, 5);
+    f.Trigger("EditCut");
+    QVERIFY(f.form->Document().History().CanUndo());
+  };
+  cut();
+  f.messages.answers = {Answer::Yes};  // write to the radio
+  f.Trigger("WriteAll");
+  QCOMPARE(f.transfers.writes.size(), 1);
+  QVERIFY(f.form->Document().History().CanUndo());
+
+  f.messages.answers = {Answer::No};
+  f.Trigger("FileNew");
+  QVERIFY(!f.form->Document().History().CanUndo());
+  QVERIFY(!f.form->Document().Modified());
+
+  f.form->OpenCommandLine({f.opened});
+  cut();
+  f.messages.answers = {Answer::No};
+  f.files.names = {f.opened};
+  f.Trigger("FileOpen");
+  QVERIFY(!f.form->Document().History().CanUndo());
+
+  cut();
+  f.messages.answers = {Answer::No};
+  f.Trigger("ReadAll");
+  QCOMPARE(f.transfers.reads.size(), 1);
+  QVERIFY(!f.form->Document().History().CanUndo());
+  // A read is saved nowhere: modified whatever is done or undone after it.
+  QVERIFY(f.form->Document().Modified());
+  Enter(*f.form, 1, 5);
+  f.form->Image().Store(SlotKind::Memory, 4, Channel(4, "00145500000", "Club"));
+  f.form->Document().RecordChange("Edit 004");
+  f.Trigger("EditUndo");
+  QVERIFY(f.form->Document().Modified());
+}
+
+void MainFormHistoryTest::changesThatStoreNothingMakeNoStep() {
+  HistoryFixture f;
+  // "Invalid function.": Cut on the VFO grid.
+  Enter(*f.form, 2, 1);
+  f.form->RunEditCommand(EditCommand::Cut);
+  QCOMPARE(f.messages.Texts(), QStringList{"Invalid function."});
+  // A store the editor refuses.
+  AnswerModal(
+      [](QWidget* d) {
+        auto* rx = Child<QLineEdit>(d, "Edit1");
+        rx->selectAll();
+        QTest::keyClicks(rx, "1.2.3");
+        Child<QAbstractButton>(d, "Button2")->click();  // refused: the dialog stays
+        Child<QAbstractButton>(d, "Button1")->click();
+      },
+      [&] { emit f.form->Grid(1)->EditorRequested(1, 4); });
+  QVERIFY(f.editorMessages.Texts().contains("Invalid Frequency.\nPlease check and try again."));
+  // A menu page refresh and a Copy change nothing either.
+  Enter(*f.form, 1, 4);
+  f.Trigger("EditCopy");
+  f.form->RefreshView();
+  QVERIFY(!f.form->Document().History().CanUndo());
+  QVERIFY(!f.form->Document().Modified());
+}
+
+void MainFormHistoryTest::undoWhileAnEditorIsOpenShowsTheRestoredRecord() {
+  HistoryFixture f;
+  PutOnClipboard(Channel(0, "00147000000", "PASTED"));
+  Enter(*f.form, 1, 5);
+  f.form->UpdateEditCommands();
+  f.Trigger("EditPaste");
+  QString shownAfterPaste;
+  QString shownAfterUndo;
+  AnswerModal(
+      [&](QWidget* d) {
+        auto* rx = Child<QLineEdit>(d, "Edit1");
+        shownAfterPaste = rx->text();
+        // The window's command reaches the open editor, as Ctrl+Z does there.
+        QVERIFY(d->actions().contains(f.form->Action(QStringLiteral("EditUndo"))));
+        f.Trigger("EditUndo");
+        shownAfterUndo = rx->text();
+        Child<QAbstractButton>(d, "Button1")->click();
+      },
+      [&] { emit f.form->Grid(1)->EditorRequested(1, 5); });
+  QCOMPARE(shownAfterPaste, QStringLiteral("147.000"));
+  QCOMPARE(shownAfterUndo, QStringLiteral("145.500"));
+  QCOMPARE(f.form->Grid(1)->model()->index(4, 2).data().toString(), QStringLiteral("145.500"));
+}
+
+void MainFormHistoryTest::historyKeepsTheNewestThousandSteps() {
+  HistoryFixture f;
+  auto* lock = f.form->findChild<QCheckBox*>(QStringLiteral("CheckBox_Lock"));
+  const bool was = lock->isChecked();
+  for (int n = 0; n < 1001; ++n) lock->click();  // each click is a step of its own
+  QCOMPARE(f.form->Document().History().StepCount(), std::size_t{1000});
+  for (int n = 0; n < 1000; ++n) f.Trigger("EditUndo");
+  QVERIFY(!f.form->Action(QStringLiteral("EditUndo"))->isEnabled());
+  QCOMPARE(lock->isChecked(), !was);  // the first click went with the oldest step
+  QVERIFY(f.form->Document().Modified());
+}
+
+void MainFormHistoryTest::memoryGridTakesTheRoomOfAGrowingWindow() {
+  HistoryFixture f;
+  f.form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+  const QSize smallest = f.form->minimumSize();
+  QCOMPARE(f.form->size(), smallest);
+  const QSize memory = f.form->Grid(1)->size();
+  const QSize vfo = f.form->Grid(2)->size();
+  f.form->resize(smallest + QSize(300, 200));
+  QTRY_COMPARE(f.form->Grid(1)->size(), memory + QSize(300, 200));
+  QCOMPARE(f.form->Grid(2)->size(), vfo);
+  f.form->resize(smallest - QSize(50, 50));
+  QCOMPARE(f.form->size(), smallest);
+
+  // Columns are at least as wide as their contents and can be dragged wider.
+  GridView* grid = f.form->Grid(1);
+  for (int c = 0; c < 3; ++c) {
+    QVERIFY(grid->columnWidth(c) >= grid->horizontalHeader()->sectionSizeHint(c));
+    QCOMPARE(grid->horizontalHeader()->sectionResizeMode(c), QHeaderView::Interactive);
+  }
+}
+
+void MainFormHistoryTest::placeIsRememberedUnlessItIsOffEveryScreen_data() {
+  QTest::addColumn<QString>("stored");
+  QTest::addColumn<bool>("restored");
+  QTest::addColumn<bool>("maximized");
+  QTest::newRow("on the screen") << "40,30,900x700" << true << false;
+  QTest::newRow("maximized") << "40,30,900x700,maximized" << true << true;
+  QTest::newRow("off every screen") << "5000,4000,900x700" << false << false;
+  QTest::newRow("left of every screen") << "-5000,30,900x700" << false << false;
+  QTest::newRow("not a place") << "forty,30,900x700" << false << false;
+}
+
+void MainFormHistoryTest::placeIsRememberedUnlessItIsOffEveryScreen() {
+  QFETCH(QString, stored);
+  QFETCH(bool, restored);
+  QFETCH(bool, maximized);
+  MainFormFixture f;
+  f.settings.SetValue(kMainWindowGeometrySetting, stored.toStdString());
+  f.Create();
+  QCOMPARE(f.form->RestoreGeometry(), restored);
+  f.form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+  QCOMPARE(f.form->isMaximized(), maximized);
+  if (restored && !maximized) QCOMPARE(f.form->geometry(), QRect(40, 30, 900, 700));
+
+  // Closing keeps where the window is now, and a new window goes back there.
+  f.form->setWindowState(Qt::WindowNoState);
+  f.form->setGeometry(60, 50, 920, 720);
+  QTRY_COMPARE(f.form->geometry(), QRect(60, 50, 920, 720));
+  QVERIFY(f.form->close());
+  QCOMPARE(QString::fromStdString(f.settings.Value(kMainWindowGeometrySetting)),
+           QStringLiteral("60,50,920x720"));
+}
+
+void MainFormHistoryTest::toolButtonsHaveIconsAndNameTheirShortcut() {
+  MainFormFixture f;
+  f.Create();
+  const QList<std::pair<const char*, const char*>> tips{
+      {"ToolNew", "New (Ctrl+N)"},   {"ToolOpen", "Open (Ctrl+O)"}, {"ToolSave", "Save (Ctrl+S)"},
+      {"ToolPrint", "Print"},        {"ToolRead", "Read"},          {"ToolWrite", "Write"},
+      {"ToolCut", "Cut (Ctrl+X)"},   {"ToolCopy", "Copy (Ctrl+C)"}, {"ToolPaste", "Paste (Ctrl+V)"},
+      {"ToolUndo", "Undo (Ctrl+Z)"}, {"ToolRedo", "Redo (Ctrl+Y)"},
+  };
+  auto* bar = f.form->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+  QList<QAction*> buttons;
+  for (QAction* a : bar->actions()) {
+    if (!a->isSeparator()) buttons << a;
+  }
+  QCOMPARE(buttons.size(), tips.size());
+  for (int i = 0; i < tips.size(); ++i) {
+    QCOMPARE(buttons[i]->objectName(), QString::fromLatin1(tips[i].first));
+    QCOMPARE(buttons[i]->toolTip(), QString::fromLatin1(tips[i].second));
+    QVERIFY2(!buttons[i]->icon().isNull(), tips[i].first);
+  }
+  // Without a theme the drawings stand in, and no two commands look alike.
+  const QList<ToolPicture> pictures{ToolPicture::New,   ToolPicture::Open, ToolPicture::Save,
+                                    ToolPicture::Print, ToolPicture::Read, ToolPicture::Write,
+                                    ToolPicture::Cut,   ToolPicture::Copy, ToolPicture::Paste,
+                                    ToolPicture::Undo,  ToolPicture::Redo};
+  QList<QImage> drawn;
+  for (const ToolPicture p : pictures) {
+    const QImage image = DrawnToolIcon(p).pixmap(16, 16).toImage();
+    QVERIFY(!drawn.contains(image));
+    drawn << image;
+  }
+  QVERIFY(ThemeIconName(ToolPicture::Read).isEmpty());
+  QCOMPARE(ThemeIconName(ToolPicture::Cut), QStringLiteral("edit-cut"));
+}
+
+void MainFormHistoryTest::findSelectsMatchingChannelsAndWraps() {
+  HistoryFixture f;
+  f.form->PageControl()->setCurrentIndex(1);
+  f.Trigger("EditFind");
+  QCOMPARE(f.form->PageControl()->currentIndex(), 0);
+  QVERIFY(f.form->Finder()->isVisibleTo(f.form.get()));
+  QLineEdit* field = f.form->Finder()->Field();
+
+  struct Step {
+    const char* typed;
+    int row;  // the memory grid row selected afterwards; 0: "Not found."
+  };
+  const QList<Step> steps{{"club", 5}, {"CLUB", 5},  {"145.5", 5}, {"14", 10},
+                          {"14", 4},   {"14", 5},    {"1", 10},    {"146.52", 4},
+                          {"433", 0},  {"APRS", 10}, {"", 10}};
+  for (const Step& step : steps) {
+    field->setText(QString::fromLatin1(step.typed));
+    f.Trigger("EditFindNext");
+    if (step.row == 0) {
+      QCOMPARE(f.form->statusBar()->currentMessage(), QStringLiteral("Not found."));
+    } else {
+      QCOMPARE(f.form->ActiveGrid(), 1);
+      QCOMPARE(f.form->Grid(1)->SelectedGridRow(), step.row);
+      QVERIFY(f.form->statusBar()->currentMessage().isEmpty());
+    }
+  }
+  QCOMPARE(f.form->StatusText(0), QString());
+}
+
+}  // namespace quorvan
+
+QTEST_MAIN(quorvan::MainFormHistoryTest)
+#include "MainFormHistoryTest.moc"

@@ -14,11 +14,8 @@ EditHistory::EditHistory(std::size_t maxSteps, std::size_t maxBytes)
     : maxSteps_(maxSteps > 0 ? maxSteps : 1), maxBytes_(maxBytes) {}
 
 std::size_t EditHistory::StepBytes(const EditStep& step) {
-  static const std::size_t inPlace = std::string().capacity();
-  const auto heap = [](const std::string& text) {
-    return text.capacity() > inPlace ? text.capacity() + 1 : 0;
-  };
-  return sizeof(EditStep) + heap(step.name) + heap(step.mergeKey) + step.changes.Bytes();
+  return sizeof(EditStep) + StringHeapBytes(step.name) + StringHeapBytes(step.mergeKey) +
+         step.changes.Bytes();
 }
 
 void EditHistory::Reset(bool presentIsClean) {

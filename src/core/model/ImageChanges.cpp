@@ -65,19 +65,16 @@ ImageChanges ImageChanges::Between(const RadioImage& from, const RadioImage& to)
   return changes;
 }
 
-namespace {
-
-// A text short enough to live inside the string object takes no heap of its own.
-std::size_t HeapBytes(const std::string& text) {
+std::size_t StringHeapBytes(const std::string& text) {
+  // A text short enough to live inside the string object takes no heap of its own.
   static const std::size_t inPlace = std::string().capacity();
   return text.capacity() > inPlace ? text.capacity() + 1 : 0;
 }
 
-}  // namespace
-
 std::size_t ImageChanges::Bytes() const {
   std::size_t bytes = changes_.capacity() * sizeof(ItemChange);
-  for (const ItemChange& c : changes_) bytes += HeapBytes(c.before) + HeapBytes(c.after);
+  for (const ItemChange& c : changes_)
+    bytes += StringHeapBytes(c.before) + StringHeapBytes(c.after);
   return bytes;
 }
 

@@ -62,6 +62,9 @@ class ImageChanges {
   std::vector<ItemChange> changes_;
 };
 
+// The heap a text holds beyond the string object itself (none for a text kept inside it).
+std::size_t StringHeapBytes(const std::string& text);
+
 // The text an item holds in a document, and storing one (with the slot's own capacity rules).
 std::string ItemText(const RadioImage& image, ItemRef item);
 void StoreItem(RadioImage& image, ItemRef item, const std::string& text);

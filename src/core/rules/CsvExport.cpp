@@ -5,7 +5,6 @@
 
 #include "core/model/ChannelTables.h"
 #include "core/model/NameCodec.h"
-#include "core/model/RecordFields.h"
 #include "core/rules/CsvChannelColumns.h"
 #include "core/rules/CsvTable.h"
 #include "core/rules/FrequencyRules.h"
@@ -20,10 +19,10 @@ std::int64_t FieldHz(std::string_view field) {
   return ReadFrequencyHz(field, hz) ? hz : 0;
 }
 
-std::string_view ToneKind(const RadioImage& image, int slot) {
-  if (image.Field(SlotKind::Memory, slot, kToneField) == "1") return "Tone";
-  if (image.Field(SlotKind::Memory, slot, kCtcssField) == "1") return "TSQL";
-  if (image.Field(SlotKind::Memory, slot, kDcsField) == "1") return "DTCS";
+std::string_view ToneKind(const ChannelRecord& record) {
+  if (record.IsOn(ChannelField::Tone)) return "Tone";
+  if (record.IsOn(ChannelField::Ctcss)) return "TSQL";
+  if (record.IsOn(ChannelField::Dcs)) return "DTCS";
   return "";
 }
 
@@ -45,12 +44,12 @@ void AddWord(std::string& comment, std::string_view word) {
   comment += word;
 }
 
-ShiftColumns ShiftOf(const RadioImage& image, int slot) {
-  const std::string_view offsetField = image.Field(SlotKind::Memory, slot, kOffsetField);
+ShiftColumns ShiftOf(const BandPlan& plan, const ChannelRecord& record) {
+  const std::string_view offsetField = record[ChannelField::Offset];
   const std::int64_t storedOffset = FieldHz(offsetField);
   ShiftColumns columns;
-  const std::string_view tx = image.Field(SlotKind::Memory, slot, kTxFrequencyField);
-  const std::string_view shift = image.Field(SlotKind::Memory, slot, kShiftField);
+  const std::string_view tx = record[ChannelField::TxFrequency];
+  const std::string_view shift = record[ChannelField::Shift];
   std::int64_t shownOffset = storedOffset;
   if (!tx.empty()) {
     columns.duplex = "split";
@@ -67,8 +66,8 @@ ShiftColumns ShiftOf(const RadioImage& image, int slot) {
   } else if (shift == "3") {
     // Other programs know the fixed split only as a minus shift of its distance.
     columns.duplex = "-";
-    const std::string_view rx = image.Field(SlotKind::Memory, slot, kFrequencyField);
-    const std::int64_t fixed = FixedShiftHz(image.Plan(), ClassifyBand(image.Plan(), rx));
+    const std::string_view rx = record[ChannelField::Frequency];
+    const std::int64_t fixed = FixedShiftHz(plan, ClassifyBand(plan, rx));
     if (fixed > 0) shownOffset = fixed;
     AddWord(columns.comment, kCsvFixedShiftWord);
     if (shownOffset != storedOffset) {
@@ -79,31 +78,32 @@ ShiftColumns ShiftOf(const RadioImage& image, int slot) {
   return columns;
 }
 
-std::vector<std::string> RowOf(const RadioImage& image, int slot, std::int64_t rxHz) {
-  auto field = [&](int n) { return image.Field(SlotKind::Memory, slot, n); };
-  const ShiftColumns shift = ShiftOf(image, slot);
+std::vector<std::string> RowOf(const RadioImage& image, int slot, const ChannelRecord& record,
+                               std::int64_t rxHz) {
+  using F = ChannelField;
+  const ShiftColumns shift = ShiftOf(image.Plan(), record);
   std::string comment = slot >= kFirstLimitSlot ? MemoryChannelLabel(slot) : std::string();
-  if (field(kReverseField) == "1") AddWord(comment, kCsvReverseWord);
+  if (record.IsOn(F::Reverse)) AddWord(comment, kCsvReverseWord);
   if (!shift.comment.empty()) AddWord(comment, shift.comment);
 
   std::vector<std::string> row;
   row.reserve(kCsvColumns.size());
   row.push_back(std::to_string(slot));
-  row.push_back(NameToUtf8(field(kChannelNameField), image.Plan().DestinationLetter()));
+  row.push_back(NameToUtf8(record[F::Name], image.Plan().DestinationLetter()));
   row.push_back(MhzText(rxHz));
   row.push_back(shift.duplex);
   row.push_back(shift.offset);
-  row.emplace_back(ToneKind(image, slot));
-  row.emplace_back(ToneValueText(ToneIndexOfField(field(kToneIndexField))));
-  row.emplace_back(ToneValueText(ToneIndexOfField(field(kCtcssIndexField))));
-  row.emplace_back(kDcsCodes[static_cast<std::size_t>(DcsIndexOfField(field(kDcsIndexField)))]);
+  row.emplace_back(ToneKind(record));
+  row.emplace_back(ToneValueText(record.ToneIndex()));
+  row.emplace_back(ToneValueText(record.CtcssIndex()));
+  row.emplace_back(kDcsCodes[static_cast<std::size_t>(record.DcsIndex())]);
   row.emplace_back("NN");
   row.emplace_back();  // RxDtcsCode
   row.emplace_back();  // CrossMode
-  row.emplace_back(kModes[static_cast<std::size_t>(ModeIndexOfField(field(kModeField)))]);
-  row.push_back(StepKhzText(StepIndexOfField(field(kStepField))));
-  row.emplace_back(field(kLockoutField) == "1" ? "S" : "");
-  row.emplace_back(PowerText(field(kPowerField)));
+  row.emplace_back(kModes[static_cast<std::size_t>(record.ModeIndex())]);
+  row.push_back(StepKhzText(record.StepIndex()));
+  row.emplace_back(record.IsOn(F::Lockout) ? "S" : "");
+  row.emplace_back(PowerText(record[F::Power]));
   row.push_back(comment);
   row.resize(kCsvColumns.size());  // URCALL, RPT1CALL, RPT2CALL, DVCODE stay empty
   return row;
@@ -115,13 +115,14 @@ CsvExportResult ExportMemoryCsv(const RadioImage& image) {
   CsvExportResult result;
   result.text = CsvLine(std::vector<std::string>(kCsvColumns.begin(), kCsvColumns.end()));
   for (int slot = 0; slot < kMemorySlots; ++slot) {
-    if (image.Record(SlotKind::Memory, slot).empty()) continue;
+    const ChannelRecord record = image.Channel(SlotKind::Memory, slot);
+    if (record.Empty()) continue;
     std::int64_t rxHz = 0;
-    if (!ReadFrequencyHz(image.Field(SlotKind::Memory, slot, kFrequencyField), rxHz)) {
+    if (!ReadFrequencyHz(record[ChannelField::Frequency], rxHz)) {
       result.unreadable.push_back(MemoryChannelLabel(slot));
       continue;
     }
-    result.text += CsvLine(RowOf(image, slot, rxHz));
+    result.text += CsvLine(RowOf(image, slot, record, rxHz));
     ++result.rows;
   }
   return result;

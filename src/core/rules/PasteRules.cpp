@@ -1,11 +1,10 @@
 #include "core/rules/PasteRules.h"
 
 #include <cstdint>
-#include <cstdio>
 
 #include "core/model/ChannelTables.h"
 #include "core/model/NameCharset.h"
-#include "core/model/RecordFields.h"
+#include "core/model/RecordDigits.h"
 #include "core/model/RecordForm.h"
 #include "core/rules/FrequencyRules.h"
 
@@ -67,12 +66,14 @@ bool TargetLimits(const RadioImage& image, std::string_view frequency, const Edi
   if (target.grid == Grid::Memory) {
     entry = BandOfFrequency(image.Plan(), frequency);
   } else if (target.grid == Grid::Vfo && target.slot <= 3) {
-    const std::string& range = image.Record(SlotKind::ProgramVfo, target.slot);
-    return ReadLimits(FieldOf(range, kProgramLowerField), FieldOf(range, kProgramUpperField), 1,
-                      limits);
+    const ProgramVfoRecord range = image.ProgramVfo(target.slot);
+    return ReadLimits(range.Lower(), range.Upper(), 1, limits);
   }
-  const std::string& limit = image.Plan().limits[static_cast<std::size_t>(entry)];
-  return ReadLimits(FieldOf(limit, 0), FieldOf(limit, 1), 0, limits);
+  // A band-limit entry is "lower,upper".
+  const std::string_view limit = image.Plan().limits[static_cast<std::size_t>(entry)];
+  const std::size_t comma = limit.find(',');
+  if (comma == std::string_view::npos) return false;
+  return ReadLimits(limit.substr(0, comma), limit.substr(comma + 1), 0, limits);
 }
 
 bool IsElevenDigits(std::string_view text) {
@@ -85,9 +86,9 @@ bool IsElevenDigits(std::string_view text) {
 
 // A channel record suits a channel grid when its frequency lies within the target's limits;
 // the A-band VFOs take only FM on their step grid.
-bool ChannelSuitsTarget(const RadioImage& image, std::string_view clipboard,
+bool ChannelSuitsTarget(const RadioImage& image, const ChannelRecord& clipboard,
                         const EditTarget& target) {
-  const std::string_view frequency = FieldOf(clipboard, kFrequencyField);
+  const std::string_view frequency = clipboard[ChannelField::Frequency];
   if (!IsElevenDigits(frequency)) return false;
   std::int64_t tenKhz = 0;
   ReadNumber(frequency.substr(0, 7), tenKhz);
@@ -96,13 +97,13 @@ bool ChannelSuitsTarget(const RadioImage& image, std::string_view clipboard,
   if (tenKhz < limits.lower || tenKhz > limits.upper) return false;
   if (target.grid != Grid::Vfo || target.slot > 3) return true;
 
-  const std::string_view stepCode = FieldOf(clipboard, kStepField);
+  const std::string_view stepCode = clipboard[ChannelField::Step];
   const int step = stepCode.size() == 1 ? StepIndexOfCode(stepCode[0]) : -1;
   if (step < 0) return false;
   std::int64_t hz = 0;
   ReadNumber(frequency, hz, 11);
   return IsOnStepGrid(hz, kSteps[static_cast<std::size_t>(step)].hz) &&
-         FieldOf(clipboard, kModeField) == "0";
+         clipboard[ChannelField::Mode] == "0";
 }
 
 // A carried-over name: at most eight bytes, dropped entirely when one of them is not a name
@@ -113,75 +114,51 @@ std::string_view CarriedName(std::string_view rest, char destination) {
 }
 
 std::string PastedDtmfRecord(std::string_view clipboard, int slot, char destination) {
-  char number[4];
-  std::snprintf(number, sizeof number, "%02d", slot);
-  std::string text = number;
-  text += ',';
-  text += FieldOf(clipboard, kDtmfCodeField);
-  text += ',';
-  text += CarriedName(TextFrom(clipboard, kDtmfNameField), destination);
-  return text;
+  const DtmfRecord copied = DtmfRecord::Parse(clipboard);
+  return ZeroPadded(slot, 2) + "," + std::string(copied.Code()) + "," +
+         std::string(CarriedName(copied.Name(), destination));
 }
 
 // The channel identifier the pasted record starts with. A memory record takes its slot's own
 // identifier, so that the file reader, which places records by it, puts the record back here.
 std::string ChannelIdentifier(const RadioImage& image, const EditTarget& target) {
   if (target.grid == Grid::Memory) return MemoryChannelLabel(target.slot);
-  const std::string_view own = image.Field(SlotKindOfGrid(target.grid), target.slot, 0);
-  if (!own.empty()) return std::string(own);
+  const ChannelRecord record = image.Channel(SlotKindOfGrid(target.grid), target.slot);
+  if (!record[ChannelField::Id].empty()) return std::string(record[ChannelField::Id]);
   return std::string(1, kBandCodes[static_cast<std::size_t>(target.slot)]);
 }
 
 std::string PastedChannelRecord(const RadioImage& image, std::string_view clipboard,
                                 const EditTarget& target) {
+  using F = ChannelField;
   const char destination = image.Plan().DestinationLetter();
-  const auto c = [clipboard](int n) { return FieldOf(clipboard, n); };
+  const ChannelRecord c = ChannelRecord::Parse(clipboard);
 
-  std::string text = ChannelIdentifier(image, target);
-  const char first = text.empty() ? '\0' : text[0];
+  ChannelRecord pasted = ChannelRecord::Blank(ChannelIdentifier(image, target));
+  const char first = pasted[F::Id].empty() ? '\0' : pasted[F::Id][0];
   const bool scanEdgeOrPriority = first == 'L' || first == 'U' || first == 'P';
 
-  // Fields 1-11. The fixed split (shift 3) exists only for destination E.
-  text += ',';
-  text += c(kFrequencyField);
-  text += ',';
-  text += c(kStepField);
-  text += ',';
-  const std::string_view shift = c(kShiftField);
-  const bool foreignSplit =
-      destination != 'E' && !shift.empty() && static_cast<unsigned char>(shift[0]) > '2';
-  text += foreignSplit ? std::string_view("0") : shift;
-  for (int n = kReverseField; n <= kDcsIndexField; ++n) {
-    text += ',';
-    text += c(n);
+  // Fields 1-12 as they were copied. The fixed split (shift 3) exists only for destination E.
+  for (int n = static_cast<int>(F::Frequency); n <= static_cast<int>(F::Mode); ++n) {
+    pasted.Set(static_cast<F>(n), c[static_cast<F>(n)]);
   }
-  text += ',';
-  text += c(kOffsetField).empty() ? std::string_view("000000000") : c(kOffsetField);
-  text += ',';
-  text += c(kModeField);
+  const std::string_view shift = c[F::Shift];
+  if (destination != 'E' && !shift.empty() && static_cast<unsigned char>(shift[0]) > '2') {
+    pasted.Set(F::Shift, "0");
+  }
+  if (c[F::Offset].empty()) pasted.Set(F::Offset, "000000000");
+  if (target.grid == Grid::Vfo) return pasted.Text();
 
-  if (target.grid == Grid::Vfo) {
-    text += ",,,,,";
-    return text;
-  }
   // Field 13: the lockout place, empty in CALL records; scan edges and priority channels are
   // always scanned.
-  text += ',';
   if (target.grid == Grid::Memory) {
-    const std::string_view lockout = c(kLockoutField);
-    text += scanEdgeOrPriority || lockout.empty() ? std::string_view("0") : lockout;
+    const std::string_view lockout = c[F::Lockout];
+    pasted.Set(F::Lockout, scanEdgeOrPriority || lockout.empty() ? std::string_view("0") : lockout);
   }
   // Fields 14 and 15: a split channel's transmit frequency and its step (the receive step).
-  const std::string_view transmit = c(kTxFrequencyField);
-  text += ',';
-  text += transmit;
-  text += ',';
-  if (!transmit.empty()) text += c(kStepField);
-  text += ",,";
-  if (target.grid == Grid::Memory) {
-    text += CarriedName(TextFrom(clipboard, kChannelNameField), destination);
-  }
-  return text;
+  pasted.SetSplit(c[F::TxFrequency]);
+  if (target.grid == Grid::Memory) pasted.Set(F::Name, CarriedName(c[F::Name], destination));
+  return pasted.Text();
 }
 
 }  // namespace
@@ -205,7 +182,7 @@ bool PasteAvailable(const RadioImage& image, std::string_view clipboard, const E
   if (target.grid == Grid::Dtmf) {
     if (clipboard.size() > kLongestDtmfClipText) return false;
   } else if (clipboard.size() < kShortestChannelClipText ||
-             !ChannelSuitsTarget(image, clipboard, target)) {
+             !ChannelSuitsTarget(image, ChannelRecord::Parse(clipboard), target)) {
     return false;
   }
   return BuildPasteRecord(image, clipboard, target).has_value();

@@ -1,6 +1,5 @@
 #include "core/rules/Printout.h"
 
-#include "core/model/RecordFields.h"
 #include "core/rules/PrintoutLines.h"
 
 namespace quorvan {
@@ -52,8 +51,9 @@ class PageWriter {
 
 std::string ChannelItem(const RadioImage& image, SlotKind kind, int slot) {
   const std::string& record = image.Record(kind, slot);
-  const bool used = kind == SlotKind::Memory ? record.size() > 1
-                                             : image.Field(kind, slot, kFrequencyField).size() > 1;
+  const bool used = kind == SlotKind::Memory
+                        ? record.size() > 1
+                        : image.Channel(kind, slot)[ChannelField::Frequency].size() > 1;
   return used ? ChannelPrintLine(image.Plan(), kind, record) : std::string();
 }
 
@@ -93,8 +93,7 @@ std::vector<PrintPage> BuildPrintout(const RadioImage& image, std::string_view c
   out.Heading("DTMF Memory");
   for (int slot = 0; slot < kDtmfSlots; ++slot) {
     const std::string& record = image.Record(SlotKind::Dtmf, slot);
-    out.ListItem(image.Field(SlotKind::Dtmf, slot, kDtmfCodeField).empty() ? std::string()
-                                                                           : DtmfPrintLine(record));
+    out.ListItem(image.Dtmf(slot).Code().empty() ? std::string() : DtmfPrintLine(record));
   }
 
   out.SectionBreak();

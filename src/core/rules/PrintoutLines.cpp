@@ -2,8 +2,10 @@
 
 #include <array>
 
+#include "core/model/ChannelRecord.h"
 #include "core/model/ChannelTables.h"
-#include "core/model/RecordFields.h"
+#include "core/model/DtmfRecord.h"
+#include "core/model/ProgramVfoRecord.h"
 #include "core/rules/DisplayTexts.h"
 
 namespace quorvan {
@@ -156,39 +158,46 @@ std::string MenuValueText(const MenuLine& entry, std::string_view value) {
 }  // namespace
 
 std::string ChannelPrintLine(const BandPlan& plan, SlotKind kind, std::string_view record) {
-  auto f = [record](int n) { return FieldOf(record, n, kChannelNameField); };
-  std::string line(LineStart(plan, kind, f(kIdField)));
-  line += " " + FrequencyText(f(kFrequencyField)) + "MHz " + std::string(StepText(f(kStepField)));
-  const std::string_view mode = f(kModeField).size() == 1 ? TableEntry(kModes, f(kModeField)) : "";
+  const ChannelRecord r = ChannelRecord::Parse(record);
+  auto f = [&r](ChannelField field) { return r[field]; };
+  std::string line(LineStart(plan, kind, f(ChannelField::Id)));
+  line += " " + FrequencyText(f(ChannelField::Frequency)) + "MHz " +
+          std::string(StepText(f(ChannelField::Step)));
+  const std::string_view mode =
+      f(ChannelField::Mode).size() == 1 ? TableEntry(kModes, f(ChannelField::Mode)) : "";
   if (!mode.empty()) line += " " + std::string(mode);
-  if (f(kToneField) == "1") line += " T:" + std::string(TableEntry(kTones, f(kToneIndexField)));
-  if (f(kCtcssField) == "1") line += " CT:" + std::string(TableEntry(kTones, f(kCtcssIndexField)));
-  if (f(kDcsField) == "1") line += " DCS:" + std::string(TableEntry(kDcsCodes, f(kDcsIndexField)));
-  const std::string_view shift = f(kShiftField);
+  if (f(ChannelField::Tone) == "1")
+    line += " T:" + std::string(TableEntry(kTones, f(ChannelField::ToneIndex)));
+  if (f(ChannelField::Ctcss) == "1")
+    line += " CT:" + std::string(TableEntry(kTones, f(ChannelField::CtcssIndex)));
+  if (f(ChannelField::Dcs) == "1")
+    line += " DCS:" + std::string(TableEntry(kDcsCodes, f(ChannelField::DcsIndex)));
+  const std::string_view shift = f(ChannelField::Shift);
   if (shift == "1") line += " +";
   if (shift == "2") line += " -";
-  if (shift == "3") line += FixedSplitText(plan, f(kFrequencyField));
-  if (f(kReverseField) == "1") line += " R";
-  const std::string_view tx = f(kTxFrequencyField);
-  if ((shift == "1" || shift == "2") && tx.empty() && f(kOffsetField).size() > 1) {
-    line += " Offset:" + OffsetText(f(kOffsetField)) + "MHz";
+  if (shift == "3") line += FixedSplitText(plan, f(ChannelField::Frequency));
+  if (f(ChannelField::Reverse) == "1") line += " R";
+  const std::string_view tx = f(ChannelField::TxFrequency);
+  if ((shift == "1" || shift == "2") && tx.empty() && f(ChannelField::Offset).size() > 1) {
+    line += " Offset:" + OffsetText(f(ChannelField::Offset)) + "MHz";
   }
   if (tx.size() > 1) line += " TX:" + FrequencyText(tx) + "MHz ";
-  const std::string_view name = f(kChannelNameField);
+  const std::string_view name = f(ChannelField::Name);
   if (!name.empty()) line += " Name:" + std::string(name);
-  const std::string_view power = f(kPowerField);
+  const std::string_view power = f(ChannelField::Power);
   if (power == "0") line += " RF:High";
   if (power == "1") line += " RF:Low";
   if (power == "2") line += " RF:EL";
-  if (f(kLockoutField) == "1") line += " *";
+  if (f(ChannelField::Lockout) == "1") line += " *";
   return line;
 }
 
 std::string DtmfPrintLine(std::string_view record) {
-  std::string line(FieldOf(record, kDtmfNumberField, kDtmfNameField));
+  const DtmfRecord dtmf = DtmfRecord::Parse(record);
+  std::string line(dtmf.Number());
   line += " ";
-  line += FieldOf(record, kDtmfCodeField, kDtmfNameField);
-  const std::string_view name = FieldOf(record, kDtmfNameField, kDtmfNameField);
+  line += dtmf.Code();
+  const std::string_view name = dtmf.Name();
   if (!name.empty()) line += " Name:" + std::string(name);
   return line;
 }
@@ -198,13 +207,14 @@ std::string ProgramVfoPrintLine(const BandPlan& plan, int range, std::string_vie
       "144MHz Program VFO : ", "220MHz Program VFO : ", "430MHz Program VFO : ",
       "1200MHz Program VFO : "};
   if (range < 0 || range >= kProgramVfoSlots || record.empty()) return {};
-  const std::string_view lower = FieldOf(record, kProgramLowerField);
+  const ProgramVfoRecord vfoRange = ProgramVfoRecord::Parse(record);
+  const std::string_view lower = vfoRange.Lower();
   // The optional bands print only when their range has a lower limit.
   if ((range == 1 || range == 3) && lower.empty()) return {};
   std::string line(range == 2 && plan.DestinationLetter() == 'K'
                        ? "440MHz Program VFO : "
                        : kLabels[static_cast<std::size_t>(range)]);
-  line += WholeNumberText(lower) + " - " + WholeNumberText(FieldOf(record, kProgramUpperField));
+  line += WholeNumberText(lower) + " - " + WholeNumberText(vfoRange.Upper());
   return line;
 }
 

@@ -1,10 +1,9 @@
 #include "core/transfer/WriteSequence.h"
 
-#include <cstdio>
 #include <optional>
 
 #include "core/model/RadioNameCoding.h"
-#include "core/model/RecordFields.h"
+#include "core/model/RecordDigits.h"
 #include "core/model/RecordForm.h"
 
 namespace quorvan {
@@ -13,27 +12,18 @@ namespace {
 
 constexpr int kLastMemorySlot = kMemorySlots - 1;
 constexpr int kLastDtmf = kDtmfSlots - 1;
-constexpr int kLastChannelField = 13;
-constexpr int kLastListField = 12;
 
-std::string TwoDigits(int value) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d", value);
-  return buf;
+std::string TwoDigits(int value) { return ZeroPadded(value, 2); }
+
+// "," and the fields from the frequency to `last`, as the channel commands carry them.
+std::string ChannelFields(const ChannelRecord& record, ChannelField last) {
+  return "," + record.Join(ChannelField::Frequency, last);
 }
 
-// "," + field k for k = 1 .. lastField.
-std::string JoinedFields(const RadioImage& image, SlotKind kind, int slot, int lastField) {
-  std::string text;
-  for (int k = 1; k <= lastField; ++k) {
-    text += ',';
-    text += image.Field(kind, slot, k);
-  }
-  return text;
-}
-
+// A channel slot without a frequency, or a program VFO without a lower limit, is not written.
 bool HasRecord(const RadioImage& image, SlotKind kind, int slot) {
-  return !image.Field(kind, slot, kFrequencyField).empty();
+  if (kind == SlotKind::ProgramVfo) return !image.ProgramVfo(slot).Lower().empty();
+  return !image.Channel(kind, slot)[ChannelField::Frequency].empty();
 }
 
 }  // namespace
@@ -94,15 +84,16 @@ SequenceAction WriteSequence::HandleReply(const std::string& reply) {
     case kStepMemoryMode0:
     case kStepMemoryMode1:
       return HandleIdentification(reply);
-    case kStepCallMain:
-      if (!image_.Field(SlotKind::Call, subIndex_, kTxFrequencyField).empty()) {
-        return Send(kStepCallSplit,
-                    "CW 1," +
-                        std::string(image_.Field(SlotKind::Call, subIndex_, kTxFrequencyField)) +
-                        "," + std::string(image_.Field(SlotKind::Call, subIndex_, kStepField)));
+    case kStepCallMain: {
+      // The CALL channel's split part carries its receive step, not the transmit step.
+      const ChannelRecord call = image_.Channel(SlotKind::Call, subIndex_);
+      if (call.IsSplit()) {
+        return Send(kStepCallSplit, "CW 1," + std::string(call[ChannelField::TxFrequency]) + "," +
+                                        std::string(call[ChannelField::Step]));
       }
       ++progressPosition_;
       return SendNextCall(subIndex_ + 1);
+    }
     case kStepCallSplit:
       ++progressPosition_;
       return SendNextCall(subIndex_ + 1);
@@ -113,11 +104,10 @@ SequenceAction WriteSequence::HandleReply(const std::string& reply) {
       ++progressPosition_;
       return SendNextProgramVfo(subIndex_ + 1);
     case kStepDtmfCode: {
-      const std::string_view name = image_.Field(SlotKind::Dtmf, channelIndex_, kDtmfNameField);
-      const std::string_view number = image_.Field(SlotKind::Dtmf, channelIndex_, kDtmfNumberField);
-      return Send(kStepDtmfName, name.empty()
-                                     ? "DMN " + TwoDigits(channelIndex_) + ","
-                                     : "DMN " + std::string(number) + "," + NameForRadio(name));
+      const DtmfRecord dtmf = image_.Dtmf(channelIndex_);
+      return Send(kStepDtmfName, dtmf.Name().empty() ? "DMN " + TwoDigits(channelIndex_) + ","
+                                                     : "DMN " + std::string(dtmf.Number()) + "," +
+                                                           NameForRadio(dtmf.Name()));
     }
     case kStepDtmfName:
       return HandleDtmf();
@@ -160,12 +150,14 @@ SequenceAction WriteSequence::SendMemoryFirst() {
   const std::string command = "MW 0," + MemoryChannelLabel(channelIndex_);
   if (!HasRecord(image_, SlotKind::Memory, channelIndex_)) return Send(kStepEmptySlot, command);
   return Send(MemoryGroupOf(channelIndex_).firstStep,
-              command + JoinedFields(image_, SlotKind::Memory, channelIndex_, kLastChannelField));
+              command + ChannelFields(image_.Channel(SlotKind::Memory, channelIndex_),
+                                      ChannelField::Lockout));
 }
 
 SequenceAction WriteSequence::SendMemoryName(int step) {
-  const std::string_view name = image_.Field(SlotKind::Memory, channelIndex_, kChannelNameField);
-  return Send(step, "MNA " + MemoryChannelLabel(channelIndex_) + "," + NameForRadio(name));
+  const ChannelRecord memory = image_.Channel(SlotKind::Memory, channelIndex_);
+  return Send(step, "MNA " + MemoryChannelLabel(channelIndex_) + "," +
+                        NameForRadio(memory[ChannelField::Name]));
 }
 
 SequenceAction WriteSequence::HandleMemory(int step) {
@@ -173,12 +165,10 @@ SequenceAction WriteSequence::HandleMemory(int step) {
   const int firstStep = MemoryGroupOfStep(step)->firstStep;
   switch (step - firstStep) {
     case 0: {
-      const std::string_view split =
-          image_.Field(SlotKind::Memory, channelIndex_, kTxFrequencyField);
-      if (split.empty()) return SendMemoryName(firstStep + 2);
-      return Send(firstStep + 1,
-                  "MW 1," + MemoryChannelLabel(channelIndex_) + "," + std::string(split) + "," +
-                      std::string(image_.Field(SlotKind::Memory, channelIndex_, kTxStepField)));
+      const ChannelRecord memory = image_.Channel(SlotKind::Memory, channelIndex_);
+      if (!memory.IsSplit()) return SendMemoryName(firstStep + 2);
+      return Send(firstStep + 1, "MW 1," + MemoryChannelLabel(channelIndex_) + "," +
+                                     memory.Join(ChannelField::TxFrequency, ChannelField::TxStep));
     }
     case 1:
       return SendMemoryName(firstStep + 2);
@@ -197,8 +187,8 @@ SequenceAction WriteSequence::NextSlot() {
 SequenceAction WriteSequence::SendNextCall(int from) {
   for (subIndex_ = from; subIndex_ < kCallSlots; ++subIndex_) {
     if (HasRecord(image_, SlotKind::Call, subIndex_)) {
-      return Send(kStepCallMain,
-                  "CW 0" + JoinedFields(image_, SlotKind::Call, subIndex_, kLastListField));
+      return Send(kStepCallMain, "CW 0" + ChannelFields(image_.Channel(SlotKind::Call, subIndex_),
+                                                        ChannelField::Mode));
     }
     ++progressPosition_;
   }
@@ -208,8 +198,9 @@ SequenceAction WriteSequence::SendNextCall(int from) {
 SequenceAction WriteSequence::SendNextVfo(int from) {
   for (subIndex_ = from; subIndex_ < kVfoSlots; ++subIndex_) {
     if (HasRecord(image_, SlotKind::Vfo, subIndex_)) {
-      return Send(kStepVfo, "VW " + std::string(image_.Field(SlotKind::Vfo, subIndex_, kIdField)) +
-                                JoinedFields(image_, SlotKind::Vfo, subIndex_, kLastListField));
+      const ChannelRecord vfo = image_.Channel(SlotKind::Vfo, subIndex_);
+      return Send(kStepVfo, "VW " + std::string(vfo[ChannelField::Id]) +
+                                ChannelFields(vfo, ChannelField::Mode));
     }
     ++progressPosition_;
   }
@@ -219,10 +210,10 @@ SequenceAction WriteSequence::SendNextVfo(int from) {
 SequenceAction WriteSequence::SendNextProgramVfo(int from) {
   for (subIndex_ = from; subIndex_ < kProgramVfoSlots; ++subIndex_) {
     if (HasRecord(image_, SlotKind::ProgramVfo, subIndex_)) {
-      return Send(
-          kStepProgramVfo,
-          "PV " + std::string(image_.Field(SlotKind::ProgramVfo, subIndex_, kProgramBandField)) +
-              JoinedFields(image_, SlotKind::ProgramVfo, subIndex_, kProgramUpperField));
+      const ProgramVfoRecord range = image_.ProgramVfo(subIndex_);
+      return Send(kStepProgramVfo, "PV " + std::string(range.Band()) + "," +
+                                       std::string(range.Lower()) + "," +
+                                       std::string(range.Upper()));
     }
     ++progressPosition_;
   }
@@ -235,11 +226,10 @@ SequenceAction WriteSequence::StartDtmf() {
 }
 
 SequenceAction WriteSequence::SendDtmfCode() {
-  const std::string_view code = image_.Field(SlotKind::Dtmf, channelIndex_, kDtmfCodeField);
-  if (code.empty()) return Send(kStepDtmfCode, "DM " + TwoDigits(channelIndex_) + ",");
+  const DtmfRecord dtmf = image_.Dtmf(channelIndex_);
+  if (dtmf.Code().empty()) return Send(kStepDtmfCode, "DM " + TwoDigits(channelIndex_) + ",");
   return Send(kStepDtmfCode,
-              "DM " + std::string(image_.Field(SlotKind::Dtmf, channelIndex_, kDtmfNumberField)) +
-                  "," + DtmfCodeForRadio(code));
+              "DM " + std::string(dtmf.Number()) + "," + DtmfCodeForRadio(dtmf.Code()));
 }
 
 SequenceAction WriteSequence::HandleDtmf() {

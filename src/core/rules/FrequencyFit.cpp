@@ -240,6 +240,21 @@ bool FitTxFrequency(const RadioImage& image, std::string& frequency, int band, C
   return FinishFit(image, f, band, mode, step, frequency) || clamped;
 }
 
+bool IsInMemoryRange(std::int64_t frequencyHz) {
+  return frequencyHz >= kMemoryLowest && frequencyHz <= kMemoryHighest;
+}
+
+bool IsInsideTxLimits(const RadioImage& image, std::int64_t frequencyHz, int band,
+                      ChannelKind kind) {
+  Hz f = frequencyHz;
+  return !ClampIntoRange(f, FitRange(image, band, kind));
+}
+
+bool IsInDestinationGap(const BandPlan& plan, int band, std::int64_t frequencyHz) {
+  Hz f = frequencyHz;
+  return LeaveDestinationGaps(f, band, plan);
+}
+
 bool IsOnStepGrid(std::int64_t frequencyHz, int stepHz) {
   if (frequencyHz < 0) return false;
   if (stepHz > 0 && frequencyHz % stepHz == 0) return true;

@@ -52,6 +52,18 @@ bool FitFrequency(const RadioImage& image, std::string& frequency, int band, Cha
 bool FitTxFrequency(const RadioImage& image, std::string& frequency, int band, ChannelKind kind,
                     int mode, int step);
 
+// True inside the receive range of a memory channel, 0.1 to 1300 MHz; FitFrequency pulls
+// anything outside onto its ends.
+bool IsInMemoryRange(std::int64_t frequencyHz);
+
+// True when a split transmit frequency lies inside the limits FitTxFrequency holds it to.
+bool IsInsideTxLimits(const RadioImage& image, std::int64_t frequencyHz, int band,
+                      ChannelKind kind);
+
+// True when the destination may not use the frequency in this band; FitFrequency moves such a
+// frequency below the blocked range.
+bool IsInDestinationGap(const BandPlan& plan, int band, std::int64_t frequencyHz);
+
 // True when the frequency is a multiple of the step or ends on the 8.33 kHz sub-step pattern.
 bool IsOnStepGrid(std::int64_t frequencyHz, int stepHz);
 

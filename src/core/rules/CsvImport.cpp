@@ -18,8 +18,6 @@ namespace quorvan {
 
 namespace {
 
-// Frequencies the editor's field can hold: below 10 000 MHz.
-constexpr std::int64_t kFrequencyCeilingHz = 10000000000LL;
 // A step written in kHz matches the table within this many Hz ("8.333" is 8.33 kHz).
 constexpr std::int64_t kStepToleranceHz = 5;
 
@@ -159,6 +157,17 @@ std::string WithPower(const std::string& record, char digit) {
   return result;
 }
 
+// The steps in the order a row's frequency tries them when its own step does not hold it:
+// the smallest first, except that a frequency on the 12.5 kHz raster is a 12.5 kHz channel
+// rather than a 6.25 kHz one.
+constexpr std::array<int, 12> kStepPreference{0, 2, 3, 4, 5, 1, 6, 7, 8, 9, 10, 11};
+
+// Strips the sign a list may give the size of a repeater offset ("-0.600000").
+std::string_view OffsetSize(std::string_view cell) {
+  if (!cell.empty() && cell.front() == '-') cell.remove_prefix(1);
+  return cell;
+}
+
 // One row's way into a record: the notes it collects and, unless it is left out, the record.
 class RowImport {
  public:
@@ -166,33 +175,42 @@ class RowImport {
             const ChannelView& defaults)
       : image_(image), table_(table), c_(columns), defaults_(defaults) {}
 
-  // The record for the row, or nothing when the row is left out; `slot` is its location.
+  // The record for the row, or nothing when the row is left out. `slot` is where the row goes,
+  // or -1 for the slot its Location names; it is set to the slot the record is made for.
   std::optional<std::string> Build(const CsvRow& row, int& slot) {
     notes_.clear();
+    readingNotes_ = 0;
     row_ = &row;
-    const std::optional<int> location = LocationOf(Cell(c_.location));
-    if (!location) return Skip("location " + Quoted(Cell(c_.location)) + " is not a number");
-    if (*location >= kMemorySlots) {
-      return Skip("location " + std::to_string(*location) + " outside 0-431");
+    NoteExtraFields();
+    if (slot < 0) {
+      const std::optional<int> location = LocationOf(Cell(c_.location));
+      if (!location) return Skip("location " + Quoted(Cell(c_.location)) + " is not a number");
+      if (*location >= kMemorySlots) {
+        return Skip("location " + std::to_string(*location) + " outside 0-431");
+      }
+      slot = *location;
     }
-    slot = *location;
 
     ChannelInput input;
     std::int64_t rxHz = 0;
-    if (!ParseMhzText(Cell(c_.frequency), rxHz)) {
-      return Skip("frequency " + Quoted(Cell(c_.frequency)) + " is not a frequency");
+    const std::string_view frequency = Cell(c_.frequency);
+    if (!ParseMhzText(frequency, rxHz)) {
+      return Skip("frequency " + Quoted(frequency) + " is not a frequency");
     }
-    if (rxHz >= kFrequencyCeilingHz) {
-      return Skip("frequency " + std::string(Cell(c_.frequency)) + " MHz out of range");
+    if (!IsInMemoryRange(rxHz)) {
+      return Skip("frequency " + std::string(frequency) + " MHz is outside 0.1-1300 MHz");
+    }
+    const int band = ClassifyBand(image_.Plan(), Eleven(rxHz));
+    if (IsInDestinationGap(image_.Plan(), band, rxHz)) {
+      return Skip("frequency " + Shown(rxHz) + " MHz is in a range the radio cannot tune");
     }
     input.frequencyText = MhzText(rxHz);
-    const int band = ClassifyBand(image_.Plan(), Eleven(rxHz));
 
     if (!ReadMode(input) || !ReadTones(input)) return std::nullopt;
-    ReadStep(input);
     std::int64_t txHz = 0;
     std::int64_t offsetHz = 0;
     if (!ReadShift(input, band, rxHz, txHz, offsetHz)) return std::nullopt;
+    const int fileStep = ReadStep(input, band, rxHz, txHz);
     ReadSkip(input);
     input.name = NameBytesFromCell(Cell(c_.name), image_.Plan().DestinationLetter());
     const std::string shownName = NameToUtf8(input.name, image_.Plan().DestinationLetter());
@@ -202,22 +220,46 @@ class RowImport {
 
     const StoreOutcome out = ComposeMemoryRecord(image_, slot, input);
     if (out.error != EditError::None) return Skip("values cannot be stored");
+    if (!FittedFrequenciesHold(out.record, rxHz, txHz, input.shift == ShiftChoice::Split)) {
+      return std::nullopt;
+    }
+    NoteStep(out.record, fileStep);
     NoteFitting(out.record, input, rxHz, txHz, offsetHz);
     return ApplyPower(out.record);
   }
 
-  const std::vector<std::string>& Notes() const { return notes_; }
+  std::vector<CsvRowNote> TakeNotes() { return std::move(notes_); }
 
  private:
   std::string_view Cell(int column) const { return table_.Cell(*row_, column); }
-  void Note(std::string text) { notes_.push_back(std::move(text)); }
+  void Note(std::string text) { notes_.push_back({std::move(text), false}); }
+  void NoteForFile(std::string text) { notes_.push_back({std::move(text), true}); }
+  // A row left out is named with the reason only: what would have been adjusted in it was not
+  // stored. How the row was read stays, as it may explain the reason.
   std::optional<std::string> Skip(const std::string& why) {
+    notes_.resize(readingNotes_);
     Note(why + ", skipped");
     return std::nullopt;
   }
 
+  // An unquoted separator in a cell gives the row more fields than the header has columns.
+  void NoteExtraFields() {
+    const std::size_t fields = row_->fields.size();
+    const std::size_t columns = table_.header.size();
+    if (fields <= columns) return;
+    Note(std::to_string(fields) + " fields for " + std::to_string(columns) +
+         " columns, read by the header's columns");
+    readingNotes_ = notes_.size();
+  }
+
   bool ReadMode(ChannelInput& input) {
     const std::string_view cell = Cell(c_.mode);
+    if (EqualNoCase(cell, "NFM")) {
+      // Narrow FM is a menu setting of the band on this radio, not a mode of the channel.
+      input.mode = 0;
+      NoteForFile("narrow FM stored as FM");
+      return true;
+    }
     input.mode = cell.empty() ? 0 : ModeIndexOfName(cell);
     if (input.mode < 0) {
       Skip("mode " + Quoted(cell) + " not supported");
@@ -226,12 +268,75 @@ class RowImport {
     return true;
   }
 
-  void ReadStep(ChannelInput& input) {
+  // True when the store rules keep the row's frequencies exactly on this step.
+  bool StepHolds(int step, int mode, int band, std::int64_t rxHz,
+                 std::optional<std::int64_t> txHz) const {
+    std::string rx = Eleven(rxHz);
+    int fittedMode = mode;
+    int fittedStep = step;
+    FitFrequency(image_, rx, band, ChannelKind::Memory, fittedMode, fittedStep);
+    if (fittedStep != step || rx != Eleven(rxHz)) return false;
+    if (!txHz) return true;
+    std::string tx = Eleven(*txHz);
+    FitTxFrequency(image_, tx, band, ChannelKind::Memory, fittedMode, step);
+    return tx == Eleven(*txHz);
+  }
+
+  // The step the record gets: the file's (or the editor's default) when it holds the
+  // frequencies, else the first of kStepPreference that holds them, else the one that holds
+  // the receive frequency; only when none does is the file's step left for the fit to move.
+  // Returns the file's step index, -1 when the file gives none it names correctly.
+  int ReadStep(ChannelInput& input, int band, std::int64_t rxHz, std::int64_t txHz) {
     const std::string_view cell = Cell(c_.step);
-    input.step = cell.empty() ? defaults_.step : StepIndexOfKhz(cell);
-    if (input.step < 0) {
-      input.step = defaults_.step;
-      Note("step " + Quoted(cell) + " kHz not supported, " + StepKhzText(input.step) + " kHz used");
+    const int fileStep = cell.empty() ? -1 : StepIndexOfKhz(cell);
+    const int wanted = fileStep >= 0 ? fileStep : defaults_.step;
+    const std::optional<std::int64_t> tx =
+        input.shift == ShiftChoice::Split ? std::optional<std::int64_t>(txHz) : std::nullopt;
+    input.step = wanted;
+    for (const std::optional<std::int64_t>& held : {tx, std::optional<std::int64_t>()}) {
+      if (StepHolds(wanted, input.mode, band, rxHz, held)) return fileStep;
+      for (const int step : kStepPreference) {
+        if (StepHolds(step, input.mode, band, rxHz, held)) {
+          input.step = step;
+          return fileStep;
+        }
+      }
+      if (!tx) break;
+    }
+    return fileStep;
+  }
+
+  // A frequency no step holds is moved down onto the grid, which may take it below its band
+  // or into a blocked range; such a row cannot be stored as the file means it.
+  bool FittedFrequenciesHold(const std::string& record, std::int64_t rxHz, std::int64_t txHz,
+                             bool split) {
+    const std::string_view rxField = FieldOf(record, kFrequencyField);
+    std::int64_t storedRx = 0;
+    const int band = ClassifyBand(image_.Plan(), rxField);
+    if (!ReadFrequencyHz(rxField, storedRx) || !IsInMemoryRange(storedRx) ||
+        IsInDestinationGap(image_.Plan(), band, storedRx)) {
+      Skip(Shown(rxHz) + " MHz would be rounded to " + Shown(storedRx) +
+           " MHz, which the radio cannot hold");
+      return false;
+    }
+    std::int64_t storedTx = 0;
+    if (split && (!ReadFrequencyHz(FieldOf(record, kTxFrequencyField), storedTx) ||
+                  !IsInsideTxLimits(image_, storedTx, band, ChannelKind::Memory) ||
+                  IsInDestinationGap(image_.Plan(), band, storedTx))) {
+      Skip("transmit " + Shown(txHz) + " MHz would be rounded to " + Shown(storedTx) +
+           " MHz, which the radio cannot hold");
+      return false;
+    }
+    return true;
+  }
+
+  void NoteStep(const std::string& record, int fileStep) {
+    const std::string_view cell = Cell(c_.step);
+    const int stored = StepIndexOfField(FieldOf(record, kStepField));
+    if (!cell.empty() && fileStep < 0) {
+      Note("step " + Quoted(cell) + " kHz not supported, " + StepKhzText(stored) + " kHz used");
+    } else if (fileStep >= 0 && stored != fileStep) {
+      Note("step " + StepKhzText(fileStep) + " kHz changed to " + StepKhzText(stored) + " kHz");
     }
   }
 
@@ -246,6 +351,8 @@ class RowImport {
       return false;
     }
     index = fallback;
+    Note("unused tone " + PrintableUtf8(cell) + " Hz not supported, " +
+         std::string(ToneValueText(fallback)) + " Hz stored");
     return true;
   }
 
@@ -270,6 +377,8 @@ class RowImport {
         return false;
       }
       input.dcsIndex = defaults_.dcsIndex;
+      Note("unused DCS code " + Quoted(code) + " not supported, " +
+           std::string(kDcsCodes[static_cast<std::size_t>(input.dcsIndex)]) + " stored");
     }
     const std::string_view polarity = Cell(c_.polarity);
     if (input.dcs && !polarity.empty() && !EqualNoCase(polarity, "NN")) {
@@ -279,14 +388,35 @@ class RowImport {
     return true;
   }
 
-  // An empty offset is no offset, as in the editor's field.
+  // An empty offset is no offset, as in the editor's field; a signed one is taken by its size,
+  // as the duplex column gives the direction.
   bool ReadOffsetText(std::string_view cell, std::int64_t& hz, std::string& text) {
     hz = 0;
-    if (!cell.empty() && !ParseMhzText(cell, hz)) {
+    if (!cell.empty() && !ParseMhzText(OffsetSize(cell), hz)) {
       Skip("offset " + Quoted(cell) + " is not an offset");
       return false;
     }
     text = MhzText(hz);
+    return true;
+  }
+
+  // The transmit frequency of a split row must lie where the radio can hold it: inside the
+  // band of the receive frequency and outside the destination's blocked ranges.
+  bool ReadSplit(ChannelInput& input, int band, std::string_view cell, std::int64_t& txHz) {
+    input.shift = ShiftChoice::Split;
+    if (!ParseMhzText(cell, txHz)) {
+      Skip("transmit frequency " + Quoted(cell) + " is not a frequency");
+      return false;
+    }
+    if (!IsInMemoryRange(txHz) || !IsInsideTxLimits(image_, txHz, band, ChannelKind::Memory)) {
+      Skip("transmit " + Shown(txHz) + " MHz is outside the receive band");
+      return false;
+    }
+    if (IsInDestinationGap(image_.Plan(), band, txHz)) {
+      Skip("transmit " + Shown(txHz) + " MHz is in a range the radio cannot tune");
+      return false;
+    }
+    input.txFrequencyText = MhzText(txHz);
     return true;
   }
 
@@ -300,21 +430,15 @@ class RowImport {
     input.txFrequencyText = input.frequencyText;
     txHz = rxHz;
     if (EqualNoCase(duplex, "split")) {
-      input.shift = ShiftChoice::Split;
-      if (!ParseMhzText(offsetCell, txHz)) {
-        return static_cast<bool>(
-            Skip("transmit frequency " + Quoted(offsetCell) + " is not a frequency"));
-      }
-      if (txHz >= kFrequencyCeilingHz) {
-        return static_cast<bool>(
-            Skip("transmit frequency " + std::string(offsetCell) + " MHz out of range"));
-      }
-      input.txFrequencyText = MhzText(txHz);
-      return ReadOffsetText(words.offset.value_or(defaults_.offsetText), offsetHz,
+      return ReadSplit(input, band, offsetCell, txHz) &&
+             ReadOffsetText(words.offset.value_or(defaults_.offsetText), offsetHz,
                             input.offsetText);
     }
     if (duplex.empty()) {
       input.shift = ShiftChoice::Simplex;
+    } else if (EqualNoCase(duplex, "off")) {
+      input.shift = ShiftChoice::Simplex;
+      NoteForFile("duplex \"off\" stored as simplex (no transmit inhibit per channel)");
     } else if (duplex == "+") {
       input.shift = ShiftChoice::Plus;
     } else if (duplex == "-") {
@@ -348,10 +472,6 @@ class RowImport {
     if (ReadFrequencyHz(FieldOf(record, kFrequencyField), storedRx) && storedRx != rxHz) {
       Note(Shown(rxHz) + " MHz rounded to " + Shown(storedRx) + " MHz");
     }
-    const int step = StepIndexOfField(FieldOf(record, kStepField));
-    if (step != input.step) {
-      Note("step " + StepKhzText(input.step) + " kHz changed to " + StepKhzText(step) + " kHz");
-    }
     const int mode = ModeIndexOfField(FieldOf(record, kModeField));
     if (mode != input.mode) {
       Note("mode " + std::string(kModes[static_cast<std::size_t>(input.mode)]) + " changed to " +
@@ -373,7 +493,7 @@ class RowImport {
     if (cell.empty()) return record;
     const std::optional<char> digit = PowerDigit(cell);
     if (!digit) {
-      Note("power " + Quoted(cell) + " not supported, left empty");
+      NoteForFile("power " + Quoted(cell) + " not supported, left empty");
       return record;
     }
     return WithPower(record, *digit);
@@ -384,27 +504,11 @@ class RowImport {
   const Columns& c_;
   const ChannelView& defaults_;
   const CsvRow* row_ = nullptr;
-  std::vector<std::string> notes_;
+  std::vector<CsvRowNote> notes_;
+  std::size_t readingNotes_ = 0;  // notes on how the row was read, kept when it is left out
 };
 
-std::string JoinNotes(int line, const std::vector<std::string>& notes) {
-  std::string text = "row " + std::to_string(line) + ": ";
-  for (std::size_t i = 0; i < notes.size(); ++i) {
-    if (i > 0) text += "; ";
-    text += notes[i];
-  }
-  return text;
-}
-
 }  // namespace
-
-std::string CsvImportReport::Text() const {
-  std::string text = std::to_string(imported) + (imported == 1 ? " row" : " rows") + " imported";
-  if (skipped > 0) text += ", " + std::to_string(skipped) + " skipped";
-  text += ".\n";
-  for (const std::string& row : rows) text += row + "\n";
-  return text;
-}
 
 std::string CsvNotAChannelListMessage(std::string_view reason) {
   return "The file is not a channel list (CSV): " + std::string(reason) +
@@ -412,10 +516,13 @@ std::string CsvNotAChannelListMessage(std::string_view reason) {
 }
 
 bool ImportMemoryCsv(std::string_view text, RadioImage& image, CsvImportReport& report,
-                     std::string& error) {
+                     std::string& error, const CsvPlacement& placement) {
   report = CsvImportReport{};
   CsvTable table;
-  if (!ReadCsvTable(text, {"Location", "Frequency"}, table, error)) return false;
+  const std::vector<std::string_view> required =
+      placement.inFileOrder ? std::vector<std::string_view>{"Frequency"}
+                            : std::vector<std::string_view>{"Location", "Frequency"};
+  if (!ReadCsvTable(text, required, table, error)) return false;
 
   // What the memory editor shows for a slot without a record fills the columns a file lacks.
   RadioImage blank;
@@ -425,23 +532,33 @@ bool ImportMemoryCsv(std::string_view text, RadioImage& image, CsvImportReport& 
   const Columns columns(table);
   RowImport rowImport(image, table, columns, defaults);
   std::array<int, kMemorySlots> writtenBy{};
+  int nextSlot = placement.firstSlot;
   for (const CsvRow& row : table.rows) {
-    int slot = -1;
+    if (placement.inFileOrder && (nextSlot < 0 || nextSlot >= kOrdinaryMemorySlots)) {
+      ++report.skipped;
+      report.Add(row.line, {{"no channel left after " + std::to_string(kOrdinaryMemorySlots - 1) +
+                                 ", skipped",
+                             false}});
+      continue;
+    }
+    int slot = placement.inFileOrder ? nextSlot : -1;
     const std::optional<std::string> record = rowImport.Build(row, slot);
-    std::vector<std::string> notes = rowImport.Notes();
+    std::vector<CsvRowNote> notes = rowImport.TakeNotes();
     if (record) {
-      if (writtenBy[static_cast<std::size_t>(slot)] != 0) {
-        notes.push_back("replaces row " +
-                        std::to_string(writtenBy[static_cast<std::size_t>(slot)]) +
-                        " at location " + std::to_string(slot));
+      int& previous = writtenBy[static_cast<std::size_t>(slot)];
+      if (previous != 0) {
+        notes.push_back(
+            {"replaces row " + std::to_string(previous) + " at location " + std::to_string(slot),
+             false});
       }
-      writtenBy[static_cast<std::size_t>(slot)] = row.line;
+      previous = row.line;
       image.Store(SlotKind::Memory, slot, *record);
       ++report.imported;
+      ++nextSlot;
     } else {
       ++report.skipped;
     }
-    if (!notes.empty()) report.rows.push_back(JoinNotes(row.line, notes));
+    report.Add(row.line, std::move(notes));
   }
   return true;
 }

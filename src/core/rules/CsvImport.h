@@ -2,30 +2,30 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/model/RadioImage.h"
+#include "core/rules/CsvImportReport.h"
 
 namespace quorvan {
 
-// What an import did: how many rows were stored or left out, and one line for every row that
-// was adjusted or left out ("row 12: 146.5225 MHz rounded to 146.520 MHz").
-struct CsvImportReport {
-  int imported = 0;
-  int skipped = 0;
-  std::vector<std::string> rows;
-
-  // The summary line, then the row lines, each ending in a line break.
-  std::string Text() const;
+// Where the imported rows go.
+struct CsvPlacement {
+  // False: each row goes to the memory slot its Location names. True: the stored rows fill
+  // consecutive ordinary channels from `firstSlot` (0-399) on, in file order, whatever their
+  // Location; rows that would pass channel 399 are left out.
+  bool inFileOrder = false;
+  int firstSlot = 0;
 };
 
-// Reads a channel list and stores each row into the memory slot its Location names, exactly as
-// the memory editor would store the row's values there (the frequency, step and mode fitted,
-// the offset on 50 kHz, the name cut to the destination's name characters). Slots the file does
-// not name keep their records. A row that cannot be stored faithfully is left out. False with
-// a message, and the image untouched, when the text is not a channel list at all.
+// Reads a channel list and stores each row into a memory slot, exactly as the memory editor
+// would store the row's values there (the frequency, step and mode fitted, the offset on
+// 50 kHz, the name cut to the destination's name characters). The step is the row's own when
+// it holds the frequency, else the smallest one the band allows that does, so only a frequency
+// no step holds is moved. Slots the file does not fill keep their records. A row that cannot
+// be stored faithfully is left out. False with a message, and the image untouched, when the
+// text is not a channel list at all.
 bool ImportMemoryCsv(std::string_view text, RadioImage& image, CsvImportReport& report,
-                     std::string& error);
+                     std::string& error, const CsvPlacement& placement = {});
 
 // The message for a file that is not a channel list; `reason` from ImportMemoryCsv.
 std::string CsvNotAChannelListMessage(std::string_view reason);

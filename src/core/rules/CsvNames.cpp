@@ -1,5 +1,6 @@
 #include "core/rules/CsvNames.h"
 
+#include <cstdio>
 #include <optional>
 
 #include "core/model/NameCharset.h"
@@ -60,15 +61,27 @@ std::string NameBytesFromCell(std::string_view utf8, char destinationLetter) {
 
 std::string PrintableUtf8(std::string_view text) {
   std::string shown;
+  char escape[8];
   while (!text.empty()) {
     const std::size_t length = SequenceLength(text);
     if (length == 0) {
       shown += kReplacementCharacter;
       text.remove_prefix(1);
+      continue;
+    }
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const auto second = length > 1 ? static_cast<unsigned char>(text[1]) : 0;
+    if (length == 1 && (lead < 0x20 || lead == 0x7F)) {
+      std::snprintf(escape, sizeof escape, "\\x%02x", lead);
+      shown += escape;
+    } else if (length == 2 && lead == 0xC2 && second < 0xA0) {
+      // U+0080 to U+009F: terminals take some of them (U+009B) as the start of a command.
+      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(second));
+      shown += escape;
     } else {
       shown += text.substr(0, length);
-      text.remove_prefix(length);
     }
+    text.remove_prefix(length);
   }
   return shown;
 }

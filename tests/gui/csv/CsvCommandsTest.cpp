@@ -81,7 +81,7 @@ class CsvCommandsTest : public QObject {
 
   void importWhereEveryRowIsSkippedIsNoChange() {
     dialogs.openName = dir.filePath("bad.csv");
-    Write(dialogs.openName, "Location,Frequency,Duplex\n1,146.94,off\n");
+    Write(dialogs.openName, "Location,Frequency,Duplex\n1,146.94,on\n");
     QVERIFY(!commands.ImportCsv(dir.path()));
     QCOMPARE(reports.size(), 1);
   }

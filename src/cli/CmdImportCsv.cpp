@@ -9,6 +9,7 @@
 #include "core/model/RadioImage.h"
 #include "core/rules/CsvImport.h"
 #include "core/rules/CsvTable.h"
+#include "core/rules/EditorRules.h"
 
 namespace quorvan {
 
@@ -17,6 +18,15 @@ extern const CliCommand kImportCsvCommand;
 namespace {
 
 constexpr CliOption kOutputOption{"-o", "OUT.qvx"};
+constexpr CliOption kAtOption{"--at", "SLOT"};
+
+// The channel the rows start at: an ordinary channel, 0 to 399, as the editor's number field
+// reads it.
+bool ReadFirstChannel(std::string_view text, int& slot) {
+  const ChannelNumberReading reading = ReadChannelNumber(text);
+  slot = reading.slot;
+  return reading.kind == ChannelNumberKind::Valid && slot >= 0 && slot < kOrdinaryMemorySlots;
+}
 
 int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
   CommandArgs parsed;
@@ -30,6 +40,13 @@ int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
   const std::optional<std::string> output = parsed.Option(kOutputOption);
   if (!output || output->empty()) {
     return ReportUsageError(context, kImportCsvCommand, "missing -o OUT.qvx");
+  }
+  CsvPlacement placement;
+  if (const std::optional<std::string> at = parsed.Option(kAtOption)) {
+    placement.inFileOrder = true;
+    if (!ReadFirstChannel(*at, placement.firstSlot)) {
+      return ReportUsageError(context, kImportCsvCommand, "--at takes a channel from 0 to 399");
+    }
   }
   BandPlan plan;
   const int resolved = ResolveCommandPlan(parsed, kImportCsvCommand, context, plan);
@@ -45,7 +62,7 @@ int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
   const int opened = OpenCommandDocument(parsed.positionals[1], plan, context, document);
   if (opened != kExitOk) return opened;
   CsvImportReport report;
-  if (!ImportMemoryCsv(text, document, report, error)) {
+  if (!ImportMemoryCsv(text, document, report, error, placement)) {
     context.err << CsvNotAChannelListMessage(error) << "\n";
     return kExitFailure;
   }
@@ -60,12 +77,15 @@ int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
 extern const CliCommand kImportCsvCommand{
     "import-csv",
     "store the rows of a CSV channel list into the memory channels of a channel file",
-    "usage: quorvan-cli import-csv IN.csv FILE.qvx [--type CODE [--model ID]] -o OUT.qvx\n"
+    "usage: quorvan-cli import-csv IN.csv FILE.qvx [--type CODE [--model ID]] [--at SLOT]\n"
+    "                  -o OUT.qvx\n"
     "  IN.csv        a channel list; Location and Frequency columns are required\n"
+    "  --at SLOT     store the rows in file order in channels SLOT, SLOT+1, ... whatever\n"
+    "                their Location (only Frequency is required); rows past 399 are left out\n"
     "  -o OUT.qvx    the channel file to write (replaced if it exists; may be FILE.qvx)\n"
-    "  Each row is stored as the memory editor would store it; the report lists every row\n"
-    "  that was adjusted or left out.\n",
-    {kTypeOption, kModelOption, kOutputOption},
+    "  Each row is stored as the memory editor would store it; the report lists every\n"
+    "  adjustment and every row left out.\n",
+    {kTypeOption, kModelOption, kAtOption, kOutputOption},
     {"IN.csv", "FILE.qvx"},
     &RunImportCsv,
 };

@@ -127,6 +127,55 @@ TEST_F(CliCsvTest, FailuresLeaveTheOutputUnwrittenWithAClearMessage) {
   }
 }
 
+TEST_F(CliCsvTest, RowsGoInFileOrderFromTheChosenChannel) {
+  SaveDocument();
+  // A name holding terminal commands must reach the terminal only as escapes.
+  Write(csv, "Frequency,Name\n146.52,\"A\x1b]0;owned\x07\"\n146.55,B\n146.58,C\n");
+  const CliRun run = Run("import-csv " + Q(csv) + " " + Q(qvx) + plan + " --at 398 -o " + Q(out));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "2 rows imported, 1 skipped.\n"
+            "row 2: name \"A\\x1b]0;owned\\x07\" stored as \"A]0;owne\"\n"
+            "row 4: no channel left after 399, skipped\n");
+  RadioImage opened;
+  opened.Plan() = document.Plan();
+  ASSERT_TRUE(OpenDocumentFile(out, opened));
+  EXPECT_EQ(opened.Field(SlotKind::Memory, 398, 17), "A]0;owne");
+  EXPECT_EQ(opened.Field(SlotKind::Memory, 399, 17), "B");
+
+  for (const char* at : {"400", "-1", "x", "", "1000"}) {
+    SCOPED_TRACE(at);
+    std::filesystem::remove(out);
+    const CliRun refused =
+        Run("import-csv " + Q(csv) + " " + Q(qvx) + plan + " --at '" + at + "' -o " + Q(out));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("--at takes a channel from 0 to 399"), std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(std::ifstream(out).good());
+  }
+}
+
+// Import, export and import again: the second import adjusts nothing and gives the same file.
+TEST_F(CliCsvTest, ImportExportImportGivesTheSameFile) {
+  SaveDocument();
+  const std::string second = dir.File("second.qvx");
+  const std::string exported = dir.File("exported.csv");
+  for (const char* sample :
+       {"narrowband-repeaters.csv", "simplex-nfm.csv", "dualband-repeaters.csv"}) {
+    SCOPED_TRACE(sample);
+    const std::string list = std::string(QUORVAN_CSV_DATA_DIR "/") + sample;
+    const CliRun first = Run("import-csv " + Q(list) + " " + Q(qvx) + plan + " -o " + Q(out));
+    ASSERT_EQ(first.status, 0) << first.err;
+    const CliRun out1 = Run("export-csv " + Q(out) + plan + " -o " + Q(exported));
+    ASSERT_EQ(out1.status, 0) << out1.err;
+    const CliRun again =
+        Run("import-csv " + Q(exported) + " " + Q(qvx) + plan + " -o " + Q(second));
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out.find('\n'), again.out.size() - 1) << again.out;
+    EXPECT_EQ(Slurp(second), Slurp(out));
+  }
+}
+
 // The list is written next to its target and renamed over it: an existing list is replaced
 // whole, and a list that cannot be written leaves the old one and no stray file behind.
 TEST_F(CliCsvTest, ExportReplacesTheListWholeOrNotAtAll) {

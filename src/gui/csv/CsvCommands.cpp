@@ -9,6 +9,7 @@
 #include "core/rules/CsvImport.h"
 #include "core/rules/CsvTable.h"
 #include "gui/common/MessageService.h"
+#include "gui/csv/CsvImportDialog.h"
 
 namespace quorvan {
 
@@ -29,6 +30,14 @@ QString NativeCsvFileDialogs::SaveCsvName(const QString& folder) {
   return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
              ? dialog.selectedFiles().first()
              : QString();
+}
+
+bool NativeCsvFileDialogs::ChooseImportPlacement(int selectedSlot, CsvPlacement& placement) {
+  CsvImportDialog dialog(selectedSlot, parent_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  placement.inFileOrder = dialog.InFileOrder();
+  placement.firstSlot = placement.inFileOrder ? selectedSlot : 0;
+  return true;
 }
 
 CsvCommands::CsvCommands(RadioImage& image, MessageService& messages, CsvFileDialogs& dialogs,
@@ -56,9 +65,12 @@ bool CsvCommands::ExportCsv(const QString& folder) {
   return true;
 }
 
-bool CsvCommands::ImportCsv(const QString& folder) {
+bool CsvCommands::ImportCsv(const QString& folder, int selectedSlot) {
   const QString path = dialogs_.OpenCsvName(folder);
   if (path.isEmpty()) return false;
+  const bool ordinary = selectedSlot >= 0 && selectedSlot < kOrdinaryMemorySlots;
+  CsvPlacement placement;
+  if (!dialogs_.ChooseImportPlacement(ordinary ? selectedSlot : -1, placement)) return false;
   std::string text;
   std::string error;
   if (!ReadRegularFile(QFile::encodeName(path).toStdString(), kCsvMaxBytes, text, &error)) {
@@ -66,7 +78,7 @@ bool CsvCommands::ImportCsv(const QString& folder) {
     return false;
   }
   CsvImportReport report;
-  if (!ImportMemoryCsv(text, image_, report, error)) {
+  if (!ImportMemoryCsv(text, image_, report, error, placement)) {
     messages_.Error(QString::fromStdString(CsvNotAChannelListMessage(error)));
     return false;
   }

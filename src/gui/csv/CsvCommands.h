@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/model/RadioImage.h"
+#include "core/rules/CsvImport.h"
 
 class QWidget;
 
@@ -11,12 +12,16 @@ namespace quorvan {
 
 class MessageService;
 
-// Open and save dialogs for channel lists; an empty result means the dialog was cancelled.
+// Open and save dialogs for channel lists, and the import's choice of where the rows go.
 class CsvFileDialogs {
  public:
   virtual ~CsvFileDialogs() = default;
+  // An empty result means the dialog was cancelled.
   virtual QString OpenCsvName(const QString& folder) = 0;
   virtual QString SaveCsvName(const QString& folder) = 0;
+  // False when cancelled. `selectedSlot` is the selected ordinary channel (0-399), or -1; the
+  // answer's first slot is that channel when the rows go in file order.
+  virtual bool ChooseImportPlacement(int selectedSlot, CsvPlacement& placement) = 0;
 };
 
 class NativeCsvFileDialogs : public CsvFileDialogs {
@@ -24,6 +29,7 @@ class NativeCsvFileDialogs : public CsvFileDialogs {
   explicit NativeCsvFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
   QString OpenCsvName(const QString& folder) override;
   QString SaveCsvName(const QString& folder) override;
+  bool ChooseImportPlacement(int selectedSlot, CsvPlacement& placement) override;
 
  private:
   QWidget* parent_;
@@ -40,9 +46,11 @@ class CsvCommands {
 
   // Writes the used memory channels to a chosen file. True when the file was written.
   bool ExportCsv(const QString& folder);
-  // Stores the rows of a chosen list into the memory slots and shows the report. True when
-  // the document changed: the caller then sets Modified and refreshes the view, once.
-  bool ImportCsv(const QString& folder);
+  // Stores the rows of a chosen list into the memory slots, where the user chooses, and shows
+  // the report. `selectedSlot` is the memory grid's selected slot. True when the document
+  // changed: the caller then records the change as one step, sets Modified and refreshes the
+  // view, once.
+  bool ImportCsv(const QString& folder, int selectedSlot);
   // How many rows the last import stored.
   int ImportedRows() const { return importedRows_; }
 

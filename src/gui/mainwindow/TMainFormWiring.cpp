@@ -122,7 +122,11 @@ void TMainForm::ExportPdf() {
 
 void TMainForm::ImportCsv() {
   FocusPageControl();
-  if (!csv_->ImportCsv(lifecycle_->Folder())) return;
+  const int selectedSlot =
+      RowToSlot(image_.Plan(), quorvan::Grid::Memory,
+                Grid(static_cast<int>(quorvan::Grid::Memory))->SelectedGridRow());
+  // By Location or in file order, every row the import stores is one step to undo.
+  if (!csv_->ImportCsv(lifecycle_->Folder(), selectedSlot)) return;
   const int rows = csv_->ImportedRows();
   DocumentChanged("Import CSV (" + std::to_string(rows) + (rows == 1 ? " row)" : " rows)"));
 }

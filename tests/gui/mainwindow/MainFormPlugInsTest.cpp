@@ -48,8 +48,16 @@ class ScriptedCsvDialogs : public CsvFileDialogs {
  public:
   QString OpenCsvName(const QString&) override { return openName; }
   QString SaveCsvName(const QString&) override { return saveName; }
+  bool ChooseImportPlacement(int selectedSlot, CsvPlacement& chosen) override {
+    offeredSlots << selectedSlot;
+    chosen = placement;
+    chosen.firstSlot = selectedSlot;
+    return true;
+  }
   QString openName;
   QString saveName;
+  CsvPlacement placement;
+  QList<int> offeredSlots;
 };
 
 // A window with the real editors and scripted printers and file dialogs.
@@ -238,6 +246,16 @@ void MainFormPlugInsTest::csvCommandsExportAndImport() {
   QCOMPARE(f.reports.size(), 1);
   QVERIFY(f.form->Document().Modified());
   QCOMPARE(Cell(*f.form, 1, 4, 2), QStringLiteral("145.000"));
+
+  // From the channel selected in the memory grid on, in file order: the list's 11 rows.
+  f.form->Grid(1)->SelectGridRow(391);
+  f.csv.placement.inFileOrder = true;
+  f.form->Action(QStringLiteral("FileImportCsv"))->trigger();
+  QCOMPARE(f.csv.offeredSlots, (QList<int>{0, 390}));
+  QCOMPARE(Cell(*f.form, 1, 391, 3), QStringLiteral("CLUB"));
+  QCOMPARE(Cell(*f.form, 1, 392, 3), QStringLiteral("WEATHER"));
+  QCOMPARE(f.reports.last(), QStringLiteral("10 rows imported, 1 skipped.\n"
+                                            "row 12: no channel left after 399, skipped\n"));
 }
 
 }  // namespace quorvan

@@ -252,6 +252,40 @@ def frequency_seeds():
              [u8(i), bytes([(i * 53) & 0xFF, 0x55, 0x8A, 0x2C, 0x00])])
 
 
+# ---- channel lists ---------------------------------------------------------------------------
+
+CSV_HEADER = (b"Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+              b"DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,"
+              b"RPT2CALL,DVCODE")
+
+
+def csv_seeds():
+    t = "fuzz_csv_import"
+    rows = [
+        b"0,W1AW,146.940000,-,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,"
+        b"\"Newington, CT\",,,,",
+        b"1,RPT,442.462500,+,-5.000000,TSQL,88.5,123.0,023,NN,023,Tone->Tone,NFM,5.00,,50W,,,,,",
+        b"2,COUNTY,851.325000,,0.000000,DTCS,88.5,88.5,411,NN,411,Tone->Tone,FM,5.00,S,Low,,,,,",
+        b"3,SAT,145.800000,split,435.800000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,",
+        b"4,SPLIT,443.000000,split,448.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,25.00,,,,,,,",
+        b"5,WX,162.550000,off,0.000000,,159.8,88.5,023,NN,023,Tone->Tone,FM,25.00,,,,,,,",
+        b"6,APPR,128.008330,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,8.33,,,,,,,",
+        b"7,DSTAR,145.670000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,DV,5.00,,,,,,,",
+        b"8,\"ESC\x1b[2J\",146.520000,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,Comment, more,,,,",
+        b"420,PRIO,433.400000,-,7.600000,,88.5,88.5,023,NN,023,Tone->Tone,FM,25.00,,EL,"
+        b"PR1 qv-fixed-shift qv-reverse,,,,",
+        b"9,SHORT,9999.99999",
+    ]
+    listing = CSV_HEADER + b"\r\n" + b"\r\n".join(rows) + b"\r\n"
+    seed(t, "by_location_kk", listing, [u8(0), u8(0), u16(0)])
+    seed(t, "file_order_from_395", listing, [u8(1), u8(1), u16(395)])
+    seed(t, "semicolons_europe", CSV_HEADER.replace(b",", b";") + b"\n" +
+         b"\n".join(r.replace(b",", b";") for r in rows[:3]) + b"\n", [u8(3), u8(0), u16(0)])
+    seed(t, "few_columns_japan", b"Frequency;Name\n145.02;\xef\xbd\xb1\xef\xbd\xb2\n"
+         b"0.603;AM\n", [u8(2), u8(1), u16(0)])
+    seed(t, "not_a_list", b"\x89PNG\r\n\x1a\n\0\0\0", [u8(0), u8(0), u16(0)])
+
+
 def main():
     read_seeds()
     write_seeds()
@@ -259,6 +293,7 @@ def main():
     paste_seeds()
     settings_seeds()
     frequency_seeds()
+    csv_seeds()
     return 0
 
 

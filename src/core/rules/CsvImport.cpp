@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/model/ChannelRecord.h"
 #include "core/model/ChannelTables.h"
 #include "core/model/NameCodec.h"
-#include "core/model/RecordFields.h"
 #include "core/rules/CsvChannelColumns.h"
 #include "core/rules/CsvNames.h"
 #include "core/rules/CsvTable.h"
@@ -144,19 +144,6 @@ std::optional<char> PowerDigit(std::string_view cell) {
   return std::nullopt;
 }
 
-// Puts the RF power digit into field 16, which the editor's record leaves empty.
-std::string WithPower(const std::string& record, char digit) {
-  std::size_t pos = 0;
-  for (int comma = 0; comma < 16; ++comma) {
-    pos = record.find(',', pos);
-    if (pos == std::string::npos) return record;
-    ++pos;
-  }
-  std::string result = record;
-  result.insert(pos, 1, digit);
-  return result;
-}
-
 // The steps in the order a row's frequency tries them when its own step does not hold it:
 // the smallest first, except that a frequency on the 12.5 kHz raster is a 12.5 kHz channel
 // rather than a 6.25 kHz one.
@@ -220,12 +207,14 @@ class RowImport {
 
     const StoreOutcome out = ComposeMemoryRecord(image_, slot, input);
     if (out.error != EditError::None) return Skip("values cannot be stored");
-    if (!FittedFrequenciesHold(out.record, rxHz, txHz, input.shift == ShiftChoice::Split)) {
+    ChannelRecord record = ChannelRecord::Parse(out.record);
+    if (!FittedFrequenciesHold(record, rxHz, txHz, input.shift == ShiftChoice::Split)) {
       return std::nullopt;
     }
-    NoteStep(out.record, fileStep);
-    NoteFitting(out.record, input, rxHz, txHz, offsetHz);
-    return ApplyPower(out.record);
+    NoteStep(record, fileStep);
+    NoteFitting(record, input, rxHz, txHz, offsetHz);
+    ApplyPower(record);
+    return record.Text();
   }
 
   std::vector<CsvRowNote> TakeNotes() { return std::move(notes_); }
@@ -308,9 +297,9 @@ class RowImport {
 
   // A frequency no step holds is moved down onto the grid, which may take it below its band
   // or into a blocked range; such a row cannot be stored as the file means it.
-  bool FittedFrequenciesHold(const std::string& record, std::int64_t rxHz, std::int64_t txHz,
+  bool FittedFrequenciesHold(const ChannelRecord& record, std::int64_t rxHz, std::int64_t txHz,
                              bool split) {
-    const std::string_view rxField = FieldOf(record, kFrequencyField);
+    const std::string_view rxField = record[ChannelField::Frequency];
     std::int64_t storedRx = 0;
     const int band = ClassifyBand(image_.Plan(), rxField);
     if (!ReadFrequencyHz(rxField, storedRx) || !IsInMemoryRange(storedRx) ||
@@ -320,7 +309,7 @@ class RowImport {
       return false;
     }
     std::int64_t storedTx = 0;
-    if (split && (!ReadFrequencyHz(FieldOf(record, kTxFrequencyField), storedTx) ||
+    if (split && (!ReadFrequencyHz(record[ChannelField::TxFrequency], storedTx) ||
                   !IsInsideTxLimits(image_, storedTx, band, ChannelKind::Memory) ||
                   IsInDestinationGap(image_.Plan(), band, storedTx))) {
       Skip("transmit " + Shown(txHz) + " MHz would be rounded to " + Shown(storedTx) +
@@ -330,9 +319,9 @@ class RowImport {
     return true;
   }
 
-  void NoteStep(const std::string& record, int fileStep) {
+  void NoteStep(const ChannelRecord& record, int fileStep) {
     const std::string_view cell = Cell(c_.step);
-    const int stored = StepIndexOfField(FieldOf(record, kStepField));
+    const int stored = record.StepIndex();
     if (!cell.empty() && fileStep < 0) {
       Note("step " + Quoted(cell) + " kHz not supported, " + StepKhzText(stored) + " kHz used");
     } else if (fileStep >= 0 && stored != fileStep) {
@@ -466,37 +455,38 @@ class RowImport {
     }
   }
 
-  void NoteFitting(const std::string& record, const ChannelInput& input, std::int64_t rxHz,
+  void NoteFitting(const ChannelRecord& record, const ChannelInput& input, std::int64_t rxHz,
                    std::int64_t txHz, std::int64_t offsetHz) {
     std::int64_t storedRx = 0;
-    if (ReadFrequencyHz(FieldOf(record, kFrequencyField), storedRx) && storedRx != rxHz) {
+    if (ReadFrequencyHz(record[ChannelField::Frequency], storedRx) && storedRx != rxHz) {
       Note(Shown(rxHz) + " MHz rounded to " + Shown(storedRx) + " MHz");
     }
-    const int mode = ModeIndexOfField(FieldOf(record, kModeField));
+    const int mode = record.ModeIndex();
     if (mode != input.mode) {
       Note("mode " + std::string(kModes[static_cast<std::size_t>(input.mode)]) + " changed to " +
            std::string(kModes[static_cast<std::size_t>(mode)]));
     }
     std::int64_t storedOffset = 0;
-    if (ReadFrequencyHz(FieldOf(record, kOffsetField), storedOffset) && storedOffset != offsetHz) {
+    if (ReadFrequencyHz(record[ChannelField::Offset], storedOffset) && storedOffset != offsetHz) {
       Note("offset " + Shown(offsetHz) + " MHz rounded to " + Shown(storedOffset) + " MHz");
     }
     std::int64_t storedTx = 0;
     if (input.shift == ShiftChoice::Split &&
-        ReadFrequencyHz(FieldOf(record, kTxFrequencyField), storedTx) && storedTx != txHz) {
+        ReadFrequencyHz(record[ChannelField::TxFrequency], storedTx) && storedTx != txHz) {
       Note("transmit " + Shown(txHz) + " MHz rounded to " + Shown(storedTx) + " MHz");
     }
   }
 
-  std::string ApplyPower(const std::string& record) {
+  // The editor leaves the power empty; a power the radio knows is put in.
+  void ApplyPower(ChannelRecord& record) {
     const std::string_view cell = Cell(c_.power);
-    if (cell.empty()) return record;
+    if (cell.empty()) return;
     const std::optional<char> digit = PowerDigit(cell);
     if (!digit) {
       NoteForFile("power " + Quoted(cell) + " not supported, left empty");
-      return record;
+      return;
     }
-    return WithPower(record, *digit);
+    record.Set(ChannelField::Power, std::string(1, *digit));
   }
 
   const RadioImage& image_;

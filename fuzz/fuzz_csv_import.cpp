@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   RadioImage image = prepared;
   CsvImportReport report;
   std::string error;
-  if (!quorvan::ImportMemoryCsv(text, image, report, error, placement)) {
+  if (!quorvan::ImportMemoryCsv(text, placement, image, report, error)) {
     Require(image == prepared, "a refused list changed the image");
     Require(!error.empty(), "a refused list has no reason");
     return 0;

@@ -62,7 +62,7 @@ int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
   const int opened = OpenCommandDocument(parsed.positionals[1], plan, context, document);
   if (opened != kExitOk) return opened;
   CsvImportReport report;
-  if (!ImportMemoryCsv(text, document, report, error, placement)) {
+  if (!ImportMemoryCsv(text, placement, document, report, error)) {
     context.err << CsvNotAChannelListMessage(error) << "\n";
     return kExitFailure;
   }

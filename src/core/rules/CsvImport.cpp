@@ -505,8 +505,8 @@ std::string CsvNotAChannelListMessage(std::string_view reason) {
          ".\nPlease check and try again.";
 }
 
-bool ImportMemoryCsv(std::string_view text, RadioImage& image, CsvImportReport& report,
-                     std::string& error, const CsvPlacement& placement) {
+bool ImportMemoryCsv(std::string_view text, const CsvPlacement& placement, RadioImage& image,
+                     CsvImportReport& report, std::string& error) {
   report = CsvImportReport{};
   CsvTable table;
   const std::vector<std::string_view> required =

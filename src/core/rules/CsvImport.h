@@ -24,8 +24,13 @@ struct CsvPlacement {
 // no step holds is moved. Slots the file does not fill keep their records. A row that cannot
 // be stored faithfully is left out. False with a message, and the image untouched, when the
 // text is not a channel list at all.
-bool ImportMemoryCsv(std::string_view text, RadioImage& image, CsvImportReport& report,
-                     std::string& error, const CsvPlacement& placement = {});
+bool ImportMemoryCsv(std::string_view text, const CsvPlacement& placement, RadioImage& image,
+                     CsvImportReport& report, std::string& error);
+// The same with each row going to the slot its Location names.
+inline bool ImportMemoryCsv(std::string_view text, RadioImage& image, CsvImportReport& report,
+                            std::string& error) {
+  return ImportMemoryCsv(text, CsvPlacement{}, image, report, error);
+}
 
 // The message for a file that is not a channel list; `reason` from ImportMemoryCsv.
 std::string CsvNotAChannelListMessage(std::string_view reason);

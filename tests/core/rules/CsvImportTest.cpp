@@ -417,7 +417,7 @@ TEST_F(CsvImportTest, RowsInFileOrderFillConsecutiveChannels) {
                       "146.55,SECOND,FM,x\n"
                       "146.58,THIRD,FM,1\n"
                       "146.61,FOURTH,FM,\n",
-                      image, report, error, CsvPlacement{true, 398}))
+                      CsvPlacement{true, 398}, image, report, error))
       << error;
   EXPECT_EQ(Record(397), "397,kept");
   EXPECT_EQ(Field(398, kChannelNameField), "FIRST");
@@ -432,7 +432,7 @@ TEST_F(CsvImportTest, RowsInFileOrderFillConsecutiveChannels) {
   // By Location, the same list needs its Location column.
   EXPECT_FALSE(ImportMemoryCsv("Frequency,Name\n146.52,A\n", image, report, error));
   EXPECT_TRUE(
-      ImportMemoryCsv("Frequency,Name\n146.52,A\n", image, report, error, CsvPlacement{true, 0}));
+      ImportMemoryCsv("Frequency,Name\n146.52,A\n", CsvPlacement{true, 0}, image, report, error));
   EXPECT_EQ(Field(0, kChannelNameField), "A");
 }
 

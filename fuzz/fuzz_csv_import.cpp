@@ -47,10 +47,14 @@ std::size_t RowCount(const std::string& text, const CsvPlacement& placement) {
   return table.rows.size();
 }
 
+// No control character but the line breaks: neither 0x00-0x1F and 0x7F nor, in UTF-8,
+// U+0080-U+009F.
 bool IsPrintableReport(const std::string& text) {
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if ((byte < 0x20 && c != '\n') || byte == 0x7F) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if ((byte < 0x20 && byte != '\n') || byte == 0x7F) return false;
+    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    if (byte == 0xC2 && next >= 0x80 && next < 0xA0) return false;
   }
   return true;
 }

@@ -1,8 +1,8 @@
 #include "core/rules/CsvNames.h"
 
-#include <cstdio>
 #include <optional>
 
+#include "core/model/EscapedText.h"
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
 
@@ -61,7 +61,6 @@ std::string NameBytesFromCell(std::string_view utf8, char destinationLetter) {
 
 std::string PrintableUtf8(std::string_view text) {
   std::string shown;
-  char escape[8];
   while (!text.empty()) {
     const std::size_t length = SequenceLength(text);
     if (length == 0) {
@@ -69,18 +68,12 @@ std::string PrintableUtf8(std::string_view text) {
       text.remove_prefix(1);
       continue;
     }
-    const auto lead = static_cast<unsigned char>(text[0]);
-    const auto second = length > 1 ? static_cast<unsigned char>(text[1]) : 0;
-    if (length == 1 && (lead < 0x20 || lead == 0x7F)) {
-      std::snprintf(escape, sizeof escape, "\\x%02x", lead);
-      shown += escape;
-    } else if (length == 2 && lead == 0xC2 && second < 0xA0) {
-      // U+0080 to U+009F: terminals take some of them (U+009B) as the start of a command.
-      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(second));
-      shown += escape;
-    } else {
-      shown += text.substr(0, length);
-    }
+    const std::string_view character = text.substr(0, length);
+    // U+0080 to U+009F are control characters as well: terminals take some of them (U+009B)
+    // as the start of a command.
+    const bool c1Control = length == 2 && static_cast<unsigned char>(character[0]) == 0xC2 &&
+                           static_cast<unsigned char>(character[1]) < 0xA0;
+    shown += c1Control ? EscapeUnprintable(character) : EscapeControls(character);
     text.remove_prefix(length);
   }
   return shown;

@@ -11,8 +11,8 @@ namespace quorvan {
 std::string NameBytesFromCell(std::string_view utf8, char destinationLetter);
 
 // The cell as shown in a report, safe to print on a terminal: valid UTF-8 is kept, each
-// invalid byte becomes U+FFFD, and control characters are written as escapes ("\x1b" for ESC,
-// "\u009b" for the 8-bit control characters) so a cell cannot steer the user's terminal.
+// invalid byte becomes U+FFFD, and control characters are escaped byte by byte ("\x1b" for ESC,
+// "\xc2\x9b" for U+009B) so a cell cannot steer the user's terminal.
 std::string PrintableUtf8(std::string_view text);
 
 }  // namespace quorvan

@@ -142,7 +142,7 @@ TEST_F(CsvImportTest, AdjustedRowsAreImportedAndReported) {
       // Control characters reach the terminal or the dialog only as escapes.
       {"1,\"A\x1B]0;x\x07\xC2\x9B"
        "B\",146.94,,,,,,,,,,,,,,",
-       "row 2: name \"A\\x1b]0;x\\x07\\u009bB\" stored as \"A]0;xB\"", 17, "A]0;xB"},
+       "row 2: name \"A\\x1b]0;x\\x07\\xc2\\x9bB\" stored as \"A]0;xB\"", 17, "A]0;xB"},
       {"1,,146.94,,,,,,,,,,,2.50,,,", "row 2: step \"2.50\" kHz not supported, 5.00 kHz used", 2,
        "0"},
       {"1,,146.94,,,,,,,,,,,,P,,", "row 2: skip \"P\" not supported, channel is scanned", 13, "0"},

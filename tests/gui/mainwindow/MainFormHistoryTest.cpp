@@ -33,7 +33,12 @@ class ScriptedCsvDialogs : public CsvFileDialogs {
  public:
   QString OpenCsvName(const QString&) override { return openName; }
   QString SaveCsvName(const QString&) override { return {}; }
+  bool ChooseImportPlacement(int selectedSlot, CsvPlacement& chosen) override {
+    chosen = {inFileOrder, selectedSlot};
+    return true;
+  }
   QString openName;
+  bool inFileOrder = false;
 };
 
 std::string Channel(int slot, const char* hz, const char* name) {
@@ -165,6 +170,12 @@ void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte_data() {
     f.Trigger("FileImportCsv");
   }) << "&Undo Import CSV (%1 rows)"
                               << 1 << 1;  // as many as the report says
+  QTest::newRow("csv import in file order") << Change([](HistoryFixture& f) {
+    f.form->Grid(1)->SelectGridRow(381);
+    f.csv.inFileOrder = true;
+    f.csv.openName = QStringLiteral(QUORVAN_CSV_DATA_DIR "/dualband-repeaters.csv");
+    f.Trigger("FileImportCsv");
+  }) << "&Undo Import CSV (%1 rows)" << 1 << 381;
   QTest::newRow("editor") << Change([](HistoryFixture& f) {
     AnswerModal(
         [](QWidget* d) {

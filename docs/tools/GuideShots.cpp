@@ -13,17 +13,17 @@
 #include <QToolBar>
 #include <cstdio>
 
-#include "core/rules/ChannelRecordBuilder.h"
 #include "core/rules/CsvImport.h"
+#include "core/rules/EditorRules.h"
 #include "core/rules/Printout.h"
 #include "gui/common/FileDialogService.h"
 #include "gui/common/MessageService.h"
 #include "gui/csv/CsvReportDialog.h"
-#include "gui/help/THelpForm.h"
 #include "gui/editors/TCallForm.h"
 #include "gui/editors/TDtmfForm.h"
 #include "gui/editors/TMemoryForm.h"
 #include "gui/editors/TVfoForm.h"
+#include "gui/help/THelpForm.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TAboutBox.h"
 #include "gui/mainwindow/TMainForm.h"
@@ -62,15 +62,12 @@ bool SaveEditor(Editor& editor, RadioImage& image, int slot, const QString& fold
 }
 
 // A split channel: receive and transmit on frequencies of their own.
-std::string SplitChannel(int slot) {
-  ChannelRecordParts parts;
-  parts.id = "0" + std::to_string(slot);
-  parts.frequency = "00147300000";
-  parts.shift = ShiftChoice::Split;
-  parts.offset = "00600000";
-  parts.txFrequency = "00146100000";
-  parts.name = "ODDSPLIT";
-  return BuildMemoryRecord(parts);
+std::string SplitChannel(const RadioImage& image, int slot) {
+  EditorEntry entry;
+  entry.typed = {"147.300", "146.100", "0.60"};
+  entry.shift = ShiftChoice::Split;
+  entry.choices.Set(ChannelField::Name, "ODDSPLIT");
+  return ComposeMemoryRecord(image, slot, entry).record;
 }
 
 // The channel editors on the main kinds of channel of the sample radio (a repeater, an
@@ -82,7 +79,7 @@ int SaveEditorsAndSort(QWidget& window, MessageService& messages, RadioImage& im
   TMemoryForm memory(messages, &window);
   if (!SaveEditor(memory, image, 1, folder, "editor-memory")) ++failures;
   if (!SaveEditor(memory, image, 10, folder, "editor-memory-air")) ++failures;
-  image.Store(SlotKind::Memory, 20, SplitChannel(20));
+  image.Store(SlotKind::Memory, 20, SplitChannel(image, 20));
   if (!SaveEditor(memory, image, 20, folder, "editor-memory-split")) ++failures;
   TVfoForm vfo(messages, &window);
   if (!SaveEditor(vfo, image, 0, folder, "editor-vfo")) ++failures;

@@ -2,27 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include "core/rules/FrequencyRules.h"
+
 namespace quorvan {
 
-std::string EditorRecord(const RadioImage& image, int slot, const ChannelInput& input) {
-  const StoreOutcome out = ComposeMemoryRecord(image, slot, input);
-  EXPECT_EQ(out.error, EditError::None) << input.frequencyText;
+std::string EditorRecord(const RadioImage& image, int slot, const EditorEntry& entry) {
+  const StoreOutcome out = ComposeMemoryRecord(image, slot, entry);
+  EXPECT_EQ(out.error, EditError::None) << entry.typed.rx;
   return out.record;
 }
 
-ChannelInput InputAt(const RadioImage& image, const std::string& frequencyText) {
+EditorEntry InputAt(const RadioImage& image, const std::string& frequencyText) {
   RadioImage blank;
   blank.Plan() = image.Plan();
-  const ChannelView view = LoadMemoryView(blank, 0);
-  ChannelInput input;
-  input.frequencyText = frequencyText;
-  input.txFrequencyText = frequencyText;
-  input.offsetText = view.offsetText;
-  input.step = view.step;
-  input.toneIndex = view.toneIndex;
-  input.ctcssIndex = view.ctcssIndex;
-  input.dcsIndex = view.dcsIndex;
-  return input;
+  const ChannelRecord shown = LoadMemoryChannel(blank, 0).record;
+  EditorEntry entry;
+  entry.typed = {frequencyText, frequencyText, FormatOffsetText(shown[ChannelField::Offset])};
+  entry.choices.SetStepIndex(shown.StepIndex());
+  entry.choices.SetToneIndex(shown.ToneIndex());
+  entry.choices.SetCtcssIndex(shown.CtcssIndex());
+  entry.choices.SetDcsIndex(shown.DcsIndex());
+  return entry;
 }
 
 CsvTable ReadBack(const std::string& text) {

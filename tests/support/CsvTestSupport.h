@@ -9,10 +9,10 @@
 namespace quorvan {
 
 // A memory record stored the way the memory editor stores it; fails the test on bad input.
-std::string EditorRecord(const RadioImage& image, int slot, const ChannelInput& input);
+std::string EditorRecord(const RadioImage& image, int slot, const EditorEntry& entry);
 
 // A channel input for a frequency, everything else as an empty slot shows it.
-ChannelInput InputAt(const RadioImage& image, const std::string& frequencyText);
+EditorEntry InputAt(const RadioImage& image, const std::string& frequencyText);
 
 // The exported text read back as a table (fails the test when it does not read).
 CsvTable ReadBack(const std::string& text);

@@ -159,8 +159,12 @@ std::string_view OffsetSize(std::string_view cell) {
 class RowImport {
  public:
   RowImport(const RadioImage& image, const CsvTable& table, const Columns& columns,
-            const ChannelView& defaults)
-      : image_(image), table_(table), c_(columns), defaults_(defaults) {}
+            const ChannelRecord& defaults)
+      : image_(image),
+        table_(table),
+        c_(columns),
+        defaults_(defaults),
+        defaultOffset_(FormatOffsetText(defaults[ChannelField::Offset])) {}
 
   // The record for the row, or nothing when the row is left out. `slot` is where the row goes,
   // or -1 for the slot its Location names; it is set to the slot the record is made for.
@@ -178,7 +182,7 @@ class RowImport {
       slot = *location;
     }
 
-    ChannelInput input;
+    EditorEntry input;
     std::int64_t rxHz = 0;
     const std::string_view frequency = Cell(c_.frequency);
     if (!ParseMhzText(frequency, rxHz)) {
@@ -191,7 +195,7 @@ class RowImport {
     if (IsInDestinationGap(image_.Plan(), band, rxHz)) {
       return Skip("frequency " + Shown(rxHz) + " MHz is in a range the radio cannot tune");
     }
-    input.frequencyText = MhzText(rxHz);
+    input.typed.rx = MhzText(rxHz);
 
     if (!ReadMode(input) || !ReadTones(input)) return std::nullopt;
     std::int64_t txHz = 0;
@@ -199,8 +203,9 @@ class RowImport {
     if (!ReadShift(input, band, rxHz, txHz, offsetHz)) return std::nullopt;
     const int fileStep = ReadStep(input, band, rxHz, txHz);
     ReadSkip(input);
-    input.name = NameBytesFromCell(Cell(c_.name), image_.Plan().DestinationLetter());
-    const std::string shownName = NameToUtf8(input.name, image_.Plan().DestinationLetter());
+    const std::string name = NameBytesFromCell(Cell(c_.name), image_.Plan().DestinationLetter());
+    input.choices.Set(ChannelField::Name, name);
+    const std::string shownName = NameToUtf8(name, image_.Plan().DestinationLetter());
     if (shownName != Cell(c_.name)) {
       Note("name " + Quoted(Cell(c_.name)) + " stored as " + Quoted(shownName));
     }
@@ -241,19 +246,20 @@ class RowImport {
     readingNotes_ = notes_.size();
   }
 
-  bool ReadMode(ChannelInput& input) {
+  bool ReadMode(EditorEntry& input) {
     const std::string_view cell = Cell(c_.mode);
     if (EqualNoCase(cell, "NFM")) {
       // Narrow FM is a menu setting of the band on this radio, not a mode of the channel.
-      input.mode = 0;
+      input.choices.SetModeIndex(0);
       NoteForFile("narrow FM stored as FM");
       return true;
     }
-    input.mode = cell.empty() ? 0 : ModeIndexOfName(cell);
-    if (input.mode < 0) {
+    const int mode = cell.empty() ? 0 : ModeIndexOfName(cell);
+    if (mode < 0) {
       Skip("mode " + Quoted(cell) + " not supported");
       return false;
     }
+    input.choices.SetModeIndex(mode);
     return true;
   }
 
@@ -275,18 +281,19 @@ class RowImport {
   // frequencies, else the first of kStepPreference that holds them, else the one that holds
   // the receive frequency; only when none does is the file's step left for the fit to move.
   // Returns the file's step index, -1 when the file gives none it names correctly.
-  int ReadStep(ChannelInput& input, int band, std::int64_t rxHz, std::int64_t txHz) {
+  int ReadStep(EditorEntry& input, int band, std::int64_t rxHz, std::int64_t txHz) {
     const std::string_view cell = Cell(c_.step);
     const int fileStep = cell.empty() ? -1 : StepIndexOfKhz(cell);
-    const int wanted = fileStep >= 0 ? fileStep : defaults_.step;
+    const int wanted = fileStep >= 0 ? fileStep : defaults_.StepIndex();
     const std::optional<std::int64_t> tx =
         input.shift == ShiftChoice::Split ? std::optional<std::int64_t>(txHz) : std::nullopt;
-    input.step = wanted;
+    const int mode = input.choices.ModeIndex();
+    input.choices.SetStepIndex(wanted);
     for (const std::optional<std::int64_t>& held : {tx, std::optional<std::int64_t>()}) {
-      if (StepHolds(wanted, input.mode, band, rxHz, held)) return fileStep;
+      if (StepHolds(wanted, mode, band, rxHz, held)) return fileStep;
       for (const int step : kStepPreference) {
-        if (StepHolds(step, input.mode, band, rxHz, held)) {
-          input.step = step;
+        if (StepHolds(step, mode, band, rxHz, held)) {
+          input.choices.SetStepIndex(step);
           return fileStep;
         }
       }
@@ -345,32 +352,40 @@ class RowImport {
     return true;
   }
 
-  bool ReadTones(ChannelInput& input) {
+  bool ReadTones(EditorEntry& input) {
     const std::string_view kind = Cell(c_.tone);
-    input.tone = EqualNoCase(kind, "Tone");
-    input.ctcss = EqualNoCase(kind, "TSQL");
-    input.dcs = EqualNoCase(kind, "DTCS");
-    if (!kind.empty() && !input.tone && !input.ctcss && !input.dcs) {
+    const bool tone = EqualNoCase(kind, "Tone");
+    const bool ctcss = EqualNoCase(kind, "TSQL");
+    const bool dcs = EqualNoCase(kind, "DTCS");
+    if (!kind.empty() && !tone && !ctcss && !dcs) {
       Skip("tone mode " + Quoted(kind) + " not supported");
       return false;
     }
-    if (!ReadToneValue(c_.rTone, input.tone, defaults_.toneIndex, input.toneIndex) ||
-        !ReadToneValue(c_.cTone, input.ctcss, defaults_.ctcssIndex, input.ctcssIndex)) {
+    input.choices.SetFlag(ChannelField::Tone, tone);
+    input.choices.SetFlag(ChannelField::Ctcss, ctcss);
+    input.choices.SetFlag(ChannelField::Dcs, dcs);
+    int toneIndex = 0;
+    int ctcssIndex = 0;
+    if (!ReadToneValue(c_.rTone, tone, defaults_.ToneIndex(), toneIndex) ||
+        !ReadToneValue(c_.cTone, ctcss, defaults_.CtcssIndex(), ctcssIndex)) {
       return false;
     }
+    input.choices.SetToneIndex(toneIndex);
+    input.choices.SetCtcssIndex(ctcssIndex);
     const std::string_view code = Cell(c_.dcs);
-    input.dcsIndex = code.empty() ? defaults_.dcsIndex : DcsIndexOfValue(code);
-    if (input.dcsIndex < 0) {
-      if (input.dcs) {
+    int dcsIndex = code.empty() ? defaults_.DcsIndex() : DcsIndexOfValue(code);
+    if (dcsIndex < 0) {
+      if (dcs) {
         Skip("DCS code " + Quoted(code) + " not supported");
         return false;
       }
-      input.dcsIndex = defaults_.dcsIndex;
+      dcsIndex = defaults_.DcsIndex();
       Note("unused DCS code " + Quoted(code) + " not supported, " +
-           std::string(kDcsCodes[static_cast<std::size_t>(input.dcsIndex)]) + " stored");
+           std::string(kDcsCodes[static_cast<std::size_t>(dcsIndex)]) + " stored");
     }
+    input.choices.SetDcsIndex(dcsIndex);
     const std::string_view polarity = Cell(c_.polarity);
-    if (input.dcs && !polarity.empty() && !EqualNoCase(polarity, "NN")) {
+    if (dcs && !polarity.empty() && !EqualNoCase(polarity, "NN")) {
       Skip("DCS polarity " + Quoted(polarity) + " not supported");
       return false;
     }
@@ -391,7 +406,7 @@ class RowImport {
 
   // The transmit frequency of a split row must lie where the radio can hold it: inside the
   // band of the receive frequency and outside the destination's blocked ranges.
-  bool ReadSplit(ChannelInput& input, int band, std::string_view cell, std::int64_t& txHz) {
+  bool ReadSplit(EditorEntry& input, int band, std::string_view cell, std::int64_t& txHz) {
     input.shift = ShiftChoice::Split;
     if (!ParseMhzText(cell, txHz)) {
       Skip("transmit frequency " + Quoted(cell) + " is not a frequency");
@@ -405,23 +420,22 @@ class RowImport {
       Skip("transmit " + Shown(txHz) + " MHz is in a range the radio cannot tune");
       return false;
     }
-    input.txFrequencyText = MhzText(txHz);
+    input.typed.tx = MhzText(txHz);
     return true;
   }
 
-  bool ReadShift(ChannelInput& input, int band, std::int64_t rxHz, std::int64_t& txHz,
+  bool ReadShift(EditorEntry& input, int band, std::int64_t rxHz, std::int64_t& txHz,
                  std::int64_t& offsetHz) {
     const std::string_view duplex = Cell(c_.duplex);
     const CommentWords words = ReadCommentWords(Cell(c_.comment));
-    input.reverse = words.reverse;
+    input.choices.SetFlag(ChannelField::Reverse, words.reverse);
     const std::string_view offsetCell =
-        c_.offset < 0 ? std::string_view(defaults_.offsetText) : Cell(c_.offset);
-    input.txFrequencyText = input.frequencyText;
+        c_.offset < 0 ? std::string_view(defaultOffset_) : Cell(c_.offset);
+    input.typed.tx = input.typed.rx;
     txHz = rxHz;
     if (EqualNoCase(duplex, "split")) {
       return ReadSplit(input, band, offsetCell, txHz) &&
-             ReadOffsetText(words.offset.value_or(defaults_.offsetText), offsetHz,
-                            input.offsetText);
+             ReadOffsetText(words.offset.value_or(defaultOffset_), offsetHz, input.typed.offset);
     }
     if (duplex.empty()) {
       input.shift = ShiftChoice::Simplex;
@@ -444,27 +458,28 @@ class RowImport {
     }
     const bool storedApart = input.shift == ShiftChoice::Special && words.offset;
     return ReadOffsetText(storedApart ? std::string_view(*words.offset) : offsetCell, offsetHz,
-                          input.offsetText);
+                          input.typed.offset);
   }
 
-  void ReadSkip(ChannelInput& input) {
+  void ReadSkip(EditorEntry& input) {
     const std::string_view cell = Cell(c_.skip);
-    input.lockout = EqualNoCase(cell, "S");
-    if (!cell.empty() && !input.lockout) {
+    const bool lockout = EqualNoCase(cell, "S");
+    input.choices.SetFlag(ChannelField::Lockout, lockout);
+    if (!cell.empty() && !lockout) {
       Note("skip " + Quoted(cell) + " not supported, channel is scanned");
     }
   }
 
-  void NoteFitting(const ChannelRecord& record, const ChannelInput& input, std::int64_t rxHz,
+  void NoteFitting(const ChannelRecord& record, const EditorEntry& input, std::int64_t rxHz,
                    std::int64_t txHz, std::int64_t offsetHz) {
     std::int64_t storedRx = 0;
     if (ReadFrequencyHz(record[ChannelField::Frequency], storedRx) && storedRx != rxHz) {
       Note(Shown(rxHz) + " MHz rounded to " + Shown(storedRx) + " MHz");
     }
     const int mode = record.ModeIndex();
-    if (mode != input.mode) {
-      Note("mode " + std::string(kModes[static_cast<std::size_t>(input.mode)]) + " changed to " +
-           std::string(kModes[static_cast<std::size_t>(mode)]));
+    if (mode != input.choices.ModeIndex()) {
+      Note("mode " + std::string(kModes[static_cast<std::size_t>(input.choices.ModeIndex())]) +
+           " changed to " + std::string(kModes[static_cast<std::size_t>(mode)]));
     }
     std::int64_t storedOffset = 0;
     if (ReadFrequencyHz(record[ChannelField::Offset], storedOffset) && storedOffset != offsetHz) {
@@ -492,7 +507,8 @@ class RowImport {
   const RadioImage& image_;
   const CsvTable& table_;
   const Columns& c_;
-  const ChannelView& defaults_;
+  const ChannelRecord& defaults_;
+  std::string defaultOffset_;
   const CsvRow* row_ = nullptr;
   std::vector<CsvRowNote> notes_;
   std::size_t readingNotes_ = 0;  // notes on how the row was read, kept when it is left out
@@ -517,7 +533,7 @@ bool ImportMemoryCsv(std::string_view text, const CsvPlacement& placement, Radio
   // What the memory editor shows for a slot without a record fills the columns a file lacks.
   RadioImage blank;
   blank.Plan() = image.Plan();
-  const ChannelView defaults = LoadMemoryView(blank, 0);
+  const ChannelRecord defaults = LoadMemoryChannel(blank, 0).record;
 
   const Columns columns(table);
   RowImport rowImport(image, table, columns, defaults);

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/model/ChannelRecord.h"
 #include "core/model/RadioImage.h"
-#include "core/rules/ChannelRecordBuilder.h"
 
 namespace quorvan {
 
@@ -25,50 +25,42 @@ constexpr std::string_view kInvalidChannelNumberMessage =
 constexpr std::string_view kInvalidCharacterMessage =
     "Invalid character.\nPlease check and try again.";
 
-// ---- What the controls show and hold ---------------------------------------------------------
+// ---- What the controls show -----------------------------------------------------------------
 
-// The controls of a channel editor filled from one record (texts as shown, lists as indices).
-struct ChannelView {
-  std::string frequencyText;
-  int step = 0;
-  int mode = 0;
-  std::string offsetText;
-  ShiftChoice shift = ShiftChoice::Simplex;
-  std::string txFrequencyText;      // memory and CALL editors
-  std::string specialShiftCaption;  // empty: the extra shift choice is hidden
-  bool reverse = false;
-  bool tone = false;
-  bool ctcss = false;
-  bool dcs = false;
-  int toneIndex = 8;
-  int ctcssIndex = 8;
-  int dcsIndex = 0;
-  std::string name;  // memory editor, raw name bytes
-  bool lockout = false;
+// The channel an editor shows: the record with its band's defaults in the fields an editor treats
+// as absent, and the caption of the extra shift choice ("" hides it).
+struct LoadedChannel {
+  ChannelRecord record;
+  std::string specialShiftCaption;
 };
 
-// What the user left in the controls when storing or pressing Enter.
-struct ChannelInput {
-  std::string frequencyText;
-  std::string txFrequencyText;
-  std::string offsetText;
-  int step = 0;
-  int mode = 0;
-  ShiftChoice shift = ShiftChoice::Simplex;
-  bool reverse = false;
-  bool tone = false;
-  bool ctcss = false;
-  bool dcs = false;
-  int toneIndex = 8;
-  int ctcssIndex = 8;
-  int dcsIndex = 0;
-  std::string name;
-  bool lockout = false;
+LoadedChannel LoadMemoryChannel(const RadioImage& image, int slot);
+LoadedChannel LoadVfoChannel(const RadioImage& image, int band);
+LoadedChannel LoadCallChannel(const RadioImage& image, int band);
+
+// A frequency field as its edit field shows it ("144.0125"); an empty field shows nothing.
+std::string ShownFrequency(std::string_view field);
+// What the transmit frequency field shows: the transmit frequency of a split channel, otherwise
+// the receive frequency.
+std::string ShownTxFrequency(const ChannelRecord& record);
+
+// ---- What the controls hold -----------------------------------------------------------------
+
+// The frequency and offset fields as the user typed them.
+struct TypedFrequencies {
+  std::string rx;
+  std::string tx;  // memory and CALL editors
+  std::string offset;
 };
 
-ChannelView LoadMemoryView(const RadioImage& image, int slot);
-ChannelView LoadVfoView(const RadioImage& image, int band);
-ChannelView LoadCallView(const RadioImage& image, int band);
+// What the user left in an editor: the typed texts, the shift choice, and every other control
+// written into a record (step, mode, Reverse, the tone switches and lists, and for memory
+// channels Lock Out and the name).
+struct EditorEntry {
+  TypedFrequencies typed;
+  ShiftChoice shift = ShiftChoice::Simplex;
+  ChannelRecord choices = ChannelRecord::Blank({});
+};
 
 // ---- Storing and applying --------------------------------------------------------------------
 
@@ -80,28 +72,25 @@ struct StoreOutcome {
   bool rounded = false;  // "Frequency is rounded." is due once the record is shown
 };
 
-StoreOutcome ComposeMemoryRecord(const RadioImage& image, int slot, const ChannelInput& input);
+StoreOutcome ComposeMemoryRecord(const RadioImage& image, int slot, const EditorEntry& entry);
 // The program VFO range of bands 0-3 must already be in the image: the fit uses it.
-StoreOutcome ComposeVfoRecord(const RadioImage& image, int band, const ChannelInput& input);
-StoreOutcome ComposeCallRecord(const RadioImage& image, int band, const ChannelInput& input);
+StoreOutcome ComposeVfoRecord(const RadioImage& image, int band, const EditorEntry& entry);
+StoreOutcome ComposeCallRecord(const RadioImage& image, int band, const EditorEntry& entry);
 
-// Enter in a frequency or offset field: the fitted values to show; nothing is stored.
-struct ApplyOutcome {
+// Enter in a frequency or offset field: what the fields show afterwards; nothing is stored. The
+// fitted record holds the receive frequency, the offset, step and mode, the shift choice and, for
+// a split channel, the transmit frequency.
+struct AppliedFields {
   EditError error = EditError::None;
-  std::string frequencyText;
-  std::string txFrequencyText;
-  std::string offsetText;
-  int step = 0;
-  int mode = 0;
+  ChannelRecord fitted;
   bool rounded = false;
-  ShiftChoice shift = ShiftChoice::Simplex;  // the choice to check afterwards
   // Memory editor only: the extra shift choice after the band was classified again.
   std::string specialShiftCaption;
 };
 
-ApplyOutcome ApplyMemoryFields(const RadioImage& image, const ChannelInput& input);
-ApplyOutcome ApplyVfoFields(const RadioImage& image, int band, const ChannelInput& input);
-ApplyOutcome ApplyCallFields(const RadioImage& image, int band, const ChannelInput& input);
+AppliedFields ApplyMemoryFields(const RadioImage& image, const EditorEntry& entry);
+AppliedFields ApplyVfoFields(const RadioImage& image, int band, const EditorEntry& entry);
+AppliedFields ApplyCallFields(const RadioImage& image, int band, const EditorEntry& entry);
 
 // ---- Memory channel number -------------------------------------------------------------------
 

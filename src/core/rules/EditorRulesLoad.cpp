@@ -1,8 +1,7 @@
 // How the channel editors fill their controls from a record, with each band's defaults.
 #include <cstdint>
-#include <cstdio>
 
-#include "core/model/RecordFields.h"
+#include "core/model/RecordDigits.h"
 #include "core/rules/EditorRules.h"
 #include "core/rules/FrequencyRules.h"
 
@@ -30,18 +29,6 @@ struct BandDefaults {
   int mode = kNone;
   std::int64_t offsetHz = 0;
 };
-
-std::string RecordFrequency(std::int64_t hz) {
-  char buffer[24];
-  std::snprintf(buffer, sizeof buffer, "%011lld", static_cast<long long>(hz));
-  return buffer;
-}
-
-std::string RecordOffset(std::int64_t hz) {
-  char buffer[24];
-  std::snprintf(buffer, sizeof buffer, "%09lld", static_cast<long long>(hz));
-  return buffer;
-}
 
 // The 430/440 MHz default of the editors (which differs from the image's own default for E).
 std::int64_t Default430(const BandPlan& plan) {
@@ -107,104 +94,67 @@ BandDefaults CallDefaults(const BandPlan& plan, int band) {
   return defaults;
 }
 
-ShiftChoice ShiftOfField(std::string_view field) {
-  if (field == "1") return ShiftChoice::Plus;
-  if (field == "2") return ShiftChoice::Minus;
-  if (field == "3") return ShiftChoice::Special;
-  return ShiftChoice::Simplex;
-}
-
-// Switches and tone indices read alike by every channel editor.
-void ReadSwitches(const RadioImage& image, SlotKind kind, int slot, ChannelView& view) {
-  auto field = [&](int n) { return image.Field(kind, slot, n); };
-  view.reverse = field(kReverseField) == "1";
-  view.tone = field(kToneField) == "1";
-  view.ctcss = field(kCtcssField) == "1";
-  view.dcs = field(kDcsField) == "1";
-  view.toneIndex = ToneIndexOfField(field(kToneIndexField));
-  view.ctcssIndex = ToneIndexOfField(field(kCtcssIndexField));
-  view.dcsIndex = DcsIndexOfField(field(kDcsIndexField));
-}
-
 // Fields of a VFO or CALL record, where only an empty field counts as absent.
-ChannelView LoadBandView(const RadioImage& image, SlotKind kind, int band,
-                         const BandDefaults& defaults) {
-  auto field = [&](int n) { return image.Field(kind, band, n); };
-  ChannelView view;
-  const std::string_view frequency = field(kFrequencyField);
-  if (!frequency.empty()) {
-    view.frequencyText = FormatFrequencyText(frequency);
-  } else if (defaults.frequencyHz != kNone) {
-    view.frequencyText = FormatFrequencyText(RecordFrequency(defaults.frequencyHz));
+ChannelRecord LoadBandRecord(const RadioImage& image, SlotKind kind, int band,
+                             const BandDefaults& defaults) {
+  ChannelRecord record = image.Channel(kind, band);
+  if (record[ChannelField::Frequency].empty() && defaults.frequencyHz != kNone) {
+    record.Set(ChannelField::Frequency, ZeroPadded(defaults.frequencyHz, 11));
   }
-  const std::string_view step = field(kStepField);
-  view.step = !step.empty() ? StepIndexOfField(step) : defaults.step != kNone ? defaults.step : 0;
-  const std::string_view mode = field(kModeField);
-  view.mode = !mode.empty() ? ModeIndexOfField(mode) : defaults.mode != kNone ? defaults.mode : 0;
-  const std::string_view offset = field(kOffsetField);
-  view.offsetText =
-      FormatOffsetText(!offset.empty() ? std::string(offset) : RecordOffset(defaults.offsetHz));
-  view.shift = ShiftOfField(field(kShiftField));
-  ReadSwitches(image, kind, band, view);
-  return view;
+  const bool stepAbsent = record[ChannelField::Step].empty();
+  record.SetStepIndex(!stepAbsent              ? record.StepIndex()
+                      : defaults.step != kNone ? defaults.step
+                                               : 0);
+  const bool modeAbsent = record[ChannelField::Mode].empty();
+  record.SetModeIndex(!modeAbsent              ? record.ModeIndex()
+                      : defaults.mode != kNone ? defaults.mode
+                                               : 0);
+  if (record[ChannelField::Offset].empty()) {
+    record.Set(ChannelField::Offset, ZeroPadded(defaults.offsetHz, 9));
+  }
+  return record;
 }
 
 }  // namespace
 
-ChannelView LoadMemoryView(const RadioImage& image, int slot) {
+std::string ShownFrequency(std::string_view field) {
+  return field.empty() ? std::string() : FormatFrequencyText(field);
+}
+
+std::string ShownTxFrequency(const ChannelRecord& record) {
+  return ShownFrequency(record.IsSplit() ? record[ChannelField::TxFrequency]
+                                         : record[ChannelField::Frequency]);
+}
+
+LoadedChannel LoadMemoryChannel(const RadioImage& image, int slot) {
   const BandPlan& plan = image.Plan();
-  auto field = [&](int n) { return image.Field(SlotKind::Memory, slot, n); };
-  ChannelView view;
-  std::string frequency(field(kFrequencyField));
-  if (frequency.size() < 11)
-    frequency = plan.DestinationLetter() == 'J' ? "00145000000" : "00144000000";
-  view.frequencyText = FormatFrequencyText(frequency);
-  const std::string_view step = field(kStepField);
-  if (step.empty()) {
-    const char d = plan.DestinationLetter();
-    view.step = d == 'J' ? kStep20k : d == 'K' ? kStep5k : kStep12k5;
-  } else {
-    view.step = StepIndexOfField(step);
+  const char d = plan.DestinationLetter();
+  ChannelRecord record = image.Channel(SlotKind::Memory, slot);
+  if (record[ChannelField::Frequency].size() < 11) {
+    record.Set(ChannelField::Frequency, d == 'J' ? "00145000000" : "00144000000");
   }
-  view.mode = ModeIndexOfField(field(kModeField));
-  std::string offset(field(kOffsetField));
-  if (offset.size() < 9) offset = "000600000";
-  view.offsetText = FormatOffsetText(offset);
-  view.specialShiftCaption = std::string(
-      SpecialShiftCaption(plan, ClassifyBand(plan, frequency), ShiftCaptionContext::MemoryLoad));
-  const std::string_view tx = field(kTxFrequencyField);
-  if (!tx.empty()) {
-    view.shift = ShiftChoice::Split;
-    view.txFrequencyText = FormatFrequencyText(tx);
+  if (record[ChannelField::Step].empty()) {
+    record.SetStepIndex(d == 'J' ? kStep20k : d == 'K' ? kStep5k : kStep12k5);
   } else {
-    view.shift = ShiftOfField(field(kShiftField));
-    view.txFrequencyText = view.frequencyText;
+    record.SetStepIndex(record.StepIndex());
   }
-  ReadSwitches(image, SlotKind::Memory, slot, view);
-  view.name = std::string(field(kChannelNameField));
-  view.lockout = field(kLockoutField) == "1";
-  return view;
+  record.SetModeIndex(record.ModeIndex());
+  if (record[ChannelField::Offset].size() < 9) record.Set(ChannelField::Offset, "000600000");
+  const int band = ClassifyBand(plan, record[ChannelField::Frequency]);
+  return {record, std::string(SpecialShiftCaption(plan, band, ShiftCaptionContext::MemoryLoad))};
 }
 
-ChannelView LoadVfoView(const RadioImage& image, int band) {
-  ChannelView view = LoadBandView(image, SlotKind::Vfo, band, VfoDefaults(image.Plan(), band));
-  view.specialShiftCaption =
-      std::string(SpecialShiftCaption(image.Plan(), band, ShiftCaptionContext::VfoLoad));
-  return view;
+LoadedChannel LoadVfoChannel(const RadioImage& image, int band) {
+  ChannelRecord record =
+      LoadBandRecord(image, SlotKind::Vfo, band, VfoDefaults(image.Plan(), band));
+  record.SetSplit({});  // a VFO has no transmit frequency of its own
+  return {record,
+          std::string(SpecialShiftCaption(image.Plan(), band, ShiftCaptionContext::VfoLoad))};
 }
 
-ChannelView LoadCallView(const RadioImage& image, int band) {
-  ChannelView view = LoadBandView(image, SlotKind::Call, band, CallDefaults(image.Plan(), band));
-  view.specialShiftCaption =
-      std::string(SpecialShiftCaption(image.Plan(), band, ShiftCaptionContext::CallLoad));
-  const std::string_view tx = image.Field(SlotKind::Call, band, kTxFrequencyField);
-  if (!tx.empty()) {
-    view.shift = ShiftChoice::Split;
-    view.txFrequencyText = FormatFrequencyText(tx);
-  } else {
-    view.txFrequencyText = view.frequencyText;
-  }
-  return view;
+LoadedChannel LoadCallChannel(const RadioImage& image, int band) {
+  return {LoadBandRecord(image, SlotKind::Call, band, CallDefaults(image.Plan(), band)),
+          std::string(SpecialShiftCaption(image.Plan(), band, ShiftCaptionContext::CallLoad))};
 }
 
 }  // namespace quorvan

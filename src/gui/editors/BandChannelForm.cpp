@@ -84,17 +84,17 @@ void BandChannelForm::PageChannel(PagingMove move) {
   MoveToPosition(PagedPosition(PositionOfBand(band_), static_cast<int>(entries_.size()), move));
 }
 
-ChannelInput BandChannelForm::CollectInput() const {
-  ChannelInput input;
-  frequency_->ReadInto(input);
-  tone_->ReadInto(input);
-  return input;
+EditorEntry BandChannelForm::CollectEntry() const {
+  EditorEntry entry;
+  frequency_->ReadInto(entry);
+  tone_->ReadInto(entry);
+  return entry;
 }
 
-void BandChannelForm::ShowView(const ChannelView& view) {
-  frequency_->Show(view);
-  tone_->Show(view);
-  tone_->SetMode(view.mode);
+void BandChannelForm::ShowChannel(const LoadedChannel& channel) {
+  frequency_->Show(channel);
+  tone_->Show(channel.record);
+  tone_->SetMode(channel.record.ModeIndex());
 }
 
 }  // namespace quorvan

@@ -31,9 +31,9 @@ class BandChannelForm : public TEditorDialog {
   void PageChannel(PagingMove move) override;
 
   QVBoxLayout* MainLayout() const { return layout_; }
-  ChannelInput CollectInput() const;
+  EditorEntry CollectEntry() const;
   // Fills the frequency and tone groups; the form adds what it has beyond them.
-  void ShowView(const ChannelView& view);
+  void ShowChannel(const LoadedChannel& channel);
 
   FrequencyGroup* frequency_;
   ToneGroup* tone_;

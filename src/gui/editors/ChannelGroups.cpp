@@ -152,42 +152,44 @@ void FrequencyGroup::UpdateShiftPlace() {
   reverse_->setEnabled(!split);
 }
 
-void FrequencyGroup::Show(const ChannelView& view) {
-  rx_->setText(ToQString(view.frequencyText));
-  SelectIndex(step_, view.step);
-  SelectIndex(mode_, view.mode);
-  offset_->setText(ToQString(view.offsetText));
-  SetSpecialShift(view.specialShiftCaption);
-  SetShift(view.shift);
-  if (tx_ != nullptr) tx_->setText(ToQString(view.txFrequencyText));
-  reverse_->setChecked(view.reverse);
+void FrequencyGroup::Show(const LoadedChannel& channel) {
+  const ChannelRecord& record = channel.record;
+  rx_->setText(ToQString(ShownFrequency(record[ChannelField::Frequency])));
+  SelectIndex(step_, record.StepIndex());
+  SelectIndex(mode_, record.ModeIndex());
+  offset_->setText(ToQString(FormatOffsetText(record[ChannelField::Offset])));
+  SetSpecialShift(channel.specialShiftCaption);
+  SetShift(record.Shift());
+  if (tx_ != nullptr) tx_->setText(ToQString(ShownTxFrequency(record)));
+  reverse_->setChecked(record.IsOn(ChannelField::Reverse));
 }
 
-void FrequencyGroup::ShowApplied(const ApplyOutcome& out, bool withSpecialShift) {
-  rx_->setText(ToQString(out.frequencyText));
-  SelectIndex(step_, out.step);
-  SelectIndex(mode_, out.mode);
+void FrequencyGroup::ShowApplied(const AppliedFields& out, bool withSpecialShift) {
+  const ChannelRecord& fitted = out.fitted;
+  rx_->setText(ToQString(ShownFrequency(fitted[ChannelField::Frequency])));
+  SelectIndex(step_, fitted.StepIndex());
+  SelectIndex(mode_, fitted.ModeIndex());
   if (withSpecialShift) {
     SetSpecialShift(out.specialShiftCaption);
-    if (!ButtonOf(out.shift)->isChecked()) SetShift(out.shift);
+    if (!ButtonOf(fitted.Shift())->isChecked()) SetShift(fitted.Shift());
   }
-  if (tx_ != nullptr) tx_->setText(ToQString(out.txFrequencyText));
-  offset_->setText(ToQString(out.offsetText));
+  if (tx_ != nullptr) tx_->setText(ToQString(ShownTxFrequency(fitted)));
+  offset_->setText(ToQString(FormatOffsetText(fitted[ChannelField::Offset])));
 }
 
-void FrequencyGroup::ReadInto(ChannelInput& input) const {
-  input.frequencyText = ToAscii(rx_->text());
-  input.txFrequencyText = tx_ != nullptr ? ToAscii(tx_->text()) : std::string();
-  input.offsetText = ToAscii(offset_->text());
-  input.step = step_->currentIndex();
-  input.mode = mode_->currentIndex();
-  input.shift = ShiftChoice::Simplex;
+void FrequencyGroup::ReadInto(EditorEntry& entry) const {
+  entry.typed.rx = ToAscii(rx_->text());
+  entry.typed.tx = tx_ != nullptr ? ToAscii(tx_->text()) : std::string();
+  entry.typed.offset = ToAscii(offset_->text());
+  entry.choices.SetStepIndex(step_->currentIndex());
+  entry.choices.SetModeIndex(mode_->currentIndex());
+  entry.shift = ShiftChoice::Simplex;
   for (std::size_t i = 0; i < shiftButtons_.size(); ++i) {
     if (shiftButtons_[i] != nullptr && shiftButtons_[i]->isChecked()) {
-      input.shift = static_cast<ShiftChoice>(i);
+      entry.shift = static_cast<ShiftChoice>(i);
     }
   }
-  input.reverse = reverse_->isChecked();
+  entry.choices.SetFlag(ChannelField::Reverse, reverse_->isChecked());
 }
 
 int FrequencyGroup::Mode() const { return mode_->currentIndex(); }
@@ -219,22 +221,22 @@ ToneGroup::ToneGroup(QWidget* parent) : QGroupBox(QStringLiteral("Tone/CTCSS/DCS
   FillList(lists_[2], kDcsCodes);
 }
 
-void ToneGroup::Show(const ChannelView& view) {
-  switches_[0]->setChecked(view.tone);
-  switches_[1]->setChecked(view.ctcss);
-  switches_[2]->setChecked(view.dcs);
-  SelectIndex(lists_[0], view.toneIndex);
-  SelectIndex(lists_[1], view.ctcssIndex);
-  SelectIndex(lists_[2], view.dcsIndex);
+void ToneGroup::Show(const ChannelRecord& record) {
+  switches_[0]->setChecked(record.IsOn(ChannelField::Tone));
+  switches_[1]->setChecked(record.IsOn(ChannelField::Ctcss));
+  switches_[2]->setChecked(record.IsOn(ChannelField::Dcs));
+  SelectIndex(lists_[0], record.ToneIndex());
+  SelectIndex(lists_[1], record.CtcssIndex());
+  SelectIndex(lists_[2], record.DcsIndex());
 }
 
-void ToneGroup::ReadInto(ChannelInput& input) const {
-  input.tone = switches_[0]->isChecked();
-  input.ctcss = switches_[1]->isChecked();
-  input.dcs = switches_[2]->isChecked();
-  input.toneIndex = lists_[0]->currentIndex();
-  input.ctcssIndex = lists_[1]->currentIndex();
-  input.dcsIndex = lists_[2]->currentIndex();
+void ToneGroup::ReadInto(EditorEntry& entry) const {
+  entry.choices.SetFlag(ChannelField::Tone, switches_[0]->isChecked());
+  entry.choices.SetFlag(ChannelField::Ctcss, switches_[1]->isChecked());
+  entry.choices.SetFlag(ChannelField::Dcs, switches_[2]->isChecked());
+  entry.choices.SetToneIndex(lists_[0]->currentIndex());
+  entry.choices.SetCtcssIndex(lists_[1]->currentIndex());
+  entry.choices.SetDcsIndex(lists_[2]->currentIndex());
 }
 
 void ToneGroup::SetMode(int mode) {

@@ -22,10 +22,10 @@ class FrequencyGroup : public QGroupBox {
  public:
   FrequencyGroup(bool withSplit, int frequencyLength, QWidget* parent);
 
-  void Show(const ChannelView& view);
+  void Show(const LoadedChannel& channel);
   // The values Enter fitted; the extra shift choice is touched only when `withSpecialShift`.
-  void ShowApplied(const ApplyOutcome& out, bool withSpecialShift);
-  void ReadInto(ChannelInput& input) const;
+  void ShowApplied(const AppliedFields& out, bool withSpecialShift);
+  void ReadInto(EditorEntry& entry) const;
   int Mode() const;
 
   QLineEdit* RxField() const { return rx_; }
@@ -63,8 +63,8 @@ class ToneGroup : public QGroupBox {
  public:
   explicit ToneGroup(QWidget* parent);
 
-  void Show(const ChannelView& view);
-  void ReadInto(ChannelInput& input) const;
+  void Show(const ChannelRecord& record);
+  void ReadInto(EditorEntry& entry) const;
   // The switches and lists are usable in FM only; their settings stay as they are.
   void SetMode(int mode);
 

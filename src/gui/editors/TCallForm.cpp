@@ -34,13 +34,13 @@ void TCallForm::Open(RadioImage& image, int band) { OpenBand(image, band); }
 std::vector<BandListEntry> TCallForm::BandList() const { return CallBandList(Image().Plan()); }
 
 void TCallForm::LoadChannel() {
-  ShowView(LoadCallView(Image(), band_));
+  ShowChannel(LoadCallChannel(Image(), band_));
   ClearPending();
 }
 
 bool TCallForm::StoreChannel() {
   NoteDocumentModified();
-  const StoreOutcome out = ComposeCallRecord(Image(), band_, CollectInput());
+  const StoreOutcome out = ComposeCallRecord(Image(), band_, CollectEntry());
   if (!ReportError(out.error)) return false;
   Image().Store(SlotKind::Call, band_, out.record);
   NotifyStored();
@@ -51,7 +51,7 @@ bool TCallForm::StoreChannel() {
 
 void TCallForm::ApplyFields() {
   // The extra shift and the tone group stay as they are here.
-  const ApplyOutcome out = ApplyCallFields(Image(), band_, CollectInput());
+  const AppliedFields out = ApplyCallFields(Image(), band_, CollectEntry());
   if (!ReportError(out.error)) return;
   frequency_->ShowApplied(out, false);
   if (out.rounded) Inform(kRoundedMessage);

@@ -8,9 +8,7 @@
 
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
-#include "core/model/RecordFields.h"
 #include "core/model/RecordForm.h"
-#include "core/rules/ChannelRecordBuilder.h"
 #include "gui/common/DisplayFonts.h"
 #include "gui/editors/ChoiceWidgets.h"
 #include "gui/editors/EditorText.h"
@@ -82,9 +80,10 @@ void TDtmfForm::Open(RadioImage& image, int channel) {
 void TDtmfForm::LoadChannel(int channel) {
   channel_ = channel;
   channelList_->setCurrentIndex(channel);
-  code_->setText(ToQString(Image().Field(SlotKind::Dtmf, channel, kDtmfCodeField)));
-  name_->setText(QString::fromStdString(NameToUtf8(
-      Image().Field(SlotKind::Dtmf, channel, kDtmfNameField), Image().Plan().DestinationLetter())));
+  const DtmfRecord record = Image().Dtmf(channel);
+  code_->setText(ToQString(record.Code()));
+  name_->setText(
+      QString::fromStdString(NameToUtf8(record.Name(), Image().Plan().DestinationLetter())));
   ClearPending();
 }
 
@@ -98,7 +97,7 @@ bool TDtmfForm::StoreChannel() {
   if (!name || !IsValidName(*name, destination)) name = std::string();
   std::string code = ToAscii(code_->text());
   if (!IsDtmfCode(code)) code.clear();
-  Image().Store(SlotKind::Dtmf, channel_, BuildDtmfRecord(channel_, code, *name));
+  Image().Store(SlotKind::Dtmf, channel_, DtmfRecord::Make(channel_, code, *name).Text());
   NotifyStored();
   ClearPending();
   return true;

@@ -99,34 +99,37 @@ void TMemoryForm::SetNumberText(const QString& text) {
 
 void TMemoryForm::LoadChannel(int slot) {
   slot_ = slot;
-  const ChannelView view = LoadMemoryView(Image(), slot);
+  const LoadedChannel channel = LoadMemoryChannel(Image(), slot);
+  const ChannelRecord& record = channel.record;
   lastAccepted_ = ToQString(MemoryChannelText(slot));
   SetNumberText(lastAccepted_);
-  frequency_->Show(view);
-  tone_->Show(view);
-  name_->setText(NameText(view.name, Image().Plan().DestinationLetter()));
-  lockout_->setChecked(view.lockout);
-  tone_->SetMode(view.mode);
+  frequency_->Show(channel);
+  tone_->Show(record);
+  name_->setText(NameText(record[ChannelField::Name], Image().Plan().DestinationLetter()));
+  lockout_->setChecked(record.IsOn(ChannelField::Lockout));
+  tone_->SetMode(record.ModeIndex());
   ClearPending();
 }
 
-ChannelInput TMemoryForm::CollectInput() const {
-  ChannelInput input;
-  frequency_->ReadInto(input);
-  tone_->ReadInto(input);
+EditorEntry TMemoryForm::CollectEntry() const {
+  EditorEntry entry;
+  frequency_->ReadInto(entry);
+  tone_->ReadInto(entry);
   const QByteArray utf8 = name_->text().toUtf8();
   const std::optional<std::string> bytes =
       NameFromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
                    Image().Plan().DestinationLetter());
   // The name checks keep the field valid; a name that still fails is not stored.
-  if (bytes && IsValidName(*bytes, Image().Plan().DestinationLetter())) input.name = *bytes;
-  input.lockout = lockout_->isChecked();
-  return input;
+  if (bytes && IsValidName(*bytes, Image().Plan().DestinationLetter())) {
+    entry.choices.Set(ChannelField::Name, *bytes);
+  }
+  entry.choices.SetFlag(ChannelField::Lockout, lockout_->isChecked());
+  return entry;
 }
 
 bool TMemoryForm::StoreChannel() {
   NoteDocumentModified();
-  const StoreOutcome out = ComposeMemoryRecord(Image(), slot_, CollectInput());
+  const StoreOutcome out = ComposeMemoryRecord(Image(), slot_, CollectEntry());
   if (!ReportError(out.error)) return false;
   Image().Store(SlotKind::Memory, slot_, out.record);
   NotifyStored();
@@ -136,10 +139,10 @@ bool TMemoryForm::StoreChannel() {
 }
 
 void TMemoryForm::ApplyFields() {
-  const ApplyOutcome out = ApplyMemoryFields(Image(), CollectInput());
+  const AppliedFields out = ApplyMemoryFields(Image(), CollectEntry());
   if (!ReportError(out.error)) return;
   frequency_->ShowApplied(out, true);
-  tone_->SetMode(out.mode);
+  tone_->SetMode(out.fitted.ModeIndex());
   if (out.rounded) Inform(kRoundedMessage);
 }
 

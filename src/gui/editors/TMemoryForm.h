@@ -33,7 +33,7 @@ class TMemoryForm : public TEditorDialog {
  private:
   void LoadChannel(int slot);
   void ApplyFields();
-  ChannelInput CollectInput() const;
+  EditorEntry CollectEntry() const;
   void NumberEdited(const QString& text);
   void UpDownStepped(int delta);
   void SetNumberText(const QString& text);

@@ -71,7 +71,7 @@ void TVfoForm::ShowProgramFields(const ProgramVfoFields& fields) {
 }
 
 void TVfoForm::LoadChannel() {
-  ShowView(LoadVfoView(Image(), band_));
+  ShowChannel(LoadVfoChannel(Image(), band_));
   const bool hasProgramVfo = band_ <= kLastProgramBand;
   programGroup_->setVisible(hasProgramVfo);
   ShowProgramFields(hasProgramVfo ? ProgramVfoFieldsOf(Image(), band_) : ProgramVfoFields{});
@@ -99,7 +99,7 @@ bool TVfoForm::StoreChannel() {
   // The range is written first and stays written even when the frequency turns out bad: the
   // fit below already depends on it.
   WriteProgramVfo();
-  const StoreOutcome out = ComposeVfoRecord(Image(), band_, CollectInput());
+  const StoreOutcome out = ComposeVfoRecord(Image(), band_, CollectEntry());
   if (!ReportError(out.error)) return false;
   Image().Store(SlotKind::Vfo, band_, out.record);
   NotifyStored();
@@ -110,10 +110,10 @@ bool TVfoForm::StoreChannel() {
 
 void TVfoForm::ApplyFields() {
   WriteProgramVfo();
-  const ApplyOutcome out = ApplyVfoFields(Image(), band_, CollectInput());
+  const AppliedFields out = ApplyVfoFields(Image(), band_, CollectEntry());
   if (!ReportError(out.error)) return;
   frequency_->ShowApplied(out, false);
-  tone_->SetMode(out.mode);
+  tone_->SetMode(out.fitted.ModeIndex());
   if (out.rounded) Inform(kRoundedMessage);
 }
 

@@ -22,7 +22,7 @@ class CsvExportTest : public ::testing::Test {
   std::string Exported(int slot, std::string_view column) {
     return CellOf(ReadBack(ExportMemoryCsv(image).text), slot, column);
   }
-  void Put(int slot, const ChannelInput& input) {
+  void Put(int slot, const EditorEntry& input) {
     image.Store(SlotKind::Memory, slot, EditorRecord(image, slot, input));
   }
 
@@ -93,10 +93,10 @@ TEST_F(CsvExportTest, ShiftsBecomeDuplexAndOffset) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Use(c.type, "BELTO");
-    ChannelInput input = InputAt(image, c.frequency);
+    EditorEntry input = InputAt(image, c.frequency);
     input.shift = c.shift;
-    input.offsetText = c.offset;
-    if (*c.tx != '\0') input.txFrequencyText = c.tx;
+    input.typed.offset = c.offset;
+    if (*c.tx != '\0') input.typed.tx = c.tx;
     Put(3, input);
     EXPECT_EQ(Exported(3, "Duplex"), c.duplex);
     EXPECT_EQ(Exported(3, "Offset"), c.offsetCell);
@@ -114,13 +114,13 @@ TEST_F(CsvExportTest, ToneKindsWithAllValuesAlwaysFilled) {
                                          {false, true, false, "TSQL"},
                                          {false, false, true, "DTCS"}}) {
     SCOPED_TRACE(c.kind);
-    ChannelInput input = InputAt(image, "146.94");
-    input.tone = c.tone;
-    input.ctcss = c.ctcss;
-    input.dcs = c.dcs;
-    input.toneIndex = 0;    // 67.0
-    input.ctcssIndex = 41;  // 254.1
-    input.dcsIndex = 103;   // 754
+    EditorEntry input = InputAt(image, "146.94");
+    input.choices.SetFlag(ChannelField::Tone, c.tone);
+    input.choices.SetFlag(ChannelField::Ctcss, c.ctcss);
+    input.choices.SetFlag(ChannelField::Dcs, c.dcs);
+    input.choices.SetToneIndex(0);    // 67.0
+    input.choices.SetCtcssIndex(41);  // 254.1
+    input.choices.SetDcsIndex(103);   // 754
     Put(0, input);
     EXPECT_EQ(Exported(0, "Tone"), c.kind);
     EXPECT_EQ(Exported(0, "rToneFreq"), "67.0");
@@ -132,10 +132,10 @@ TEST_F(CsvExportTest, ToneKindsWithAllValuesAlwaysFilled) {
 
 TEST_F(CsvExportTest, LabelsLockoutPowerReverseAndNames) {
   Use("ME,0B", "BELTO");
-  ChannelInput input = InputAt(image, "145.5");
-  input.lockout = true;
-  input.reverse = true;
-  input.name = "Caf\xE9,1";  // Windows-1252 e-acute
+  EditorEntry input = InputAt(image, "145.5");
+  input.choices.SetFlag(ChannelField::Lockout, true);
+  input.choices.SetFlag(ChannelField::Reverse, true);
+  input.choices.Set(ChannelField::Name, "Caf\xE9,1");  // Windows-1252 e-acute
   Put(420, input);
   EXPECT_EQ(Exported(420, "Comment"), "PR1 qv-reverse");
   EXPECT_EQ(Exported(420, "Skip"), "S");
@@ -152,7 +152,7 @@ TEST_F(CsvExportTest, LabelsLockoutPowerReverseAndNames) {
   }
   Use("JJ,01", "BELTO");
   input = InputAt(image, "145.0");
-  input.name = "\xB6\xDD";  // half-width katakana
+  input.choices.Set(ChannelField::Name, "\xB6\xDD");  // half-width katakana
   Put(0, input);
   EXPECT_EQ(Exported(0, "Name"), "\xEF\xBD\xB6\xEF\xBE\x9D");
 }

@@ -315,18 +315,18 @@ RadioImage FullDocument(const char* type, const char* model) {
   const std::vector<std::string> names{"",         "A,B",    "\"Q\" 1", " lead ",
                                        "12345678", "x,y,z,", "a\"\"b",  "HOME"};
   for (int slot = 0; slot < kMemorySlots; ++slot) {
-    ChannelInput input = InputAt(image, frequencies[slot % frequencies.size()]);
-    input.step = slot % 12;
-    input.mode = (slot / 12) % 6;
-    input.tone = slot % 4 == 1;
-    input.ctcss = slot % 4 == 2;
-    input.dcs = slot % 4 == 3;
-    input.toneIndex = slot % 42;
-    input.ctcssIndex = (slot * 7) % 42;
-    input.dcsIndex = (slot * 5) % 104;
-    input.lockout = slot % 5 == 0;
-    input.name = names[slot % names.size()];
-    input.offsetText = slot % 3 == 0 ? "1.6" : slot % 3 == 1 ? "12.35" : ".05";
+    EditorEntry input = InputAt(image, frequencies[slot % frequencies.size()]);
+    input.choices.SetStepIndex(slot % 12);
+    input.choices.SetModeIndex((slot / 12) % 6);
+    input.choices.SetFlag(ChannelField::Tone, slot % 4 == 1);
+    input.choices.SetFlag(ChannelField::Ctcss, slot % 4 == 2);
+    input.choices.SetFlag(ChannelField::Dcs, slot % 4 == 3);
+    input.choices.SetToneIndex(slot % 42);
+    input.choices.SetCtcssIndex((slot * 7) % 42);
+    input.choices.SetDcsIndex((slot * 5) % 104);
+    input.choices.SetFlag(ChannelField::Lockout, slot % 5 == 0);
+    input.choices.Set(ChannelField::Name, names[slot % names.size()]);
+    input.typed.offset = slot % 3 == 0 ? "1.6" : slot % 3 == 1 ? "12.35" : ".05";
     const std::vector<ShiftChoice> shifts{ShiftChoice::Simplex, ShiftChoice::Plus,
                                           ShiftChoice::Minus, ShiftChoice::Split,
                                           ShiftChoice::Special};
@@ -337,10 +337,11 @@ RadioImage FullDocument(const char* type, const char* model) {
             .empty()) {
       input.shift = ShiftChoice::Minus;
     }
-    if (input.shift == ShiftChoice::Special) input.frequencyText = "433.4";
+    if (input.shift == ShiftChoice::Special) input.typed.rx = "433.4";
     // The transmit frequency stays in the receive band: the import leaves out any other.
-    if (input.shift == ShiftChoice::Split) input.txFrequencyText = input.frequencyText + "5";
-    input.reverse = input.shift != ShiftChoice::Split && slot % 7 == 0;
+    if (input.shift == ShiftChoice::Split) input.typed.tx = input.typed.rx + "5";
+    input.choices.SetFlag(ChannelField::Reverse,
+                          input.shift != ShiftChoice::Split && slot % 7 == 0);
     std::string record = EditorRecord(image, slot, input);
     if (slot % 11 == 0) {
       // The radio reports an RF power the editor never writes; it must survive too.

@@ -7,7 +7,6 @@
 
 #include "core/model/RadioImage.h"
 #include "core/model/RecordForm.h"
-#include "core/rules/ChannelRecordBuilder.h"
 #include "core/rules/CsvImport.h"
 #include "core/rules/EditorRules.h"
 #include "core/rules/SortMemoryChannels.h"
@@ -42,18 +41,17 @@ TEST(RecordProducers, TheChannelEditorsStoreOnlyWellFormedRecords) {
     for (const char* frequency : frequencies) {
       for (const ShiftChoice shift : shifts) {
         for (const int mode : {0, 2, 4}) {
-          ChannelInput input;
-          input.frequencyText = frequency;
-          input.txFrequencyText = "146.0";
-          input.offsetText = "0.6";
+          EditorEntry input;
+          input.typed = {frequency, "146.0", "0.6"};
           input.shift = shift;
-          input.mode = mode;
-          input.step = mode == 0 ? 5 : 0;
-          input.tone = input.dcs = true;
-          input.toneIndex = 41;
-          input.dcsIndex = 103;
-          input.name = "A,\xC4";
-          input.lockout = true;
+          input.choices.SetModeIndex(mode);
+          input.choices.SetStepIndex(mode == 0 ? 5 : 0);
+          input.choices.SetFlag(ChannelField::Tone, true);
+          input.choices.SetFlag(ChannelField::Dcs, true);
+          input.choices.SetToneIndex(41);
+          input.choices.SetDcsIndex(103);
+          input.choices.Set(ChannelField::Name, "A,\xC4");
+          input.choices.SetFlag(ChannelField::Lockout, true);
           const auto expectWellFormed = [&](SlotKind kind, int slot, const StoreOutcome& out) {
             if (out.error != EditError::None) return;
             ++stored;
@@ -84,7 +82,8 @@ TEST(RecordProducers, TheChannelEditorsStoreOnlyWellFormedRecords) {
   EXPECT_GT(stored, 10000);  // the inputs reach every kind of record in every plan
   for (int channel = 0; channel < kDtmfSlots; ++channel) {
     EXPECT_TRUE(
-        DtmfRecordProblem(channel, BuildDtmfRecord(channel, "0123456789ABCD*#", "A,B")).empty());
+        DtmfRecordProblem(channel, DtmfRecord::Make(channel, "0123456789ABCD*#", "A,B").Text())
+            .empty());
   }
 }
 

@@ -4,8 +4,8 @@
 
 #include "core/model/BandPlan.h"
 #include "core/model/RadioImage.h"
-#include "core/rules/ChannelRecordBuilder.h"
 #include "core/rules/EditorRules.h"
+#include "core/rules/FrequencyRules.h"
 #include "support/CaseNames.h"
 
 namespace quorvan {
@@ -15,51 +15,15 @@ RadioImage MakeImage(const char* type, const char* model = "BELTO") {
   return MakeNewDocument(MakeDefaultBandPlan(type, model));
 }
 
-ChannelInput Simplex(const char* frequency, int step, const char* offset = "0.60") {
-  ChannelInput in;
-  in.frequencyText = frequency;
-  in.txFrequencyText = frequency;
-  in.offsetText = offset;
-  in.step = step;
+EditorEntry Simplex(const char* frequency, int step, const char* offset = "0.60") {
+  EditorEntry in;
+  in.typed = {frequency, frequency, offset};
+  in.choices.SetStepIndex(step);
+  in.choices.SetModeIndex(0);
+  in.choices.SetToneIndex(8);
+  in.choices.SetCtcssIndex(8);
+  in.choices.SetDcsIndex(0);
   return in;
-}
-
-TEST(RecordBuilder, RecordTextsOfEveryKind) {
-  ChannelRecordParts p;
-  p.id = "005";
-  p.frequency = "00145500000";
-  p.step = 5;
-  p.offset = "00600000";
-  p.name = "NAME";
-  EXPECT_EQ(BuildMemoryRecord(p), "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,NAME");
-  p.name.clear();
-  EXPECT_EQ(BuildMemoryRecord(p), "005,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,");
-
-  p.shift = ShiftChoice::Split;
-  p.txFrequency = "00145000000";
-  p.reverse = true;
-  p.dcs = true;
-  p.dcsIndex = 103;
-  p.toneIndex = 41;
-  p.lockout = true;
-  p.mode = 2;
-  p.step = 11;
-  p.name = "A,B";
-  EXPECT_EQ(BuildMemoryRecord(p),
-            "005,00145500000,B,0,1,0,0,1,41,08,103,000600000,2,1,00145000000,B,,A,B");
-  EXPECT_EQ(BuildCallRecord(p),
-            "005,00145500000,B,0,1,0,0,1,41,08,103,000600000,2,,00145000000,B,,");
-
-  p.shift = ShiftChoice::Minus;
-  EXPECT_EQ(BuildCallRecord(p), "005,00145500000,B,2,1,0,0,1,41,08,103,000600000,2,,,,,");
-  p.id = "E";
-  p.shift = ShiftChoice::Special;
-  EXPECT_EQ(BuildVfoRecord(p), "E,00145500000,B,3,1,0,0,1,41,08,103,000600000,2,,,,,");
-
-  EXPECT_EQ(BuildDtmfRecord(3, "0123*#ABCD", "HOME"), "3,0123*#ABCD,HOME");
-  EXPECT_EQ(BuildDtmfRecord(3, "", ""), "3,,");
-  EXPECT_EQ(BuildProgramVfoRecord(0, 144, 147), "0,00144,00147");
-  EXPECT_EQ(BuildProgramVfoRecord(3, 1240, 1299), "3,01240,01299");
 }
 
 // ---- Memory records from the controls ----------------------------------------------------------
@@ -81,10 +45,10 @@ class MemoryStoreTest : public ::testing::TestWithParam<MemoryStoreCase> {};
 TEST_P(MemoryStoreTest, WritesTheExactRecord) {
   const MemoryStoreCase& c = GetParam();
   RadioImage image = MakeImage("ME,0B");
-  ChannelInput in = Simplex(c.rx, c.step);
-  in.txFrequencyText = c.tx;
+  EditorEntry in = Simplex(c.rx, c.step);
+  in.typed.tx = c.tx;
   in.shift = c.shift;
-  in.name = c.name;
+  in.choices.Set(ChannelField::Name, c.name);
   const StoreOutcome out = ComposeMemoryRecord(image, c.slot, in);
   ASSERT_EQ(out.error, EditError::None) << c.what;
   EXPECT_EQ(out.record, c.expected) << c.what;
@@ -118,10 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MemoryStore, BadTextsAreRefusedWithTheirError) {
   RadioImage image = MakeImage("KK,0F", "ARVEN");
-  ChannelInput in = Simplex("145.5.0", 0);
+  EditorEntry in = Simplex("145.5.0", 0);
   EXPECT_EQ(ComposeMemoryRecord(image, 0, in).error, EditError::InvalidFrequency);
   in = Simplex("145.5", 0);
-  in.txFrequencyText = "1..";  // parsed even while the transmit field is hidden
+  in.typed.tx = "1..";  // parsed even while the transmit field is hidden
   EXPECT_EQ(ComposeMemoryRecord(image, 0, in).error, EditError::InvalidFrequency);
   in = Simplex("145.5", 0, "1.2.");
   EXPECT_EQ(ComposeMemoryRecord(image, 0, in).error, EditError::InvalidOffset);
@@ -133,20 +97,20 @@ TEST(MemoryStore, BadTextsAreRefusedWithTheirError) {
 
 TEST(MemoryApply, ReclassifiesTheBandAndItsExtraShift) {
   RadioImage image = MakeImage("ME,0B");
-  ChannelInput in = Simplex("433", 8);
+  EditorEntry in = Simplex("433", 8);
   in.shift = ShiftChoice::Special;
-  ApplyOutcome out = ApplyMemoryFields(image, in);
+  AppliedFields out = ApplyMemoryFields(image, in);
   EXPECT_EQ(out.specialShiftCaption, "-7.6MHz Shift");
-  EXPECT_EQ(out.shift, ShiftChoice::Special);
-  EXPECT_EQ(out.txFrequencyText, "433.000");
+  EXPECT_EQ(out.fitted.Shift(), ShiftChoice::Special);
+  EXPECT_EQ(ShownTxFrequency(out.fitted), "433.000");
 
-  in.frequencyText = "145.0001";
+  in.typed.rx = "145.0001";
   out = ApplyMemoryFields(image, in);
   EXPECT_EQ(out.specialShiftCaption, "");
-  EXPECT_EQ(out.shift, ShiftChoice::Split);  // a hidden extra shift falls back to split
-  EXPECT_EQ(out.frequencyText, "145.000");
+  EXPECT_EQ(out.fitted.Shift(), ShiftChoice::Split);  // a hidden extra shift falls back to split
+  EXPECT_EQ(ShownFrequency(out.fitted[ChannelField::Frequency]), "145.000");
   EXPECT_TRUE(out.rounded);
-  EXPECT_EQ(out.offsetText, "0.60");
+  EXPECT_EQ(FormatOffsetText(out.fitted[ChannelField::Offset]), "0.60");
 }
 
 // ---- Loading -----------------------------------------------------------------------------------
@@ -160,13 +124,13 @@ TEST(MemoryLoad, EmptyRecordShowsTheDestinationDefaults) {
   for (const Case& c : {Case{"JJ,01", "145.000", 7}, Case{"KK,0F", "144.000", 0},
                         Case{"ME,0B", "144.000", 5}, Case{"MM,07", "144.000", 5}}) {
     RadioImage image = MakeImage(c.type);
-    const ChannelView v = LoadMemoryView(image, 7);
-    EXPECT_EQ(v.frequencyText, c.frequency) << c.type;
-    EXPECT_EQ(v.step, c.step) << c.type;
-    EXPECT_EQ(v.offsetText, "0.60") << c.type;
-    EXPECT_EQ(v.shift, ShiftChoice::Simplex) << c.type;
-    EXPECT_EQ(v.txFrequencyText, c.frequency) << c.type;
-    EXPECT_EQ(v.toneIndex, 8) << c.type;
+    const ChannelRecord v = LoadMemoryChannel(image, 7).record;
+    EXPECT_EQ(ShownFrequency(v[ChannelField::Frequency]), c.frequency) << c.type;
+    EXPECT_EQ(v.StepIndex(), c.step) << c.type;
+    EXPECT_EQ(FormatOffsetText(v[ChannelField::Offset]), "0.60") << c.type;
+    EXPECT_EQ(v.Shift(), ShiftChoice::Simplex) << c.type;
+    EXPECT_EQ(ShownTxFrequency(v), c.frequency) << c.type;
+    EXPECT_EQ(v.ToneIndex(), 8) << c.type;
   }
 }
 
@@ -174,18 +138,20 @@ TEST(MemoryLoad, FullRecordAndOutOfRangeIndices) {
   RadioImage image = MakeImage("KK,0F", "ARVEN");
   image.Store(SlotKind::Memory, 3,
               "003,00146520000,A,0,1,1,0,1,55,12,200,001600000,4,1,00147000000,A,,X,Y");
-  const ChannelView v = LoadMemoryView(image, 3);
-  EXPECT_EQ(v.frequencyText, "146.520");
-  EXPECT_EQ(v.step, 10);
-  EXPECT_EQ(v.mode, 4);
-  EXPECT_EQ(v.shift, ShiftChoice::Split);
-  EXPECT_EQ(v.txFrequencyText, "147.000");
-  EXPECT_TRUE(v.reverse && v.tone && v.dcs && !v.ctcss && v.lockout);
-  EXPECT_EQ(v.toneIndex, 8);  // 55 is outside the tone table
-  EXPECT_EQ(v.ctcssIndex, 12);
-  EXPECT_EQ(v.dcsIndex, 0);  // 200 is outside the DCS table
-  EXPECT_EQ(v.offsetText, "1.60");
-  EXPECT_EQ(v.name, "X,Y");
+  const ChannelRecord v = LoadMemoryChannel(image, 3).record;
+  EXPECT_EQ(ShownFrequency(v[ChannelField::Frequency]), "146.520");
+  EXPECT_EQ(v.StepIndex(), 10);
+  EXPECT_EQ(v.ModeIndex(), 4);
+  EXPECT_EQ(v.Shift(), ShiftChoice::Split);
+  EXPECT_EQ(ShownTxFrequency(v), "147.000");
+  EXPECT_TRUE(v.IsOn(ChannelField::Reverse) && v.IsOn(ChannelField::Tone) &&
+              v.IsOn(ChannelField::Dcs) && !v.IsOn(ChannelField::Ctcss) &&
+              v.IsOn(ChannelField::Lockout));
+  EXPECT_EQ(v.ToneIndex(), 8);  // 55 is outside the tone table
+  EXPECT_EQ(v.CtcssIndex(), 12);
+  EXPECT_EQ(v.DcsIndex(), 0);  // 200 is outside the DCS table
+  EXPECT_EQ(FormatOffsetText(v[ChannelField::Offset]), "1.60");
+  EXPECT_EQ(v[ChannelField::Name], "X,Y");
 }
 
 TEST(MemoryLoad, ExtraShiftCaptionFollowsBandAndVariant) {
@@ -201,9 +167,9 @@ TEST(MemoryLoad, ExtraShiftCaptionFollowsBandAndVariant) {
         Case{"KK,0F", "01250000000", "-20.0MHz Shift"}, Case{"JJ,01", "01250000000", ""}}) {
     RadioImage image = MakeImage(c.type);
     image.Store(SlotKind::Memory, 0, std::string("000,") + c.frequency + ",0,3");
-    const ChannelView v = LoadMemoryView(image, 0);
+    const LoadedChannel v = LoadMemoryChannel(image, 0);
     EXPECT_EQ(v.specialShiftCaption, c.caption) << c.type << " " << c.frequency;
-    EXPECT_EQ(v.shift, ShiftChoice::Special);
+    EXPECT_EQ(v.record.Shift(), ShiftChoice::Special);
   }
 }
 
@@ -225,18 +191,19 @@ TEST(VfoLoad, EmptyFieldsTakeTheBandDefaults) {
         Case{"ME,0B", 10, "180.750", 10, 1, "0.00"}}) {
     RadioImage image = MakeImage(c.type);
     image.Store(SlotKind::Vfo, c.band, "");
-    const ChannelView v = LoadVfoView(image, c.band);
-    EXPECT_EQ(v.frequencyText, c.frequency) << c.type << " band " << c.band;
-    EXPECT_EQ(v.step, c.step) << c.type << " band " << c.band;
-    EXPECT_EQ(v.mode, c.mode) << c.type << " band " << c.band;
-    EXPECT_EQ(v.offsetText, c.offset) << c.type << " band " << c.band;
+    const ChannelRecord v = LoadVfoChannel(image, c.band).record;
+    EXPECT_EQ(ShownFrequency(v[ChannelField::Frequency]), c.frequency)
+        << c.type << " band " << c.band;
+    EXPECT_EQ(v.StepIndex(), c.step) << c.type << " band " << c.band;
+    EXPECT_EQ(v.ModeIndex(), c.mode) << c.type << " band " << c.band;
+    EXPECT_EQ(FormatOffsetText(v[ChannelField::Offset]), c.offset) << c.type << " band " << c.band;
   }
 }
 
 TEST(VfoStore, ProgramRangeBoundsTheA144Band) {
   RadioImage image = MakeImage("MM,07");  // program VFO 0 defaults to 144-147
-  ChannelInput in = Simplex("150.000", 0);
-  in.mode = 4;  // USB is not offered on the A band
+  EditorEntry in = Simplex("150.000", 0);
+  in.choices.SetModeIndex(4);  // USB is not offered on the A band
   const StoreOutcome out = ComposeVfoRecord(image, 0, in);
   EXPECT_TRUE(out.rounded);
   EXPECT_EQ(out.record, "0,00147995000,0,0,0,0,0,0,08,08,000,000600000,0,,,,,");
@@ -245,22 +212,22 @@ TEST(VfoStore, ProgramRangeBoundsTheA144Band) {
 
 TEST(CallLoadAndStore, SplitAndStepRoundTrip) {
   RadioImage image = MakeImage("ME,0B", "ARVEN");
-  ChannelInput in = Simplex("145.000", 10);
+  EditorEntry in = Simplex("145.000", 10);
   in.shift = ShiftChoice::Split;
-  in.txFrequencyText = "150";
+  in.typed.tx = "150";
   StoreOutcome out = ComposeCallRecord(image, 0, in);
   EXPECT_TRUE(out.rounded);  // the transmit frequency is pulled to the band edge
   EXPECT_EQ(out.record, "0,00145000000,A,0,0,0,0,0,08,08,000,000600000,0,,00145950000,A,,");
   image.Store(SlotKind::Call, 0, out.record);
-  const ChannelView v = LoadCallView(image, 0);
-  EXPECT_EQ(v.step, 10);
-  EXPECT_EQ(v.shift, ShiftChoice::Split);
-  EXPECT_EQ(v.txFrequencyText, "145.950");
+  const ChannelRecord v = LoadCallChannel(image, 0).record;
+  EXPECT_EQ(v.StepIndex(), 10);
+  EXPECT_EQ(v.Shift(), ShiftChoice::Split);
+  EXPECT_EQ(ShownTxFrequency(v), "145.950");
 
   image.Store(SlotKind::Call, 2, "");
-  const ChannelView empty = LoadCallView(image, 2);
-  EXPECT_EQ(empty.frequencyText, "432.000");
-  EXPECT_EQ(empty.offsetText, "1.60");
+  const LoadedChannel empty = LoadCallChannel(image, 2);
+  EXPECT_EQ(ShownFrequency(empty.record[ChannelField::Frequency]), "432.000");
+  EXPECT_EQ(FormatOffsetText(empty.record[ChannelField::Offset]), "1.60");
   EXPECT_EQ(empty.specialShiftCaption, "-7.6MHz Shift");
 }
 

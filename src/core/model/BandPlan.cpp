@@ -17,6 +17,31 @@ bool IsTypeCode(std::string_view text) {
          isVariant(text[3]) && isVariant(text[4]);
 }
 
+const SetupChoice* SetupChoiceOfType(std::string_view type) {
+  for (const SetupChoice& choice : kSetupChoices) {
+    if (type == choice.type) return &choice;
+  }
+  return nullptr;
+}
+
+bool IsKnownModel(std::string_view model) {
+  return model == kModelArven || model == kModelBelto || model == kModelCirra;
+}
+
+std::string_view MarketOfType(std::string_view type) {
+  if (type.size() < 2) return {};
+  for (const SetupChoice& choice : kSetupChoices) {
+    if (choice.type[1] == type[1]) return choice.market;
+  }
+  return {};
+}
+
+std::string TypeWithMarket(std::string_view type) {
+  const std::string_view market = MarketOfType(type);
+  if (market.empty()) return std::string(type);
+  return std::string(type) + " (" + std::string(market) + ")";
+}
+
 std::string DefaultBandLimit(int entry, std::string_view type, std::string_view model) {
   const char d = type.size() > 1 ? type[1] : '\0';
   const char t = type.empty() ? '\0' : type[0];

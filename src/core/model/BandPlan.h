@@ -40,17 +40,32 @@ constexpr const char* kModelBelto = "BELTO";
 constexpr const char* kModelCirra = "CIRRA";
 
 // The market variants offered on first start, in their fixed order; the first is preselected.
+// This one table names the markets wherever the program shows a type code: the first-start
+// dialog, quorvan-cli's --type and its messages, and the transfer messages.
 struct SetupChoice {
   const char* caption;
   const char* type;
   const char* model;
+  const char* market;  // the market the caption names, without the parentheses
 };
-constexpr std::array<SetupChoice, 4> kSetupChoices{{
-    {"ARVENA (U.S.A./Canada)", "KK,0F", "ARVEN"},
-    {"BELTOE (Europe)", "ME,0B", "BELTO"},
-    {"BELTO (Japan)", "JJ,01", "BELTO"},
-    {"BELTOA (General market)", "MM,07", "BELTO"},
+inline constexpr std::array<SetupChoice, 4> kSetupChoices{{
+    {"ARVENA (U.S.A./Canada)", "KK,0F", "ARVEN", "U.S.A./Canada"},
+    {"BELTOE (Europe)", "ME,0B", "BELTO", "Europe"},
+    {"BELTO (Japan)", "JJ,01", "BELTO", "Japan"},
+    {"BELTOA (General market)", "MM,07", "BELTO", "General market"},
 }};
+
+// The entry of kSetupChoices with this type code, or null: the codes the program makes
+// documents for.
+const SetupChoice* SetupChoiceOfType(std::string_view type);
+// "ARVEN", "BELTO" or "CIRRA".
+bool IsKnownModel(std::string_view model);
+
+// The market of a type code by its destination letter ("U.S.A./Canada" for any K code), or
+// empty for a letter no choice has.
+std::string_view MarketOfType(std::string_view type);
+// "KK,0F (U.S.A./Canada)"; the code alone when its market is not known.
+std::string TypeWithMarket(std::string_view type);
 
 // Default text of band-limit entry 0-14 for a type code and model ("" where the band is absent).
 std::string DefaultBandLimit(int entry, std::string_view type, std::string_view model);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "core/model/BandPlan.h"
 
 namespace quorvan {
@@ -12,27 +14,33 @@ struct LimitsCase {
 };
 
 const LimitsCase kLimitCases[] = {
-    {"KK,0F", "ARVEN",
+    {"KK,0F",
+     "ARVEN",
      {"00137,00174", "00216,00260", "00410,00470", "", "0000010,0000180", "0000180,0002970",
       "0002970,0005400", "0005400,0010800", "00108,00137", "00137,00174", "00174,00216",
       "00216,00400", "00400,00470", "00470,00806", "00806,01300"}},
-    {"ME,0B", "BELTO",
-     {"00144,00146", "", "00430,00440", "", "0000010,0000171", "0000171,0002970",
-      "0002970,0008750", "0008750,0010800", "00108,00137", "00137,00174", "00174,00230",
-      "00230,00400", "00400,00470", "00470,00862", "00862,01300"}},
-    {"JJ,01", "BELTO",
-     {"00144,00146", "", "00430,00440", "", "0000010,0000171", "0000171,0002970",
-      "0002970,0007600", "0007600,0010800", "00108,00137", "00137,00174", "00174,00222",
-      "00222,00415", "00415,00470", "00470,00770", "00770,01300"}},
-    {"MM,07", "BELTO",
-     {"00144,00148", "", "00430,00440", "", "0000010,0000171", "0000171,0002970",
-      "0002970,0005400", "0005400,0010800", "00108,00137", "00137,00174", "00174,00223",
-      "00223,00400", "00400,00470", "00470,00890", "00890,01300"}},
-    {"KK,0F", "CIRRA",
+    {"ME,0B",
+     "BELTO",
+     {"00144,00146", "", "00430,00440", "", "0000010,0000171", "0000171,0002970", "0002970,0008750",
+      "0008750,0010800", "00108,00137", "00137,00174", "00174,00230", "00230,00400", "00400,00470",
+      "00470,00862", "00862,01300"}},
+    {"JJ,01",
+     "BELTO",
+     {"00144,00146", "", "00430,00440", "", "0000010,0000171", "0000171,0002970", "0002970,0007600",
+      "0007600,0010800", "00108,00137", "00137,00174", "00174,00222", "00222,00415", "00415,00470",
+      "00470,00770", "00770,01300"}},
+    {"MM,07",
+     "BELTO",
+     {"00144,00148", "", "00430,00440", "", "0000010,0000171", "0000171,0002970", "0002970,0005400",
+      "0005400,0010800", "00108,00137", "00137,00174", "00174,00223", "00223,00400", "00400,00470",
+      "00470,00890", "00890,01300"}},
+    {"KK,0F",
+     "CIRRA",
      {"00137,00174", "00216,00260", "00410,00470", "01240,01300", "0000010,0000180",
       "0000180,0002970", "0002970,0005400", "0005400,0010800", "00108,00137", "00137,00174",
       "00174,00216", "00216,00400", "00400,00470", "00470,00806", "00806,01300"}},
-    {"JJ,01", "CIRRA",
+    {"JJ,01",
+     "CIRRA",
      {"00144,00146", "", "00430,00440", "01260,01300", "0000010,0000171", "0000171,0002970",
       "0002970,0007600", "0007600,0010800", "00108,00137", "00137,00174", "00174,00222",
       "00222,00415", "00415,00470", "00470,00770", "00770,01300"}},
@@ -46,6 +54,40 @@ TEST(DefaultBandLimits, SetupChoicesAndCirra) {
           << c.type << " " << c.model << " entry " << i;
     }
   }
+}
+
+// The market follows the destination letter; the dialog's captions name the same markets.
+TEST(SetupChoices, MarketsOfTypeCodesAndTheKnownValues) {
+  const struct {
+    const char* type;
+    const char* withMarket;
+    bool known;
+  } cases[] = {
+      {"KK,0F", "KK,0F (U.S.A./Canada)", true},
+      {"ME,0B", "ME,0B (Europe)", true},
+      {"JJ,01", "JJ,01 (Japan)", true},
+      {"MM,07", "MM,07 (General market)", true},
+      {"KE,0F", "KE,0F (Europe)", false},
+      {"MK,01", "MK,01 (U.S.A./Canada)", false},
+      {"KK,0E", "KK,0E (U.S.A./Canada)", false},
+      {"MX,01", "MX,01", false},
+      {"K", "K", false},
+      {"", "", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TypeWithMarket(c.type), c.withMarket);
+    EXPECT_EQ(SetupChoiceOfType(c.type) != nullptr, c.known) << c.type;
+  }
+  for (const SetupChoice& choice : kSetupChoices) {
+    EXPECT_EQ(std::string(choice.caption).find(std::string("(") + choice.market + ")") +
+                  std::strlen(choice.market) + 2,
+              std::strlen(choice.caption))
+        << choice.caption;
+    EXPECT_TRUE(IsKnownModel(choice.model));
+    EXPECT_EQ(SetupChoiceOfType(choice.type), &choice);
+  }
+  for (const char* model : {"ARVEN", "BELTO", "CIRRA"}) EXPECT_TRUE(IsKnownModel(model));
+  for (const char* model : {"FOO", "arven", "ARVEN2", ""}) EXPECT_FALSE(IsKnownModel(model));
 }
 
 TEST(DefaultBandLimits, FirstLetterRules) {
@@ -75,11 +117,13 @@ TEST(BandOfFrequency, Examples) {
     const char* frequency;
     int band;
   } cases[] = {
-      {k, "00145000000", 0}, {e, "00150000000", 9}, {k, "00000050000", 4},
-      {k, "02000000000", 14}, {e, "00001710000", 5}, {e, "00001709999", 4},
-      {k, "00440000000", 2},  {e, "00440000000", 12}, {k, "", 4}, {k, "abc", 4},
+      {k, "00145000000", 0},  {e, "00150000000", 9},  {k, "00000050000", 4},
+      {k, "02000000000", 14}, {e, "00001710000", 5},  {e, "00001709999", 4},
+      {k, "00440000000", 2},  {e, "00440000000", 12}, {k, "", 4},
+      {k, "abc", 4},
   };
-  for (const auto& c : cases) EXPECT_EQ(BandOfFrequency(c.plan, c.frequency), c.band) << c.frequency;
+  for (const auto& c : cases)
+    EXPECT_EQ(BandOfFrequency(c.plan, c.frequency), c.band) << c.frequency;
 }
 
 TEST(ReplaceLimitsFromRadio, ABandPairsChooseEntriesByLowerValue) {

@@ -19,6 +19,13 @@ const std::array<StepEntry, 12> kSteps{{
 
 const std::array<std::string_view, 6> kModes{"FM", "WFM", "AM", "LSB", "USB", "CW"};
 
+const std::array<std::string_view, 3> kPowers{"High", "Low", "EL"};
+
+std::string_view PowerCaption(std::string_view field) {
+  const int i = field.size() == 1 ? DecimalIndex(field, static_cast<int>(kPowers.size())) : -1;
+  return i < 0 ? std::string_view() : kPowers[static_cast<std::size_t>(i)];
+}
+
 const std::array<std::string_view, 42> kTones{
     "67.0Hz",  "69.3Hz",  "71.9Hz",  "74.4Hz",  "77.0Hz",  "79.7Hz",  "82.5Hz",
     "85.4Hz",  "88.5Hz",  "91.5Hz",  "94.8Hz",  "97.4Hz",  "100.0Hz", "103.5Hz",

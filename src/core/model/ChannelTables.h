@@ -17,6 +17,11 @@ extern const std::array<StepEntry, 12> kSteps;
 // Mode list, index = the digit stored in the record: "FM", "WFM", "AM", "LSB", "USB", "CW".
 extern const std::array<std::string_view, 6> kModes;
 
+// RF power, index = the digit stored in field 16 of a memory record: "High", "Low", "EL".
+extern const std::array<std::string_view, 3> kPowers;
+// The caption of a power field; empty for anything but "0", "1" and "2".
+std::string_view PowerCaption(std::string_view field);
+
 // The 42 tone frequencies "67.0Hz" ... "254.1Hz" (record index 00-41).
 extern const std::array<std::string_view, 42> kTones;
 

@@ -26,13 +26,6 @@ std::string_view ToneKind(const ChannelRecord& record) {
   return "";
 }
 
-std::string_view PowerText(std::string_view field) {
-  if (field == "0") return "High";
-  if (field == "1") return "Low";
-  if (field == "2") return "EL";
-  return "";
-}
-
 struct ShiftColumns {
   std::string duplex;
   std::string offset;
@@ -103,7 +96,7 @@ std::vector<std::string> RowOf(const RadioImage& image, int slot, const ChannelR
   row.emplace_back(kModes[static_cast<std::size_t>(record.ModeIndex())]);
   row.push_back(StepKhzText(record.StepIndex()));
   row.emplace_back(record.IsOn(F::Lockout) ? "S" : "");
-  row.emplace_back(PowerText(record[F::Power]));
+  row.emplace_back(PowerCaption(record[F::Power]));
   row.push_back(comment);
   row.resize(kCsvColumns.size());  // URCALL, RPT1CALL, RPT2CALL, DVCODE stay empty
   return row;

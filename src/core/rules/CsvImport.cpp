@@ -137,7 +137,6 @@ int ModeIndexOfName(std::string_view cell) {
 
 // Field 16 of a memory record as the radio keeps it.
 std::optional<char> PowerDigit(std::string_view cell) {
-  constexpr std::array<std::string_view, 3> kPowers{"High", "Low", "EL"};
   for (std::size_t i = 0; i < kPowers.size(); ++i) {
     if (EqualNoCase(cell, kPowers[i])) return static_cast<char>('0' + i);
   }

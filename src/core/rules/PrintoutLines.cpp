@@ -184,10 +184,8 @@ std::string ChannelPrintLine(const BandPlan& plan, SlotKind kind, std::string_vi
   if (tx.size() > 1) line += " TX:" + FrequencyText(tx) + "MHz ";
   const std::string_view name = f(ChannelField::Name);
   if (!name.empty()) line += " Name:" + std::string(name);
-  const std::string_view power = f(ChannelField::Power);
-  if (power == "0") line += " RF:High";
-  if (power == "1") line += " RF:Low";
-  if (power == "2") line += " RF:EL";
+  const std::string_view power = PowerCaption(f(ChannelField::Power));
+  if (!power.empty()) line += " RF:" + std::string(power);
   if (f(ChannelField::Lockout) == "1") line += " *";
   return line;
 }

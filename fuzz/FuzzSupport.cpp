@@ -11,6 +11,7 @@ namespace {
 
 // Each record command is built into a 100-byte buffer on the radio's side.
 constexpr std::size_t kCommandCapacity = 99;
+constexpr std::size_t kLongestRadioDetail = 200;
 // The bar may run a few steps past its maximum near the end of a transfer.
 constexpr int kProgressOvershoot = 50;
 
@@ -111,6 +112,14 @@ void SequenceDriver::Check(const SequenceAction& action) {
 
   if (action.kind != SequenceAction::Kind::Send) {
     Require(action.command.empty(), "a finishing action carries a command");
+    if (action.kind == SequenceAction::Kind::InvalidRadio) {
+      // What the radio answered goes into a message box and onto a terminal as one short line.
+      Require(!action.message.empty() && action.message.size() <= kLongestRadioDetail,
+              "an invalid radio's message is empty or long");
+      for (const char c : action.message) {
+        Require(c >= 0x20 && c < 0x7F, "an invalid radio's message holds an unprintable byte");
+      }
+    }
     finished_ = true;
     end_ = action.kind;
     return;

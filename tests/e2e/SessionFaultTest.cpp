@@ -26,8 +26,14 @@ using testing::VirtualRadio;
 
 const QString kInvalidRadio = "The radio is invalid.\nPlease check and try again.";
 // What the link reports when the far end goes away: reading or, if a command was on its way,
-// writing fails; the driver's error mask follows.
-const QRegularExpression kLineGone("^Communication (Read|Write) Error  ErrorMask=-?\\d+$");
+// writing fails; the driver's error mask follows, and on the next line what to check.
+const QRegularExpression kLineGone(
+    "^Communication (Read|Write) Error  ErrorMask=-?\\d+\nThe line to /dev/\\S+ failed during the "
+    "transfer; check that the cable is seated and its adapter still plugged in\\.$");
+// The fixed text and, on the next line, what the radio answered.
+QString InvalidRadioAnswering(const QString& answer) {
+  return kInvalidRadio + "\nThe radio answered \"" + answer + "\".";
+}
 
 RadioImage DefaultDocument() { return MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN")); }
 
@@ -118,18 +124,19 @@ struct IdentityCase {
   const char* name;
   QStringList radioArgs;
   Outcome expected;
+  QString answer;  // what the message says the radio answered
 };
 
 // A read or write against a radio with a wrong identity; the same pty is tried twice to show
 // that the first run let the port go and left nothing behind.
 TEST(SessionFault, GarbageIdentityIsAnInvalidRadioEveryTime) {
   const std::vector<IdentityCase> cases{
-      {"model with a suffix", {"--id", "ARVEN2"}, Outcome::InvalidRadio},
-      {"question mark", {"--id", "?"}, Outcome::InvalidRadio},
-      {"lower case", {"--id", "arven"}, Outcome::InvalidRadio},
-      {"leading blank", {"--id", " ARVEN"}, Outcome::InvalidRadio},
-      {"header twice", {"--id", "ID ARVEN"}, Outcome::InvalidRadio},
-      {"the other model", {"--id", "BELTO"}, Outcome::Completed},
+      {"model with a suffix", {"--id", "ARVEN2"}, Outcome::InvalidRadio, "ID ARVEN2"},
+      {"question mark", {"--id", "?"}, Outcome::InvalidRadio, "ID ?"},
+      {"lower case", {"--id", "arven"}, Outcome::InvalidRadio, "ID arven"},
+      {"leading blank", {"--id", " ARVEN"}, Outcome::InvalidRadio, "ID  ARVEN"},
+      {"header twice", {"--id", "ID ARVEN"}, Outcome::InvalidRadio, "ID ID ARVEN"},
+      {"the other model", {"--id", "BELTO"}, Outcome::Completed, ""},
   };
   SessionLink link;
   for (const auto& c : cases) {
@@ -146,12 +153,15 @@ TEST(SessionFault, GarbageIdentityIsAnInvalidRadioEveryTime) {
       EXPECT_EQ(read.outcome, c.expected);
       EXPECT_FALSE(link.PortOpen());
       if (c.expected == Outcome::InvalidRadio) {
-        EXPECT_EQ(read.message, kInvalidRadio);
+        EXPECT_EQ(read.message, InvalidRadioAnswering(c.answer));
         EXPECT_TRUE(image == MarkedDocument()) << "an invalid radio leaves the image alone";
       }
       const SessionResult write = WriteFrom(link, radio.Device(), DefaultDocument());
       ASSERT_TRUE(write.finished);
       EXPECT_EQ(write.outcome, c.expected);
+      if (c.expected == Outcome::InvalidRadio) {
+        EXPECT_EQ(write.message, InvalidRadioAnswering(c.answer));
+      }
       EXPECT_FALSE(link.PortOpen());
     }
     EXPECT_TRUE(DeviceIsFree(radio.Device()));
@@ -170,12 +180,19 @@ TEST(SessionFault, WriteChecksTheTypeCodeAndItsFirstTwoLetters) {
   struct TypeCase {
     const char* typeReply;
     Outcome expected;
+    QString detail;  // the line after the fixed text
   };
+  const QString kForThisDocument = "; this document is for KK,0F (U.S.A./Canada).";
   const std::vector<TypeCase> cases{
-      {"KE,0F", Outcome::InvalidRadio}, {"EK,0F", Outcome::InvalidRadio},
-      {"K", Outcome::InvalidRadio},     {"?", Outcome::InvalidRadio},
-      {"KK,99", Outcome::Completed},    {"KK", Outcome::InvalidRadio},
-      {"KK,0F!", Outcome::InvalidRadio},
+      {"KE,0F", Outcome::InvalidRadio, "The radio reports type KE,0F (Europe)" + kForThisDocument},
+      {"EK,0F", Outcome::InvalidRadio,
+       "The radio reports type EK,0F (U.S.A./Canada)" + kForThisDocument},
+      {"MX,01", Outcome::InvalidRadio, "The radio reports type MX,01" + kForThisDocument},
+      {"K", Outcome::InvalidRadio, "The radio answered \"TYD K\"."},
+      {"?", Outcome::InvalidRadio, "The radio answered \"TYD ?\"."},
+      {"KK,99", Outcome::Completed, ""},
+      {"KK", Outcome::InvalidRadio, "The radio answered \"TYD KK\"."},
+      {"KK,0F!", Outcome::InvalidRadio, "The radio answered \"TYD KK,0F!\"."},
   };
   SessionLink link;
   for (const auto& c : cases) {
@@ -189,7 +206,7 @@ TEST(SessionFault, WriteChecksTheTypeCodeAndItsFirstTwoLetters) {
     EXPECT_EQ(write.outcome, c.expected) << write.message.toStdString();
     EXPECT_FALSE(link.PortOpen());
     if (c.expected == Outcome::InvalidRadio) {
-      EXPECT_EQ(write.message, kInvalidRadio);
+      EXPECT_EQ(write.message, kInvalidRadio + "\n" + c.detail);
       EXPECT_EQ(LogLines(log), (std::vector<std::string>{"VOX 0", "ID", "TYD"}))
           << "no image data is sent to a radio of another type";
     }
@@ -219,8 +236,8 @@ TEST(SessionFault, RefusedCommandsAreCountedOrEndTheIdentification) {
       {"MNA", Outcome::Completed, TransferSession::RejectedCommandsMessage(namedSlots, firstName)},
       {"BAT", Outcome::Completed,
        TransferSession::RejectedCommandsMessage(1, "BAT " + document.Menu().Get(kMenuBAT))},
-      {"ID", Outcome::InvalidRadio, kInvalidRadio},
-      {"TYD", Outcome::InvalidRadio, kInvalidRadio},
+      {"ID", Outcome::InvalidRadio, InvalidRadioAnswering("N")},
+      {"TYD", Outcome::InvalidRadio, InvalidRadioAnswering("N")},
   };
   SessionLink link;
   for (const auto& c : cases) {
@@ -279,7 +296,10 @@ TEST(SessionFaultSlow, ReplyLaterThanTheTimeoutEndsTheTransfer) {
         c.write ? WriteFrom(link, radio.Device(), image) : ReadInto(link, radio.Device(), image);
     ASSERT_TRUE(result.finished);
     EXPECT_EQ(result.outcome, Outcome::TimedOut);
-    EXPECT_EQ(result.message, "Communication timeout error.");
+    EXPECT_EQ(result.message,
+              "Communication timeout error.\nCheck that the radio is on and not showing one of "
+              "its menus, that the cable is seated at both ends and that " +
+                  radio.Device() + " is the cable's port.");
     EXPECT_FALSE(link.PortOpen());
     EXPECT_TRUE(DeviceIsFree(radio.Device()));
     ExpectLinkWorksAgain(link);

@@ -70,6 +70,8 @@ SequenceAction ReadSequence::OnReply(std::string_view waitingBytes) {
   // Read afresh: from the band lists on, this is the radio just identified.
   destination_ = image_.Plan().DestinationLetter();
   const std::string reply = CollectReplyText(waitingBytes, EchoLength(step_), kReplyTextCapacity);
+  // Kept whole for the message should the radio's identification not be one the read takes.
+  if (step_ == kStepIdentify || step_ == kStepType) answer_ = RadioAnsweredDetail(waitingBytes);
   SequenceAction action = HandleReply(reply);
   if (action.kind != SequenceAction::Kind::Send) finished_ = true;
   return action;
@@ -103,13 +105,13 @@ SequenceAction ReadSequence::HandleIdentification(const std::string& reply) {
     case kStepVox:
       return Send(kStepIdentify);
     case kStepIdentify:
-      if (reply != kModelArven && reply != kModelBelto) return SequenceAction::Invalid();
+      if (reply != kModelArven && reply != kModelBelto) return SequenceAction::Invalid(answer_);
       identifiedModel_ = reply;
       progressMaximum_ = ProgressMaximumOf(scope_);
       return Send(kStepType);
     case kStepType:
       // Nothing is stored until the radio has told both what it is and where it is sold.
-      if (!IsTypeCode(reply)) return SequenceAction::Invalid();
+      if (!IsTypeCode(reply)) return SequenceAction::Invalid(answer_);
       image_.Plan().model = identifiedModel_;
       ResetByScope();
       image_.Plan().type = reply;

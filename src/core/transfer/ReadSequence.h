@@ -60,6 +60,7 @@ class ReadSequence final : public TransferSequence {
   bool finished_ = false;
   char destination_ = '\0';
   std::string identifiedModel_;
+  std::string answer_;  // the identification reply as a message tells it
   std::string recordBuffer_;
   std::string lastCommand_;
   int progressMaximum_ = 0;

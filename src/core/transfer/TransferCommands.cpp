@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/model/BandPlan.h"
+#include "core/model/EscapedText.h"
 #include "core/model/MenuSettings.h"
 
 namespace quorvan {
@@ -58,7 +60,6 @@ int NextMenuStep(int step) {
   }
   return -1;
 }
-
 
 int NarrowItem(int n) {
   if (n >= 0 && n <= 3) return kMenuNAR0 + n;
@@ -134,6 +135,17 @@ std::string CollectReplyText(std::string_view waitingBytes, std::size_t echoLeng
     text.push_back(ch);
   }
   return text;
+}
+
+std::string RadioAnsweredDetail(std::string_view waitingBytes) {
+  // One byte past the quoting limit is enough for the quote to show that it was cut.
+  constexpr std::size_t kQuoted = 25;
+  return "The radio answered " + QuotedForMessage(CollectReplyText(waitingBytes, 0, kQuoted)) + ".";
+}
+
+std::string TypeMismatchDetail(std::string_view radioType, std::string_view documentType) {
+  return "The radio reports type " + TypeWithMarket(radioType) + "; this document is for " +
+         TypeWithMarket(EscapeUnprintable(documentType)) + ".";
 }
 
 std::string DtmfCodeForRadio(std::string_view code) {

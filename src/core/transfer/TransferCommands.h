@@ -71,6 +71,13 @@ std::string_view CommandHeader(std::string_view command);
 std::string CollectReplyText(std::string_view waitingBytes, std::size_t echoLength,
                              std::size_t capacity);
 
+// The line told after "The radio is invalid." when the radio's answer is not one the program
+// takes: "The radio answered "ID ARVEN2"." with the reply as it came (CRs left out, escaped, cut).
+std::string RadioAnsweredDetail(std::string_view waitingBytes);
+// The line told when the radio is of another type than the document: "The radio reports type
+// ME,0B (Europe); this document is for KK,0F (U.S.A./Canada)."
+std::string TypeMismatchDetail(std::string_view radioType, std::string_view documentType);
+
 // A DTMF code in the radio's digits: "*" becomes "E" and "#" becomes "F".
 std::string DtmfCodeForRadio(std::string_view code);
 // The reverse, for a code read from the radio.

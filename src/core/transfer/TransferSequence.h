@@ -11,20 +11,24 @@ enum class TransferScope { All = 0, Memory = 1, Menu = 2 };
 // What a sequence wants done next.
 struct SequenceAction {
   enum class Kind {
-    Send,          // write `command` followed by one CR, then wait for the reply
-    Finish,        // the transfer is complete (or was cancelled): close the port
-    InvalidRadio,  // "The radio is invalid.\nPlease check and try again."
+    Send,    // write `command` followed by one CR, then wait for the reply
+    Finish,  // the transfer is complete (or was cancelled): close the port
+    // "The radio is invalid.\nPlease check and try again."; `message` says what the radio
+    // answered.
+    InvalidRadio,
     // A record is malformed: one the radio sent (the read stops before storing it) or one the
     // document holds (the write refuses to start). `message` says which and what is wrong.
     MalformedRecord,
   };
   Kind kind = Kind::Finish;
   std::string command;  // without the CR; only for Send
-  std::string message;  // only for MalformedRecord
+  std::string message;  // only for InvalidRadio and MalformedRecord
 
   static SequenceAction Send(std::string text) { return {Kind::Send, std::move(text), {}}; }
   static SequenceAction Finish() { return {Kind::Finish, {}, {}}; }
-  static SequenceAction Invalid() { return {Kind::InvalidRadio, {}, {}}; }
+  static SequenceAction Invalid(std::string detail) {
+    return {Kind::InvalidRadio, {}, std::move(detail)};
+  }
   static SequenceAction Malformed(std::string text) {
     return {Kind::MalformedRecord, {}, std::move(text)};
   }

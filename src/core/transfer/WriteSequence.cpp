@@ -1,5 +1,6 @@
 #include "core/transfer/WriteSequence.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/model/RadioNameCoding.h"
@@ -61,6 +62,7 @@ SequenceAction WriteSequence::OnReply(std::string_view waitingBytes) {
   std::string reply;
   if (step_ == kStepIdentify || step_ == kStepType) {
     reply = CollectReplyText(waitingBytes, 0, kWriteReplyTextCapacity);
+    answer_ = RadioAnsweredDetail(waitingBytes);
   }
   SequenceAction action = HandleReply(reply);
   if (action.kind != SequenceAction::Kind::Send) finished_ = true;
@@ -122,17 +124,20 @@ SequenceAction WriteSequence::HandleIdentification(const std::string& reply) {
       return Send(kStepIdentify, "ID");
     case kStepIdentify:
       if (reply != std::string("ID ") + kModelArven && reply != std::string("ID ") + kModelBelto) {
-        return SequenceAction::Invalid();
+        return SequenceAction::Invalid(answer_);
       }
       progressMaximum_ = ProgressMaximumOf(scope_);
       return Send(kStepType, "TYD");
     case kStepType: {
       // A type code after "TYD ", whose first two characters are those of the image's.
       const std::string& type = image_.Plan().type;
-      if (reply.size() < 6 || !IsTypeCode(std::string_view(reply).substr(4)) ||
-          reply.compare(0, 4, "TYD ") != 0 || type.size() < 2 || reply[4] != type[0] ||
-          reply[5] != type[1]) {
-        return SequenceAction::Invalid();
+      const std::string_view radioType =
+          std::string_view(reply).substr(std::min<std::size_t>(4, reply.size()));
+      if (reply.compare(0, 4, "TYD ") != 0 || !IsTypeCode(radioType)) {
+        return SequenceAction::Invalid(answer_);
+      }
+      if (type.size() < 2 || radioType[0] != type[0] || radioType[1] != type[1]) {
+        return SequenceAction::Invalid(TypeMismatchDetail(radioType, type));
       }
       channelIndex_ = 0;
       if (scope_ == TransferScope::Menu) return StartMenu();

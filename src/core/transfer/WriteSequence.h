@@ -61,6 +61,7 @@ class WriteSequence final : public TransferSequence {
   bool started_ = false;
   bool finished_ = false;
   std::string lastCommand_;
+  std::string answer_;  // the identification reply as a message tells it
   int progressMaximum_ = 0;
   int progressPosition_ = 0;
   int rejectedCount_ = 0;

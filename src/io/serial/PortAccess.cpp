@@ -87,6 +87,13 @@ std::string PortAccessMessage(const PortAccessFacts& facts) {
          " $USER\nthen log out and log in again.";
 }
 
+std::string MissingPortMessage(const std::string& path, const std::vector<std::string>& adapters) {
+  if (adapters.empty()) return path + " does not exist; no serial adapter is plugged in.";
+  std::string text = path + " does not exist; plugged adapters: ";
+  for (std::size_t i = 0; i < adapters.size(); ++i) text += (i > 0 ? ", " : "") + adapters[i];
+  return text + ".";
+}
+
 std::string PortAccessProblem(const std::string& path) {
   return PortAccessMessage(ProbePortAccess(path));
 }

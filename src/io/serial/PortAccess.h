@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace quorvan {
 
@@ -23,6 +24,10 @@ PortAccessFacts ProbePortAccess(const std::string& path);
 
 // Empty when the device is missing or usable; otherwise lines to append to the port message.
 std::string PortAccessMessage(const PortAccessFacts& facts);
+
+// The line told for a device that does not exist, naming the serial adapters that are plugged
+// in (their device paths), so the user sees which one to choose.
+std::string MissingPortMessage(const std::string& path, const std::vector<std::string>& adapters);
 
 // ProbePortAccess then PortAccessMessage.
 std::string PortAccessProblem(const std::string& path);

@@ -2,6 +2,10 @@
 
 #include <QFile>
 #include <QSerialPort>
+#include <QSerialPortInfo>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "io/serial/PortAccess.h"
 #include "io/serial/SerialPortNames.h"
@@ -22,14 +26,46 @@ bool PortInUseByAnotherProgram(const QString& portName) {
   return probe.error() == QSerialPort::PermissionError;
 }
 
+namespace {
+
+std::vector<std::string> PluggedAdapters() {
+  std::vector<std::string> adapters;
+  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+    adapters.push_back(QFile::encodeName(info.systemLocation()).toStdString());
+  }
+  std::sort(adapters.begin(), adapters.end());
+  return adapters;
+}
+
+}  // namespace
+
 QString WithPortAccessAdvice(const QString& message, const QString& portName) {
   if (PortInUseByAnotherProgram(portName)) {
     return message + QStringLiteral("\nThe port is in use by another program.");
   }
-  const std::string advice =
-      PortAccessProblem(QFile::encodeName(SystemPortLocation(portName)).toStdString());
-  if (advice.empty()) return message;
+  const QString location = SystemPortLocation(portName);
+  const PortAccessFacts facts = ProbePortAccess(QFile::encodeName(location).toStdString());
+  std::string advice = PortAccessMessage(facts);
+  if (!facts.exists) advice = MissingPortMessage(facts.path, PluggedAdapters());
+  if (advice.empty()) {
+    return message + QLatin1Char('\n') + location +
+           QStringLiteral(" cannot be opened as a serial port.");
+  }
   return message + QLatin1Char('\n') + QString::fromLocal8Bit(advice.c_str());
+}
+
+QString TimeoutAdvice(const QString& portName) {
+  return QStringLiteral(
+             "Check that the radio is on and not showing one of its menus, that the cable is "
+             "seated at both ends and that %1 is the cable's port.")
+      .arg(SystemPortLocation(portName));
+}
+
+QString LineFailureAdvice(const QString& portName) {
+  return QStringLiteral(
+             "The line to %1 failed during the transfer; check that the cable is seated and its "
+             "adapter still plugged in.")
+      .arg(SystemPortLocation(portName));
 }
 
 }  // namespace quorvan

@@ -81,6 +81,7 @@ bool TransferSession::Start(TransferSequence& sequence, const QString& portName,
   finishing_ = false;
   sequence_ = &sequence;
   probe_ = std::move(probe);
+  portName_ = portName;
   outcome_ = Outcome::Completed;
   message_.clear();
   emit progress(0, 0);
@@ -121,7 +122,7 @@ void TransferSession::OnReply() {
   try {
     bytes = TakeWaitingBytes();
   } catch (const ECommError& error) {
-    Finish(Outcome::CommError, CommErrorText(error));
+    Finish(Outcome::CommError, WithLineFailureAdvice(CommErrorText(error)));
     return;
   }
   const SequenceAction action = sequence_->OnReply(bytes);
@@ -171,7 +172,11 @@ void TransferSession::Perform(const SequenceAction& action) {
       Finish(Outcome::Completed, {});
       return;
     case SequenceAction::Kind::InvalidRadio:
-      Finish(Outcome::InvalidRadio, MessageFor(Outcome::InvalidRadio));
+      // What the radio answered goes on the line after the fixed text.
+      Finish(Outcome::InvalidRadio, action.message.empty()
+                                        ? MessageFor(Outcome::InvalidRadio)
+                                        : MessageFor(Outcome::InvalidRadio) + QLatin1Char('\n') +
+                                              QString::fromStdString(action.message));
       return;
     case SequenceAction::Kind::MalformedRecord:
       Finish(Outcome::MalformedRecord, QString::fromStdString(action.message));
@@ -185,7 +190,7 @@ void TransferSession::SendCommand(const std::string& command) {
     channel_.WriteData(command);
     channel_.WriteData("\r");
   } catch (const ECommError& error) {
-    Finish(Outcome::CommError, CommErrorText(error));
+    Finish(Outcome::CommError, WithLineFailureAdvice(CommErrorText(error)));
     return;
   }
   if (running_ && !finishing_) replyTimer_->Start(kReplyTimeoutMs);
@@ -193,12 +198,17 @@ void TransferSession::SendCommand(const std::string& command) {
 
 void TransferSession::OnLineError(const std::string& text) {
   if (!running_ || finishing_) return;
-  Finish(Outcome::CommError, QString::fromStdString(text));
+  Finish(Outcome::CommError, WithLineFailureAdvice(QString::fromStdString(text)));
+}
+
+QString TransferSession::WithLineFailureAdvice(const QString& message) const {
+  return message + QLatin1Char('\n') + LineFailureAdvice(portName_);
 }
 
 void TransferSession::OnReplyTimeout() {
   if (!running_ || finishing_) return;
-  Finish(Outcome::TimedOut, MessageFor(Outcome::TimedOut));
+  Finish(Outcome::TimedOut,
+         MessageFor(Outcome::TimedOut) + QLatin1Char('\n') + TimeoutAdvice(portName_));
 }
 
 void TransferSession::OnCancelGraceOver() {

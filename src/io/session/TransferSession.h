@@ -68,7 +68,8 @@ class TransferSession : public QObject {
   QString LastMessage() const { return message_; }
 
   // The fixed text shown for an outcome ("" for Completed and Cancelled; CommError carries the
-  // serial component's own text instead).
+  // serial component's own text instead). The finished() message adds a line of detail after
+  // it: what the radio answered, what to check after a timeout, the device and its state.
   static QString MessageFor(Outcome outcome);
   // "The radio did not accept 3 commands.\nThe first was "MW 0,005,...".\n..."
   static QString RejectedCommandsMessage(int count, const std::string& firstCommand);
@@ -89,6 +90,7 @@ class TransferSession : public QObject {
   void EmitProgress();
   void Finish(Outcome outcome, const QString& message);
   void FinishLater(Outcome outcome, const QString& message);
+  QString WithLineFailureAdvice(const QString& message) const;
 
   ByteChannel& channel_;
   std::unique_ptr<TransferClock> ownClock_;
@@ -96,6 +98,7 @@ class TransferSession : public QObject {
   std::unique_ptr<OneShotTimer> cancelTimer_;
   TransferSequence* sequence_ = nullptr;
   RejectionProbe probe_;
+  QString portName_;
   bool running_ = false;
   bool finishing_ = false;
   Outcome outcome_ = Outcome::Completed;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <map>
 
+#include "core/model/EscapedText.h"
 #include "core/model/RecordForm.h"
 #include "core/transfer/ReadSequence.h"
 #include "support/SampleImage.h"
@@ -114,17 +115,34 @@ TEST(ReadSequence, ResetsOnlyWhatTheScopeReads) {
   }
 }
 
+// The message tells what the radio answered, whole (the header the read cuts off included), as
+// a message may quote it: escaped and cut.
 TEST(ReadSequence, InvalidIdentificationLeavesTheImageUntouched) {
-  for (const char* reply : {"ID ARVEN2", "?", "ID ", "ID BELT", "", "ID arven"}) {
+  const struct {
+    const char* reply;
+    const char* detail;
+  } cases[] = {
+      {"ID ARVEN2", "The radio answered \"ID ARVEN2\"."},
+      {"?", "The radio answered \"?\"."},
+      {"ID ", "The radio answered \"ID \"."},
+      {"ID BELT", "The radio answered \"ID BELT\"."},
+      {"", "The radio answered \"\"."},
+      {"ID arven", "The radio answered \"ID arven\"."},
+      {"ID \x07\xff", "The radio answered \"ID \\x07\\xff\"."},
+      {"ID ARVENARVENARVENARVENARVEN", "The radio answered \"ID ARVENARVENARVENARVENA...\"."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reply);
     RadioImage image = SampleImage("MM,07", "BELTO");
     const RadioImage before = image;
     ScriptedRadio radio = EmptyRadio();
-    radio.SetIdReply(reply);
+    radio.SetIdReply(c.reply);
     ReadSequence read(image, TransferScope::All);
     const auto result = RunExchange(read, radio);
-    EXPECT_EQ(result.end, SequenceAction::Kind::InvalidRadio) << reply;
+    EXPECT_EQ(result.end, SequenceAction::Kind::InvalidRadio);
+    EXPECT_EQ(result.message, c.detail);
     EXPECT_EQ(result.commands, (std::vector<std::string>{"VOX 0", "ID"}));
-    EXPECT_TRUE(image == before) << reply;
+    EXPECT_TRUE(image == before);
   }
   RadioImage image;
   ScriptedRadio radio = EmptyRadio();
@@ -274,6 +292,7 @@ TEST(ReadSequence, TypeReplyMustBeATypeCode) {
       EXPECT_EQ(image.Plan().model, "ARVEN");
     } else {
       EXPECT_EQ(result.end, SequenceAction::Kind::InvalidRadio);
+      EXPECT_EQ(result.message, "The radio answered " + QuotedForMessage(c.reply) + ".");
       EXPECT_EQ(result.commands, (std::vector<std::string>{"VOX 0", "ID", "TYD"}));
       EXPECT_TRUE(image == before);
     }

@@ -149,36 +149,45 @@ TEST(WriteSequence, MenuValuesAndNameCoding) {
   }
 }
 
+// A radio the write does not take is an invalid radio, and the message says what it answered,
+// or its type against the document's with their markets.
 TEST(WriteSequence, IdentificationAndTypeChecks) {
+  const std::string kForThis = "; this document is for KK,0F (U.S.A./Canada).";
   const struct {
     const char* id;
     const char* type;
-    SequenceAction::Kind end;
+    std::string detail;  // empty: the write runs to its end
   } kCases[] = {
-      {"ID ARVEN", "TYD KK,0F", SequenceAction::Kind::Finish},
-      {"ID BELTO", "TYD KK,99", SequenceAction::Kind::Finish},
-      {"ARVEN", "TYD KK,0F", SequenceAction::Kind::InvalidRadio},
-      {"ID ARVEN2", "TYD KK,0F", SequenceAction::Kind::InvalidRadio},
-      {"?", "TYD KK,0F", SequenceAction::Kind::InvalidRadio},
-      {"ID ARVEN           xx", "TYD KK,0F", SequenceAction::Kind::InvalidRadio},
-      {"ID ARVEN", "TYD KE,0F", SequenceAction::Kind::InvalidRadio},
-      {"ID ARVEN", "TYD EK,0F", SequenceAction::Kind::InvalidRadio},
-      {"ID ARVEN", "TYD K", SequenceAction::Kind::InvalidRadio},
+      {"ID ARVEN", "TYD KK,0F", ""},
+      {"ID BELTO", "TYD KK,99", ""},
+      {"ARVEN", "TYD KK,0F", "The radio answered \"ARVEN\"."},
+      {"ID ARVEN2", "TYD KK,0F", "The radio answered \"ID ARVEN2\"."},
+      {"?", "TYD KK,0F", "The radio answered \"?\"."},
+      {"ID ARVEN           xx", "TYD KK,0F", "The radio answered \"ID ARVEN           xx\"."},
+      {"ID \x1b[2J", "TYD KK,0F", "The radio answered \"ID \\x1b[2J\"."},
+      {"ID ARVEN", "TYD KE,0F", "The radio reports type KE,0F (Europe)" + kForThis},
+      {"ID ARVEN", "TYD EK,0F", "The radio reports type EK,0F (U.S.A./Canada)" + kForThis},
+      {"ID ARVEN", "TYD JJ,01", "The radio reports type JJ,01 (Japan)" + kForThis},
+      {"ID ARVEN", "TYD MX,01", "The radio reports type MX,01" + kForThis},
+      {"ID ARVEN", "TYD K", "The radio answered \"TYD K\"."},
       // The reply must be a type code, not just begin with the right two letters.
-      {"ID ARVEN", "TYD KK,0", SequenceAction::Kind::InvalidRadio},
-      {"ID ARVEN", "TYD KK,0F ", SequenceAction::Kind::InvalidRadio},
-      {"ID ARVEN", "TYD KK;0F", SequenceAction::Kind::InvalidRadio},
-      {"ID ARVEN", "XYZ KK,0F", SequenceAction::Kind::InvalidRadio},
+      {"ID ARVEN", "TYD KK,0", "The radio answered \"TYD KK,0\"."},
+      {"ID ARVEN", "TYD KK,0F ", "The radio answered \"TYD KK,0F \"."},
+      {"ID ARVEN", "TYD KK;0F", "The radio answered \"TYD KK;0F\"."},
+      {"ID ARVEN", "XYZ KK,0F", "The radio answered \"XYZ KK,0F\"."},
   };
   const RadioImage image = SampleImage("KK,0F", "ARVEN");
   for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.id) + " / " + c.type);
     ScriptedRadio radio(image);
     radio.SetIdReply(c.id);
     radio.SetTypeReply(c.type);
     WriteSequence write(image, TransferScope::All);
     const auto result = RunExchange(write, radio);
-    EXPECT_EQ(result.end, c.end) << c.id << " / " << c.type;
-    if (c.end == SequenceAction::Kind::InvalidRadio) {
+    EXPECT_EQ(result.end,
+              c.detail.empty() ? SequenceAction::Kind::Finish : SequenceAction::Kind::InvalidRadio);
+    EXPECT_EQ(result.message, c.detail);
+    if (!c.detail.empty()) {
       EXPECT_LE(result.commands.size(), 3u) << "nothing of the image may be sent";
     }
   }

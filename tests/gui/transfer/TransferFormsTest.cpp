@@ -112,21 +112,36 @@ void TransferFormsTest::silentRadioTimesOut() {
   TReadForm read(messages);
   RadioImage image = NewImage();
   QVERIFY(!read.Run(image, TransferScope::Menu, radio.Device()));
-  QCOMPARE(messages.Texts(), QStringList{"Communication timeout error."});
+  QCOMPARE(messages.Texts(),
+           QStringList{"Communication timeout error.\nCheck that the radio is on and not showing "
+                       "one of its menus, that the cable is seated at both ends and that " +
+                       radio.Device() + " is the cable's port."});
   QCOMPARE(messages.shown.first().icon, MessageIcon::Error);
   QVERIFY(!read.isVisible());
 }
 
+// Under the unchanged text, what the radio answered, or its type against the document's.
 void TransferFormsTest::foreignRadioIsRefusedAndImageKept() {
-  VirtualRadio radio({QStringLiteral("--id"), QStringLiteral("OTHER")});
+  const QString invalid = QStringLiteral("The radio is invalid.\nPlease check and try again.\n");
+  {
+    VirtualRadio radio({QStringLiteral("--id"), QStringLiteral("OTHER")});
+    ScriptedMessages messages;
+    TReadForm read(messages);
+    RadioImage image = NewImage();
+    image.Store(SlotKind::Memory, 5, kMemory5);
+    const RadioImage before = image;
+    QVERIFY(!read.Run(image, TransferScope::All, radio.Device()));
+    QCOMPARE(messages.Texts(), QStringList{invalid + "The radio answered \"ID OTHER\"."});
+    QVERIFY(image == before);
+  }
+  VirtualRadio european({QStringLiteral("--type"), QStringLiteral("ME,0B")});
   ScriptedMessages messages;
-  TReadForm read(messages);
-  RadioImage image = NewImage();
-  image.Store(SlotKind::Memory, 5, kMemory5);
-  const RadioImage before = image;
-  QVERIFY(!read.Run(image, TransferScope::All, radio.Device()));
-  QCOMPARE(messages.Texts(), QStringList{"The radio is invalid.\nPlease check and try again."});
-  QVERIFY(image == before);
+  TWriteForm write(messages);
+  QVERIFY(!write.Run(NewImage(), TransferScope::All, european.Device()));
+  QCOMPARE(messages.Texts(),
+           QStringList{invalid + "The radio reports type ME,0B (Europe); this document "
+                                 "is for KK,0F (U.S.A./Canada)."});
+  QCOMPARE(messages.shown.first().icon, MessageIcon::Error);
 }
 
 void TransferFormsTest::unusablePortKeepsDialogUntilCancel() {
@@ -138,7 +153,10 @@ void TransferFormsTest::unusablePortKeepsDialogUntilCancel() {
     write.CancelButton()->click();
   });
   QVERIFY(!write.Run(NewImage(), TransferScope::All, QStringLiteral("/nonexistent/tty-quorvan")));
-  QCOMPARE(messages.Texts(), QStringList{"COM port is invalid.\nPlease check and try again."});
+  QCOMPARE(messages.Texts().size(), 1);
+  QVERIFY2(messages.Texts().first().startsWith("COM port is invalid.\nPlease check and try again.\n"
+                                               "/nonexistent/tty-quorvan does not exist; "),
+           qPrintable(messages.Texts().first()));
   QVERIFY(visibleAfterMessage);
   QVERIFY(!write.isVisible());
 }

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
 #include "core/model/ChannelFile.h"
@@ -38,8 +39,10 @@ extern const CliCommand kCatCommand{
     "cat",
     "open a channel file as the program does and write it out as Save would",
     "usage: quorvan-cli cat FILE.qvx [--type CODE [--model ID]]\n"
+    "  FILE.qvx      the channel file; - for standard input\n"
     "  The file is read into a cleared document with the band-plan and menu defaults;\n"
-    "  slots the file does not mention keep those defaults.\n",
+    "  slots the file does not mention keep those defaults.\n"
+    "  Example: quorvan-cli cat radio.qvx > copy.qvx\n",
     {kTypeOption, kModelOption},
     {"FILE.qvx"},
     &RunCat,

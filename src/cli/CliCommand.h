@@ -17,14 +17,17 @@ struct CliContext {
   SettingsStore& settings;
 };
 
-enum CliExitCode : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
+// 130 is what a shell reports for a program ended by Ctrl+C; a transfer cancelled by it ends so.
+enum CliExitCode : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2, kExitInterrupted = 130 };
 
 // One command of quorvan-cli. Each command lives in its own file, defines one of these with
 // constant data, and is listed once in CommandTable.cpp.
 struct CliCommand {
   std::string_view name;
-  std::string_view summary;        // one line for the command list
-  std::string_view usage;          // "usage: quorvan-cli NAME ..." and any further lines
+  std::string_view summary;  // one line for the command list
+  // "usage: quorvan-cli NAME ...", the arguments with their text starting in column 16 (a longer
+  // one has it on the next line), and "  Example: quorvan-cli NAME ..." last.
+  std::string_view usage;
   std::vector<CliOption> options;  // what ParseCommandArgs accepts, in the order of the usage
   // Placeholders of the arguments that are not options, in order ("IN.csv", "FILE.qvx").
   std::vector<std::string_view> operands;
@@ -51,5 +54,10 @@ void PrintHelp(std::ostream& out);
 
 // Prints the problem and the command's usage on the error stream; returns kExitUsage.
 int ReportUsageError(CliContext& context, const CliCommand& command, std::string_view problem);
+
+// Every message quorvan-cli prints on the error stream starts so.
+constexpr std::string_view kMessagePrefix = "quorvan-cli: ";
+// Prints "quorvan-cli: " and the message, and ends the line; returns `code`.
+int ReportError(CliContext& context, std::string_view message, int code = kExitFailure);
 
 }  // namespace quorvan

@@ -55,7 +55,11 @@ class InterruptGuard {
 
 class ProgressPrinter {
  public:
-  explicit ProgressPrinter(std::ostream& err) : err_(err), terminal_(isatty(STDERR_FILENO)) {}
+  ProgressPrinter(std::ostream& err, ProgressShown shown)
+      : err_(err),
+        terminal_(isatty(STDERR_FILENO)),
+        shown_(shown == ProgressShown::Always ||
+               (shown == ProgressShown::OnTerminal && terminal_)) {}
   ~ProgressPrinter() {
     if (terminal_ && drawn_) err_ << "\n" << std::flush;
   }
@@ -63,7 +67,7 @@ class ProgressPrinter {
   ProgressPrinter& operator=(const ProgressPrinter&) = delete;
 
   void Show(int position, int maximum) {
-    if (maximum <= 0) return;
+    if (!shown_ || maximum <= 0) return;
     const int percent = static_cast<int>(100L * position / maximum);
     if (terminal_) {
       if (percent == lastPercent_) return;
@@ -72,7 +76,7 @@ class ProgressPrinter {
            << std::string(static_cast<std::size_t>(kBarWidth - filled), ' ') << "] " << percent
            << "%" << std::flush;
       drawn_ = true;
-    } else if (percent / 10 != lastPercent_ / 10) {
+    } else if (lastPercent_ < 0 || percent / 10 != lastPercent_ / 10) {
       err_ << percent / 10 * 10 << "%\n" << std::flush;
     }
     lastPercent_ = percent;
@@ -81,11 +85,19 @@ class ProgressPrinter {
  private:
   std::ostream& err_;
   bool terminal_;
+  bool shown_;
   bool drawn_ = false;
   int lastPercent_ = -1;
 };
 
 }  // namespace
+
+ProgressShown ProgressOption(const CommandArgs& args) {
+  // Asked to be quiet, a command is quiet whatever else it was asked.
+  if (args.Option(kQuietOption)) return ProgressShown::Never;
+  if (args.Option(kProgressOption)) return ProgressShown::Always;
+  return ProgressShown::OnTerminal;
+}
 
 bool ParseTransferScope(std::string_view text, TransferScope& scope) {
   if (text == "all") {
@@ -118,7 +130,7 @@ bool TransferTarget(const CommandArgs& args, std::string& port, TransferScope& s
 }
 
 TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, std::ostream& err,
-                           TransferSession::RejectionProbe probe) {
+                           ProgressShown shown, TransferSession::RejectionProbe probe) {
   std::unique_ptr<QCoreApplication> app;
   static int argc = 1;
   static char name[] = "quorvan-cli";
@@ -130,7 +142,7 @@ TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, 
   TransferSession session(channel);
   QEventLoop loop;
   TransferResult result;
-  ProgressPrinter printer(err);
+  ProgressPrinter printer(err, shown);
   QObject::connect(&session, &TransferSession::progress, &loop,
                    [&printer](int position, int maximum) { printer.Show(position, maximum); });
   QObject::connect(&session, &TransferSession::finished, &loop,
@@ -148,6 +160,7 @@ TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, 
       char bytes[16];
       while (read(interrupt.ReadFd(), bytes, sizeof bytes) > 0) {
       }
+      result.interrupted = true;
       session.Cancel();
     });
   }
@@ -157,15 +170,14 @@ TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, 
   return result;
 }
 
-int ReportTransfer(const TransferResult& result, std::string_view commandName, std::ostream& err) {
+int ReportTransfer(const TransferResult& result, CliContext& context) {
   using Outcome = TransferSession::Outcome;
   if (result.outcome == Outcome::Completed && result.message.empty()) return kExitOk;
   if (result.outcome == Outcome::Cancelled) {
-    err << "quorvan-cli " << commandName << ": cancelled\n";
-  } else {
-    err << result.message << "\n";
+    return ReportError(context, "cancelled; the port is closed",
+                       result.interrupted ? kExitInterrupted : kExitFailure);
   }
-  return kExitFailure;
+  return ReportError(context, result.message);
 }
 
 }  // namespace quorvan

@@ -13,13 +13,23 @@ namespace quorvan {
 
 constexpr CliOption kPortOption{"--port", "DEV"};
 constexpr CliOption kScopeOption{"--scope", "all|memory|menu"};
+constexpr CliOption kQuietOption{"--quiet", ""};
+constexpr CliOption kProgressOption{"--progress", ""};
 
 // Help lines shared by the commands that talk to the radio.
 constexpr std::string_view kTransferOptionsHelp =
     "  --port DEV    the serial port: COM1..COM4 (the first four serial devices) or a device\n"
     "                path such as /dev/ttyUSB0 (quorvan-cli ports lists them)\n"
     "  --scope all|memory|menu\n"
-    "                what to transfer: everything (the default), the memories or the menu\n";
+    "                what to transfer: everything (the default), the memories or the menu\n"
+    "  --quiet       no progress\n"
+    "  --progress    progress on standard error even when it is not a terminal (a line each\n"
+    "                10 %); without either, progress shows on a terminal only\n"
+    "  Ctrl+C cancels as the window's Cancel button does and exits with 130.\n";
+
+// Whether a transfer shows its progress on standard error.
+enum class ProgressShown { OnTerminal, Always, Never };
+ProgressShown ProgressOption(const CommandArgs& args);
 
 // "all", "memory" or "menu".
 bool ParseTransferScope(std::string_view text, TransferScope& scope);
@@ -30,15 +40,18 @@ bool TransferTarget(const CommandArgs& args, std::string& port, TransferScope& s
 
 struct TransferResult {
   TransferSession::Outcome outcome = TransferSession::Outcome::Completed;
-  std::string message;  // the system's text; empty for a clean completion
+  std::string message;       // the system's text and its detail; empty for a clean completion
+  bool interrupted = false;  // Ctrl+C cancelled it
 };
 
-// Runs `sequence` over `port` the way the transfer dialogs do, with progress on `err` (a bar
-// when it is a terminal). Ctrl+C cancels as the dialog's Cancel button does.
+// Runs `sequence` over `port` the way the transfer dialogs do, with progress on `err` as
+// `shown` says (a bar on a terminal). Ctrl+C cancels as the dialog's Cancel button does; the
+// result comes back once the port is closed.
 TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, std::ostream& err,
-                           TransferSession::RejectionProbe probe = {});
+                           ProgressShown shown, TransferSession::RejectionProbe probe = {});
 
-// Prints a failed transfer's message and returns the exit code for the result.
-int ReportTransfer(const TransferResult& result, std::string_view commandName, std::ostream& err);
+// Prints a failed transfer's message and returns the exit code for the result: kExitOk,
+// kExitInterrupted after Ctrl+C, otherwise kExitFailure.
+int ReportTransfer(const TransferResult& result, CliContext& context);
 
 }  // namespace quorvan

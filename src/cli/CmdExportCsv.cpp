@@ -2,10 +2,9 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "core/files/DocumentFile.h"
-#include "core/model/EscapedText.h"
 #include "core/model/RadioImage.h"
 #include "core/rules/CsvExport.h"
 
@@ -38,15 +37,13 @@ int RunExportCsv(const std::vector<std::string>& args, CliContext& context) {
   const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, document);
   if (opened != kExitOk) return opened;
   const CsvExportResult result = ExportMemoryCsv(document);
-  std::string error;
-  if (!WriteFileAtomically(*output, result.text, &error)) {
-    context.err << "File Open error.\n" << EscapeControls(error) << "\n";
-    return kExitFailure;
-  }
+  const int written = WriteCommandOutput(*output, result.text, context);
+  if (written != kExitOk) return written;
   for (const std::string& label : result.unreadable) {
-    context.err << "channel " << label << " left out: its frequency cannot be read\n";
+    ReportError(context, "channel " + label + " left out: its frequency cannot be read");
   }
-  context.out << result.rows << (result.rows == 1 ? " channel" : " channels") << " exported.\n";
+  ReportStream(*output, context) << result.rows << (result.rows == 1 ? " channel" : " channels")
+                                 << " exported.\n";
   return kExitOk;
 }
 
@@ -56,7 +53,10 @@ extern const CliCommand kExportCsvCommand{
     "export-csv",
     "write the used memory channels of a channel file as a CSV channel list",
     "usage: quorvan-cli export-csv FILE.qvx [--type CODE [--model ID]] -o OUT.csv\n"
-    "  -o OUT.csv    the channel list to write, UTF-8, one row per used memory channel\n",
+    "  FILE.qvx      the channel file; - for standard input\n"
+    "  -o OUT.csv    the channel list to write, UTF-8, one row per used memory channel;\n"
+    "                - for standard output (the count then goes to standard error)\n"
+    "  Example: quorvan-cli export-csv radio.qvx -o channels.csv\n",
     {kTypeOption, kModelOption, kOutputOption},
     {"FILE.qvx"},
     &RunExportCsv,

@@ -2,10 +2,9 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "core/files/DocumentFile.h"
-#include "core/model/EscapedText.h"
 #include "core/model/RadioImage.h"
 #include "core/rules/CsvImport.h"
 #include "core/rules/CsvTable.h"
@@ -37,6 +36,9 @@ int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
   if (parsed.positionals.size() != 2) {
     return ReportUsageError(context, kImportCsvCommand, "expected IN.csv and FILE.qvx");
   }
+  if (IsStandardStream(parsed.positionals[0]) && IsStandardStream(parsed.positionals[1])) {
+    return ReportUsageError(context, kImportCsvCommand, "only one file can be standard input");
+  }
   const std::optional<std::string> output = parsed.Option(kOutputOption);
   if (!output || output->empty()) {
     return ReportUsageError(context, kImportCsvCommand, "missing -o OUT.qvx");
@@ -53,22 +55,20 @@ int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
   if (resolved != kExitOk) return resolved;
 
   std::string text;
-  std::string error;
-  if (!ReadRegularFile(parsed.positionals[0], kCsvMaxBytes, text, &error)) {
-    context.err << "File Open error.\n" << EscapeControls(error) << "\n";
-    return kExitFailure;
-  }
+  const int read = ReadCommandInput(parsed.positionals[0], kCsvMaxBytes, context, text);
+  if (read != kExitOk) return read;
   RadioImage document;
   const int opened = OpenCommandDocument(parsed.positionals[1], plan, context, document);
   if (opened != kExitOk) return opened;
   CsvImportReport report;
+  std::string error;
   if (!ImportMemoryCsv(text, placement, document, report, error)) {
-    context.err << CsvNotAChannelListMessage(error) << "\n";
-    return kExitFailure;
+    return ReportError(context,
+                       CsvNotAChannelListMessage(InputName(parsed.positionals[0]) + ": " + error));
   }
   const int saved = SaveCommandDocument(*output, document, context);
   if (saved != kExitOk) return saved;
-  context.out << report.Text();
+  ReportStream(*output, context) << report.Text();
   return kExitOk;
 }
 
@@ -82,9 +82,13 @@ extern const CliCommand kImportCsvCommand{
     "  IN.csv        a channel list; Location and Frequency columns are required\n"
     "  --at SLOT     store the rows in file order in channels SLOT, SLOT+1, ... whatever\n"
     "                their Location (only Frequency is required); rows past 399 are left out\n"
-    "  -o OUT.qvx    the channel file to write (replaced if it exists; may be FILE.qvx)\n"
+    "  FILE.qvx      the channel file the rows go into\n"
+    "  -o OUT.qvx    the channel file to write (replaced if it exists; may be FILE.qvx);\n"
+    "                - for standard output (the report then goes to standard error)\n"
+    "  Either IN.csv or FILE.qvx may be - for standard input.\n"
     "  Each row is stored as the memory editor would store it; the report lists every\n"
-    "  adjustment and every row left out.\n",
+    "  adjustment and every row left out.\n"
+    "  Example: quorvan-cli import-csv channels.csv radio.qvx -o radio.qvx\n",
     {kTypeOption, kModelOption, kAtOption, kOutputOption},
     {"IN.csv", "FILE.qvx"},
     &RunImportCsv,

@@ -36,14 +36,21 @@ int RunPorts(const std::vector<std::string>& args, CliContext& context) {
     if (!info.manufacturer().isEmpty()) line += QStringLiteral("  ") + info.manufacturer();
     context.out << line.toStdString() << "\n";
   }
-  if (ports.isEmpty()) context.err << "quorvan-cli ports: no serial ports found\n";
+  if (ports.isEmpty()) ReportError(context, "no serial ports found", kExitOk);
   return kExitOk;
 }
 
 }  // namespace
 
 extern const CliCommand kPortsCommand{
-    "ports", "list the serial ports", "usage: quorvan-cli ports\n", {}, {}, &RunPorts,
+    "ports",
+    "list the serial ports",
+    "usage: quorvan-cli ports\n"
+    "  One line a port: its device path, the COM name that stands for it, what it is.\n"
+    "  Example: quorvan-cli ports\n",
+    {},
+    {},
+    &RunPorts,
 };
 
 }  // namespace quorvan

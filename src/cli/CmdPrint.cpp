@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
 #include "core/files/DocumentFile.h"
@@ -71,13 +72,13 @@ int RunPrint(const std::vector<std::string>& args, CliContext& context) {
   if (opened != kExitOk) return opened;
   const char destination = document.Plan().DestinationLetter();
   // The path is in the platform's coding; the printout is in the destination's.
-  const std::vector<PrintPage> pages = BuildPrintout(
-      document, NameBytesFromUtf8Lossy("Quorvan [" + AbsolutePath(file) + "]", destination));
+  const std::string shownName = IsStandardStream(file) ? InputName(file) : AbsolutePath(file);
+  const std::vector<PrintPage> pages =
+      BuildPrintout(document, NameBytesFromUtf8Lossy("Quorvan [" + shownName + "]", destination));
   context.out << PrintoutAsText(pages, destination);
   std::string error;
   if (pdf && !WritePdf(*pdf, pages, destination, error)) {
-    context.err << "quorvan-cli print: " << EscapeControls(error) << "\n";
-    return kExitFailure;
+    return ReportError(context, EscapeControls(error));
   }
   return kExitOk;
 }
@@ -88,8 +89,11 @@ extern const CliCommand kPrintCommand{
     "print",
     "write the printout of a channel file as text, and optionally as a PDF",
     "usage: quorvan-cli print FILE.qvx [--type CODE [--model ID]] [--pdf OUT.pdf]\n"
+    "  FILE.qvx      the channel file; - for standard input\n"
+    "  --pdf OUT.pdf\n"
+    "                also draw the pages into a PDF file laid out as on a printer\n"
     "  Every page is 60 lines; pages are separated by a line holding only a form feed.\n"
-    "  --pdf OUT.pdf  also draw the pages into a PDF file laid out as on a printer\n",
+    "  Example: quorvan-cli print radio.qvx --pdf radio.pdf\n",
     {kTypeOption, kModelOption, kPdfOption},
     {"FILE.qvx"},
     &RunPrint,

@@ -2,13 +2,14 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <ctime>
+#include <optional>
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "core/files/DocumentFile.h"
 #include "core/files/ReadBackups.h"
 #include "core/model/AppSettings.h"
 #include "core/model/EscapedText.h"
@@ -50,34 +51,28 @@ int RunRead(const std::vector<std::string>& args, CliContext& context) {
   const auto output = parsed.Option(kOutputOption);
   if (!output || output->empty())
     return ReportUsageError(context, kReadCommand, "missing -o FILE.qvx");
-  BandPlan plan;
-  const int resolved = ResolveBandPlan(parsed, context.settings, plan, problem);
-  if (resolved == kExitUsage) return ReportUsageError(context, kReadCommand, problem);
-  if (resolved != kExitOk) {
-    context.err << "quorvan-cli read: " << problem << "\n";
-    return resolved;
+  std::optional<BandPlan> plan;
+  if (GivenOrStoredPlan(parsed, context.settings, plan, problem) != kExitOk) {
+    return ReportUsageError(context, kReadCommand, problem);
   }
 
-  // As the window's Read: the document New gives, then whatever the radio holds.
-  RadioImage image = MakeNewDocument(plan);
+  // As the window's Read: the document New gives, then whatever the radio holds. Without a
+  // type known beforehand the radio's own "ID" and "TYD" replies give it.
+  RadioImage image = MakeNewDocument(plan.value_or(BandPlan{}));
   ReadSequence sequence(image, scope);
-  const TransferResult result = RunTransfer(sequence, port, context.err);
-  const int code = ReportTransfer(result, kReadCommand.name, context.err);
+  const TransferResult result = RunTransfer(sequence, port, context.err, ProgressOption(parsed));
+  const int code = ReportTransfer(result, context);
   if (code != kExitOk) return code;
+  if (!plan) CompleteUnreadParts(image, scope);
 
   SaveBandPlan(context.settings, image.Plan());
   std::string error;
   // Kept before the output is written, so a failing -o still leaves the data read somewhere.
   if (!SaveReadBackup(ReadBackupFolder(), image, std::time(nullptr), &error)) {
-    context.err << "quorvan-cli read: the data read could not be kept as a backup: "
-                << EscapeControls(error) << "\n";
+    ReportError(context, "the data read could not be kept as a backup: " + EscapeControls(error));
     error.clear();
   }
-  if (!SaveDocumentFile(*output, image, &error)) {
-    context.err << "quorvan-cli read: " << EscapeControls(error) << "\n";
-    return kExitFailure;
-  }
-  return kExitOk;
+  return SaveCommandDocument(*output, image, context);
 }
 
 }  // namespace
@@ -86,11 +81,14 @@ extern const CliCommand kReadCommand{
     "read",
     "read the radio into a channel file",
     "usage: quorvan-cli read --port DEV [--scope all|memory|menu] [--type CODE [--model ID]]\n"
-    "                        -o FILE.qvx\n"
-    "  -o FILE.qvx   the channel file to write (replaced if it exists)\n"
-    "  The radio's type, model and band limits are stored in the settings after a read.\n"
-    "  Every completed read is also kept in the backups folder the window uses.\n",
-    {kPortOption, kScopeOption, kTypeOption, kModelOption, kOutputOption},
+    "                        [--quiet | --progress] -o FILE.qvx\n"
+    "  -o FILE.qvx   the channel file to write (replaced if it exists); - for standard output\n"
+    "  The radio states its type and model; they, and its band limits, are stored in the\n"
+    "  settings after a read. Every completed read is also kept in the backups folder the\n"
+    "  window uses.\n"
+    "  Example: quorvan-cli read --port /dev/ttyUSB0 -o radio.qvx\n",
+    {kPortOption, kScopeOption, kTypeOption, kModelOption, kQuietOption, kProgressOption,
+     kOutputOption},
     {},
     &RunRead,
 };

@@ -2,8 +2,10 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
+#include "core/model/EscapedText.h"
 #include "core/model/RadioImage.h"
 #include "core/rules/SortMemoryChannels.h"
 
@@ -35,7 +37,8 @@ int RunSort(const std::vector<std::string>& args, CliContext& context) {
   if (!by) return ReportUsageError(context, kSortCommand, "missing --by frequency|name");
   const std::optional<SortKey> key = SortKeyNamed(*by);
   if (!key) {
-    return ReportUsageError(context, kSortCommand, "unknown sort key \"" + *by + "\"");
+    return ReportUsageError(context, kSortCommand,
+                            "unknown sort key \"" + EscapeControls(*by) + "\"");
   }
   const std::optional<std::string> output = parsed.Option(kOutputOption);
   if (!output || output->empty()) {
@@ -59,9 +62,13 @@ extern const CliCommand kSortCommand{
     "sort the memory channels 000-399 of a channel file by frequency or by name",
     "usage: quorvan-cli sort --by frequency|name FILE.qvx [--type CODE [--model ID]] "
     "-o OUT.qvx\n"
-    "  --by KEY      frequency, or name (named channels first, then the rest by frequency)\n"
-    "  -o OUT.qvx    the sorted channel file to write (replaced if it exists; may be FILE.qvx)\n"
-    "  The used channels close up from 000 and are renumbered; L, U, Pr and I channels stay.\n",
+    "  --by frequency|name\n"
+    "                frequency, or name (named channels first, then the rest by frequency)\n"
+    "  FILE.qvx      the channel file; - for standard input\n"
+    "  -o OUT.qvx    the sorted channel file to write (replaced if it exists; may be FILE.qvx);\n"
+    "                - for standard output\n"
+    "  The used channels close up from 000 and are renumbered; L, U, Pr and I channels stay.\n"
+    "  Example: quorvan-cli sort --by name radio.qvx -o sorted.qvx\n",
     {kByOption, kTypeOption, kModelOption, kOutputOption},
     {"FILE.qvx"},
     &RunSort,

@@ -1,10 +1,10 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "core/files/DocumentFile.h"
 #include "core/model/RadioImage.h"
 #include "core/transfer/WriteSequence.h"
 
@@ -37,7 +37,7 @@ int RunWrite(const std::vector<std::string>& args, CliContext& context) {
   const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, image);
   if (opened != kExitOk) return opened;
   WriteSequence sequence(image, scope);
-  return ReportTransfer(RunTransfer(sequence, port, context.err), kWriteCommand.name, context.err);
+  return ReportTransfer(RunTransfer(sequence, port, context.err, ProgressOption(parsed)), context);
 }
 
 }  // namespace
@@ -46,8 +46,10 @@ extern const CliCommand kWriteCommand{
     "write",
     "write a channel file to the radio",
     "usage: quorvan-cli write --port DEV [--scope all|memory|menu] [--type CODE [--model ID]]\n"
-    "                         FILE.qvx\n",
-    {kPortOption, kScopeOption, kTypeOption, kModelOption},
+    "                         [--quiet | --progress] FILE.qvx\n"
+    "  FILE.qvx      the channel file to write; - for standard input\n"
+    "  Example: quorvan-cli write --port /dev/ttyUSB0 --scope memory radio.qvx\n",
+    {kPortOption, kScopeOption, kTypeOption, kModelOption, kQuietOption, kProgressOption},
     {"FILE.qvx"},
     &RunWrite,
 };

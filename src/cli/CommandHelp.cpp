@@ -25,8 +25,12 @@ void PrintHelp(std::ostream& out) {
   }
   out << "\nOptions of the commands that talk to the radio:\n"
       << kTransferOptionsHelp << "\nOptions of commands that build or open a document:\n"
-      << kDocumentOptionsHelp
-      << "\nExit status: 0 success, 1 failure (such as a rejected file), 2 usage error.\n";
+      << DocumentOptionsHelp()
+      << "\nFiles: - stands for standard input where a command reads a file, and for standard\n"
+         "output as the file of -o, which then carries that file alone.\n"
+         "\nMessages go to standard error and start with \"quorvan-cli: \".\n"
+         "Exit status: 0 success, 1 failure (such as a rejected file), 2 usage error, 130 a\n"
+         "transfer cancelled with Ctrl+C.\n";
 }
 
 }  // namespace quorvan

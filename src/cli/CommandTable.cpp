@@ -29,9 +29,15 @@ const CliCommand* FindCommand(std::string_view name) {
 }
 
 int ReportUsageError(CliContext& context, const CliCommand& command, std::string_view problem) {
-  context.err << "quorvan-cli " << command.name << ": " << problem << "\n" << command.usage;
+  ReportError(context, problem);
+  context.err << command.usage;
   if (!command.usage.empty() && command.usage.back() != '\n') context.err << "\n";
   return kExitUsage;
+}
+
+int ReportError(CliContext& context, std::string_view message, int code) {
+  context.err << kMessagePrefix << message << "\n";
+  return code;
 }
 
 }  // namespace quorvan

@@ -1,8 +1,5 @@
 #include "cli/DocumentOptions.h"
 
-#include <optional>
-
-#include "core/files/DocumentFile.h"
 #include "core/model/AppSettings.h"
 #include "core/model/EscapedText.h"
 
@@ -10,75 +7,72 @@ namespace quorvan {
 
 namespace {
 
-bool IsUpperAlnum(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
+std::string Quoted(const std::string& text) { return "\"" + EscapeControls(text) + "\""; }
 
 }  // namespace
 
-bool IsModelId(std::string_view text) {
-  if (text.empty() || text.size() > kModelCapacity) return false;
-  for (const char c : text) {
-    if (!IsUpperAlnum(c)) return false;
+std::string KnownTypesText(std::size_t indent) {
+  std::string text;
+  for (const SetupChoice& choice : kSetupChoices) {
+    if (!text.empty()) text += '\n';
+    text += std::string(indent, ' ') + choice.type + "  " + choice.model + "  " + choice.market;
   }
-  return true;
+  return text;
 }
 
-int ResolveBandPlan(const CommandArgs& args, const SettingsStore& store, BandPlan& plan,
-                    std::string& problem) {
+std::string DocumentOptionsHelp() {
+  return "  --type CODE   the radio's type code; the band limits are that type's defaults.\n"
+         "                The codes, with the model each comes with and its market:\n" +
+         KnownTypesText(18) +
+         "\n"
+         "  --model ID    radio model: ARVEN, BELTO or CIRRA (1200 MHz); without it the model\n"
+         "                the type comes with\n"
+         "  Without --type the type, model and band limits stored by the program are used.\n";
+}
+
+int GivenOrStoredPlan(const CommandArgs& args, const SettingsStore& store,
+                      std::optional<BandPlan>& plan, std::string& problem) {
   const std::optional<std::string> type = args.Option(kTypeOption);
   const std::optional<std::string> model = args.Option(kModelOption);
+  plan.reset();
   if (!type) {
     if (model) {
       problem = "--model needs --type";
       return kExitUsage;
     }
-    std::optional<BandPlan> stored = StoredBandPlan(store);
-    if (!stored) {
-      problem =
-          "no radio type is stored in the settings; start the program once, or give "
-          "--type CODE --model ID";
-      return kExitFailure;
-    }
-    plan = std::move(*stored);
+    plan = StoredBandPlan(store);
     return kExitOk;
   }
-  if (!IsTypeCode(*type)) {
-    problem = "invalid type code \"" + *type + "\"";
+  const SetupChoice* choice = SetupChoiceOfType(*type);
+  if (!choice) {
+    problem = "unknown type code " + Quoted(*type) + "; the known codes are:\n" + KnownTypesText(2);
     return kExitUsage;
   }
-  if (model && !IsModelId(*model)) {
-    problem = "invalid model \"" + *model + "\"";
+  if (model && !IsKnownModel(*model)) {
+    problem = "unknown model " + Quoted(*model) + "; the known models are " + kModelArven + ", " +
+              kModelBelto + " and " + kModelCirra + ", and the codes they come with:\n" +
+              KnownTypesText(2);
     return kExitUsage;
   }
-  // The model the first-start choice pairs with the type: ARVEN only for the first choice.
-  const std::string chosenModel =
-      model ? *model : (*type == kSetupChoices[0].type ? kModelArven : kModelBelto);
-  plan = MakeDefaultBandPlan(*type, chosenModel);
+  plan = MakeDefaultBandPlan(choice->type, model ? *model : choice->model);
   return kExitOk;
 }
 
 int ResolveCommandPlan(const CommandArgs& args, const CliCommand& command, CliContext& context,
                        BandPlan& plan) {
   std::string problem;
-  const int resolved = ResolveBandPlan(args, context.settings, plan, problem);
-  if (resolved == kExitUsage) return ReportUsageError(context, command, problem);
-  if (resolved != kExitOk) context.err << "quorvan-cli " << command.name << ": " << problem << "\n";
-  return resolved;
-}
-
-int OpenCommandDocument(const std::string& path, const BandPlan& plan, CliContext& context,
-                        RadioImage& document) {
-  document.Plan() = plan;
-  std::string problem;
-  if (OpenDocumentFile(path, document, &problem)) return kExitOk;
-  context.err << "File Open error.\n" << EscapeControls(problem) << "\n";
-  return kExitFailure;
-}
-
-int SaveCommandDocument(const std::string& path, const RadioImage& document, CliContext& context) {
-  std::string error;
-  if (SaveDocumentFile(path, document, &error)) return kExitOk;
-  context.err << "File Open error.\n" << EscapeControls(error) << "\n";
-  return kExitFailure;
+  std::optional<BandPlan> resolved;
+  if (GivenOrStoredPlan(args, context.settings, resolved, problem) != kExitOk) {
+    return ReportUsageError(context, command, problem);
+  }
+  if (!resolved) {
+    return ReportError(context,
+                       "no radio type is stored in the settings; read the radio once (quorvan-cli "
+                       "read), or give --type CODE, one of:\n" +
+                           KnownTypesText(2));
+  }
+  plan = std::move(*resolved);
+  return kExitOk;
 }
 
 }  // namespace quorvan

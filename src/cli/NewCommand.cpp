@@ -1,6 +1,7 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
 #include "core/model/RadioImage.h"
@@ -40,7 +41,8 @@ extern const CliCommand kNewCommand{
     "new",
     "write the document New gives for a radio type as a channel file",
     "usage: quorvan-cli new [--type CODE [--model ID]] -o FILE.qvx\n"
-    "  -o FILE.qvx   the channel file to write (replaced if it exists)\n",
+    "  -o FILE.qvx   the channel file to write (replaced if it exists); - for standard output\n"
+    "  Example: quorvan-cli new --type ME,0B -o empty.qvx\n",
     {kTypeOption, kModelOption, kOutputOption},
     {},
     &RunNew,

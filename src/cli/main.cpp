@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
-#include "cli/DocumentOptions.h"
+#include "core/model/EscapedText.h"
 #include "core/model/Version.h"
 #include "io/settings/QSettingsStore.h"
 
@@ -35,25 +35,26 @@ int Run(const std::vector<std::string>& args) {
     std::cout << "quorvan-cli " << kQuorvanVersion << "\n";
     return kExitOk;
   }
-  if (first == "help") {
-    if (args.size() == 1) {
-      PrintHelp(std::cout);
-      return kExitOk;
-    }
-    const CliCommand* command = FindCommand(args[1]);
-    if (!command || args.size() > 2) {
-      std::cerr << "quorvan-cli: no command \"" << args[1] << "\"\n\n";
-      PrintHelp(std::cerr);
+  const bool asksForHelp = first == "help";
+  if (asksForHelp && args.size() == 1) {
+    PrintHelp(std::cout);
+    return kExitOk;
+  }
+  // "help NAME" and "NAME" find the command alike, and say alike that there is none.
+  const std::string& name = asksForHelp ? args[1] : first;
+  const CliCommand* command = FindCommand(name);
+  if (!command) {
+    std::cerr << kMessagePrefix << "unknown command \"" << EscapeControls(name) << "\"\n\n";
+    PrintHelp(std::cerr);
+    return kExitUsage;
+  }
+  if (asksForHelp) {
+    if (args.size() > 2) {
+      std::cerr << kMessagePrefix << "help takes one command\n";
       return kExitUsage;
     }
     PrintUsage(std::cout, *command);
     return kExitOk;
-  }
-  const CliCommand* command = FindCommand(first);
-  if (!command) {
-    std::cerr << "quorvan-cli: unknown command \"" << first << "\"\n\n";
-    PrintHelp(std::cerr);
-    return kExitUsage;
   }
   if (args.size() == 2 && IsHelpFlag(args[1])) {
     PrintUsage(std::cout, *command);
@@ -66,16 +67,14 @@ int Run(const std::vector<std::string>& args) {
 
 // Output that did not all reach standard output (a full disk, a closed device) fails the
 // command like any other failure, and says so: a listing or report cut short is not a success.
-int CheckStandardOutput(int code, const std::vector<std::string>& args) {
+int CheckStandardOutput(int code) {
   errno = 0;
   std::cout.flush();
   int reason = errno;
   const bool flushed = std::fflush(stdout) == 0;
   if (std::cout && flushed && !std::ferror(stdout)) return code;
   if (reason == 0) reason = errno;
-  const CliCommand* command = args.empty() ? nullptr : FindCommand(args.front());
-  std::cerr << "quorvan-cli" << (command ? " " + std::string(command->name) : std::string())
-            << ": standard output could not be written"
+  std::cerr << kMessagePrefix << "standard output could not be written"
             << (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()) << "\n";
   return code == kExitUsage ? kExitUsage : kExitFailure;
 }
@@ -85,5 +84,5 @@ int CheckStandardOutput(int code, const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return quorvan::CheckStandardOutput(quorvan::Run(args), args);
+  return quorvan::CheckStandardOutput(quorvan::Run(args));
 }

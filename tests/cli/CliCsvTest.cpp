@@ -103,13 +103,17 @@ TEST_F(CliCsvTest, FailuresLeaveTheOutputUnwrittenWithAClearMessage) {
   };
   const std::vector<Case> cases{
       {"not a channel list", "import-csv " + Q(csv) + " " + Q(qvx) + plan + " -o " + Q(out), 1,
-       "The file is not a channel list (CSV): no header line naming the columns Location, "
-       "Frequency.\nPlease check and try again.\n"},
+       "quorvan-cli: The file is not a channel list (CSV): " + csv +
+           ": no header line naming the columns Location, Frequency.\nPlease check and try "
+           "again.\n"},
       {"missing list",
        "import-csv " + Q(dir.File("none.csv")) + " " + Q(qvx) + plan + " -o " + Q(out), 1,
-       "File Open error.\ncannot read " + dir.File("none.csv") + ": No such file or directory\n"},
+       "quorvan-cli: File Open error.\ncannot read " + dir.File("none.csv") +
+           ": No such file or directory\n"},
       {"missing document", "export-csv " + Q(dir.File("none.qvx")) + plan + " -o " + Q(csv), 1,
-       "File Open error.\ncannot read " + dir.File("none.qvx") + ": No such file or directory\n"},
+       "quorvan-cli: File Open error.\ncannot read " + dir.File("none.qvx") +
+           ": No such file or directory\n"},
+      {"both from standard input", "import-csv - - " + plan + " -o " + Q(out), 2, ""},
       {"no output", "import-csv " + Q(csv) + " " + Q(qvx) + plan, 2, ""},
       {"one file only", "import-csv " + Q(qvx) + plan + " -o " + Q(out), 2, ""},
   };
@@ -198,7 +202,7 @@ TEST_F(CliCsvTest, ExportReplacesTheListWholeOrNotAtAll) {
   ASSERT_TRUE(std::filesystem::create_directory(taken));
   const CliRun refused = Run("export-csv " + Q(qvx) + plan + " -o " + Q(taken));
   EXPECT_EQ(refused.status, 1);
-  EXPECT_EQ(refused.err.rfind("File Open error.\n", 0), 0u) << refused.err;
+  EXPECT_EQ(refused.err.rfind("quorvan-cli: File Open error.\n", 0), 0u) << refused.err;
   EXPECT_TRUE(std::filesystem::is_directory(taken));
   for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
     EXPECT_EQ(entry.path().filename().string().find("taken.csv."), std::string::npos)

@@ -31,9 +31,9 @@ std::string ReadBytes(const std::string& path) {
 }
 
 // Runs quorvan-cli with its settings under configHome; stdout and stderr are captured in files,
-// or stdout goes to `stdoutPath` when one is given.
+// or stdout goes to `stdoutPath` when one is given. Standard input is `stdinPath`, or empty.
 CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path& configHome,
-              const std::string& stdoutPath = {}) {
+              const std::string& stdoutPath = {}, const std::string& stdinPath = "/dev/null") {
   const TempDir capture;
   const std::string outPath = stdoutPath.empty() ? capture.File("out") : stdoutPath;
   const std::string errPath = capture.File("err");
@@ -51,7 +51,11 @@ CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path&
     const int out = stdoutPath.empty() ? ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)
                                        : ::open(outPath.c_str(), O_WRONLY);
     const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) ::_exit(126);
+    const int in = ::open(stdinPath.c_str(), O_RDONLY);
+    if (out < 0 || err < 0 || in < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
+        ::dup2(in, 0) < 0) {
+      ::_exit(126);
+    }
     ::execv(argv[0], argv.data());
     ::_exit(127);
   }
@@ -154,15 +158,22 @@ TEST_F(CliTest, RejectedFilesPrintTheOpenErrorAndWhyAndExitOne) {
   ASSERT_EQ(::mkfifo(work_.File("fifo.qvx").c_str(), 0600), 0);
   const std::string escape = work_.File("a\x1b[2Jb.qvx");
 
+  // Every reason names the file: the reasons of a file's lines after its name.
   const struct {
     std::string file;
     std::string why;
   } cases[] = {
-      {work_.File("bad.qvx"), "Line 1: the first line is not \"QUENTAR Chanvault for DOVRA\"."},
-      {work_.File("long.qvx"), "Line 2: the line is longer than 99 characters."},
-      {work_.File("cut.qvx"), "Line 5: memory channel I-1: the record has 2 fields instead of 18."},
+      {work_.File("bad.qvx"), work_.File("bad.qvx") +
+                                  ": Line 1: the first line is not \"QUENTAR Chanvault for "
+                                  "DOVRA\"."},
+      {work_.File("long.qvx"),
+       work_.File("long.qvx") + ": Line 2: the line is longer than 99 characters."},
+      {work_.File("cut.qvx"), work_.File("cut.qvx") +
+                                  ": Line 5: memory channel I-1: the record has 2 fields "
+                                  "instead of 18."},
       {work_.File("foreign.qvx"),
-       "Line 5: memory channel 000: the record has 2 fields instead of 18."},
+       work_.File("foreign.qvx") +
+           ": Line 5: memory channel 000: the record has 2 fields instead of 18."},
       {work_.File("fifo.qvx"), "cannot read " + work_.File("fifo.qvx") + ": not a regular file"},
       {work_.File("missing.qvx"),
        "cannot read " + work_.File("missing.qvx") + ": No such file or directory"},
@@ -177,7 +188,7 @@ TEST_F(CliTest, RejectedFilesPrintTheOpenErrorAndWhyAndExitOne) {
                                    work_.File("sorted.qvx")}}) {
       const CliRun run = RunCli(command, configHome_.Path());
       EXPECT_EQ(run.exitCode, 1) << command[0];
-      EXPECT_EQ(run.err, "File Open error.\n" + c.why + "\n") << command[0];
+      EXPECT_EQ(run.err, "quorvan-cli: File Open error.\n" + c.why + "\n") << command[0];
       EXPECT_EQ(run.out, "");
     }
   }
@@ -185,7 +196,7 @@ TEST_F(CliTest, RejectedFilesPrintTheOpenErrorAndWhyAndExitOne) {
   const CliRun unwritable =
       RunCli({"new", "--type", "KK,0F", "-o", work_.File("no/folder/x.qvx")}, configHome_.Path());
   EXPECT_EQ(unwritable.exitCode, 1);
-  EXPECT_EQ(unwritable.err, "File Open error.\ncannot create a file next to " +
+  EXPECT_EQ(unwritable.err, "quorvan-cli: File Open error.\ncannot create a file next to " +
                                 work_.File("no/folder/x.qvx") + ": No such file or directory\n");
 }
 
@@ -204,8 +215,8 @@ TEST_F(CliTest, OutputsReplaceOnlyRegularFilesAndFollowLinks) {
     const CliRun run =
         RunCli({"new", "--type", "KK,0F", "-o", work_.File(name)}, configHome_.Path());
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err,
-              "File Open error.\ncannot write " + work_.File(name) + ": not a regular file\n");
+    EXPECT_EQ(run.err, "quorvan-cli: File Open error.\ncannot write " + work_.File(name) +
+                           ": not a regular file\n");
   }
   EXPECT_TRUE(std::filesystem::is_fifo(work_.File("fifo.qvx")));
   EXPECT_TRUE(std::filesystem::is_directory(work_.File("folder.qvx")));
@@ -225,22 +236,20 @@ TEST_F(CliTest, StandardOutputThatCannotBeWrittenFailsWithAMessage) {
   const std::string file = work_.File("doc.qvx");
   ASSERT_EQ(RunCli({"new", "--type", "KK,0F", "-o", file}, configHome_.Path()).exitCode, 0);
   std::ofstream(work_.File("list.csv"), std::ios::binary) << "Location,Frequency\n1,146.520\n";
-  const struct {
-    std::vector<std::string> args;
-    const char* name;
-  } cases[] = {
-      {{"cat", file, "--type", "KK,0F"}, "cat"},
-      {{"export-csv", file, "--type", "KK,0F", "-o", work_.File("out.csv")}, "export-csv"},
-      {{"import-csv", work_.File("list.csv"), file, "--type", "KK,0F", "-o", work_.File("in.qvx")},
-       "import-csv"},
-      {{"--help"}, nullptr},
+  const std::vector<std::vector<std::string>> cases = {
+      {"cat", file, "--type", "KK,0F"},
+      {"export-csv", file, "--type", "KK,0F", "-o", work_.File("out.csv")},
+      {"import-csv", work_.File("list.csv"), file, "--type", "KK,0F", "-o", work_.File("in.qvx")},
+      {"new", "--type", "KK,0F", "-o", "-"},
+      {"--help"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.args[0]);
-    const CliRun run = RunCli(c.args, configHome_.Path(), "/dev/full");
+  for (const auto& args : cases) {
+    SCOPED_TRACE(args[0]);
+    const CliRun run = RunCli(args, configHome_.Path(), "/dev/full");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, std::string("quorvan-cli") + (c.name ? std::string(" ") + c.name : "") +
-                           ": standard output could not be written: No space left on device\n");
+    EXPECT_EQ(run.err,
+              "quorvan-cli: standard output could not be written: No space left on "
+              "device\n");
   }
 }
 
@@ -318,6 +327,113 @@ TEST_F(CliTest, WithoutTypeTheStoredBandPlanIsUsed) {
   const CliRun shown = RunCli({"cat", file}, testing::ProcessConfigHome());
   EXPECT_EQ(shown.exitCode, 0) << shown.err;
   EXPECT_EQ(shown.out, ReadBytes(file));
+}
+
+// --type and --model take only what the program knows, and say what that is, with the markets.
+TEST_F(CliTest, UnknownTypesAndModelsAreUsageErrorsThatListTheKnownOnes) {
+  const std::string known =
+      "  KK,0F  ARVEN  U.S.A./Canada\n  ME,0B  BELTO  Europe\n  JJ,01  BELTO  Japan\n"
+      "  MM,07  BELTO  General market\nusage: quorvan-cli new ";
+  const struct {
+    std::vector<std::string> args;
+    std::string problem;
+  } cases[] = {
+      {{"--type", "XX,00"}, "quorvan-cli: unknown type code \"XX,00\"; the known codes are:\n"},
+      {{"--type", "KE,0F"}, "quorvan-cli: unknown type code \"KE,0F\"; the known codes are:\n"},
+      {{"--type", "KK,0F", "--model", "FOO"},
+       "quorvan-cli: unknown model \"FOO\"; the known models are ARVEN, BELTO and CIRRA, and "
+       "the codes they come with:\n"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args{"new", "-o", work_.File("x.qvx")};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun run = RunCli(args, configHome_.Path());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err.rfind(c.problem + known, 0), 0u) << run.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(work_.File("x.qvx")));
+  const CliRun cirra =
+      RunCli({"new", "--type", "JJ,01", "--model", "CIRRA", "-o", "-"}, configHome_.Path());
+  EXPECT_EQ(cirra.exitCode, 0) << cirra.err;
+  EXPECT_EQ(cirra.out,
+            WriteChannelFileText(MakeNewDocument(MakeDefaultBandPlan("JJ,01", "CIRRA"))));
+}
+
+TEST_F(CliTest, HelpOfAnUnknownCommandSaysWhatAnUnknownCommandSays) {
+  const CliRun asked = RunCli({"help", "bogus"}, configHome_.Path());
+  const CliRun given = RunCli({"bogus", "--type", "KK,0F"}, configHome_.Path());
+  EXPECT_EQ(asked.exitCode, 2);
+  EXPECT_EQ(given.exitCode, 2);
+  EXPECT_EQ(asked.err.rfind("quorvan-cli: unknown command \"bogus\"\n\nusage: quorvan-cli ", 0), 0u)
+      << asked.err;
+  EXPECT_EQ(asked.err, given.err);
+  EXPECT_EQ(asked.out + given.out, "");
+}
+
+// "-" reads standard input for every command that reads a file and writes standard output for
+// every -o, which then carries that file alone: reports go to standard error.
+TEST_F(CliTest, DashIsStandardInputAndStandardOutput) {
+  RadioImage document = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
+  document.Store(SlotKind::Memory, 9, "009,00146520000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,ZED");
+  document.Store(SlotKind::Memory, 3, "003,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,ALF");
+  const std::string qvx = work_.File("doc.qvx");
+  const std::string csv = work_.File("list.csv");
+  std::ofstream(qvx, std::ios::binary) << WriteChannelFileText(document);
+  std::ofstream(csv, std::ios::binary) << "Location,Frequency\n7,146.52\n";
+  // What each command writes to files, as the reference for what it writes to standard output.
+  const auto fileOutput = [&](std::vector<std::string> args, const std::string& out) {
+    args.insert(args.end(), {"--type", "KK,0F", "-o", out});
+    EXPECT_EQ(RunCli(args, configHome_.Path()).exitCode, 0);
+    return ReadBytes(out);
+  };
+  const struct {
+    const char* name;
+    std::vector<std::string> args;
+    std::string in;   // the file standard input reads
+    std::string out;  // standard output expected
+    std::string err;  // standard error expected
+  } cases[] = {
+      {"new",
+       {"new", "-o", "-"},
+       "/dev/null",
+       WriteChannelFileText(MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"))),
+       ""},
+      {"cat", {"cat", "-"}, qvx, ReadBytes(qvx), ""},
+      {"sort",
+       {"sort", "--by", "name", "-", "-o", "-"},
+       qvx,
+       fileOutput({"sort", "--by", "name", qvx}, work_.File("sorted.qvx")),
+       ""},
+      {"export-csv",
+       {"export-csv", "-", "-o", "-"},
+       qvx,
+       fileOutput({"export-csv", qvx}, work_.File("out.csv")),
+       "12 channels exported.\n"},
+      {"import-csv list",
+       {"import-csv", "-", qvx, "-o", "-"},
+       csv,
+       fileOutput({"import-csv", csv, qvx}, work_.File("in.qvx")),
+       "1 row imported.\n"},
+      {"import-csv document",
+       {"import-csv", csv, "-", "-o", "-"},
+       qvx,
+       ReadBytes(work_.File("in.qvx")),
+       "1 row imported.\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"--type", "KK,0F"});
+    const CliRun run = RunCli(args, configHome_.Path(), {}, c.in);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_FALSE(c.out.empty());
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, c.err);
+  }
+  const CliRun printed = RunCli({"print", "-", "--type", "KK,0F"}, configHome_.Path(), {}, qvx);
+  EXPECT_EQ(printed.exitCode, 0) << printed.err;
+  EXPECT_NE(printed.out.find("Quorvan [standard input]"), std::string::npos);
+  EXPECT_NE(printed.out.find("ZED"), std::string::npos);
 }
 
 }  // namespace

@@ -80,8 +80,8 @@ TEST_F(BashCompletionTest, CommandsOptionsValuesAndFilesByPlace) {
          for (const char* global : {"help", "--help", "--version"}) names.erase(global);
          return names;
        }()},
-      {"read --", {"--port", "--scope", "--type", "--model"}},
-      {"read -", {"--port", "--scope", "--type", "--model", "-o"}},
+      {"read --", {"--port", "--scope", "--type", "--model", "--quiet", "--progress"}},
+      {"read -", {"--port", "--scope", "--type", "--model", "--quiet", "--progress", "-o"}},
       {"read --scope ", {"all", "memory", "menu"}},
       {"write --scope me", {"memory", "menu"}},
       {"sort --by ", {"frequency", "name"}},

@@ -2,6 +2,7 @@
 // completion offers and what the usage says must be the same options.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -20,8 +21,7 @@ bool Contains(std::string_view text, const std::string& part) {
 
 // The help a user gets for a command: its usage, and the shared option lines of --help.
 std::string UsageWithSharedHelp(const CliCommand& command) {
-  return std::string(command.usage) + std::string(kTransferOptionsHelp) +
-         std::string(kDocumentOptionsHelp);
+  return std::string(command.usage) + std::string(kTransferOptionsHelp) + DocumentOptionsHelp();
 }
 
 TEST(CliTable, EveryDeclaredOptionAndOperandIsInTheUsageAsWritten) {
@@ -69,6 +69,56 @@ TEST(CliTable, TheParserAcceptsExactlyTheDeclaredOptions) {
     EXPECT_EQ(parsed.options.size(), command->options.size()) << command->name;
     EXPECT_FALSE(ParseCommandArgs({"--no-such-option"}, command->options, parsed, problem));
     EXPECT_EQ(problem, "unknown option --no-such-option");
+  }
+}
+
+// The argument lines of every usage and of the shared help: a term indented by two or four
+// blanks and its text starting in column 16, or a term alone with its text on the next line
+// there. Deeper lines continue a text and are left alone.
+TEST(CliTable, HelpTextsAreAlignedInColumnSixteen) {
+  constexpr std::size_t kTextColumn = 16;
+  std::vector<std::string> texts{std::string(kTransferOptionsHelp), DocumentOptionsHelp()};
+  for (const CliCommand* command : CommandTable()) texts.emplace_back(command->usage);
+  for (const std::string& text : texts) {
+    std::istringstream lines(text);
+    std::string line;
+    bool textDue = false;
+    while (std::getline(lines, line)) {
+      const std::size_t indent = line.find_first_not_of(' ');
+      if (textDue) {
+        EXPECT_EQ(indent, kTextColumn) << line;
+        textDue = false;
+        continue;
+      }
+      if (line.rfind("usage: ", 0) == 0 || (indent != 2 && indent != 4)) continue;
+      const std::size_t gap = line.find("  ", indent);
+      if (gap != std::string::npos) {
+        EXPECT_EQ(line.find_first_not_of(' ', gap), kTextColumn) << line;
+      } else if (line[indent] == '-') {
+        textDue = true;  // an option whose text is on the next line
+      }
+    }
+  }
+}
+
+// Each command ends its usage with one example, which the command's own parser accepts.
+TEST(CliTable, EveryUsageEndsWithAnExampleThatParses) {
+  for (const CliCommand* command : CommandTable()) {
+    const std::string usage(command->usage);
+    const std::string start = "\n  Example: quorvan-cli " + std::string(command->name);
+    const std::size_t at = usage.rfind(start);
+    ASSERT_NE(at, std::string::npos) << command->name;
+    std::string example = usage.substr(at + start.size());
+    ASSERT_EQ(example.find('\n'), example.size() - 1) << command->name << ": not the last line";
+    example = example.substr(0, std::min(example.find('>'), example.size() - 1));
+    std::istringstream words(example);
+    std::vector<std::string> args;
+    for (std::string word; words >> word;) args.push_back(word);
+    CommandArgs parsed;
+    std::string problem;
+    EXPECT_TRUE(ParseCommandArgs(args, command->options, parsed, problem))
+        << command->name << ": " << problem;
+    EXPECT_EQ(parsed.positionals.size(), command->operands.size()) << command->name;
   }
 }
 

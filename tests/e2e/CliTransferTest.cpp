@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include "core/files/DocumentFile.h"
+#include "core/model/ChannelFile.h"
 #include "core/model/RadioImage.h"
 #include "io/serial/TQuentarComm.h"
 #include "support/E2eProcess.h"
@@ -122,7 +123,7 @@ TEST(CliTransfer, InterruptCancelsLikeTheCancelButton) {
   ASSERT_TRUE(WaitForLogLines(log, 5)) << "the fifth command is outstanding";
   ASSERT_EQ(::kill(static_cast<pid_t>(cli.Pid()), SIGINT), 0);
   const CliRun run = cli.Finish();
-  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.exitCode, 130);
   EXPECT_TRUE(run.err.contains("cancelled")) << run.err.toStdString();
   EXPECT_FALSE(run.err.contains("timeout")) << run.err.toStdString();
   EXPECT_FALSE(QFile::exists(cli.File("x.qvx")));
@@ -134,6 +135,79 @@ TEST(CliTransfer, UsageErrorsExitWithTwo) {
   EXPECT_EQ(cli.Run({"read", "--port", "COM1", "--scope", "half", "-o", "x.qvx"}).exitCode, 2);
   EXPECT_EQ(cli.Run({"write", "--port", "COM1"}).exitCode, 2);
   EXPECT_EQ(cli.Run({"ports", "extra"}).exitCode, 2);
+}
+
+// Without a stored or given type the radio's own replies give it: the document is the one a read
+// with the radio's type gives, for every scope, and the type is stored for the next command.
+TEST(CliTransfer, ReadWithAFreshSettingsStoreTakesTheRadiosType) {
+  RadioImage held = MakeNewDocument(MakeDefaultBandPlan("ME,0B", "BELTO"));
+  held.Store(SlotKind::Memory, 7, "007,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,0,EURO");
+  held.Menu().Set(kMenuCNT, "09");
+  for (const char* scope : {"all", "memory", "menu"}) {
+    SCOPED_TRACE(scope);
+    Cli cli;
+    const QString served = cli.File("served.qvx");
+    ASSERT_TRUE(SaveDocumentFile(served.toStdString(), held, nullptr));
+    VirtualRadio radio({"--file", served, "--type", "ME,0B", "--model", "BELTO"});
+    ASSERT_FALSE(radio.Device().isEmpty());
+
+    const CliRun fresh =
+        cli.Run({"read", "--port", radio.Device(), "--scope", scope, "-o", cli.File("fresh.qvx")});
+    ASSERT_EQ(fresh.exitCode, 0) << fresh.err.toStdString();
+    Cli typed;
+    const CliRun given = typed.Run({"read", "--port", radio.Device(), "--scope", scope, "--type",
+                                    "ME,0B", "-o", cli.File("given.qvx")});
+    ASSERT_EQ(given.exitCode, 0) << given.err.toStdString();
+    EXPECT_EQ(Slurp(cli.File("fresh.qvx")), Slurp(cli.File("given.qvx")));
+
+    const CliRun stored = cli.Run({"new", "-o", "-"});
+    EXPECT_EQ(stored.exitCode, 0) << stored.err.toStdString();
+    EXPECT_EQ(stored.out.toStdString(),
+              WriteChannelFileText(MakeNewDocument(MakeDefaultBandPlan("ME,0B", "BELTO"))));
+  }
+}
+
+// Standard error is no terminal here: progress only with --progress, never with --quiet.
+TEST(CliTransfer, ProgressOnlyWhenAskedOffATerminal) {
+  VirtualRadio radio({});
+  ASSERT_FALSE(radio.Device().isEmpty());
+  const struct {
+    QStringList flags;
+    QString err;
+  } cases[] = {
+      {{}, ""},
+      {{"--progress"}, "0%\n10%\n20%\n30%\n40%\n50%\n60%\n70%\n80%\n90%\n100%\n"},
+      {{"--quiet"}, ""},
+      {{"--quiet", "--progress"}, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.flags.join(' ').toStdString());
+    Cli cli;
+    const CliRun run = cli.Run(QStringList{"read", "--port", radio.Device(), "--type", "KK,0F",
+                                           "--scope", "menu", "-o", cli.File("x.qvx")}
+                               << c.flags);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, c.err);
+  }
+}
+
+// A read to standard output writes the document there alone; a write reads it from standard
+// input.
+TEST(CliTransfer, ReadToAndWriteFromTheStandardStreams) {
+  Cli cli;
+  const QString served = cli.File("served.qvx");
+  ASSERT_TRUE(SaveDocumentFile(served.toStdString(), SampleDocument(), nullptr));
+  VirtualRadio radio({"--file", served});
+  ASSERT_FALSE(radio.Device().isEmpty());
+  const CliRun read = cli.Run({"read", "--port", radio.Device(), "--type", "KK,0F", "-o", "-"});
+  ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+  EXPECT_EQ(read.out.toStdString(), WriteChannelFileText(SampleDocument()));
+
+  VirtualRadio blank({});
+  const CliRun write = cli.Run({"write", "--port", blank.Device(), "--type", "KK,0F", "-"}, served);
+  ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
+  const CliRun back = cli.Run({"read", "--port", blank.Device(), "--type", "KK,0F", "-o", "-"});
+  EXPECT_EQ(back.out, read.out);
 }
 
 }  // namespace

@@ -112,7 +112,10 @@ TEST(Programs, FailedCliReadKeepsNoBackup) {
       QStringLiteral(QUORVAN_CLI_PATH),
       {"read", "--port", programs.File("no-such-tty"), "--type", "KK,0F", "-o", out});
   EXPECT_EQ(read.exitCode, 1);
-  EXPECT_TRUE(read.err.startsWith("COM port is invalid.\nPlease check and try again."))
+  EXPECT_TRUE(
+      read.err.startsWith("quorvan-cli: COM port is invalid.\nPlease check and try "
+                          "again.\n" +
+                          programs.File("no-such-tty") + " does not exist; "))
       << read.err.toStdString();
   EXPECT_FALSE(QDir(programs.BackupFolder()).exists());
 }

@@ -79,10 +79,12 @@ class Cli {
     environment_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + "/config");
   }
 
-  void Start(const QStringList& args) {
+  // Standard input is `input` (a file), or empty.
+  void Start(const QStringList& args, const QString& input = {}) {
     process_.setProgram(QStringLiteral(QUORVAN_CLI_PATH));
     process_.setArguments(args);
     process_.setProcessEnvironment(environment_);
+    process_.setStandardInputFile(input.isEmpty() ? QProcess::nullDevice() : input);
     process_.start();
     process_.waitForStarted(kGuardMs);
   }
@@ -95,8 +97,8 @@ class Cli {
     run.err = QString::fromLocal8Bit(process_.readAllStandardError());
     return run;
   }
-  CliRun Run(const QStringList& args) {
-    Start(args);
+  CliRun Run(const QStringList& args, const QString& input = {}) {
+    Start(args, input);
     return Finish();
   }
   qint64 Pid() const { return process_.processId(); }

@@ -137,23 +137,15 @@ void SyncFolder(const std::string& target) {
 
 }  // namespace
 
-bool ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
-                     std::string* error) {
-  const std::string what = "cannot read " + path;
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return Fail(error, what, errno);
-  if (!S_ISREG(info.st_mode)) return FailText(error, what + ": not a regular file");
-  // Non-blocking, so that whatever is swapped in after the check cannot hold the open up; what
-  // was opened is checked again.
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (file.Get() < 0) return Fail(error, what, errno);
-  if (::fstat(file.Get(), &info) != 0) return Fail(error, what, errno);
-  if (!S_ISREG(info.st_mode)) return FailText(error, what + ": not a regular file");
+namespace {
 
+// Reads fd to its end, at most maxBytes; `what` opens the error ("cannot read PATH").
+bool ReadAllBounded(int fd, std::size_t maxBytes, std::string& bytes, const std::string& what,
+                    std::string* error) {
   bytes.clear();
   std::string chunk(kReadChunk, '\0');
   for (;;) {
-    const ssize_t got = ::read(file.Get(), chunk.data(), chunk.size());
+    const ssize_t got = ::read(fd, chunk.data(), chunk.size());
     if (got < 0) {
       if (errno == EINTR) continue;
       return Fail(error, what, errno);
@@ -166,9 +158,28 @@ bool ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string&
   }
 }
 
-bool OpenDocumentFile(const std::string& path, RadioImage& document, std::string* problem) {
-  std::string bytes;
-  if (!ReadRegularFile(path, kChannelFileMaxBytes, bytes, problem)) return false;
+}  // namespace
+
+bool ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                     std::string* error) {
+  const std::string what = "cannot read " + path;
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return Fail(error, what, errno);
+  if (!S_ISREG(info.st_mode)) return FailText(error, what + ": not a regular file");
+  // Non-blocking, so that whatever is swapped in after the check cannot hold the open up; what
+  // was opened is checked again.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (file.Get() < 0) return Fail(error, what, errno);
+  if (::fstat(file.Get(), &info) != 0) return Fail(error, what, errno);
+  if (!S_ISREG(info.st_mode)) return FailText(error, what + ": not a regular file");
+  return ReadAllBounded(file.Get(), maxBytes, bytes, what, error);
+}
+
+bool ReadStandardInput(std::size_t maxBytes, std::string& bytes, std::string* error) {
+  return ReadAllBounded(STDIN_FILENO, maxBytes, bytes, "cannot read standard input", error);
+}
+
+bool OpenDocumentText(std::string_view bytes, RadioImage& document, std::string* problem) {
   // A saved document is all in its file: every record it held has a line, and the program
   // VFO and menu lines are always there. What the file leaves out was empty when it was saved.
   RadioImage scratch = document;
@@ -176,6 +187,12 @@ bool OpenDocumentFile(const std::string& path, RadioImage& document, std::string
   if (!ReadChannelFileText(bytes, scratch, problem)) return false;
   document = std::move(scratch);
   return true;
+}
+
+bool OpenDocumentFile(const std::string& path, RadioImage& document, std::string* problem) {
+  std::string bytes;
+  if (!ReadRegularFile(path, kChannelFileMaxBytes, bytes, problem)) return false;
+  return OpenDocumentText(bytes, document, problem);
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {

@@ -14,6 +14,13 @@ namespace quorvan {
 bool ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
                      std::string* error);
 
+// Reads standard input to its end, at most maxBytes, as ReadRegularFile reads a file
+// ("cannot read standard input: ...").
+bool ReadStandardInput(std::size_t maxBytes, std::string& bytes, std::string* error);
+
+// The bytes of a .qvx file into the document as OpenDocumentFile takes them.
+bool OpenDocumentText(std::string_view bytes, RadioImage& document, std::string* problem = nullptr);
+
 // Opens a .qvx file into the document as Open does: the document's plan is kept, every record
 // the file does not hold is empty, and the file must be accepted whole (ReadChannelFileText).
 // The document is replaced only then; otherwise false, nothing changed, and `problem` (when

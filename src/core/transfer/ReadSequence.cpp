@@ -1,6 +1,7 @@
 #include "core/transfer/ReadSequence.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "core/model/RadioNameCoding.h"
 #include "core/model/RecordForm.h"
@@ -47,6 +48,17 @@ void ApplyBroadcastFix(std::string& channelText, int slot) {
       channelText[start + kLength - 1] = 'A';
       return;
     }
+  }
+}
+
+void CompleteUnreadParts(RadioImage& image, TransferScope scope) {
+  if (scope == TransferScope::Memory) {
+    ApplyMenuDefaults(image.Menu(), image.Plan());
+  } else if (scope == TransferScope::Menu) {
+    RadioImage fresh = MakeNewDocument(image.Plan());
+    fresh.Menu() = image.Menu();
+    fresh.SetComment(image.Comment());
+    image = std::move(fresh);
   }
 }
 

@@ -67,6 +67,11 @@ class ReadSequence final : public TransferSequence {
   int progressPosition_ = 0;
 };
 
+// After a read into a document whose band plan was not known beforehand: the part the scope did
+// not read (the menu of a Memory read, the records of a Menu read) becomes what a new document of
+// the radio's plan holds, so no default of another market is left in it.
+void CompleteUnreadParts(RadioImage& image, TransferScope scope);
+
 // Destination J: a broadcast preset whose "MR 0" text carries 95.75, 101.75 or 107.75 MHz with
 // step B is stored with step A. The text starts with the channel label and its comma.
 void ApplyBroadcastFix(std::string& channelText, int slot);

@@ -265,6 +265,29 @@ TEST(ReadSequence, HostileRepliesStayWithinEveryBufferAndStoreNothingMalformed) 
   }
 }
 
+// A read into a document of no known plan gives, once the unread part is completed, what a
+// read into a document of the radio's own plan gives, whatever the scope.
+TEST(ReadSequence, UnreadPartsOfADocumentWithoutPlanBecomeTheRadiosDefaults) {
+  for (const char* type : {"ME,0B", "JJ,01", "KK,0F"}) {
+    for (const TransferScope scope :
+         {TransferScope::All, TransferScope::Memory, TransferScope::Menu}) {
+      SCOPED_TRACE(std::string(type) + " scope " + std::to_string(static_cast<int>(scope)));
+      const RadioImage held = SampleImage(type, "BELTO");
+      ScriptedRadio radio(held);
+      RadioImage known = MakeNewDocument(held.Plan());
+      ReadSequence readKnown(known, scope);
+      ASSERT_EQ(RunExchange(readKnown, radio).end, SequenceAction::Kind::Finish);
+
+      RadioImage unknown = MakeNewDocument(BandPlan{});
+      ReadSequence readUnknown(unknown, scope);
+      ASSERT_EQ(RunExchange(readUnknown, radio).end, SequenceAction::Kind::Finish);
+      CompleteUnreadParts(unknown, scope);
+      EXPECT_TRUE(unknown == known);
+      EXPECT_EQ(unknown.Plan().type, type);
+    }
+  }
+}
+
 // The type code decides the band plan and is kept in the settings: a reply that is not one is
 // an invalid radio, and nothing of the read is stored.
 TEST(ReadSequence, TypeReplyMustBeATypeCode) {

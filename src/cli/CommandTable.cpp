@@ -12,11 +12,15 @@ extern const CliCommand kPrintCommand;
 extern const CliCommand kSortCommand;
 extern const CliCommand kExportCsvCommand;
 extern const CliCommand kImportCsvCommand;
+extern const CliCommand kIdentifyCommand;
+extern const CliCommand kListCommand;
+extern const CliCommand kDiffCommand;
 
 const std::vector<const CliCommand*>& CommandTable() {
   static const std::vector<const CliCommand*> kTable{
-      &kNewCommand,   &kCatCommand,  &kReadCommand,      &kWriteCommand,     &kPortsCommand,
-      &kPrintCommand, &kSortCommand, &kExportCsvCommand, &kImportCsvCommand,
+      &kPortsCommand, &kIdentifyCommand, &kReadCommand,      &kWriteCommand,
+      &kNewCommand,   &kCatCommand,      &kListCommand,      &kDiffCommand,
+      &kSortCommand,  &kPrintCommand,    &kExportCsvCommand, &kImportCsvCommand,
   };
   return kTable;
 }

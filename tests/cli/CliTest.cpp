@@ -4,6 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -419,6 +422,12 @@ TEST_F(CliTest, DashIsStandardInputAndStandardOutput) {
        qvx,
        ReadBytes(work_.File("in.qvx")),
        "1 row imported.\n"},
+      {"list",
+       {"list", "-"},
+       qvx,
+       RunCli({"list", qvx, "--type", "KK,0F"}, configHome_.Path()).out,
+       ""},
+      {"diff", {"diff", qvx, "-"}, qvx, "", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -426,14 +435,71 @@ TEST_F(CliTest, DashIsStandardInputAndStandardOutput) {
     args.insert(args.end(), {"--type", "KK,0F"});
     const CliRun run = RunCli(args, configHome_.Path(), {}, c.in);
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_FALSE(c.out.empty());
+    EXPECT_FALSE(c.out.empty() && std::string(c.name) != "diff");
     EXPECT_EQ(run.out, c.out);
     EXPECT_EQ(run.err, c.err);
   }
+  const CliRun twice = RunCli({"diff", "-", "-", "--type", "KK,0F"}, configHome_.Path(), {}, qvx);
+  EXPECT_EQ(twice.exitCode, 2);
   const CliRun printed = RunCli({"print", "-", "--type", "KK,0F"}, configHome_.Path(), {}, qvx);
   EXPECT_EQ(printed.exitCode, 0) << printed.err;
   EXPECT_NE(printed.out.find("Quorvan [standard input]"), std::string::npos);
   EXPECT_NE(printed.out.find("ZED"), std::string::npos);
+}
+
+// The same comparison the write's verify uses: one line a field, and diff's exit status.
+TEST_F(CliTest, DiffTellsFieldByFieldAndExitsByTheOutcome) {
+  RadioImage first = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
+  first.Store(SlotKind::Memory, 12, "012,00145550000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,RPT");
+  RadioImage second = first;
+  second.Store(SlotKind::Memory, 12, "012,00145500000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,RPT");
+  second.Menu().Set(kMenuBAT, "1");
+  const std::string a = work_.File("a.qvx");
+  const std::string b = work_.File("b.qvx");
+  std::ofstream(a, std::ios::binary) << WriteChannelFileText(first);
+  std::ofstream(b, std::ios::binary) << WriteChannelFileText(second);
+
+  const CliRun same = RunCli({"diff", a, a, "--type", "KK,0F"}, configHome_.Path());
+  EXPECT_EQ(same.exitCode, 0) << same.err;
+  EXPECT_EQ(same.out, "");
+  const CliRun differ = RunCli({"diff", a, b, "--type", "KK,0F"}, configHome_.Path());
+  EXPECT_EQ(differ.exitCode, 1) << differ.err;
+  EXPECT_EQ(differ.out, "memory 012: frequency 145.550 in " + a + ", 145.500 in " + b +
+                            "\nmenu BAT: value 0 in " + a + ", 1 in " + b + "\n");
+  const CliRun missing =
+      RunCli({"diff", a, work_.File("none.qvx"), "--type", "KK,0F"}, configHome_.Path());
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_EQ(missing.err, "quorvan-cli: File Open error.\ncannot read " + work_.File("none.qvx") +
+                             ": No such file or directory\n");
+}
+
+TEST_F(CliTest, ListWritesATableCsvOrJson) {
+  RadioImage document = MakeNewDocument(MakeDefaultBandPlan("ME,0B", "BELTO"));
+  document.Store(SlotKind::Memory, 5,
+                 "005,00145500000,5,2,0,0,0,0,08,08,000,000600000,0,0,,,0,\"Q\"");
+  const std::string file = work_.File("doc.qvx");
+  std::ofstream(file, std::ios::binary) << WriteChannelFileText(document);
+  const auto list = [&](const char* format, bool all) {
+    std::vector<std::string> args{"list", file, "--type", "ME,0B", "--format", format};
+    if (all) args.emplace_back("--all");
+    const CliRun run = RunCli(args, configHome_.Path());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return run.out;
+  };
+  EXPECT_EQ(list("text", false),
+            "Memory  Receive  Transmit  Shift  Offset  Reverse  Tone  Mode  Step     Lockout  Power"
+            "  Name\n005     145.500            -      0.60    no             FM    12.5kHz  no    "
+            "   High   \"Q\"\n");
+  EXPECT_EQ(list("csv", false).substr(0, 20), "kind,slot,receive,tr");
+  QJsonParseError error{};
+  const QJsonDocument json =
+      QJsonDocument::fromJson(QByteArray::fromStdString(list("json", true)), &error);
+  ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+  EXPECT_EQ(json.object()["memory"].toArray().at(0).toObject()["name"].toString(), "\"Q\"");
+  EXPECT_EQ(json.object()["menu"].toArray().size(), 37);  // E: no 220 MHz, no 1200 MHz items
+  const CliRun bad = RunCli({"list", file, "--format", "xml"}, configHome_.Path());
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_EQ(bad.err.rfind("quorvan-cli: unknown format \"xml\"\nusage: quorvan-cli list", 0), 0u);
 }
 
 }  // namespace

@@ -82,6 +82,8 @@ TEST_F(BashCompletionTest, CommandsOptionsValuesAndFilesByPlace) {
        }()},
       {"read --", {"--port", "--scope", "--type", "--model", "--quiet", "--progress"}},
       {"read -", {"--port", "--scope", "--type", "--model", "--quiet", "--progress", "-o"}},
+      {"list radio.qvx --format ", {"text", "csv", "json"}},
+      {"diff radio.qvx ", {"sub", "radio.qvx"}},
       {"read --scope ", {"all", "memory", "menu"}},
       {"write --scope me", {"memory", "menu"}},
       {"sort --by ", {"frequency", "name"}},

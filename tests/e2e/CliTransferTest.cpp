@@ -137,6 +137,11 @@ TEST(CliTransfer, UsageErrorsExitWithTwo) {
   EXPECT_EQ(cli.Run({"ports", "extra"}).exitCode, 2);
 }
 
+// Lines of the virtual radio's command log.
+QStringList LoggedCommands(const QString& log) {
+  return QString::fromStdString(Slurp(log)).split('\n', Qt::SkipEmptyParts);
+}
+
 // Without a stored or given type the radio's own replies give it: the document is the one a read
 // with the radio's type gives, for every scope, and the type is stored for the next command.
 TEST(CliTransfer, ReadWithAFreshSettingsStoreTakesTheRadiosType) {
@@ -165,6 +170,32 @@ TEST(CliTransfer, ReadWithAFreshSettingsStoreTakesTheRadiosType) {
     EXPECT_EQ(stored.out.toStdString(),
               WriteChannelFileText(MakeNewDocument(MakeDefaultBandPlan("ME,0B", "BELTO"))));
   }
+}
+
+// identify prints what the radio states and nothing else, and asks it nothing more.
+TEST(CliTransfer, IdentifyTellsModelTypeMarketAndLimits) {
+  Cli cli;
+  const QString log = cli.File("radio.log");
+  VirtualRadio radio({"--type", "JJ,01", "--model", "BELTO", "--log", log});
+  ASSERT_FALSE(radio.Device().isEmpty());
+  const CliRun run = cli.Run({"identify", "--port", radio.Device()});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(run.out,
+            "Model: BELTO\nType: JJ,01 (Japan)\nLimit0: 00144,00146\nLimit2: 00430,00440\n"
+            "Limit4: 0000010,0000171\nLimit5: 0000171,0002970\nLimit6: 0002970,0007600\n"
+            "Limit7: 0007600,0010800\nLimit8: 00108,00137\nLimit9: 00137,00174\n"
+            "Limit10: 00174,00222\nLimit11: 00222,00415\nLimit12: 00415,00470\n"
+            "Limit13: 00470,00770\nLimit14: 00770,01300\n");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(LoggedCommands(log), (QStringList{"VOX 0", "ID", "TYD", "FL 0", "FL 1"}));
+
+  VirtualRadio other({"--id", "ARVEN2"});
+  const CliRun refused = cli.Run({"identify", "--port", other.Device()});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.err,
+            "quorvan-cli: The radio is invalid.\nPlease check and try again.\n"
+            "The radio answered \"ID ARVEN2\".\n");
+  EXPECT_EQ(refused.out, "");
 }
 
 // Standard error is no terminal here: progress only with --progress, never with --quiet.

@@ -38,6 +38,24 @@ std::size_t SequenceLength(std::string_view text) {
   return length;
 }
 
+// Each well-formed character of `text` as `keep` gives it back, each byte that is not part of
+// one as U+FFFD.
+template <typename Keep>
+std::string MapCharacters(std::string_view text, Keep keep) {
+  std::string shown;
+  while (!text.empty()) {
+    const std::size_t length = SequenceLength(text);
+    if (length == 0) {
+      shown += kReplacementCharacter;
+      text.remove_prefix(1);
+      continue;
+    }
+    shown += keep(text.substr(0, length));
+    text.remove_prefix(length);
+  }
+  return shown;
+}
+
 }  // namespace
 
 std::string NameBytesFromCell(std::string_view utf8, char destinationLetter) {
@@ -59,24 +77,19 @@ std::string NameBytesFromCell(std::string_view utf8, char destinationLetter) {
   return name;
 }
 
+std::string WellFormedUtf8(std::string_view text) {
+  return MapCharacters(text, [](std::string_view character) { return std::string(character); });
+}
+
 std::string PrintableUtf8(std::string_view text) {
-  std::string shown;
-  while (!text.empty()) {
-    const std::size_t length = SequenceLength(text);
-    if (length == 0) {
-      shown += kReplacementCharacter;
-      text.remove_prefix(1);
-      continue;
-    }
-    const std::string_view character = text.substr(0, length);
+  return MapCharacters(text, [](std::string_view character) {
     // U+0080 to U+009F are control characters as well: terminals take some of them (U+009B)
     // as the start of a command.
-    const bool c1Control = length == 2 && static_cast<unsigned char>(character[0]) == 0xC2 &&
+    const bool c1Control = character.size() == 2 &&
+                           static_cast<unsigned char>(character[0]) == 0xC2 &&
                            static_cast<unsigned char>(character[1]) < 0xA0;
-    shown += c1Control ? EscapeUnprintable(character) : EscapeControls(character);
-    text.remove_prefix(length);
-  }
-  return shown;
+    return c1Control ? EscapeUnprintable(character) : EscapeControls(character);
+  });
 }
 
 }  // namespace quorvan

@@ -5,6 +5,7 @@
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
+#include "cli/WriteDryRun.h"
 #include "core/model/RadioImage.h"
 #include "core/transfer/WriteSequence.h"
 
@@ -36,6 +37,9 @@ int RunWrite(const std::vector<std::string>& args, CliContext& context) {
   RadioImage image;
   const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, image);
   if (opened != kExitOk) return opened;
+  if (parsed.Option(kDryRunOption)) {
+    return RunWriteDryRun(image, scope, port, ProgressOption(parsed), context);
+  }
   WriteSequence sequence(image, scope);
   return ReportTransfer(RunTransfer(sequence, port, context.err, ProgressOption(parsed)), context);
 }
@@ -46,10 +50,14 @@ extern const CliCommand kWriteCommand{
     "write",
     "write a channel file to the radio",
     "usage: quorvan-cli write --port DEV [--scope all|memory|menu] [--type CODE [--model ID]]\n"
-    "                         [--quiet | --progress] FILE.qvx\n"
+    "                         [--quiet | --progress] [--dry-run] FILE.qvx\n"
     "  FILE.qvx      the channel file to write; - for standard input\n"
+    "  --dry-run     only check that the radio answers and is of the file's type (nothing is\n"
+    "                written), then tell how many commands the write would send and how long\n"
+    "                it would take at 9600 bit/s\n"
     "  Example: quorvan-cli write --port /dev/ttyUSB0 --scope memory radio.qvx\n",
-    {kPortOption, kScopeOption, kTypeOption, kModelOption, kQuietOption, kProgressOption},
+    {kPortOption, kScopeOption, kTypeOption, kModelOption, kQuietOption, kProgressOption,
+     kDryRunOption},
     {"FILE.qvx"},
     &RunWrite,
 };

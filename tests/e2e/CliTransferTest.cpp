@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QThread>
 
 #include "core/files/DocumentFile.h"
@@ -195,6 +196,44 @@ TEST(CliTransfer, IdentifyTellsModelTypeMarketAndLimits) {
   EXPECT_EQ(refused.err,
             "quorvan-cli: The radio is invalid.\nPlease check and try again.\n"
             "The radio answered \"ID ARVEN2\".\n");
+  EXPECT_EQ(refused.out, "");
+}
+
+// The dry run identifies the radio as the write does and sends nothing after "TYD"; the number
+// it tells is what the write then sends.
+TEST(CliTransfer, DryRunSendsNothingAfterTheTypeAndCountsTheWrite) {
+  Cli cli;
+  const QString document = cli.File("doc.qvx");
+  ASSERT_TRUE(SaveDocumentFile(document.toStdString(), SampleDocument(), nullptr));
+  for (const char* scope : {"all", "menu"}) {
+    SCOPED_TRACE(scope);
+    const QString log = cli.File(QString("radio-%1.log").arg(scope));
+    VirtualRadio radio({"--log", log});
+    ASSERT_FALSE(radio.Device().isEmpty());
+    const CliRun dry = cli.Run({"write", "--port", radio.Device(), "--type", "KK,0F", "--scope",
+                                scope, "--dry-run", document});
+    ASSERT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+    EXPECT_EQ(LoggedCommands(log), (QStringList{"VOX 0", "ID", "TYD"}));
+    const QRegularExpressionMatch told =
+        QRegularExpression(
+            "would send (\\d+) commands \\(\\d+ bytes both ways\\), about \\d+ "
+            "seconds at 9600 bit/s\\.\n$")
+            .match(dry.out);
+    ASSERT_TRUE(told.hasMatch()) << dry.out.toStdString();
+
+    const CliRun write =
+        cli.Run({"write", "--port", radio.Device(), "--type", "KK,0F", "--scope", scope, document});
+    ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
+    EXPECT_EQ(LoggedCommands(log).size(), 3 + told.captured(1).toInt());
+  }
+  VirtualRadio european({"--type", "ME,0B"});
+  const CliRun refused =
+      cli.Run({"write", "--port", european.Device(), "--type", "KK,0F", "--dry-run", document});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.err,
+            "quorvan-cli: The radio is invalid.\nPlease check and try again.\n"
+            "The radio reports type ME,0B (Europe); this document is for KK,0F "
+            "(U.S.A./Canada).\n");
   EXPECT_EQ(refused.out, "");
 }
 

@@ -60,16 +60,32 @@ class Programs {
   QProcessEnvironment environment_;
 };
 
-TEST(Programs, BothProgramsPrintTheProjectVersion) {
+// The three programs answer --version with the project version, and --help and -h with their
+// usage, alike.
+TEST(Programs, EveryProgramPrintsTheProjectVersionAndItsUsage) {
   Programs programs;
   const QString version = QString::fromLatin1(kQuorvanVersion);
   ASSERT_FALSE(version.isEmpty());
-  const ProgramRun window = programs.Start(QStringLiteral(QUORVAN_APP_PATH), {"--version"});
-  EXPECT_EQ(window.exitCode, 0) << window.err.toStdString();
-  EXPECT_EQ(window.out, "quorvan " + version + "\n");
-  const ProgramRun cli = programs.Start(QStringLiteral(QUORVAN_CLI_PATH), {"--version"});
-  EXPECT_EQ(cli.exitCode, 0) << cli.err.toStdString();
-  EXPECT_EQ(cli.out, "quorvan-cli " + version + "\n");
+  const struct {
+    QString path;
+    QString name;
+    QString usage;  // how its help begins
+  } cases[] = {
+      {QStringLiteral(QUORVAN_APP_PATH), "quorvan", "usage: quorvan "},
+      {QStringLiteral(QUORVAN_CLI_PATH), "quorvan-cli", "usage: quorvan-cli "},
+      {QStringLiteral(QUORVAN_RADIOSIM_PATH), "quorvan-radiosim", "Usage: quorvan-radiosim "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name.toStdString());
+    const ProgramRun run = programs.Start(c.path, {"--version"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, c.name + " " + version + "\n");
+    const ProgramRun help = programs.Start(c.path, {"--help"});
+    EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
+    EXPECT_TRUE(help.out.startsWith(c.usage)) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("--version")) << help.out.toStdString();
+    EXPECT_EQ(programs.Start(c.path, {"-h"}).out, help.out);
+  }
 }
 
 TEST(Programs, WindowProgramPrintsItsUsageForHelpInsteadOfOpeningAFile) {

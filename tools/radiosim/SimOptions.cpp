@@ -88,6 +88,10 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
       options.help = true;
       continue;
     }
+    if (arg == "--version") {
+      options.version = true;
+      continue;
+    }
     if (arg == "--split") {
       options.split = true;
       continue;
@@ -147,6 +151,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
 
 std::string SimUsage() {
   return "Usage: quorvan-radiosim [options]\n"
+         "       quorvan-radiosim --help | --version\n"
          "A virtual radio on a pseudo-terminal; the first line printed is its device path.\n"
          "  --file FILE.qvx       serve the image in this channel file\n"
          "  --type CODE           type code (default KK,0F)\n"
@@ -163,7 +168,8 @@ std::string SimUsage() {
          "  --id TEXT             answer ID with this identifier\n"
          "  --tyd TEXT            answer TYD with this type\n"
          "  --reject CMD          answer commands starting with CMD with \"N\"\n"
-         "  --help                show this text\n";
+         "  --help                show this text and quit\n"
+         "  --version             show the version and quit\n";
 }
 
 }  // namespace quorvan

@@ -27,6 +27,7 @@ struct SimOptions {
   std::string reject;      // fault: refuse commands starting with this
   std::string saveOnExit;
   bool help = false;
+  bool version = false;
 };
 
 // Reads the arguments after the program name. False with a one-line message on bad input.

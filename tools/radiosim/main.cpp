@@ -13,6 +13,7 @@
 #include "SimOptions.h"
 #include "core/files/DocumentFile.h"
 #include "core/model/RadioImage.h"
+#include "core/model/Version.h"
 
 namespace {
 
@@ -61,6 +62,10 @@ int main(int argc, char* argv[]) {
   }
   if (options.help) {
     std::cout << quorvan::SimUsage();
+    return 0;
+  }
+  if (options.version) {
+    std::cout << "quorvan-radiosim " << quorvan::kQuorvanVersion << "\n";
     return 0;
   }
   quorvan::RadioImage image;

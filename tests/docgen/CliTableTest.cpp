@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -119,6 +121,18 @@ TEST(CliTable, EveryUsageEndsWithAnExampleThatParses) {
     EXPECT_TRUE(ParseCommandArgs(args, command->options, parsed, problem))
         << command->name << ": " << problem;
     EXPECT_EQ(parsed.positionals.size(), command->operands.size()) << command->name;
+  }
+}
+
+// The market table of the user guide is the program's own.
+TEST(UserGuide, ListsTheMarketsOfTheSetupTable) {
+  std::ifstream file(QUORVAN_USER_GUIDE);
+  ASSERT_TRUE(file.good()) << QUORVAN_USER_GUIDE;
+  const std::string guide((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  for (const SetupChoice& choice : kSetupChoices) {
+    const std::string row = std::string("\n| ") + choice.caption + " | " + choice.market + " | `" +
+                            choice.type + "` | `" + choice.model + "` |";
+    EXPECT_NE(guide.find(row), std::string::npos) << row;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "core/model/ChannelFile.h"
 #include "core/model/ChannelRecord.h"
@@ -332,20 +333,29 @@ std::string RecordItemName(SlotKind kind, int slot) {
 std::string MenuItemName(int item) { return "menu value " + std::string(MenuMnemonic(item)); }
 
 std::optional<MalformedItem> FirstMalformedItem(const RadioImage& image, bool records, bool menu) {
-  if (records) {
-    for (const SlotKind kind :
-         {SlotKind::Memory, SlotKind::Call, SlotKind::Vfo, SlotKind::ProgramVfo, SlotKind::Dtmf}) {
-      for (int slot = 0; slot < SlotCount(kind); ++slot) {
-        std::string problem = RecordProblem(kind, slot, image.Record(kind, slot));
-        if (!problem.empty()) return MalformedItem{RecordItemName(kind, slot), std::move(problem)};
-      }
+  ItemSet items;
+  if (records) items.Add(ItemSet::Records());
+  if (menu) items.Add(ItemSet::MenuValues());
+  return FirstMalformedItem(image, items);
+}
+
+std::optional<MalformedItem> FirstMalformedItem(const RadioImage& image, const ItemSet& items) {
+  const std::pair<SlotKind, ItemKind> kinds[] = {{SlotKind::Memory, ItemKind::Memory},
+                                                 {SlotKind::Call, ItemKind::Call},
+                                                 {SlotKind::Vfo, ItemKind::Vfo},
+                                                 {SlotKind::ProgramVfo, ItemKind::ProgramVfo},
+                                                 {SlotKind::Dtmf, ItemKind::Dtmf}};
+  for (const auto& [kind, itemKind] : kinds) {
+    for (int slot = 0; slot < SlotCount(kind); ++slot) {
+      if (!items.Contains({itemKind, slot})) continue;
+      std::string problem = RecordProblem(kind, slot, image.Record(kind, slot));
+      if (!problem.empty()) return MalformedItem{RecordItemName(kind, slot), std::move(problem)};
     }
   }
-  if (menu) {
-    for (int item = 0; item < kMenuItemCount; ++item) {
-      std::string problem = MenuValueProblem(item, image.Menu().Get(item));
-      if (!problem.empty()) return MalformedItem{MenuItemName(item), std::move(problem)};
-    }
+  for (int item = 0; item < kMenuItemCount; ++item) {
+    if (!items.Contains({ItemKind::Menu, item})) continue;
+    std::string problem = MenuValueProblem(item, image.Menu().Get(item));
+    if (!problem.empty()) return MalformedItem{MenuItemName(item), std::move(problem)};
   }
   return std::nullopt;
 }

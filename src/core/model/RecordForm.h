@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/model/ItemSet.h"
 #include "core/model/RadioImage.h"
 
 namespace quorvan {
@@ -51,5 +52,7 @@ struct MalformedItem {
 // channels, VFOs, program VFOs, DTMF memories) when `records`, then the first malformed menu
 // value when `menu`.
 std::optional<MalformedItem> FirstMalformedItem(const RadioImage& image, bool records, bool menu);
+// The same, looking at the items of the set only (the comment is not a record).
+std::optional<MalformedItem> FirstMalformedItem(const RadioImage& image, const ItemSet& items);
 
 }  // namespace quorvan

@@ -1,10 +1,12 @@
 #include "core/rules/DocumentComparison.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/model/ChannelTables.h"
 #include "core/model/EscapedText.h"
 #include "core/model/NameCodec.h"
+#include "core/model/RadioForms.h"
 #include "core/rules/DisplayTexts.h"
 
 namespace quorvan {
@@ -109,8 +111,11 @@ bool IsChannel(ItemKind kind) {
 
 void CompareFields(const FieldDifference& item, const std::string& a, const std::string& b,
                    char destination, std::vector<FieldDifference>& out) {
+  // An empty field is shown as "none", so that a line never reads as if a word were missing.
+  const auto orNone = [](std::string text) { return text.empty() ? std::string("none") : text; };
   const auto add = [&](const char* field, std::string first, std::string second) {
-    out.push_back({item.item, item.itemName, field, std::move(first), std::move(second)});
+    out.push_back(
+        {item.item, item.itemName, field, orNone(std::move(first)), orNone(std::move(second))});
   };
   if (IsChannel(item.item.kind)) {
     const ChannelRecord first = ChannelRecord::Parse(a);
@@ -181,10 +186,33 @@ std::vector<FieldDifference> CompareDocuments(const RadioImage& first, const Rad
   return out;
 }
 
+std::vector<FieldDifference> CompareRadioItems(const RadioImage& expected, const RadioImage& radio,
+                                               const ItemSet& items) {
+  std::vector<FieldDifference> differences =
+      CompareDocuments(AsRadioGivesBack(expected), AsRadioGivesBack(radio));
+  differences.erase(std::remove_if(differences.begin(), differences.end(),
+                                   [&items](const FieldDifference& d) {
+                                     return !items.Contains(d.item) ||
+                                            d.item.kind == ItemKind::Comment;
+                                   }),
+                    differences.end());
+  return differences;
+}
+
 std::string DescribeDifference(const FieldDifference& d, const std::string& firstSide,
                                const std::string& secondSide) {
   return d.itemName + ": " + d.fieldName + " " + d.first + " " + firstSide + ", " + d.second + " " +
          secondSide;
+}
+
+std::string DescribeDifferences(const std::vector<FieldDifference>& differences,
+                                const std::string& firstSide, const std::string& secondSide) {
+  std::string lines;
+  for (const FieldDifference& d : differences) {
+    lines += DescribeDifference(d, firstSide, secondSide);
+    lines += '\n';
+  }
+  return lines;
 }
 
 }  // namespace quorvan

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/model/ImageChanges.h"
+#include "core/model/ItemSet.h"
 #include "core/model/RadioImage.h"
 
 namespace quorvan {
@@ -26,8 +27,19 @@ struct FieldDifference {
 // are shown in the first document's destination coding.
 std::vector<FieldDifference> CompareDocuments(const RadioImage& first, const RadioImage& second);
 
+// What differs in the given items between what a radio should hold and what it holds (a
+// document and what was read from the radio, or what was read before and what is read now).
+// Both sides are taken as the radio gives them back (AsRadioGivesBack), so a radio that holds
+// the document compares equal and only what a write carries is compared. Names are shown in
+// the expected document's destination coding.
+std::vector<FieldDifference> CompareRadioItems(const RadioImage& expected, const RadioImage& radio,
+                                               const ItemSet& items);
+
 // "memory 012: frequency 145.550 in A, 145.500 in B" with the caller's words for the two sides.
 std::string DescribeDifference(const FieldDifference& difference, const std::string& firstSide,
                                const std::string& secondSide);
+// One such line per difference, each ended by a line break.
+std::string DescribeDifferences(const std::vector<FieldDifference>& differences,
+                                const std::string& firstSide, const std::string& secondSide);
 
 }  // namespace quorvan

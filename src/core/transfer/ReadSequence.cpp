@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "core/model/RadioForms.h"
 #include "core/model/RadioNameCoding.h"
 #include "core/model/RecordForm.h"
 
@@ -35,22 +36,6 @@ std::string Formatted(const char* format, int value) {
 
 }  // namespace
 
-void ApplyBroadcastFix(std::string& channelText, int slot) {
-  // The label and its comma: "007," "PR1," "I-1," are four characters, "L0," three.
-  const MemoryGroup& group = MemoryGroupOf(slot);
-  const std::size_t start = group.firstStep == 6 ? 3 : 4;
-  constexpr std::size_t kLength = 13;
-  if (channelText.size() < start + kLength) return;
-  const std::string_view presets[] = {"00095750000,B", "00101750000,B", "00107750000,B"};
-  const std::string_view field = std::string_view(channelText).substr(start, kLength);
-  for (const std::string_view preset : presets) {
-    if (field == preset) {
-      channelText[start + kLength - 1] = 'A';
-      return;
-    }
-  }
-}
-
 void CompleteUnreadParts(RadioImage& image, TransferScope scope) {
   if (scope == TransferScope::Memory) {
     ApplyMenuDefaults(image.Menu(), image.Plan());
@@ -64,6 +49,9 @@ void CompleteUnreadParts(RadioImage& image, TransferScope scope) {
 
 ReadSequence::ReadSequence(RadioImage& image, TransferScope scope) : image_(image), scope_(scope) {}
 
+ReadSequence::ReadSequence(RadioImage& image, const ItemSet& items)
+    : image_(image), scope_(TransferScope::All), itemMode_(true), queue_(ExchangeOrder(items)) {}
+
 SequenceAction ReadSequence::Start() {
   progressPosition_ = 0;
   channelIndex_ = 0;
@@ -71,7 +59,18 @@ SequenceAction ReadSequence::Start() {
   cancelRequested_ = false;
   started_ = true;
   finished_ = false;
+  nextItem_ = 0;
+  itemsDone_ = 0;
   return Send(kStepVox);
+}
+
+SequenceAction ReadSequence::StartIdentified() {
+  Start();
+  if (!itemMode_) return SequenceAction::Finish();
+  progressMaximum_ = static_cast<int>(queue_.size());
+  SequenceAction action = NextItem();
+  if (action.kind != SequenceAction::Kind::Send) finished_ = true;
+  return action;
 }
 
 void ReadSequence::Cancel() { cancelRequested_ = true; }
@@ -81,7 +80,11 @@ SequenceAction ReadSequence::OnReply(std::string_view waitingBytes) {
   if (cancelRequested_) step_ = kStepCancelled;
   // Read afresh: from the band lists on, this is the radio just identified.
   destination_ = image_.Plan().DestinationLetter();
-  const std::string reply = CollectReplyText(waitingBytes, EchoLength(step_), kReplyTextCapacity);
+  // Items only: the identification replies are checked whole, as a write checks them.
+  const bool whole = itemMode_ && (step_ == kStepIdentify || step_ == kStepType);
+  const std::string reply =
+      whole ? CollectReplyText(waitingBytes, 0, kWriteReplyTextCapacity)
+            : CollectReplyText(waitingBytes, EchoLength(step_), kReplyTextCapacity);
   // Kept whole for the message should the radio's identification not be one the read takes.
   if (step_ == kStepIdentify || step_ == kStepType) answer_ = RadioAnsweredDetail(waitingBytes);
   SequenceAction action = HandleReply(reply);
@@ -113,6 +116,7 @@ SequenceAction ReadSequence::HandleReply(const std::string& reply) {
 }
 
 SequenceAction ReadSequence::HandleIdentification(const std::string& reply) {
+  if (itemMode_) return HandleItemIdentification(reply);
   switch (step_) {
     case kStepVox:
       return Send(kStepIdentify);
@@ -144,6 +148,63 @@ SequenceAction ReadSequence::HandleIdentification(const std::string& reply) {
   }
 }
 
+SequenceAction ReadSequence::HandleItemIdentification(const std::string& reply) {
+  switch (step_) {
+    case kStepVox:
+      return Send(kStepIdentify);
+    case kStepIdentify:
+      if (!IsIdentityReply(reply)) return SequenceAction::Invalid(answer_);
+      progressMaximum_ = static_cast<int>(queue_.size());
+      return Send(kStepType);
+    default:
+      if (!IsTypeReplyFor(reply, image_.Plan().type)) {
+        return SequenceAction::Invalid(TypeRefusalDetail(reply, image_.Plan().type, answer_));
+      }
+      return NextItem();
+  }
+}
+
+SequenceAction ReadSequence::NextItem() {
+  if (nextItem_ >= queue_.size()) return SequenceAction::Finish();
+  const ItemRef item = queue_[nextItem_++];
+  switch (item.kind) {
+    case ItemKind::Memory:
+      channelIndex_ = item.index;
+      return Send(MemoryGroupOf(item.index).firstStep);
+    case ItemKind::Call:
+      subIndex_ = item.index;
+      return Send(kStepCallMain);
+    case ItemKind::Vfo:
+      subIndex_ = item.index;
+      return Send(kStepVfo);
+    case ItemKind::ProgramVfo:
+      subIndex_ = item.index;
+      return Send(kStepProgramVfo);
+    case ItemKind::Dtmf:
+      channelIndex_ = item.index;
+      return Send(kStepDtmfCode);
+    case ItemKind::Menu:
+      if (item.index >= kMenuPC0 && item.index <= kMenuPC0 + kLastPowerBand) {
+        subIndex_ = item.index - kMenuPC0;
+        return Send(kStepPower);
+      }
+      if (NarrowBandOfItem(item.index) >= 0) {
+        subIndex_ = NarrowBandOfItem(item.index);
+        return Send(kStepNarrow);
+      }
+      if (const MenuStep* entry = MenuStepOfItem(item.index)) return Send(entry->step);
+      return ItemDone();
+    case ItemKind::Comment:
+      break;
+  }
+  return ItemDone();  // nothing the radio holds
+}
+
+SequenceAction ReadSequence::ItemDone() {
+  ++itemsDone_;
+  return NextItem();
+}
+
 void ReadSequence::ResetByScope() {
   if (scope_ != TransferScope::Menu) {
     image_.Clear();
@@ -155,7 +216,11 @@ void ReadSequence::ResetByScope() {
 SequenceAction ReadSequence::HandleMemory(const MemoryGroup& group, const std::string& reply) {
   const int part = step_ - group.firstStep;
   if (part == 0) {
-    if (reply.size() < kMinChannelText) return FinishSlot(group);
+    if (reply.size() < kMinChannelText) {
+      // A full read reset the slot already; a read of items replaces what the image held.
+      if (itemMode_) image_.Store(SlotKind::Memory, channelIndex_, "");
+      return FinishSlot(group);
+    }
     std::string channel = reply;
     if (DestinationIsJ()) ApplyBroadcastFix(channel, channelIndex_);
     recordBuffer_.clear();
@@ -181,6 +246,7 @@ SequenceAction ReadSequence::HandleMemory(const MemoryGroup& group, const std::s
 }
 
 SequenceAction ReadSequence::FinishSlot(const MemoryGroup& group) {
+  if (itemMode_) return ItemDone();
   progressPosition_ = channelIndex_;
   ++channelIndex_;
   if (channelIndex_ > kLastMemorySlot) {
@@ -216,6 +282,7 @@ SequenceAction ReadSequence::HandleCall(const std::string& reply) {
 }
 
 SequenceAction ReadSequence::NextCall() {
+  if (itemMode_) return ItemDone();
   ++progressPosition_;
   if (subIndex_ < kLastCall) {
     ++subIndex_;
@@ -235,6 +302,7 @@ SequenceAction ReadSequence::HandleListEntry(const std::string& reply) {
     }
     const std::string stop = StoreRecord(SlotKind::Vfo, subIndex_);
     if (!stop.empty()) return SequenceAction::Malformed(stop);
+    if (itemMode_) return ItemDone();
     if (subIndex_ < kLastVfo) {
       ++subIndex_;
       return Send(kStepVfo);
@@ -246,6 +314,7 @@ SequenceAction ReadSequence::HandleListEntry(const std::string& reply) {
   AppendToRecord(reply);
   const std::string stop = StoreRecord(SlotKind::ProgramVfo, subIndex_);
   if (!stop.empty()) return SequenceAction::Malformed(stop);
+  if (itemMode_) return ItemDone();
   if (subIndex_ < kLastProgramVfo) {
     ++subIndex_;
     return Send(kStepProgramVfo);
@@ -256,7 +325,10 @@ SequenceAction ReadSequence::HandleListEntry(const std::string& reply) {
 
 SequenceAction ReadSequence::HandleDtmf(const std::string& reply) {
   if (step_ == kStepDtmfCode) {
-    if (reply.size() < kMinDtmfText) return NextDtmf();
+    if (reply.size() < kMinDtmfText) {
+      if (itemMode_) image_.Store(SlotKind::Dtmf, channelIndex_, "");
+      return NextDtmf();
+    }
     recordBuffer_.clear();
     AppendToRecord(DtmfCodeFromRadio(reply));
     return Send(kStepDtmfName);
@@ -269,6 +341,7 @@ SequenceAction ReadSequence::HandleDtmf(const std::string& reply) {
 }
 
 SequenceAction ReadSequence::NextDtmf() {
+  if (itemMode_) return ItemDone();
   ++progressPosition_;
   ++channelIndex_;
   if (channelIndex_ <= kLastDtmf) return Send(kStepDtmfCode);
@@ -283,6 +356,7 @@ SequenceAction ReadSequence::HandleMenu(const std::string& reply) {
     if (const std::string stop = StoreMenuValue(kMenuPC0 + subIndex_, reply); !stop.empty()) {
       return SequenceAction::Malformed(stop);
     }
+    if (itemMode_) return ItemDone();
     if (subIndex_ < kLastPowerBand) {
       ++subIndex_;
       return Send(kStepPower);
@@ -294,6 +368,7 @@ SequenceAction ReadSequence::HandleMenu(const std::string& reply) {
     if (const std::string stop = StoreMenuValue(NarrowItem(subIndex_), reply); !stop.empty()) {
       return SequenceAction::Malformed(stop);
     }
+    if (itemMode_) return ItemDone();
     const int next = NextNarrowBand(subIndex_);
     if (next >= 0) {
       subIndex_ = next;
@@ -308,6 +383,7 @@ SequenceAction ReadSequence::HandleMenu(const std::string& reply) {
       !stop.empty()) {
     return SequenceAction::Malformed(stop);
   }
+  if (itemMode_) return ItemDone();
   const int next = NextMenuStep(step_);
   if (next < 0) return SequenceAction::Finish();
   return Send(next);

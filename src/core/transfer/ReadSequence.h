@@ -2,7 +2,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/model/ItemSet.h"
 #include "core/model/RadioImage.h"
 #include "core/transfer/TransferCommands.h"
 #include "core/transfer/TransferSequence.h"
@@ -14,17 +16,26 @@ namespace quorvan {
 // The image is reset by scope only once the radio has identified itself with a known model and
 // a type code, so an invalid radio leaves it untouched. A malformed record from the radio stops
 // the read before it is stored.
+//
+// Given a set of items instead of a scope, it reads back only those, with the same commands,
+// into the image as it stands: the identification checks every write makes (a known model, the
+// image's type code), no band lists, no reset, and an item the radio holds nothing for is
+// stored empty. This is how a write checks what it replaces and what it left.
 class ReadSequence final : public TransferSequence {
  public:
   ReadSequence(RadioImage& image, TransferScope scope);
+  ReadSequence(RadioImage& image, const ItemSet& items);
 
   SequenceAction Start() override;
+  // For items only: the first item's command, when the radio was identified already (a write
+  // that reads back what it wrote goes on in the same exchange).
+  SequenceAction StartIdentified();
   SequenceAction OnReply(std::string_view waitingBytes) override;
   void Cancel() override;
   bool CancelRequested() const override { return cancelRequested_; }
 
   int ProgressMaximum() const override { return progressMaximum_; }
-  int ProgressPosition() const override { return progressPosition_; }
+  int ProgressPosition() const override { return itemMode_ ? itemsDone_ : progressPosition_; }
 
   int StepCode() const override { return step_; }
   std::string LastCommand() const override { return lastCommand_; }
@@ -33,6 +44,10 @@ class ReadSequence final : public TransferSequence {
   SequenceAction Send(int step);
   SequenceAction HandleReply(const std::string& reply);
   SequenceAction HandleIdentification(const std::string& reply);
+  SequenceAction HandleItemIdentification(const std::string& reply);
+  // Items only: the command of the next item, or Finish after the last.
+  SequenceAction NextItem();
+  SequenceAction ItemDone();
   SequenceAction HandleMemory(const MemoryGroup& group, const std::string& reply);
   SequenceAction FinishSlot(const MemoryGroup& group);
   SequenceAction HandleCall(const std::string& reply);
@@ -52,6 +67,10 @@ class ReadSequence final : public TransferSequence {
 
   RadioImage& image_;
   const TransferScope scope_;
+  const bool itemMode_ = false;
+  std::vector<ItemRef> queue_;  // items only: what to read, in exchange order
+  std::size_t nextItem_ = 0;
+  int itemsDone_ = 0;
   int step_ = kStepVox;
   int channelIndex_ = 0;
   int subIndex_ = 0;
@@ -71,9 +90,5 @@ class ReadSequence final : public TransferSequence {
 // not read (the menu of a Memory read, the records of a Menu read) becomes what a new document of
 // the radio's plan holds, so no default of another market is left in it.
 void CompleteUnreadParts(RadioImage& image, TransferScope scope);
-
-// Destination J: a broadcast preset whose "MR 0" text carries 95.75, 101.75 or 107.75 MHz with
-// step B is stored with step A. The text starts with the channel label and its comma.
-void ApplyBroadcastFix(std::string& channelText, int slot);
 
 }  // namespace quorvan

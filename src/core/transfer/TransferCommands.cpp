@@ -1,10 +1,12 @@
 #include "core/transfer/TransferCommands.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/model/BandPlan.h"
 #include "core/model/EscapedText.h"
 #include "core/model/MenuSettings.h"
+#include "core/model/RecordFields.h"
 
 namespace quorvan {
 
@@ -61,6 +63,12 @@ int NextMenuStep(int step) {
   return -1;
 }
 
+const MenuStep* MenuStepOfItem(int item) {
+  for (const MenuStep& entry : kMenuSteps) {
+    if (entry.item == item) return &entry;
+  }
+  return nullptr;
+}
 int NarrowItem(int n) {
   if (n >= 0 && n <= 3) return kMenuNAR0 + n;
   if (n == 5) return kMenuNAR5;
@@ -70,6 +78,12 @@ int NarrowItem(int n) {
 int NextNarrowBand(int n) {
   if (n >= 0 && n < 3) return n + 1;
   if (n == 3) return 5;
+  return -1;
+}
+
+int NarrowBandOfItem(int item) {
+  if (item >= kMenuNAR0 && item <= kMenuNAR3) return item - kMenuNAR0;
+  if (item == kMenuNAR5) return 5;
   return -1;
 }
 
@@ -177,6 +191,87 @@ int ProgressMaximumOf(TransferScope scope) {
   if (scope != TransferScope::Menu) maximum += kMemoryProgress;
   if (scope != TransferScope::Memory) maximum += kMenuProgress;
   return maximum;
+}
+
+bool IsIdentityReply(std::string_view reply) {
+  return reply == std::string("ID ") + kModelArven || reply == std::string("ID ") + kModelBelto;
+}
+
+bool IsTypeReplyFor(std::string_view reply, std::string_view documentType) {
+  constexpr std::string_view kHeader = "TYD ";
+  if (reply.substr(0, kHeader.size()) != kHeader) return false;
+  const std::string_view type = reply.substr(kHeader.size());
+  return IsTypeCode(type) && documentType.size() >= 2 && type[0] == documentType[0] &&
+         type[1] == documentType[1];
+}
+
+std::string TypeRefusalDetail(std::string_view reply, std::string_view documentType,
+                              std::string_view answered) {
+  constexpr std::string_view kHeader = "TYD ";
+  const std::string_view type = reply.substr(std::min(kHeader.size(), reply.size()));
+  if (reply.substr(0, kHeader.size()) == kHeader && IsTypeCode(type)) {
+    return TypeMismatchDetail(type, documentType);
+  }
+  return std::string(answered);
+}
+
+ItemSet ItemsOfScope(TransferScope scope) {
+  ItemSet items;
+  if (scope != TransferScope::Menu) items.Add(ItemSet::Records());
+  if (scope != TransferScope::Memory) items.Add(ItemSet::MenuValues());
+  return items;
+}
+
+bool WriteSendsItem(const RadioImage& document, ItemRef item) {
+  switch (item.kind) {
+    case ItemKind::Call:
+      return !document.Field(SlotKind::Call, item.index, kFrequencyField).empty();
+    case ItemKind::Vfo:
+      return !document.Field(SlotKind::Vfo, item.index, kFrequencyField).empty();
+    case ItemKind::ProgramVfo:
+      return !document.Field(SlotKind::ProgramVfo, item.index, kProgramLowerField).empty();
+    case ItemKind::Comment:
+      return false;
+    default:
+      return true;
+  }
+}
+
+ItemSet ItemsSentOf(const RadioImage& document, const ItemSet& items) {
+  ItemSet sent;
+  for (const ItemRef item : items.Items()) {
+    if (WriteSendsItem(document, item)) sent.Add(item);
+  }
+  return sent;
+}
+
+ItemSet ChangesToWrite(const RadioImage& baseline, const RadioImage& document) {
+  ItemSet changed;
+  const ImageChanges changes = ImageChanges::Between(baseline, document);
+  for (const ItemChange& change : changes.Items()) {
+    changed.Add(change.item);
+  }
+  return ItemsSentOf(document, changed);
+}
+
+std::vector<ItemRef> ExchangeOrder(const ItemSet& items) {
+  std::vector<ItemRef> order;
+  order.reserve(static_cast<std::size_t>(items.Count()));
+  const auto add = [&](ItemKind kind, int index) {
+    if (items.Contains({kind, index})) order.push_back({kind, index});
+  };
+  const std::pair<ItemKind, int> lists[] = {{ItemKind::Memory, kMemorySlots},
+                                            {ItemKind::Call, kCallSlots},
+                                            {ItemKind::Vfo, kVfoSlots},
+                                            {ItemKind::ProgramVfo, kProgramVfoSlots},
+                                            {ItemKind::Dtmf, kDtmfSlots}};
+  for (const auto& [kind, count] : lists) {
+    for (int index = 0; index < count; ++index) add(kind, index);
+  }
+  for (int band = 0; band <= kLastPowerBand; ++band) add(ItemKind::Menu, kMenuPC0 + band);
+  for (int band = 0; band >= 0; band = NextNarrowBand(band)) add(ItemKind::Menu, NarrowItem(band));
+  for (const MenuStep& entry : kMenuSteps) add(ItemKind::Menu, entry.item);
+  return order;
 }
 
 }  // namespace quorvan

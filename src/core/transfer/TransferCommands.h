@@ -3,7 +3,10 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/model/ItemSet.h"
+#include "core/model/RadioImage.h"
 #include "core/transfer/TransferSequence.h"
 
 namespace quorvan {
@@ -54,11 +57,15 @@ struct MenuStep {
 const MenuStep* FindMenuStep(int step);
 // The menu step after this one (100, 101, 102, 108-126, 137-146), or -1 after the last.
 int NextMenuStep(int step);
+// The menu step that carries a menu item, or nullptr for the power and narrow items.
+const MenuStep* MenuStepOfItem(int item);
 
 // The menu item carried by "NAR n": 35-38 for n 0-3, 39 for n 5; -1 otherwise.
 int NarrowItem(int n);
 // The band number after n in the "NAR" sequence 0, 1, 2, 3, 5; -1 after 5.
 int NextNarrowBand(int n);
+// The band number of a "NAR" menu item (the reverse of NarrowItem), or -1.
+int NarrowBandOfItem(int item);
 
 // How many leading non-CR characters of a reply to this read step are its echoed header.
 std::size_t EchoLength(int step);
@@ -85,6 +92,30 @@ std::string DtmfCodeFromRadio(std::string_view code);
 
 // Length of the progress bar for a transfer of the scope: memory and menu steps.
 int ProgressMaximumOf(TransferScope scope);
+
+// The identification replies every write insists on, whole: "ID " and a known model; "TYD "
+// and a type code whose first two characters are those of `documentType`.
+bool IsIdentityReply(std::string_view reply);
+bool IsTypeReplyFor(std::string_view reply, std::string_view documentType);
+// The line after "The radio is invalid." for a refused "TYD" reply: the type the radio reports
+// against the document's when the reply holds a type code, else what the radio answered.
+std::string TypeRefusalDetail(std::string_view reply, std::string_view documentType,
+                              std::string_view answered);
+
+// The items a transfer of the scope carries: the records, the menu values, or both.
+ItemSet ItemsOfScope(TransferScope scope);
+// Whether a write sends anything for an item of the document: a CALL channel, VFO or program
+// VFO without a frequency is passed over (the radio keeps its own), the comment never leaves
+// the computer; everything else is always sent.
+bool WriteSendsItem(const RadioImage& document, ItemRef item);
+// Of `items`, those a write of the document sends.
+ItemSet ItemsSentOf(const RadioImage& document, const ItemSet& items);
+// What a write of changes sends: the items whose text differs between what the radio held (the
+// baseline) and the document, as far as a write sends them.
+ItemSet ChangesToWrite(const RadioImage& baseline, const RadioImage& document);
+// The items of a set in the order both sequences exchange them: memory slots, CALL channels,
+// VFOs, program VFOs, DTMF memories, the power values, the narrow values, the menu commands.
+std::vector<ItemRef> ExchangeOrder(const ItemSet& items);
 
 // The per-band power menu values are exchanged for bands 0 to this one.
 constexpr int kLastPowerBand = 3;

@@ -30,7 +30,25 @@ bool HasRecord(const RadioImage& image, SlotKind kind, int slot) {
 }  // namespace
 
 WriteSequence::WriteSequence(const RadioImage& image, TransferScope scope)
-    : image_(image), scope_(scope) {}
+    : image_(image), scope_(scope), items_(ItemsOfScope(scope)) {}
+
+WriteSequence::WriteSequence(const RadioImage& image, const ItemSet& items)
+    : image_(image),
+      scope_(TransferScope::All),
+      itemMode_(true),
+      items_(items),
+      queue_(ExchangeOrder(items)) {}
+
+SequenceAction WriteSequence::CheckDocument() {
+  // However the document was made, nothing of it goes to the radio while a record that would
+  // be sent is malformed: the radio would take it as it stands.
+  if (const std::optional<MalformedItem> bad = FirstMalformedItem(image_, items_)) {
+    return SequenceAction::Malformed("Nothing was written to the radio: " + bad->item +
+                                     " is malformed; " + bad->problem +
+                                     ".\nPlease check and try again.");
+  }
+  return SequenceAction::Finish();
+}
 
 SequenceAction WriteSequence::Start() {
   progressPosition_ = 0;
@@ -41,16 +59,23 @@ SequenceAction WriteSequence::Start() {
   finished_ = false;
   rejectedCount_ = 0;
   firstRejectedCommand_.clear();
-  // However the document was made, nothing of it goes to the radio while a record that would
-  // be sent is malformed: the radio would take it as it stands.
-  if (const std::optional<MalformedItem> bad = FirstMalformedItem(
-          image_, scope_ != TransferScope::Menu, scope_ != TransferScope::Memory)) {
+  nextItem_ = 0;
+  itemsDone_ = 0;
+  if (SequenceAction refused = CheckDocument();
+      refused.kind == SequenceAction::Kind::MalformedRecord) {
     finished_ = true;
-    return SequenceAction::Malformed("Nothing was written to the radio: " + bad->item +
-                                     " is malformed; " + bad->problem +
-                                     ".\nPlease check and try again.");
+    return refused;
   }
   return Send(kStepVox, "VOX 0");
+}
+
+SequenceAction WriteSequence::StartIdentified() {
+  const SequenceAction first = Start();
+  if (first.kind != SequenceAction::Kind::Send) return first;
+  progressMaximum_ = itemMode_ ? static_cast<int>(queue_.size()) : ProgressMaximumOf(scope_);
+  SequenceAction action = AfterIdentification();
+  if (action.kind != SequenceAction::Kind::Send) finished_ = true;
+  return action;
 }
 
 void WriteSequence::Cancel() { cancelRequested_ = true; }
@@ -93,16 +118,20 @@ SequenceAction WriteSequence::HandleReply(const std::string& reply) {
         return Send(kStepCallSplit, "CW 1," + std::string(call[ChannelField::TxFrequency]) + "," +
                                         std::string(call[ChannelField::Step]));
       }
+      if (itemMode_) return ItemDone();
       ++progressPosition_;
       return SendNextCall(subIndex_ + 1);
     }
     case kStepCallSplit:
+      if (itemMode_) return ItemDone();
       ++progressPosition_;
       return SendNextCall(subIndex_ + 1);
     case kStepVfo:
+      if (itemMode_) return ItemDone();
       ++progressPosition_;
       return SendNextVfo(subIndex_ + 1);
     case kStepProgramVfo:
+      if (itemMode_) return ItemDone();
       ++progressPosition_;
       return SendNextProgramVfo(subIndex_ + 1);
     case kStepDtmfCode: {
@@ -123,32 +152,74 @@ SequenceAction WriteSequence::HandleIdentification(const std::string& reply) {
     case kStepVox:
       return Send(kStepIdentify, "ID");
     case kStepIdentify:
-      if (reply != std::string("ID ") + kModelArven && reply != std::string("ID ") + kModelBelto) {
-        return SequenceAction::Invalid(answer_);
-      }
-      progressMaximum_ = ProgressMaximumOf(scope_);
+      if (!IsIdentityReply(reply)) return SequenceAction::Invalid(answer_);
+      progressMaximum_ = itemMode_ ? static_cast<int>(queue_.size()) : ProgressMaximumOf(scope_);
       return Send(kStepType, "TYD");
-    case kStepType: {
+    case kStepType:
       // A type code after "TYD ", whose first two characters are those of the image's.
-      const std::string& type = image_.Plan().type;
-      const std::string_view radioType =
-          std::string_view(reply).substr(std::min<std::size_t>(4, reply.size()));
-      if (reply.compare(0, 4, "TYD ") != 0 || !IsTypeCode(radioType)) {
-        return SequenceAction::Invalid(answer_);
+      if (!IsTypeReplyFor(reply, image_.Plan().type)) {
+        return SequenceAction::Invalid(TypeRefusalDetail(reply, image_.Plan().type, answer_));
       }
-      if (type.size() < 2 || radioType[0] != type[0] || radioType[1] != type[1]) {
-        return SequenceAction::Invalid(TypeMismatchDetail(radioType, type));
-      }
-      channelIndex_ = 0;
-      if (scope_ == TransferScope::Menu) return StartMenu();
-      return Send(kStepMemoryMode0, "VMC 0,0");
-    }
+      return AfterIdentification();
     case kStepMemoryMode0:
       return Send(kStepMemoryMode1, "VMC 1,0");
     default:
       channelIndex_ = 0;
+      if (itemMode_) return NextItem();
       return SendMemoryFirst();
   }
+}
+
+SequenceAction WriteSequence::AfterIdentification() {
+  channelIndex_ = 0;
+  if (itemMode_) {
+    if (items_.HasAny(ItemKind::Memory)) return Send(kStepMemoryMode0, "VMC 0,0");
+    return NextItem();
+  }
+  if (scope_ == TransferScope::Menu) return StartMenu();
+  return Send(kStepMemoryMode0, "VMC 0,0");
+}
+
+SequenceAction WriteSequence::NextItem() {
+  if (nextItem_ >= queue_.size()) return SequenceAction::Finish();
+  const ItemRef item = queue_[nextItem_++];
+  const MenuSettings& menu = image_.Menu();
+  switch (item.kind) {
+    case ItemKind::Memory:
+      channelIndex_ = item.index;
+      return SendMemoryFirst();
+    case ItemKind::Call:
+      if (!HasRecord(image_, SlotKind::Call, item.index)) break;
+      return SendCall(item.index);
+    case ItemKind::Vfo:
+      if (!HasRecord(image_, SlotKind::Vfo, item.index)) break;
+      return SendVfo(item.index);
+    case ItemKind::ProgramVfo:
+      if (!HasRecord(image_, SlotKind::ProgramVfo, item.index)) break;
+      return SendProgramVfo(item.index);
+    case ItemKind::Dtmf:
+      channelIndex_ = item.index;
+      return SendDtmfCode();
+    case ItemKind::Menu:
+      if (item.index >= kMenuPC0 && item.index <= kMenuPC0 + kLastPowerBand) {
+        subIndex_ = item.index - kMenuPC0;
+        return Send(kStepPower, "PC " + std::to_string(subIndex_) + "," + menu.Get(item.index));
+      }
+      if (NarrowBandOfItem(item.index) >= 0) {
+        subIndex_ = NarrowBandOfItem(item.index);
+        return Send(kStepNarrow, "NAR " + std::to_string(subIndex_) + "," + menu.Get(item.index));
+      }
+      if (const MenuStep* entry = MenuStepOfItem(item.index)) return SendMenuStep(entry->step);
+      break;
+    case ItemKind::Comment:
+      break;
+  }
+  return ItemDone();  // passed over: the whole write sends nothing for it either
+}
+
+SequenceAction WriteSequence::ItemDone() {
+  ++itemsDone_;
+  return NextItem();
 }
 
 SequenceAction WriteSequence::SendMemoryFirst() {
@@ -183,43 +254,52 @@ SequenceAction WriteSequence::HandleMemory(int step) {
 }
 
 SequenceAction WriteSequence::NextSlot() {
+  if (itemMode_) return ItemDone();
   progressPosition_ = channelIndex_;
   ++channelIndex_;
   if (channelIndex_ > kLastMemorySlot) return SendNextCall(0);
   return SendMemoryFirst();
 }
 
+SequenceAction WriteSequence::SendCall(int slot) {
+  subIndex_ = slot;
+  return Send(kStepCallMain,
+              "CW 0" + ChannelFields(image_.Channel(SlotKind::Call, slot), ChannelField::Mode));
+}
+
+SequenceAction WriteSequence::SendVfo(int slot) {
+  subIndex_ = slot;
+  const ChannelRecord vfo = image_.Channel(SlotKind::Vfo, slot);
+  return Send(kStepVfo,
+              "VW " + std::string(vfo[ChannelField::Id]) + ChannelFields(vfo, ChannelField::Mode));
+}
+
+SequenceAction WriteSequence::SendProgramVfo(int slot) {
+  subIndex_ = slot;
+  const ProgramVfoRecord range = image_.ProgramVfo(slot);
+  return Send(kStepProgramVfo, "PV " + std::string(range.Band()) + "," +
+                                   std::string(range.Lower()) + "," + std::string(range.Upper()));
+}
+
 SequenceAction WriteSequence::SendNextCall(int from) {
-  for (subIndex_ = from; subIndex_ < kCallSlots; ++subIndex_) {
-    if (HasRecord(image_, SlotKind::Call, subIndex_)) {
-      return Send(kStepCallMain, "CW 0" + ChannelFields(image_.Channel(SlotKind::Call, subIndex_),
-                                                        ChannelField::Mode));
-    }
+  for (int slot = from; slot < kCallSlots; ++slot) {
+    if (HasRecord(image_, SlotKind::Call, slot)) return SendCall(slot);
     ++progressPosition_;
   }
   return SendNextVfo(0);
 }
 
 SequenceAction WriteSequence::SendNextVfo(int from) {
-  for (subIndex_ = from; subIndex_ < kVfoSlots; ++subIndex_) {
-    if (HasRecord(image_, SlotKind::Vfo, subIndex_)) {
-      const ChannelRecord vfo = image_.Channel(SlotKind::Vfo, subIndex_);
-      return Send(kStepVfo, "VW " + std::string(vfo[ChannelField::Id]) +
-                                ChannelFields(vfo, ChannelField::Mode));
-    }
+  for (int slot = from; slot < kVfoSlots; ++slot) {
+    if (HasRecord(image_, SlotKind::Vfo, slot)) return SendVfo(slot);
     ++progressPosition_;
   }
   return SendNextProgramVfo(0);
 }
 
 SequenceAction WriteSequence::SendNextProgramVfo(int from) {
-  for (subIndex_ = from; subIndex_ < kProgramVfoSlots; ++subIndex_) {
-    if (HasRecord(image_, SlotKind::ProgramVfo, subIndex_)) {
-      const ProgramVfoRecord range = image_.ProgramVfo(subIndex_);
-      return Send(kStepProgramVfo, "PV " + std::string(range.Band()) + "," +
-                                       std::string(range.Lower()) + "," +
-                                       std::string(range.Upper()));
-    }
+  for (int slot = from; slot < kProgramVfoSlots; ++slot) {
+    if (HasRecord(image_, SlotKind::ProgramVfo, slot)) return SendProgramVfo(slot);
     ++progressPosition_;
   }
   return StartDtmf();
@@ -238,6 +318,7 @@ SequenceAction WriteSequence::SendDtmfCode() {
 }
 
 SequenceAction WriteSequence::HandleDtmf() {
+  if (itemMode_) return ItemDone();
   ++channelIndex_;
   if (channelIndex_ <= kLastDtmf) {
     ++progressPosition_;
@@ -253,6 +334,7 @@ SequenceAction WriteSequence::StartMenu() {
 }
 
 SequenceAction WriteSequence::HandleMenu() {
+  if (itemMode_) return ItemDone();
   ++progressPosition_;
   const MenuSettings& menu = image_.Menu();
   if (step_ == kStepPower) {

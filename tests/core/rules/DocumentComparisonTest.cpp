@@ -43,7 +43,7 @@ TEST(CompareDocuments, OneLinePerItemAndField) {
                 "DTMF 3: code 123* in the file, 123# in the radio",
                 "program VFO 144MHz: upper 173 in the file, 170 in the radio",
                 "menu BAT: value 0 in the file, 1 in the radio",
-                "comment: value  in the file, x in the radio",
+                "comment: value none in the file, x in the radio",
             }));
 }
 
@@ -58,7 +58,38 @@ TEST(CompareDocuments, EqualDocumentsAndDamagedFieldsThatReadAlike) {
             (std::vector<std::string>{"memory 000: step Z in the file, 0 in the radio"}));
   b.Store(SlotKind::Memory, 0, "000,00145000000,Z,0,0,0,0,0,08,08,000,000600000,0,0,,,");
   EXPECT_EQ(Lines(a, b),
-            (std::vector<std::string>{"memory 000: name \\x1b in the file,  in the radio"}));
+            (std::vector<std::string>{"memory 000: name \\x1b in the file, none in the radio"}));
+}
+
+// What a radio holds against a document: only the items asked about, only what a write carries,
+// names as the radio's coding gives them back.
+TEST(CompareRadioItems, ARadioHoldingTheDocumentComparesEqual) {
+  RadioImage document = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
+  document.Store(SlotKind::Memory, 12,
+                 "012,00145550000,5,1,0,1,0,0,12,08,000,000600000,0,0,,5,2,R\xD7P");
+  document.Store(SlotKind::Dtmf, 3, "3,123*,HOME");
+  document.Menu().Set(kMenuMES, "HI\xD7");
+  document.SetComment("kept on the computer");
+  // As a read gives it back: no power, no transmit step alone, names through the coding.
+  RadioImage radio = document;
+  radio.Store(SlotKind::Memory, 12,
+              "012,00145550000,5,1,0,1,0,0,12,08,000,000600000,0,0,,,,R\x9AP");
+  radio.Store(SlotKind::Dtmf, 3, "03,123*,HOME");
+  radio.Menu().Set(kMenuMES, "HI\x9A");
+  radio.SetComment("");
+  ItemSet all = ItemSet::Records();
+  all.Add(ItemSet::MenuValues());
+  all.Add({ItemKind::Comment, 0});
+  EXPECT_TRUE(CompareRadioItems(document, radio, all).empty());
+
+  radio.Store(SlotKind::Dtmf, 3, "03,124*,HOME");
+  radio.Menu().Set(kMenuBAT, "1");
+  const std::vector<FieldDifference> differences = CompareRadioItems(document, radio, all);
+  EXPECT_EQ(DescribeDifferences(differences, "in the file", "in the radio"),
+            "DTMF 3: code 123* in the file, 124* in the radio\n"
+            "menu BAT: value 0 in the file, 1 in the radio\n");
+  EXPECT_TRUE(CompareRadioItems(document, radio, ItemSet::Records()).size() == 1u);
+  EXPECT_TRUE(CompareRadioItems(document, radio, ItemSet()).empty());
 }
 
 }  // namespace

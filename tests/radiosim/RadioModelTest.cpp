@@ -205,13 +205,19 @@ TEST(RadioModel, CirraServesTheTwelveHundredBandAndJapanItsLimits) {
   EXPECT_EQ(cirra.Image().Field(SlotKind::Call, 3, 1), "01270000000");
 }
 
-TEST(RadioModel, FaultsChangeIdentityAndRefuseCommands) {
+TEST(RadioModel, FaultsChangeIdentityRefuseAndDropCommands) {
   RadioModel radio(UsaImage());
-  radio.SetFaults({"ARVEN2", "ME,0B", "MW 1"});
+  radio.SetFaults({"ARVEN2", "ME,0B", "MW 1", "MNA 005"});
   EXPECT_EQ(radio.Answer("ID"), "ID ARVEN2");
   EXPECT_EQ(radio.Answer("TYD"), "TYD ME,0B");
   EXPECT_EQ(radio.Answer("MW 1,005,00147000000,8"), "N");
   EXPECT_EQ(radio.Answer("MR 1,005"), "MR 1,005,00146000000,5") << "a refusal changes nothing";
+  // A dropped command gets the reply of one carried out, and changes nothing either.
+  const std::string name = radio.Image().Record(SlotKind::Memory, 5);
+  EXPECT_EQ(radio.Answer("MNA 005,OTHER"), "MNA 005,OTHER");
+  EXPECT_EQ(radio.Image().Record(SlotKind::Memory, 5), name);
+  EXPECT_EQ(radio.Answer("MNA L0,OTHER"), "MNA L0,OTHER");
+  EXPECT_EQ(radio.Image().Field(SlotKind::Memory, 400, 17), "OTHER");
   EXPECT_EQ(radio.Answer("MW 0,005"), "MW 0,005");
 }
 

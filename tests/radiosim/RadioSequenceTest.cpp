@@ -8,7 +8,11 @@
 #include "RadioModel.h"
 #include "core/model/BandPlan.h"
 #include "core/model/RadioImage.h"
+#include "core/model/RadioForms.h"
+#include "core/rules/DocumentComparison.h"
+#include "core/transfer/CheckedWriteSequence.h"
 #include "core/transfer/ReadSequence.h"
+#include "core/transfer/TransferCommands.h"
 #include "core/transfer/WriteSequence.h"
 #include "support/CaseNames.h"
 
@@ -66,7 +70,7 @@ class RadioSequencePlans : public ::testing::TestWithParam<Market> {
   BandPlan Plan() const { return MakeDefaultBandPlan(GetParam().type, GetParam().model); }
   RadioModel Radio(RadioImage image) const {
     RadioModel radio(std::move(image));
-    radio.SetFaults({GetParam().identifier, "", ""});
+    radio.SetFaults({GetParam().identifier, "", "", ""});
     return radio;
   }
 };
@@ -113,11 +117,43 @@ TEST_P(RadioSequencePlans, WhatIsWrittenIsReadBack) {
   EXPECT_EQ(read.Record(SlotKind::Dtmf, 5), "");
 }
 
+// A document as the program holds it may differ from what the radio gives back (an RF power,
+// a transmit step without a transmit frequency, a DTMF number in one digit, name bytes the
+// radio's coding turns round): taken as the radio gives it back, it compares equal to what the
+// virtual radio holds after a write, both as images and item by item.
+TEST_P(RadioSequencePlans, WhatTheRadioGivesBackIsTheDocumentAsTheRadioGivesItBack) {
+  RadioImage document = RichDocument(Plan());
+  const bool japan = Plan().DestinationLetter() == 'J';
+  document.Store(SlotKind::Memory, 6,
+                 "006,00145000000,5,0,0,0,0,0,08,08,000,000600000,0,0,,5,2,N\xD7");
+  document.Store(SlotKind::Memory, 7, "007,00095750000,B,0,0,0,0,0,08,08,000,000000000,2,0,,,,");
+  document.Store(SlotKind::Dtmf, 4, "4,*1#,N\xD7");
+  document.Store(SlotKind::Dtmf, 5, "5,,NOCODE");
+  document.Menu().Set(kMenuMES, "HI\xD7");
+  document.SetComment("stays here");
+  RadioModel radio = Radio(MakeNewDocument(Plan()));
+  WriteSequence write(document, TransferScope::All);
+  ASSERT_EQ(Exchange(write, radio).end, SequenceAction::Kind::Finish);
+  ASSERT_EQ(write.RejectedCount(), 0) << write.FirstRejectedCommand();
+
+  RadioImage read = document;
+  ReadSequence readBack(read, ItemsOfScope(TransferScope::All));
+  ASSERT_EQ(Exchange(readBack, radio).end, SequenceAction::Kind::Finish);
+  EXPECT_FALSE(read.Record(SlotKind::Memory, 6) == document.Record(SlotKind::Memory, 6))
+      << "the forms differ, or this test would show nothing";
+  EXPECT_EQ(read.Record(SlotKind::Memory, 7).substr(16, 1), japan ? "A" : "B");
+  read.SetComment(document.Comment());
+  EXPECT_TRUE(AsRadioGivesBack(read) == AsRadioGivesBack(document));
+  ItemSet all = ItemsOfScope(TransferScope::All);
+  all.Add({ItemKind::Comment, 0});
+  EXPECT_TRUE(CompareRadioItems(document, read, all).empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EveryMarket, RadioSequencePlans,
     ::testing::Values(Market{"KK,0F", "ARVEN", "ARVEN"}, Market{"ME,0B", "BELTO", "BELTO"},
-                    Market{"JJ,01", "BELTO", "BELTO"}, Market{"MM,07", "BELTO", "BELTO"},
-                    Market{"KK,0F", "CIRRA", "ARVEN"}, Market{"JJ,01", "CIRRA", "BELTO"}),
+                      Market{"JJ,01", "BELTO", "BELTO"}, Market{"MM,07", "BELTO", "BELTO"},
+                      Market{"KK,0F", "CIRRA", "ARVEN"}, Market{"JJ,01", "CIRRA", "BELTO"}),
     [](const ::testing::TestParamInfo<Market>& p) {
       return quorvan::testing::CaseName(std::string(p.param.type) + " " + p.param.model, p.index);
     });
@@ -133,7 +169,7 @@ TEST(RadioSequenceFaults, ARadioNamedCirraIsAnInvalidRadio) {
 
 TEST(RadioSequenceFaults, AnotherIdentifierIsAnInvalidRadio) {
   RadioModel radio(MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN")));
-  radio.SetFaults({"ARVEN2", "", ""});
+  radio.SetFaults({"ARVEN2", "", "", ""});
   RadioImage read = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
   ReadSequence sequence(read, TransferScope::All);
   EXPECT_EQ(Exchange(sequence, radio).end, SequenceAction::Kind::InvalidRadio);
@@ -141,7 +177,7 @@ TEST(RadioSequenceFaults, AnotherIdentifierIsAnInvalidRadio) {
 
 TEST(RadioSequenceFaults, AnotherTypeStopsTheWrite) {
   RadioModel radio(MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN")));
-  radio.SetFaults({"", "KE,0F", ""});
+  radio.SetFaults({"", "KE,0F", "", ""});
   const RadioImage document = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
   WriteSequence write(document, TransferScope::All);
   const Outcome outcome = Exchange(write, radio);
@@ -149,9 +185,33 @@ TEST(RadioSequenceFaults, AnotherTypeStopsTheWrite) {
   EXPECT_EQ(outcome.commands, 3);
 }
 
+// A radio that acknowledges a write without doing it is found by reading back what was written.
+TEST(RadioSequenceFaults, ADroppedWriteIsFoundByTheReadBack) {
+  const RadioImage baseline = RichDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
+  RadioImage document = baseline;
+  document.Store(SlotKind::Memory, 5,
+                 "005,00145500000,5,2,0,1,0,0,08,10,000,000600000,0,1,00146000000,5,,NEW");
+  document.Store(SlotKind::Dtmf, 9, "09,ABCD,NAMED");
+  RadioModel radio(baseline);
+  radio.SetFaults({"", "", "", "DMN 09,"});
+  WritePlan plan;
+  plan.changes = ChangesToWrite(baseline, document);
+  plan.baseline = &baseline;
+  plan.readBack = true;
+  CheckedWriteSequence write(document, plan);
+  EXPECT_EQ(Exchange(write, radio).end, SequenceAction::Kind::Finish);
+  EXPECT_EQ(write.RejectedCount(), 0) << "the radio said yes to everything";
+  ASSERT_TRUE(write.ReadBackCompleted());
+  ASSERT_EQ(write.ReadBackDifferences().size(), 1u);
+  EXPECT_EQ(DescribeDifference(write.ReadBackDifferences().front(), "in the file", "in the radio"),
+            "DTMF 9: name NAMED in the file, none in the radio");
+  EXPECT_FALSE(write.RadioNowHolds().has_value());
+  EXPECT_EQ(radio.Image().Field(SlotKind::Memory, 5, 17), "NEW");
+}
+
 TEST(RadioSequenceFaults, RefusedWritesAreCounted) {
   RadioModel radio(MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN")));
-  radio.SetFaults({"", "", "MNA"});
+  radio.SetFaults({"", "", "MNA", ""});
   const RadioImage document = RichDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
   WriteSequence write(document, TransferScope::Memory);
   EXPECT_EQ(Exchange(write, radio).end, SequenceAction::Kind::Finish);

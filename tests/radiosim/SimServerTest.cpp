@@ -35,7 +35,7 @@ TEST(SimOptions, ReadsEveryOption) {
       {"--file",   "a.qvx", "--type",         "ME,0B",        "--model", "BELTO",         "--baud",
        "9600",     "--log", "l.txt",          "--stop-after", "3",       "--id",          "X",
        "--tyd",    "JJ,01", "--split",        "--delay-ms",   "5",       "--close-after", "7",
-       "--reject", "MW 1",  "--save-on-exit", "s.qvx"},
+       "--reject", "MW 1",  "--save-on-exit", "s.qvx",        "--drop",  "MNA 005"},
       options, error))
       << error;
   EXPECT_EQ(options.file, "a.qvx");
@@ -50,6 +50,7 @@ TEST(SimOptions, ReadsEveryOption) {
   EXPECT_EQ(options.delayMs, 5);
   EXPECT_EQ(options.closeAfter, 7);
   EXPECT_EQ(options.reject, "MW 1");
+  EXPECT_EQ(options.drop, "MNA 005");
   EXPECT_EQ(options.saveOnExit, "s.qvx");
   EXPECT_FALSE(options.help);
 }

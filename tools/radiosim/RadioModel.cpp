@@ -65,6 +65,8 @@ std::string RadioModel::Answer(std::string_view text) {
   }
   const std::string_view reject = faults_.rejectPrefix;
   if (!reject.empty() && text.substr(0, reject.size()) == reject) return std::string(kRefused);
+  const std::string_view drop = faults_.dropPrefix;
+  if (!drop.empty() && text.substr(0, drop.size()) == drop) return std::string(text);
   // A record may hold any byte it was given; a CR or Xoff in a reply would break the line.
   return WithoutControlBytes(Dispatch(TakeApart(text)));
 }

@@ -21,6 +21,9 @@ struct RadioFaults {
   std::string identifier;    // answered to "ID" instead of the model when not empty
   std::string typeCode;      // answered to "TYD" instead of the type code when not empty
   std::string rejectPrefix;  // commands starting with this are refused with "N"
+  // Commands starting with this are acknowledged as done (their text echoed, the reply a write
+  // gets) but not carried out: a radio that silently drops a write.
+  std::string dropPrefix;
 };
 
 // Longest command the radio takes; anything longer is garbage.

@@ -121,9 +121,9 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
     } else if (arg == "--tyd") {
       ok = CheckText(arg, value, kMaxFaultTextLength, false, error);
       options.typeReply = value;
-    } else if (arg == "--reject") {
+    } else if (arg == "--reject" || arg == "--drop") {
       ok = CheckText(arg, value, kMaxCommandLength, false, error);
-      options.reject = value;
+      (arg == "--reject" ? options.reject : options.drop) = value;
     } else if (arg == "--limits") {
       ok = ParseLimitList(value, options.limits, error);
       options.hasLimits = ok;
@@ -168,6 +168,7 @@ std::string SimUsage() {
          "  --id TEXT             answer ID with this identifier\n"
          "  --tyd TEXT            answer TYD with this type\n"
          "  --reject CMD          answer commands starting with CMD with \"N\"\n"
+         "  --drop CMD            acknowledge commands starting with CMD without doing them\n"
          "  --help                show this text and quit\n"
          "  --version             show the version and quit\n";
 }

@@ -25,6 +25,7 @@ struct SimOptions {
   std::string identifier;  // fault: answer "ID" with this
   std::string typeReply;   // fault: answer "TYD" with this
   std::string reject;      // fault: refuse commands starting with this
+  std::string drop;        // fault: acknowledge commands starting with this without doing them
   std::string saveOnExit;
   bool help = false;
   bool version = false;

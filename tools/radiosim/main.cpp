@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
     }
   }
   quorvan::RadioModel radio(std::move(image));
-  radio.SetFaults({options.identifier, options.typeReply, options.reject});
+  radio.SetFaults({options.identifier, options.typeReply, options.reject, options.drop});
 
   InstallSignalHandlers();
   quorvan::PtyServer server;

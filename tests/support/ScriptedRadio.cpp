@@ -59,6 +59,9 @@ std::string ScriptedRadio::Answer(std::string_view command) {
   for (const std::string& prefix : refused_) {
     if (command.substr(0, prefix.size()) == prefix) return "N";
   }
+  for (const std::string& prefix : dropped_) {
+    if (command.substr(0, prefix.size()) == prefix) return std::string(CommandHeader(command));
+  }
   const std::string_view head = CommandHeader(command);
   if (head == "MR" || head == "MW" || head == "MNA") return AnswerMemory(command);
   if (head == "CR" || head == "CW") return AnswerCall(command);

@@ -23,6 +23,8 @@ class ScriptedRadio {
 
   // Commands starting with this text are refused with "N".
   void Refuse(std::string prefix) { refused_.push_back(std::move(prefix)); }
+  // Commands starting with this text get their header back, as if done, and change nothing.
+  void Drop(std::string prefix) { dropped_.push_back(std::move(prefix)); }
   void SetIdReply(std::string reply) { idReply_ = std::move(reply); }
   void SetTypeReply(std::string reply) { typeReply_ = std::move(reply); }
 
@@ -39,6 +41,7 @@ class ScriptedRadio {
 
   RadioImage image_;
   std::vector<std::string> refused_;
+  std::vector<std::string> dropped_;
   std::optional<std::string> idReply_;
   std::optional<std::string> typeReply_;
   int lastCall_ = 0;

@@ -6,6 +6,7 @@
 #include "core/model/BandPlan.h"
 #include "core/model/EscapedText.h"
 #include "core/model/MenuSettings.h"
+#include "core/model/RadioForms.h"
 #include "core/model/RecordFields.h"
 
 namespace quorvan {
@@ -247,7 +248,10 @@ ItemSet ItemsSentOf(const RadioImage& document, const ItemSet& items) {
 
 ItemSet ChangesToWrite(const RadioImage& baseline, const RadioImage& document) {
   ItemSet changed;
-  const ImageChanges changes = ImageChanges::Between(baseline, document);
+  // Compared in the form the radio gives back: a record that differs only in what a write does
+  // not carry (the RF power, a field the read adds) would be written for nothing.
+  const ImageChanges changes =
+      ImageChanges::Between(AsRadioGivesBack(baseline), AsRadioGivesBack(document));
   for (const ItemChange& change : changes.Items()) {
     changed.Add(change.item);
   }

@@ -110,8 +110,9 @@ ItemSet ItemsOfScope(TransferScope scope);
 bool WriteSendsItem(const RadioImage& document, ItemRef item);
 // Of `items`, those a write of the document sends.
 ItemSet ItemsSentOf(const RadioImage& document, const ItemSet& items);
-// What a write of changes sends: the items whose text differs between what the radio held (the
-// baseline) and the document, as far as a write sends them.
+// What a write of changes sends: the items that differ between what the radio held (the
+// baseline) and the document in the form the radio gives them back, as far as a write sends
+// them.
 ItemSet ChangesToWrite(const RadioImage& baseline, const RadioImage& document);
 // The items of a set in the order both sequences exchange them: memory slots, CALL channels,
 // VFOs, program VFOs, DTMF memories, the power values, the narrow values, the menu commands.

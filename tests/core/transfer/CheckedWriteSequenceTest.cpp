@@ -110,6 +110,13 @@ TEST(WriteChanges, WhatAWriteCannotCarryIsNoChange) {
   document.SetComment("field day");
   document.Store(SlotKind::Call, 1, "");  // the write passes an absent CALL channel over
   document.Store(SlotKind::ProgramVfo, 2, "");
+  // Differences of form only: an RF power the write does not send, a CALL channel as a whole
+  // read puts it together (one field more).
+  document.Store(SlotKind::Memory, 5,
+                 "005," + std::string(kMain5) + ",00147000000,5,2," +
+                     std::string(document.Field(SlotKind::Memory, 5, 17)));
+  document.Store(SlotKind::Call, 0, document.Record(SlotKind::Call, 0) + ",");
+  ASSERT_FALSE(document.Record(SlotKind::Call, 0) == Baseline().Record(SlotKind::Call, 0));
   EXPECT_TRUE(ChangesToWrite(Baseline(), document).Empty());
   EXPECT_TRUE(ChangesToWrite(Baseline(), Baseline()).Empty());
 }

@@ -6,7 +6,9 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <memory>
 
 #include "io/serial/TQuentarComm.h"
@@ -178,6 +180,14 @@ int ReportTransfer(const TransferResult& result, CliContext& context) {
                        result.interrupted ? kExitInterrupted : kExitFailure);
   }
   return ReportError(context, result.message);
+}
+
+std::string BackupFolder() {
+  QCoreApplication::setOrganizationName(QStringLiteral("QUENTAR"));
+  QCoreApplication::setApplicationName(QStringLiteral("Quorvan"));
+  return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                           QStringLiteral("/backups"))
+      .toStdString();
 }
 
 }  // namespace quorvan

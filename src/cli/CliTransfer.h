@@ -54,4 +54,7 @@ TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, 
 // kExitInterrupted after Ctrl+C, otherwise kExitFailure.
 int ReportTransfer(const TransferResult& result, CliContext& context);
 
+// The folder the window keeps its backups in, so both programs share one history.
+std::string BackupFolder();
+
 }  // namespace quorvan

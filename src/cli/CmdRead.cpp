@@ -1,6 +1,3 @@
-#include <QCoreApplication>
-#include <QFile>
-#include <QStandardPaths>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -23,15 +20,6 @@ extern const CliCommand kReadCommand;
 namespace {
 
 constexpr CliOption kOutputOption{"-o", "FILE.qvx"};
-
-// The folder the window keeps its read backups in, so both programs share one history.
-std::string ReadBackupFolder() {
-  QCoreApplication::setOrganizationName(QStringLiteral("QUENTAR"));
-  QCoreApplication::setApplicationName(QStringLiteral("Quorvan"));
-  return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                           QStringLiteral("/backups"))
-      .toStdString();
-}
 
 int RunRead(const std::vector<std::string>& args, CliContext& context) {
   CommandArgs parsed;
@@ -68,7 +56,9 @@ int RunRead(const std::vector<std::string>& args, CliContext& context) {
   SaveBandPlan(context.settings, image.Plan());
   std::string error;
   // Kept before the output is written, so a failing -o still leaves the data read somewhere.
-  if (!SaveReadBackup(ReadBackupFolder(), image, std::time(nullptr), &error)) {
+  if (!SaveBackup(BackupFolder(), image, std::time(nullptr),
+                  ReadBackupKind(scope != TransferScope::Menu, scope != TransferScope::Memory),
+                  &error)) {
     ReportError(context, "the data read could not be kept as a backup: " + EscapeControls(error));
     error.clear();
   }

@@ -116,8 +116,10 @@ TEST(Programs, CliReadKeepsABackupOfWhatItRead) {
 
   const QStringList backups = QDir(programs.BackupFolder()).entryList(QDir::Files);
   ASSERT_EQ(backups.size(), 1) << programs.BackupFolder().toStdString();
-  EXPECT_TRUE(IsReadBackupFileName(backups.front().toStdString())) << backups.front().toStdString();
-  EXPECT_TRUE(backups.front().endsWith("-ARVEN.qvx")) << backups.front().toStdString();
+  const auto name = ParseBackupFileName(backups.front().toStdString());
+  ASSERT_TRUE(name.has_value()) << backups.front().toStdString();
+  EXPECT_EQ(name->kind, BackupKind::Read);
+  EXPECT_TRUE(backups.front().endsWith("-ARVEN-KK0F.qvx")) << backups.front().toStdString();
   EXPECT_EQ(Slurp(QDir(programs.BackupFolder()).filePath(backups.front())), Slurp(out));
 }
 

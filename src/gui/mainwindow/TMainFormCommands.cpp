@@ -68,8 +68,8 @@ void TMainForm::KeepReadBackup() {
   if (services_.backupFolder.isEmpty()) return;
   std::string error;
   const std::time_t now = QDateTime::currentSecsSinceEpoch();
-  if (!SaveReadBackup(QFile::encodeName(services_.backupFolder).toStdString(), image_, now,
-                      &error)) {
+  if (!SaveBackup(QFile::encodeName(services_.backupFolder).toStdString(), image_, now,
+                  BackupKind::Read, &error)) {
     // The read itself succeeded; a backup that could not be kept must still be told.
     services_.messages->Warning(QStringLiteral("The data read could not be kept as a backup.\n") +
                                 QString::fromStdString(error));

@@ -382,7 +382,7 @@ void MainFormTest::completedReadStoresPlanMarksModifiedAndKeepsBackup() {
   QCOMPARE(f.form->Grid(2)->model()->rowCount(), DataRowCount(radioPlan, quorvan::Grid::Vfo));
   QCOMPARE(f.form->Grid(1)->model()->index(0, 3).data().toString(), QStringLiteral("RPT"));
   const QStringList backups =
-      QDir(f.Path(QStringLiteral("backups"))).entryList({QStringLiteral("*-BELTO.qvx")});
+      QDir(f.Path(QStringLiteral("backups"))).entryList({QStringLiteral("*-BELTO-ME0B.qvx")});
   QCOMPARE(backups.size(), 1);
 }
 

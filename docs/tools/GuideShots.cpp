@@ -18,7 +18,7 @@
 #include "core/rules/Printout.h"
 #include "gui/common/FileDialogService.h"
 #include "gui/common/MessageService.h"
-#include "gui/csv/CsvReportDialog.h"
+#include "gui/common/ReportDialog.h"
 #include "gui/editors/TCallForm.h"
 #include "gui/editors/TDtmfForm.h"
 #include "gui/editors/TMemoryForm.h"
@@ -108,7 +108,8 @@ bool SaveCsvReport(QWidget& window, const RadioImage& image, const QString& fold
     std::fprintf(stderr, "the sample list was refused: %s\n", error.c_str());
     return false;
   }
-  CsvReportDialog dialog(QString::fromStdString(report.Text()), &window);
+  ReportDialog dialog(QStringLiteral("Import CSV"), QString::fromStdString(report.Text()), {},
+                      &window);
   dialog.resize(640, 240);
   return SaveDialog(dialog, folder, "csv-report");
 }

@@ -4,11 +4,14 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "gui/common/FileDialogService.h"
 #include "gui/common/MessageService.h"
 #include "gui/transfer/TransferDialogs.h"
+#include "support/ScriptedRadio.h"
 
 namespace quorvan {
 
@@ -87,29 +90,56 @@ class ScriptedFileDialogs : public FileDialogService {
   }
 };
 
-// Stands in for the radio: the port test answers from a list, a read stores what the test set.
+// Stands in for the radio: the port test answers from a list; reads and writes run their
+// sequences against a scripted radio (by default one holding a new document of the first
+// market variant) and record the commands each sent.
 class ScriptedTransfers : public TransferDialogs {
  public:
   bool CheckPort(const QString& portName) override {
     checkedPorts << portName;
     return validPorts.contains(portName);
   }
-  bool RunRead(RadioImage& image, TransferScope scope, const QString& portName) override {
-    reads.append({scope, portName});
-    if (onRead) onRead(image);
-    return readCompletes;
+  bool RunRead(TransferSequence& read, const QString& portName) override {
+    ports << portName;
+    reads.append(Drive(read));
+    return lastCompleted;
   }
-  bool RunWrite(const RadioImage&, TransferScope scope, const QString& portName) override {
-    writes.append({scope, portName});
-    return true;
+  bool RunWrite(TransferSequence& write, const QString& portName) override {
+    ports << portName;
+    writes.append(Drive(write));
+    return lastCompleted;
   }
 
   QStringList validPorts{"COM1", "COM2", "COM3", "COM4"};
   QStringList checkedPorts;
-  QList<std::pair<TransferScope, QString>> reads;
-  QList<std::pair<TransferScope, QString>> writes;
-  std::function<void(RadioImage&)> onRead;
-  bool readCompletes = true;
+  QStringList ports;
+  QList<std::vector<std::string>> reads;   // the commands each read sent
+  QList<std::vector<std::string>> writes;  // the commands each write sent
+  testing::ScriptedRadio radio{MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"))};
+  // The line fails (as a timeout does) once this many more commands were sent; -1: never.
+  int failAfter = -1;
+  // Cancel is pressed once this many commands were sent; -1: never.
+  int cancelAfter = -1;
+  bool lastCompleted = false;
+
+ private:
+  std::vector<std::string> Drive(TransferSequence& sequence) {
+    std::vector<std::string> sent;
+    SequenceAction action = sequence.Start();
+    lastCompleted = false;
+    while (action.kind == SequenceAction::Kind::Send) {
+      if (failAfter == 0) {
+        failAfter = -1;
+        return sent;
+      }
+      if (failAfter > 0) --failAfter;
+      sent.push_back(action.command);
+      if (static_cast<int>(sent.size()) == cancelAfter) sequence.Cancel();
+      action = sequence.OnReply(radio.Answer(action.command) + "\r");
+    }
+    lastCompleted = action.kind == SequenceAction::Kind::Finish && !sequence.CancelRequested();
+    return sent;
+  }
 };
 
 }  // namespace quorvan

@@ -38,7 +38,7 @@ class NativeCsvFileDialogs : public CsvFileDialogs {
 // "File > Export CSV..." and "File > Import CSV...".
 class CsvCommands {
  public:
-  // Shows the import report; the window passes one that runs CsvReportDialog modally.
+  // Shows the import report; the window passes one that runs a ReportDialog modally.
   using ReportViewer = std::function<void(const QString& report)>;
 
   CsvCommands(RadioImage& image, MessageService& messages, CsvFileDialogs& dialogs,

@@ -36,7 +36,11 @@ struct MainFormServices {
   PrinterService* printers = nullptr;
   PdfFileDialog* pdfDialog = nullptr;
   CsvFileDialogs* csvDialogs = nullptr;
-  std::function<void(const QString&)> showCsvReport;  // empty: a modal report dialog
+  // Shows a report (the CSV import, a verify) whose text can be copied and, given an accept
+  // text, asks with that button and Cancel whether to go on (true: go on). Empty: a modal
+  // ReportDialog.
+  std::function<bool(const QString& title, const QString& text, const QString& acceptText)>
+      showReport;
   // Help Topics: where the user guide may be (empty: beside the program, then the sources) and
   // what opens a link out of it (empty: the desktop's browser).
   QStringList guideCandidates;

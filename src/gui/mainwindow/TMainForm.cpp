@@ -30,6 +30,7 @@
 #include "gui/menupages/RadioMenuPages.h"
 #include "gui/printing/PdfExport.h"
 #include "gui/printing/PrintCommand.h"
+#include "gui/transfer/RadioCommands.h"
 #include "gui/transfer/TransferDialogs.h"
 
 namespace quorvan {
@@ -170,8 +171,15 @@ void TMainForm::BuildMenus() {
        {"&Memory", TransferScope::Memory},
        {"M&enu", TransferScope::Menu}}};
   const std::array<const char*, 3> scopeNames{"All", "Memory", "Menu"};
+  radio_ = std::make_unique<RadioCommands>(
+      image_, *services_.messages, *services_.transfers, *services_.settings,
+      services_.backupFolder,
+      [this](const QString& title, const QString& text, const QString& acceptText) {
+        return ShowReport(title, text, acceptText);
+      });
   QMenu* read = radio->addMenu(QStringLiteral("&Read"));
   QMenu* write = radio->addMenu(QStringLiteral("&Write"));
+  write->setObjectName(QStringLiteral("RadioWrite"));
   for (std::size_t i = 0; i < scopes.size(); ++i) {
     const TransferScope scope = scopes[i].second;
     AddCommand(read, QString::fromLatin1(scopes[i].first),
@@ -181,6 +189,20 @@ void TMainForm::BuildMenus() {
                QStringLiteral("Write") + QLatin1String(scopeNames[i]),
                [this, scope] { WriteToRadio(scope); });
   }
+  QAction* writeChanges =
+      AddCommand(write, QStringLiteral("&Changes"), QStringLiteral("WriteChanges"),
+                 [this] { WriteChangesToRadio(); });
+  // Only what the radio is known to hold can be written over by its differences.
+  connect(write, &QMenu::aboutToShow, this,
+          [this, writeChanges] { writeChanges->setEnabled(radio_->HasBaseline()); });
+  AddCommand(radio, QStringLiteral("&Verify"), QStringLiteral("RadioVerify"),
+             [this] { VerifyRadio(); });
+  QAction* verifyAfter = AddCommand(radio, QStringLiteral("Verify &After Writing"),
+                                    QStringLiteral("VerifyAfterWriting"), {});
+  verifyAfter->setCheckable(true);
+  verifyAfter->setChecked(radio_->VerifyAfterWriting());
+  connect(verifyAfter, &QAction::toggled, this,
+          [this](bool on) { radio_->SetVerifyAfterWriting(on); });
   radio->addSeparator();
   QMenu* ports = radio->addMenu(QStringLiteral("&Port Select"));
   ports->setObjectName(QStringLiteral("PortSelect"));

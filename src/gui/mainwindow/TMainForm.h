@@ -31,6 +31,7 @@ class GridView;
 class PdfFileDialog;
 class PortMenu;
 class PrinterService;
+class RadioCommands;
 class RadioMenuPages;
 class TAboutBox;
 class TSortForm;
@@ -65,6 +66,8 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   // What the Radio menu's items do.
   void ReadFromRadio(TransferScope scope);
   void WriteToRadio(TransferScope scope);
+  void WriteChangesToRadio();
+  void VerifyRadio();
   // Cut, Copy, Paste or Delete on the active grid, as the menus and buttons run them.
   void RunEditCommand(EditCommand command);
   // Re-reads the clipboard and enables the edit commands that can act now.
@@ -142,7 +145,8 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   void OnCommentEdited(const QString& text);
   void ShowGridPopup(int grid, const QPoint& globalPos);
   void SetStatusTexts(const std::array<QString, 4>& texts);
-  void KeepReadBackup();
+  // A report whose text can be copied; with an accept text, asks whether to go on.
+  bool ShowReport(const QString& title, const QString& text, const QString& acceptText);
 
   MainFormServices services_;
   RadioImage image_;
@@ -152,6 +156,7 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   std::unique_ptr<ChannelEditors> editors_;
   std::unique_ptr<CsvCommands> csv_;
   std::unique_ptr<HelpTopics> help_;
+  std::unique_ptr<RadioCommands> radio_;
   // System printers and dialogs, made only when the services bring none.
   std::unique_ptr<PrinterService> ownPrinters_;
   std::unique_ptr<PdfFileDialog> ownPdfDialog_;

@@ -1,19 +1,19 @@
 // The main window's commands that reach beyond it: the radio, files, drops and closing.
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDropEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
 #include <QTabWidget>
 
-#include "core/files/ReadBackups.h"
 #include "core/model/NameCodec.h"
 #include "core/model/WindowSizeSetting.h"
+#include "core/transfer/ReadSequence.h"
 #include "gui/common/MessageService.h"
+#include "gui/common/ReportDialog.h"
 #include "gui/mainwindow/TMainForm.h"
+#include "gui/transfer/RadioCommands.h"
 #include "gui/transfer/TransferDialogs.h"
 #include "io/serial/PortAdvice.h"
 
@@ -41,39 +41,30 @@ void TMainForm::ReadFromRadio(TransferScope scope) {
   }
   if (!lifecycle_->ConfirmDiscard()) return;
   lifecycle_->BecomeRadioDocument();
-  const bool completed = services_.transfers->RunRead(image_, scope, CommPort());
+  ReadSequence read(image_, scope);
+  const bool completed = services_.transfers->RunRead(read, CommPort());
   // Whatever the outcome, part of the image may have been replaced: a new document, saved
   // nowhere yet.
   ApplyBandPlanLayout();
   RefreshView();
   SaveBandPlan(*services_.settings, image_.Plan());
   lifecycle_->StartHistory(false);
-  if (completed) KeepReadBackup();
+  if (completed) radio_->KeepReadBackup(image_, scope);
 }
 
-void TMainForm::WriteToRadio(TransferScope scope) {
-  if (!services_.transfers->CheckPort(CommPort())) {
-    services_.messages->Warning(WithPortAccessAdvice(
-        QStringLiteral("COM port is invalid.\nPlease check and try again."), CommPort()));
-    return;
-  }
-  if (!services_.messages->AskYesNo(QStringLiteral("Do you want to write the data to the radio?"),
-                                    MessageIcon::Question)) {
-    return;
-  }
-  services_.transfers->RunWrite(image_, scope, CommPort());
+// A write reads the document and changes nothing of it: neither the view nor the history.
+void TMainForm::WriteToRadio(TransferScope scope) { radio_->Write(scope, CommPort()); }
+
+void TMainForm::WriteChangesToRadio() { radio_->WriteChanges(CommPort()); }
+
+void TMainForm::VerifyRadio() {
+  FocusPageControl();
+  radio_->Verify(CommPort());
 }
 
-void TMainForm::KeepReadBackup() {
-  if (services_.backupFolder.isEmpty()) return;
-  std::string error;
-  const std::time_t now = QDateTime::currentSecsSinceEpoch();
-  if (!SaveBackup(QFile::encodeName(services_.backupFolder).toStdString(), image_, now,
-                  BackupKind::Read, &error)) {
-    // The read itself succeeded; a backup that could not be kept must still be told.
-    services_.messages->Warning(QStringLiteral("The data read could not be kept as a backup.\n") +
-                                QString::fromStdString(error));
-  }
+bool TMainForm::ShowReport(const QString& title, const QString& text, const QString& acceptText) {
+  if (services_.showReport) return services_.showReport(title, text, acceptText);
+  return ExecReportDialog(title, text, acceptText, this);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

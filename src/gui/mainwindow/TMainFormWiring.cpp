@@ -8,8 +8,8 @@
 #include <string>
 
 #include "core/rules/GridTexts.h"
+#include "gui/common/ReportDialog.h"
 #include "gui/csv/CsvCommands.h"
-#include "gui/csv/CsvReportDialog.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TMainForm.h"
 #include "gui/menupages/RadioMenuPages.h"
@@ -85,14 +85,9 @@ void TMainForm::WirePlugIns() {
     ownCsvDialogs_ = std::make_unique<NativeCsvFileDialogs>(this);
     csvDialogs = ownCsvDialogs_.get();
   }
-  CsvCommands::ReportViewer showReport = services_.showCsvReport;
-  if (!showReport) {
-    showReport = [this](const QString& report) {
-      CsvReportDialog dialog(report, this);
-      dialog.exec();
-    };
-  }
-  csv_ = std::make_unique<CsvCommands>(image_, *services_.messages, *csvDialogs, showReport);
+  csv_ = std::make_unique<CsvCommands>(
+      image_, *services_.messages, *csvDialogs,
+      [this](const QString& report) { ShowReport(tr("Import CSV"), report, {}); });
 }
 
 void TMainForm::OpenEditor(int grid, int row) {

@@ -11,11 +11,11 @@ class ModalTransferDialogs : public TransferDialogs {
  public:
   ModalTransferDialogs(TReadForm& read, TWriteForm& write) : read_(read), write_(write) {}
   bool CheckPort(const QString& portName) override { return read_.CheckPort(portName); }
-  bool RunRead(RadioImage& image, TransferScope scope, const QString& portName) override {
-    return read_.Run(image, scope, portName);
+  bool RunRead(TransferSequence& read, const QString& portName) override {
+    return read_.Run(read, portName);
   }
-  bool RunWrite(const RadioImage& image, TransferScope scope, const QString& portName) override {
-    return write_.Run(image, scope, portName);
+  bool RunWrite(TransferSequence& write, const QString& portName) override {
+    return write_.Run(write, portName);
   }
 
  private:

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "core/model/RadioImage.h"
 #include "core/transfer/TransferSequence.h"
 #include "gui/transfer/TransferDialog.h"
 
 namespace quorvan {
 
-// "Write": sends the image to the radio.
+// "Write": runs a write to the radio; commands the radio refused are reported when it ends.
 class TWriteForm : public TransferDialog {
  public:
   TWriteForm(MessageService& messages, ByteChannel* channel = nullptr, QWidget* parent = nullptr);
   // True when the write ran to its end.
-  bool Run(const RadioImage& image, TransferScope scope, const QString& portName);
+  bool Run(TransferSequence& write, const QString& portName) { return RunModal(write, portName); }
 };
 
 }  // namespace quorvan

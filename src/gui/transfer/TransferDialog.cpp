@@ -53,12 +53,11 @@ bool TransferDialog::CheckPort(const QString& portName) {
   }
 }
 
-bool TransferDialog::RunModal(TransferSequence& sequence, const QString& portName,
-                              TransferSession::RejectionProbe probe) {
+bool TransferDialog::RunModal(TransferSequence& sequence, const QString& portName) {
   completed_ = false;
   progress_->setMaximum(1);
   progress_->setValue(0);
-  if (!session_->Start(sequence, portName, std::move(probe))) return false;
+  if (!session_->Start(sequence, portName)) return false;
   exec();
   return completed_;
 }

@@ -38,8 +38,7 @@ class TransferDialog : public QDialog {
 
  protected:
   // Shows the dialog modally while `sequence` runs; true when it ran to its end.
-  bool RunModal(TransferSequence& sequence, const QString& portName,
-                TransferSession::RejectionProbe probe = {});
+  bool RunModal(TransferSequence& sequence, const QString& portName);
 
  private:
   void OnFinished(TransferSession::Outcome outcome, const QString& message);

@@ -2,19 +2,19 @@
 
 #include <QString>
 
-#include "core/model/RadioImage.h"
 #include "core/transfer/TransferSequence.h"
 
 namespace quorvan {
 
-// How the main window reaches the radio: the port test and the two modal transfer dialogs.
+// How the main window reaches the radio: the port test and the two modal transfer dialogs, in
+// which any read (a read, a verify) or write (of a scope, of changes, with its checks) runs.
 class TransferDialogs {
  public:
   virtual ~TransferDialogs() = default;
   virtual bool CheckPort(const QString& portName) = 0;
   // Both return true only when the transfer ran to its end.
-  virtual bool RunRead(RadioImage& image, TransferScope scope, const QString& portName) = 0;
-  virtual bool RunWrite(const RadioImage& image, TransferScope scope, const QString& portName) = 0;
+  virtual bool RunRead(TransferSequence& read, const QString& portName) = 0;
+  virtual bool RunWrite(TransferSequence& write, const QString& portName) = 0;
 };
 
 }  // namespace quorvan

@@ -1,5 +1,3 @@
-#include "core/transfer/ReadSequence.h"
-#include "core/transfer/WriteSequence.h"
 #include "gui/transfer/TReadForm.h"
 #include "gui/transfer/TWriteForm.h"
 
@@ -11,22 +9,10 @@ TReadForm::TReadForm(MessageService& messages, ByteChannel* channel, QWidget* pa
   setObjectName(QStringLiteral("ReadForm"));
 }
 
-bool TReadForm::Run(RadioImage& image, TransferScope scope, const QString& portName) {
-  ReadSequence sequence(image, scope);
-  return RunModal(sequence, portName);
-}
-
 TWriteForm::TWriteForm(MessageService& messages, ByteChannel* channel, QWidget* parent)
     : TransferDialog(QStringLiteral("Write"), QStringLiteral("Writing data to the Radio."),
                      messages, channel, parent) {
   setObjectName(QStringLiteral("WriteForm"));
-}
-
-bool TWriteForm::Run(const RadioImage& image, TransferScope scope, const QString& portName) {
-  WriteSequence sequence(image, scope);
-  return RunModal(sequence, portName, [&sequence] {
-    return TransferSession::Rejections{sequence.RejectedCount(), sequence.FirstRejectedCommand()};
-  });
 }
 
 }  // namespace quorvan

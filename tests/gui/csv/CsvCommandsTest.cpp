@@ -10,9 +10,9 @@
 #include <optional>
 
 #include "core/model/RadioImage.h"
+#include "gui/common/ReportDialog.h"
 #include "gui/csv/CsvCommands.h"
 #include "gui/csv/CsvImportDialog.h"
-#include "gui/csv/CsvReportDialog.h"
 #include "support/ScriptedServices.h"
 
 namespace quorvan {
@@ -157,7 +157,7 @@ class CsvCommandsTest : public QObject {
   }
 
   void reportDialogIsReadOnlyAndCopiesEverything() {
-    CsvReportDialog dialog("2 rows imported.\nrow 3: x\n");
+    ReportDialog dialog("Import CSV", "2 rows imported.\nrow 3: x\n");
     auto* text = dialog.findChild<QPlainTextEdit*>("ReportText");
     QVERIFY(text != nullptr);
     QVERIFY(text->isReadOnly());

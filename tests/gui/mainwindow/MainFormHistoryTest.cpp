@@ -57,7 +57,10 @@ struct HistoryFixture : MainFormFixture {
     adjustServices = [this](MainFormServices& s) {
       s.makeEditors = EditorDialogsFactory(editorMessages);
       s.csvDialogs = &csv;
-      s.showCsvReport = [this](const QString& text) { report = text; };
+      s.showReport = [this](const QString&, const QString& text, const QString&) {
+        report = text;
+        return false;
+      };
     };
     Create();
     RadioImage image = form->Image();

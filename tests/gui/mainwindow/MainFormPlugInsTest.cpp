@@ -74,7 +74,10 @@ struct PlugInFixture : MainFormFixture {
       s.printers = &printers;
       s.pdfDialog = &pdf;
       s.csvDialogs = &csv;
-      s.showCsvReport = [this](const QString& report) { reports << report; };
+      s.showReport = [this](const QString&, const QString& report, const QString&) {
+        reports << report;
+        return false;
+      };
     };
     Create();
   }

@@ -184,7 +184,7 @@ void MainFormTest::presetPortIsUsedButNotStored() {
   f.transfers.validPorts << QStringLiteral("/dev/pts/9");
   f.form->ReadFromRadio(TransferScope::All);
   QCOMPARE(f.transfers.reads.size(), 1);
-  QCOMPARE(f.transfers.reads.first().second, QStringLiteral("/dev/pts/9"));
+  QCOMPARE(f.transfers.ports.first(), QStringLiteral("/dev/pts/9"));
 }
 
 void MainFormTest::rightButtonSelectsRowUnderPointerOfScrolledGrid() {
@@ -365,13 +365,12 @@ void MainFormTest::completedReadStoresPlanMarksModifiedAndKeepsBackup() {
   MainFormFixture f;
   f.Create();
   const BandPlan radioPlan = MakeDefaultBandPlan("ME,0B", "BELTO");
-  f.transfers.onRead = [&radioPlan](RadioImage& image) {
-    image.Plan() = radioPlan;
-    image.Store(SlotKind::Memory, 0, "000,00145000000,0,0,0,0,0,0,08,00,000,000600000,0,0,,,0,RPT");
-  };
+  RadioImage held = MakeNewDocument(radioPlan);
+  held.Store(SlotKind::Memory, 0, "000,00145000000,0,0,0,0,0,0,08,00,000,000600000,0,0,,,0,RPT");
+  f.transfers.radio = testing::ScriptedRadio(held);
   f.form->Action("ToolRead")->trigger();
   QCOMPARE(f.transfers.reads.size(), 1);
-  QCOMPARE(f.transfers.reads.first().first, TransferScope::All);
+  QCOMPARE(f.transfers.reads.first().back(), std::string("BAT"));  // a read of scope All
   QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Radio]*"));
   QCOMPARE(f.form->Document().DocumentName(), QStringLiteral("Untitled"));
   QVERIFY(f.form->Document().Modified());
@@ -389,9 +388,9 @@ void MainFormTest::completedReadStoresPlanMarksModifiedAndKeepsBackup() {
 void MainFormTest::cancelledReadStillLeavesRadioDocument() {
   MainFormFixture f;
   f.Create();
-  f.transfers.readCompletes = false;
+  f.transfers.cancelAfter = 6;
   f.form->Action("ReadMenu")->trigger();
-  QCOMPARE(f.transfers.reads.first().first, TransferScope::Menu);
+  QCOMPARE(f.transfers.reads.first().back(), std::string("PC 0"));  // the menu comes first
   QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Radio]*"));
   QVERIFY(f.form->Document().Modified());
   QVERIFY(!QDir(f.Path(QStringLiteral("backups"))).exists());
@@ -428,7 +427,7 @@ void MainFormTest::writeChecksPortAndAsks() {
   QVERIFY(f.transfers.writes.isEmpty());
   f.form->Action("WriteMemory")->trigger();
   QCOMPARE(f.transfers.writes.size(), 1);
-  QCOMPARE(f.transfers.writes.first().first, TransferScope::Memory);
+  QCOMPARE(f.transfers.writes.first().back(), std::string("DMN 09,"));  // the memories only
   QCOMPARE(f.messages.shown.first().text,
            QStringLiteral("Do you want to write the data to the radio?"));
   QCOMPARE(f.messages.shown.first().icon, MessageIcon::Question);

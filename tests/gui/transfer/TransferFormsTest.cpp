@@ -9,6 +9,8 @@
 #include <QtTest>
 #include <memory>
 
+#include "core/transfer/ReadSequence.h"
+#include "core/transfer/WriteSequence.h"
 #include "gui/transfer/TReadForm.h"
 #include "gui/transfer/TWriteForm.h"
 #include "support/ScriptedServices.h"
@@ -16,6 +18,16 @@
 namespace quorvan {
 
 namespace {
+
+bool RunRead(TReadForm& form, RadioImage& image, TransferScope scope, const QString& port) {
+  ReadSequence sequence(image, scope);
+  return form.Run(sequence, port);
+}
+
+bool RunWrite(TWriteForm& form, const RadioImage& image, TransferScope scope, const QString& port) {
+  WriteSequence sequence(image, scope);
+  return form.Run(sequence, port);
+}
 
 // Field 16 is not carried by the write commands, so it is left empty to compare whole texts.
 const char* const kMemory5 = "005,00145500000,0,1,0,1,0,0,08,00,000,000600000,0,0,,,,CLUB";
@@ -80,11 +92,11 @@ void TransferFormsTest::writeThenReadReturnsTheSameChannels() {
   RadioImage sent = NewImage();
   sent.Store(SlotKind::Memory, 5, kMemory5);
   sent.Store(SlotKind::Dtmf, 2, "02,123*#,HOME");
-  QVERIFY(write.Run(sent, TransferScope::Memory, radio.Device()));
+  QVERIFY(RunWrite(write, sent, TransferScope::Memory, radio.Device()));
   QVERIFY2(messages.shown.isEmpty(), qPrintable(messages.Texts().join('|')));
 
   RadioImage received = NewImage();
-  QVERIFY(read.Run(received, TransferScope::All, radio.Device()));
+  QVERIFY(RunRead(read, received, TransferScope::All, radio.Device()));
   QVERIFY2(messages.shown.isEmpty(), qPrintable(messages.Texts().join('|')));
   QCOMPARE(QString::fromStdString(received.Record(SlotKind::Memory, 5)),
            QString::fromLatin1(kMemory5));
@@ -100,7 +112,7 @@ void TransferFormsTest::cancelEndsTheReadWithoutMessage() {
   TReadForm read(messages);
   RadioImage image = NewImage();
   QTimer::singleShot(300, read.CancelButton(), &QPushButton::click);
-  QVERIFY(!read.Run(image, TransferScope::All, radio.Device()));
+  QVERIFY(!RunRead(read, image, TransferScope::All, radio.Device()));
   QCOMPARE(read.Session().LastOutcome(), TransferSession::Outcome::Cancelled);
   QVERIFY(messages.shown.isEmpty());
   QVERIFY(!read.isVisible());
@@ -111,7 +123,7 @@ void TransferFormsTest::silentRadioTimesOut() {
   ScriptedMessages messages;
   TReadForm read(messages);
   RadioImage image = NewImage();
-  QVERIFY(!read.Run(image, TransferScope::Menu, radio.Device()));
+  QVERIFY(!RunRead(read, image, TransferScope::Menu, radio.Device()));
   QCOMPARE(messages.Texts(),
            QStringList{"Communication timeout error.\nCheck that the radio is on and not showing "
                        "one of its menus, that the cable is seated at both ends and that " +
@@ -137,7 +149,7 @@ void TransferFormsTest::foreignRadioIsRefusedAndImageKept() {
   VirtualRadio european({QStringLiteral("--type"), QStringLiteral("ME,0B")});
   ScriptedMessages messages;
   TWriteForm write(messages);
-  QVERIFY(!write.Run(NewImage(), TransferScope::All, european.Device()));
+  QVERIFY(!RunWrite(write, NewImage(), TransferScope::All, european.Device()));
   QCOMPARE(messages.Texts(),
            QStringList{invalid + "The radio reports type ME,0B (Europe); this document "
                                  "is for KK,0F (U.S.A./Canada)."});
@@ -152,7 +164,8 @@ void TransferFormsTest::unusablePortKeepsDialogUntilCancel() {
     visibleAfterMessage = write.isVisible();
     write.CancelButton()->click();
   });
-  QVERIFY(!write.Run(NewImage(), TransferScope::All, QStringLiteral("/nonexistent/tty-quorvan")));
+  QVERIFY(
+      !RunWrite(write, NewImage(), TransferScope::All, QStringLiteral("/nonexistent/tty-quorvan")));
   QCOMPARE(messages.Texts().size(), 1);
   QVERIFY2(messages.Texts().first().startsWith("COM port is invalid.\nPlease check and try again.\n"
                                                "/nonexistent/tty-quorvan does not exist; "),
@@ -170,7 +183,7 @@ void TransferFormsTest::malformedDocumentIsNotWritten() {
   TWriteForm write(messages);
   RadioImage image = NewImage();
   image.Store(SlotKind::Memory, 0, "000,0014518");
-  QVERIFY(!write.Run(image, TransferScope::All, radio.Device()));
+  QVERIFY(!RunWrite(write, image, TransferScope::All, radio.Device()));
   QCOMPARE(write.Session().LastOutcome(), TransferSession::Outcome::MalformedRecord);
   QCOMPARE(messages.Texts(),
            QStringList{"Nothing was written to the radio: memory channel 000 is malformed; the "

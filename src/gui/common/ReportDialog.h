@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace quorvan {
+
+// A report the user may want to keep (the CSV import, a verify): read-only text that can be
+// selected, a button that copies all of it, and Close; or, given an accept text, that button
+// and Cancel, so the report asks whether to go on.
+class ReportDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  ReportDialog(const QString& title, const QString& report, const QString& acceptText = {},
+               QWidget* parent = nullptr);
+
+  QString ReportText() const;
+  QPushButton* CopyButton() const { return copyButton_; }
+  QPushButton* AcceptButton() const { return acceptButton_; }  // null without an accept text
+
+ private:
+  void CopyAll();
+
+  QPlainTextEdit* text_;
+  QPushButton* copyButton_;
+  QPushButton* acceptButton_ = nullptr;
+};
+
+// Shows a report modally; true when the user chose the accept button.
+bool ExecReportDialog(const QString& title, const QString& report, const QString& acceptText,
+                      QWidget* parent);
+
+}  // namespace quorvan

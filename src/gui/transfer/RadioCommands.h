@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "core/files/ReadBackups.h"
+#include "core/model/RadioImage.h"
+#include "core/model/SettingsStore.h"
+#include "core/transfer/CheckedWriteSequence.h"
+#include "core/transfer/TransferSequence.h"
+
+namespace quorvan {
+
+class MessageService;
+class TransferDialogs;
+
+// The settings value that remembers Radio > Verify After Writing ("1" on).
+constexpr const char* kVerifyAfterWritingSetting = "VerifyAfterWriting";
+
+// The Radio menu's writes and its verify: asks what needs asking, runs the transfer dialogs,
+// keeps the backups a transfer leaves and shows what the checks found. The document is only
+// read here: a write changes nothing of it, its undo history included.
+class RadioCommands {
+  Q_DECLARE_TR_FUNCTIONS(RadioCommands)
+
+ public:
+  // Shows a report whose text can be copied; with an accept text, asks whether to go on.
+  using ReportViewer =
+      std::function<bool(const QString& title, const QString& text, const QString& acceptText)>;
+
+  RadioCommands(const RadioImage& document, MessageService& messages, TransferDialogs& transfers,
+                SettingsStore& settings, QString backupFolder, ReportViewer showReport);
+
+  // Write > All, Memory, Menu: port check, confirmation, the write (and its read-back when
+  // Verify After Writing is on).
+  void Write(TransferScope scope, const QString& portName);
+  // Write > Changes: only what differs from what the radio held, after checking that the radio
+  // still holds that where the write replaces it.
+  void WriteChanges(const QString& portName);
+  // Radio > Verify: reads the whole radio and compares it with the document.
+  void Verify(const QString& portName);
+
+  // Whether what the document's radio holds is known (Write > Changes can run).
+  bool HasBaseline() const;
+  bool VerifyAfterWriting() const;
+  void SetVerifyAfterWriting(bool on);
+
+  // After a read that ran to its end: the image read, kept as a backup of the scope's kind.
+  void KeepReadBackup(const RadioImage& image, TransferScope scope);
+
+ private:
+  bool CheckPort(const QString& portName, const QString& refusal);
+  // Runs one write and tells what it found; true when it stopped because the radio changed
+  // since the baseline and the user chose to write anyway.
+  bool RunCheckedWrite(const WritePlan& plan, const QString& portName);
+  void KeepBackup(const RadioImage& image, BackupKind kind);
+  std::string Folder() const;
+
+  const RadioImage& document_;
+  MessageService& messages_;
+  TransferDialogs& transfers_;
+  SettingsStore& settings_;
+  QString backupFolder_;
+  ReportViewer showReport_;
+};
+
+}  // namespace quorvan

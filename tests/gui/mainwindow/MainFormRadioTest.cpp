@@ -1,0 +1,244 @@
+// The Radio menu's write of changes, its verify and Verify After Writing, through the window
+// against a scripted radio: what is sent, what is asked and shown, which backups are kept.
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QtTest>
+#include <deque>
+
+#include "core/model/RadioForms.h"
+#include "gui/mainwindow/MainFormFixture.h"
+#include "support/SampleImage.h"
+
+namespace quorvan {
+
+namespace {
+
+constexpr const char* kMain5 = "00146520000,5,1,0,1,0,0,12,12,007,000600000,0,1";
+
+struct Report {
+  QString title;
+  QString text;
+  QString acceptText;
+};
+
+// A window whose radio holds the sample document, and whose reports are recorded and answered
+// from a queue (Cancel when it runs dry).
+struct RadioFixture : MainFormFixture {
+  QList<Report> reports;
+  std::deque<bool> goOn;
+
+  RadioFixture() {
+    adjustServices = [this](MainFormServices& s) {
+      s.showReport = [this](const QString& title, const QString& text, const QString& accept) {
+        reports.append({title, text, accept});
+        if (goOn.empty()) return false;
+        const bool answer = goOn.front();
+        goOn.pop_front();
+        return answer;
+      };
+    };
+    transfers.radio = testing::ScriptedRadio(testing::SampleImage("KK,0F", "ARVEN"));
+    Create();
+  }
+
+  void Trigger(const char* name) { form->Action(QString::fromLatin1(name))->trigger(); }
+  bool WriteChangesEnabled() {
+    QMenu* write = form->findChild<QMenu*>(QStringLiteral("RadioWrite"));
+    emit write->aboutToShow();
+    return form->Action(QStringLiteral("WriteChanges"))->isEnabled();
+  }
+  QStringList Backups(const QString& pattern) const {
+    return QDir(Path(QStringLiteral("backups"))).entryList({pattern}, QDir::Files, QDir::Name);
+  }
+  // The document's memory channel 5 renamed and its battery type changed: two changed items.
+  void ChangeDocument() {
+    form->Image().Store(SlotKind::Memory, 5, "005," + std::string(kMain5) + ",00147000000,5,,NEW");
+    form->Image().Menu().Set(kMenuBAT, "1");
+  }
+  bool RadioHoldsDocument() const {
+    return AsRadioGivesBack(transfers.radio.Image()) == AsRadioGivesBack(form->Image());
+  }
+};
+
+std::vector<std::string> From(const std::vector<std::string>& commands, std::size_t first) {
+  return {commands.begin() + static_cast<long>(std::min(first, commands.size())), commands.end()};
+}
+
+}  // namespace
+
+class MainFormRadioTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void writeChangesNeedsWhatTheRadioHeldAndSendsOnlyChanges();
+  void radioChangedSinceStopsTheWriteUntilWrittenAnyway();
+  void brokenWriteKeepsNoWrittenBackupAndIsSentAgain();
+  void verifyAndVerifyAfterWriting();
+};
+
+void MainFormRadioTest::writeChangesNeedsWhatTheRadioHeldAndSendsOnlyChanges() {
+  RadioFixture f;
+  QVERIFY(!f.WriteChangesEnabled());
+  f.Trigger("ReadAll");
+  QCOMPARE(f.Backups("*-ARVEN-KK0F.qvx").size(), 1);
+  QVERIFY(f.WriteChangesEnabled());
+
+  f.Trigger("WriteChanges");
+  QCOMPARE(f.messages.Texts(), QStringList{"The radio already holds this document."});
+  QVERIFY(f.transfers.writes.isEmpty());
+
+  f.ChangeDocument();
+  f.form->Document().RecordChange("Edit");
+  const bool modified = f.form->Document().Modified();
+  f.messages.shown.clear();
+  f.messages.answers = {Answer::No, Answer::Yes};
+  f.Trigger("WriteChanges");
+  QCOMPARE(f.messages.Texts(), QStringList{"Write 2 changed items to the radio?"});
+  QCOMPARE(f.messages.shown.first().icon, MessageIcon::Question);
+  QVERIFY(f.transfers.writes.isEmpty());
+  f.Trigger("WriteChanges");
+  QCOMPARE(f.transfers.writes.size(), 1);
+  QCOMPARE(f.transfers.writes.first(),
+           (std::vector<std::string>{"VOX 0", "ID", "TYD", "MR 0,005", "MR 1,005", "MNA 005", "BAT",
+                                     "VMC 0,0", "VMC 1,0", "MW 0,005," + std::string(kMain5),
+                                     "MW 1,005,00147000000,5", "MNA 005,NEW", "BAT 1"}));
+  QVERIFY(f.RadioHoldsDocument());
+  QCOMPARE(f.Backups("*-replaced.qvx").size(), 1);
+  QCOMPARE(f.Backups("*-written.qvx").size(), 1);
+  QVERIFY2(f.reports.isEmpty(), "nothing to report without Verify After Writing");
+  // A write leaves the document, its state and its history as they were.
+  QCOMPARE(f.form->Document().Modified(), modified);
+  QVERIFY(f.form->Document().History().CanUndo());
+
+  // What was written is now what the radio held.
+  f.messages.shown.clear();
+  f.Trigger("WriteChanges");
+  QCOMPARE(f.messages.Texts(), QStringList{"The radio already holds this document."});
+}
+
+void MainFormRadioTest::radioChangedSinceStopsTheWriteUntilWrittenAnyway() {
+  RadioFixture f;
+  f.Trigger("ReadAll");
+  f.ChangeDocument();
+  // Renamed on the radio's own keys after the read.
+  RadioImage keyed = testing::SampleImage("KK,0F", "ARVEN");
+  keyed.Store(SlotKind::Memory, 5, "005," + std::string(kMain5) + ",00147000000,5,,KEYS");
+  f.transfers.radio = testing::ScriptedRadio(keyed);
+
+  f.messages.answers = {Answer::Yes};
+  f.goOn = {false};
+  f.Trigger("WriteChanges");
+  QCOMPARE(f.transfers.writes.size(), 1);
+  QCOMPARE(f.transfers.writes.first().back(), std::string("BAT"));  // read, nothing written
+  QCOMPARE(f.reports.size(), 1);
+  QCOMPARE(f.reports.first().acceptText, QStringLiteral("Write Anyway"));
+  QCOMPARE(f.reports.first().text,
+           QString::fromUtf8("The radio was changed since it was last read or written:\n"
+                             "memory 005: name A,B\xC3\xA9\xC5\xA1 at the last read or write, KEYS "
+                             "in the radio\n\nNothing was written to the radio."));
+  QCOMPARE(f.transfers.radio.Image().Field(SlotKind::Memory, 5, 17), "KEYS");
+  QCOMPARE(f.Backups("*-replaced.qvx").size(), 1);  // what the radio held is kept all the same
+  QVERIFY(f.Backups("*-written.qvx").isEmpty());
+
+  f.reports.clear();
+  f.messages.answers = {Answer::Yes};
+  f.goOn = {true};
+  f.Trigger("WriteChanges");
+  QCOMPARE(f.transfers.writes.size(), 3);
+  QCOMPARE(f.transfers.writes.last().back(), std::string("BAT 1"));
+  QCOMPARE(f.reports.size(), 1);
+  QVERIFY(f.RadioHoldsDocument());
+  QCOMPARE(f.Backups("*-written.qvx").size(), 1);
+}
+
+void MainFormRadioTest::brokenWriteKeepsNoWrittenBackupAndIsSentAgain() {
+  const std::vector<std::string> write{
+      "VMC 0,0",     "VMC 1,0", "MW 0,005," + std::string(kMain5), "MW 1,005,00147000000,5",
+      "MNA 005,NEW", "BAT 1"};
+  RadioFixture f;
+  f.Trigger("ReadAll");
+  f.ChangeDocument();
+  f.messages.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
+  // The line goes once the channel is written, before the menu value.
+  f.transfers.failAfter = 12;
+  f.Trigger("WriteChanges");
+  QCOMPARE(f.transfers.writes.first().back(), std::string("MNA 005,NEW"));
+  QVERIFY(f.Backups("*-written.qvx").isEmpty());
+  QVERIFY(!f.RadioHoldsDocument());
+
+  // Everything is sent again; the channel already written is no change of somebody else's.
+  f.Trigger("WriteChanges");
+  QCOMPARE(f.transfers.writes.size(), 2);
+  QCOMPARE(From(f.transfers.writes.last(), 7), write);
+  QVERIFY(f.reports.isEmpty());
+  QVERIFY(f.RadioHoldsDocument());
+  QCOMPARE(f.Backups("*-written.qvx").size(), 1);
+
+  // A line gone in the middle of a channel leaves it as neither side had it: that is shown, and
+  // written over only when asked.
+  f.form->Image().Store(SlotKind::Memory, 5,
+                        testing::SampleImage("KK,0F", "ARVEN").Record(SlotKind::Memory, 5));
+  // The line goes after the receive part: the transmit part is gone, the name not yet sent.
+  f.transfers.failAfter = 9;
+  f.messages.answers = {Answer::Yes, Answer::Yes};
+  f.Trigger("WriteChanges");
+  QCOMPARE(f.transfers.writes.last().back().substr(0, 8), std::string("MW 0,005"));
+  f.goOn = {true};
+  f.Trigger("WriteChanges");
+  QCOMPARE(f.reports.size(), 1);
+  QVERIFY(f.reports.first().text.contains(QStringLiteral("\nmemory 005: transmit frequency ")));
+  QVERIFY(f.RadioHoldsDocument());
+}
+
+void MainFormRadioTest::verifyAndVerifyAfterWriting() {
+  RadioFixture f;
+  f.Trigger("ReadAll");
+  f.Trigger("RadioVerify");
+  QCOMPARE(f.transfers.reads.size(), 2);
+  QCOMPARE(f.reports.size(), 1);
+  QCOMPARE(f.reports.first().title, QStringLiteral("Verify"));
+  QCOMPARE(f.reports.first().text, QStringLiteral("The radio holds this document."));
+  QVERIFY(f.reports.first().acceptText.isEmpty());
+
+  f.form->Image().Store(SlotKind::Dtmf, 3, "03,0123456789ABCD*#,OTHER");
+  f.Trigger("RadioVerify");
+  QCOMPARE(f.reports.last().text,
+           QStringLiteral("The radio does not hold this document:\n"
+                          "DTMF 3: name OTHER in the document, A,B\u00E9\u0161 in the radio\n"));
+
+  // Remembered in the settings, and shown checked by the next window.
+  QAction* verifyAfter = f.form->Action(QStringLiteral("VerifyAfterWriting"));
+  QVERIFY(verifyAfter->isCheckable());
+  QVERIFY(!verifyAfter->isChecked());
+  verifyAfter->setChecked(true);
+  QCOMPARE(f.settings.Value("VerifyAfterWriting"), std::string("1"));
+  f.Create();
+  QVERIFY(f.form->Action(QStringLiteral("VerifyAfterWriting"))->isChecked());
+
+  // The radio takes the name of DTMF memory 3 without keeping it.
+  f.form->Image() = testing::SampleImage("KK,0F", "ARVEN");
+  f.form->Image().Store(SlotKind::Dtmf, 3, "03,0123456789ABCD*#,OTHER");
+  f.transfers.radio.Drop("DMN 03,");
+  f.reports.clear();
+  f.messages.answers = {Answer::Yes};
+  f.Trigger("WriteAll");
+  QCOMPARE(f.transfers.writes.last().back(), std::string("BAT"));  // read back to the end
+  QCOMPARE(f.reports.size(), 1);
+  QCOMPARE(f.reports.first().text,
+           QStringLiteral("The radio does not hold what was written:\n"
+                          "DTMF 3: name OTHER in the document, none in the radio\n"));
+  QVERIFY2(f.Backups("*-written.qvx").isEmpty(), "the radio does not hold what was meant");
+
+  f.reports.clear();
+  f.messages.answers = {Answer::Yes};
+  f.transfers.radio = testing::ScriptedRadio(testing::SampleImage("KK,0F", "ARVEN"));
+  f.Trigger("WriteMenu");
+  QCOMPARE(f.reports.size(), 1);
+  QCOMPARE(f.reports.first().text, QStringLiteral("The radio holds what was written."));
+}
+
+}  // namespace quorvan
+
+QTEST_MAIN(quorvan::MainFormRadioTest)
+#include "MainFormRadioTest.moc"

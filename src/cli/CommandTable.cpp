@@ -7,6 +7,7 @@ extern const CliCommand kNewCommand;
 extern const CliCommand kCatCommand;
 extern const CliCommand kReadCommand;
 extern const CliCommand kWriteCommand;
+extern const CliCommand kVerifyCommand;
 extern const CliCommand kPortsCommand;
 extern const CliCommand kPrintCommand;
 extern const CliCommand kSortCommand;
@@ -18,9 +19,9 @@ extern const CliCommand kDiffCommand;
 
 const std::vector<const CliCommand*>& CommandTable() {
   static const std::vector<const CliCommand*> kTable{
-      &kPortsCommand, &kIdentifyCommand, &kReadCommand,      &kWriteCommand,
-      &kNewCommand,   &kCatCommand,      &kListCommand,      &kDiffCommand,
-      &kSortCommand,  &kPrintCommand,    &kExportCsvCommand, &kImportCsvCommand,
+      &kPortsCommand, &kIdentifyCommand,  &kReadCommand,      &kWriteCommand, &kVerifyCommand,
+      &kNewCommand,   &kCatCommand,       &kListCommand,      &kDiffCommand,  &kSortCommand,
+      &kPrintCommand, &kExportCsvCommand, &kImportCsvCommand,
   };
   return kTable;
 }

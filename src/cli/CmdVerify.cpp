@@ -1,0 +1,72 @@
+#include <string>
+
+#include "cli/CliCommand.h"
+#include "cli/CliTransfer.h"
+#include "cli/CommandArgs.h"
+#include "cli/DocumentOptions.h"
+#include "core/model/RadioImage.h"
+#include "core/rules/DocumentComparison.h"
+#include "core/transfer/ReadSequence.h"
+#include "core/transfer/TransferCommands.h"
+#include "core/transfer/WriteCheckTexts.h"
+
+namespace quorvan {
+
+extern const CliCommand kVerifyCommand;
+
+namespace {
+
+int RunVerify(const std::vector<std::string>& args, CliContext& context) {
+  CommandArgs parsed;
+  std::string problem;
+  if (!ParseCommandArgs(args, kVerifyCommand.options, parsed, problem)) {
+    return ReportUsageError(context, kVerifyCommand, problem);
+  }
+  if (parsed.positionals.size() != 1) {
+    return ReportUsageError(context, kVerifyCommand,
+                            parsed.positionals.empty() ? "missing FILE.qvx" : "too many files");
+  }
+  std::string port;
+  TransferScope scope = TransferScope::All;
+  if (!TransferTarget(parsed, port, scope, problem)) {
+    return ReportUsageError(context, kVerifyCommand, problem);
+  }
+  BandPlan plan;
+  const int resolved = ResolveCommandPlan(parsed, kVerifyCommand, context, plan);
+  if (resolved != kExitOk) return resolved;
+  RadioImage document;
+  const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, document);
+  if (opened != kExitOk) return opened;
+
+  // Every item of the scope read back with the read's commands, checked as a write checks the
+  // radio it talks to.
+  const ItemSet items = ItemsOfScope(scope);
+  RadioImage radio = document;
+  ReadSequence sequence(radio, items);
+  const int code =
+      ReportTransfer(RunTransfer(sequence, port, context.err, ProgressOption(parsed)), context);
+  if (code != kExitOk) return code;
+  const std::vector<FieldDifference> differences = CompareRadioItems(document, radio, items);
+  if (differences.empty()) {
+    context.out << kHoldsDocumentText << "\n";
+    return kExitOk;
+  }
+  context.out << DescribeDifferences(differences, kFileSide, kRadioSide);
+  return kExitFailure;
+}
+
+}  // namespace
+
+extern const CliCommand kVerifyCommand{
+    "verify",
+    "compare what the radio holds with a channel file",
+    "usage: quorvan-cli verify --port DEV [--scope all|memory|menu] [--type CODE [--model ID]]\n"
+    "                          [--quiet | --progress] FILE.qvx\n"
+    "  Reads the radio and prints one line for every field that differs from the file\n"
+    "  (exit status 1), or \"The radio holds this document.\" (exit status 0).\n",
+    {kPortOption, kScopeOption, kTypeOption, kModelOption, kQuietOption, kProgressOption},
+    {"FILE.qvx"},
+    &RunVerify,
+};
+
+}  // namespace quorvan

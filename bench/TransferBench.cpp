@@ -1,5 +1,8 @@
 // Full scope-All read and write of a full image with the virtual radio over a pseudo-terminal:
 // unpaced (what one exchange costs us) and paced at 9600 bit/s (how close to the wire we stay).
+// Beside them, in the same run, what writing only changes saves: a write of three changed
+// memory channels and a menu value (the check of what it replaces included), the read-back of
+// those items, and a verify of the whole radio.
 #include <benchmark/benchmark.h>
 #include <time.h>
 
@@ -12,7 +15,11 @@
 #include "CountingSequence.h"
 #include "FullImage.h"
 #include "core/files/DocumentFile.h"
+#include "core/model/ChannelRecord.h"
+#include "core/rules/DocumentComparison.h"
+#include "core/transfer/CheckedWriteSequence.h"
 #include "core/transfer/ReadSequence.h"
+#include "core/transfer/TransferCommands.h"
 #include "core/transfer/WriteSequence.h"
 #include "support/E2eProcess.h"
 #include "support/SessionLink.h"
@@ -38,15 +45,62 @@ double ProcessCpuSeconds() {
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-// One transfer of the full image; false with a message on the state when it did not complete.
+enum class Transfer { ReadAll, WriteAll, WriteChanges, ReadBackChanges, VerifyAll };
+
+// The full image with memory channels 10, 200 and 350 renamed and the battery type changed.
+RadioImage ChangedImage() {
+  RadioImage image = FullImage();
+  for (const int slot : {10, 200, 350}) {
+    ChannelRecord channel = image.Channel(SlotKind::Memory, slot);
+    channel.Set(ChannelField::Name, "CHANGED");
+    image.Store(SlotKind::Memory, slot, channel.Text());
+  }
+  image.Menu().Set(kMenuBAT, image.Menu().Get(kMenuBAT) == "1" ? "0" : "1");
+  return image;
+}
+
+// Why a read did not give back what the radio holds, or empty.
+std::string ReadMismatch(const RadioImage& held, const RadioImage& read, const ItemSet& items) {
+  const std::vector<FieldDifference> differences = CompareRadioItems(held, read, items);
+  if (differences.empty()) return {};
+  return "the items read differ from the radio's: " +
+         DescribeDifferences(differences, "held", "read");
+}
+
+// One transfer; false with a message on the state when it did not complete.
 bool TransferOnce(benchmark::State& state, testing::SessionLink& link, const QString& device,
-                  bool write, Totals& totals) {
+                  Transfer transfer, Totals& totals) {
   const RadioImage full = FullImage();
+  const RadioImage changed = ChangedImage();
+  const ItemSet changes = ChangesToWrite(full, changed);
   RadioImage image = MakeNewDocument(full.Plan());
   ReadSequence read(image, TransferScope::All);
   WriteSequence writeSequence(full, TransferScope::All);
-  TransferSequence& inner = write ? static_cast<TransferSequence&>(writeSequence) : read;
-  CountingSequence counting(inner);
+  WritePlan plan;
+  plan.changes = changes;
+  plan.baseline = &full;
+  CheckedWriteSequence writeChanges(changed, plan);
+  RadioImage itemsRead = full;
+  ReadSequence readBack(itemsRead, changes);
+  ReadSequence verify(itemsRead, ItemsOfScope(TransferScope::All));
+  TransferSequence* inner = &read;
+  switch (transfer) {
+    case Transfer::ReadAll:
+      break;
+    case Transfer::WriteAll:
+      inner = &writeSequence;
+      break;
+    case Transfer::WriteChanges:
+      inner = &writeChanges;
+      break;
+    case Transfer::ReadBackChanges:
+      inner = &readBack;
+      break;
+    case Transfer::VerifyAll:
+      inner = &verify;
+      break;
+  }
+  CountingSequence counting(*inner);
 
   const double cpuStart = ProcessCpuSeconds();
   const auto start = std::chrono::steady_clock::now();
@@ -58,7 +112,8 @@ bool TransferOnce(benchmark::State& state, testing::SessionLink& link, const QSt
     state.SkipWithError(("transfer failed: " + result.message.toStdString()).c_str());
     return false;
   }
-  if (!write) {
+  std::string mismatch;
+  if (transfer == Transfer::ReadAll) {
     image.SetComment(full.Comment());
     if (!(image == full)) {
       const std::pair<SlotKind, int> kinds[] = {{SlotKind::Memory, kMemorySlots},
@@ -75,9 +130,20 @@ bool TransferOnce(benchmark::State& state, testing::SessionLink& link, const QSt
           }
         }
       }
-      state.SkipWithError("the image read differs from the radio's");
-      return false;
+      mismatch = "the image read differs from the radio's";
     }
+  } else if (transfer == Transfer::WriteChanges) {
+    if (writeChanges.StoppedBeforeWriting() || !writeChanges.WriteCompleted()) {
+      mismatch = "the write of changes did not write";
+    }
+  } else if (transfer == Transfer::ReadBackChanges) {
+    mismatch = ReadMismatch(full, itemsRead, changes);
+  } else if (transfer == Transfer::VerifyAll) {
+    mismatch = ReadMismatch(full, itemsRead, ItemsOfScope(TransferScope::All));
+  }
+  if (!mismatch.empty()) {
+    state.SkipWithError(mismatch.c_str());
+    return false;
   }
   totals.exchanges += counting.Exchanges();
   totals.bytes += counting.Bytes();
@@ -87,7 +153,7 @@ bool TransferOnce(benchmark::State& state, testing::SessionLink& link, const QSt
   return true;
 }
 
-void RunTransfers(benchmark::State& state, bool write, long baud) {
+void RunTransfers(benchmark::State& state, Transfer transfer, long baud) {
   QTemporaryDir dir;
   const QString served = dir.filePath("full.qvx");
   if (!SaveDocumentFile(served.toStdString(), FullImage(), nullptr)) {
@@ -104,7 +170,7 @@ void RunTransfers(benchmark::State& state, bool write, long baud) {
   testing::SessionLink link;
   Totals totals;
   for (auto _ : state) {
-    if (!TransferOnce(state, link, radio.Device(), write, totals)) return;
+    if (!TransferOnce(state, link, radio.Device(), transfer, totals)) return;
   }
   const double iterations = static_cast<double>(state.iterations());
   state.counters["exchanges"] = static_cast<double>(totals.exchanges) / iterations;
@@ -121,20 +187,34 @@ void RunTransfers(benchmark::State& state, bool write, long baud) {
   }
 }
 
-void BM_ReadAllUnpaced(benchmark::State& state) { RunTransfers(state, false, 0); }
-void BM_WriteAllUnpaced(benchmark::State& state) { RunTransfers(state, true, 0); }
+constexpr long kPaced = static_cast<long>(kPacedBaud);
+
+void BM_ReadAllUnpaced(benchmark::State& state) { RunTransfers(state, Transfer::ReadAll, 0); }
+void BM_WriteAllUnpaced(benchmark::State& state) { RunTransfers(state, Transfer::WriteAll, 0); }
 void BM_ReadAllPaced9600(benchmark::State& state) {
-  RunTransfers(state, false, static_cast<long>(kPacedBaud));
+  RunTransfers(state, Transfer::ReadAll, kPaced);
 }
 void BM_WriteAllPaced9600(benchmark::State& state) {
-  RunTransfers(state, true, static_cast<long>(kPacedBaud));
+  RunTransfers(state, Transfer::WriteAll, kPaced);
+}
+void BM_WriteChangesPaced9600(benchmark::State& state) {
+  RunTransfers(state, Transfer::WriteChanges, kPaced);
+}
+void BM_ReadBackChangesPaced9600(benchmark::State& state) {
+  RunTransfers(state, Transfer::ReadBackChanges, kPaced);
+}
+void BM_VerifyAllPaced9600(benchmark::State& state) {
+  RunTransfers(state, Transfer::VerifyAll, kPaced);
 }
 
 BENCHMARK(BM_ReadAllUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteAllUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime();
-// About a minute per transfer: one iteration each.
+// About a minute per whole transfer: one iteration each.
 BENCHMARK(BM_ReadAllPaced9600)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_WriteAllPaced9600)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_WriteChangesPaced9600)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_ReadBackChangesPaced9600)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_VerifyAllPaced9600)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 }  // namespace
 

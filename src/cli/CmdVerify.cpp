@@ -1,6 +1,7 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
@@ -63,7 +64,8 @@ extern const CliCommand kVerifyCommand{
     "usage: quorvan-cli verify --port DEV [--scope all|memory|menu] [--type CODE [--model ID]]\n"
     "                          [--quiet | --progress] FILE.qvx\n"
     "  Reads the radio and prints one line for every field that differs from the file\n"
-    "  (exit status 1), or \"The radio holds this document.\" (exit status 0).\n",
+    "  (exit status 1), or \"The radio holds this document.\" (exit status 0).\n"
+    "  Example: quorvan-cli verify --port /dev/ttyUSB0 radio.qvx\n",
     {kPortOption, kScopeOption, kTypeOption, kModelOption, kQuietOption, kProgressOption},
     {"FILE.qvx"},
     &RunVerify,

@@ -123,9 +123,10 @@ int RunWrite(const std::vector<std::string>& args, CliContext& context) {
   const int code = ReportTransfer(result, context);
   if (code != kExitOk) return code;
   if (sequence.ReadBackCompleted() && !sequence.ReadBackDifferences().empty()) {
-    context.err << kDiffersFromWrittenText << "\n"
-                << DescribeDifferences(sequence.ReadBackDifferences(), kFileSide, kRadioSide);
-    return kExitFailure;
+    // The lines of the differences end with a line break each; the message adds the last one.
+    std::string lines = DescribeDifferences(sequence.ReadBackDifferences(), kFileSide, kRadioSide);
+    if (!lines.empty() && lines.back() == '\n') lines.pop_back();
+    return ReportError(context, std::string(kDiffersFromWrittenText) + "\n" + lines);
   }
   return kExitOk;
 }

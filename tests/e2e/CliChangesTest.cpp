@@ -118,9 +118,11 @@ TEST(CliChanges, WithoutABaselineNothingIsSent) {
   const CliRun write =
       bench.Write(radio, {"--type", "KK,0F", "--changes"}, bench.Save("doc.qvx", Changed()));
   EXPECT_EQ(write.exitCode, 1);
-  EXPECT_EQ(Told(write.err),
-            "No earlier read or write of this radio is known: write everything once, or give "
-            "--since.\n");
+  EXPECT_EQ(
+      Told(write.err),
+      "quorvan-cli: No earlier read or write of this radio is known: write everything once, or "
+      "give "
+      "--since.\n");
   EXPECT_TRUE(LogLines(log).isEmpty());
 }
 
@@ -138,7 +140,7 @@ TEST(CliChanges, RadioChangedSinceTheBaselineStopsTheWriteUnlessForced) {
       bench.Write(radio, {"--type", "KK,0F", "--changes", "--since", base}, document);
   EXPECT_EQ(stopped.exitCode, 1);
   EXPECT_EQ(Told(stopped.err),
-            std::string("The radio was changed since it was last read or written:\n"
+            std::string("quorvan-cli: The radio was changed since it was last read or written:\n"
                         "memory 005: name A,B\xC3\xA9\xC5\xA1 at the last read or write, "
                         "KEYS in the radio\n"
                         "Nothing was written to the radio. Give --force to write anyway.\n"));
@@ -250,7 +252,7 @@ TEST(CliChanges, WriteVerifyFindsACommandTheRadioDidNotCarryOut) {
   const CliRun write =
       bench.Write(radio, {"--type", "KK,0F", "--scope", "memory", "--verify"}, document);
   EXPECT_EQ(write.exitCode, 1);
-  EXPECT_EQ(Told(write.err), std::string("The radio does not hold what was written:\n"
+  EXPECT_EQ(Told(write.err), std::string("quorvan-cli: The radio does not hold what was written:\n"
                                          "memory 005: name NEW in the file, A,B\xC3\xA9\xC5\xA1 "
                                          "in the radio\n"));
   EXPECT_TRUE(bench.Backups("*-written.qvx").isEmpty()) << "what the radio holds is not known";

@@ -142,7 +142,7 @@ void TransferFormsTest::foreignRadioIsRefusedAndImageKept() {
     RadioImage image = NewImage();
     image.Store(SlotKind::Memory, 5, kMemory5);
     const RadioImage before = image;
-    QVERIFY(!read.Run(image, TransferScope::All, radio.Device()));
+    QVERIFY(!RunRead(read, image, TransferScope::All, radio.Device()));
     QCOMPARE(messages.Texts(), QStringList{invalid + "The radio answered \"ID OTHER\"."});
     QVERIFY(image == before);
   }

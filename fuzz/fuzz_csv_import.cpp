@@ -11,8 +11,8 @@
 
 #include "FuzzSupport.h"
 #include "core/model/ChannelFile.h"
+#include "core/model/ChannelRecord.h"
 #include "core/model/MenuSettings.h"
-#include "core/model/RecordFields.h"
 #include "core/rules/CsvExport.h"
 #include "core/rules/CsvImport.h"
 #include "core/rules/CsvTable.h"
@@ -72,7 +72,8 @@ void RequireMemoryOnlyWherePlaced(const RadioImage& before, const RadioImage& af
       Require(!placed || !record.empty(), "a channel of the run was left empty");
     }
     if (record != before.Record(SlotKind::Memory, slot) || placed) {
-      Require(after.Field(SlotKind::Memory, slot, quorvan::kIdField) ==
+      Require(quorvan::ChannelRecord::Parse(
+                  after.Record(SlotKind::Memory, slot))[quorvan::ChannelField::Id] ==
                   quorvan::MemoryChannelLabel(slot),
               "an imported record names another channel");
     }

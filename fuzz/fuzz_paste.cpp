@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "core/model/ChannelRecord.h"
+#include "core/model/DtmfRecord.h"
 #include "core/rules/ClipboardRules.h"
 #include "core/rules/GridTexts.h"
 #include "core/rules/PasteRules.h"
@@ -41,6 +43,19 @@ std::vector<EditTarget> Targets(int extraMemorySlot) {
   return targets;
 }
 
+// A record's identifier and name, read through its record type.
+std::string IdentifierOf(const RadioImage& image, SlotKind kind, int slot) {
+  const std::string& text = image.Record(kind, slot);
+  if (kind == SlotKind::Dtmf) return std::string(quorvan::DtmfRecord::Parse(text).Number());
+  return std::string(quorvan::ChannelRecord::Parse(text)[quorvan::ChannelField::Id]);
+}
+
+std::string NameOf(const RadioImage& image, SlotKind kind, int slot) {
+  const std::string& text = image.Record(kind, slot);
+  if (kind == SlotKind::Dtmf) return std::string(quorvan::DtmfRecord::Parse(text).Name());
+  return std::string(quorvan::ChannelRecord::Parse(text)[quorvan::ChannelField::Name]);
+}
+
 // The identifier a pasted record must start with, so the record stays where it was pasted when
 // the file is read back: the slot's own channel label, the DTMF memory number, or the band code
 // the target record holds (its slot's code when the target is empty).
@@ -53,8 +68,9 @@ std::string ExpectedIdentifier(const RadioImage& image, const EditTarget& target
       std::snprintf(number, sizeof number, "%02d", target.slot);
       return number;
     default: {
-      const std::string_view own = image.Field(quorvan::SlotKindOfGrid(target.grid), target.slot, 0);
-      if (!own.empty()) return std::string(own);
+      const std::string own =
+          IdentifierOf(image, quorvan::SlotKindOfGrid(target.grid), target.slot);
+      if (!own.empty()) return own;
       std::snprintf(number, sizeof number, "%X", static_cast<unsigned>(target.slot));
       return number;
     }
@@ -77,11 +93,10 @@ void PasteOnto(const RadioImage& image, std::string_view clipboard, const EditTa
   const std::string& record = pasted.Record(kind, target.slot);
   Require(record == *built, "Paste stored another record than it built");
   Require(record.size() <= quorvan::SlotCapacity(kind), "pasted record overfills its slot");
-  Require(pasted.Field(kind, target.slot, 0) == ExpectedIdentifier(image, target),
+  Require(IdentifierOf(pasted, kind, target.slot) == ExpectedIdentifier(image, target),
           "pasted record lost the target's identifier");
-  const int nameField = kind == SlotKind::Dtmf ? 2 : 17;
   if (kind == SlotKind::Memory || kind == SlotKind::Dtmf) {
-    Require(pasted.Field(kind, target.slot, nameField).size() <= kLongestName,
+    Require(NameOf(pasted, kind, target.slot).size() <= kLongestName,
             "pasted name longer than 8 characters");
   }
   RadioImage restored = pasted;

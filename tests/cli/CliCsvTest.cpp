@@ -9,6 +9,7 @@
 
 #include "core/files/DocumentFile.h"
 #include "core/model/RadioImage.h"
+#include "support/SlotFields.h"
 #include "support/TempConfigHome.h"
 
 namespace quorvan {
@@ -144,8 +145,8 @@ TEST_F(CliCsvTest, RowsGoInFileOrderFromTheChosenChannel) {
   RadioImage opened;
   opened.Plan() = document.Plan();
   ASSERT_TRUE(OpenDocumentFile(out, opened));
-  EXPECT_EQ(opened.Field(SlotKind::Memory, 398, 17), "A]0;owne");
-  EXPECT_EQ(opened.Field(SlotKind::Memory, 399, 17), "B");
+  EXPECT_EQ(testing::SlotField(opened, SlotKind::Memory, 398, ChannelField::Name), "A]0;owne");
+  EXPECT_EQ(testing::SlotField(opened, SlotKind::Memory, 399, ChannelField::Name), "B");
 
   for (const char* at : {"400", "-1", "x", "", "1000"}) {
     SCOPED_TRACE(at);

@@ -11,6 +11,7 @@
 #include "core/files/DocumentFile.h"
 #include "core/model/RadioImage.h"
 #include "support/CaseNames.h"
+#include "support/SlotFields.h"
 #include "support/TempConfigHome.h"
 
 namespace quorvan {
@@ -77,8 +78,8 @@ TEST_F(CliSortTest, ByFrequencyClosesGapsRenumbersAndKeepsTheEdges) {
   const RadioImage sorted = Opened(output);
   EXPECT_EQ(sorted.Record(SlotKind::Memory, 0),
             "000,00144000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,A");
-  EXPECT_EQ(sorted.Field(SlotKind::Memory, 1, 17), "B");
-  EXPECT_EQ(sorted.Field(SlotKind::Memory, 2, 0), "002");
+  EXPECT_EQ(testing::SlotField(sorted, SlotKind::Memory, 1, ChannelField::Name), "B");
+  EXPECT_EQ(testing::SlotField(sorted, SlotKind::Memory, 2, ChannelField::Id), "002");
   EXPECT_TRUE(sorted.Record(SlotKind::Memory, 200).empty());
   EXPECT_EQ(sorted.Record(SlotKind::Memory, 400), document.Record(SlotKind::Memory, 400));
   EXPECT_EQ(Opened(input), document) << "the input file must stay as it was";
@@ -92,9 +93,10 @@ TEST_F(CliSortTest, ByNameInPlace) {
   const CliRun run = Run("sort " + Quoted(input) + " --by name --type KK,0F -o " + Quoted(input));
   ASSERT_EQ(run.status, 0) << run.err;
   const RadioImage sorted = Opened(input);
-  EXPECT_EQ(sorted.Field(SlotKind::Memory, 0, 17), "ALPHA");
-  EXPECT_EQ(sorted.Field(SlotKind::Memory, 1, 17), "BRAVO");
-  EXPECT_EQ(sorted.Field(SlotKind::Memory, 2, 1), "00145000000");
+  EXPECT_EQ(testing::SlotField(sorted, SlotKind::Memory, 0, ChannelField::Name), "ALPHA");
+  EXPECT_EQ(testing::SlotField(sorted, SlotKind::Memory, 1, ChannelField::Name), "BRAVO");
+  EXPECT_EQ(testing::SlotField(sorted, SlotKind::Memory, 2, ChannelField::Frequency),
+            "00145000000");
 }
 
 struct UsageCase {

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "core/model/RadioImage.h"
-#include "core/model/RecordFields.h"
 #include "core/transfer/ReadSequence.h"
 #include "core/transfer/WriteSequence.h"
 #include "support/E2eProcess.h"
 #include "support/SessionLink.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 namespace {
@@ -220,10 +220,12 @@ TEST(SessionFault, RefusedCommandsAreCountedOrEndTheIdentification) {
   int namedSlots = 0;
   std::string firstName;
   for (int slot = 0; slot < kMemorySlots; ++slot) {
-    if (document.Field(SlotKind::Memory, slot, 1).empty()) continue;
+    if (testing::SlotField(document, SlotKind::Memory, slot, ChannelField::Frequency).empty())
+      continue;
     if (namedSlots++ == 0) {
-      firstName = "MNA " + MemoryChannelLabel(slot) + "," +
-                  std::string(document.Field(SlotKind::Memory, slot, kChannelNameField));
+      firstName =
+          "MNA " + MemoryChannelLabel(slot) + "," +
+          std::string(testing::SlotField(document, SlotKind::Memory, slot, ChannelField::Name));
     }
   }
   ASSERT_GT(namedSlots, 1);

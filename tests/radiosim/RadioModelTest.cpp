@@ -8,6 +8,7 @@
 #include "core/model/BandPlan.h"
 #include "core/model/RadioImage.h"
 #include "support/CaseNames.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 namespace {
@@ -184,7 +185,7 @@ TEST(RadioModel, NamesTravelInTheRadioCodingExceptForJapan) {
   EXPECT_EQ(usaRadio.Answer("MNA 005"), "MNA 005," + radioName);
   EXPECT_EQ(usaRadio.Answer("MES"), "MES " + radioName);
   usaRadio.Answer("DMN 02," + radioName);
-  EXPECT_EQ(usaRadio.Image().Field(SlotKind::Dtmf, 2, 2), pcName);
+  EXPECT_EQ(testing::DtmfName(usaRadio.Image(), 2), pcName);
 
   const std::string katakana = "NHK\xBB\xAF";
   RadioImage japan = MakeNewDocument(MakeDefaultBandPlan("JJ,01", "BELTO"));
@@ -202,7 +203,8 @@ TEST(RadioModel, CirraServesTheTwelveHundredBandAndJapanItsLimits) {
   EXPECT_EQ(cirra.Answer("PC 3"), "PC 3,0");
   EXPECT_EQ(cirra.Answer("CW 0,01270000000,7,0,0,0,0,0,08,08,000,020000000,0"),
             "CW 0,01270000000,7,0,0,0,0,0,08,08,000,020000000,0");
-  EXPECT_EQ(cirra.Image().Field(SlotKind::Call, 3, 1), "01270000000");
+  EXPECT_EQ(testing::SlotField(cirra.Image(), SlotKind::Call, 3, ChannelField::Frequency),
+            "01270000000");
 }
 
 TEST(RadioModel, FaultsChangeIdentityRefuseAndDropCommands) {
@@ -217,7 +219,7 @@ TEST(RadioModel, FaultsChangeIdentityRefuseAndDropCommands) {
   EXPECT_EQ(radio.Answer("MNA 005,OTHER"), "MNA 005,OTHER");
   EXPECT_EQ(radio.Image().Record(SlotKind::Memory, 5), name);
   EXPECT_EQ(radio.Answer("MNA L0,OTHER"), "MNA L0,OTHER");
-  EXPECT_EQ(radio.Image().Field(SlotKind::Memory, 400, 17), "OTHER");
+  EXPECT_EQ(testing::SlotField(radio.Image(), SlotKind::Memory, 400, ChannelField::Name), "OTHER");
   EXPECT_EQ(radio.Answer("MW 0,005"), "MW 0,005");
 }
 

@@ -7,14 +7,15 @@
 
 #include "RadioModel.h"
 #include "core/model/BandPlan.h"
-#include "core/model/RadioImage.h"
 #include "core/model/RadioForms.h"
+#include "core/model/RadioImage.h"
 #include "core/rules/DocumentComparison.h"
 #include "core/transfer/CheckedWriteSequence.h"
 #include "core/transfer/ReadSequence.h"
 #include "core/transfer/TransferCommands.h"
 #include "core/transfer/WriteSequence.h"
 #include "support/CaseNames.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 namespace {
@@ -206,7 +207,7 @@ TEST(RadioSequenceFaults, ADroppedWriteIsFoundByTheReadBack) {
   EXPECT_EQ(DescribeDifference(write.ReadBackDifferences().front(), "in the file", "in the radio"),
             "DTMF 9: name NAMED in the file, none in the radio");
   EXPECT_FALSE(write.RadioNowHolds().has_value());
-  EXPECT_EQ(radio.Image().Field(SlotKind::Memory, 5, 17), "NEW");
+  EXPECT_EQ(testing::SlotField(radio.Image(), SlotKind::Memory, 5, ChannelField::Name), "NEW");
 }
 
 TEST(RadioSequenceFaults, RefusedWritesAreCounted) {

@@ -1,5 +1,7 @@
 #include "support/SampleImage.h"
 
+#include "support/SlotFields.h"
+
 namespace quorvan::testing {
 
 namespace {
@@ -37,7 +39,7 @@ RadioImage SampleImage(std::string_view type, std::string_view model) {
   const std::string call2 = image.Record(SlotKind::Call, 2);
   image.Store(SlotKind::Call, 2,
               call2.substr(0, call2.size() - 4) + ",," + (japan ? "00434000000" : "00445000000") +
-                  "," + std::string(image.Field(SlotKind::Call, 2, 2)) + ",");
+                  "," + std::string(SlotField(image, SlotKind::Call, 2, ChannelField::Step)) + ",");
   image.Store(SlotKind::Dtmf, 0, "00,12*#,HOME");
   image.Store(SlotKind::Dtmf, 3, "03,0123456789ABCD*#," + accented);
   image.Store(SlotKind::Dtmf, 9, "09,5,");

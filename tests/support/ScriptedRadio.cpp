@@ -2,10 +2,12 @@
 
 #include <cstdio>
 
+#include "core/model/ChannelRecord.h"
+#include "core/model/DtmfRecord.h"
 #include "core/model/MenuSettings.h"
 #include "core/model/RadioNameCoding.h"
-#include "core/model/RecordFields.h"
 #include "core/transfer/TransferCommands.h"
+#include "support/SlotFields.h"
 
 namespace quorvan::testing {
 
@@ -14,13 +16,8 @@ namespace {
 constexpr auto npos = std::string_view::npos;
 
 // Fields first..last of a record, joined by commas.
-std::string Fields(std::string_view record, int first, int last) {
-  std::string text;
-  for (int k = first; k <= last; ++k) {
-    if (k > first) text += ',';
-    text += FieldOf(record, k);
-  }
-  return text;
+std::string Fields(std::string_view record, ChannelField first, ChannelField last) {
+  return ChannelRecord::Parse(record).Join(first, last);
 }
 
 std::string_view ArgumentsOf(std::string_view command) {
@@ -91,12 +88,14 @@ std::string ScriptedRadio::AnswerMemory(std::string_view command) {
     const int slot = MemorySlotOfLabel(label);
     if (slot < 0) return "N";
     if (comma == npos) {
-      return "MNA " + label + "," + ToRadio(image_.Field(SlotKind::Memory, slot, 17));
+      return "MNA " + label + "," +
+             ToRadio(SlotField(image_, SlotKind::Memory, slot, ChannelField::Name));
     }
     const std::string record = image_.Record(SlotKind::Memory, slot);
     if (!record.empty()) {
       image_.Store(SlotKind::Memory, slot,
-                   Fields(record, 0, 16) + "," + FromRadio(args.substr(comma + 1)));
+                   Fields(record, ChannelField::Id, ChannelField::Power) + "," +
+                       FromRadio(args.substr(comma + 1)));
     }
     return "MNA";
   }
@@ -109,16 +108,20 @@ std::string ScriptedRadio::AnswerMemory(std::string_view command) {
   if (slot < 0) return "N";
   const std::string record = image_.Record(SlotKind::Memory, slot);
   if (head == "MR") {
-    if (part == '0') return record.empty() ? "MR 0," + label : "MR 0," + Fields(record, 0, 13);
-    const std::string_view split = FieldOf(record, 14);
-    return "MR 1," + label + "," + (split.empty() ? "" : Fields(record, 14, 15));
+    if (part == '0')
+      return record.empty() ? "MR 0," + label
+                            : "MR 0," + Fields(record, ChannelField::Id, ChannelField::Lockout);
+    const bool split = ChannelRecord::Parse(record).IsSplit();
+    return "MR 1," + label + "," +
+           (split ? Fields(record, ChannelField::TxFrequency, ChannelField::TxStep) : "");
   }
   const std::string data(comma == npos ? std::string_view{} : rest.substr(comma + 1));
   if (part == '0') {
     image_.Store(SlotKind::Memory, slot, comma == npos ? "" : label + "," + data + ",,,,");
   } else if (!record.empty()) {
     image_.Store(SlotKind::Memory, slot,
-                 Fields(record, 0, 13) + "," + data + ",," + std::string(FieldOf(record, 17, 17)));
+                 Fields(record, ChannelField::Id, ChannelField::Lockout) + "," + data + ",," +
+                     std::string(ChannelRecord::Parse(record)[ChannelField::Name]));
   }
   return "MW";
 }
@@ -131,20 +134,24 @@ std::string ScriptedRadio::AnswerCall(std::string_view command) {
     const std::string& record = image_.Record(SlotKind::Call, n);
     if (args[2] == '0')
       return record.empty() ? std::string(command)
-                            : "CR " + std::string(args) + "," + Fields(record, 1, 12);
-    const bool split = !FieldOf(record, 14).empty();
-    return "CR " + std::string(args) + "," + (split ? Fields(record, 14, 15) : "");
+                            : "CR " + std::string(args) + "," +
+                                  Fields(record, ChannelField::Frequency, ChannelField::Mode);
+    const bool split = ChannelRecord::Parse(record).IsSplit();
+    return "CR " + std::string(args) + "," +
+           (split ? Fields(record, ChannelField::TxFrequency, ChannelField::TxStep) : "");
   }
   // "CW 0,f1,...,f12" carries no channel number: the radio takes the band of the frequency.
   if (command.substr(0, 5) == "CW 0,") {
-    const int band = BandOfFrequency(image_.Plan(), FieldOf(args, 1));
+    const int band =
+        BandOfFrequency(image_.Plan(), ChannelRecord::Parse(args)[ChannelField::Frequency]);
     lastCall_ = band < kCallSlots ? band : 0;
     image_.Store(SlotKind::Call, lastCall_,
                  std::to_string(lastCall_) + std::string(args.substr(1)) + ",,,,");
   } else if (command.substr(0, 5) == "CW 1,") {
     const std::string record = image_.Record(SlotKind::Call, lastCall_);
     image_.Store(SlotKind::Call, lastCall_,
-                 Fields(record, 0, 12) + ",," + std::string(args.substr(2)) + ",");
+                 Fields(record, ChannelField::Id, ChannelField::Mode) + ",," +
+                     std::string(args.substr(2)) + ",");
   }
   return "CW";
 }
@@ -160,7 +167,8 @@ std::string ScriptedRadio::AnswerList(std::string_view command) {
   if (args.size() == 1) {
     const std::string& record = image_.Record(kind, slot);
     if (record.empty()) return std::string(head);
-    return std::string(head) + " " + (kind == SlotKind::Vfo ? Fields(record, 0, 12) : record);
+    return std::string(head) + " " +
+           (kind == SlotKind::Vfo ? Fields(record, ChannelField::Id, ChannelField::Mode) : record);
   }
   image_.Store(kind, slot, std::string(args) + (kind == SlotKind::Vfo ? ",,,,," : ""));
   return std::string(head);
@@ -175,15 +183,19 @@ std::string ScriptedRadio::AnswerDtmf(std::string_view command) {
   const std::string record = image_.Record(SlotKind::Dtmf, slot);
   const std::string number = TwoDigits(slot);
   if (comma == npos) {
-    if (head == "DM") return "DM " + number + "," + DtmfCodeForRadio(FieldOf(record, 1));
-    return "DMN " + number + "," + ToRadio(FieldOf(record, 2, 2));
+    if (head == "DM")
+      return "DM " + number + "," + DtmfCodeForRadio(DtmfRecord::Parse(record).Code());
+    return "DMN " + number + "," + ToRadio(DtmfRecord::Parse(record).Name());
   }
   const std::string_view value = args.substr(comma + 1);
   if (head == "DM") {
     image_.Store(SlotKind::Dtmf, slot,
                  value.empty() ? "" : number + "," + DtmfCodeFromRadio(value) + ",");
   } else if (!record.empty()) {
-    image_.Store(SlotKind::Dtmf, slot, Fields(record, 0, 1) + "," + FromRadio(value));
+    const DtmfRecord old = DtmfRecord::Parse(record);
+    image_.Store(
+        SlotKind::Dtmf, slot,
+        std::string(old.Number()) + "," + std::string(old.Code()) + "," + FromRadio(value));
   }
   return std::string(head);
 }

@@ -6,7 +6,8 @@
 
 #include "RadioModel.h"
 #include "RadioText.h"
-#include "core/model/RecordFields.h"
+#include "core/model/ChannelRecord.h"
+#include "core/model/DtmfRecord.h"
 
 namespace quorvan {
 
@@ -19,11 +20,20 @@ constexpr std::string_view kRefused = "N";
 
 constexpr std::size_t kNameLength = 8;
 constexpr std::size_t kDtmfCodeLength = 16;
-constexpr int kLastCallField = 12;        // CALL and VFO commands carry fields 1-12
-constexpr int kLastMemoryMainField = 13;  // "MR 0" / "MW 0" carry fields 1-13
+// Fields 1-12 (Frequency to Mode) travel in CALL and VFO commands, fields 1-13 (to Lockout) in
+// "MR 0" / "MW 0".
+constexpr std::size_t kCallFieldCount = 12;
+constexpr std::size_t kMemoryMainFieldCount = 13;
+
+std::string CallFields(const ChannelRecord& record) {
+  return record.Join(ChannelField::Frequency, ChannelField::Mode);
+}
+std::string MemoryMainFields(const ChannelRecord& record) {
+  return record.Join(ChannelField::Frequency, ChannelField::Lockout);
+}
 
 // A memory, CALL or VFO record without a receive frequency is no channel.
-bool HoldsChannel(std::string_view record) { return !FieldOf(record, kFrequencyField).empty(); }
+bool HoldsChannel(const ChannelRecord& record) { return !record[ChannelField::Frequency].empty(); }
 
 std::string MemoryRecord(int slot, std::string_view mainFields, std::string_view transmit,
                          std::string_view transmitStep, std::string_view power,
@@ -54,12 +64,12 @@ std::string RadioModel::AnswerMemoryRead(const RadioCommand& command) {
   if (parts.size() != 2 || (parts[0] != "0" && parts[0] != "1")) return std::string(kUnknown);
   const int slot = MemorySlotOfLabel(parts[1]);
   if (slot < 0) return std::string(kUnknown);
-  const std::string& record = image_.Record(SlotKind::Memory, slot);
+  const ChannelRecord record = ChannelRecord::Parse(image_.Record(SlotKind::Memory, slot));
   std::string reply = "MR " + std::string(command.argument);
   if (!HoldsChannel(record)) return reply;
-  if (parts[0] == "0") return reply + "," + JoinFields(record, 1, kLastMemoryMainField);
-  const std::string_view transmit = FieldOf(record, kTxFrequencyField);
-  const std::string_view transmitStep = FieldOf(record, kTxStepField);
+  if (parts[0] == "0") return reply + "," + MemoryMainFields(record);
+  const std::string_view transmit = record[ChannelField::TxFrequency];
+  const std::string_view transmitStep = record[ChannelField::TxStep];
   if (transmit.empty() && transmitStep.empty()) return reply;
   return reply.append(",").append(transmit).append(",").append(transmitStep);
 }
@@ -71,22 +81,20 @@ std::string RadioModel::AnswerMemoryWrite(const RadioCommand& command) {
   if (parts.size() < 2) return std::string(kUnknown);
   const int slot = MemorySlotOfLabel(parts[1]);
   if (slot < 0) return std::string(kUnknown);
-  const std::string old = image_.Record(SlotKind::Memory, slot);
+  const ChannelRecord old = ChannelRecord::Parse(image_.Record(SlotKind::Memory, slot));
   std::string record;
   if (parts[0] == "0" && parts.size() == 2) {
     record.clear();
-  } else if (parts[0] == "0" && parts.size() == 2 + kLastMemoryMainField) {
+  } else if (parts[0] == "0" && parts.size() == 2 + kMemoryMainFieldCount) {
     const bool keep = HoldsChannel(old);
     if (!parts[2].empty()) {
-      record =
-          MemoryRecord(slot, JoinParts(parts, 2), "", "", keep ? FieldOf(old, kPowerField) : "",
-                       keep ? FieldOf(old, kChannelNameField, kChannelNameField) : "");
+      record = MemoryRecord(slot, JoinParts(parts, 2), "", "", keep ? old[ChannelField::Power] : "",
+                            keep ? old[ChannelField::Name] : "");
     }
   } else if (parts[0] == "1" && parts.size() == 4) {
     if (!HoldsChannel(old)) return std::string(kRefused);
-    record =
-        MemoryRecord(slot, JoinFields(old, 1, kLastMemoryMainField), parts[2], parts[3],
-                     FieldOf(old, kPowerField), FieldOf(old, kChannelNameField, kChannelNameField));
+    record = MemoryRecord(slot, MemoryMainFields(old), parts[2], parts[3], old[ChannelField::Power],
+                          old[ChannelField::Name]);
   } else {
     return std::string(kUnknown);
   }
@@ -101,16 +109,15 @@ std::string RadioModel::AnswerMemoryName(const RadioCommand& command) {
   const std::size_t comma = command.argument.find(',');
   const int slot = MemorySlotOfLabel(command.argument.substr(0, comma));
   if (slot < 0) return std::string(kUnknown);
-  const std::string old = image_.Record(SlotKind::Memory, slot);
+  const ChannelRecord old = ChannelRecord::Parse(image_.Record(SlotKind::Memory, slot));
   if (comma == std::string_view::npos) {
-    return "MNA " + std::string(command.argument) + "," +
-           NameToRadio(FieldOf(old, kChannelNameField, kChannelNameField));
+    return "MNA " + std::string(command.argument) + "," + NameToRadio(old[ChannelField::Name]);
   }
   const std::string name = NameFromRadio(command.argument.substr(comma + 1));
   if (!HoldsChannel(old) || name.size() > kNameLength) return std::string(kRefused);
   const std::string record =
-      MemoryRecord(slot, JoinFields(old, 1, kLastMemoryMainField), FieldOf(old, kTxFrequencyField),
-                   FieldOf(old, kTxStepField), FieldOf(old, kPowerField), name);
+      MemoryRecord(slot, MemoryMainFields(old), old[ChannelField::TxFrequency],
+                   old[ChannelField::TxStep], old[ChannelField::Power], name);
   if (record.size() > kChannelRecordCapacity) return std::string(kRefused);
   image_.Store(SlotKind::Memory, slot, record);
   return std::string(command.text);
@@ -124,18 +131,18 @@ std::string RadioModel::AnswerCallRead(const RadioCommand& command) {
   if (slot < 0 || slot >= kCallSlots || (parts[1] != "0" && parts[1] != "1")) {
     return std::string(kUnknown);
   }
-  const std::string& record = image_.Record(SlotKind::Call, slot);
+  const ChannelRecord record = ChannelRecord::Parse(image_.Record(SlotKind::Call, slot));
   const std::string reply = "CR " + std::string(command.argument);
   if (!HoldsChannel(record)) return reply;
-  if (parts[1] == "0") return reply + "," + JoinFields(record, 1, kLastCallField);
-  return reply + "," + JoinFields(record, 14, 16);
+  if (parts[1] == "0") return reply + "," + CallFields(record);
+  return reply + "," + record.Join(ChannelField::TxFrequency, ChannelField::Power);
 }
 
 // "CW 0,<fields 1-12>" writes the CALL channel of the frequency's band (without a transmit
 // part); "CW 1,<transmit frequency>,<step>" adds the transmit part to that channel.
 std::string RadioModel::AnswerCallWrite(const RadioCommand& command) {
   const std::vector<std::string_view> parts = SplitFields(command.argument);
-  if (parts[0] == "0" && parts.size() == 1 + kLastCallField) {
+  if (parts[0] == "0" && parts.size() == 1 + kCallFieldCount) {
     const int slot = BandOfFrequency(image_.Plan(), parts[1]);
     if (parts[1].empty() || slot >= kCallSlots) return std::string(kRefused);
     const std::string record = CallRecord(slot, JoinParts(parts, 1), "", "", "");
@@ -147,10 +154,10 @@ std::string RadioModel::AnswerCallWrite(const RadioCommand& command) {
   if (parts[0] == "1" && parts.size() == 3) {
     const int slot = lastCallSlot_ >= 0 ? lastCallSlot_ : BandOfFrequency(image_.Plan(), parts[1]);
     if (slot >= kCallSlots) return std::string(kRefused);
-    const std::string& old = image_.Record(SlotKind::Call, slot);
+    const ChannelRecord old = ChannelRecord::Parse(image_.Record(SlotKind::Call, slot));
     if (!HoldsChannel(old)) return std::string(kRefused);
-    const std::string record = CallRecord(slot, JoinFields(old, 1, kLastCallField), parts[1],
-                                          parts[2], FieldOf(old, kPowerField));
+    const std::string record =
+        CallRecord(slot, CallFields(old), parts[1], parts[2], old[ChannelField::Power]);
     if (record.size() > kChannelRecordCapacity) return std::string(kRefused);
     image_.Store(SlotKind::Call, slot, record);
     return std::string(command.text);
@@ -162,16 +169,16 @@ std::string RadioModel::AnswerCallWrite(const RadioCommand& command) {
 std::string RadioModel::AnswerVfoRead(const RadioCommand& command) {
   const int slot = HexDigitValue(command.argument);
   if (slot < 0 || slot >= kVfoSlots) return std::string(kUnknown);
-  const std::string& record = image_.Record(SlotKind::Vfo, slot);
+  const ChannelRecord record = ChannelRecord::Parse(image_.Record(SlotKind::Vfo, slot));
   if (!HoldsChannel(record)) return "VR ";
-  return "VR " + std::string(command.argument) + "," + JoinFields(record, 1, kLastCallField);
+  return "VR " + std::string(command.argument) + "," + CallFields(record);
 }
 
 // "VW n,<fields 1-12>" writes VFO n.
 std::string RadioModel::AnswerVfoWrite(const RadioCommand& command) {
   const std::vector<std::string_view> parts = SplitFields(command.argument);
   const int slot = HexDigitValue(parts[0]);
-  if (slot < 0 || slot >= kVfoSlots || parts.size() != 1 + kLastCallField) {
+  if (slot < 0 || slot >= kVfoSlots || parts.size() != 1 + kCallFieldCount) {
     return std::string(kUnknown);
   }
   std::string record;
@@ -189,7 +196,10 @@ std::string RadioModel::AnswerProgramVfo(const RadioCommand& command) {
   const std::string& record = image_.Record(SlotKind::ProgramVfo, slot);
   if (parts.size() == 1) {
     if (record.empty()) return "PV ";
-    return "PV " + std::string(parts[0]) + "," + std::string(TextFrom(record, 1));
+    // Everything after the band, as it was written.
+    const std::size_t comma = record.find(',');
+    return "PV " + std::string(parts[0]) + "," +
+           (comma == std::string::npos ? std::string() : record.substr(comma + 1));
   }
   if (parts.size() != 3) return std::string(kUnknown);
   if (command.argument.size() > kProgramVfoCapacity) return std::string(kRefused);
@@ -202,15 +212,14 @@ std::string RadioModel::AnswerDtmfCode(const RadioCommand& command) {
   const std::size_t comma = command.argument.find(',');
   const int slot = DecimalValue(command.argument.substr(0, comma), 2);
   if (slot < 0 || slot >= kDtmfSlots) return std::string(kUnknown);
-  const std::string& record = image_.Record(SlotKind::Dtmf, slot);
+  const DtmfRecord record = DtmfRecord::Parse(image_.Record(SlotKind::Dtmf, slot));
   if (comma == std::string_view::npos) {
-    return "DM " + std::string(command.argument) + "," +
-           DtmfCodeToRadio(FieldOf(record, kDtmfCodeField));
+    return "DM " + std::string(command.argument) + "," + DtmfCodeToRadio(record.Code());
   }
   const std::string_view code = command.argument.substr(comma + 1);
   if (code.find(',') != std::string_view::npos) return std::string(kUnknown);
   if (code.size() > kDtmfCodeLength) return std::string(kRefused);
-  StoreDtmf(slot, DtmfCodeFromRadio(code), FieldOf(record, kDtmfNameField, kDtmfNameField));
+  StoreDtmf(slot, DtmfCodeFromRadio(code), record.Name());
   return std::string(command.text);
 }
 
@@ -219,14 +228,13 @@ std::string RadioModel::AnswerDtmfName(const RadioCommand& command) {
   const std::size_t comma = command.argument.find(',');
   const int slot = DecimalValue(command.argument.substr(0, comma), 2);
   if (slot < 0 || slot >= kDtmfSlots) return std::string(kUnknown);
-  const std::string& record = image_.Record(SlotKind::Dtmf, slot);
+  const DtmfRecord record = DtmfRecord::Parse(image_.Record(SlotKind::Dtmf, slot));
   if (comma == std::string_view::npos) {
-    return "DMN " + std::string(command.argument) + "," +
-           NameToRadio(FieldOf(record, kDtmfNameField, kDtmfNameField));
+    return "DMN " + std::string(command.argument) + "," + NameToRadio(record.Name());
   }
   const std::string name = NameFromRadio(command.argument.substr(comma + 1));
   if (name.size() > kNameLength) return std::string(kRefused);
-  StoreDtmf(slot, FieldOf(record, kDtmfCodeField), name);
+  StoreDtmf(slot, record.Code(), name);
   return std::string(command.text);
 }
 

@@ -1,7 +1,5 @@
 #include "RadioText.h"
 
-#include "core/model/RecordFields.h"
-
 namespace quorvan::radiosim {
 
 std::vector<std::string_view> SplitFields(std::string_view text) {
@@ -12,15 +10,6 @@ std::vector<std::string_view> SplitFields(std::string_view text) {
     if (comma == std::string_view::npos) return parts;
     text.remove_prefix(comma + 1);
   }
-}
-
-std::string JoinFields(std::string_view record, int first, int last) {
-  std::string joined;
-  for (int n = first; n <= last; ++n) {
-    if (n > first) joined += ',';
-    joined += FieldOf(record, n);
-  }
-  return joined;
 }
 
 std::string JoinParts(const std::vector<std::string_view>& parts, std::size_t first) {

@@ -10,8 +10,6 @@ namespace quorvan::radiosim {
 
 // The comma-separated parts of a text; an empty text is one empty part.
 std::vector<std::string_view> SplitFields(std::string_view text);
-// Fields first..last of a record joined by commas (missing fields are empty).
-std::string JoinFields(std::string_view record, int first, int last);
 // Parts first..end of a split list joined by commas.
 std::string JoinParts(const std::vector<std::string_view>& parts, std::size_t first);
 

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "core/model/RecordFields.h"
-
 namespace quorvan {
 
 namespace {
@@ -64,13 +62,6 @@ void RadioImage::Store(SlotKind kind, int slot, std::string_view text) {
   std::string* p = SlotPtr(kind, slot);
   if (!p) return;
   *p = std::string(text.substr(0, SlotCapacity(kind)));
-}
-
-std::string_view RadioImage::Field(SlotKind kind, int slot, int n) const {
-  int last = -1;
-  if (kind == SlotKind::Memory) last = kChannelNameField;
-  if (kind == SlotKind::Dtmf) last = kDtmfNameField;
-  return FieldOf(Record(kind, slot), n, last);
 }
 
 void RadioImage::Clear() {

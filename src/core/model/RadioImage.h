@@ -50,8 +50,6 @@ class RadioImage {
   ProgramVfoRecord ProgramVfo(int slot) const {
     return ProgramVfoRecord::Parse(Record(SlotKind::ProgramVfo, slot));
   }
-  // Field n of a slot's record (the name field of memory and DTMF records runs to the end).
-  std::string_view Field(SlotKind kind, int slot, int n) const;
 
   // Empties the memory, VFO, CALL and DTMF slots; program VFOs, plan, menu, comment stay.
   void Clear();

@@ -4,10 +4,11 @@
 #include <array>
 
 #include "core/model/BandPlan.h"
+#include "core/model/ChannelRecord.h"
 #include "core/model/EscapedText.h"
 #include "core/model/MenuSettings.h"
+#include "core/model/ProgramVfoRecord.h"
 #include "core/model/RadioForms.h"
-#include "core/model/RecordFields.h"
 
 namespace quorvan {
 
@@ -226,11 +227,17 @@ ItemSet ItemsOfScope(TransferScope scope) {
 bool WriteSendsItem(const RadioImage& document, ItemRef item) {
   switch (item.kind) {
     case ItemKind::Call:
-      return !document.Field(SlotKind::Call, item.index, kFrequencyField).empty();
+      return !ChannelRecord::Parse(
+                  document.Record(SlotKind::Call, item.index))[ChannelField::Frequency]
+                  .empty();
     case ItemKind::Vfo:
-      return !document.Field(SlotKind::Vfo, item.index, kFrequencyField).empty();
+      return !ChannelRecord::Parse(
+                  document.Record(SlotKind::Vfo, item.index))[ChannelField::Frequency]
+                  .empty();
     case ItemKind::ProgramVfo:
-      return !document.Field(SlotKind::ProgramVfo, item.index, kProgramLowerField).empty();
+      return !ProgramVfoRecord::Parse(document.Record(SlotKind::ProgramVfo, item.index))
+                  .Lower()
+                  .empty();
     case ItemKind::Comment:
       return false;
     default:

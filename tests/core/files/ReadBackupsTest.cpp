@@ -6,6 +6,7 @@
 
 #include "core/files/DocumentFile.h"
 #include "core/files/ReadBackups.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 namespace {
@@ -161,7 +162,7 @@ class BackupFolderTest : public ::testing::Test {
       return "(none)";
     }
     EXPECT_EQ(baseline.Plan().type, type) << "opened with the document's plan";
-    return std::string(baseline.Field(SlotKind::Memory, 0, 17));
+    return testing::SlotField(baseline, SlotKind::Memory, 0, ChannelField::Name);
   }
   fs::path root_;
   fs::path folder_;

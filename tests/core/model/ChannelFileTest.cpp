@@ -5,6 +5,7 @@
 
 #include "core/model/ChannelFile.h"
 #include "core/model/RadioImage.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 namespace {
@@ -146,7 +147,7 @@ TEST(ChannelFileRoundTrip, EveryRecordComesBackByteForByte) {
     ASSERT_TRUE(ReadChannelFileText(text, back));
     EXPECT_TRUE(back == image);
     EXPECT_EQ(back.Record(SlotKind::Memory, 5), kMemory5);
-    EXPECT_EQ(back.Field(SlotKind::Dtmf, 0, 2), "a,b,c,d");
+    EXPECT_EQ(testing::DtmfName(back, 0), "a,b,c,d");
     EXPECT_EQ(back.Menu().Get(kMenuMES), "A,B C,D ");
     EXPECT_EQ(WriteChannelFileText(back), text);
   }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/model/RadioImage.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 namespace {
@@ -108,7 +109,8 @@ TEST(IChannelDefaults, UsaJapanAndOthers) {
   const RadioImage j = NewDoc("JJ,01", "BELTO");
   EXPECT_EQ(j.Record(SlotKind::Memory, 422),
             "I-1,00000567000,3,0,0,0,0,0,08,08,000,000000000,2,0,,,,NHK\xBB\xAF\xCE\xDF\xDB");
-  EXPECT_EQ(j.Field(SlotKind::Memory, 422, 17), "NHK\xBB\xAF\xCE\xDF\xDB");
+  EXPECT_EQ(testing::SlotField(j, SlotKind::Memory, 422, ChannelField::Name),
+            "NHK\xBB\xAF\xCE\xDF\xDB");
   EXPECT_EQ(j.Record(SlotKind::Memory, 429),
             "I-8,00095750000,A,0,0,0,0,0,08,08,000,000000000,1,0,,,,TV-1");
 

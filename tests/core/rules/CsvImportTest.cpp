@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/model/RecordFields.h"
+#include "core/model/ChannelRecord.h"
 #include "core/rules/CsvExport.h"
 #include "core/rules/CsvImport.h"
 #include "core/rules/FrequencyRules.h"
 #include "support/CsvTestSupport.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 namespace {
@@ -37,8 +38,8 @@ class CsvImportTest : public ::testing::Test {
     for (const std::string& line : report.RowLines()) lines.push_back(line);
     return lines;
   }
-  std::string Field(int slot, int n) const {
-    return std::string(image.Field(SlotKind::Memory, slot, n));
+  std::string Field(int slot, ChannelField field) const {
+    return testing::SlotField(image, SlotKind::Memory, slot, field);
   }
 
   RadioImage image = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
@@ -103,7 +104,7 @@ TEST_F(CsvImportTest, EveryStepIsReadInKilohertz) {
     const std::string frequency = i == 2 ? "118.000000" : i == 3 ? "0.603000" : "146.400000";
     const std::string mode = i == 2 || i == 3 ? "AM" : "FM";
     Import("Location,Frequency,Mode,TStep\n1," + frequency + "," + mode + "," + steps[i] + "\n");
-    EXPECT_EQ(StepIndexOfField(Field(1, 2)), static_cast<int>(i)) << steps[i];
+    EXPECT_EQ(StepIndexOfField(Field(1, ChannelField::Step)), static_cast<int>(i)) << steps[i];
   }
 }
 
@@ -115,7 +116,7 @@ TEST_F(CsvImportTest, HeadersInAnyOrderAndMissingOptionalColumns) {
   EXPECT_EQ(Record(2), "002,00118300000,0,0,0,0,0,0,08,08,000,000600000,2,0,,,,TWR");
   Use("JJ,01", "BELTO");
   Import("Location,Frequency\n3,145.02\n");
-  EXPECT_EQ(Field(3, 2), "7");  // the Japanese default step, 20 kHz
+  EXPECT_EQ(Field(3, ChannelField::Step), "7");  // the Japanese default step, 20 kHz
 }
 
 TEST_F(CsvImportTest, AdjustedRowsAreImportedAndReported) {
@@ -166,7 +167,7 @@ TEST_F(CsvImportTest, AdjustedRowsAreImportedAndReported) {
     const CsvImportReport report = Import(kHeader + c.row + "\n");
     EXPECT_EQ(report.imported, 1);
     EXPECT_EQ(Lines(report), std::vector<std::string>{c.note});
-    EXPECT_EQ(Field(1, c.field), c.value);
+    EXPECT_EQ(Field(1, static_cast<ChannelField>(c.field)), c.value);
   }
 }
 
@@ -210,8 +211,8 @@ TEST_F(CsvImportTest, TheStepIsChosenSoTheFrequencyStays) {
     const CsvImportReport report =
         Import(std::string("Location,Frequency,Duplex,Offset,Mode,TStep\n1,") + c.columns + "\n");
     EXPECT_EQ(report.imported, 1);
-    EXPECT_EQ(Field(1, kFrequencyField), c.frequency);
-    EXPECT_EQ(Field(1, kStepField), c.step);
+    EXPECT_EQ(Field(1, ChannelField::Frequency), c.frequency);
+    EXPECT_EQ(Field(1, ChannelField::Step), c.step);
     const std::string note = c.note;
     EXPECT_EQ(report.RowLines(), note.empty() ? std::vector<std::string>{}
                                               : std::vector<std::string>{"row 2: " + note});
@@ -284,7 +285,7 @@ TEST_F(CsvImportTest, RowsThatCannotBeRepresentedAreSkippedAndReported) {
 TEST_F(CsvImportTest, ReportCountsRowsAndNamesRepeatedLocations) {
   const CsvImportReport report =
       Import("# list\n" + kHeader + "1,A,146.52,,,,,,,,,,,,,,\n1,B,146.55,,,,,,,,,,,,,,\n");
-  EXPECT_EQ(Field(1, kChannelNameField), "B");
+  EXPECT_EQ(Field(1, ChannelField::Name), "B");
   EXPECT_EQ(report.Text(), "2 rows imported.\nrow 4: replaces row 3 at location 1\n");
 }
 
@@ -345,7 +346,8 @@ RadioImage FullDocument(const char* type, const char* model) {
     std::string record = EditorRecord(image, slot, input);
     if (slot % 11 == 0) {
       // The radio reports an RF power the editor never writes; it must survive too.
-      const std::size_t nameStart = record.size() - FieldOf(record, 17, 17).size();
+      const std::size_t nameStart =
+          record.size() - ChannelRecord::Parse(record)[ChannelField::Name].size();
       record.insert(nameStart - 1, std::to_string(slot % 3));
     }
     image.Store(SlotKind::Memory, slot, record);
@@ -421,8 +423,8 @@ TEST_F(CsvImportTest, RowsInFileOrderFillConsecutiveChannels) {
                       CsvPlacement{true, 398}, image, report, error))
       << error;
   EXPECT_EQ(Record(397), "397,kept");
-  EXPECT_EQ(Field(398, kChannelNameField), "FIRST");
-  EXPECT_EQ(Field(399, kChannelNameField), "SECOND");
+  EXPECT_EQ(Field(398, ChannelField::Name), "FIRST");
+  EXPECT_EQ(Field(399, ChannelField::Name), "SECOND");
   EXPECT_EQ(Record(400), before400);
   EXPECT_TRUE(Record(7).empty());
   EXPECT_EQ(report.Text(),
@@ -434,7 +436,7 @@ TEST_F(CsvImportTest, RowsInFileOrderFillConsecutiveChannels) {
   EXPECT_FALSE(ImportMemoryCsv("Frequency,Name\n146.52,A\n", image, report, error));
   EXPECT_TRUE(
       ImportMemoryCsv("Frequency,Name\n146.52,A\n", CsvPlacement{true, 0}, image, report, error));
-  EXPECT_EQ(Field(0, kChannelNameField), "A");
+  EXPECT_EQ(Field(0, ChannelField::Name), "A");
 }
 
 // Lists written by hand in the layout other programs share, with what users meet in them.

@@ -5,9 +5,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/model/RecordFields.h"
+#include "core/model/ChannelRecord.h"
 #include "core/rules/PasteRules.h"
 #include "support/CaseNames.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 namespace {
@@ -211,8 +212,8 @@ TEST(PasteAvailabilityLimits, MissingFieldsAreFilledAndMalformedOnesRefused) {
   ASSERT_TRUE(PasteInto(image, "005,00146520000,0,0,0,0,0,0,08,08,000,,0", Memory(7)));
   const std::string& stored = image.Record(SlotKind::Memory, 7);
   EXPECT_EQ(Commas(stored), 17);
-  EXPECT_EQ(FieldOf(stored, 11), "000000000");
-  EXPECT_EQ(FieldOf(stored, 13), "0");
+  EXPECT_EQ(ChannelRecord::Parse(stored)[ChannelField::Offset], "000000000");
+  EXPECT_EQ(ChannelRecord::Parse(stored)[ChannelField::Lockout], "0");
 
   // Clipboard text is outside bytes: whatever field would be malformed in the target refuses
   // the paste, so the document never holds a record it cannot save, open again and write.
@@ -239,14 +240,9 @@ using FieldEdits = std::vector<std::pair<int, std::string>>;
 std::string Edited(const std::string& label, const FieldEdits& edits) {
   ChannelFields base;
   base.label = label;
-  std::vector<std::string> fields;
-  const std::string text = Text(base);
-  for (int n = 0; n < kChannelNameField; ++n) fields.emplace_back(FieldOf(text, n));
-  fields.emplace_back(FieldOf(text, kChannelNameField, kChannelNameField));
-  for (const auto& [n, value] : edits) fields[static_cast<std::size_t>(n)] = value;
-  std::string result = fields[0];
-  for (std::size_t n = 1; n < fields.size(); ++n) result += "," + fields[n];
-  return result;
+  ChannelRecord record = ChannelRecord::Parse(Text(base));
+  for (const auto& [n, value] : edits) record.Set(static_cast<ChannelField>(n), value);
+  return record.Text();
 }
 
 struct MemoryPasteCase {
@@ -306,7 +302,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MemoryPasteIdentifier, PriorityChannelKeepsTheIdentifierTheFileReaderPlacesItBy) {
   RadioImage image = Document("KK,0F");
   ASSERT_TRUE(PasteInto(image, ChannelOn("00146520000"), Memory(420)));
-  EXPECT_EQ(image.Field(SlotKind::Memory, 420, 0), "PR1");
+  EXPECT_EQ(testing::SlotField(image, SlotKind::Memory, 420, ChannelField::Id), "PR1");
 }
 
 // ---- VFO, CALL and DTMF records -----------------------------------------------------------
@@ -327,7 +323,7 @@ TEST(VfoPaste, EmptyTargetRecordFallsBackToItsBandCode) {
   RadioImage image = Document("KK,0F");
   image.Store(SlotKind::Vfo, 10, "");
   ASSERT_TRUE(PasteInto(image, ChannelOn("00180000000"), Vfo("B_TV-VHF")));
-  EXPECT_EQ(image.Field(SlotKind::Vfo, 10, 0), "A");
+  EXPECT_EQ(testing::SlotField(image, SlotKind::Vfo, 10, ChannelField::Id), "A");
 }
 
 TEST(CallPaste, CarriesTheSplitIntoFields14And15) {

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/model/RecordFields.h"
+#include "core/model/ChannelRecord.h"
 #include "core/rules/SortMemoryChannels.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 namespace {
@@ -23,12 +24,14 @@ class SortMemoryChannelsTest : public ::testing::Test {
     image.Store(SlotKind::Memory, slot, Channel(MemoryChannelLabel(slot), frequency, name));
   }
   std::string Frequency(int slot) const {
-    return std::string(image.Field(SlotKind::Memory, slot, 1));
+    return std::string(testing::SlotField(image, SlotKind::Memory, slot, ChannelField::Frequency));
   }
   std::string Name(int slot) const {
-    return std::string(image.Field(SlotKind::Memory, slot, kChannelNameField));
+    return std::string(testing::SlotField(image, SlotKind::Memory, slot, ChannelField::Name));
   }
-  std::string Label(int slot) const { return std::string(image.Field(SlotKind::Memory, slot, 0)); }
+  std::string Label(int slot) const {
+    return std::string(testing::SlotField(image, SlotKind::Memory, slot, ChannelField::Id));
+  }
   void ExpectNamesInOrder(const std::vector<std::string>& names) const {
     for (std::size_t i = 0; i < names.size(); ++i) {
       EXPECT_EQ(Name(static_cast<int>(i)), names[i]) << "slot " << i;
@@ -143,13 +146,15 @@ TEST_F(SortMemoryChannelsTest, RecordWithoutFrequencyIsMovedAsideNotLost) {
   std::vector<std::string> before;
   for (int slot = 0; slot < kOrdinaryMemorySlots; ++slot) {
     const std::string& record = image.Record(SlotKind::Memory, slot);
-    if (!record.empty()) before.push_back(std::string(FieldOf(record, 17, 17)));
+    if (!record.empty())
+      before.push_back(std::string(ChannelRecord::Parse(record)[ChannelField::Name]));
   }
   SortMemoryChannels(image, SortKey::Frequency);
   std::vector<std::string> after;
   for (int slot = 0; slot < kOrdinaryMemorySlots; ++slot) {
     const std::string& record = image.Record(SlotKind::Memory, slot);
-    if (!record.empty()) after.push_back(std::string(FieldOf(record, 17, 17)));
+    if (!record.empty())
+      after.push_back(std::string(ChannelRecord::Parse(record)[ChannelField::Name]));
   }
   std::sort(before.begin(), before.end());
   std::sort(after.begin(), after.end());

@@ -10,6 +10,7 @@
 #include "core/transfer/WriteCheckTexts.h"
 #include "support/SampleImage.h"
 #include "support/ScriptedRadio.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 namespace {
@@ -114,7 +115,7 @@ TEST(WriteChanges, WhatAWriteCannotCarryIsNoChange) {
   // read puts it together (one field more).
   document.Store(SlotKind::Memory, 5,
                  "005," + std::string(kMain5) + ",00147000000,5,2," +
-                     std::string(document.Field(SlotKind::Memory, 5, 17)));
+                     testing::SlotField(document, SlotKind::Memory, 5, ChannelField::Name));
   document.Store(SlotKind::Call, 0, document.Record(SlotKind::Call, 0) + ",");
   ASSERT_FALSE(document.Record(SlotKind::Call, 0) == Baseline().Record(SlotKind::Call, 0));
   EXPECT_TRUE(ChangesToWrite(Baseline(), document).Empty());

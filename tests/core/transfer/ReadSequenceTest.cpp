@@ -8,6 +8,7 @@
 #include "core/transfer/ReadSequence.h"
 #include "support/SampleImage.h"
 #include "support/ScriptedRadio.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 namespace {
@@ -175,9 +176,11 @@ TEST(ReadSequence, BroadcastFixAppliesToJapaneseBroadcastPresetsOnly) {
     RadioImage image;
     ReadSequence read(image, TransferScope::Memory);
     RunExchange(read, radio);
-    EXPECT_EQ(image.Field(SlotKind::Memory, c.slot, 2), std::string(1, c.stored))
+    EXPECT_EQ(testing::SlotField(image, SlotKind::Memory, c.slot, ChannelField::Step),
+              std::string(1, c.stored))
         << c.type << " slot " << c.slot;
-    EXPECT_EQ(image.Field(SlotKind::Memory, c.slot, 1), c.frequency);
+    EXPECT_EQ(testing::SlotField(image, SlotKind::Memory, c.slot, ChannelField::Frequency),
+              c.frequency);
   }
 }
 
@@ -216,8 +219,8 @@ TEST(ReadSequence, AssemblesRecordsFromTheirReplies) {
     const std::string name = japan ? rawName : decoded;
     EXPECT_EQ(image.Record(SlotKind::Memory, 0),
               "000,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,," + name);
-    EXPECT_EQ(image.Field(SlotKind::Memory, 400, 14), "");
-    EXPECT_EQ(image.Field(SlotKind::Memory, 400, 17), "LOW");
+    EXPECT_EQ(testing::SlotField(image, SlotKind::Memory, 400, ChannelField::TxFrequency), "");
+    EXPECT_EQ(testing::SlotField(image, SlotKind::Memory, 400, ChannelField::Name), "LOW");
     EXPECT_EQ(image.Record(SlotKind::Dtmf, 0), "00,12*#," + name);
     EXPECT_EQ(image.Record(SlotKind::Dtmf, 1), "");
     EXPECT_EQ(image.Menu().Get(kMenuMES), name);

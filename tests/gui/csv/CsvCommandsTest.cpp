@@ -14,6 +14,7 @@
 #include "gui/csv/CsvCommands.h"
 #include "gui/csv/CsvImportDialog.h"
 #include "support/ScriptedServices.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 
@@ -68,7 +69,8 @@ class CsvCommandsTest : public QObject {
     dialogs.openName = dir.filePath("list.csv");
     Write(dialogs.openName, "Location,Name,Frequency\n5,HOME,146.5225\n");
     QVERIFY(commands.ImportCsv(dir.path(), 0));
-    QCOMPARE(image.Field(SlotKind::Memory, 5, 17), std::string_view("HOME"));
+    QCOMPARE(testing::SlotField(image, SlotKind::Memory, 5, ChannelField::Name),
+             std::string("HOME"));
     QCOMPARE(reports, QStringList{"1 row imported.\nrow 2: 146.5225 MHz rounded to 146.520 MHz\n"});
     QVERIFY(messages.shown.isEmpty());
   }
@@ -86,8 +88,10 @@ class CsvCommandsTest : public QObject {
 
     dialogs.placementAnswer = CsvPlacement{true, 12};
     QVERIFY(commands.ImportCsv(dir.path(), 12));
-    QCOMPARE(image.Field(SlotKind::Memory, 12, 17), std::string_view("ONE"));
-    QCOMPARE(image.Field(SlotKind::Memory, 13, 17), std::string_view("TWO"));
+    QCOMPARE(testing::SlotField(image, SlotKind::Memory, 12, ChannelField::Name),
+             std::string("ONE"));
+    QCOMPARE(testing::SlotField(image, SlotKind::Memory, 13, ChannelField::Name),
+             std::string("TWO"));
     QVERIFY(image.Record(SlotKind::Memory, 5).empty());
 
     QVERIFY(commands.ImportCsv(dir.path(), 420));  // PR1 is selected: no start to offer

@@ -9,6 +9,7 @@
 #include "core/model/RadioForms.h"
 #include "gui/mainwindow/MainFormFixture.h"
 #include "support/SampleImage.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 
@@ -137,7 +138,8 @@ void MainFormRadioTest::radioChangedSinceStopsTheWriteUntilWrittenAnyway() {
            QString::fromUtf8("The radio was changed since it was last read or written:\n"
                              "memory 005: name A,B\xC3\xA9\xC5\xA1 at the last read or write, KEYS "
                              "in the radio\n\nNothing was written to the radio."));
-  QCOMPARE(f.transfers.radio.Image().Field(SlotKind::Memory, 5, 17), "KEYS");
+  QCOMPARE(testing::SlotField(f.transfers.radio.Image(), SlotKind::Memory, 5, ChannelField::Name),
+           std::string("KEYS"));
   QCOMPARE(f.Backups("*-replaced.qvx").size(), 1);  // what the radio held is kept all the same
   QVERIFY(f.Backups("*-written.qvx").isEmpty());
 

@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "core/model/RadioImage.h"
-#include "core/model/RecordFields.h"
 #include "gui/sort/TSortForm.h"
+#include "support/SlotFields.h"
 
 namespace quorvan {
 
@@ -39,7 +39,7 @@ class SortFormTest : public QObject {
   }
   static QString Name(const RadioImage& image, int slot) {
     return QString::fromStdString(
-        std::string(image.Field(SlotKind::Memory, slot, kChannelNameField)));
+        std::string(testing::SlotField(image, SlotKind::Memory, slot, ChannelField::Name)));
   }
 
  private slots:
@@ -56,9 +56,12 @@ class SortFormTest : public QObject {
     TSortForm form;
     RadioImage image = ThreeChannels();
     QVERIFY(RunAnswering(form, image, [](TSortForm& f) { Click(f, "Button_Sort"); }));
-    QCOMPARE(std::string(image.Field(SlotKind::Memory, 0, 1)), std::string("00144000000"));
-    QCOMPARE(std::string(image.Field(SlotKind::Memory, 1, 1)), std::string("00145000000"));
-    QCOMPARE(std::string(image.Field(SlotKind::Memory, 2, 0)), std::string("002"));
+    QCOMPARE(std::string(testing::SlotField(image, SlotKind::Memory, 0, ChannelField::Frequency)),
+             std::string("00144000000"));
+    QCOMPARE(std::string(testing::SlotField(image, SlotKind::Memory, 1, ChannelField::Frequency)),
+             std::string("00145000000"));
+    QCOMPARE(std::string(testing::SlotField(image, SlotKind::Memory, 2, ChannelField::Id)),
+             std::string("002"));
     QVERIFY(image.Record(SlotKind::Memory, 3).empty());
     QCOMPARE(Name(image, 420), QStringLiteral("PRIO"));
   }

@@ -101,7 +101,7 @@ QWidget* MenuPage2::BuildOther() {
                                   {"All Bands", "Current Band"}),
                     2, 0);
   layout->addWidget(
-      AddRadioGroup("RadioGroup_Battery", "Battery", kMenuBAT, {"Lithiume", "Alkaline"}), 2, 1);
+      AddRadioGroup("RadioGroup_Battery", "Battery", kMenuBAT, {"Lithium", "Alkaline"}), 2, 1);
   return box;
 }
 

@@ -146,6 +146,13 @@ class MenuPagesTest : public QObject {
     }
   }
 
+  // The battery choices read as the printout names them.
+  void batteryChoicesMatchThePrintout() {
+    Fixture f;
+    QCOMPARE(f.Find<QRadioButton>("RadioGroup_Battery_0")->text(), QStringLiteral("Lithium"));
+    QCOMPARE(f.Find<QRadioButton>("RadioGroup_Battery_1")->text(), QStringLiteral("Alkaline"));
+  }
+
   void comboBoxStoresUsersChoice_data() {
     QTest::addColumn<QString>("combo");
     QTest::addColumn<int>("item");

@@ -42,7 +42,7 @@ std::size_t RowCount(const std::string& text, const CsvPlacement& placement) {
       text,
       placement.inFileOrder ? std::vector<std::string_view>{"Frequency"}
                             : std::vector<std::string_view>{"Location", "Frequency"},
-      table, error);
+      table, &error);
   Require(read, "the list read for the import does not read again");
   return table.rows.size();
 }
@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   RadioImage image = prepared;
   CsvImportReport report;
   std::string error;
-  if (!quorvan::ImportMemoryCsv(text, placement, image, report, error)) {
+  if (!quorvan::ImportMemoryCsv(text, placement, image, report, &error)) {
     Require(image == prepared, "a refused list changed the image");
     Require(!error.empty(), "a refused list has no reason");
     return 0;
@@ -117,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(exported.unreadable.empty(), "an imported channel cannot be exported");
   RadioImage again = prepared;
   CsvImportReport againReport;
-  Require(quorvan::ImportMemoryCsv(exported.text, again, againReport, error),
+  Require(quorvan::ImportMemoryCsv(exported.text, again, againReport, &error),
           "the exported list was refused");
   Require(again == image, "the exported list imported differently");
   Require(againReport.GroupLines().empty() && againReport.RowLines().empty(),

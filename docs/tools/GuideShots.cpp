@@ -104,7 +104,7 @@ bool SaveCsvReport(QWidget& window, const RadioImage& image, const QString& fold
   RadioImage copy = image;
   CsvImportReport report;
   std::string error;
-  if (!ImportMemoryCsv(list, copy, report, error)) {
+  if (!ImportMemoryCsv(list, copy, report, &error)) {
     std::fprintf(stderr, "the sample list was refused: %s\n", error.c_str());
     return false;
   }

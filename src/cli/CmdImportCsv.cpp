@@ -62,7 +62,7 @@ int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
   if (opened != kExitOk) return opened;
   CsvImportReport report;
   std::string error;
-  if (!ImportMemoryCsv(text, placement, document, report, error)) {
+  if (!ImportMemoryCsv(text, placement, document, report, &error)) {
     return ReportError(context,
                        CsvNotAChannelListMessage(InputName(parsed.positionals[0]) + ": " + error));
   }

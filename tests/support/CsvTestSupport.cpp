@@ -28,7 +28,7 @@ EditorEntry InputAt(const RadioImage& image, const std::string& frequencyText) {
 CsvTable ReadBack(const std::string& text) {
   CsvTable table;
   std::string error;
-  EXPECT_TRUE(ReadCsvTable(text, {"Location", "Frequency"}, table, error)) << error;
+  EXPECT_TRUE(ReadCsvTable(text, {"Location", "Frequency"}, table, &error)) << error;
   return table;
 }
 

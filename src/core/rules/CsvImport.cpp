@@ -521,7 +521,7 @@ std::string CsvNotAChannelListMessage(std::string_view reason) {
 }
 
 bool ImportMemoryCsv(std::string_view text, const CsvPlacement& placement, RadioImage& image,
-                     CsvImportReport& report, std::string& error) {
+                     CsvImportReport& report, std::string* error) {
   report = CsvImportReport{};
   CsvTable table;
   const std::vector<std::string_view> required =

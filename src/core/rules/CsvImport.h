@@ -25,10 +25,10 @@ struct CsvPlacement {
 // be stored faithfully is left out. False with a message, and the image untouched, when the
 // text is not a channel list at all.
 bool ImportMemoryCsv(std::string_view text, const CsvPlacement& placement, RadioImage& image,
-                     CsvImportReport& report, std::string& error);
+                     CsvImportReport& report, std::string* error);
 // The same with each row going to the slot its Location names.
 inline bool ImportMemoryCsv(std::string_view text, RadioImage& image, CsvImportReport& report,
-                            std::string& error) {
+                            std::string* error) {
   return ImportMemoryCsv(text, CsvPlacement{}, image, report, error);
 }
 

@@ -184,11 +184,13 @@ std::string_view CsvTable::Cell(const CsvRow& row, int column) const {
 }
 
 bool ReadCsvTable(std::string_view text, const std::vector<std::string_view>& requiredColumns,
-                  CsvTable& table, std::string& error) {
-  error.clear();
-  if (text.size() > kCsvMaxBytes) {
-    error = "the file is larger than " + std::to_string(kCsvMaxBytes / (1024 * 1024)) + " MB";
+                  CsvTable& table, std::string* error) {
+  const auto fail = [error](std::string reason) {
+    if (error) *error = std::move(reason);
     return false;
+  };
+  if (text.size() > kCsvMaxBytes) {
+    return fail("the file is larger than " + std::to_string(kCsvMaxBytes / (1024 * 1024)) + " MB");
   }
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
     text.remove_prefix(kByteOrderMark.size());
@@ -204,16 +206,12 @@ bool ReadCsvTable(std::string_view text, const std::vector<std::string_view>& re
     }
     if (firstError.empty() && !attempt.empty()) firstError = attempt;
   }
-  if (!firstError.empty()) {
-    error = firstError;
-  } else {
-    std::string names;
-    for (const std::string_view name : requiredColumns) {
-      names += (names.empty() ? "" : ", ") + std::string(name);
-    }
-    error = "no header line naming the columns " + names;
+  if (!firstError.empty()) return fail(firstError);
+  std::string names;
+  for (const std::string_view name : requiredColumns) {
+    names += (names.empty() ? "" : ", ") + std::string(name);
   }
-  return false;
+  return fail("no header line naming the columns " + names);
 }
 
 std::string CsvLine(const std::vector<std::string>& fields) {

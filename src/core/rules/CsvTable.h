@@ -37,7 +37,7 @@ struct CsvTable {
 // hold every name in `requiredColumns`. False with a message for text that is not such a
 // table: too large, an over-long row or field, a quote left open, or no usable header.
 bool ReadCsvTable(std::string_view text, const std::vector<std::string_view>& requiredColumns,
-                  CsvTable& table, std::string& error);
+                  CsvTable& table, std::string* error);
 
 // One line of fields joined by commas, each quoted when it holds a comma, a quote, a line
 // break or leading/trailing blanks; ends with CR LF.

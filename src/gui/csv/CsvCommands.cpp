@@ -78,7 +78,7 @@ bool CsvCommands::ImportCsv(const QString& folder, int selectedSlot) {
     return false;
   }
   CsvImportReport report;
-  if (!ImportMemoryCsv(text, placement, image_, report, error)) {
+  if (!ImportMemoryCsv(text, placement, image_, report, &error)) {
     messages_.Error(QString::fromStdString(CsvNotAChannelListMessage(error)));
     return false;
   }

@@ -28,7 +28,7 @@ class CsvImportTest : public ::testing::Test {
   CsvImportReport Import(const std::string& text) {
     CsvImportReport report;
     std::string error;
-    EXPECT_TRUE(ImportMemoryCsv(text, image, report, error)) << error;
+    EXPECT_TRUE(ImportMemoryCsv(text, image, report, &error)) << error;
     return report;
   }
   std::string Record(int slot) const { return image.Record(SlotKind::Memory, slot); }
@@ -298,7 +298,7 @@ TEST_F(CsvImportTest, TextThatIsNotAChannelListChangesNothing) {
         std::string("just some words\nand more\n"), kHeader + "1,\"open,146.52\n"}) {
     CsvImportReport report;
     std::string error;
-    EXPECT_FALSE(ImportMemoryCsv(text, image, report, error));
+    EXPECT_FALSE(ImportMemoryCsv(text, image, report, &error));
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(image == before);
   }
@@ -365,7 +365,7 @@ TEST(CsvRoundTripTest, AFullDocumentComesBackByteForByte) {
     RadioImage copy = MakeNewDocument(original.Plan());
     CsvImportReport report;
     std::string error;
-    ASSERT_TRUE(ImportMemoryCsv(exported.text, copy, report, error)) << error;
+    ASSERT_TRUE(ImportMemoryCsv(exported.text, copy, report, &error)) << error;
     EXPECT_EQ(report.imported, kMemorySlots);
     EXPECT_TRUE(report.GroupLines().empty() && report.RowLines().empty()) << report.Text();
     for (int slot = 0; slot < kMemorySlots; ++slot) {
@@ -420,7 +420,7 @@ TEST_F(CsvImportTest, RowsInFileOrderFillConsecutiveChannels) {
                       "146.55,SECOND,FM,x\n"
                       "146.58,THIRD,FM,1\n"
                       "146.61,FOURTH,FM,\n",
-                      CsvPlacement{true, 398}, image, report, error))
+                      CsvPlacement{true, 398}, image, report, &error))
       << error;
   EXPECT_EQ(Record(397), "397,kept");
   EXPECT_EQ(Field(398, ChannelField::Name), "FIRST");
@@ -433,9 +433,9 @@ TEST_F(CsvImportTest, RowsInFileOrderFillConsecutiveChannels) {
             "row 3: mode \"DV\" not supported, skipped\n");
 
   // By Location, the same list needs its Location column.
-  EXPECT_FALSE(ImportMemoryCsv("Frequency,Name\n146.52,A\n", image, report, error));
+  EXPECT_FALSE(ImportMemoryCsv("Frequency,Name\n146.52,A\n", image, report, &error));
   EXPECT_TRUE(
-      ImportMemoryCsv("Frequency,Name\n146.52,A\n", CsvPlacement{true, 0}, image, report, error));
+      ImportMemoryCsv("Frequency,Name\n146.52,A\n", CsvPlacement{true, 0}, image, report, &error));
   EXPECT_EQ(Field(0, ChannelField::Name), "A");
 }
 
@@ -489,7 +489,7 @@ TEST(CsvSampleTest, PublishedStyleListsImportWithTheirReports) {
     RadioImage image = MakeNewDocument(MakeDefaultBandPlan(c.type, "ARVEN"));
     CsvImportReport report;
     std::string error;
-    ASSERT_TRUE(ImportMemoryCsv(text.str(), image, report, error)) << error;
+    ASSERT_TRUE(ImportMemoryCsv(text.str(), image, report, &error)) << error;
     EXPECT_EQ(report.Text(), c.report);
   }
 }
@@ -502,7 +502,7 @@ TEST(CsvSampleTest, StoredRowsOfTheSamples) {
     RadioImage image = MakeNewDocument(MakeDefaultBandPlan(type, "ARVEN"));
     CsvImportReport report;
     std::string error;
-    EXPECT_TRUE(ImportMemoryCsv(text.str(), image, report, error)) << error;
+    EXPECT_TRUE(ImportMemoryCsv(text.str(), image, report, &error)) << error;
     return image;
   };
   const RadioImage repeaters = imported("dualband-repeaters.csv", "KK,0F");

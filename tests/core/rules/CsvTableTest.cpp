@@ -60,7 +60,7 @@ TEST(CsvTableTest, ReadsEveryDialectOfTheChannelList) {
     SCOPED_TRACE(c.what);
     CsvTable table;
     std::string error;
-    ASSERT_TRUE(ReadCsvTable(c.text, kRequired, table, error)) << error;
+    ASSERT_TRUE(ReadCsvTable(c.text, kRequired, table, &error)) << error;
     EXPECT_EQ(table.header, c.header);
     ASSERT_EQ(table.rows.size(), c.rows.size());
     for (std::size_t i = 0; i < c.rows.size(); ++i) EXPECT_EQ(table.rows[i].fields, c.rows[i]);
@@ -70,7 +70,7 @@ TEST(CsvTableTest, ReadsEveryDialectOfTheChannelList) {
 TEST(CsvTableTest, ColumnsAreFoundByNameInAnyCaseAndShortRowsReadEmpty) {
   CsvTable table;
   std::string error;
-  ASSERT_TRUE(ReadCsvTable("frequency,LOCATION,Name\n145,1\n", kRequired, table, error));
+  ASSERT_TRUE(ReadCsvTable("frequency,LOCATION,Name\n145,1\n", kRequired, table, &error));
   EXPECT_EQ(table.Column("Location"), 1);
   EXPECT_EQ(table.Column("Frequency"), 0);
   EXPECT_EQ(table.Column("Mode"), -1);
@@ -82,7 +82,7 @@ TEST(CsvTableTest, RowsCarryTheSpreadsheetLineTheyStartOn) {
   CsvTable table;
   std::string error;
   ASSERT_TRUE(ReadCsvTable("# c\nLocation,Name,Frequency\n1,\"two\nlines\",145\n\n2,x,146\n",
-                           kRequired, table, error));
+                           kRequired, table, &error));
   ASSERT_EQ(table.rows.size(), 2u);
   EXPECT_EQ(table.rows[0].line, 3);
   EXPECT_EQ(table.rows[1].line, 6);
@@ -105,7 +105,7 @@ TEST(CsvTableTest, RefusesTextThatIsNotAChannelList) {
     SCOPED_TRACE(what);
     CsvTable table;
     std::string error;
-    EXPECT_FALSE(ReadCsvTable(text, kRequired, table, error));
+    EXPECT_FALSE(ReadCsvTable(text, kRequired, table, &error));
     EXPECT_FALSE(error.empty());
   }
 }
@@ -117,7 +117,7 @@ TEST(CsvTableTest, WrittenLinesReadBackUnchanged) {
   EXPECT_EQ(CsvLine({"1", "x"}), "1,x\r\n");
   CsvTable table;
   std::string error;
-  ASSERT_TRUE(ReadCsvTable(text, kRequired, table, error)) << error;
+  ASSERT_TRUE(ReadCsvTable(text, kRequired, table, &error)) << error;
   EXPECT_EQ(table.header, fields);
   ASSERT_EQ(table.rows.size(), 1u);
   EXPECT_EQ(table.rows[0].fields, (Fields{"#1", "2"}));
@@ -136,7 +136,7 @@ TEST(CsvTableTest, ArbitraryBytesNeverBreakTheReader) {
     }
     CsvTable table;
     std::string error;
-    if (ReadCsvTable(text, kRequired, table, error)) {
+    if (ReadCsvTable(text, kRequired, table, &error)) {
       EXPECT_GE(table.Column("Location"), 0);
       for (const CsvRow& row : table.rows) EXPECT_LE(row.fields.size(), kCsvMaxFields);
     } else {

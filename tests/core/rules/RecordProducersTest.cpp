@@ -110,7 +110,7 @@ TEST(RecordProducers, SortAndCsvImportKeepTheDocumentWellFormed) {
       "420,P,145.0,,,,,,,FM,,,,\n";
   CsvImportReport report;
   std::string error;
-  ASSERT_TRUE(ImportMemoryCsv(list, image, report, error)) << error;
+  ASSERT_TRUE(ImportMemoryCsv(list, image, report, &error)) << error;
   EXPECT_GT(report.imported, 0);
   const auto bad = FirstMalformedItem(image, true, true);
   EXPECT_FALSE(bad.has_value()) << bad->item << ": " << bad->problem;

@@ -99,7 +99,7 @@ TEST(DocumentListing, CsvIsOneTableWithTheKindFirst) {
   const std::string text = DocumentListing(EuropeanDocument(), true, ListingFormat::Csv);
   CsvTable table;
   std::string error;
-  ASSERT_TRUE(ReadCsvTable(text, {"kind", "slot"}, table, error)) << error;
+  ASSERT_TRUE(ReadCsvTable(text, {"kind", "slot"}, table, &error)) << error;
   EXPECT_EQ(table.header, (std::vector<std::string>{"kind", "slot", "receive", "transmit", "shift",
                                                     "offset", "reverse", "tone", "mode", "step",
                                                     "lockout", "power", "name", "code", "value"}));

@@ -1,6 +1,7 @@
 #include "cli/CliFiles.h"
 
 #include "core/files/DocumentFile.h"
+#include "core/messages/Messages.h"
 #include "core/model/ChannelFile.h"
 #include "core/model/EscapedText.h"
 
@@ -9,7 +10,18 @@ namespace quorvan {
 namespace {
 
 int ReportFileOpenError(CliContext& context, const std::string& detail) {
-  return ReportError(context, "File Open error.\n" + EscapeControls(detail));
+  return ReportError(context, WithDetail(kFileOpenErrorMessage, detail));
+}
+
+// Writes the bytes to the path, or to standard output for "-"; `report` tells a failure.
+int WriteOutput(const std::string& path, std::string_view bytes, CliContext& context,
+                int (*report)(CliContext&, const std::string&)) {
+  if (IsStandardStream(path)) {
+    context.out << bytes;
+    return kExitOk;  // whether it reached standard output is checked for every command
+  }
+  std::string error;
+  return WriteFileAtomically(path, bytes, &error) ? kExitOk : report(context, error);
 }
 
 }  // namespace
@@ -43,16 +55,14 @@ int OpenCommandDocument(const std::string& path, const BandPlan& plan, CliContex
 }
 
 int WriteCommandOutput(const std::string& path, std::string_view bytes, CliContext& context) {
-  if (IsStandardStream(path)) {
-    context.out << bytes;
-    return kExitOk;  // whether it reached standard output is checked for every command
-  }
-  std::string error;
-  return WriteFileAtomically(path, bytes, &error) ? kExitOk : ReportFileOpenError(context, error);
+  return WriteOutput(path, bytes, context, [](CliContext& c, const std::string& error) {
+    return ReportError(c, FileNotWrittenMessage(error));
+  });
 }
 
 int SaveCommandDocument(const std::string& path, const RadioImage& document, CliContext& context) {
-  return WriteCommandOutput(path, WriteChannelFileText(document), context);
+  // A channel file that cannot be saved is told as the window tells it.
+  return WriteOutput(path, WriteChannelFileText(document), context, ReportFileOpenError);
 }
 
 std::ostream& ReportStream(std::string_view outputPath, CliContext& context) {

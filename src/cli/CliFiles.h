@@ -29,7 +29,8 @@ int ReadCommandInput(const std::string& path, std::size_t maxBytes, CliContext& 
 // Opens the channel file into a document of the plan as Open does.
 int OpenCommandDocument(const std::string& path, const BandPlan& plan, CliContext& context,
                         RadioImage& document);
-// Writes bytes atomically over path, or to standard output for "-".
+// Writes an export's bytes atomically over path, or to standard output for "-"; a failure is
+// told as "The file could not be written: REASON".
 int WriteCommandOutput(const std::string& path, std::string_view bytes, CliContext& context);
 // Saves the document as Save does (WriteCommandOutput).
 int SaveCommandDocument(const std::string& path, const RadioImage& document, CliContext& context);

@@ -10,6 +10,7 @@
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
 #include "core/files/DocumentFile.h"
+#include "core/messages/Messages.h"
 #include "core/model/EscapedText.h"
 #include "core/model/NameCodec.h"
 #include "core/model/RadioImage.h"
@@ -78,7 +79,7 @@ int RunPrint(const std::vector<std::string>& args, CliContext& context) {
   context.out << PrintoutAsText(pages, destination);
   std::string error;
   if (pdf && !WritePdf(*pdf, pages, destination, error)) {
-    return ReportError(context, EscapeControls(error));
+    return ReportError(context, FileNotWrittenMessage(error));
   }
   return kExitOk;
 }

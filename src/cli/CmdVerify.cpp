@@ -5,11 +5,11 @@
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
+#include "core/messages/Messages.h"
 #include "core/model/RadioImage.h"
 #include "core/rules/DocumentComparison.h"
 #include "core/transfer/ReadSequence.h"
 #include "core/transfer/TransferCommands.h"
-#include "core/transfer/WriteCheckTexts.h"
 
 namespace quorvan {
 

@@ -10,12 +10,12 @@
 #include "cli/WriteDryRun.h"
 #include "core/files/DocumentFile.h"
 #include "core/files/ReadBackups.h"
+#include "core/messages/Messages.h"
 #include "core/model/EscapedText.h"
 #include "core/model/RadioImage.h"
 #include "core/rules/DocumentComparison.h"
 #include "core/transfer/CheckedWriteSequence.h"
 #include "core/transfer/TransferCommands.h"
-#include "core/transfer/WriteCheckTexts.h"
 
 namespace quorvan {
 

@@ -203,7 +203,8 @@ TEST_F(CliCsvTest, ExportReplacesTheListWholeOrNotAtAll) {
   ASSERT_TRUE(std::filesystem::create_directory(taken));
   const CliRun refused = Run("export-csv " + Q(qvx) + plan + " -o " + Q(taken));
   EXPECT_EQ(refused.status, 1);
-  EXPECT_EQ(refused.err.rfind("quorvan-cli: File Open error.\n", 0), 0u) << refused.err;
+  EXPECT_EQ(refused.err.rfind("quorvan-cli: The file could not be written: ", 0), 0u)
+      << refused.err;
   EXPECT_TRUE(std::filesystem::is_directory(taken));
   for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
     EXPECT_EQ(entry.path().filename().string().find("taken.csv."), std::string::npos)

@@ -168,7 +168,8 @@ TEST(CliPrintTest, APdfThatCannotBeWrittenWholeLeavesTheOldOne) {
                              "trap '' XFSZ; ulimit -f 8;");
   EXPECT_EQ(full.status, 1);
   // (Qt may say something of its own before.)
-  EXPECT_NE(full.err.find("quorvan-cli: cannot write " + pdf + ": File too large\n"),
+  EXPECT_NE(full.err.find("quorvan-cli: The file could not be written: cannot write " + pdf +
+                          ": File too large\n"),
             std::string::npos)
       << full.err;
   std::ifstream in(pdf, std::ios::binary);

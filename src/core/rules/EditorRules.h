@@ -4,26 +4,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/messages/Messages.h"
 #include "core/model/ChannelRecord.h"
 #include "core/model/RadioImage.h"
 
 namespace quorvan {
-
-// ---- Messages of the channel editors ---------------------------------------------------------
-
-constexpr std::string_view kInvalidFrequencyMessage =
-    "Invalid Frequency.\nPlease check and try again.";
-constexpr std::string_view kInvalidOffsetMessage = "Invalid Offset.\nPlease check and try again.";
-constexpr std::string_view kRoundedMessage = "Frequency is rounded.";
-constexpr std::string_view kPendingQuestion =
-    "The contents has been changed.\nDo you want to change?";
-// The Close button asks the same with a trailing space.
-constexpr std::string_view kPendingCloseQuestion =
-    "The contents has been changed.\nDo you want to change? ";
-constexpr std::string_view kInvalidChannelNumberMessage =
-    "Invalid channel Number.\nPlease check and try again.";
-constexpr std::string_view kInvalidCharacterMessage =
-    "Invalid character.\nPlease check and try again.";
 
 // ---- What the controls show -----------------------------------------------------------------
 

@@ -2,12 +2,16 @@
 
 #include <QMessageBox>
 
-#include "core/model/EscapedText.h"
+#include "core/messages/Messages.h"
 
 namespace quorvan {
 
+QString MessageText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString FileOpenErrorMessage(const std::string& reason) {
-  return QStringLiteral("File Open error.\n") + QString::fromStdString(EscapeControls(reason));
+  return MessageText(WithDetail(kFileOpenErrorMessage, reason));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 class QWidget;
 
@@ -21,6 +22,9 @@ class MessageService {
   virtual bool AskYesNo(const QString& text, MessageIcon icon) = 0;
   virtual Answer AskYesNoCancel(const QString& text, MessageIcon icon = MessageIcon::Warning) = 0;
 };
+
+// A text of the message catalogue (or built from one) for a box.
+QString MessageText(std::string_view text);
 
 // "File Open error." and, on the next line, why: the line of a file and what is wrong with it,
 // or what the system refused (control characters shown escaped).

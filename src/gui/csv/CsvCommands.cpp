@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/files/DocumentFile.h"
+#include "core/messages/Messages.h"
 #include "core/rules/CsvExport.h"
 #include "core/rules/CsvImport.h"
 #include "core/rules/CsvTable.h"
@@ -50,7 +51,7 @@ bool CsvCommands::ExportCsv(const QString& folder) {
   const CsvExportResult result = ExportMemoryCsv(image_);
   std::string error;
   if (!WriteFileAtomically(QFile::encodeName(path).toStdString(), result.text, &error)) {
-    messages_.Error(FileOpenErrorMessage(error));
+    messages_.Error(MessageText(FileNotWrittenMessage(error)));
     return false;
   }
   if (!result.unreadable.empty()) {

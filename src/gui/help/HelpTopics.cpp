@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/messages/Messages.h"
 #include "gui/common/MessageService.h"
 
 namespace quorvan {
@@ -66,7 +67,7 @@ void HelpTopics::Show() {
     auto* window = new THelpForm(settings_, openExternal_, &owner_);
     if (!window->LoadGuide(guide)) {
       delete window;
-      messages_.Warning(QStringLiteral("The user guide could not be read.\n") +
+      messages_.Warning(MessageText(kGuideNotReadMessage) + QLatin1Char('\n') +
                         QDir::toNativeSeparators(guide));
       return;
     }

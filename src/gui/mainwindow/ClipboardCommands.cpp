@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QMimeData>
 
+#include "core/messages/Messages.h"
 #include "core/model/RadioImage.h"
 #include "core/rules/GridTexts.h"
 #include "core/rules/PasteRules.h"
@@ -57,7 +58,7 @@ EditTarget ClipboardCommands::CurrentTarget() const { return TargetAt(host_.Curr
 bool ClipboardCommands::RefuseOutsideCutGrids() {
   const auto grid = static_cast<Grid>(host_.ActiveGridNumber());
   if (grid == Grid::Memory || grid == Grid::Dtmf) return false;
-  messages_.Information(QStringLiteral("Invalid function."));
+  messages_.Information(MessageText(kInvalidFunctionMessage));
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "core/files/DocumentFile.h"
+#include "core/messages/Messages.h"
 #include "core/model/AppSettings.h"
 #include "gui/common/FileDialogService.h"
 #include "gui/common/MessageService.h"
@@ -11,9 +12,6 @@
 namespace quorvan {
 
 namespace {
-
-const QString kFileOpenError = QStringLiteral("File Open error.");
-const QString kDataChanged = QStringLiteral("Data is changed.\nDo you want to save the changes?");
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -93,7 +91,7 @@ ImageChanges DocumentLifecycle::Redo() { return Restored(history_.Redo(image_));
 
 bool DocumentLifecycle::ConfirmDiscard() {
   if (!Modified()) return true;
-  switch (messages_.AskYesNoCancel(kDataChanged, MessageIcon::Warning)) {
+  switch (messages_.AskYesNoCancel(MessageText(kDataChangedQuestion), MessageIcon::Warning)) {
     case Answer::Cancel:
       return false;
     case Answer::No:
@@ -140,7 +138,7 @@ void DocumentLifecycle::OpenDropped(const QString& path) {
 
 bool DocumentLifecycle::LoadFile(const QString& path) {
   if (!HasChannelFileExtension(path)) {
-    messages_.Error(kFileOpenError);
+    messages_.Error(MessageText(kFileOpenErrorMessage));
     return false;
   }
   // The file is read into a scratch document first, so a rejected file changes nothing.
@@ -170,7 +168,7 @@ bool DocumentLifecycle::SaveAs() {
   const QString path = dialogs_.SaveFileName(folder_, documentName_);
   if (path.isEmpty()) return false;
   if (!HasChannelFileExtension(path)) {
-    messages_.Error(kFileOpenError);
+    messages_.Error(MessageText(kFileOpenErrorMessage));
     return false;
   }
   if (!WriteTo(path)) return false;

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include "core/messages/Messages.h"
 #include "core/model/NameCodec.h"
 #include "core/model/WindowSizeSetting.h"
 #include "core/transfer/ReadSequence.h"
@@ -35,8 +36,8 @@ void TMainForm::OpenCommandLine(const QStringList& arguments) {
 void TMainForm::ReadFromRadio(TransferScope scope) {
   FocusPageControl();
   if (!services_.transfers->CheckPort(CommPort())) {
-    services_.messages->Warning(WithPortAccessAdvice(
-        QStringLiteral("COM port is invalid.\nPlease check comport status."), CommPort()));
+    services_.messages->Warning(
+        WithPortAccessAdvice(MessageText(kComPortStatusMessage), CommPort()));
     return;
   }
   if (!lifecycle_->ConfirmDiscard()) return;

@@ -4,8 +4,10 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include "core/messages/Messages.h"
 #include "core/model/NameCodec.h"
 #include "core/rules/FindChannel.h"
+#include "gui/common/MessageService.h"
 #include "gui/mainwindow/FindBar.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TMainForm.h"
@@ -108,7 +110,7 @@ void TMainForm::FindNext() {
   const int after = memory->currentIndex().isValid() ? memory->SelectedGridRow() - 1 : -1;
   const int slot = FindMemoryChannel(image_, query, after);
   if (slot < 0) {
-    statusBar()->showMessage(QStringLiteral("Not found."));
+    statusBar()->showMessage(MessageText(kNotFoundMessage));
     return;
   }
   ShowRow({quorvan::Grid::Memory, slot + 1});

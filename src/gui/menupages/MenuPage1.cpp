@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/messages/Messages.h"
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
 #include "gui/common/DisplayFonts.h"
@@ -140,7 +141,7 @@ void MenuPage1::ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan)
   }
   // The field cannot show a message the radio's character set does not hold: it is emptied,
   // and so is the stored text, so that what is shown is what is written.
-  messages_.Information(QString::fromLatin1(kInvalidCharacterMessage));
+  messages_.Information(MessageText(kInvalidCharacterMessage));
   pom_->clear();
   BoundMenu().Set(kMenuMES, "");
 }
@@ -148,7 +149,7 @@ void MenuPage1::ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan)
 void MenuPage1::OnPomEdited(const QString& text) {
   std::optional<std::string> bytes = PowerOnMessageBytes(text, destination_);
   if (!bytes) {
-    messages_.Information(QString::fromLatin1(kInvalidCharacterMessage));
+    messages_.Information(MessageText(kInvalidCharacterMessage));
     pom_->clear();
     bytes.emplace();
   }

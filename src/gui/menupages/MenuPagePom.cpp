@@ -4,13 +4,12 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
+#include "core/messages/Messages.h"
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
 #include "gui/common/MessageService.h"
 
 namespace quorvan {
-
-const char* const kInvalidCharacterMessage = "Invalid character.\nPlease check and try again.";
 
 std::optional<std::string> PowerOnMessageBytes(const QString& text, char destinationLetter) {
   std::optional<std::string> bytes = NameFromUtf8(text.toStdString(), destinationLetter);
@@ -28,7 +27,7 @@ bool MenuPagePomKeyFilter::Refuse(const QString& typed) {
     if (c.category() == QChar::Other_Control) return false;
   }
   if (typed.isEmpty() || PowerOnMessageBytes(typed, destinationLetter_())) return false;
-  messages_.Information(QString::fromLatin1(kInvalidCharacterMessage));
+  messages_.Information(MessageText(kInvalidCharacterMessage));
   return true;
 }
 

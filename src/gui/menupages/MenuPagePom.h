@@ -10,8 +10,6 @@ namespace quorvan {
 
 class MessageService;
 
-extern const char* const kInvalidCharacterMessage;
-
 // The radio bytes of a power-on message, or nothing when any character of it is outside the
 // destination's name characters (or it is longer than a name).
 std::optional<std::string> PowerOnMessageBytes(const QString& text, char destinationLetter);

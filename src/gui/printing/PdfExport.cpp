@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "core/files/DocumentFile.h"
+#include "core/messages/Messages.h"
 #include "core/rules/Printout.h"
 #include "gui/common/MessageService.h"
 #include "gui/printing/PrintCommand.h"
@@ -59,7 +60,7 @@ bool PdfExport::Export(const RadioImage& image, const QString& caption,
   if (chosen.isEmpty()) return false;
   std::string error;
   if (!WritePrintoutPdf(image, caption, WithPdfSuffix(chosen), &error)) {
-    messages_.Error(FileOpenErrorMessage(error));
+    messages_.Error(MessageText(FileNotWrittenMessage(error)));
     return false;
   }
   return true;

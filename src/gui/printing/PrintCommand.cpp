@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "core/messages/Messages.h"
 #include "core/model/NameCodec.h"
 #include "core/rules/Printout.h"
 #include "gui/common/MessageService.h"
@@ -27,7 +28,7 @@ PrintCommand::PrintCommand(MessageService& messages, PrinterService& printers)
 
 bool PrintCommand::Print(const RadioImage& image, const QString& caption) {
   if (!printers_.HasDefaultPrinter()) {
-    messages_.Warning(QStringLiteral("There is no default printer."));
+    messages_.Warning(MessageText(kNoDefaultPrinterMessage));
     return false;
   }
   QPrinter printer(QPrinter::HighResolution);
@@ -35,7 +36,7 @@ bool PrintCommand::Print(const RadioImage& image, const QString& caption) {
   const char destination = image.Plan().DestinationLetter();
   if (!PaintPrintout(printer, BuildPrintout(image, CaptionBytes(caption, destination)),
                      destination)) {
-    messages_.Error(QStringLiteral("The printer could not be started."));
+    messages_.Error(MessageText(kPrinterNotStartedMessage));
     return false;
   }
   return true;

@@ -4,10 +4,10 @@
 #include <QFile>
 #include <optional>
 
+#include "core/messages/Messages.h"
 #include "core/rules/DocumentComparison.h"
 #include "core/transfer/ReadSequence.h"
 #include "core/transfer/TransferCommands.h"
-#include "core/transfer/WriteCheckTexts.h"
 #include "gui/common/MessageService.h"
 #include "gui/transfer/TransferDialogs.h"
 #include "io/serial/PortAdvice.h"
@@ -17,8 +17,8 @@ namespace quorvan {
 namespace {
 
 const QString kVerifyTitle = QStringLiteral("Verify");
-const QString kWriteRefusal = QStringLiteral("COM port is invalid.\nPlease check and try again.");
-const QString kReadRefusal = QStringLiteral("COM port is invalid.\nPlease check comport status.");
+const QString kWriteRefusal = MessageText(kComPortInvalidMessage);
+const QString kReadRefusal = MessageText(kComPortStatusMessage);
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -65,8 +65,7 @@ bool RadioCommands::CheckPort(const QString& portName, const QString& refusal) {
 
 void RadioCommands::Write(TransferScope scope, const QString& portName) {
   if (!CheckPort(portName, kWriteRefusal)) return;
-  if (!messages_.AskYesNo(QStringLiteral("Do you want to write the data to the radio?"),
-                          MessageIcon::Question)) {
+  if (!messages_.AskYesNo(MessageText(kWriteQuestion), MessageIcon::Question)) {
     return;
   }
   // What the radio held tells what it holds afterwards outside what a partial write sends.
@@ -154,10 +153,10 @@ void RadioCommands::KeepBackup(const RadioImage& image, BackupKind kind) {
   const std::time_t now = QDateTime::currentSecsSinceEpoch();
   if (!SaveBackup(Folder(), image, now, kind, &error)) {
     // The transfer itself succeeded; a backup that could not be kept must still be told.
-    const QString what = kind == BackupKind::Written    ? QStringLiteral("The data written")
-                         : kind == BackupKind::Replaced ? QStringLiteral("The data replaced")
-                                                        : QStringLiteral("The data read");
-    messages_.Warning(what + QStringLiteral(" could not be kept as a backup.\n") + Text(error));
+    const std::string_view text = kind == BackupKind::Written    ? kWrittenBackupNotKeptMessage
+                                  : kind == BackupKind::Replaced ? kReplacedBackupNotKeptMessage
+                                                                 : kReadBackupNotKeptMessage;
+    messages_.Warning(MessageText(WithDetail(text, error)));
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <utility>
 
+#include "core/messages/Messages.h"
 #include "core/model/EscapedText.h"
 #include "io/serial/ECommError.h"
 #include "io/serial/PortAdvice.h"
@@ -11,6 +12,10 @@
 namespace quorvan {
 
 namespace {
+
+QString ToMessage(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // One reply event takes at most this many bytes: a runaway line cannot keep the loop busy.
 constexpr std::uint32_t kMaxBytesPerReply = 16 * 1024;
@@ -47,11 +52,11 @@ TransferSession::~TransferSession() {
 QString TransferSession::MessageFor(Outcome outcome) {
   switch (outcome) {
     case Outcome::InvalidPort:
-      return QStringLiteral("COM port is invalid.\nPlease check and try again.");
+      return ToMessage(kComPortInvalidMessage);
     case Outcome::InvalidRadio:
-      return QStringLiteral("The radio is invalid.\nPlease check and try again.");
+      return ToMessage(kRadioInvalidMessage);
     case Outcome::TimedOut:
-      return QStringLiteral("Communication timeout error.");
+      return ToMessage(kTimeoutMessage);
     case Outcome::Completed:
     case Outcome::Cancelled:
     case Outcome::CommError:

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "core/messages/Messages.h"
 #include "core/model/RadioForms.h"
 #include "core/transfer/CheckedWriteSequence.h"
 #include "core/transfer/ReadSequence.h"
-#include "core/transfer/WriteCheckTexts.h"
 #include "support/SampleImage.h"
 #include "support/ScriptedRadio.h"
 #include "support/SlotFields.h"

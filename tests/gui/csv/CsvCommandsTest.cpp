@@ -156,8 +156,9 @@ class CsvCommandsTest : public QObject {
 
     dialogs.saveName = dir.filePath("no/such/folder/out.csv");
     QVERIFY(!commands.ExportCsv(dir.path()));
-    QCOMPARE(messages.Texts(), QStringList{"File Open error.\ncannot create a file next to " +
-                                           dialogs.saveName + ": No such file or directory"});
+    QCOMPARE(messages.Texts(),
+             QStringList{"The file could not be written: cannot create a file next to " +
+                         dialogs.saveName + ": No such file or directory"});
   }
 
   void reportDialogIsReadOnlyAndCopiesEverything() {

@@ -188,9 +188,10 @@ class PrintCommandTest : public QObject {
     dialog.answer = dir.filePath(QStringLiteral("missing/folder/club.pdf"));
     PdfExport exporter(messages, dialog);
     QVERIFY(!exporter.Export(ThreePageDocument(), kCaption, QString()));
-    QCOMPARE(messages.Texts(),
-             QStringList{QStringLiteral("File Open error.\ncannot create a file next to ") +
-                         dialog.answer + QStringLiteral(": No such file or directory")});
+    QCOMPARE(
+        messages.Texts(),
+        QStringList{QStringLiteral("The file could not be written: cannot create a file next to ") +
+                    dialog.answer + QStringLiteral(": No such file or directory")});
     QCOMPARE(messages.shown.front().icon, MessageIcon::Error);
   }
 

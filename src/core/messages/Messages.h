@@ -1,0 +1,88 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvan {
+
+// Every message text the window and quorvan-cli show, defined once. The radio program's own
+// texts are kept byte for byte: what they leave out goes on a line after them (WithDetail),
+// never inside.
+
+// ---- Documents and files ---------------------------------------------------------------------
+constexpr std::string_view kFileOpenErrorMessage = "File Open error.";
+constexpr std::string_view kDataChangedQuestion =
+    "Data is changed.\nDo you want to save the changes?";
+constexpr std::string_view kReadBackupNotKeptMessage =
+    "The data read could not be kept as a backup.";
+constexpr std::string_view kWrittenBackupNotKeptMessage =
+    "The data written could not be kept as a backup.";
+constexpr std::string_view kReplacedBackupNotKeptMessage =
+    "The data replaced could not be kept as a backup.";
+constexpr std::string_view kGuideNotReadMessage = "The user guide could not be read.";
+
+// ---- The radio and its port ------------------------------------------------------------------
+constexpr std::string_view kComPortInvalidMessage =
+    "COM port is invalid.\nPlease check and try again.";
+// Before a transfer, when the port cannot be opened at all.
+constexpr std::string_view kComPortStatusMessage =
+    "COM port is invalid.\nPlease check comport status.";
+constexpr std::string_view kRadioInvalidMessage =
+    "The radio is invalid.\nPlease check and try again.";
+constexpr std::string_view kTimeoutMessage = "Communication timeout error.";
+constexpr std::string_view kWriteQuestion = "Do you want to write the data to the radio?";
+
+// ---- Writing changes and verifying ---------------------------------------------------------
+constexpr const char* kNoBaselineText = "No earlier read or write of this radio is known";
+constexpr const char* kAlreadyHeldText = "The radio already holds this document.";
+constexpr const char* kHoldsDocumentText = "The radio holds this document.";
+constexpr const char* kHoldsWrittenText = "The radio holds what was written.";
+constexpr const char* kDiffersFromDocumentText = "The radio does not hold this document:";
+constexpr const char* kDiffersFromWrittenText = "The radio does not hold what was written:";
+constexpr const char* kChangedSinceBaselineText =
+    "The radio was changed since it was last read or written:";
+constexpr const char* kNothingWrittenText = "Nothing was written to the radio.";
+
+// The two sides of a difference line ("memory 012: frequency 145.550 in the file, 145.500 in
+// the radio").
+constexpr const char* kFileSide = "in the file";
+constexpr const char* kDocumentSide = "in the document";
+constexpr const char* kRadioSide = "in the radio";
+constexpr const char* kBaselineSide = "at the last read or write";
+
+// "Write 3 changed items to the radio?"
+inline std::string WriteChangesQuestion(int items) {
+  return "Write " + std::to_string(items) + (items == 1 ? " changed item" : " changed items") +
+         " to the radio?";
+}
+
+// ---- Editing ---------------------------------------------------------------------------------
+constexpr std::string_view kInvalidFunctionMessage = "Invalid function.";
+constexpr std::string_view kNotFoundMessage = "Not found.";
+constexpr std::string_view kInvalidFrequencyMessage =
+    "Invalid Frequency.\nPlease check and try again.";
+constexpr std::string_view kInvalidOffsetMessage = "Invalid Offset.\nPlease check and try again.";
+constexpr std::string_view kRoundedMessage = "Frequency is rounded.";
+constexpr std::string_view kPendingQuestion =
+    "The contents has been changed.\nDo you want to change?";
+// The Close button asks the same with a trailing space.
+constexpr std::string_view kPendingCloseQuestion =
+    "The contents has been changed.\nDo you want to change? ";
+constexpr std::string_view kInvalidChannelNumberMessage =
+    "Invalid channel Number.\nPlease check and try again.";
+constexpr std::string_view kInvalidCharacterMessage =
+    "Invalid character.\nPlease check and try again.";
+
+// ---- Printing --------------------------------------------------------------------------------
+constexpr std::string_view kNoDefaultPrinterMessage = "There is no default printer.";
+constexpr std::string_view kPrinterNotStartedMessage = "The printer could not be started.";
+
+// A fixed text and, on the line after it, the detail; control characters in the detail are shown
+// escaped, so a file name or a radio's reply cannot reach a terminal or a box as commands.
+std::string WithDetail(std::string_view text, std::string_view detail);
+
+// An export (CSV, PDF) that could not be written, for which the radio program had no text:
+// "The file could not be written: REASON".
+std::string FileNotWrittenMessage(std::string_view reason);
+
+}  // namespace quorvan

@@ -19,7 +19,7 @@ BandChannelForm::BandChannelForm(MessageService& messages, QWidget* parent, bool
   auto* bandRow = new QHBoxLayout;
   bandList_ = new PromptingComboBox(this);
   bandList_->setObjectName(QStringLiteral("ComboBox6"));
-  bandRow->addWidget(new QLabel(QStringLiteral("Band"), this));
+  bandRow->addWidget(new QLabel(tr("Band"), this));
   bandRow->addWidget(bandList_);
   bandRow->addStretch();
   layout_->addLayout(bandRow);

@@ -25,7 +25,7 @@ void FillList(QComboBox* list, const std::array<std::string_view, N>& entries) {
   for (const std::string_view entry : entries) list->addItem(ToQString(entry));
 }
 
-QLabel* Unit(QWidget* parent) { return new QLabel(QStringLiteral("MHz"), parent); }
+QLabel* Unit(QWidget* parent) { return new QLabel(QLabel::tr("MHz"), parent); }
 
 int Index(ShiftChoice shift) { return static_cast<int>(shift); }
 
@@ -41,7 +41,7 @@ FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* par
   rx_ = new QLineEdit(this);
   rx_->setObjectName(QStringLiteral("Edit1"));
   rx_->setMaxLength(frequencyLength);
-  grid->addWidget(new QLabel(QStringLiteral("Rx Frequency"), this), 0, 0);
+  grid->addWidget(new QLabel(tr("Rx Frequency"), this), 0, 0);
   grid->addWidget(rx_, 0, 1);
   grid->addWidget(Unit(this), 0, 2);
 
@@ -51,16 +51,16 @@ FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* par
   mode_ = new QComboBox(this);
   mode_->setObjectName(QStringLiteral("ComboBox2"));
   FillList(mode_, kModes);
-  grid->addWidget(new QLabel(QStringLiteral("Step"), this), 1, 0);
+  grid->addWidget(new QLabel(tr("Step"), this), 1, 0);
   grid->addWidget(step_, 1, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Mode"), this), 2, 0);
+  grid->addWidget(new QLabel(tr("Mode"), this), 2, 0);
   grid->addWidget(mode_, 2, 1);
 
   // One place for the transmit frequency and the offset; the shift choice decides which shows.
   offset_ = new QLineEdit(this);
   offset_->setObjectName(QStringLiteral("Edit2"));
   offset_->setMaxLength(kOffsetLength);
-  offsetLabel_ = new QLabel(QStringLiteral("Offset"), this);
+  offsetLabel_ = new QLabel(tr("Offset"), this);
   offsetUnit_ = Unit(this);
   grid->addWidget(offsetLabel_, 3, 0);
   grid->addWidget(offset_, 3, 1);
@@ -69,7 +69,7 @@ FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* par
     tx_ = new QLineEdit(this);
     tx_->setObjectName(QStringLiteral("Edit3"));
     tx_->setMaxLength(frequencyLength);
-    txLabel_ = new QLabel(QStringLiteral("Tx Frequency"), this);
+    txLabel_ = new QLabel(tr("Tx Frequency"), this);
     txUnit_ = Unit(this);
     grid->addWidget(txLabel_, 3, 0);
     grid->addWidget(tx_, 3, 1);
@@ -100,7 +100,7 @@ FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* par
     });
     connect(button, &QRadioButton::clicked, this, &FrequencyGroup::Edited);
   }
-  reverse_ = new QCheckBox(QStringLiteral("Reverse"), this);
+  reverse_ = new QCheckBox(tr("Reverse"), this);
   reverse_->setObjectName(QStringLiteral("CheckBox1"));
   grid->addWidget(reverse_, row, 0, 1, 3);
 

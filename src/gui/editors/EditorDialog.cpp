@@ -81,9 +81,9 @@ bool TEditorDialog::ConfirmPending() {
 }
 
 void TEditorDialog::AddButtons(QBoxLayout* layout) {
-  auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+  auto* ok = new QPushButton(tr("&OK"), this);
   ok->setObjectName(QStringLiteral("Button2"));
-  auto* close = new QPushButton(QStringLiteral("&Close"), this);
+  auto* close = new QPushButton(tr("&Close"), this);
   close->setObjectName(QStringLiteral("Button1"));
   // Enter belongs to the frequency fields, never to a default button.
   for (QPushButton* button : {ok, close}) {

@@ -16,7 +16,7 @@ constexpr int kFrequencyLength = 10;
 TCallForm::TCallForm(MessageService& messages, QWidget* parent)
     : BandChannelForm(messages, parent, true, kFrequencyLength) {
   setObjectName(QStringLiteral("CallForm"));
-  setWindowTitle(QStringLiteral("CALL Channel"));
+  setWindowTitle(tr("CALL Channel"));
   auto* buttons = new QHBoxLayout;
   AddButtons(buttons);
   MainLayout()->addLayout(buttons);

@@ -24,19 +24,19 @@ constexpr int kCodeLength = 16;
 
 TDtmfForm::TDtmfForm(MessageService& messages, QWidget* parent) : TEditorDialog(messages, parent) {
   setObjectName(QStringLiteral("DtmfForm"));
-  setWindowTitle(QStringLiteral("DTMF Memory"));
+  setWindowTitle(tr("DTMF Memory"));
   auto* layout = new QVBoxLayout(this);
 
   auto* channelRow = new QHBoxLayout;
   channelList_ = new PromptingComboBox(this);
   channelList_->setObjectName(QStringLiteral("ComboBox1"));
   for (int i = 0; i < kDtmfSlots; ++i) channelList_->addItem(QString::number(i));
-  channelRow->addWidget(new QLabel(QStringLiteral("Channel Number"), this));
+  channelRow->addWidget(new QLabel(tr("Channel Number"), this));
   channelRow->addWidget(channelList_);
   channelRow->addStretch();
   layout->addLayout(channelRow);
 
-  auto* codeGroup = new QGroupBox(QStringLiteral("DTMF Code"), this);
+  auto* codeGroup = new QGroupBox(tr("DTMF Code"), this);
   auto* codeRow = new QHBoxLayout(codeGroup);
   code_ = new QLineEdit(codeGroup);
   code_->setObjectName(QStringLiteral("Edit1"));
@@ -48,7 +48,7 @@ TDtmfForm::TDtmfForm(MessageService& messages, QWidget* parent) : TEditorDialog(
   name_ = new QLineEdit(this);
   name_->setObjectName(QStringLiteral("Edit2"));
   name_->setMaxLength(static_cast<int>(kNameCapacity));
-  nameRow->addWidget(new QLabel(QStringLiteral("Name"), this));
+  nameRow->addWidget(new QLabel(tr("Name"), this));
   nameRow->addWidget(name_);
   layout->addLayout(nameRow);
 

@@ -31,7 +31,7 @@ QString NameText(std::string_view bytes, char destination) {
 TMemoryForm::TMemoryForm(MessageService& messages, QWidget* parent)
     : TEditorDialog(messages, parent) {
   setObjectName(QStringLiteral("MemoryForm"));
-  setWindowTitle(QStringLiteral("Memory"));
+  setWindowTitle(tr("Memory"));
   auto* layout = new QVBoxLayout(this);
 
   auto* numberRow = new QHBoxLayout;
@@ -40,7 +40,7 @@ TMemoryForm::TMemoryForm(MessageService& messages, QWidget* parent)
   number_->setMaxLength(kNumberLength);
   upDown_ = new UpDownControl(this);
   upDown_->setObjectName(QStringLiteral("UpDown1"));
-  numberRow->addWidget(new QLabel(QStringLiteral("Memory Channel Number"), this));
+  numberRow->addWidget(new QLabel(tr("Memory Channel Number"), this));
   numberRow->addWidget(number_);
   numberRow->addWidget(upDown_);
   numberRow->addStretch();
@@ -51,14 +51,14 @@ TMemoryForm::TMemoryForm(MessageService& messages, QWidget* parent)
   layout->addWidget(frequency_);
   layout->addWidget(tone_);
 
-  auto* option = new QGroupBox(QStringLiteral("Option"), this);
+  auto* option = new QGroupBox(tr("Option"), this);
   auto* optionRow = new QHBoxLayout(option);
   name_ = new QLineEdit(option);
   name_->setObjectName(QStringLiteral("Edit4"));
   name_->setMaxLength(static_cast<int>(kNameCapacity));
-  lockout_ = new QCheckBox(QStringLiteral("Lock Out"), option);
+  lockout_ = new QCheckBox(tr("Lock Out"), option);
   lockout_->setObjectName(QStringLiteral("CheckBox5"));
-  optionRow->addWidget(new QLabel(QStringLiteral("Memory Name"), option));
+  optionRow->addWidget(new QLabel(tr("Memory Name"), option));
   optionRow->addWidget(name_);
   optionRow->addWidget(lockout_);
   layout->addWidget(option);

@@ -23,18 +23,18 @@ constexpr int kLastProgramBand = 3;
 TVfoForm::TVfoForm(MessageService& messages, QWidget* parent)
     : BandChannelForm(messages, parent, false, kFrequencyLength) {
   setObjectName(QStringLiteral("VfoForm"));
-  setWindowTitle(QStringLiteral("VfoForm"));
+  setWindowTitle(tr("VfoForm"));
 
-  programGroup_ = new QGroupBox(QStringLiteral("Program VFO"), this);
+  programGroup_ = new QGroupBox(tr("Program VFO"), this);
   auto* row = new QHBoxLayout(programGroup_);
   lower_ = new QLineEdit(programGroup_);
   lower_->setObjectName(QStringLiteral("Edit3"));
   upper_ = new QLineEdit(programGroup_);
   upper_->setObjectName(QStringLiteral("Edit4"));
   row->addWidget(lower_);
-  row->addWidget(new QLabel(QStringLiteral("-"), programGroup_));
+  row->addWidget(new QLabel(tr("-"), programGroup_));
   row->addWidget(upper_);
-  row->addWidget(new QLabel(QStringLiteral("MHz"), programGroup_));
+  row->addWidget(new QLabel(tr("MHz"), programGroup_));
   MainLayout()->addWidget(programGroup_);
   for (QLineEdit* field : {lower_, upper_}) {
     field->setMaxLength(kProgramFieldLength);

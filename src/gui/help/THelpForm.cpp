@@ -33,15 +33,15 @@ constexpr QSize kDefaultSize(900, 680);
 THelpForm::THelpForm(SettingsStore& settings, UrlOpener openExternal, QWidget* parent)
     : QWidget(parent, Qt::Window), settings_(settings), openExternal_(std::move(openExternal)) {
   setObjectName(QStringLiteral("HelpForm"));
-  setWindowTitle(QStringLiteral("Quorvan Help"));
+  setWindowTitle(tr("Quorvan Help"));
 
-  auto* findLabel = new QLabel(QStringLiteral("&Find:"));
+  auto* findLabel = new QLabel(tr("&Find:"));
   findField_ = new QLineEdit;
   findField_->setObjectName(QStringLiteral("FindField"));
   findField_->setClearButtonEnabled(true);
   findLabel->setBuddy(findField_);
-  auto* next = new QPushButton(QStringLiteral("&Next"));
-  auto* previous = new QPushButton(QStringLiteral("&Previous"));
+  auto* next = new QPushButton(tr("&Next"));
+  auto* previous = new QPushButton(tr("&Previous"));
   findNote_ = new QLabel;
   findNote_->setObjectName(QStringLiteral("FindNote"));
   auto* findRow = new QHBoxLayout;
@@ -169,7 +169,7 @@ bool THelpForm::FindNext(const QString& text, bool backward) {
   browser_->setTextCursor(wrapped);
   if (browser_->find(text, flags)) return true;
   browser_->setTextCursor(from);
-  findNote_->setText(QStringLiteral("Not found: \"%1\"").arg(text));
+  findNote_->setText(tr("Not found: \"%1\"").arg(text));
   return false;
 }
 
@@ -181,13 +181,13 @@ void THelpForm::OnLinkClicked(const QUrl& url) {
     // A section of this guide: "#anchor" or "user-guide.md#anchor".
     if (target.adjusted(QUrl::RemoveFragment) == guide) {
       if (!ScrollToAnchor(url.fragment())) {
-        findNote_->setText(QStringLiteral("No section \"%1\" in the guide").arg(url.fragment()));
+        findNote_->setText(tr("No section \"%1\" in the guide").arg(url.fragment()));
       }
       return;
     }
   }
   if (!openExternal_ || !openExternal_(target)) {
-    findNote_->setText(QStringLiteral("Cannot open %1").arg(target.toDisplayString()));
+    findNote_->setText(tr("Cannot open %1").arg(target.toDisplayString()));
   }
 }
 

@@ -18,18 +18,18 @@ constexpr int kFindTextLength = 20;
 
 FindBar::FindBar(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("FindBar"));
-  auto* label = new QLabel(QStringLiteral("Find (name or MHz)"), this);
+  auto* label = new QLabel(tr("Find (name or MHz)"), this);
   field_ = new QLineEdit(this);
   field_->setObjectName(QStringLiteral("FindText"));
   field_->setMaxLength(kFindTextLength);
   label->setBuddy(field_);
-  auto* next = new QPushButton(QStringLiteral("Find &Next"), this);
+  auto* next = new QPushButton(tr("Find &Next"), this);
   next->setObjectName(QStringLiteral("FindNextButton"));
   next->setAutoDefault(false);
   auto* close = new QToolButton(this);
   close->setObjectName(QStringLiteral("FindClose"));
-  close->setText(QStringLiteral("\u00D7"));
-  close->setToolTip(QStringLiteral("Close (Esc)"));
+  close->setText(tr("\u00D7"));
+  close->setToolTip(tr("Close (Esc)"));
   close->setAutoRaise(true);
 
   auto* row = new QHBoxLayout(this);

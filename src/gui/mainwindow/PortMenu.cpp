@@ -30,7 +30,7 @@ PortMenu::PortMenu(QMenu* menu, MessageService& messages, Hooks hooks, QObject* 
     comItems_.append(item);
   }
   systemSeparator_ = menu_->addSeparator();
-  otherItem_ = menu_->addAction(QStringLiteral("Other..."));
+  otherItem_ = menu_->addAction(tr("Other..."));
   otherItem_->setObjectName(QStringLiteral("PortOther"));
   connect(otherItem_, &QAction::triggered, this, &PortMenu::AskForDevice);
   connect(menu_, &QMenu::aboutToShow, this, &PortMenu::RefreshSystemPorts);

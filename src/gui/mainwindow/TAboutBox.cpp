@@ -17,12 +17,11 @@ QString TAboutBox::VersionText() {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("About Quorvan"));
+  setWindowTitle(tr("About Quorvan"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   auto* logo = new QLabel(this);
   logo->setPixmap(ProductLogo(48));
-  auto* product =
-      new QLabel(QStringLiteral("Quorvan for the ARVEN and BELTO dual-band radios"), this);
+  auto* product = new QLabel(tr("Quorvan for the ARVEN and BELTO dual-band radios"), this);
   auto* version = new QLabel(VersionText(), this);
   version->setObjectName(QStringLiteral("Version"));
   auto* license = new QLabel(tr("Free software under the GNU General Public License, version 3 or "

@@ -140,32 +140,28 @@ QAction* TMainForm::AddCommand(QMenu* menu, const QString& text, const QString& 
 }
 
 void TMainForm::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   AddCommand(
-      file, QStringLiteral("&New"), QStringLiteral("FileNew"), [this] { lifecycle_->New(); },
+      file, tr("&New"), QStringLiteral("FileNew"), [this] { lifecycle_->New(); },
       QKeySequence(Qt::CTRL | Qt::Key_N));
   AddCommand(
-      file, QStringLiteral("&Open..."), QStringLiteral("FileOpen"), [this] { lifecycle_->Open(); },
+      file, tr("&Open..."), QStringLiteral("FileOpen"), [this] { lifecycle_->Open(); },
       QKeySequence(Qt::CTRL | Qt::Key_O));
   AddCommand(
-      file, QStringLiteral("&Save"), QStringLiteral("FileSave"), [this] { lifecycle_->Save(); },
+      file, tr("&Save"), QStringLiteral("FileSave"), [this] { lifecycle_->Save(); },
       QKeySequence(Qt::CTRL | Qt::Key_S));
-  AddCommand(file, QStringLiteral("Save &As..."), QStringLiteral("FileSaveAs"),
+  AddCommand(file, tr("Save &As..."), QStringLiteral("FileSaveAs"),
              [this] { lifecycle_->SaveAs(); });
   file->addSeparator();
-  AddCommand(file, QStringLiteral("Import CSV..."), QStringLiteral("FileImportCsv"),
-             [this] { ImportCsv(); });
-  AddCommand(file, QStringLiteral("Export CSV..."), QStringLiteral("FileExportCsv"),
-             [this] { ExportCsv(); });
+  AddCommand(file, tr("Import CSV..."), QStringLiteral("FileImportCsv"), [this] { ImportCsv(); });
+  AddCommand(file, tr("Export CSV..."), QStringLiteral("FileExportCsv"), [this] { ExportCsv(); });
   file->addSeparator();
-  AddCommand(file, QStringLiteral("&Print..."), QStringLiteral("FilePrint"),
-             [this] { PrintDocument(); });
-  AddCommand(file, QStringLiteral("Export PDF..."), QStringLiteral("FileExportPdf"),
-             [this] { ExportPdf(); });
+  AddCommand(file, tr("&Print..."), QStringLiteral("FilePrint"), [this] { PrintDocument(); });
+  AddCommand(file, tr("Export PDF..."), QStringLiteral("FileExportPdf"), [this] { ExportPdf(); });
   file->addSeparator();
-  AddCommand(file, QStringLiteral("E&xit"), QStringLiteral("FileExit"), [this] { close(); });
+  AddCommand(file, tr("E&xit"), QStringLiteral("FileExit"), [this] { close(); });
 
-  QMenu* radio = menuBar()->addMenu(QStringLiteral("&Radio"));
+  QMenu* radio = menuBar()->addMenu(tr("&Radio"));
   const std::array<std::pair<const char*, TransferScope>, 3> scopes{
       {{"&All", TransferScope::All},
        {"&Memory", TransferScope::Memory},
@@ -177,34 +173,30 @@ void TMainForm::BuildMenus() {
       [this](const QString& title, const QString& text, const QString& acceptText) {
         return ShowReport(title, text, acceptText);
       });
-  QMenu* read = radio->addMenu(QStringLiteral("&Read"));
-  QMenu* write = radio->addMenu(QStringLiteral("&Write"));
+  QMenu* read = radio->addMenu(tr("&Read"));
+  QMenu* write = radio->addMenu(tr("&Write"));
   write->setObjectName(QStringLiteral("RadioWrite"));
   for (std::size_t i = 0; i < scopes.size(); ++i) {
     const TransferScope scope = scopes[i].second;
-    AddCommand(read, QString::fromLatin1(scopes[i].first),
-               QStringLiteral("Read") + QLatin1String(scopeNames[i]),
+    AddCommand(read, tr(scopes[i].first), QStringLiteral("Read") + QLatin1String(scopeNames[i]),
                [this, scope] { ReadFromRadio(scope); });
-    AddCommand(write, QString::fromLatin1(scopes[i].first),
-               QStringLiteral("Write") + QLatin1String(scopeNames[i]),
+    AddCommand(write, tr(scopes[i].first), QStringLiteral("Write") + QLatin1String(scopeNames[i]),
                [this, scope] { WriteToRadio(scope); });
   }
-  QAction* writeChanges =
-      AddCommand(write, QStringLiteral("&Changes"), QStringLiteral("WriteChanges"),
-                 [this] { WriteChangesToRadio(); });
+  QAction* writeChanges = AddCommand(write, tr("&Changes"), QStringLiteral("WriteChanges"),
+                                     [this] { WriteChangesToRadio(); });
   // Only what the radio is known to hold can be written over by its differences.
   connect(write, &QMenu::aboutToShow, this,
           [this, writeChanges] { writeChanges->setEnabled(radio_->HasBaseline()); });
-  AddCommand(radio, QStringLiteral("&Verify"), QStringLiteral("RadioVerify"),
-             [this] { VerifyRadio(); });
-  QAction* verifyAfter = AddCommand(radio, QStringLiteral("Verify &After Writing"),
-                                    QStringLiteral("VerifyAfterWriting"), {});
+  AddCommand(radio, tr("&Verify"), QStringLiteral("RadioVerify"), [this] { VerifyRadio(); });
+  QAction* verifyAfter =
+      AddCommand(radio, tr("Verify &After Writing"), QStringLiteral("VerifyAfterWriting"), {});
   verifyAfter->setCheckable(true);
   verifyAfter->setChecked(radio_->VerifyAfterWriting());
   connect(verifyAfter, &QAction::toggled, this,
           [this](bool on) { radio_->SetVerifyAfterWriting(on); });
   radio->addSeparator();
-  QMenu* ports = radio->addMenu(QStringLiteral("&Port Select"));
+  QMenu* ports = radio->addMenu(tr("&Port Select"));
   ports->setObjectName(QStringLiteral("PortSelect"));
   portMenu_ =
       new PortMenu(ports, *services_.messages,
@@ -214,13 +206,13 @@ void TMainForm::BuildMenus() {
   connect(portMenu_, &PortMenu::PortChosen, this,
           [this](const QString& port) { SavePort(*services_.settings, port.toStdString()); });
 
-  editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+  editMenu_ = menuBar()->addMenu(tr("&Edit"));
   editMenu_->setObjectName(QStringLiteral("EditMenu"));
   undoAction_ = AddCommand(
-      editMenu_, QStringLiteral("&Undo"), QStringLiteral("EditUndo"), [this] { Undo(); },
+      editMenu_, tr("&Undo"), QStringLiteral("EditUndo"), [this] { Undo(); },
       QKeySequence(Qt::CTRL | Qt::Key_Z));
   redoAction_ = AddCommand(
-      editMenu_, QStringLiteral("&Redo"), QStringLiteral("EditRedo"), [this] { Redo(); },
+      editMenu_, tr("&Redo"), QStringLiteral("EditRedo"), [this] { Redo(); },
       QKeySequence(Qt::CTRL | Qt::Key_Y));
   redoAction_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
@@ -237,30 +229,28 @@ void TMainForm::BuildMenus() {
   for (std::size_t i = 0; i < edits.size(); ++i) {
     const EditCommand command = std::get<2>(edits[i]);
     editActions_[i] = AddCommand(
-        editMenu_, QString::fromLatin1(std::get<0>(edits[i])),
-        QString::fromLatin1(std::get<1>(edits[i])), [this, command] { RunEditCommand(command); },
-        std::get<3>(edits[i]));
+        editMenu_, tr(std::get<0>(edits[i])), QString::fromLatin1(std::get<1>(edits[i])),
+        [this, command] { RunEditCommand(command); }, std::get<3>(edits[i]));
   }
   editMenu_->addSeparator();
   AddCommand(
-      editMenu_, QStringLiteral("&Find..."), QStringLiteral("EditFind"), [this] { OpenFind(); },
+      editMenu_, tr("&Find..."), QStringLiteral("EditFind"), [this] { OpenFind(); },
       QKeySequence(Qt::CTRL | Qt::Key_F));
   AddCommand(
-      editMenu_, QStringLiteral("Find &Next"), QStringLiteral("EditFindNext"),
-      [this] { FindNext(); }, QKeySequence(Qt::Key_F3));
+      editMenu_, tr("Find &Next"), QStringLiteral("EditFindNext"), [this] { FindNext(); },
+      QKeySequence(Qt::Key_F3));
   editMenu_->addSeparator();
-  AddCommand(editMenu_, QStringLiteral("Memory channel &Sort..."), QStringLiteral("EditSort"),
+  AddCommand(editMenu_, tr("Memory channel &Sort..."), QStringLiteral("EditSort"),
              [this] { SortMemoryChannels(); });
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
   help_ = std::make_unique<HelpTopics>(*this, *services_.settings, *services_.messages,
                                        services_.guideCandidates, services_.openExternalUrl);
   AddCommand(
-      help, QStringLiteral("&Help Topics"), QStringLiteral("HelpTopics"), [this] { help_->Show(); },
+      help, tr("&Help Topics"), QStringLiteral("HelpTopics"), [this] { help_->Show(); },
       QKeySequence(Qt::Key_F1));
   help->addSeparator();
-  AddCommand(help, QStringLiteral("&About..."), QStringLiteral("HelpAbout"),
-             [this] { aboutBox_->exec(); });
+  AddCommand(help, tr("&About..."), QStringLiteral("HelpAbout"), [this] { aboutBox_->exec(); });
 }
 
 void TMainForm::BuildToolBar() {
@@ -289,7 +279,7 @@ void TMainForm::BuildToolBar() {
   }};
   for (const Button& b : buttons) {
     QAction* target = Action(QString::fromLatin1(b.target));
-    const QString hint = QString::fromLatin1(b.hint);
+    const QString hint = tr(b.hint);
     QAction* button = bar->addAction(ToolIcon(b.picture), hint);
     button->setObjectName(QStringLiteral("Tool") + hint);
     button->setToolTip(ToolTip(hint, target));
@@ -379,7 +369,7 @@ void TMainForm::BuildPages() {
   }
   connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::OnPageChanged);
 
-  auto* commentLabel = new QLabel(QStringLiteral("Comment"), central);
+  auto* commentLabel = new QLabel(tr("Comment"), central);
   comment_ = new QLineEdit(central);
   comment_->setObjectName(QStringLiteral("Edit2"));
   comment_->setMaxLength(static_cast<int>(kCommentCapacity));

@@ -12,7 +12,7 @@ namespace quorvan {
 
 TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("SetupForm"));
-  setWindowTitle(QStringLiteral("Quorvan"));
+  setWindowTitle(tr("Quorvan"));
   setModal(true);
   auto* group = new QGroupBox(this);
   auto* groupLayout = new QVBoxLayout(group);

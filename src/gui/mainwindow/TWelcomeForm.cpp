@@ -21,9 +21,8 @@ TWelcomeForm::TWelcomeForm(QWidget* parent)
   auto* logo = new QLabel(this);
   logo->setPixmap(ProductLogo(64));
   logo->setAlignment(Qt::AlignCenter);
-  auto* name = new QLabel(QStringLiteral("Quorvan"), this);
-  auto* subtitle =
-      new QLabel(QStringLiteral("Memory channel programming for ARVEN and BELTO"), this);
+  auto* name = new QLabel(tr("Quorvan"), this);
+  auto* subtitle = new QLabel(tr("Memory channel programming for ARVEN and BELTO"), this);
   QFont bold = font();
   bold.setBold(true);
   QFont big = bold;

@@ -31,7 +31,7 @@ std::vector<QString> Numbers(int first, int last) {
 }
 
 QGroupBox* NewGroup(QWidget* parent, const char* caption) {
-  return new QGroupBox(QString::fromLatin1(caption), parent);
+  return new QGroupBox(QGroupBox::tr(caption), parent);
 }
 
 }  // namespace
@@ -57,9 +57,9 @@ QWidget* MenuPage1::BuildBalance() {
   auto* layout = new QGridLayout(box);
   AddTrackBar(layout, "TrackBer_Bal", kMenuBAL, 4);
   NameItem(kMenuBAL, [] { return QStringLiteral("Balance"); });
-  layout->addWidget(new QLabel(QStringLiteral("\"A\" Band"), box), 1, 0, Qt::AlignLeft);
-  layout->addWidget(new QLabel(QStringLiteral("Center"), box), 1, 1, Qt::AlignHCenter);
-  layout->addWidget(new QLabel(QStringLiteral("\"B\" Band"), box), 1, 2, Qt::AlignRight);
+  layout->addWidget(new QLabel(tr("\"A\" Band"), box), 1, 0, Qt::AlignLeft);
+  layout->addWidget(new QLabel(tr("Center"), box), 1, 1, Qt::AlignHCenter);
+  layout->addWidget(new QLabel(tr("\"B\" Band"), box), 1, 2, Qt::AlignRight);
   return box;
 }
 

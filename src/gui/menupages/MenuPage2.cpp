@@ -29,7 +29,7 @@ MenuPage2::MenuPage2(MenuSettings& menu, QWidget* parent) : MenuPageControls(men
 }
 
 QWidget* MenuPage2::BuildRxTx() {
-  auto* box = new QGroupBox(QStringLiteral("R&X/TX"), this);
+  auto* box = new QGroupBox(tr("R&X/TX"), this);
   auto* layout = new QVBoxLayout(box);
   AddCheckBox(layout, "CheckBox_TxInhibit", "Tx Inhibit", kMenuTXS);
   AddCheckBox(layout, "CheckBox_BarAntenna", "Bar Antenna", kMenuANT);
@@ -49,7 +49,7 @@ QWidget* MenuPage2::BuildRxTx() {
 }
 
 QWidget* MenuPage2::BuildNarrow() {
-  auto* box = new QGroupBox(QStringLiteral("FM Narrow"), this);
+  auto* box = new QGroupBox(tr("FM Narrow"), this);
   auto* layout = new QGridLayout(box);
   nar220_ = NewCheckBox("CheckBox_Nar220", "220MHz Band", kMenuNAR1);
   narHf_ = NewCheckBox("CheckBox_NarHf", "HF Band", kMenuNAR5);
@@ -75,7 +75,7 @@ QWidget* MenuPage2::BuildNarrow() {
 }
 
 QWidget* MenuPage2::BuildRepeater() {
-  auto* box = new QGroupBox(QStringLiteral("Re&peater"), this);
+  auto* box = new QGroupBox(tr("Re&peater"), this);
   auto* layout = new QVBoxLayout(box);
   AddCheckBox(layout, "CheckBox_ARO", "Auto Repeater Offset", kMenuARO);
   AddCheckBox(layout, "CheckBox_CallKey", "1750Hz Tone Key", kMenuCKEY);
@@ -84,7 +84,7 @@ QWidget* MenuPage2::BuildRepeater() {
 }
 
 QWidget* MenuPage2::BuildOther() {
-  auto* box = new QGroupBox(QStringLiteral("&Other"), this);
+  auto* box = new QGroupBox(tr("&Other"), this);
   auto* layout = new QGridLayout(box);
   auto* checks = new QVBoxLayout;
   AddCheckBox(checks, "CheckBox_TuneEnable", "Tune Enable", kMenuELK);
@@ -106,7 +106,7 @@ QWidget* MenuPage2::BuildOther() {
 }
 
 QWidget* MenuPage2::BuildGroupLink() {
-  auto* box = new QGroupBox(QStringLiteral("Memory Group Link"), this);
+  auto* box = new QGroupBox(tr("Memory Group Link"), this);
   NameItem(kMenuMGL, [] { return QStringLiteral("Memory Group Link"); });
   auto* layout = new QGridLayout(box);
   for (int n = 0; n < static_cast<int>(groupLinks_.size()); ++n) {

@@ -77,7 +77,7 @@ QCheckBox* MenuPageControls::AddCheckBox(QBoxLayout* into, const char* name, con
 
 QCheckBox* MenuPageControls::NewCheckBox(const char* name, const char* caption, int item,
                                          CheckSense sense) {
-  auto* box = new QCheckBox(QString::fromLatin1(caption), this);
+  auto* box = new QCheckBox(tr(caption), this);
   box->setObjectName(QString::fromLatin1(name));
   const bool inverted = sense == CheckSense::TickedIsZero;
   NameItem(item, [box] { return box->text(); });
@@ -93,14 +93,14 @@ QCheckBox* MenuPageControls::NewCheckBox(const char* name, const char* caption, 
 
 QGroupBox* MenuPageControls::AddRadioGroup(const char* name, const char* caption, int item,
                                            std::initializer_list<const char*> items, int columns) {
-  auto* box = new QGroupBox(QString::fromLatin1(caption), this);
+  auto* box = new QGroupBox(tr(caption), this);
   box->setObjectName(QString::fromLatin1(name));
   auto* group = new QButtonGroup(box);
   auto* grid = new QGridLayout(box);
   NameItem(item, [box] { return box->title(); });
   int index = 0;
   for (const char* text : items) {
-    auto* button = new QRadioButton(QString::fromLatin1(text), box);
+    auto* button = new QRadioButton(tr(text), box);
     button->setObjectName(QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(index));
     group->addButton(button, index);
     grid->addWidget(button, index / columns, index % columns);
@@ -121,7 +121,7 @@ QComboBox* MenuPageControls::AddComboBox(QFormLayout* into, const char* name, co
   auto* combo = new QComboBox(this);
   combo->setObjectName(QString::fromLatin1(name));
   for (const QString& text : items) combo->addItem(text);
-  into->addRow(QString::fromLatin1(label), combo);
+  into->addRow(tr(label), combo);
   NameItem(item, [label] { return QString::fromLatin1(label); });
   const bool fromOne = form == ComboForm::TwoDigitsFromOne;
   // Only the user's choice counts: setting the index from the menu does not store.

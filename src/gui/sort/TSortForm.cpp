@@ -10,18 +10,18 @@ namespace quorvan {
 
 TSortForm::TSortForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      byFrequency_(new QRadioButton(QStringLiteral("Frequency"), this)),
-      byName_(new QRadioButton(QStringLiteral("Memory Name"), this)) {
+      byFrequency_(new QRadioButton(tr("Frequency"), this)),
+      byName_(new QRadioButton(tr("Memory Name"), this)) {
   setObjectName(QStringLiteral("SortForm"));
-  setWindowTitle(QStringLiteral("Memory Channel Sort"));
+  setWindowTitle(tr("Memory Channel Sort"));
   byFrequency_->setObjectName(QStringLiteral("RadioButton_Frequency"));
   byName_->setObjectName(QStringLiteral("RadioButton_Name"));
   byFrequency_->setChecked(true);
 
-  auto* sort = new QPushButton(QStringLiteral("&Sort"), this);
+  auto* sort = new QPushButton(tr("&Sort"), this);
   sort->setObjectName(QStringLiteral("Button_Sort"));
   sort->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  auto* cancel = new QPushButton(tr("&Cancel"), this);
   cancel->setObjectName(QStringLiteral("Button_Cancel"));
   connect(sort, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -17,7 +17,7 @@ TransferDialog::TransferDialog(const QString& caption, const QString& text,
       messages_(messages),
       text_(new QLabel(text, this)),
       progress_(new QProgressBar(this)),
-      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+      cancel_(new QPushButton(tr("Cancel"), this)) {
   if (channel) {
     channel_ = channel;
   } else {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-#include "core/model/RecordDigits.h"
+#include "core/rules/MemoryRows.h"
 
 namespace quorvan {
 
@@ -60,13 +60,6 @@ void ExchangeSort(Channels& channels, SortKey key) {
   }
 }
 
-// Field 0 becomes the slot number; the record is written back with all eighteen fields.
-void Renumber(ChannelRecord& record, std::size_t slot) {
-  record.Set(ChannelField::Id, ZeroPadded(static_cast<std::int64_t>(slot), 3));
-  const std::string name(record[ChannelField::Name]);
-  record.Set(ChannelField::Name, name);
-}
-
 }  // namespace
 
 void SortMemoryChannels(RadioImage& image, SortKey key) {
@@ -78,7 +71,7 @@ void SortMemoryChannels(RadioImage& image, SortKey key) {
   ExchangeSort(channels, key);
   for (std::size_t slot = 0; slot < channels.size(); ++slot) {
     if (FrequencyOf(channels[slot]).empty()) break;
-    Renumber(channels[slot], slot);
+    RenumberMemoryRecord(channels[slot], static_cast<int>(slot));
   }
   for (int slot = 0; slot < kOrdinaryMemorySlots; ++slot) {
     image.Store(SlotKind::Memory, slot, channels[static_cast<std::size_t>(slot)].Text());

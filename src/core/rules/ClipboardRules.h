@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/model/BandPlan.h"
 #include "core/rules/GridTexts.h"
@@ -23,10 +24,18 @@ class ClipboardBuffer {
 
   const std::string& Text() const { return text_; }
   bool Empty() const { return text_.empty(); }
+  // Every record of a payload of several rows, the first being Text(); just Text() for one.
+  const std::vector<std::string>& Rows() const { return rows_; }
 
  private:
   std::string text_;
+  std::vector<std::string> rows_;
 };
+
+// Several rows travel as their record texts one after another, each ended by a NUL byte; an
+// empty row is an empty text. One row is its text and a NUL byte, as a single record always
+// was, and a reader that takes only the text before the first NUL still finds the first row.
+std::string ClipPayload(const std::vector<std::string>& rows);
 
 // The record an edit command acts on: the active grid and a slot of the kind that grid shows
 // (memory slot, VFO or CALL band slot, DTMF memory). Slot -1 is no record.

@@ -196,4 +196,34 @@ bool PasteInto(RadioImage& image, std::string_view clipboard, const EditTarget& 
   return true;
 }
 
+std::vector<SkippedPasteRow> PasteMemoryRows(RadioImage& image,
+                                             const std::vector<std::string>& rows, int first) {
+  std::vector<SkippedPasteRow> skipped;
+  if (first < 0 || first >= kMemorySlots) return skipped;
+  const int end = first < kOrdinaryMemorySlots ? kOrdinaryMemorySlots : kMemorySlots;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const int row = static_cast<int>(i);
+    const int slot = first + row;
+    if (rows[i].empty()) continue;
+    if (slot >= end) {
+      skipped.push_back({row, -1});
+    } else if (!PasteInto(image, rows[i], {Grid::Memory, slot})) {
+      skipped.push_back({row, slot});
+    }
+  }
+  return skipped;
+}
+
+std::string SkippedPasteLine(const std::vector<std::string>& rows, const SkippedPasteRow& skipped) {
+  const std::size_t row = static_cast<std::size_t>(skipped.row);
+  // The label comes from the clipboard: it is named only when it is one.
+  const ChannelRecord copied =
+      row < rows.size() ? ChannelRecord::Parse(rows[row]) : ChannelRecord();
+  const std::string_view label = copied[ChannelField::Id];
+  std::string line = "row " + std::to_string(skipped.row + 1);
+  if (MemorySlotOfLabel(label) >= 0) line += " (" + std::string(label) + ")";
+  const std::string slot = MemoryChannelLabel(skipped.slot);
+  return line + (slot.empty() ? " does not fit after the last slot" : " does not fit slot " + slot);
+}
+
 }  // namespace quorvan

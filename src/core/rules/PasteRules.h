@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/model/RadioImage.h"
 #include "core/rules/ClipboardRules.h"
@@ -26,5 +27,19 @@ std::optional<std::string> BuildPasteRecord(const RadioImage& image, std::string
 // Stores the pasted record into the target when the clipboard text suits it there; returns
 // whether anything was stored.
 bool PasteInto(RadioImage& image, std::string_view clipboard, const EditTarget& target);
+
+// Paste of several rows onto the memory grid: row i goes to slot first + i through the rules of
+// PasteInto, within the ordinary memories when `first` is one of them, else within 400-431.
+// An empty row leaves its slot alone. Returns the rows (from 0) that did not fit their slot.
+struct SkippedPasteRow {
+  int row = 0;
+  int slot = 0;  // where it would have gone; -1 past the last slot
+};
+std::vector<SkippedPasteRow> PasteMemoryRows(RadioImage& image,
+                                             const std::vector<std::string>& rows, int first);
+
+// "row 3 (012) does not fit slot 014": the row by its position and the label it was copied
+// with.
+std::string SkippedPasteLine(const std::vector<std::string>& rows, const SkippedPasteRow& skipped);
 
 }  // namespace quorvan

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "core/model/RadioImage.h"
 #include "core/rules/ClipboardRules.h"
 #include "support/CaseNames.h"
 
@@ -28,6 +30,45 @@ TEST(ClipboardBuffer, TextEndsAtTheFirstNul) {
   block[40] = '\0';
   ASSERT_TRUE(buffer.Take(block));
   EXPECT_EQ(buffer.Text(), std::string(40, 'x'));
+}
+
+struct RowsCase {
+  const char* what;
+  std::string payload;
+  std::vector<std::string> rows;
+};
+
+class ClipboardRows : public ::testing::TestWithParam<RowsCase> {};
+
+TEST_P(ClipboardRows, SplitAtEachNul) {
+  const RowsCase& c = GetParam();
+  ClipboardBuffer buffer;
+  ASSERT_TRUE(buffer.Take(c.payload));
+  EXPECT_EQ(buffer.Rows(), c.rows);
+  EXPECT_EQ(buffer.Text(), c.rows.front());
+}
+
+const std::string kRecordA(40, 'a');
+const std::string kRecordB(60, 'b');
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ClipboardRows,
+    ::testing::Values(
+        RowsCase{"one record is one row", kRecordA + '\0', {kRecordA}},
+        RowsCase{"two records and an empty one between",
+                 ClipPayload({kRecordA, "", kRecordB}),
+                 {kRecordA, "", kRecordB}},
+        RowsCase{"empty rows at the end are dropped", kRecordA + std::string(3, '\0'), {kRecordA}},
+        RowsCase{"a later text too long for a slot leaves the first record alone",
+                 kRecordA + '\0' + std::string(100, 'c'),
+                 {kRecordA}},
+        RowsCase{"more rows than memory slots leave the first record alone",
+                 ClipPayload(std::vector<std::string>(kMemorySlots + 1, kRecordA)),
+                 {kRecordA}}),
+    testing::ByCaseName());
+
+TEST(ClipboardBuffer, OneRowPayloadIsTheRecordAndOneNul) {
+  EXPECT_EQ(ClipPayload({kRecordA}), kRecordA + '\0');
 }
 
 TEST(ClipboardBuffer, EmptyPayloadEmptiesTheBuffer) {

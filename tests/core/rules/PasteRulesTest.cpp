@@ -400,5 +400,40 @@ TEST(ClipboardSequence, PasteOnAnotherRowChecksThatRow) {
   EXPECT_EQ(image, before);
 }
 
+// ---- Several rows ---------------------------------------------------------------------------
+
+TEST(PasteOfRows, FillsConsecutiveSlotsAndNamesTheRowsThatDoNotFit) {
+  RadioImage image = Document("KK,0F");
+  image.Store(SlotKind::Memory, 11, ChannelOn("00145000000"));
+  const RadioImage before = image;
+  ChannelFields named;
+  named.label = "005";
+  named.name = "NAMED";
+  const std::vector<std::string> rows{Text(named), "",
+                                      ChannelOn("01400000000"),  // above every band
+                                      ChannelOn("00146000000")};
+  const std::vector<SkippedPasteRow> skipped = PasteMemoryRows(image, rows, 10);
+
+  ASSERT_EQ(skipped.size(), 1u);
+  EXPECT_EQ(SkippedPasteLine(rows, skipped[0]), "row 3 (010) does not fit slot 012");
+  named.label = "010";
+  EXPECT_EQ(image.Record(SlotKind::Memory, 10), Text(named));
+  // The empty row leaves the slot it falls on alone.
+  EXPECT_EQ(image.Record(SlotKind::Memory, 11), before.Record(SlotKind::Memory, 11));
+  EXPECT_EQ(image.Record(SlotKind::Memory, 12), before.Record(SlotKind::Memory, 12));
+  EXPECT_EQ(image.Field(SlotKind::Memory, 13, 0), "013");
+}
+
+TEST(PasteOfRows, StopsAtTheEndOfTheOrdinaryMemories) {
+  RadioImage image = Document("KK,0F");
+  const RadioImage before = image;
+  const std::vector<std::string> rows{ChannelOn("00145000000"), ChannelOn("00146000000")};
+  const std::vector<SkippedPasteRow> skipped = PasteMemoryRows(image, rows, 399);
+  ASSERT_EQ(skipped.size(), 1u);
+  EXPECT_EQ(SkippedPasteLine(rows, skipped[0]), "row 2 (010) does not fit after the last slot");
+  EXPECT_EQ(image.Field(SlotKind::Memory, 399, 1), "00145000000");
+  EXPECT_EQ(image.Record(SlotKind::Memory, 400), before.Record(SlotKind::Memory, 400));
+}
+
 }  // namespace
 }  // namespace quorvan

@@ -11,6 +11,7 @@ extern const CliCommand kVerifyCommand;
 extern const CliCommand kPortsCommand;
 extern const CliCommand kPrintCommand;
 extern const CliCommand kSortCommand;
+extern const CliCommand kSetCommand;
 extern const CliCommand kExportCsvCommand;
 extern const CliCommand kImportCsvCommand;
 extern const CliCommand kIdentifyCommand;
@@ -19,9 +20,9 @@ extern const CliCommand kDiffCommand;
 
 const std::vector<const CliCommand*>& CommandTable() {
   static const std::vector<const CliCommand*> kTable{
-      &kPortsCommand, &kIdentifyCommand,  &kReadCommand,      &kWriteCommand, &kVerifyCommand,
-      &kNewCommand,   &kCatCommand,       &kListCommand,      &kDiffCommand,  &kSortCommand,
-      &kPrintCommand, &kExportCsvCommand, &kImportCsvCommand,
+      &kPortsCommand, &kIdentifyCommand, &kReadCommand,      &kWriteCommand,     &kVerifyCommand,
+      &kNewCommand,   &kCatCommand,      &kListCommand,      &kDiffCommand,      &kSortCommand,
+      &kSetCommand,   &kPrintCommand,    &kExportCsvCommand, &kImportCsvCommand,
   };
   return kTable;
 }

@@ -62,37 +62,83 @@ bool ClipboardCommands::RefuseOutsideCutGrids() {
   return true;
 }
 
-void ClipboardCommands::Place(const std::string& text) {
-  QByteArray payload(text.data(), static_cast<qsizetype>(text.size()));
-  payload.append('\0');
+void ClipboardCommands::Place(const std::vector<std::string>& rows) {
+  const std::string bytes = ClipPayload(rows);
+  const QByteArray payload(bytes.data(), static_cast<qsizetype>(bytes.size()));
   auto* data = new QMimeData;  // the clipboard takes it over
   data->setData(QString::fromLatin1(kRecordMimeType), payload);
   clipboard_.setMimeData(data);
 }
 
+std::vector<std::string> ClipboardCommands::TakeSelectedMemoryRows(bool clear) {
+  std::vector<std::string> rows;
+  for (const int row : host_.SelectedGridRows()) {
+    const EditTarget target = TargetAt(row);
+    if (target.slot < 0 || (clear && !CutDeleteAvailable(image_.Plan(), target))) continue;
+    rows.push_back(image_.Record(SlotKind::Memory, target.slot));
+    if (clear) image_.Store(SlotKind::Memory, target.slot, {});
+  }
+  // Empty rows at either end carry nothing; the first row is what a single paste takes.
+  while (!rows.empty() && rows.back().empty()) rows.pop_back();
+  std::size_t first = 0;
+  while (first < rows.size() && rows[first].empty()) ++first;
+  rows.erase(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(first));
+  return rows;
+}
+
+bool ClipboardCommands::SeveralMemoryRowsSelected() const {
+  return host_.ActiveGridNumber() == static_cast<int>(Grid::Memory) &&
+         host_.SelectedGridRows().size() > 1;
+}
+
 void ClipboardCommands::Cut() {
   if (RefuseOutsideCutGrids()) return;
-  const EditTarget target = CurrentTarget();
-  // The selection may have moved onto a protected row since the availability was set.
-  if (target.slot < 0 || !CutDeleteAvailable(image_.Plan(), target)) return;
-  const SlotKind kind = SlotKindOfGrid(target.grid);
-  const std::string text = image_.Record(kind, target.slot);
-  image_.Store(kind, target.slot, {});
-  Place(text);
+  if (SeveralMemoryRowsSelected()) {
+    const std::vector<std::string> rows = TakeSelectedMemoryRows(true);
+    if (rows.empty()) return;
+    Place(rows);
+  } else {
+    const EditTarget target = CurrentTarget();
+    // The selection may have moved onto a protected row since the availability was set.
+    if (target.slot < 0 || !CutDeleteAvailable(image_.Plan(), target)) return;
+    const SlotKind kind = SlotKindOfGrid(target.grid);
+    const std::string text = image_.Record(kind, target.slot);
+    image_.Store(kind, target.slot, {});
+    Place({text});
+  }
   UpdateEditCommands();
   host_.RefreshView();
 }
 
 void ClipboardCommands::Copy() {
+  if (SeveralMemoryRowsSelected()) {
+    const std::vector<std::string> rows = TakeSelectedMemoryRows(false);
+    if (!rows.empty()) {
+      Place(rows);
+      UpdateEditCommands();
+      return;
+    }
+  }
   const EditTarget target = CurrentTarget();
   if (target.slot < 0) return;  // no grid entered yet: nothing to take
-  Place(image_.Record(SlotKindOfGrid(target.grid), target.slot));
+  Place({image_.Record(SlotKindOfGrid(target.grid), target.slot)});
   UpdateEditCommands();
 }
 
 void ClipboardCommands::Paste() {
+  const EditTarget target = CurrentTarget();
+  if (target.grid == Grid::Memory && buffer_.Rows().size() > 1) {
+    const std::vector<SkippedPasteRow> skipped =
+        PasteMemoryRows(image_, buffer_.Rows(), target.slot);
+    host_.RefreshView();
+    if (skipped.empty()) return;
+    std::string text(kRowsNotPastedMessage);
+    for (const SkippedPasteRow& row : skipped) text += "\n" + SkippedPasteLine(buffer_.Rows(), row);
+    messages_.Information(QString::fromStdString(text));
+    return;
+  }
   // The rules check the target again: the selection may have moved since the last update.
-  if (!PasteInto(image_, buffer_.Text(), CurrentTarget())) return;
+  if (!PasteInto(image_, buffer_.Text(), target)) return;
   host_.RefreshView();
 }
 
@@ -118,7 +164,10 @@ void ClipboardCommands::UpdateEditCommands() {
     buffer_.Take(std::string_view(payload.constData(), static_cast<std::size_t>(payload.size())));
   }
   const EditTarget target = CurrentTarget();
-  const bool paste = PasteAvailable(image_, buffer_.Text(), target);
+  // Several rows are offered on any memory row; each is checked as it is pasted.
+  const bool paste =
+      (target.grid == Grid::Memory && target.slot >= 0 && buffer_.Rows().size() > 1) ||
+      PasteAvailable(image_, buffer_.Text(), target);
   const bool cut = CutDeleteAvailable(image_.Plan(), target);
   SetEnabled(controls_.paste, paste);
   SetEnabled(controls_.cut, cut);

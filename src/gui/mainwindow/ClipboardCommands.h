@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <string>
+#include <vector>
 
 #include "core/rules/ClipboardRules.h"
 
@@ -15,7 +16,7 @@ class RadioImage;
 
 enum class EditCommand { Cut, Copy, Paste, Delete };
 
-// The one clipboard format records travel in: the record text followed by one NUL byte.
+// The one clipboard format records travel in: each record text followed by one NUL byte.
 extern const char kRecordMimeType[];
 
 // What the edit commands ask of the window that shows the grids.
@@ -64,7 +65,11 @@ class ClipboardCommands {
   EditTarget CurrentTarget() const;
   // Cut and Delete act only on the memory and DTMF grids.
   bool RefuseOutsideCutGrids();
-  void Place(const std::string& text);
+  // Several selected rows of the memory grid travel together.
+  bool SeveralMemoryRowsSelected() const;
+  // The records of the selected memory rows, cleared when `clear` (protected rows are left).
+  std::vector<std::string> TakeSelectedMemoryRows(bool clear);
+  void Place(const std::vector<std::string>& rows);
 
   RadioImage& image_;
   EditCommandHost& host_;

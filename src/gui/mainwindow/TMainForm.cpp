@@ -233,6 +233,20 @@ void TMainForm::BuildMenus() {
         [this, command] { RunEditCommand(command); }, std::get<3>(edits[i]));
   }
   editMenu_->addSeparator();
+  rowActions_.insert = AddCommand(editMenu_, QStringLiteral("&Insert Row"),
+                                  QStringLiteral("EditInsertRow"), [this] { InsertRow(); });
+  rowActions_.remove = AddCommand(editMenu_, QStringLiteral("Remove Row"),
+                                  QStringLiteral("EditRemoveRow"), [this] { RemoveRow(); });
+  rowActions_.moveUp = AddCommand(
+      editMenu_, QStringLiteral("Move &Up"), QStringLiteral("EditMoveUp"), [this] { MoveRows(-1); },
+      QKeySequence(Qt::ALT | Qt::Key_Up));
+  rowActions_.moveDown = AddCommand(
+      editMenu_, QStringLiteral("Move Do&wn"), QStringLiteral("EditMoveDown"),
+      [this] { MoveRows(1); }, QKeySequence(Qt::ALT | Qt::Key_Down));
+  rowActions_.changeSelected =
+      AddCommand(editMenu_, QStringLiteral("Change &Selected..."),
+                 QStringLiteral("EditChangeSelected"), [this] { ChangeSelected(); });
+  editMenu_->addSeparator();
   AddCommand(
       editMenu_, tr("&Find..."), QStringLiteral("EditFind"), [this] { OpenFind(); },
       QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -333,6 +347,14 @@ QGroupBox* TMainForm::BuildGrid(int number, const QString& caption, int visibleR
   popups_[i]->addAction(editActions_[1]);
   popups_[i]->addAction(editActions_[2]);
   if (cutAndDelete) popups_[i]->addAction(editActions_[3]);
+  if (number == 1) {
+    popups_[i]->addSeparator();
+    popups_[i]->addActions({rowActions_.insert, rowActions_.remove, rowActions_.moveUp,
+                            rowActions_.moveDown, rowActions_.changeSelected});
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+      if (activeGrid_ == 1) UpdateRowCommands();
+    });
+  }
 
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -514,6 +536,9 @@ void TMainForm::RunEditCommand(EditCommand command) {
   }
 }
 
-void TMainForm::UpdateEditCommands() { clipboard_->UpdateEditCommands(); }
+void TMainForm::UpdateEditCommands() {
+  clipboard_->UpdateEditCommands();
+  UpdateRowCommands();
+}
 
 }  // namespace quorvan

@@ -35,6 +35,7 @@ class RadioCommands;
 class RadioMenuPages;
 class TAboutBox;
 class TSortForm;
+class ChangeSelectedDialog;
 
 // The main window: owns the document and shows it in four grids and two menu pages, with the
 // file, radio, edit and help commands. The channel editors come in through MainFormServices;
@@ -115,6 +116,15 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   void WirePlugIns();
   void OpenEditor(int grid, int row);
   void SortMemoryChannels();
+  // Rows of the memory grid (TMainFormRows.cpp).
+  QList<int> SelectedMemorySlots() const;
+  bool SelectedMemoryBlock(int& first, int& last) const;
+  void SelectMemoryBlock(int first, int last);
+  void UpdateRowCommands();
+  void InsertRow();
+  void RemoveRow();
+  void MoveRows(int by);
+  void ChangeSelected();
   void PrintDocument();
   void ExportPdf();
   void ImportCsv();
@@ -165,6 +175,7 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   PdfFileDialog* pdfDialog_ = nullptr;
   RadioMenuPages* radioMenuPages_ = nullptr;
   TSortForm* sortForm_ = nullptr;
+  ChangeSelectedDialog* changeSelectedDialog_ = nullptr;
   int activeGrid_ = 0;
 
   QTabWidget* pageControl_ = nullptr;
@@ -180,6 +191,13 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   TAboutBox* aboutBox_ = nullptr;
   std::array<QAction*, 4> editActions_{};      // Cut, Copy, Paste, Delete
   std::array<QAction*, 3> editToolButtons_{};  // Cut, Copy, Paste
+  struct RowActions {
+    QAction* insert = nullptr;
+    QAction* remove = nullptr;
+    QAction* moveUp = nullptr;
+    QAction* moveDown = nullptr;
+    QAction* changeSelected = nullptr;
+  } rowActions_;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
   QAction* undoButton_ = nullptr;

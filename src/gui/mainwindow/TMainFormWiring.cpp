@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/rules/GridTexts.h"
+#include "gui/bulk/ChangeSelectedDialog.h"
 #include "gui/common/ReportDialog.h"
 #include "gui/csv/CsvCommands.h"
 #include "gui/mainwindow/GridView.h"
@@ -68,6 +69,7 @@ void TMainForm::WirePlugIns() {
   connect(radioMenuPages_, &RadioMenuPages::MenuEdited, this, &TMainForm::MenuItemChanged);
 
   sortForm_ = new TSortForm(this);
+  changeSelectedDialog_ = new ChangeSelectedDialog(this);
 
   printers_ = services_.printers;
   if (!printers_) {

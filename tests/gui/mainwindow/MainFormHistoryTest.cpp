@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -106,6 +107,17 @@ void Enter(TMainForm& form, int grid, int row) {
   emit form.Grid(grid)->Entered(grid);
 }
 
+// Selects the memory rows first..last (grid rows) and enters the grid.
+void EnterRows(TMainForm& form, int first, int last) {
+  GridView* view = form.Grid(1);
+  view->SelectGridRow(first);
+  const QAbstractItemModel* model = view->model();
+  view->selectionModel()->select(
+      QItemSelection(model->index(first - 1, 0), model->index(last - 1, 0)),
+      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  emit view->Entered(1);
+}
+
 void PutOnClipboard(const std::string& text) {
   auto* data = new QMimeData;
   data->setData(QStringLiteral("application/x-qrvx-clip"), QByteArray::fromStdString(text) + '\0');
@@ -146,6 +158,42 @@ void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte_data() {
     f.Trigger("EditPaste");
   }) << "&Undo Paste into 012"
                          << 1 << 13;
+  QTest::newRow("paste of several rows") << Change([](HistoryFixture& f) {
+    PutOnClipboard(Channel(3, "00146520000", "SIMPLEX") + '\0' + Channel(4, "00145500000", "Club"));
+    Enter(*f.form, 1, 13);
+    f.form->UpdateEditCommands();
+    f.Trigger("EditPaste");
+  }) << "&Undo Paste into (2 rows)" << 1 << 13;
+  QTest::newRow("cut of several rows") << Change([](HistoryFixture& f) {
+    EnterRows(*f.form, 4, 5);
+    f.Trigger("EditCut");
+  }) << "&Undo Cut (2 rows)" << 1 << 4;
+  QTest::newRow("insert row") << Change([](HistoryFixture& f) {
+    Enter(*f.form, 1, 5);
+    f.Trigger("EditInsertRow");
+  }) << "&Undo Insert Row at 004"
+                              << 1 << 5;
+  QTest::newRow("remove row") << Change([](HistoryFixture& f) {
+    Enter(*f.form, 1, 4);
+    f.Trigger("EditRemoveRow");
+  }) << "&Undo Remove Row 003" << 1
+                              << 4;
+  QTest::newRow("move rows") << Change([](HistoryFixture& f) {
+    EnterRows(*f.form, 4, 5);
+    f.Trigger("EditMoveDown");
+  }) << "&Undo Move Down 003-004"
+                             << 1 << 4;
+  QTest::newRow("change selected") << Change([](HistoryFixture& f) {
+    EnterRows(*f.form, 4, 6);  // slot 5 is empty and stays so
+    AnswerModal(
+        [](QWidget* d) {
+          Child<QAbstractButton>(d, "CheckBox_Mode")->click();
+          Child<QComboBox>(d, "ComboBox_Mode")->setCurrentIndex(2);
+          Child<QAbstractButton>(d, "Button_OK")->click();
+        },
+        [&] { f.Trigger("EditChangeSelected"); });
+  }) << "&Undo Change Selected (2 rows)"
+                                   << 1 << 4;
   QTest::newRow("cut") << Change([](HistoryFixture& f) {
     Enter(*f.form, 1, 5);
     f.Trigger("ToolCut");

@@ -1,0 +1,139 @@
+#include "gui/bulk/ChangeSelectedDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/model/ChannelTables.h"
+#include "core/model/NameCharset.h"
+
+namespace quorvan {
+
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QComboBox* List(QWidget* parent, const char* name, const QStringList& items) {
+  auto* list = new QComboBox(parent);
+  list->setObjectName(QString::fromLatin1(name));
+  list->addItems(items);
+  return list;
+}
+
+template <std::size_t N>
+QStringList Captions(const std::array<std::string_view, N>& table) {
+  QStringList items;
+  for (const std::string_view entry : table) items << Text(entry);
+  return items;
+}
+
+// The shift choices a channel list can share; a split needs its own transmit frequency.
+constexpr std::array<ShiftChoice, 4> kShifts{ShiftChoice::Simplex, ShiftChoice::Plus,
+                                             ShiftChoice::Minus, ShiftChoice::Special};
+
+}  // namespace
+
+ChangeSelectedDialog::ChangeSelectedDialog(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Change Selected"));
+  setObjectName(QStringLiteral("ChangeSelectedDialog"));
+  auto* grid = new QGridLayout(this);
+  const std::array<const char*, kRowCount> captions{"Mode",     "Step",  "Shift and Offset", "Tone",
+                                                    "Lock Out", "Power", "Name prefix"};
+  const std::array<const char*, kRowCount> names{"CheckBox_Mode", "CheckBox_Step", "CheckBox_Shift",
+                                                 "CheckBox_Tone", "CheckBox_Lock", "CheckBox_Power",
+                                                 "CheckBox_Name"};
+  for (std::size_t i = 0; i < checks_.size(); ++i) {
+    checks_[i] = new QCheckBox(QString::fromLatin1(captions[i]), this);
+    checks_[i]->setObjectName(QString::fromLatin1(names[i]));
+    grid->addWidget(checks_[i], static_cast<int>(i), 0);
+  }
+  mode_ = List(this, "ComboBox_Mode", Captions(kModes));
+  QStringList steps;
+  for (const StepEntry& step : kSteps) steps << Text(step.caption);
+  step_ = List(this, "ComboBox_Step", steps);
+  shift_ = List(this, "ComboBox_Shift",
+                {QStringLiteral("Simplex"), QStringLiteral("Plus Shift"),
+                 QStringLiteral("Minus Shift"), QStringLiteral("The band's extra shift")});
+  offset_ = new QLineEdit(QStringLiteral("0.60"), this);
+  offset_->setObjectName(QStringLiteral("Edit_Offset"));
+  offset_->setMaxLength(5);
+  toneKind_ = List(this, "ComboBox_ToneKind",
+                   {QStringLiteral("Off"), QStringLiteral("Tone"), QStringLiteral("CTCSS"),
+                    QStringLiteral("DCS")});
+  toneValue_ = List(this, "ComboBox_ToneValue", {});
+  lockout_ = List(this, "ComboBox_Lock", {QStringLiteral("On"), QStringLiteral("Off")});
+  power_ = List(this, "ComboBox_Power",
+                {QStringLiteral("High"), QStringLiteral("Low"), QStringLiteral("EL")});
+  namePrefix_ = new QLineEdit(this);
+  namePrefix_->setObjectName(QStringLiteral("Edit_NamePrefix"));
+  namePrefix_->setMaxLength(static_cast<int>(kNameCapacity));
+
+  grid->addWidget(mode_, kMode, 1);
+  grid->addWidget(step_, kStep, 1);
+  grid->addWidget(shift_, kShift, 1);
+  grid->addWidget(offset_, kShift, 2);
+  grid->addWidget(new QLabel(QStringLiteral("MHz"), this), kShift, 3);
+  grid->addWidget(toneKind_, kTone, 1);
+  grid->addWidget(toneValue_, kTone, 2);
+  grid->addWidget(lockout_, kLockout, 1);
+  grid->addWidget(power_, kPower, 1);
+  grid->addWidget(namePrefix_, kName, 1);
+  connect(toneKind_, &QComboBox::currentIndexChanged, this, &ChangeSelectedDialog::FillToneValues);
+  FillToneValues();
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+  ok->setObjectName(QStringLiteral("Button_OK"));
+  buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole)
+      ->setObjectName(QStringLiteral("Button_Cancel"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  grid->addWidget(buttons, kRowCount, 0, 1, 4);
+}
+
+void ChangeSelectedDialog::FillToneValues() {
+  const auto kind = static_cast<ToneKind>(toneKind_->currentIndex());
+  toneValue_->clear();
+  if (kind == ToneKind::Tone || kind == ToneKind::Ctcss) {
+    toneValue_->addItems(Captions(kTones));
+    toneValue_->setCurrentIndex(8);  // 88.5 Hz, as a new channel has
+  } else if (kind == ToneKind::Dcs) {
+    toneValue_->addItems(Captions(kDcsCodes));
+  }
+  toneValue_->setEnabled(kind != ToneKind::Off);
+}
+
+ChangeSelectedDialog::Choice ChangeSelectedDialog::Collected() const {
+  Choice choice;
+  ChannelSettings& s = choice.settings;
+  if (checks_[kMode]->isChecked()) s.mode = mode_->currentIndex();
+  if (checks_[kStep]->isChecked()) s.step = step_->currentIndex();
+  if (checks_[kShift]->isChecked()) {
+    s.shift = kShifts[static_cast<std::size_t>(shift_->currentIndex())];
+    s.offset = offset_->text().toStdString();
+  }
+  if (checks_[kTone]->isChecked()) {
+    const auto kind = static_cast<ToneKind>(toneKind_->currentIndex());
+    s.tone = kind;
+    if (kind == ToneKind::Tone) s.toneIndex = toneValue_->currentIndex();
+    if (kind == ToneKind::Ctcss) s.ctcssIndex = toneValue_->currentIndex();
+    if (kind == ToneKind::Dcs) s.dcsIndex = toneValue_->currentIndex();
+  }
+  if (checks_[kLockout]->isChecked()) s.lockout = lockout_->currentIndex() == 0;
+  if (checks_[kPower]->isChecked()) s.power = static_cast<char>('0' + power_->currentIndex());
+  if (checks_[kName]->isChecked()) choice.namePrefixUtf8 = namePrefix_->text().toStdString();
+  return choice;
+}
+
+std::optional<ChangeSelectedDialog::Choice> ChangeSelectedDialog::Run() {
+  if (exec() != QDialog::Accepted) return std::nullopt;
+  return Collected();
+}
+
+}  // namespace quorvan

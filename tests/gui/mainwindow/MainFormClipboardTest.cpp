@@ -127,6 +127,7 @@ class MainFormClipboardTest : public QObject {
   void applicationActivationRereadsTheClipboard();
   void menuPagesKeepEditingOff();
   void shortcutInGridCopiesTheRecord();
+  void severalRowsTravelTogetherAndPasteIntoFollowingSlots();
 };
 
 void MainFormClipboardTest::pasteAvailabilityOnEveryGrid_data() {
@@ -436,6 +437,40 @@ void MainFormClipboardTest::shortcutInGridCopiesTheRecord() {
   grid->SelectGridRow(1);
   QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
   QCOMPARE(ClipboardPayload(), QByteArray("00,999,NET") + '\0');
+}
+
+void MainFormClipboardTest::severalRowsTravelTogetherAndPasteIntoFollowingSlots() {
+  MainFormFixture f;
+  f.settings.SetValue("Type", "KK,0F");
+  f.Create();
+  Channel c;
+  QList<QByteArray> records;
+  for (const int slot : {2, 3, 5}) {
+    c.label = QString::fromStdString(MemoryChannelLabel(slot));
+    c.name = QStringLiteral("N%1").arg(slot);
+    records << Text(c);
+    f.form->Image().Store(SlotKind::Memory, slot, records.back().toStdString());
+  }
+  const std::string edge = f.form->Image().Record(SlotKind::Memory, 400);
+  // Slots 1 to 6: the empty rows at either end are left out, the one inside is kept.
+  SelectRows(*f.form, 1, 2, 7);
+  Trigger(*f.form, "EditCopy");
+  QCOMPARE(ClipboardPayload(), records[0] + '\0' + records[1] + '\0' + '\0' + records[2] + '\0');
+
+  Enter(*f.form, 1, 397);  // slot 396: the last channel lands on 399, nothing past it
+  Trigger(*f.form, "EditPaste");
+  QCOMPARE(Memory(*f.form, 396).section(',', 0, 0), QStringLiteral("396"));
+  QCOMPARE(Memory(*f.form, 396).section(',', 17), QStringLiteral("N2"));
+  QCOMPARE(Memory(*f.form, 399).section(',', 17), QStringLiteral("N5"));
+  QCOMPARE(f.form->Image().Record(SlotKind::Memory, 400), edge);
+  QVERIFY(f.messages.Texts().isEmpty());
+
+  Enter(*f.form, 1, 398);  // slot 397: the last row has no slot left
+  Trigger(*f.form, "EditPaste");
+  QCOMPARE(f.messages.Texts(),
+           QStringList{QStringLiteral("These rows were not pasted:\n"
+                                      "row 4 (005) does not fit after the last slot")});
+  QCOMPARE(f.form->Image().Record(SlotKind::Memory, 400), edge);
 }
 
 }  // namespace quorvan

@@ -1,0 +1,152 @@
+// Insert, remove and move memory rows, and Change Selected, through the window.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+
+#include "gui/mainwindow/GridView.h"
+#include "gui/mainwindow/MainFormFixture.h"
+
+namespace quorvan {
+
+namespace {
+
+std::string Channel(int slot, const char* hz, const char* name) {
+  return MemoryChannelLabel(slot) + "," + hz + ",0,0,0,0,0,0,08,08,000,000600000,0,0,,,," + name;
+}
+
+// Grid rows first..last selected, the grid entered, as a click and a shift-click do.
+void SelectRows(TMainForm& form, int first, int last) {
+  GridView* view = form.Grid(1);
+  view->SelectGridRow(first);
+  emit view->Entered(1);
+  const QAbstractItemModel* model = view->model();
+  view->selectionModel()->select(
+      QItemSelection(model->index(first - 1, 0), model->index(last - 1, model->columnCount() - 1)),
+      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+bool Enabled(TMainForm& form, const char* name) {
+  return form.Action(QString::fromLatin1(name))->isEnabled();
+}
+
+QString Name(TMainForm& form, int slot) {
+  return QString::fromStdString(std::string(form.Image().Field(SlotKind::Memory, slot, 17)));
+}
+
+struct RowsFixture : MainFormFixture {
+  RowsFixture() {
+    settings.SetValue("Type", "KK,0F");
+    Create();
+    RadioImage& image = form->Image();
+    image.Store(SlotKind::Memory, 3, Channel(3, "00145510000", "A"));
+    image.Store(SlotKind::Memory, 4, Channel(4, "00146520000", "B"));
+    image.Store(SlotKind::Memory, 400, Channel(400, "00144000000", "EDGE"));
+    form->RefreshView();
+  }
+};
+
+}  // namespace
+
+class MainFormRowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void rowCommandsFollowTheSelection_data();
+  void rowCommandsFollowTheSelection();
+  void insertWithTheLastSlotInUseMovesNothing();
+  void altDownMovesTheBlockAndTheSelectionFollows();
+  void changeSelectedListsTheAdjustedRows();
+};
+
+void MainFormRowsTest::rowCommandsFollowTheSelection_data() {
+  QTest::addColumn<int>("first");  // grid rows
+  QTest::addColumn<int>("last");
+  QTest::addColumn<bool>("insertRemove");
+  QTest::addColumn<bool>("up");
+  QTest::addColumn<bool>("down");
+  QTest::addColumn<bool>("changeSelected");
+  QTest::newRow("first slot") << 1 << 1 << true << false << true << false;
+  QTest::newRow("used block") << 4 << 5 << true << true << true << true;
+  QTest::newRow("last ordinary slot") << 400 << 400 << true << true << false << false;
+  QTest::newRow("block reaching a scan edge") << 400 << 401 << true << false << false << true;
+  QTest::newRow("scan edge") << 401 << 401 << false << false << false << true;
+}
+
+void MainFormRowsTest::rowCommandsFollowTheSelection() {
+  QFETCH(int, first);
+  QFETCH(int, last);
+  RowsFixture f;
+  SelectRows(*f.form, first, last);
+  QFETCH(bool, insertRemove);
+  QFETCH(bool, up);
+  QFETCH(bool, down);
+  QFETCH(bool, changeSelected);
+  QCOMPARE(Enabled(*f.form, "EditInsertRow"), insertRemove);
+  QCOMPARE(Enabled(*f.form, "EditRemoveRow"), insertRemove);
+  QCOMPARE(Enabled(*f.form, "EditMoveUp"), up);
+  QCOMPARE(Enabled(*f.form, "EditMoveDown"), down);
+  QCOMPARE(Enabled(*f.form, "EditChangeSelected"), changeSelected);
+}
+
+void MainFormRowsTest::insertWithTheLastSlotInUseMovesNothing() {
+  RowsFixture f;
+  f.form->Image().Store(SlotKind::Memory, 399, Channel(399, "00145000000", "LAST"));
+  const RadioImage before = f.form->Image();
+  SelectRows(*f.form, 4, 4);
+  f.form->Action(QStringLiteral("EditInsertRow"))->trigger();
+  QCOMPARE(f.messages.Texts(), QStringList{QStringLiteral("The last memory channel is in use.")});
+  QVERIFY(f.form->Image() == before);
+  QVERIFY(!f.form->Document().Modified());
+}
+
+void MainFormRowsTest::altDownMovesTheBlockAndTheSelectionFollows() {
+  RowsFixture f;
+  f.form->show();
+  f.form->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+  GridView* grid = f.form->Grid(1);
+  grid->setFocus();
+  SelectRows(*f.form, 4, 5);
+  QTest::keyClick(grid, Qt::Key_Down, Qt::AltModifier);
+  QTest::keyClick(grid, Qt::Key_Down, Qt::AltModifier);
+  QCOMPARE(Name(*f.form, 5), QStringLiteral("A"));
+  QCOMPARE(Name(*f.form, 6), QStringLiteral("B"));
+  QCOMPARE(f.form->Image().Field(SlotKind::Memory, 6, 0), std::string_view("006"));
+  QVERIFY(f.form->Image().Record(SlotKind::Memory, 3).empty());
+  QCOMPARE(f.form->Document().History().StepCount(), std::size_t{2});
+  QList<int> selected;
+  for (const QModelIndex& index : grid->selectionModel()->selectedRows()) selected << index.row();
+  std::sort(selected.begin(), selected.end());
+  QCOMPARE(selected, (QList<int>{5, 6}));
+}
+
+void MainFormRowsTest::changeSelectedListsTheAdjustedRows() {
+  RowsFixture f;
+  SelectRows(*f.form, 3, 5);  // slot 2 is empty and is left alone
+  QObject guard;
+  QTimer::singleShot(0, &guard, [] {
+    QWidget* d = QApplication::activeModalWidget();
+    if (!d) return;
+    d->findChild<QAbstractButton*>(QStringLiteral("CheckBox_Step"))->click();
+    d->findChild<QComboBox*>(QStringLiteral("ComboBox_Step"))->setCurrentIndex(5);  // 12.5 kHz
+    d->findChild<QAbstractButton*>(QStringLiteral("Button_OK"))->click();
+  });
+  f.form->Action(QStringLiteral("EditChangeSelected"))->trigger();
+  QCOMPARE(f.messages.Texts(),
+           QStringList{QStringLiteral("These rows were adjusted or skipped:\n"
+                                      "slot 003: 145.510 MHz rounded to 145.500 MHz\n"
+                                      "slot 004: 146.520 MHz rounded to 146.5125 MHz")});
+  QCOMPARE(f.form->Image().Field(SlotKind::Memory, 3, 1), std::string_view("00145500000"));
+  QCOMPARE(f.form->Image().Field(SlotKind::Memory, 4, 2), std::string_view("5"));
+  QVERIFY(f.form->Image().Record(SlotKind::Memory, 2).empty());
+}
+
+}  // namespace quorvan
+
+QTEST_MAIN(quorvan::MainFormRowsTest)
+#include "MainFormRowsTest.moc"

@@ -34,6 +34,7 @@ int GridView::FitColumns(const QList<int>& minimum) {
   if (!model()) return 0;
   int total = 0;
   for (int c = 0; c < model()->columnCount(); ++c) {
+    if (isColumnHidden(c)) continue;
     const int content = std::max(sizeHintForColumn(c), horizontalHeader()->sectionSizeHint(c));
     const int width = std::max(content, c < minimum.size() ? minimum.at(c) : 0);
     setColumnWidth(c, width);

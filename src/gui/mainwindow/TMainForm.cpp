@@ -16,6 +16,7 @@
 
 #include "core/model/NameCodec.h"
 #include "core/rules/GridTexts.h"
+#include "core/rules/MemoryColumns.h"
 #include "core/rules/StatusTexts.h"
 #include "gui/common/DisplayFonts.h"
 #include "gui/csv/CsvCommands.h"
@@ -257,6 +258,12 @@ void TMainForm::BuildMenus() {
   AddCommand(editMenu_, tr("Memory channel &Sort..."), QStringLiteral("EditSort"),
              [this] { SortMemoryChannels(); });
 
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  allColumnsAction_ = AddCommand(view, tr("All &Columns"), QStringLiteral("ViewAllColumns"),
+                                 [this] { ShowAllColumns(); });
+  allColumnsAction_->setCheckable(true);
+  allColumnsAction_->setChecked(services_.settings->Value(kAllColumnsKey) == "1");
+
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help_ = std::make_unique<HelpTopics>(*this, *services_.settings, *services_.messages,
                                        services_.guideCandidates, services_.openExternalUrl);
@@ -319,9 +326,19 @@ QGroupBox* TMainForm::BuildGrid(int number, const QString& caption, int visibleR
     headers << QString::fromLatin1(HeaderText(grid, c).data(),
                                    static_cast<int>(HeaderText(grid, c).size()));
   }
+  // The memory grid holds the setting columns too; All Columns shows them.
+  if (grid == quorvan::Grid::Memory) {
+    for (int c = kShiftColumn; c < kAllMemoryColumns; ++c) {
+      const std::string_view header = MemorySettingHeader(c);
+      headers << QString::fromLatin1(header.data(), static_cast<int>(header.size()));
+    }
+  }
   models_[i] = new GridModel(
       headers, [this, grid] { return DataRowCount(image_.Plan(), grid); },
       [this, grid](int row, int column) {
+        if (column >= kShiftColumn) {
+          return QString::fromStdString(MemorySettingText(image_, row, column));
+        }
         return Display(CellText(image_, grid, row, column), image_.Plan().DestinationLetter());
       },
       this);
@@ -333,6 +350,7 @@ QGroupBox* TMainForm::BuildGrid(int number, const QString& caption, int visibleR
   // The memory grid grows with the window; the other three keep their size.
   view->SetVisibleRows(visibleRows, number == 1);
   grids_[i] = view;
+  if (number == 1) ShowSettingColumns();
   connect(view, &GridView::Entered, this, &TMainForm::OnGridEntered);
   connect(view, &GridView::Left, this, &TMainForm::OnGridLeft);
   connect(view, &GridView::EditorRequested, this, [this](int g, int row) { OpenEditor(g, row); });
@@ -444,6 +462,17 @@ void TMainForm::ApplyBandPlanLayout() {
   comment_->setFont(names);
   for (GridModel* model : models_) model->Refresh();
   FitColumns();
+}
+
+void TMainForm::ShowSettingColumns() {
+  const bool shown = allColumnsAction_->isChecked();
+  for (int c = kShiftColumn; c < kAllMemoryColumns; ++c) grids_[0]->setColumnHidden(c, !shown);
+}
+
+void TMainForm::ShowAllColumns() {
+  ShowSettingColumns();
+  FitColumns();
+  services_.settings->SetValue(kAllColumnsKey, allColumnsAction_->isChecked() ? "1" : "0");
 }
 
 void TMainForm::FitColumns() {

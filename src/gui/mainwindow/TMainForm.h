@@ -140,6 +140,10 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   void ShowRow(GridRow row);
   // Column widths follow what the columns hold; the user may drag them from there.
   void FitColumns();
+  // View > All Columns: the memory grid's setting columns, remembered between runs.
+  static constexpr std::string_view kAllColumnsKey = "AllColumns";
+  void ShowSettingColumns();
+  void ShowAllColumns();
 
   void BuildMenus();
   void BuildToolBar();
@@ -198,6 +202,7 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
     QAction* moveDown = nullptr;
     QAction* changeSelected = nullptr;
   } rowActions_;
+  QAction* allColumnsAction_ = nullptr;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
   QAction* undoButton_ = nullptr;

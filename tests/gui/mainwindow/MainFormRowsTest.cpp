@@ -1,4 +1,5 @@
-// Insert, remove and move memory rows, and Change Selected, through the window.
+// Insert, remove and move memory rows, Change Selected and the full channel table, through the
+// window.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -61,6 +62,7 @@ class MainFormRowsTest : public QObject {
   void insertWithTheLastSlotInUseMovesNothing();
   void altDownMovesTheBlockAndTheSelectionFollows();
   void changeSelectedListsTheAdjustedRows();
+  void allColumnsIsOffUntilChosenAndRemembered();
 };
 
 void MainFormRowsTest::rowCommandsFollowTheSelection_data() {
@@ -144,6 +146,27 @@ void MainFormRowsTest::changeSelectedListsTheAdjustedRows() {
   QCOMPARE(f.form->Image().Field(SlotKind::Memory, 3, 1), std::string_view("00145500000"));
   QCOMPARE(f.form->Image().Field(SlotKind::Memory, 4, 2), std::string_view("5"));
   QVERIFY(f.form->Image().Record(SlotKind::Memory, 2).empty());
+}
+
+void MainFormRowsTest::allColumnsIsOffUntilChosenAndRemembered() {
+  RowsFixture f;
+  GridView* grid = f.form->Grid(1);
+  const auto shownColumns = [grid] {
+    int shown = 0;
+    for (int c = 0; c < grid->model()->columnCount(); ++c) shown += grid->isColumnHidden(c) ? 0 : 1;
+    return shown;
+  };
+  QCOMPARE(shownColumns(), 4);
+  f.form->Action(QStringLiteral("ViewAllColumns"))->trigger();
+  QCOMPARE(shownColumns(), 11);
+  QCOMPARE(grid->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Shift"));
+  QCOMPARE(grid->model()->index(3, 7).data().toString(), QStringLiteral("FM"));  // slot 3
+  QCOMPARE(f.settings.Value("AllColumns"), std::string("1"));
+
+  // The next window starts with the choice.
+  f.Create();
+  QCOMPARE(f.form->Action(QStringLiteral("ViewAllColumns"))->isChecked(), true);
+  QVERIFY(!f.form->Grid(1)->isColumnHidden(10));
 }
 
 }  // namespace quorvan

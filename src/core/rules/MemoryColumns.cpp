@@ -14,14 +14,6 @@ namespace {
 constexpr std::array<std::string_view, kAllMemoryColumns - kShiftColumn> kHeaders{
     "Shift", "Offset/Tx", "Tone", "Mode", "Step", "Lock Out", "Power"};
 
-// A table entry without its unit ("88.5Hz" -> "88.5").
-std::string WithoutUnit(std::string_view entry, std::string_view unit) {
-  if (entry.size() >= unit.size() && entry.substr(entry.size() - unit.size()) == unit) {
-    entry.remove_suffix(unit.size());
-  }
-  return std::string(entry);
-}
-
 std::string ShiftText(const RadioImage& image, const ChannelRecord& record) {
   switch (record.Shift()) {
     case ShiftChoice::Plus:
@@ -50,15 +42,9 @@ std::string OffsetTxText(const ChannelRecord& record) {
 }
 
 std::string ToneText(const ChannelRecord& record) {
-  if (record.IsOn(ChannelField::Dcs)) {
-    return "DCS " + std::string(kDcsCodes[static_cast<std::size_t>(record.DcsIndex())]);
-  }
-  if (record.IsOn(ChannelField::Ctcss)) {
-    return "CT " + WithoutUnit(kTones[static_cast<std::size_t>(record.CtcssIndex())], "Hz");
-  }
-  if (record.IsOn(ChannelField::Tone)) {
-    return "T " + WithoutUnit(kTones[static_cast<std::size_t>(record.ToneIndex())], "Hz");
-  }
+  if (record.IsOn(ChannelField::Dcs)) return ToneCellText(ToneKind::Dcs, record.DcsIndex());
+  if (record.IsOn(ChannelField::Ctcss)) return ToneCellText(ToneKind::Ctcss, record.CtcssIndex());
+  if (record.IsOn(ChannelField::Tone)) return ToneCellText(ToneKind::Tone, record.ToneIndex());
   return {};
 }
 
@@ -69,6 +55,26 @@ std::string PowerText(std::string_view power) {
 }
 
 }  // namespace
+
+std::string ToneCellText(ToneKind kind, int index) {
+  const auto i = static_cast<std::size_t>(index);
+  // The tone table's entries end in "Hz", which the cell leaves out.
+  const auto tone = [i] {
+    const std::string_view entry = i < kTones.size() ? kTones[i] : std::string_view();
+    return std::string(entry.substr(0, entry.size() >= 2 ? entry.size() - 2 : 0));
+  };
+  switch (kind) {
+    case ToneKind::Tone:
+      return "T " + tone();
+    case ToneKind::Ctcss:
+      return "CT " + tone();
+    case ToneKind::Dcs:
+      return i < kDcsCodes.size() ? "DCS " + std::string(kDcsCodes[i]) : "DCS ";
+    case ToneKind::Off:
+      break;
+  }
+  return {};
+}
 
 std::string_view MemorySettingHeader(int column) {
   if (column < kShiftColumn || column >= kAllMemoryColumns) return {};

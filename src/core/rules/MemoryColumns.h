@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/model/RadioImage.h"
+#include "core/rules/ChannelSettings.h"
 
 namespace quorvan {
 
@@ -19,6 +20,9 @@ enum MemorySettingColumn : int {
   kPowerColumn,
   kAllMemoryColumns  // the column count of the full table
 };
+
+// The Tone cell's text for a kind and its table index: "", "T 88.5", "CT 100.0", "DCS 023".
+std::string ToneCellText(ToneKind kind, int index);
 
 // Header of a setting column ("Shift", "Offset/Tx", ...); "" outside them.
 std::string_view MemorySettingHeader(int column);

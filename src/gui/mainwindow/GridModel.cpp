@@ -17,9 +17,35 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || role != Qt::DisplayRole) return {};
-  if (index.row() >= rowCount() || index.column() >= columnCount()) return {};
+  if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
+  if (role == kChoicesRole) {
+    return choices_ ? choices_(index.row() + 1, index.column()) : QStringList();
+  }
+  if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   return cell_(index.row() + 1, index.column());
+}
+
+void GridModel::SetEditing(EditableFunction editable, ChoicesFunction choices,
+                           StoreFunction store) {
+  editable_ = std::move(editable);
+  choices_ = std::move(choices);
+  store_ = std::move(store);
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+  if (index.isValid() && editable_ && editable_(index.row() + 1, index.column())) {
+    flags |= Qt::ItemIsEditable;
+  }
+  return flags;
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || role != Qt::EditRole || !store_) return false;
+  if (!editable_ || !editable_(index.row() + 1, index.column())) return false;
+  // The store refreshes the whole view, which shows whatever it kept.
+  store_(index.row() + 1, index.column(), value.toString());
+  return true;
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {

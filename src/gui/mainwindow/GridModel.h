@@ -26,10 +26,24 @@ class GridModel : public QAbstractTableModel {
 
   void Refresh();
 
+  // Cells edited in place: which may be, the list a choice cell offers (empty for a typed
+  // cell), and the store of an edited text. The store decides; the model only hands it over.
+  static constexpr int kChoicesRole = Qt::UserRole + 1;
+  using EditableFunction = std::function<bool(int gridRow, int column)>;
+  using ChoicesFunction = std::function<QStringList(int gridRow, int column)>;
+  using StoreFunction = std::function<void(int gridRow, int column, const QString& text)>;
+  void SetEditing(EditableFunction editable, ChoicesFunction choices, StoreFunction store);
+
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
  private:
   QStringList headers_;
   RowCountFunction rows_;
   CellFunction cell_;
+  EditableFunction editable_;
+  ChoicesFunction choices_;
+  StoreFunction store_;
 };
 
 }  // namespace quorvan

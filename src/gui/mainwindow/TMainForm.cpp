@@ -11,16 +11,19 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "core/model/NameCodec.h"
 #include "core/rules/GridTexts.h"
+#include "core/rules/MemoryCellEdit.h"
 #include "core/rules/MemoryColumns.h"
 #include "core/rules/StatusTexts.h"
 #include "gui/common/DisplayFonts.h"
 #include "gui/csv/CsvCommands.h"
 #include "gui/help/HelpTopics.h"
+#include "gui/mainwindow/ChoiceCellDelegate.h"
 #include "gui/mainwindow/CommentValidator.h"
 #include "gui/mainwindow/FindBar.h"
 #include "gui/mainwindow/GridModel.h"
@@ -350,7 +353,26 @@ QGroupBox* TMainForm::BuildGrid(int number, const QString& caption, int visibleR
   // The memory grid grows with the window; the other three keep their size.
   view->SetVisibleRows(visibleRows, number == 1);
   grids_[i] = view;
-  if (number == 1) ShowSettingColumns();
+  if (number == 1) {
+    view->setItemDelegate(new ChoiceCellDelegate(view));
+    models_[i]->SetEditing(
+        [this](int, int column) {
+          return allColumnsAction_->isChecked() && IsEditableMemoryColumn(column);
+        },
+        [this](int row, int column) {
+          QStringList items;
+          for (const std::string& choice : MemoryColumnChoices(image_, row, column)) {
+            items << QString::fromStdString(choice);
+          }
+          return items;
+        },
+        [this](int row, int column, const QString& text) {
+          // Stored once the cell editor has closed: the store refreshes the whole grid.
+          QTimer::singleShot(0, this,
+                             [this, row, column, text] { EditMemoryCell(row, column, text); });
+        });
+    ShowSettingColumns();
+  }
   connect(view, &GridView::Entered, this, &TMainForm::OnGridEntered);
   connect(view, &GridView::Left, this, &TMainForm::OnGridLeft);
   connect(view, &GridView::EditorRequested, this, [this](int g, int row) { OpenEditor(g, row); });
@@ -467,6 +489,10 @@ void TMainForm::ApplyBandPlanLayout() {
 void TMainForm::ShowSettingColumns() {
   const bool shown = allColumnsAction_->isChecked();
   for (int c = kShiftColumn; c < kAllMemoryColumns; ++c) grids_[0]->setColumnHidden(c, !shown);
+  // In the full table F2 or typing edits the current cell in place.
+  grids_[0]->setEditTriggers(shown ? QAbstractItemView::EditKeyPressed |
+                                         QAbstractItemView::AnyKeyPressed
+                                   : QAbstractItemView::NoEditTriggers);
 }
 
 void TMainForm::ShowAllColumns() {

@@ -125,6 +125,8 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   void RemoveRow();
   void MoveRows(int by);
   void ChangeSelected();
+  // A cell of the full table edited in place, stored as the memory editor stores it.
+  void EditMemoryCell(int row, int column, const QString& text);
   void PrintDocument();
   void ExportPdf();
   void ImportCsv();

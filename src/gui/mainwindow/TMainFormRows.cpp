@@ -2,10 +2,13 @@
 // channels at once.
 #include <QAction>
 #include <QItemSelectionModel>
+#include <QStatusBar>
 
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
 #include "core/rules/ChannelSettings.h"
+#include "core/rules/GridTexts.h"
+#include "core/rules/MemoryCellEdit.h"
 #include "core/rules/MemoryRows.h"
 #include "gui/bulk/ChangeSelectedDialog.h"
 #include "gui/common/MessageService.h"
@@ -125,6 +128,29 @@ void TMainForm::ChangeSelected() {
   std::string text(kRowsAdjustedMessage);
   for (const SlotNote& note : out.notes) text += "\n" + SlotNoteLine(note);
   services_.messages->Information(QString::fromStdString(text));
+}
+
+void TMainForm::EditMemoryCell(int row, int column, const QString& text) {
+  const int slot = RowToSlot(image_.Plan(), quorvan::Grid::Memory, row);
+  ChannelSettings settings;
+  std::string error;
+  if (slot < 0 || !ReadMemoryCellEdit(image_, row, column, text.toStdString(), settings, &error)) {
+    // The cell keeps the value it had.
+    if (!error.empty()) services_.messages->Information(QString::fromStdString(error));
+    return;
+  }
+  const SettingsOutcome out = ApplyChannelSettings(image_, {slot}, settings);
+  if (out.error != EditError::None) {
+    services_.messages->Information(FromText(
+        out.error == EditError::InvalidOffset ? kInvalidOffsetMessage : kInvalidFrequencyMessage));
+    return;
+  }
+  DocumentChanged("Edit " + Label(slot));
+  // No box while typing in a table: an adjustment is told in the status bar.
+  if (out.notes.empty()) return;
+  const SlotNote& note = out.notes.front();
+  statusBar()->showMessage(note.skipped ? QString::fromStdString(SlotNoteLine(note))
+                                        : FromText(kRoundedMessage));
 }
 
 }  // namespace quorvan

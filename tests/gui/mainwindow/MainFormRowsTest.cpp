@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QItemSelectionModel>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
@@ -63,6 +64,8 @@ class MainFormRowsTest : public QObject {
   void altDownMovesTheBlockAndTheSelectionFollows();
   void changeSelectedListsTheAdjustedRows();
   void allColumnsIsOffUntilChosenAndRemembered();
+  void cellsAreEditedInPlace_data();
+  void cellsAreEditedInPlace();
 };
 
 void MainFormRowsTest::rowCommandsFollowTheSelection_data() {
@@ -167,6 +170,72 @@ void MainFormRowsTest::allColumnsIsOffUntilChosenAndRemembered() {
   f.Create();
   QCOMPARE(f.form->Action(QStringLiteral("ViewAllColumns"))->isChecked(), true);
   QVERIFY(!f.form->Grid(1)->isColumnHidden(10));
+}
+
+void MainFormRowsTest::cellsAreEditedInPlace_data() {
+  QTest::addColumn<int>("slot");
+  QTest::addColumn<int>("column");
+  QTest::addColumn<QString>("typed");  // typed into a line, or picked from a list
+  QTest::addColumn<int>("finish");     // Qt::Key_Return or Qt::Key_Escape
+  QTest::addColumn<QString>("record");
+  QTest::addColumn<QString>("status");
+  QTest::addColumn<QString>("message");
+  const QString a = QString::fromStdString(Channel(3, "00145510000", "A"));
+  QTest::newRow("name") << 3 << 3 << "CLUB" << int(Qt::Key_Return)
+                        << "003,00145510000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,CLUB"
+                        << ""
+                        << "";
+  QTest::newRow("step rounds the frequency")
+      << 3 << 8 << "12.5kHz" << int(Qt::Key_Return)
+      << "003,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,A"
+      << "Frequency is rounded."
+      << "";
+  QTest::newRow("invalid frequency keeps the old value")
+      << 3 << 2 << "145..5" << int(Qt::Key_Return) << a << ""
+      << "Invalid Frequency.\nPlease check and try again.";
+  QTest::newRow("Esc abandons") << 3 << 3 << "CLUB" << int(Qt::Key_Escape) << a << ""
+                                << "";
+  QTest::newRow("empty row gets the editor's defaults")
+      << 10 << 7 << "AM" << int(Qt::Key_Return)
+      << "010,00144000000,0,0,0,0,0,0,08,08,000,000600000,2,0,,,,"
+      << ""
+      << "";
+}
+
+void MainFormRowsTest::cellsAreEditedInPlace() {
+  QFETCH(int, slot);
+  QFETCH(int, column);
+  QFETCH(QString, typed);
+  QFETCH(int, finish);
+  QFETCH(QString, record);
+  QFETCH(QString, status);
+  QFETCH(QString, message);
+  RowsFixture f;
+  f.form->show();
+  f.form->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+  f.form->Action(QStringLiteral("ViewAllColumns"))->trigger();
+  GridView* grid = f.form->Grid(1);
+  SelectRows(*f.form, slot + 1, slot + 1);
+  grid->setFocus();
+  grid->setCurrentIndex(grid->model()->index(slot, column));
+  QTest::keyClick(grid, Qt::Key_F2);
+  QWidget* editor = QApplication::focusWidget();
+  QVERIFY(editor && editor != grid);
+  if (auto* list = qobject_cast<QComboBox*>(editor)) {
+    list->setCurrentIndex(list->findText(typed));
+  } else {
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, typed);
+  }
+  QTest::keyClick(editor, static_cast<Qt::Key>(finish));
+  QTest::qWait(0);
+  QCoreApplication::processEvents();
+  QCOMPARE(QString::fromStdString(f.form->Image().Record(SlotKind::Memory, slot)), record);
+  QCOMPARE(f.form->statusBar()->currentMessage(), status);
+  QCOMPARE(f.messages.Texts(), message.isEmpty() ? QStringList() : QStringList{message});
+  const bool stored = finish == Qt::Key_Return && message.isEmpty();
+  QCOMPARE(f.form->Document().History().StepCount(), std::size_t{stored ? 1u : 0u});
 }
 
 }  // namespace quorvan

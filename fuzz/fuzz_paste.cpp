@@ -104,6 +104,30 @@ void PasteOnto(const RadioImage& image, std::string_view clipboard, const EditTa
   Require(restored == image, "Paste changed more than its target");
 }
 
+// Several rows pasted from a memory slot on: only the slots from there to the end of its range
+// change, the rows that were left out are named, and each pasted slot carries its own label.
+void PasteRowsOnto(const RadioImage& image, const std::vector<std::string>& rows, int first) {
+  RadioImage pasted = image;
+  const std::vector<quorvan::SkippedPasteRow> skipped =
+      quorvan::PasteMemoryRows(pasted, rows, first);
+  Require(skipped.size() <= rows.size(), "more rows skipped than there were");
+  const int end =
+      first < quorvan::kOrdinaryMemorySlots ? quorvan::kOrdinaryMemorySlots : quorvan::kMemorySlots;
+  for (int slot = 0; slot < quorvan::kMemorySlots; ++slot) {
+    const bool changed =
+        pasted.Record(SlotKind::Memory, slot) != image.Record(SlotKind::Memory, slot);
+    if (!changed) continue;
+    Require(slot >= first && slot < end, "a paste of rows changed a slot outside its range");
+    Require(IdentifierOf(pasted, SlotKind::Memory, slot) == quorvan::MemoryChannelLabel(slot),
+            "a pasted row lost its slot's label");
+  }
+  for (const quorvan::SkippedPasteRow& row : skipped) {
+    Require(row.row >= 0 && static_cast<std::size_t>(row.row) < rows.size(),
+            "a skipped row that was not on the clipboard");
+    Require(!quorvan::SkippedPasteLine(rows, row).empty(), "a skipped row without a name");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -120,6 +144,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool taken = buffer.Take(payload);
   Require(buffer.Text().size() <= quorvan::ClipboardBuffer::kCapacity, "buffer overfilled");
   Require(taken || buffer.Empty(), "a refused payload filled the buffer");
+
+  const std::vector<std::string>& rows = buffer.Rows();
+  Require(taken == !rows.empty(), "a taken payload without rows, or rows without one");
+  if (taken) {
+    Require(rows.front() == buffer.Text(), "the first row is not the single record");
+    Require(rows.size() <= static_cast<std::size_t>(quorvan::kMemorySlots), "too many rows");
+    for (const std::string& row : rows) {
+      Require(row.size() <= quorvan::ClipboardBuffer::kCapacity, "a row overfills a slot");
+    }
+    PasteRowsOnto(image, rows, extraSlot);
+  }
 
   for (const EditTarget& target : Targets(extraSlot)) {
     PasteOnto(image, buffer.Text(), target);

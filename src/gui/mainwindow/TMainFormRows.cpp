@@ -73,7 +73,7 @@ void TMainForm::UpdateRowCommands() {
 
 void TMainForm::InsertRow() {
   const int slot = CurrentGridRow() - 1;
-  if (activeGrid_ != 1 || !IsOrdinaryMemoryBlock(slot, slot)) return;
+  if (activeGrid_ != 1 || !EditingShown() || !IsOrdinaryMemoryBlock(slot, slot)) return;
   std::string error;
   if (!InsertMemoryRow(image_, slot, &error)) {
     services_.messages->Information(FromText(error));
@@ -85,7 +85,7 @@ void TMainForm::InsertRow() {
 
 void TMainForm::RemoveRow() {
   const int slot = CurrentGridRow() - 1;
-  if (activeGrid_ != 1 || !RemoveMemoryRow(image_, slot)) return;
+  if (activeGrid_ != 1 || !EditingShown() || !RemoveMemoryRow(image_, slot)) return;
   DocumentChanged("Remove Row " + Label(slot));
   SelectMemoryBlock(slot, slot);
 }

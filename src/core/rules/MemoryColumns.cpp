@@ -48,12 +48,6 @@ std::string ToneText(const ChannelRecord& record) {
   return {};
 }
 
-std::string PowerText(std::string_view power) {
-  constexpr std::array<std::string_view, 3> kPowers{"High", "Low", "EL"};
-  if (power.size() != 1 || power[0] < '0' || power[0] > '2') return {};
-  return std::string(kPowers[static_cast<std::size_t>(power[0] - '0')]);
-}
-
 }  // namespace
 
 std::string ToneCellText(ToneKind kind, int index) {
@@ -100,7 +94,7 @@ std::string MemorySettingText(const RadioImage& image, int row, int column) {
     case kLockoutColumn:
       return record.IsOn(ChannelField::Lockout) ? "On" : "";
     case kPowerColumn:
-      return PowerText(record[ChannelField::Power]);
+      return std::string(PowerCaption(record[ChannelField::Power]));
     default:
       return {};
   }

@@ -68,8 +68,7 @@ ChangeSelectedDialog::ChangeSelectedDialog(QWidget* parent) : QDialog(parent) {
                     QStringLiteral("DCS")});
   toneValue_ = List(this, "ComboBox_ToneValue", {});
   lockout_ = List(this, "ComboBox_Lock", {QStringLiteral("On"), QStringLiteral("Off")});
-  power_ = List(this, "ComboBox_Power",
-                {QStringLiteral("High"), QStringLiteral("Low"), QStringLiteral("EL")});
+  power_ = List(this, "ComboBox_Power", Captions(kPowers));
   namePrefix_ = new QLineEdit(this);
   namePrefix_->setObjectName(QStringLiteral("Edit_NamePrefix"));
   namePrefix_->setMaxLength(static_cast<int>(kNameCapacity));

@@ -72,6 +72,12 @@ constexpr std::string_view kInvalidChannelNumberMessage =
     "Invalid channel Number.\nPlease check and try again.";
 constexpr std::string_view kInvalidCharacterMessage =
     "Invalid character.\nPlease check and try again.";
+// Insert Row when channel 399 holds a channel.
+constexpr std::string_view kLastMemoryInUseMessage = "The last memory channel is in use.";
+// Paste of several rows, then one line for each row left out.
+constexpr std::string_view kRowsNotPastedMessage = "These rows were not pasted:";
+// Change Selected, then one line for each row adjusted or skipped.
+constexpr std::string_view kRowsAdjustedMessage = "These rows were adjusted or skipped:";
 
 // ---- Printing --------------------------------------------------------------------------------
 constexpr std::string_view kNoDefaultPrinterMessage = "There is no default printer.";

@@ -10,8 +10,6 @@
 
 namespace quorvan {
 
-constexpr std::string_view kRowsAdjustedMessage = "These rows were adjusted or skipped:";
-
 // Which of tone, CTCSS and DCS a channel sends; at most one is on.
 enum class ToneKind { Off, Tone, Ctcss, Dcs };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/messages/Messages.h"
 #include "core/model/ChannelTables.h"
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"

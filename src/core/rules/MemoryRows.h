@@ -3,12 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/messages/Messages.h"
 #include "core/model/ChannelRecord.h"
 #include "core/model/RadioImage.h"
 
 namespace quorvan {
-
-constexpr std::string_view kLastMemoryInUseMessage = "The last memory channel is in use.";
 
 // Rows of the ordinary memories (slots 0-399) moved as a list: scan edges, priority and
 // information channels have fixed places and never move. A channel that moves carries its new

@@ -28,8 +28,6 @@ std::optional<std::string> BuildPasteRecord(const RadioImage& image, std::string
 // whether anything was stored.
 bool PasteInto(RadioImage& image, std::string_view clipboard, const EditTarget& target);
 
-constexpr std::string_view kRowsNotPastedMessage = "These rows were not pasted:";
-
 // Paste of several rows onto the memory grid: row i goes to slot first + i through the rules of
 // PasteInto, within the ordinary memories when `first` is one of them, else within 400-431.
 // An empty row leaves its slot alone. Returns the rows (from 0) that did not fit their slot.

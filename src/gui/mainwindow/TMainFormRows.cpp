@@ -4,6 +4,7 @@
 #include <QItemSelectionModel>
 #include <QStatusBar>
 
+#include "core/messages/Messages.h"
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
 #include "core/rules/ChannelSettings.h"

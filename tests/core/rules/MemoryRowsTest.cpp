@@ -4,7 +4,6 @@
 #include <map>
 #include <string>
 
-#include "core/model/RecordFields.h"
 #include "core/rules/MemoryRows.h"
 #include "support/CaseNames.h"
 

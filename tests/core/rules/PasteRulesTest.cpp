@@ -421,7 +421,7 @@ TEST(PasteOfRows, FillsConsecutiveSlotsAndNamesTheRowsThatDoNotFit) {
   // The empty row leaves the slot it falls on alone.
   EXPECT_EQ(image.Record(SlotKind::Memory, 11), before.Record(SlotKind::Memory, 11));
   EXPECT_EQ(image.Record(SlotKind::Memory, 12), before.Record(SlotKind::Memory, 12));
-  EXPECT_EQ(image.Field(SlotKind::Memory, 13, 0), "013");
+  EXPECT_EQ(image.Channel(SlotKind::Memory, 13)[ChannelField::Id], "013");
 }
 
 TEST(PasteOfRows, StopsAtTheEndOfTheOrdinaryMemories) {
@@ -431,7 +431,7 @@ TEST(PasteOfRows, StopsAtTheEndOfTheOrdinaryMemories) {
   const std::vector<SkippedPasteRow> skipped = PasteMemoryRows(image, rows, 399);
   ASSERT_EQ(skipped.size(), 1u);
   EXPECT_EQ(SkippedPasteLine(rows, skipped[0]), "row 2 (010) does not fit after the last slot");
-  EXPECT_EQ(image.Field(SlotKind::Memory, 399, 1), "00145000000");
+  EXPECT_EQ(image.Channel(SlotKind::Memory, 399)[ChannelField::Frequency], "00145000000");
   EXPECT_EQ(image.Record(SlotKind::Memory, 400), before.Record(SlotKind::Memory, 400));
 }
 

@@ -37,7 +37,8 @@ bool Enabled(TMainForm& form, const char* name) {
 }
 
 QString Name(TMainForm& form, int slot) {
-  return QString::fromStdString(std::string(form.Image().Field(SlotKind::Memory, slot, 17)));
+  return QString::fromStdString(
+      std::string(form.Image().Channel(SlotKind::Memory, slot)[ChannelField::Name]));
 }
 
 struct RowsFixture : MainFormFixture {
@@ -121,7 +122,7 @@ void MainFormRowsTest::altDownMovesTheBlockAndTheSelectionFollows() {
   QTest::keyClick(grid, Qt::Key_Down, Qt::AltModifier);
   QCOMPARE(Name(*f.form, 5), QStringLiteral("A"));
   QCOMPARE(Name(*f.form, 6), QStringLiteral("B"));
-  QCOMPARE(f.form->Image().Field(SlotKind::Memory, 6, 0), std::string_view("006"));
+  QCOMPARE(f.form->Image().Channel(SlotKind::Memory, 6)[ChannelField::Id], std::string_view("006"));
   QVERIFY(f.form->Image().Record(SlotKind::Memory, 3).empty());
   QCOMPARE(f.form->Document().History().StepCount(), std::size_t{2});
   QList<int> selected;
@@ -146,8 +147,9 @@ void MainFormRowsTest::changeSelectedListsTheAdjustedRows() {
            QStringList{QStringLiteral("These rows were adjusted or skipped:\n"
                                       "slot 003: 145.510 MHz rounded to 145.500 MHz\n"
                                       "slot 004: 146.520 MHz rounded to 146.5125 MHz")});
-  QCOMPARE(f.form->Image().Field(SlotKind::Memory, 3, 1), std::string_view("00145500000"));
-  QCOMPARE(f.form->Image().Field(SlotKind::Memory, 4, 2), std::string_view("5"));
+  QCOMPARE(f.form->Image().Channel(SlotKind::Memory, 3)[ChannelField::Frequency],
+           std::string_view("00145500000"));
+  QCOMPARE(f.form->Image().Channel(SlotKind::Memory, 4)[ChannelField::Step], std::string_view("5"));
   QVERIFY(f.form->Image().Record(SlotKind::Memory, 2).empty());
 }
 

@@ -40,7 +40,7 @@ constexpr std::array<ShiftChoice, 4> kShifts{ShiftChoice::Simplex, ShiftChoice::
 }  // namespace
 
 ChangeSelectedDialog::ChangeSelectedDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Change Selected"));
+  setWindowTitle(tr("Change Selected"));
   setObjectName(QStringLiteral("ChangeSelectedDialog"));
   auto* grid = new QGridLayout(this);
   const std::array<const char*, kRowCount> captions{"Mode",     "Step",  "Shift and Offset", "Tone",
@@ -49,7 +49,7 @@ ChangeSelectedDialog::ChangeSelectedDialog(QWidget* parent) : QDialog(parent) {
                                                  "CheckBox_Tone", "CheckBox_Lock", "CheckBox_Power",
                                                  "CheckBox_Name"};
   for (std::size_t i = 0; i < checks_.size(); ++i) {
-    checks_[i] = new QCheckBox(QString::fromLatin1(captions[i]), this);
+    checks_[i] = new QCheckBox(tr(captions[i]), this);
     checks_[i]->setObjectName(QString::fromLatin1(names[i]));
     grid->addWidget(checks_[i], static_cast<int>(i), 0);
   }
@@ -58,16 +58,13 @@ ChangeSelectedDialog::ChangeSelectedDialog(QWidget* parent) : QDialog(parent) {
   for (const StepEntry& step : kSteps) steps << Text(step.caption);
   step_ = List(this, "ComboBox_Step", steps);
   shift_ = List(this, "ComboBox_Shift",
-                {QStringLiteral("Simplex"), QStringLiteral("Plus Shift"),
-                 QStringLiteral("Minus Shift"), QStringLiteral("The band's extra shift")});
+                {tr("Simplex"), tr("Plus Shift"), tr("Minus Shift"), tr("The band's extra shift")});
   offset_ = new QLineEdit(QStringLiteral("0.60"), this);
   offset_->setObjectName(QStringLiteral("Edit_Offset"));
   offset_->setMaxLength(5);
-  toneKind_ = List(this, "ComboBox_ToneKind",
-                   {QStringLiteral("Off"), QStringLiteral("Tone"), QStringLiteral("CTCSS"),
-                    QStringLiteral("DCS")});
+  toneKind_ = List(this, "ComboBox_ToneKind", {tr("Off"), tr("Tone"), tr("CTCSS"), tr("DCS")});
   toneValue_ = List(this, "ComboBox_ToneValue", {});
-  lockout_ = List(this, "ComboBox_Lock", {QStringLiteral("On"), QStringLiteral("Off")});
+  lockout_ = List(this, "ComboBox_Lock", {tr("On"), tr("Off")});
   power_ = List(this, "ComboBox_Power", Captions(kPowers));
   namePrefix_ = new QLineEdit(this);
   namePrefix_->setObjectName(QStringLiteral("Edit_NamePrefix"));
@@ -77,7 +74,7 @@ ChangeSelectedDialog::ChangeSelectedDialog(QWidget* parent) : QDialog(parent) {
   grid->addWidget(step_, kStep, 1);
   grid->addWidget(shift_, kShift, 1);
   grid->addWidget(offset_, kShift, 2);
-  grid->addWidget(new QLabel(QStringLiteral("MHz"), this), kShift, 3);
+  grid->addWidget(new QLabel(tr("MHz"), this), kShift, 3);
   grid->addWidget(toneKind_, kTone, 1);
   grid->addWidget(toneValue_, kTone, 2);
   grid->addWidget(lockout_, kLockout, 1);
@@ -87,9 +84,9 @@ ChangeSelectedDialog::ChangeSelectedDialog(QWidget* parent) : QDialog(parent) {
   FillToneValues();
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+  QPushButton* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
   ok->setObjectName(QStringLiteral("Button_OK"));
-  buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole)
+  buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole)
       ->setObjectName(QStringLiteral("Button_Cancel"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -237,19 +237,19 @@ void TMainForm::BuildMenus() {
         [this, command] { RunEditCommand(command); }, std::get<3>(edits[i]));
   }
   editMenu_->addSeparator();
-  rowActions_.insert = AddCommand(editMenu_, QStringLiteral("&Insert Row"),
-                                  QStringLiteral("EditInsertRow"), [this] { InsertRow(); });
-  rowActions_.remove = AddCommand(editMenu_, QStringLiteral("Remove Row"),
-                                  QStringLiteral("EditRemoveRow"), [this] { RemoveRow(); });
+  rowActions_.insert = AddCommand(editMenu_, tr("&Insert Row"), QStringLiteral("EditInsertRow"),
+                                  [this] { InsertRow(); });
+  rowActions_.remove = AddCommand(editMenu_, tr("Remove Row"), QStringLiteral("EditRemoveRow"),
+                                  [this] { RemoveRow(); });
   rowActions_.moveUp = AddCommand(
-      editMenu_, QStringLiteral("Move &Up"), QStringLiteral("EditMoveUp"), [this] { MoveRows(-1); },
+      editMenu_, tr("Move &Up"), QStringLiteral("EditMoveUp"), [this] { MoveRows(-1); },
       QKeySequence(Qt::ALT | Qt::Key_Up));
   rowActions_.moveDown = AddCommand(
-      editMenu_, QStringLiteral("Move Do&wn"), QStringLiteral("EditMoveDown"),
-      [this] { MoveRows(1); }, QKeySequence(Qt::ALT | Qt::Key_Down));
+      editMenu_, tr("Move Do&wn"), QStringLiteral("EditMoveDown"), [this] { MoveRows(1); },
+      QKeySequence(Qt::ALT | Qt::Key_Down));
   rowActions_.changeSelected =
-      AddCommand(editMenu_, QStringLiteral("Change &Selected..."),
-                 QStringLiteral("EditChangeSelected"), [this] { ChangeSelected(); });
+      AddCommand(editMenu_, tr("Change &Selected..."), QStringLiteral("EditChangeSelected"),
+                 [this] { ChangeSelected(); });
   editMenu_->addSeparator();
   AddCommand(
       editMenu_, tr("&Find..."), QStringLiteral("EditFind"), [this] { OpenFind(); },

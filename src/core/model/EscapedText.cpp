@@ -32,6 +32,33 @@ std::string EscapeUnprintable(std::string_view bytes) {
   return Escape(bytes, [](unsigned char b) { return IsControl(b) || b >= 0x80; });
 }
 
+std::string EscapeReversibly(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (const char c : bytes) {
+    switch (c) {
+      case '\\':
+        out += "\\\\";
+        break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        out += EscapeUnprintable(std::string_view(&c, 1));
+    }
+  }
+  return out;
+}
+
 std::string QuotedForMessage(std::string_view bytes) {
   constexpr std::size_t kLongest = 24;
   std::string shown = "\"" + EscapeUnprintable(bytes.substr(0, kLongest));

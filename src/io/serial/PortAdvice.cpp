@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "io/serial/AdapterInfo.h"
 #include "io/serial/PortAccess.h"
 #include "io/serial/SerialPortNames.h"
 
@@ -55,10 +56,15 @@ QString WithPortAccessAdvice(const QString& message, const QString& portName) {
 }
 
 QString TimeoutAdvice(const QString& portName) {
-  return QStringLiteral(
-             "Check that the radio is on and not showing one of its menus, that the cable is "
-             "seated at both ends and that %1 is the cable's port.")
-      .arg(SystemPortLocation(portName));
+  QString advice = QStringLiteral(
+                       "Check that the radio is on and not showing one of its menus, that the "
+                       "cable is seated at both ends and that %1 is the cable's port.")
+                       .arg(SystemPortLocation(portName));
+  const AdapterInfo adapter = FindAdapter(portName);
+  const std::string chip = ChipTimeoutAdvice(
+      adapter.ids, QFile::encodeName(adapter.location).toStdString(), CurrentHostSystem());
+  if (!chip.empty()) advice += QLatin1Char('\n') + QString::fromStdString(chip);
+  return advice;
 }
 
 QString LineFailureAdvice(const QString& portName) {

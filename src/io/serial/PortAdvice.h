@@ -10,7 +10,8 @@ namespace quorvan {
 // open it, or else that it cannot be opened as a serial port.
 QString WithPortAccessAdvice(const QString& message, const QString& portName);
 
-// The line after "Communication timeout error.": what to check before trying again.
+// The line after "Communication timeout error.": what to check before trying again, and on the
+// line after it what is documented about the adapter's chip when that bears on it.
 QString TimeoutAdvice(const QString& portName);
 // The line after an error of the line in the middle of a transfer.
 QString LineFailureAdvice(const QString& portName);

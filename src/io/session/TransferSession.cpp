@@ -198,7 +198,7 @@ void TransferSession::SendCommand(const std::string& command) {
     Finish(Outcome::CommError, WithLineFailureAdvice(CommErrorText(error)));
     return;
   }
-  if (running_ && !finishing_) replyTimer_->Start(kReplyTimeoutMs);
+  if (running_ && !finishing_) replyTimer_->Start(replyTimeoutMs_);
 }
 
 void TransferSession::OnLineError(const std::string& text) {

@@ -63,6 +63,10 @@ class TransferSession : public QObject {
   // the grace period finishes the transfer as Cancelled. Ignored when nothing is running.
   void Cancel();
 
+  // How long each reply is waited for (kReplyTimeoutMs unless changed): a search for the radio
+  // gives each port a shorter time. Takes effect at the next command.
+  void SetReplyTimeout(int ms) { replyTimeoutMs_ = ms; }
+
   bool IsRunning() const { return running_; }
   Outcome LastOutcome() const { return outcome_; }
   QString LastMessage() const { return message_; }
@@ -99,6 +103,7 @@ class TransferSession : public QObject {
   TransferSequence* sequence_ = nullptr;
   RejectionProbe probe_;
   QString portName_;
+  int replyTimeoutMs_ = kReplyTimeoutMs;
   bool running_ = false;
   bool finishing_ = false;
   Outcome outcome_ = Outcome::Completed;

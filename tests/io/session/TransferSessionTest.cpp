@@ -132,6 +132,18 @@ TEST_F(TransferSessionTest, EachCommandGetsAFreshTimeout) {
   EXPECT_EQ(OnlyOutcome(), Outcome::TimedOut);
 }
 
+// A search for the radio waits a shorter time for each reply.
+TEST_F(TransferSessionTest, AShortenedReplyTimeoutGuardsEveryCommand) {
+  session_.SetReplyTimeout(400);
+  Begin();
+  clock_.Advance(399);
+  channel_.Deliver("R0\r");
+  clock_.Advance(399);
+  EXPECT_EQ(finished_.count(), 0);
+  clock_.Advance(1);
+  EXPECT_EQ(OnlyOutcome(), Outcome::TimedOut);
+}
+
 TEST_F(TransferSessionTest, CancelWithoutReplyEndsAfterTheGracePeriod) {
   Begin();
   clock_.Advance(1900);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+namespace quorvan {
+
+// The ports a search for the radio tries, each once: the ports the system lists, USB adapters
+// first, then the usual device names that exist but are not listed (on Linux /dev/ttyUSB*,
+// /dev/ttyACM* and the four /dev/ttyS* that COM1 to COM4 stand for; on Windows COM1 to COM9).
+QStringList SerialPortCandidates();
+
+}  // namespace quorvan

@@ -29,7 +29,8 @@ struct CliCommand {
   // one has it on the next line), and "  Example: quorvan-cli NAME ..." last.
   std::string_view usage;
   std::vector<CliOption> options;  // what ParseCommandArgs accepts, in the order of the usage
-  // Placeholders of the arguments that are not options, in order ("IN.csv", "FILE.qvx").
+  // Placeholders of the arguments that are not options, in order ("IN.csv", "FILE.qvx"); the
+  // last may end in "..." ("DEV..."): it is given any number of times, none included.
   std::vector<std::string_view> operands;
   // Arguments after the command name; returns a CliExitCode.
   int (*run)(const std::vector<std::string>& args, CliContext& context);
@@ -43,6 +44,9 @@ std::vector<std::string> ValueWords(std::string_view placeholder);
 std::string_view ValueExtension(std::string_view placeholder);
 // A serial device ("DEV").
 bool IsDeviceValue(std::string_view placeholder);
+// Whether an operand may be repeated or left out ("DEV..."), and its placeholder without "...".
+bool IsRepeatedOperand(std::string_view operand);
+std::string_view OperandPlaceholder(std::string_view operand);
 
 // Every command, in the order the help lists them.
 const std::vector<const CliCommand*>& CommandTable();

@@ -11,8 +11,10 @@
 #include <QStandardPaths>
 #include <memory>
 
+#include "core/diagnostics/TracingByteChannel.h"
 #include "io/serial/TQuentarComm.h"
 #include "io/session/CommByteChannel.h"
+#include "io/session/TransferFacts.h"
 
 namespace quorvan {
 
@@ -132,7 +134,8 @@ bool TransferTarget(const CommandArgs& args, std::string& port, TransferScope& s
 }
 
 TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, std::ostream& err,
-                           ProgressShown shown, TransferSession::RejectionProbe probe) {
+                           ProgressShown shown, TransferSession::RejectionProbe probe,
+                           TransferTrace* trace) {
   std::unique_ptr<QCoreApplication> app;
   static int argc = 1;
   static char name[] = "quorvan-cli";
@@ -141,7 +144,10 @@ TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, 
 
   TQuentarComm comm;
   CommByteChannel channel(comm);
-  TransferSession session(channel);
+  TracingByteChannel tracing(channel);
+  tracing.SetTrace(trace);
+  if (trace) trace->BeginTransfer({}, PortFacts(QString::fromStdString(port), &comm));
+  TransferSession session(tracing);
   QEventLoop loop;
   TransferResult result;
   ProgressPrinter printer(err, shown);
@@ -169,6 +175,8 @@ TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, 
 
   session.Start(sequence, QString::fromStdString(port), std::move(probe));
   if (session.IsRunning()) loop.exec();
+  if (trace)
+    trace->Note("end: " + OutcomeNote(result.outcome, QString::fromStdString(result.message)));
   return result;
 }
 

@@ -6,6 +6,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CommandArgs.h"
+#include "core/diagnostics/TransferTrace.h"
 #include "core/transfer/TransferSequence.h"
 #include "io/session/TransferSession.h"
 
@@ -25,6 +26,8 @@ constexpr std::string_view kTransferOptionsHelp =
     "  --quiet       no progress\n"
     "  --progress    progress on standard error even when it is not a terminal (a line each\n"
     "                10 %); without either, progress shows on a terminal only\n"
+    "  --trace FILE  write every command and reply with its time, the port, its adapter and\n"
+    "                the program's version into FILE, for a bug report; - for standard error\n"
     "  Ctrl+C cancels as the window's Cancel button does and exits with 130.\n";
 
 // Whether a transfer shows its progress on standard error.
@@ -46,9 +49,10 @@ struct TransferResult {
 
 // Runs `sequence` over `port` the way the transfer dialogs do, with progress on `err` as
 // `shown` says (a bar on a terminal). Ctrl+C cancels as the dialog's Cancel button does; the
-// result comes back once the port is closed.
+// result comes back once the port is closed. With a trace, the transfer is written into it.
 TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, std::ostream& err,
-                           ProgressShown shown, TransferSession::RejectionProbe probe = {});
+                           ProgressShown shown, TransferSession::RejectionProbe probe = {},
+                           TransferTrace* trace = nullptr);
 
 // Prints a failed transfer's message and returns the exit code for the result: kExitOk,
 // kExitInterrupted after Ctrl+C, otherwise kExitFailure.

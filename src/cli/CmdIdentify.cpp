@@ -1,6 +1,7 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "cli/CliTrace.h"
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "core/model/AppSettings.h"
@@ -35,8 +36,11 @@ int RunIdentify(const std::vector<std::string>& args, CliContext& context) {
   RadioImage scratch;
   ReadSequence read(scratch, TransferScope::Menu);
   IdentificationOnly identification(read);
-  const int code =
-      ReportTransfer(RunTransfer(identification, port, context.err, ProgressShown::Never), context);
+  CliTrace trace(parsed, "identify");
+  const TransferResult result =
+      RunTransfer(identification, port, context.err, ProgressShown::Never, {}, trace.Sink());
+  trace.Save(context);
+  const int code = ReportTransfer(result, context);
   if (code != kExitOk) return code;
 
   const BandPlan& plan = scratch.Plan();
@@ -55,13 +59,13 @@ int RunIdentify(const std::vector<std::string>& args, CliContext& context) {
 extern const CliCommand kIdentifyCommand{
     "identify",
     "tell the radio's model, type and band limits",
-    "usage: quorvan-cli identify --port DEV\n"
+    "usage: quorvan-cli identify --port DEV [--trace FILE]\n"
     "  Asks the radio what it is (nothing is read from its memories or written) and prints\n"
     "  \"Model: \", \"Type: \" with the type code and its market, and one line \"LimitN: \" for "
     "each\n"
     "  band the radio has, as the settings store them (entries 4-7 in 10 kHz, the others in MHz).\n"
     "  Example: quorvan-cli identify --port /dev/ttyUSB0\n",
-    {kPortOption},
+    {kPortOption, kTraceOption},
     {},
     &RunIdentify,
 };

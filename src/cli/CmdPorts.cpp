@@ -3,6 +3,8 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "core/model/EscapedText.h"
+#include "io/serial/AdapterInfo.h"
 #include "io/serial/SerialPortNames.h"
 
 namespace quorvan {
@@ -34,7 +36,10 @@ int RunPorts(const std::vector<std::string>& args, CliContext& context) {
     if (!alias.isEmpty()) line += QStringLiteral("  (%1)").arg(alias);
     if (!info.description().isEmpty()) line += QStringLiteral("  ") + info.description();
     if (!info.manufacturer().isEmpty()) line += QStringLiteral("  ") + info.manufacturer();
-    context.out << line.toStdString() << "\n";
+    const QString adapter = AdapterSummaryText(AdapterOf(info));
+    if (!adapter.isEmpty()) line += QStringLiteral("  ") + adapter;
+    // The names come from the adapters' own descriptors; they reach a terminal escaped.
+    context.out << EscapeControls(line.toStdString()) << "\n";
   }
   if (ports.isEmpty()) ReportError(context, "no serial ports found", kExitOk);
   return kExitOk;
@@ -46,7 +51,8 @@ extern const CliCommand kPortsCommand{
     "ports",
     "list the serial ports",
     "usage: quorvan-cli ports\n"
-    "  One line a port: its device path, the COM name that stands for it, what it is.\n"
+    "  One line a port: its device path, the COM name that stands for it, what it is, and for\n"
+    "  a USB adapter its vendor and product id and chip (\"USB 067b:2303, Prolific PL2303\").\n"
     "  Example: quorvan-cli ports\n",
     {},
     {},

@@ -4,6 +4,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
+#include "cli/CliTrace.h"
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
@@ -48,7 +49,10 @@ int RunRead(const std::vector<std::string>& args, CliContext& context) {
   // type known beforehand the radio's own "ID" and "TYD" replies give it.
   RadioImage image = MakeNewDocument(plan.value_or(BandPlan{}));
   ReadSequence sequence(image, scope);
-  const TransferResult result = RunTransfer(sequence, port, context.err, ProgressOption(parsed));
+  CliTrace trace(parsed, "read");
+  const TransferResult result =
+      RunTransfer(sequence, port, context.err, ProgressOption(parsed), {}, trace.Sink());
+  trace.Save(context);
   const int code = ReportTransfer(result, context);
   if (code != kExitOk) return code;
   if (!plan) CompleteUnreadParts(image, scope);
@@ -71,14 +75,14 @@ extern const CliCommand kReadCommand{
     "read",
     "read the radio into a channel file",
     "usage: quorvan-cli read --port DEV [--scope all|memory|menu] [--type CODE [--model ID]]\n"
-    "                        [--quiet | --progress] -o FILE.qvx\n"
+    "                        [--quiet | --progress] [--trace FILE] -o FILE.qvx\n"
     "  -o FILE.qvx   the channel file to write (replaced if it exists); - for standard output\n"
     "  The radio states its type and model; they, and its band limits, are stored in the\n"
     "  settings after a read. Every completed read is also kept in the backups folder the\n"
     "  window uses.\n"
     "  Example: quorvan-cli read --port /dev/ttyUSB0 -o radio.qvx\n",
     {kPortOption, kScopeOption, kTypeOption, kModelOption, kQuietOption, kProgressOption,
-     kOutputOption},
+     kTraceOption, kOutputOption},
     {},
     &RunRead,
 };

@@ -2,6 +2,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
+#include "cli/CliTrace.h"
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
@@ -44,8 +45,11 @@ int RunVerify(const std::vector<std::string>& args, CliContext& context) {
   const ItemSet items = ItemsOfScope(scope);
   RadioImage radio = document;
   ReadSequence sequence(radio, items);
-  const int code =
-      ReportTransfer(RunTransfer(sequence, port, context.err, ProgressOption(parsed)), context);
+  CliTrace trace(parsed, "verify");
+  const TransferResult result =
+      RunTransfer(sequence, port, context.err, ProgressOption(parsed), {}, trace.Sink());
+  trace.Save(context);
+  const int code = ReportTransfer(result, context);
   if (code != kExitOk) return code;
   const std::vector<FieldDifference> differences = CompareRadioItems(document, radio, items);
   if (differences.empty()) {
@@ -62,11 +66,12 @@ extern const CliCommand kVerifyCommand{
     "verify",
     "compare what the radio holds with a channel file",
     "usage: quorvan-cli verify --port DEV [--scope all|memory|menu] [--type CODE [--model ID]]\n"
-    "                          [--quiet | --progress] FILE.qvx\n"
+    "                          [--quiet | --progress] [--trace FILE] FILE.qvx\n"
     "  Reads the radio and prints one line for every field that differs from the file\n"
     "  (exit status 1), or \"The radio holds this document.\" (exit status 0).\n"
     "  Example: quorvan-cli verify --port /dev/ttyUSB0 radio.qvx\n",
-    {kPortOption, kScopeOption, kTypeOption, kModelOption, kQuietOption, kProgressOption},
+    {kPortOption, kScopeOption, kTypeOption, kModelOption, kQuietOption, kProgressOption,
+     kTraceOption},
     {"FILE.qvx"},
     &RunVerify,
 };

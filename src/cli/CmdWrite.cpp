@@ -4,6 +4,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
+#include "cli/CliTrace.h"
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
@@ -84,8 +85,9 @@ int RunWrite(const std::vector<std::string>& args, CliContext& context) {
   RadioImage image;
   const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, image);
   if (opened != kExitOk) return opened;
+  CliTrace trace(parsed, "write");
   if (parsed.Option(kDryRunOption)) {
-    return RunWriteDryRun(image, scope, port, ProgressOption(parsed), context);
+    return RunWriteDryRun(image, scope, port, ProgressOption(parsed), trace, context);
   }
 
   RadioImage baseline;
@@ -108,7 +110,9 @@ int RunWrite(const std::vector<std::string>& args, CliContext& context) {
   }
 
   CheckedWriteSequence sequence(image, writePlan);
-  const TransferResult result = RunTransfer(sequence, port, context.err, ProgressOption(parsed));
+  const TransferResult result =
+      RunTransfer(sequence, port, context.err, ProgressOption(parsed), {}, trace.Sink());
+  trace.Save(context);
   if (sequence.ReplacedItemsRead()) KeepBackup(sequence.Replaced(), BackupKind::Replaced, context);
   if (sequence.StoppedBeforeWriting()) {
     return ReportError(
@@ -137,7 +141,7 @@ extern const CliCommand kWriteCommand{
     "write",
     "write a channel file to the radio",
     "usage: quorvan-cli write --port DEV [--scope all|memory|menu] [--type CODE [--model ID]]\n"
-    "                         [--quiet | --progress] [--dry-run]\n"
+    "                         [--quiet | --progress] [--dry-run] [--trace FILE]\n"
     "                         [--changes [--since BASE.qvx] [--force]] [--verify] FILE.qvx\n"
     "  FILE.qvx      the channel file to write; - for standard input\n"
     "  --dry-run     only check that the radio answers and is of the file's type (nothing is\n"
@@ -152,7 +156,7 @@ extern const CliCommand kWriteCommand{
     "  --verify      read back what was written and fail when the radio differs\n"
     "  Example: quorvan-cli write --port /dev/ttyUSB0 --scope memory radio.qvx\n",
     {kPortOption, kScopeOption, kTypeOption, kModelOption, kQuietOption, kProgressOption,
-     kDryRunOption, kChangesOption, kSinceOption, kForceOption, kVerifyOption},
+     kDryRunOption, kTraceOption, kChangesOption, kSinceOption, kForceOption, kVerifyOption},
     {"FILE.qvx"},
     &RunWrite,
 };

@@ -9,6 +9,7 @@ extern const CliCommand kReadCommand;
 extern const CliCommand kWriteCommand;
 extern const CliCommand kVerifyCommand;
 extern const CliCommand kPortsCommand;
+extern const CliCommand kFindCommand;
 extern const CliCommand kPrintCommand;
 extern const CliCommand kSortCommand;
 extern const CliCommand kSetCommand;
@@ -20,9 +21,9 @@ extern const CliCommand kDiffCommand;
 
 const std::vector<const CliCommand*>& CommandTable() {
   static const std::vector<const CliCommand*> kTable{
-      &kPortsCommand, &kIdentifyCommand, &kReadCommand,      &kWriteCommand,     &kVerifyCommand,
-      &kNewCommand,   &kCatCommand,      &kListCommand,      &kDiffCommand,      &kSortCommand,
-      &kSetCommand,   &kPrintCommand,    &kExportCsvCommand, &kImportCsvCommand,
+      &kPortsCommand,  &kFindCommand, &kIdentifyCommand, &kReadCommand,      &kWriteCommand,
+      &kVerifyCommand, &kNewCommand,  &kCatCommand,      &kListCommand,      &kDiffCommand,
+      &kSortCommand,   &kSetCommand,  &kPrintCommand,    &kExportCsvCommand, &kImportCsvCommand,
   };
   return kTable;
 }

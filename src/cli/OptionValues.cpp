@@ -31,4 +31,18 @@ std::string_view ValueExtension(std::string_view placeholder) {
 
 bool IsDeviceValue(std::string_view placeholder) { return placeholder == "DEV"; }
 
+namespace {
+constexpr std::string_view kRepeated = "...";
+}
+
+bool IsRepeatedOperand(std::string_view operand) {
+  return operand.size() > kRepeated.size() &&
+         operand.substr(operand.size() - kRepeated.size()) == kRepeated;
+}
+
+std::string_view OperandPlaceholder(std::string_view operand) {
+  return IsRepeatedOperand(operand) ? operand.substr(0, operand.size() - kRepeated.size())
+                                    : operand;
+}
+
 }  // namespace quorvan

@@ -13,10 +13,13 @@ constexpr long long kRadioBitsPerSecond = 9600;
 }  // namespace
 
 int RunWriteDryRun(const RadioImage& image, TransferScope scope, const std::string& port,
-                   ProgressShown shown, CliContext& context) {
+                   ProgressShown shown, CliTrace& trace, CliContext& context) {
   WriteSequence write(image, scope);
   IdentificationOnly identification(write);
-  const int code = ReportTransfer(RunTransfer(identification, port, context.err, shown), context);
+  const TransferResult result =
+      RunTransfer(identification, port, context.err, shown, {}, trace.Sink());
+  trace.Save(context);
+  const int code = ReportTransfer(result, context);
   if (code != kExitOk) return code;
   const WriteEstimate estimate = EstimateWrite(image, scope);
   context.out << "The radio answers and is of the file's type; nothing was written.\n"

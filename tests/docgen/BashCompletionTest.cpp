@@ -80,8 +80,9 @@ TEST_F(BashCompletionTest, CommandsOptionsValuesAndFilesByPlace) {
          for (const char* global : {"help", "--help", "--version"}) names.erase(global);
          return names;
        }()},
-      {"read --", {"--port", "--scope", "--type", "--model", "--quiet", "--progress"}},
-      {"read -", {"--port", "--scope", "--type", "--model", "--quiet", "--progress", "-o"}},
+      {"read --", {"--port", "--scope", "--type", "--model", "--quiet", "--progress", "--trace"}},
+      {"read -",
+       {"--port", "--scope", "--type", "--model", "--quiet", "--progress", "--trace", "-o"}},
       {"list radio.qvx --format ", {"text", "csv", "json"}},
       {"diff radio.qvx ", {"sub", "radio.qvx"}},
       {"read --scope ", {"all", "memory", "menu"}},
@@ -98,6 +99,11 @@ TEST_F(BashCompletionTest, CommandsOptionsValuesAndFilesByPlace) {
       {"import-csv --type KK,0F list.csv ", {"sub", "radio.qvx"}},
       {"cat ", {"sub", "radio.qvx"}},
       {"write --port COM1 ", {"sub", "radio.qvx"}},
+      // A repeated device operand: serial ports however many were given, files after --trace.
+      {"find ", {"COM1", "COM2", "COM3", "COM4"}},
+      {"find --trace find.log COM2 ", {"COM1", "COM2", "COM3", "COM4"}},
+      {"find --trace ",
+       {"sub", "radio.qvx", "list.csv", "page.pdf", "notes.txt", "quorvan-cli.bash"}},
       // Nothing for a command without operands or an unknown command.
       {"ports ", {}},
       {"bogus ", {}},

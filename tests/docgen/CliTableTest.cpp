@@ -120,7 +120,12 @@ TEST(CliTable, EveryUsageEndsWithAnExampleThatParses) {
     std::string problem;
     EXPECT_TRUE(ParseCommandArgs(args, command->options, parsed, problem))
         << command->name << ": " << problem;
-    EXPECT_EQ(parsed.positionals.size(), command->operands.size()) << command->name;
+    const auto& operands = command->operands;
+    if (!operands.empty() && IsRepeatedOperand(operands.back())) {
+      EXPECT_GE(parsed.positionals.size(), operands.size() - 1) << command->name;
+    } else {
+      EXPECT_EQ(parsed.positionals.size(), operands.size()) << command->name;
+    }
   }
 }
 
@@ -167,6 +172,11 @@ TEST(ValueWords, ChoicesTypeCodesModelsAndFreeValues) {
   EXPECT_EQ(ValueExtension("FILE."), "");
   EXPECT_TRUE(IsDeviceValue("DEV"));
   EXPECT_FALSE(IsDeviceValue("FILE.qvx"));
+  EXPECT_TRUE(IsRepeatedOperand("DEV..."));
+  EXPECT_FALSE(IsRepeatedOperand("FILE.qvx"));
+  EXPECT_FALSE(IsRepeatedOperand("..."));
+  EXPECT_EQ(OperandPlaceholder("DEV..."), "DEV");
+  EXPECT_EQ(OperandPlaceholder("IN.csv"), "IN.csv");
 }
 
 }  // namespace

@@ -34,6 +34,7 @@ std::string ValueCompletion(std::string_view placeholder) {
   if (!words.empty()) return "COMPREPLY=($(compgen -W '" + Words(words) + "' -- \"$cur\"))";
   const std::string_view extension = ValueExtension(placeholder);
   if (IsShellSafe(extension)) return "_quorvan_cli_files '" + std::string(extension) + "'";
+  if (placeholder == "FILE") return "_quorvan_cli_files '*'";  // a file of any kind
   if (IsDeviceValue(placeholder)) return "_quorvan_cli_devices";
   return ":";  // a free value: nothing to offer
 }
@@ -89,7 +90,11 @@ constexpr std::string_view kOperands = R"(  if [[ $cur == -* ]]; then
   done
   ((${#operands[@]})) || return 0
   ((n < ${#operands[@]})) || n=$((${#operands[@]} - 1))
-  _quorvan_cli_files "${operands[n]}"
+  if [[ ${operands[n]} == @dev ]]; then
+    _quorvan_cli_devices
+  else
+    _quorvan_cli_files "${operands[n]}"
+  fi
 }
 complete -F _quorvan_cli quorvan-cli
 )";
@@ -130,7 +135,11 @@ std::string CliBashCompletion(const std::vector<const CliCommand*>& commands) {
     std::string operandKinds;
     for (const std::string_view operand : command->operands) {
       const std::string_view extension = ValueExtension(operand);
-      operandKinds += IsShellSafe(extension) ? " " + std::string(extension) : std::string(" '*'");
+      if (IsDeviceValue(OperandPlaceholder(operand))) {
+        operandKinds += " @dev";
+      } else {
+        operandKinds += IsShellSafe(extension) ? " " + std::string(extension) : std::string(" '*'");
+      }
     }
     out += "      operands=(" + (operandKinds.empty() ? std::string() : operandKinds.substr(1)) +
            ")\n";

@@ -3,6 +3,8 @@
 #include <QInputDialog>
 #include <QSerialPortInfo>
 
+#include "io/serial/AdapterInfo.h"
+
 namespace quorvan {
 
 QList<PortChoice> SystemSerialPorts() {
@@ -11,8 +13,10 @@ QList<PortChoice> SystemSerialPorts() {
   for (const QSerialPortInfo& info : infos) {
     const QString device = info.systemLocation();
     const QString description = info.description().isEmpty() ? info.portName() : info.description();
-    ports.append({description + QStringLiteral(" (") + device + QStringLiteral(")"), device,
-                  info.hasVendorIdentifier()});
+    QString label = description + QStringLiteral(" (") + device + QStringLiteral(")");
+    const QString adapter = AdapterSummaryText(AdapterOf(info));
+    if (!adapter.isEmpty()) label += QStringLiteral(", ") + adapter;
+    ports.append({label, device, info.hasVendorIdentifier()});
   }
   return ports;
 }

@@ -6,7 +6,8 @@
 
 namespace quorvan {
 
-// The serial ports the system reports, labelled "description (device)".
+// The serial ports the system reports, labelled "description (device)" and, for a USB adapter,
+// its ids and chip: "USB-Serial Controller (/dev/ttyUSB0), USB 067b:2303, Prolific PL2303".
 QList<PortChoice> SystemSerialPorts();
 
 // Asks for a device path ("Other..."); empty when cancelled.

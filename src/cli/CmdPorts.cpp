@@ -1,11 +1,8 @@
-#include <QSerialPortInfo>
-#include <algorithm>
 #include <string>
 
 #include "cli/CliCommand.h"
 #include "core/model/EscapedText.h"
-#include "io/serial/AdapterInfo.h"
-#include "io/serial/SerialPortNames.h"
+#include "io/serial/PortListing.h"
 
 namespace quorvan {
 
@@ -13,35 +10,14 @@ extern const CliCommand kPortsCommand;
 
 namespace {
 
-// The COM name that stands for a device on this system, if any.
-QString ComAlias(const QString& location) {
-  for (int number = 1; number <= 4; ++number) {
-    const QString name = QStringLiteral("COM%1").arg(number);
-    if (SystemPortLocation(name) == location && name != location) return name;
-  }
-  return {};
-}
-
 int RunPorts(const std::vector<std::string>& args, CliContext& context) {
   if (!args.empty()) {
     return ReportUsageError(context, kPortsCommand, "unexpected argument \"" + args[0] + "\"");
   }
-  auto ports = QSerialPortInfo::availablePorts();
-  std::sort(ports.begin(), ports.end(), [](const QSerialPortInfo& a, const QSerialPortInfo& b) {
-    return a.systemLocation() < b.systemLocation();
-  });
-  for (const auto& info : ports) {
-    QString line = info.systemLocation();
-    const QString alias = ComAlias(info.systemLocation());
-    if (!alias.isEmpty()) line += QStringLiteral("  (%1)").arg(alias);
-    if (!info.description().isEmpty()) line += QStringLiteral("  ") + info.description();
-    if (!info.manufacturer().isEmpty()) line += QStringLiteral("  ") + info.manufacturer();
-    const QString adapter = AdapterSummaryText(AdapterOf(info));
-    if (!adapter.isEmpty()) line += QStringLiteral("  ") + adapter;
-    // The names come from the adapters' own descriptors; they reach a terminal escaped.
-    context.out << EscapeControls(line.toStdString()) << "\n";
-  }
-  if (ports.isEmpty()) ReportError(context, "no serial ports found", kExitOk);
+  const QStringList lines = PortListingLines();
+  // The names come from the adapters' own descriptors; they reach a terminal escaped.
+  for (const QString& line : lines) context.out << EscapeControls(line.toStdString()) << "\n";
+  if (lines.isEmpty()) ReportError(context, "no serial ports found", kExitOk);
   return kExitOk;
 }
 

@@ -6,12 +6,17 @@
 
 #include "app/EditorDialogs.h"
 #include "app/SystemPorts.h"
+#include "gui/diagnostics/DiagnosticReportDialog.h"
+#include "gui/diagnostics/FindRadioDialog.h"
 #include "gui/mainwindow/TMainForm.h"
+#include "io/serial/PortCandidates.h"
 
 namespace quorvan {
 
 StartupWindows::StartupWindows(SettingsStore& settings, const QString& presetPort)
     : readForm_(messages_), writeForm_(messages_), transfers_(readForm_, writeForm_) {
+  readForm_.SetRecorder(&recorder_);
+  writeForm_.SetRecorder(&recorder_);
   MainFormServices services;
   services.settings = &settings;
   services.messages = &messages_;
@@ -21,6 +26,8 @@ StartupWindows::StartupWindows(SettingsStore& settings, const QString& presetPor
   services.listPorts = SystemSerialPorts;
   // Before the window exists (while it loads the settings) the question has no parent.
   services.askDevicePath = [this] { return AskDevicePath(mainForm_.get()); };
+  services.findRadio = [this] { return FindRadio(); };
+  services.showDiagnosticReport = [this] { ShowDiagnosticReport(); };
   services.workingDirectory = QDir::currentPath() + QDir::separator();
   services.backupFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                           QStringLiteral("/backups");
@@ -33,6 +40,25 @@ StartupWindows::StartupWindows(SettingsStore& settings, const QString& presetPor
 }
 
 StartupWindows::~StartupWindows() = default;
+
+QString StartupWindows::FindRadio() {
+  FindRadioDialog dialog([this] { return SerialPortCandidates(mainForm_->CommPort()); }, &recorder_,
+                         mainForm_.get());
+  return dialog.Run();
+}
+
+void StartupWindows::ShowDiagnosticReport() {
+  if (!report_) {
+    report_ = new DiagnosticReportDialog(
+        recorder_, messages_,
+        [this](const QString& suggested) { return AskReportFileName(report_, suggested); },
+        mainForm_.get());
+  }
+  report_->Refresh();
+  report_->show();
+  report_->raise();
+  report_->activateWindow();
+}
 
 void StartupWindows::ShowMainForm() {
   if (mainForm_->RestoreGeometry()) {

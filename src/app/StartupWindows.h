@@ -7,9 +7,11 @@
 #include "gui/common/MessageService.h"
 #include "gui/mainwindow/TSetupForm.h"
 #include "gui/transfer/ModalTransferDialogs.h"
+#include "io/session/TransferRecorder.h"
 
 namespace quorvan {
 
+class DiagnosticReportDialog;
 class SettingsStore;
 class TMainForm;
 
@@ -35,8 +37,14 @@ class StartupWindows {
   TReadForm readForm_;
   TWriteForm writeForm_;
   ModalTransferDialogs transfers_;
+  TransferRecorder recorder_;
   // Last, so it goes first: the window uses everything above until it is gone.
   std::unique_ptr<TMainForm> mainForm_;
+  // Made the first time it is asked for; a child of the window, so it goes with it.
+  DiagnosticReportDialog* report_ = nullptr;
+
+  QString FindRadio();
+  void ShowDiagnosticReport();
 };
 
 }  // namespace quorvan

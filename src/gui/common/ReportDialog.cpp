@@ -13,6 +13,7 @@ namespace quorvan {
 ReportDialog::ReportDialog(const QString& title, const QString& report, const QString& acceptText,
                            QWidget* parent)
     : QDialog(parent),
+      layout_(new QVBoxLayout(this)),
       text_(new QPlainTextEdit(report, this)),
       copyButton_(new QPushButton(tr("&Copy"), this)) {
   setWindowTitle(title);
@@ -25,6 +26,7 @@ ReportDialog::ReportDialog(const QString& title, const QString& report, const QS
 
   auto* buttons = new QDialogButtonBox(
       acceptText.isEmpty() ? QDialogButtonBox::Close : QDialogButtonBox::Cancel, this);
+  buttons_ = buttons;
   if (!acceptText.isEmpty()) {
     acceptButton_ = buttons->addButton(acceptText, QDialogButtonBox::AcceptRole);
     acceptButton_->setObjectName("AcceptButton");
@@ -36,13 +38,14 @@ ReportDialog::ReportDialog(const QString& title, const QString& report, const QS
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(text_);
-  layout->addWidget(buttons);
+  layout_->addWidget(text_);
+  layout_->addWidget(buttons);
   resize(560, 360);
 }
 
 QString ReportDialog::ReportText() const { return text_->toPlainText(); }
+
+void ReportDialog::SetReportText(const QString& report) { text_->setPlainText(report); }
 
 void ReportDialog::CopyAll() { QApplication::clipboard()->setText(text_->toPlainText()); }
 

@@ -3,8 +3,10 @@
 #include <QDialog>
 #include <QString>
 
+class QDialogButtonBox;
 class QPlainTextEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace quorvan {
 
@@ -19,12 +21,22 @@ class ReportDialog : public QDialog {
                QWidget* parent = nullptr);
 
   QString ReportText() const;
+  // A report that changes while it is shown (the diagnostic report).
+  void SetReportText(const QString& report);
   QPushButton* CopyButton() const { return copyButton_; }
   QPushButton* AcceptButton() const { return acceptButton_; }  // null without an accept text
+
+ protected:
+  // For a report with controls of its own: the layout (the text, then the buttons) and the
+  // button row.
+  QVBoxLayout* Layout() const { return layout_; }
+  QDialogButtonBox* Buttons() const { return buttons_; }
 
  private:
   void CopyAll();
 
+  QVBoxLayout* layout_;
+  QDialogButtonBox* buttons_ = nullptr;
   QPlainTextEdit* text_;
   QPushButton* copyButton_;
   QPushButton* acceptButton_ = nullptr;

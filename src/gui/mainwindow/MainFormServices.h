@@ -28,6 +28,10 @@ struct MainFormServices {
   std::function<int()> chooseSetupIndex;  // the model selection dialog, first start only
   std::function<QList<PortChoice>()> listPorts;
   std::function<QString()> askDevicePath;
+  // Radio > Port Select > Find Radio: the port the user chose of those a radio answered on;
+  // empty for none. Help > Diagnostic Report...: shows the report. Empty: the item is off.
+  std::function<QString()> findRadio;
+  std::function<void()> showDiagnosticReport;
   QString workingDirectory;           // replaces a missing "Path"
   QString backupFolder;               // where completed reads are kept; empty: not kept
   QString presetPort;                 // a port chosen for this run only; empty: the stored one

@@ -33,6 +33,10 @@ PortMenu::PortMenu(QMenu* menu, MessageService& messages, Hooks hooks, QObject* 
   otherItem_ = menu_->addAction(tr("Other..."));
   otherItem_->setObjectName(QStringLiteral("PortOther"));
   connect(otherItem_, &QAction::triggered, this, &PortMenu::AskForDevice);
+  findItem_ = menu_->addAction(tr("&Find Radio"));
+  findItem_->setObjectName(QStringLiteral("PortFindRadio"));
+  findItem_->setEnabled(static_cast<bool>(hooks_.findRadio));
+  connect(findItem_, &QAction::triggered, this, &PortMenu::FindRadio);
   connect(menu_, &QMenu::aboutToShow, this, &PortMenu::RefreshSystemPorts);
   UpdateChecks();
 }
@@ -92,6 +96,11 @@ void PortMenu::AskForDevice() {
   const QString path = hooks_.askDevicePath ? hooks_.askDevicePath().trimmed() : QString();
   if (!path.isEmpty()) Choose(path);
   UpdateChecks();
+}
+
+void PortMenu::FindRadio() {
+  const QString found = hooks_.findRadio ? hooks_.findRadio() : QString();
+  if (!found.isEmpty()) Choose(found);
 }
 
 void PortMenu::UpdateChecks() {

@@ -23,9 +23,9 @@ struct PortChoice {
 // Orders reported ports for the menu: USB-serial adapters first, then by device name.
 QList<PortChoice> OrderedPortChoices(QList<PortChoice> ports);
 
-// The "&Port Select" menu: "Com&1".."Com&4", every port the system reports, and "Other..." to
-// type a device path. A choice is checked with the port test first; a refused port keeps the
-// previous choice in force.
+// The "&Port Select" menu: "Com&1".."Com&4", every port the system reports, "Other..." to
+// type a device path and "&Find Radio" to search the ports for the radio. A choice is checked
+// with the port test first; a refused port keeps the previous choice in force.
 class PortMenu : public QObject {
   Q_OBJECT
 
@@ -34,6 +34,8 @@ class PortMenu : public QObject {
     std::function<bool(const QString&)> checkPort;  // may the port be used now?
     std::function<QList<PortChoice>()> listPorts;   // the system's serial ports
     std::function<QString()> askDevicePath;         // "Other...": empty when cancelled
+    // "&Find Radio": the port the user chose of those that answered; empty for none.
+    std::function<QString()> findRadio;
   };
 
   PortMenu(QMenu* menu, MessageService& messages, Hooks hooks, QObject* parent = nullptr);
@@ -54,6 +56,7 @@ class PortMenu : public QObject {
  private:
   QAction* AddPortItem(const QString& text, const QString& device);
   void AskForDevice();
+  void FindRadio();
   void UpdateChecks();
 
   QMenu* menu_;
@@ -64,6 +67,7 @@ class PortMenu : public QObject {
   QList<QAction*> systemItems_;
   QAction* systemSeparator_ = nullptr;
   QAction* otherItem_ = nullptr;
+  QAction* findItem_ = nullptr;
 };
 
 }  // namespace quorvan

@@ -205,7 +205,7 @@ void TMainForm::BuildMenus() {
   portMenu_ =
       new PortMenu(ports, *services_.messages,
                    {[this](const QString& port) { return services_.transfers->CheckPort(port); },
-                    services_.listPorts, services_.askDevicePath},
+                    services_.listPorts, services_.askDevicePath, services_.findRadio},
                    this);
   connect(portMenu_, &PortMenu::PortChosen, this,
           [this](const QString& port) { SavePort(*services_.settings, port.toStdString()); });
@@ -273,6 +273,9 @@ void TMainForm::BuildMenus() {
   AddCommand(
       help, tr("&Help Topics"), QStringLiteral("HelpTopics"), [this] { help_->Show(); },
       QKeySequence(Qt::Key_F1));
+  AddCommand(help, tr("&Diagnostic Report..."), QStringLiteral("HelpDiagnosticReport"),
+             services_.showDiagnosticReport)
+      ->setEnabled(static_cast<bool>(services_.showDiagnosticReport));
   help->addSeparator();
   AddCommand(help, tr("&About..."), QStringLiteral("HelpAbout"), [this] { aboutBox_->exec(); });
 }

@@ -5,9 +5,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/diagnostics/TracingByteChannel.h"
 #include "gui/common/MessageService.h"
 #include "io/serial/TQuentarComm.h"
 #include "io/session/CommByteChannel.h"
+#include "io/session/TransferFacts.h"
+#include "io/session/TransferRecorder.h"
 
 namespace quorvan {
 
@@ -25,7 +28,8 @@ TransferDialog::TransferDialog(const QString& caption, const QString& text,
     ownChannel_ = std::make_unique<CommByteChannel>(*comm_);
     channel_ = ownChannel_.get();
   }
-  session_ = std::make_unique<TransferSession>(*channel_);
+  tracing_ = std::make_unique<TracingByteChannel>(*channel_);
+  session_ = std::make_unique<TransferSession>(*tracing_);
   setWindowTitle(caption);
   setModal(true);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -57,8 +61,13 @@ bool TransferDialog::RunModal(TransferSequence& sequence, const QString& portNam
   completed_ = false;
   progress_->setMaximum(1);
   progress_->setValue(0);
-  if (!session_->Start(sequence, portName)) return false;
-  exec();
+  if (recorder_) tracing_->SetTrace(recorder_->BeginTransfer(windowTitle(), portName, comm_.get()));
+  if (session_->Start(sequence, portName)) exec();
+  if (tracing_->Trace()) {
+    tracing_->SetTrace(nullptr);
+    recorder_->EndTransfer(
+        QString::fromStdString(OutcomeNote(session_->LastOutcome(), session_->LastMessage())));
+  }
   return completed_;
 }
 

@@ -14,6 +14,8 @@ namespace quorvan {
 class ByteChannel;
 class MessageService;
 class TQuentarComm;
+class TracingByteChannel;
+class TransferRecorder;
 
 // The modal progress dialog both transfers run in: a caption, a line of text, a progress bar
 // and Cancel, over one serial component and one transfer session.
@@ -29,6 +31,9 @@ class TransferDialog : public QDialog {
 
   // Whether the port can be used, asked of this dialog's serial component.
   bool CheckPort(const QString& portName);
+  // Every transfer from now on is offered to `recorder` (null: none), which traces it while
+  // the user has it recording.
+  void SetRecorder(TransferRecorder* recorder) { recorder_ = recorder; }
   TransferSession& Session() { return *session_; }
   QProgressBar* ProgressBar() const { return progress_; }
   QPushButton* CancelButton() const { return cancel_; }
@@ -47,6 +52,8 @@ class TransferDialog : public QDialog {
   std::unique_ptr<TQuentarComm> comm_;
   std::unique_ptr<ByteChannel> ownChannel_;
   ByteChannel* channel_;
+  std::unique_ptr<TracingByteChannel> tracing_;
+  TransferRecorder* recorder_ = nullptr;
   std::unique_ptr<TransferSession> session_;
   QLabel* text_;
   QProgressBar* progress_;

@@ -5,6 +5,8 @@
 #include <QSet>
 #include <algorithm>
 
+#include "io/serial/SerialPortNames.h"
+
 namespace quorvan {
 
 namespace {
@@ -33,7 +35,7 @@ QString Identity(const QString& location) {
 
 }  // namespace
 
-QStringList SerialPortCandidates() {
+QStringList SerialPortCandidates(const QString& chosen) {
   QList<QSerialPortInfo> listed = QSerialPortInfo::availablePorts();
   std::stable_sort(listed.begin(), listed.end(),
                    [](const QSerialPortInfo& a, const QSerialPortInfo& b) {
@@ -44,11 +46,19 @@ QStringList SerialPortCandidates() {
                    });
   QStringList candidates;
   QSet<QString> seen;
-  const auto add = [&](const QString& location) {
-    if (seen.contains(Identity(location))) return;
-    seen.insert(Identity(location));
-    candidates << location;
+  const auto add = [&](const QString& port) {
+    const QString identity = Identity(SystemPortLocation(port));
+    if (seen.contains(identity)) return;
+    seen.insert(identity);
+    candidates << port;
   };
+  // A chosen COM name is tried under its device's name, as the listed ports are.
+  const QString chosenLocation = SystemPortLocation(chosen);
+#if defined(Q_OS_WIN)
+  if (!chosen.isEmpty()) add(chosenLocation);
+#else
+  if (!chosen.isEmpty() && QFileInfo::exists(chosenLocation)) add(chosenLocation);
+#endif
   for (const QSerialPortInfo& info : listed) {
 #if defined(Q_OS_WIN)
     add(info.portName());  // "COM3", as the port menu and --port name it

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 namespace quorvan {
@@ -7,6 +8,7 @@ namespace quorvan {
 // The ports a search for the radio tries, each once: the ports the system lists, USB adapters
 // first, then the usual device names that exist but are not listed (on Linux /dev/ttyUSB*,
 // /dev/ttyACM* and the four /dev/ttyS* that COM1 to COM4 stand for; on Windows COM1 to COM9).
-QStringList SerialPortCandidates();
+// A port chosen before (a device typed in, such as a pseudo-terminal) is tried first.
+QStringList SerialPortCandidates(const QString& chosen = {});
 
 }  // namespace quorvan

@@ -27,6 +27,11 @@ class TransferRecorder : public QObject {
   // The transfer begun last has ended so; its last line says how.
   void EndTransfer(const QString& outcome);
 
+  // For a search that begins a transfer for each port itself: the trace while recording, else
+  // null; TraceGrew() once it is done.
+  TransferTrace* RecordingTrace() { return recording_ ? &trace_ : nullptr; }
+  void TraceGrew() { emit changed(); }
+
   const TransferTrace& Trace() const { return trace_; }
   void Clear();
 

@@ -51,6 +51,7 @@ class MainFormTest : public QObject {
   void startUpWithFilledStoreKeepsStoredChoices();
   void portMenuAcceptsValidAndRefusesInvalidPorts();
   void portMenuListsSystemPortsUsbFirstAndTypedDevices();
+  void findRadioChoosesTheFoundPortAsTheMenuWould();
   void presetPortIsUsedButNotStored();
   void rightButtonSelectsRowUnderPointerOfScrolledGrid();
   void editorOpensOnDoubleClickEnterAndDtmfCharacters();
@@ -150,7 +151,7 @@ void MainFormTest::portMenuListsSystemPortsUsbFirstAndTypedDevices() {
   QStringList texts;
   for (QAction* a : menu->actions()) texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
   QCOMPARE(texts, (QStringList{"Com&1", "Com&2", "Com&3", "Com&4", "-", "USB serial (/dev/ttyUSB0)",
-                               "Built-in (/dev/ttyS0)", "Other..."}));
+                               "Built-in (/dev/ttyS0)", "Other...", "&Find Radio"}));
 
   f.transfers.validPorts << QStringLiteral("/dev/ttyUSB0") << QStringLiteral("/dev/pts/7");
   menu->actions().at(5)->trigger();
@@ -172,6 +173,42 @@ void MainFormTest::portMenuListsSystemPortsUsbFirstAndTypedDevices() {
     if (a->isChecked()) checked << a->text();
   }
   QCOMPARE(checked, QStringList{"/dev/pts/7"});
+}
+
+// The port a search found goes through the port test like any other choice; a search that
+// found nothing, or was closed, changes nothing. Without a search the items are off.
+void MainFormTest::findRadioChoosesTheFoundPortAsTheMenuWould() {
+  MainFormFixture f;
+  f.Create();
+  QVERIFY(!f.form->Action("PortFindRadio")->isEnabled());
+  QVERIFY(!f.form->Action("HelpDiagnosticReport")->isEnabled());
+
+  QStringList found{QString(), "/dev/pts/4", "/dev/pts/5"};
+  int reportsShown = 0;
+  f.adjustServices = [&](MainFormServices& services) {
+    services.findRadio = [&] { return found.takeFirst(); };
+    services.showDiagnosticReport = [&] { ++reportsShown; };
+  };
+  f.Create();
+  f.transfers.validPorts << QStringLiteral("/dev/pts/4");
+  QAction* find = f.form->Action("PortFindRadio");
+  QVERIFY(find->isEnabled());
+  find->trigger();
+  QCOMPARE(f.form->CommPort(), QStringLiteral("COM1"));
+  QVERIFY(f.messages.shown.isEmpty());
+  find->trigger();
+  QCOMPARE(f.form->CommPort(), QStringLiteral("/dev/pts/4"));
+  QCOMPARE(f.settings.Value("CommPort"), std::string("/dev/pts/4"));
+  QVERIFY(!find->isChecked());
+  // Gone again by the time it is chosen: refused as a chosen item is, the old port stays.
+  find->trigger();
+  QCOMPARE(f.form->CommPort(), QStringLiteral("/dev/pts/4"));
+  QCOMPARE(f.messages.shown.size(), 1);
+  QVERIFY(f.messages.shown.first().text.startsWith(
+      "/dev/pts/5 is invalid.\nPlease check comport status.\n"));
+
+  f.form->Action("HelpDiagnosticReport")->trigger();
+  QCOMPARE(reportsShown, 1);
 }
 
 void MainFormTest::presetPortIsUsedButNotStored() {

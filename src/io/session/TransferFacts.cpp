@@ -58,6 +58,19 @@ const char* FlowControlName(TQuentarComm::TFlowControl flow) {
 
 std::string Text(const QString& text) { return text.toStdString(); }
 
+// "9600 bit/s, 8 data bits, no parity, 1 stop bit, Xon/Xoff flow control, an event on CR"
+std::string LineSettingsText(const TQuentarComm& comm) {
+  const int dataBits = static_cast<int>(comm.ByteSize()) + 5;
+  std::string text = std::to_string(TQuentarComm::BaudRateValue(comm.BaudRate())) + " bit/s, " +
+                     std::to_string(dataBits) + " data bits, " + ParityName(comm.Parity()) + ", " +
+                     StopBitsName(comm.StopBits()) + ", " + FlowControlName(comm.FlowControl());
+  if (comm.EventType() == TQuentarComm::TEventType::CharEvent) {
+    text += comm.EventChar() == 13 ? ", an event on CR"
+                                   : ", an event on character " + std::to_string(comm.EventChar());
+  }
+  return text;
+}
+
 }  // namespace
 
 std::vector<std::string> ProgramFacts(std::string_view program) {
@@ -74,18 +87,6 @@ std::string OutcomeNote(TransferSession::Outcome outcome, const QString& message
   std::string note = name ? name : "?";
   if (!message.isEmpty()) note += ": " + Text(message);
   return note;
-}
-
-std::string LineSettingsText(const TQuentarComm& comm) {
-  const int dataBits = static_cast<int>(comm.ByteSize()) + 5;
-  std::string text = std::to_string(TQuentarComm::BaudRateValue(comm.BaudRate())) + " bit/s, " +
-                     std::to_string(dataBits) + " data bits, " + ParityName(comm.Parity()) + ", " +
-                     StopBitsName(comm.StopBits()) + ", " + FlowControlName(comm.FlowControl());
-  if (comm.EventType() == TQuentarComm::TEventType::CharEvent) {
-    text += comm.EventChar() == 13 ? ", an event on CR"
-                                   : ", an event on character " + std::to_string(comm.EventChar());
-  }
-  return text;
 }
 
 std::vector<std::string> PortFacts(const QString& portName, const TQuentarComm* comm) {

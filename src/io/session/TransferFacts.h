@@ -23,7 +23,4 @@ std::vector<std::string> PortFacts(const QString& portName, const TQuentarComm* 
 // How a transfer ended, for its trace: the outcome's name, and after it the message shown.
 std::string OutcomeNote(TransferSession::Outcome outcome, const QString& message);
 
-// "9600 bit/s, 8 data bits, no parity, 1 stop bit, Xon/Xoff flow control, an event on CR"
-std::string LineSettingsText(const TQuentarComm& comm);
-
 }  // namespace quorvan

@@ -25,9 +25,4 @@ void TransferRecorder::EndTransfer(const QString& outcome) {
   emit changed();
 }
 
-void TransferRecorder::Clear() {
-  trace_ = TransferTrace();
-  emit changed();
-}
-
 }  // namespace quorvan

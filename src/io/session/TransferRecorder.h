@@ -33,10 +33,9 @@ class TransferRecorder : public QObject {
   void TraceGrew() { emit changed(); }
 
   const TransferTrace& Trace() const { return trace_; }
-  void Clear();
 
  signals:
-  // Recording was switched, or the trace grew or was cleared.
+  // Recording was switched, or the trace grew.
   void changed();
 
  private:

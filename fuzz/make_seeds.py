@@ -286,7 +286,29 @@ def csv_seeds():
     seed(t, "not_a_list", b"\x89PNG\r\n\x1a\n\0\0\0", [u8(0), u8(0), u16(0)])
 
 
+def trace_seeds():
+    t = "fuzz_transfer_trace"
+
+    def pieces(parts):
+        """parts: (sent, milliseconds since the last piece, bytes)."""
+        front = b"".join(b for _, _, b in parts)
+        numbers = []
+        for sent, ms, b in parts:
+            numbers += [u8(ms * 2 + (1 if sent else 0)), u8(len(b))]
+        return front, numbers
+
+    front, numbers = pieces([(True, 0, b"VOX 0"), (True, 0, b"\r"), (False, 20, b"VOX 0\r"),
+                             (True, 0, b"ID"), (True, 0, b"\r"), (False, 5, b"ID AR"),
+                             (False, 3, b"VEN\rTYD"), (False, 1, b" KK,0F\r")])
+    seed(t, "identification_in_pieces", front, numbers)
+    front, numbers = pieces([(False, 0, b"\\x0d \"quoted\"\x1b[2J\x7f\xe9\n\t"),
+                             (False, 100, b"x" * 63), (False, 0, b"x" * 63),
+                             (False, 0, b"x" * 63), (False, 0, b"x" * 63), (False, 0, b"\r")])
+    seed(t, "hostile_and_runaway_reply", front, numbers)
+
+
 def main():
+    trace_seeds()
     read_seeds()
     write_seeds()
     file_seeds()

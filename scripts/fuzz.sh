@@ -36,8 +36,8 @@ cmake -S "$root" -B "$build" "${generator[@]}" \
 cmake --build "$build" --target quorvan_fuzzers -j "$jobs"
 
 # Target and the longest input worth trying: a whole read conversation is about 30 KiB, a
-# channel file about 40 KiB, a channel list of every memory channel about 40 KiB; the others
-# take a few texts.
+# channel file about 40 KiB, a channel list of every memory channel about 40 KiB; the trace
+# takes a conversation's worth in pieces; the others take a few texts.
 targets=(
   "fuzz_channel_file 65536"
   "fuzz_read_sequence 65536"
@@ -46,6 +46,7 @@ targets=(
   "fuzz_settings_load 8192"
   "fuzz_frequency_parsers 128"
   "fuzz_csv_import 65536"
+  "fuzz_transfer_trace 16384"
 )
 
 failed=0

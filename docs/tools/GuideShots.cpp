@@ -180,8 +180,8 @@ int main(int argc, char** argv) {
   QTimer::singleShot(0, &mainForm, [&] {
     mainForm.ReadFromRadio(TransferScope::All);
     QApplication::setActiveWindow(&mainForm);
-    mainForm.Grid(1)->setFocus();
-    mainForm.Grid(1)->SelectGridRow(2);
+    mainForm.GridOf(Grid::Memory)->setFocus();
+    mainForm.GridOf(Grid::Memory)->SelectGridRow(2);
     QApplication::processEvents();
     const char* pages[] = {"main-window", "menu-1", "menu-2"};
     for (int page = 0; page < 3; ++page) {

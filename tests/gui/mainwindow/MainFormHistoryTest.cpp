@@ -82,8 +82,9 @@ struct HistoryFixture : MainFormFixture {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
-  QString UndoText() const { return form->Action(QStringLiteral("EditUndo"))->text(); }
-  void Trigger(const char* name) { form->Action(QString::fromLatin1(name))->trigger(); }
+  QString UndoText() const { return form->Action(MainCommand::EditUndo)->text(); }
+  void Trigger(MainCommand command) { form->Action(command)->trigger(); }
+  void Press(MainCommand command) { form->ToolButton(command)->trigger(); }
 };
 
 // Runs `answer` on the modal dialog once it is up.
@@ -102,20 +103,20 @@ T* Child(QWidget* parent, const char* name) {
   return child;
 }
 
-void Enter(TMainForm& form, int grid, int row) {
-  form.Grid(grid)->SelectGridRow(row);
-  emit form.Grid(grid)->Entered(grid);
+void Enter(TMainForm& form, Grid grid, int row) {
+  form.GridOf(grid)->SelectGridRow(row);
+  emit form.GridOf(grid)->Entered(grid);
 }
 
 // Selects the memory rows first..last (grid rows) and enters the grid.
 void EnterRows(TMainForm& form, int first, int last) {
-  GridView* view = form.Grid(1);
+  GridView* view = form.GridOf(Grid::Memory);
   view->SelectGridRow(first);
   const QAbstractItemModel* model = view->model();
   view->selectionModel()->select(
       QItemSelection(model->index(first - 1, 0), model->index(last - 1, 0)),
       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  emit view->Entered(1);
+  emit view->Entered(Grid::Memory);
 }
 
 void PutOnClipboard(const std::string& text) {
@@ -149,40 +150,42 @@ class MainFormHistoryTest : public QObject {
 void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte_data() {
   QTest::addColumn<Change>("change");
   QTest::addColumn<QString>("undoText");
-  QTest::addColumn<int>("grid");  // the grid whose row the undo selects; 0 none
+  QTest::addColumn<Grid>("grid");  // the grid whose row the undo selects, if any
   QTest::addColumn<int>("row");
   QTest::newRow("paste") << Change([](HistoryFixture& f) {
     PutOnClipboard(Channel(3, "00146520000", "SIMPLEX"));
-    Enter(*f.form, 1, 13);
+    Enter(*f.form, Grid::Memory, 13);
     f.form->UpdateEditCommands();
-    f.Trigger("EditPaste");
+    f.form->Action(MainCommand::EditPaste)->trigger();
   }) << "&Undo Paste into 012"
-                         << 1 << 13;
+                         << Grid::Memory << 13;
   QTest::newRow("paste of several rows") << Change([](HistoryFixture& f) {
     PutOnClipboard(Channel(3, "00146520000", "SIMPLEX") + '\0' + Channel(4, "00145500000", "Club"));
-    Enter(*f.form, 1, 13);
+    Enter(*f.form, Grid::Memory, 13);
     f.form->UpdateEditCommands();
-    f.Trigger("EditPaste");
-  }) << "&Undo Paste into (2 rows)" << 1 << 13;
+    f.form->Action(MainCommand::EditPaste)->trigger();
+  }) << "&Undo Paste into (2 rows)" << Grid::Memory
+                                         << 13;
   QTest::newRow("cut of several rows") << Change([](HistoryFixture& f) {
     EnterRows(*f.form, 4, 5);
-    f.Trigger("EditCut");
-  }) << "&Undo Cut (2 rows)" << 1 << 4;
+    f.form->Action(MainCommand::EditCut)->trigger();
+  }) << "&Undo Cut (2 rows)" << Grid::Memory
+                                       << 4;
   QTest::newRow("insert row") << Change([](HistoryFixture& f) {
-    Enter(*f.form, 1, 5);
-    f.Trigger("EditInsertRow");
+    Enter(*f.form, Grid::Memory, 5);
+    f.form->Action(MainCommand::EditInsertRow)->trigger();
   }) << "&Undo Insert Row at 004"
-                              << 1 << 5;
+                              << Grid::Memory << 5;
   QTest::newRow("remove row") << Change([](HistoryFixture& f) {
-    Enter(*f.form, 1, 4);
-    f.Trigger("EditRemoveRow");
-  }) << "&Undo Remove Row 003" << 1
+    Enter(*f.form, Grid::Memory, 4);
+    f.form->Action(MainCommand::EditRemoveRow)->trigger();
+  }) << "&Undo Remove Row 003" << Grid::Memory
                               << 4;
   QTest::newRow("move rows") << Change([](HistoryFixture& f) {
     EnterRows(*f.form, 4, 5);
-    f.Trigger("EditMoveDown");
+    f.form->Action(MainCommand::EditMoveDown)->trigger();
   }) << "&Undo Move Down 003-004"
-                             << 1 << 4;
+                             << Grid::Memory << 4;
   QTest::newRow("change selected") << Change([](HistoryFixture& f) {
     EnterRows(*f.form, 4, 6);  // slot 5 is empty and stays so
     AnswerModal(
@@ -191,42 +194,43 @@ void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte_data() {
           Child<QComboBox>(d, "ComboBox_Mode")->setCurrentIndex(2);
           Child<QAbstractButton>(d, "Button_OK")->click();
         },
-        [&] { f.Trigger("EditChangeSelected"); });
+        [&] { f.form->Action(MainCommand::EditChangeSelected)->trigger(); });
   }) << "&Undo Change Selected (2 rows)"
-                                   << 1 << 4;
+                                   << Grid::Memory << 4;
   QTest::newRow("cut") << Change([](HistoryFixture& f) {
-    Enter(*f.form, 1, 5);
-    f.Trigger("ToolCut");
-  }) << "&Undo Cut 004" << 1
+    Enter(*f.form, Grid::Memory, 5);
+    f.form->ToolButton(MainCommand::EditCut)->trigger();
+  }) << "&Undo Cut 004" << Grid::Memory
                        << 5;
   QTest::newRow("delete of several rows is one step") << Change([](HistoryFixture& f) {
-    GridView* grid = f.form->Grid(1);
-    Enter(*f.form, 1, 4);
+    GridView* grid = f.form->GridOf(Grid::Memory);
+    Enter(*f.form, Grid::Memory, 4);
     grid->selectionModel()->select(
         QItemSelection(grid->model()->index(3, 0), grid->model()->index(9, 3)),
         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    f.Trigger("EditDelete");
-  }) << "&Undo Delete (3 rows)" << 1 << 4;
+    f.form->Action(MainCommand::EditDelete)->trigger();
+  }) << "&Undo Delete (3 rows)" << Grid::Memory << 4;
   QTest::newRow("sort") << Change([](HistoryFixture& f) {
     AnswerModal(
         [](QWidget* d) {
           Child<QAbstractButton>(d, "RadioButton_Name")->click();
           Child<QAbstractButton>(d, "Button_Sort")->click();
         },
-        [&] { f.Trigger("EditSort"); });
+        [&] { f.form->Action(MainCommand::EditSort)->trigger(); });
   }) << "&Undo Sort by Memory Name"
-                        << 1 << 1;
+                        << Grid::Memory << 1;
   QTest::newRow("csv import") << Change([](HistoryFixture& f) {
     f.csv.openName = QStringLiteral(QUORVAN_CSV_DATA_DIR "/dualband-repeaters.csv");
-    f.Trigger("FileImportCsv");
+    f.form->Action(MainCommand::FileImportCsv)->trigger();
   }) << "&Undo Import CSV (%1 rows)"
-                              << 1 << 1;  // as many as the report says
+                              << Grid::Memory << 1;  // as many as the report says
   QTest::newRow("csv import in file order") << Change([](HistoryFixture& f) {
-    f.form->Grid(1)->SelectGridRow(381);
+    f.form->GridOf(Grid::Memory)->SelectGridRow(381);
     f.csv.inFileOrder = true;
     f.csv.openName = QStringLiteral(QUORVAN_CSV_DATA_DIR "/dualband-repeaters.csv");
-    f.Trigger("FileImportCsv");
-  }) << "&Undo Import CSV (%1 rows)" << 1 << 381;
+    f.form->Action(MainCommand::FileImportCsv)->trigger();
+  }) << "&Undo Import CSV (%1 rows)" << Grid::Memory
+                                            << 381;
   QTest::newRow("editor") << Change([](HistoryFixture& f) {
     AnswerModal(
         [](QWidget* d) {
@@ -235,8 +239,8 @@ void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte_data() {
           QTest::keyClicks(rx, "145.5");
           Child<QAbstractButton>(d, "Button2")->click();
         },
-        [&] { emit f.form->Grid(1)->EditorRequested(1, 21); });
-  }) << "&Undo Edit 020" << 1
+        [&] { emit f.form->GridOf(Grid::Memory)->EditorRequested(Grid::Memory, 21); });
+  }) << "&Undo Edit 020" << Grid::Memory
                           << 21;
   QTest::newRow("DTMF editor") << Change([](HistoryFixture& f) {
     AnswerModal(
@@ -246,23 +250,24 @@ void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte_data() {
           QTest::keyClicks(code, "999");
           Child<QAbstractButton>(d, "Button2")->click();
         },
-        [&] { emit f.form->Grid(4)->EditorRequested(4, 3); });
-  }) << "&Undo Edit DTMF 2" << 4
+        [&] { emit f.form->GridOf(Grid::Dtmf)->EditorRequested(Grid::Dtmf, 3); });
+  }) << "&Undo Edit DTMF 2" << Grid::Dtmf
                                << 3;
   QTest::newRow("menu control") << Change([](HistoryFixture& f) {
     f.form->findChild<QCheckBox*>(QStringLiteral("CheckBox_Lock"))->click();
-  }) << "&Undo Change Lock" << 0 << 0;
+  }) << "&Undo Change Lock" << Grid::None
+                                << 0;
   QTest::newRow("typing a comment is one step") << Change([](HistoryFixture& f) {
     auto* comment = f.form->findChild<QLineEdit*>(QStringLiteral("Edit2"));
     comment->setFocus();
     QTest::keyClicks(comment, " of the field day");
-  }) << "&Undo Edit Comment" << 0 << 0;
+  }) << "&Undo Edit Comment" << Grid::None << 0;
 }
 
 void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte() {
   QFETCH(Change, change);
   QFETCH(QString, undoText);  // copied: the CSV row fills in its count
-  QFETCH(int, grid);
+  QFETCH(Grid, grid);
   QFETCH(int, row);
   HistoryFixture f;
   f.form->show();
@@ -275,72 +280,73 @@ void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte() {
   QCOMPARE(f.UndoText(), undoText);
   QCOMPARE(f.form->Document().History().StepCount(), std::size_t{1});
 
-  f.Trigger("ToolUndo");
+  f.form->ToolButton(MainCommand::EditUndo)->trigger();
   QCOMPARE(f.Saved("undone.qvx"), before);
   QVERIFY(!f.form->Document().Modified());
-  QCOMPARE(f.form->Action(QStringLiteral("EditRedo"))->text(),
+  QCOMPARE(f.form->Action(MainCommand::EditRedo)->text(),
            QStringLiteral("&Redo") + undoText.mid(5));
-  if (grid > 0) {
+  if (grid != Grid::None) {
     QCOMPARE(f.form->ActiveGrid(), grid);
-    QCOMPARE(f.form->Grid(grid)->SelectedGridRow(), row);
+    QCOMPARE(f.form->GridOf(grid)->SelectedGridRow(), row);
   }
   // The views show the restored document: the comment line and the memory grid's cells.
   QCOMPARE(f.form->findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(),
            QString::fromStdString(f.form->Image().Comment()));
-  QCOMPARE(f.form->Grid(1)->model()->index(3, 3).data().toString(), QStringLiteral("SIMPLEX"));
+  QCOMPARE(f.form->GridOf(Grid::Memory)->model()->index(3, 3).data().toString(),
+           QStringLiteral("SIMPLEX"));
 
-  f.Trigger("ToolRedo");
+  f.form->ToolButton(MainCommand::EditRedo)->trigger();
   QCOMPARE(f.Saved("redone.qvx"), after);
   QVERIFY(f.form->Document().Modified());
-  QVERIFY(!f.form->Action(QStringLiteral("EditRedo"))->isEnabled());
+  QVERIFY(!f.form->Action(MainCommand::EditRedo)->isEnabled());
 }
 
 void MainFormHistoryTest::modifiedAndTheChangeMarkFollowTheSavedState() {
   HistoryFixture f;
   const QString caption = QStringLiteral("Quorvan [") + f.opened + ']';
   QCOMPARE(ShownTitle(*f.form), caption);
-  QVERIFY(!f.form->Action(QStringLiteral("EditUndo"))->isEnabled());
-  QVERIFY(!f.form->Action(QStringLiteral("ToolUndo"))->isEnabled());
+  QVERIFY(!f.form->Action(MainCommand::EditUndo)->isEnabled());
+  QVERIFY(!f.form->ToolButton(MainCommand::EditUndo)->isEnabled());
 
-  Enter(*f.form, 1, 5);
-  f.Trigger("EditCut");
+  Enter(*f.form, Grid::Memory, 5);
+  f.form->Action(MainCommand::EditCut)->trigger();
   QCOMPARE(ShownTitle(*f.form), caption + '*');
-  QCOMPARE(f.form->Action(QStringLiteral("ToolUndo"))->toolTip(),
+  QCOMPARE(f.form->ToolButton(MainCommand::EditUndo)->toolTip(),
            QStringLiteral("Undo Cut 004 (Ctrl+Z)"));
-  f.Trigger("EditUndo");
+  f.form->Action(MainCommand::EditUndo)->trigger();
   QCOMPARE(ShownTitle(*f.form), caption);
   QVERIFY(!f.form->Document().Modified());
   QVERIFY(f.form->close());  // nothing to save: no prompt
   QCOMPARE(f.messages.shown.size(), 0);
 
-  f.Trigger("EditRedo");
+  f.form->Action(MainCommand::EditRedo)->trigger();
   QVERIFY(f.form->Document().Modified());
-  f.Trigger("FileSave");  // saved with the cut
+  f.form->Action(MainCommand::FileSave)->trigger();  // saved with the cut
   QCOMPARE(ShownTitle(*f.form), caption);
-  f.Trigger("EditUndo");  // away from the saved state again
+  f.form->Action(MainCommand::EditUndo)->trigger();  // away from the saved state again
   QCOMPARE(ShownTitle(*f.form), caption + '*');
   f.messages.answers = {Answer::Cancel};
   QVERIFY(!f.form->close());
   QCOMPARE(f.messages.shown.size(), 1);
-  f.Trigger("EditRedo");
+  f.form->Action(MainCommand::EditRedo)->trigger();
   QVERIFY(!f.form->Document().Modified());
 }
 
 void MainFormHistoryTest::newOpenAndReadStartAFreshHistoryAndWriteDoesNot() {
   HistoryFixture f;
   const auto cut = [&f] {
-    Enter(*f.form, 1, 5);
-    f.Trigger("EditCut");
+    Enter(*f.form, Grid::Memory, 5);
+    f.form->Action(MainCommand::EditCut)->trigger();
     QVERIFY(f.form->Document().History().CanUndo());
   };
   cut();
   f.messages.answers = {Answer::Yes};  // write to the radio
-  f.Trigger("WriteAll");
+  f.form->Action(MainCommand::WriteAll)->trigger();
   QCOMPARE(f.transfers.writes.size(), 1);
   QVERIFY(f.form->Document().History().CanUndo());
 
   f.messages.answers = {Answer::No};
-  f.Trigger("FileNew");
+  f.form->Action(MainCommand::FileNew)->trigger();
   QVERIFY(!f.form->Document().History().CanUndo());
   QVERIFY(!f.form->Document().Modified());
 
@@ -348,27 +354,28 @@ void MainFormHistoryTest::newOpenAndReadStartAFreshHistoryAndWriteDoesNot() {
   cut();
   f.messages.answers = {Answer::No};
   f.files.names = {f.opened};
-  f.Trigger("FileOpen");
+  f.form->Action(MainCommand::FileOpen)->trigger();
   QVERIFY(!f.form->Document().History().CanUndo());
 
   cut();
   f.messages.answers = {Answer::No};
-  f.Trigger("ReadAll");
+  f.form->Action(MainCommand::ReadAll)->trigger();
   QCOMPARE(f.transfers.reads.size(), 1);
   QVERIFY(!f.form->Document().History().CanUndo());
   // A read is saved nowhere: modified whatever is done or undone after it.
   QVERIFY(f.form->Document().Modified());
-  Enter(*f.form, 1, 5);
-  f.form->Image().Store(SlotKind::Memory, 4, Channel(4, "00145500000", "Club"));
-  f.form->Document().RecordChange("Edit 004");
-  f.Trigger("EditUndo");
+  Enter(*f.form, Grid::Memory, 5);
+  ChangeDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 4, Channel(4, "00145500000", "Club"));
+  });
+  f.form->Action(MainCommand::EditUndo)->trigger();
   QVERIFY(f.form->Document().Modified());
 }
 
 void MainFormHistoryTest::changesThatStoreNothingMakeNoStep() {
   HistoryFixture f;
   // "Invalid function.": Cut on the VFO grid.
-  Enter(*f.form, 2, 1);
+  Enter(*f.form, Grid::Vfo, 1);
   f.form->RunEditCommand(EditCommand::Cut);
   QCOMPARE(f.messages.Texts(), QStringList{"Invalid function."});
   // A store the editor refuses.
@@ -380,12 +387,13 @@ void MainFormHistoryTest::changesThatStoreNothingMakeNoStep() {
         Child<QAbstractButton>(d, "Button2")->click();  // refused: the dialog stays
         Child<QAbstractButton>(d, "Button1")->click();
       },
-      [&] { emit f.form->Grid(1)->EditorRequested(1, 4); });
+      [&] { emit f.form->GridOf(Grid::Memory)->EditorRequested(Grid::Memory, 4); });
   QVERIFY(f.editorMessages.Texts().contains("Invalid Frequency.\nPlease check and try again."));
-  // A menu page refresh and a Copy change nothing either.
-  Enter(*f.form, 1, 4);
-  f.Trigger("EditCopy");
-  f.form->RefreshView();
+  // A menu page shown again and a Copy change nothing either.
+  Enter(*f.form, Grid::Memory, 4);
+  f.form->Action(MainCommand::EditCopy)->trigger();
+  f.form->PageControl()->setCurrentIndex(1);
+  f.form->PageControl()->setCurrentIndex(0);
   QVERIFY(!f.form->Document().History().CanUndo());
   QVERIFY(!f.form->Document().Modified());
 }
@@ -393,9 +401,9 @@ void MainFormHistoryTest::changesThatStoreNothingMakeNoStep() {
 void MainFormHistoryTest::undoWhileAnEditorIsOpenShowsTheRestoredRecord() {
   HistoryFixture f;
   PutOnClipboard(Channel(0, "00147000000", "PASTED"));
-  Enter(*f.form, 1, 5);
+  Enter(*f.form, Grid::Memory, 5);
   f.form->UpdateEditCommands();
-  f.Trigger("EditPaste");
+  f.form->Action(MainCommand::EditPaste)->trigger();
   QString shownAfterPaste;
   QString shownAfterUndo;
   AnswerModal(
@@ -403,15 +411,16 @@ void MainFormHistoryTest::undoWhileAnEditorIsOpenShowsTheRestoredRecord() {
         auto* rx = Child<QLineEdit>(d, "Edit1");
         shownAfterPaste = rx->text();
         // The window's command reaches the open editor, as Ctrl+Z does there.
-        QVERIFY(d->actions().contains(f.form->Action(QStringLiteral("EditUndo"))));
-        f.Trigger("EditUndo");
+        QVERIFY(d->actions().contains(f.form->Action(MainCommand::EditUndo)));
+        f.form->Action(MainCommand::EditUndo)->trigger();
         shownAfterUndo = rx->text();
         Child<QAbstractButton>(d, "Button1")->click();
       },
-      [&] { emit f.form->Grid(1)->EditorRequested(1, 5); });
+      [&] { emit f.form->GridOf(Grid::Memory)->EditorRequested(Grid::Memory, 5); });
   QCOMPARE(shownAfterPaste, QStringLiteral("147.000"));
   QCOMPARE(shownAfterUndo, QStringLiteral("145.500"));
-  QCOMPARE(f.form->Grid(1)->model()->index(4, 2).data().toString(), QStringLiteral("145.500"));
+  QCOMPARE(f.form->GridOf(Grid::Memory)->model()->index(4, 2).data().toString(),
+           QStringLiteral("145.500"));
 }
 
 void MainFormHistoryTest::historyKeepsTheNewestThousandSteps() {
@@ -420,8 +429,8 @@ void MainFormHistoryTest::historyKeepsTheNewestThousandSteps() {
   const bool was = lock->isChecked();
   for (int n = 0; n < 1001; ++n) lock->click();  // each click is a step of its own
   QCOMPARE(f.form->Document().History().StepCount(), std::size_t{1000});
-  for (int n = 0; n < 1000; ++n) f.Trigger("EditUndo");
-  QVERIFY(!f.form->Action(QStringLiteral("EditUndo"))->isEnabled());
+  for (int n = 0; n < 1000; ++n) f.form->Action(MainCommand::EditUndo)->trigger();
+  QVERIFY(!f.form->Action(MainCommand::EditUndo)->isEnabled());
   QCOMPARE(lock->isChecked(), !was);  // the first click went with the oldest step
   QVERIFY(f.form->Document().Modified());
 }
@@ -432,16 +441,16 @@ void MainFormHistoryTest::memoryGridTakesTheRoomOfAGrowingWindow() {
   QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
   const QSize smallest = f.form->minimumSize();
   QCOMPARE(f.form->size(), smallest);
-  const QSize memory = f.form->Grid(1)->size();
-  const QSize vfo = f.form->Grid(2)->size();
+  const QSize memory = f.form->GridOf(Grid::Memory)->size();
+  const QSize vfo = f.form->GridOf(Grid::Vfo)->size();
   f.form->resize(smallest + QSize(300, 200));
-  QTRY_COMPARE(f.form->Grid(1)->size(), memory + QSize(300, 200));
-  QCOMPARE(f.form->Grid(2)->size(), vfo);
+  QTRY_COMPARE(f.form->GridOf(Grid::Memory)->size(), memory + QSize(300, 200));
+  QCOMPARE(f.form->GridOf(Grid::Vfo)->size(), vfo);
   f.form->resize(smallest - QSize(50, 50));
   QCOMPARE(f.form->size(), smallest);
 
   // Columns are at least as wide as their contents and can be dragged wider.
-  GridView* grid = f.form->Grid(1);
+  GridView* grid = f.form->GridOf(Grid::Memory);
   for (int c = 0; c < 3; ++c) {
     QVERIFY(grid->columnWidth(c) >= grid->horizontalHeader()->sectionSizeHint(c));
     QCOMPARE(grid->horizontalHeader()->sectionResizeMode(c), QHeaderView::Interactive);
@@ -484,11 +493,23 @@ void MainFormHistoryTest::placeIsRememberedUnlessItIsOffEveryScreen() {
 void MainFormHistoryTest::toolButtonsHaveIconsAndNameTheirShortcut() {
   MainFormFixture f;
   f.Create();
-  const QList<std::pair<const char*, const char*>> tips{
-      {"ToolNew", "New (Ctrl+N)"},   {"ToolOpen", "Open (Ctrl+O)"}, {"ToolSave", "Save (Ctrl+S)"},
-      {"ToolPrint", "Print"},        {"ToolRead", "Read"},          {"ToolWrite", "Write"},
-      {"ToolCut", "Cut (Ctrl+X)"},   {"ToolCopy", "Copy (Ctrl+C)"}, {"ToolPaste", "Paste (Ctrl+V)"},
-      {"ToolUndo", "Undo (Ctrl+Z)"}, {"ToolRedo", "Redo (Ctrl+Y)"},
+  struct Tip {
+    MainCommand command;
+    const char* name;
+    const char* tip;
+  };
+  const QList<Tip> tips{
+      {MainCommand::FileNew, "ToolNew", "New (Ctrl+N)"},
+      {MainCommand::FileOpen, "ToolOpen", "Open (Ctrl+O)"},
+      {MainCommand::FileSave, "ToolSave", "Save (Ctrl+S)"},
+      {MainCommand::FilePrint, "ToolPrint", "Print"},
+      {MainCommand::ReadAll, "ToolRead", "Read"},
+      {MainCommand::WriteAll, "ToolWrite", "Write"},
+      {MainCommand::EditCut, "ToolCut", "Cut (Ctrl+X)"},
+      {MainCommand::EditCopy, "ToolCopy", "Copy (Ctrl+C)"},
+      {MainCommand::EditPaste, "ToolPaste", "Paste (Ctrl+V)"},
+      {MainCommand::EditUndo, "ToolUndo", "Undo (Ctrl+Z)"},
+      {MainCommand::EditRedo, "ToolRedo", "Redo (Ctrl+Y)"},
   };
   auto* bar = f.form->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
   QList<QAction*> buttons;
@@ -497,9 +518,10 @@ void MainFormHistoryTest::toolButtonsHaveIconsAndNameTheirShortcut() {
   }
   QCOMPARE(buttons.size(), tips.size());
   for (int i = 0; i < tips.size(); ++i) {
-    QCOMPARE(buttons[i]->objectName(), QString::fromLatin1(tips[i].first));
-    QCOMPARE(buttons[i]->toolTip(), QString::fromLatin1(tips[i].second));
-    QVERIFY2(!buttons[i]->icon().isNull(), tips[i].first);
+    QCOMPARE(buttons[i], f.form->ToolButton(tips[i].command));
+    QCOMPARE(buttons[i]->objectName(), QString::fromLatin1(tips[i].name));
+    QCOMPARE(buttons[i]->toolTip(), QString::fromLatin1(tips[i].tip));
+    QVERIFY2(!buttons[i]->icon().isNull(), tips[i].name);
   }
   // Without a theme the drawings stand in, and no two commands look alike.
   const QList<ToolPicture> pictures{ToolPicture::New,   ToolPicture::Open, ToolPicture::Save,
@@ -519,7 +541,7 @@ void MainFormHistoryTest::toolButtonsHaveIconsAndNameTheirShortcut() {
 void MainFormHistoryTest::findSelectsMatchingChannelsAndWraps() {
   HistoryFixture f;
   f.form->PageControl()->setCurrentIndex(1);
-  f.Trigger("EditFind");
+  f.form->Action(MainCommand::EditFind)->trigger();
   QCOMPARE(f.form->PageControl()->currentIndex(), 0);
   QVERIFY(f.form->Finder()->isVisibleTo(f.form.get()));
   QLineEdit* field = f.form->Finder()->Field();
@@ -533,12 +555,12 @@ void MainFormHistoryTest::findSelectsMatchingChannelsAndWraps() {
                           {"433", 0},  {"APRS", 10}, {"", 10}};
   for (const Step& step : steps) {
     field->setText(QString::fromLatin1(step.typed));
-    f.Trigger("EditFindNext");
+    f.form->Action(MainCommand::EditFindNext)->trigger();
     if (step.row == 0) {
       QCOMPARE(f.form->statusBar()->currentMessage(), QStringLiteral("Not found."));
     } else {
-      QCOMPARE(f.form->ActiveGrid(), 1);
-      QCOMPARE(f.form->Grid(1)->SelectedGridRow(), step.row);
+      QCOMPARE(f.form->ActiveGrid(), Grid::Memory);
+      QCOMPARE(f.form->GridOf(Grid::Memory)->SelectedGridRow(), step.row);
       QVERIFY(f.form->statusBar()->currentMessage().isEmpty());
     }
   }

@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QtTest>
 
+#include "core/files/DocumentFile.h"
 #include "gui/mainwindow/MainFormFixture.h"
 
 namespace quorvan {
@@ -71,6 +72,7 @@ class DocumentLifecycleTest : public QObject {
   void exitAsksAndStaysOpenUnlessSavedOrDiscarded_data();
   void exitAsksAndStaysOpenUnlessSavedOrDiscarded();
   void commentEditOfOpenedFileMakesExitAsk();
+  void unshowablePowerOnMessageIsEmptiedAsTheFileOpens();
 };
 
 void DocumentLifecycleTest::captionAndModifiedFollowSaveAsSaveOpenAndNew() {
@@ -288,6 +290,25 @@ void DocumentLifecycleTest::commentEditOfOpenedFileMakesExitAsk() {
   f.form->close();
   QCOMPARE(f.messages.shown.size(), 1);
   QVERIFY(f.form->isVisible());
+}
+
+// What the menu page shows is what a save writes: a message the radio's characters cannot
+// show is emptied as the file comes in, told once, and the file opened counts as saved.
+void DocumentLifecycleTest::unshowablePowerOnMessageIsEmptiedAsTheFileOpens() {
+  MainFormFixture f;
+  f.settings.SetValue("Type", "JJ,01");
+  f.settings.SetValue("Model", "BELTO");
+  f.Create();
+  RadioImage image = f.form->Image();
+  image.Menu().Set(kMenuMES, "HI\xE9");  // a double-byte lead byte: not a name character for J
+  const QString path = f.Path(QStringLiteral("message.qvx"));
+  QVERIFY(SaveDocumentFile(path.toStdString(), image, nullptr));
+  f.form->OpenCommandLine({path});
+  QCOMPARE(f.messages.Texts(), QStringList{"Invalid character.\nPlease check and try again."});
+  QCOMPARE(f.form->Image().Menu().Get(kMenuMES), std::string());
+  QCOMPARE(f.form->findChild<QLineEdit*>(QStringLiteral("Edit_Pom"))->text(), QString());
+  QVERIFY(!f.form->Document().Modified());
+  QCOMPARE(ShownTitle(*f.form), Caption(path));
 }
 
 }  // namespace quorvan

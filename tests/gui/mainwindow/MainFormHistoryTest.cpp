@@ -1,27 +1,34 @@
-// Undo and redo through the window, the history's clean state and resets, the growing window
-// and its remembered place, the tool buttons and Find.
+// Every kind of change through the window and its undo and redo, new documents reaching every
+// view, the history's clean state and resets, the growing window and its remembered place, the
+// tool buttons and Find.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QRadioButton>
+#include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
 #include <functional>
+#include <optional>
 
 #include "app/EditorDialogs.h"
 #include "core/files/DocumentFile.h"
 #include "core/model/WindowSizeSetting.h"
+#include "core/rules/MemoryColumns.h"
 #include "gui/csv/CsvCommands.h"
 #include "gui/mainwindow/FindBar.h"
+#include "gui/mainwindow/GridModel.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/MainFormFixture.h"
 #include "gui/mainwindow/ToolIcons.h"
@@ -127,6 +134,66 @@ void PutOnClipboard(const std::string& text) {
 
 using Change = std::function<void(HistoryFixture&)>;
 
+// Where a change shows: a cell of a grid, or a control of the window by its object name.
+struct Spot {
+  Grid grid = Grid::None;
+  int row = 0;  // grid row
+  int column = 0;
+  const char* control = nullptr;
+};
+
+Spot Cell(Grid grid, int row, int column) { return {grid, row, column, nullptr}; }
+Spot Control(const char* name) { return {Grid::None, 0, 0, name}; }
+
+// What the window shows at the spot.
+QString Shown(TMainForm& form, const Spot& spot) {
+  if (spot.grid != Grid::None) {
+    const QAbstractItemModel* model = form.GridOf(spot.grid)->model();
+    return model->index(ModelRowOfGridRow(spot.row), spot.column).data().toString();
+  }
+  QWidget* widget = form.findChild<QWidget*>(QString::fromLatin1(spot.control));
+  if (!widget) qFatal("no control %s", spot.control);
+  if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+    return check->isChecked() ? QStringLiteral("ticked") : QStringLiteral("clear");
+  }
+  if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
+  if (auto* list = qobject_cast<QComboBox*>(widget)) return list->currentText();
+  if (auto* slider = qobject_cast<QSlider*>(widget)) return QString::number(slider->value());
+  for (const QRadioButton* button : widget->findChildren<QRadioButton*>()) {
+    if (button->isChecked()) return button->text();
+  }
+  return QStringLiteral("nothing chosen");
+}
+
+// The grid rows a grid's model told its view to show again, since the last Clear.
+class ToldRows {
+ public:
+  explicit ToldRows(const QAbstractItemModel* model) {
+    QObject::connect(
+        model, &QAbstractItemModel::dataChanged, &context_,
+        [this](const QModelIndex& first, const QModelIndex& last) {
+          spans_.append({GridRowOfModelRow(first.row()), GridRowOfModelRow(last.row())});
+        });
+    QObject::connect(model, &QAbstractItemModel::modelReset, &context_, [this] { all_ = true; });
+  }
+  bool Told(int row) const {
+    if (all_) return true;
+    for (const auto& [first, last] : spans_) {
+      if (row >= first && row <= last) return true;
+    }
+    return false;
+  }
+  void Clear() {
+    spans_.clear();
+    all_ = false;
+  }
+
+ private:
+  QObject context_;
+  QList<std::pair<int, int>> spans_;
+  bool all_ = false;
+};
+
 }  // namespace
 
 class MainFormHistoryTest : public QObject {
@@ -135,6 +202,8 @@ class MainFormHistoryTest : public QObject {
  private slots:
   void everyKindOfChangeUndoesAndRedoesByteForByte_data();
   void everyKindOfChangeUndoesAndRedoesByteForByte();
+  void everyNewDocumentReachesEveryView_data();
+  void everyNewDocumentReachesEveryView();
   void modifiedAndTheChangeMarkFollowTheSavedState();
   void newOpenAndReadStartAFreshHistoryAndWriteDoesNot();
   void changesThatStoreNothingMakeNoStep();
@@ -147,45 +216,69 @@ class MainFormHistoryTest : public QObject {
   void findSelectsMatchingChannelsAndWraps();
 };
 
+// Every kind of change the user makes: each is exactly one step, marks the document
+// modified, shows at once where it changed, and undo and redo give back the file byte for
+// byte, shown again where it changed.
 void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte_data() {
   QTest::addColumn<Change>("change");
   QTest::addColumn<QString>("undoText");
+  QTest::addColumn<Spot>("spot");  // where the change shows
   QTest::addColumn<Grid>("grid");  // the grid whose row the undo selects, if any
   QTest::addColumn<int>("row");
+  const auto memoryName = [](int row) { return Cell(Grid::Memory, row, kNameColumn); };
   QTest::newRow("paste") << Change([](HistoryFixture& f) {
     PutOnClipboard(Channel(3, "00146520000", "SIMPLEX"));
     Enter(*f.form, Grid::Memory, 13);
     f.form->UpdateEditCommands();
-    f.form->Action(MainCommand::EditPaste)->trigger();
+    f.Trigger(MainCommand::EditPaste);
   }) << "&Undo Paste into 012"
-                         << Grid::Memory << 13;
+                         << memoryName(13) << Grid::Memory << 13;
   QTest::newRow("paste of several rows") << Change([](HistoryFixture& f) {
     PutOnClipboard(Channel(3, "00146520000", "SIMPLEX") + '\0' + Channel(4, "00145500000", "Club"));
     Enter(*f.form, Grid::Memory, 13);
     f.form->UpdateEditCommands();
-    f.form->Action(MainCommand::EditPaste)->trigger();
-  }) << "&Undo Paste into (2 rows)" << Grid::Memory
-                                         << 13;
+    f.Trigger(MainCommand::EditPaste);
+  }) << "&Undo Paste into (2 rows)" << memoryName(14)
+                                         << Grid::Memory << 13;
   QTest::newRow("cut of several rows") << Change([](HistoryFixture& f) {
     EnterRows(*f.form, 4, 5);
-    f.form->Action(MainCommand::EditCut)->trigger();
-  }) << "&Undo Cut (2 rows)" << Grid::Memory
-                                       << 4;
+    f.Trigger(MainCommand::EditCut);
+  }) << "&Undo Cut (2 rows)" << memoryName(5)
+                                       << Grid::Memory << 4;
+  QTest::newRow("cut") << Change([](HistoryFixture& f) {
+    Enter(*f.form, Grid::Memory, 5);
+    f.Press(MainCommand::EditCut);
+  }) << "&Undo Cut 004" << memoryName(5)
+                       << Grid::Memory << 5;
+  QTest::newRow("delete of several rows is one step") << Change([](HistoryFixture& f) {
+    GridView* grid = f.form->GridOf(Grid::Memory);
+    Enter(*f.form, Grid::Memory, 4);
+    grid->selectionModel()->select(
+        QItemSelection(grid->model()->index(3, 0), grid->model()->index(9, 3)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    f.Trigger(MainCommand::EditDelete);
+  }) << "&Undo Delete (3 rows)" << memoryName(10) << Grid::Memory
+                                                      << 4;
+  QTest::newRow("delete of a DTMF memory") << Change([](HistoryFixture& f) {
+    Enter(*f.form, Grid::Dtmf, 3);
+    f.Trigger(MainCommand::EditDelete);
+  }) << "&Undo Delete DTMF 2" << Cell(Grid::Dtmf, 3, kValueColumn)
+                                           << Grid::Dtmf << 3;
   QTest::newRow("insert row") << Change([](HistoryFixture& f) {
     Enter(*f.form, Grid::Memory, 5);
-    f.form->Action(MainCommand::EditInsertRow)->trigger();
+    f.Trigger(MainCommand::EditInsertRow);
   }) << "&Undo Insert Row at 004"
-                              << Grid::Memory << 5;
+                              << memoryName(5) << Grid::Memory << 5;
   QTest::newRow("remove row") << Change([](HistoryFixture& f) {
     Enter(*f.form, Grid::Memory, 4);
-    f.form->Action(MainCommand::EditRemoveRow)->trigger();
-  }) << "&Undo Remove Row 003" << Grid::Memory
-                              << 4;
+    f.Trigger(MainCommand::EditRemoveRow);
+  }) << "&Undo Remove Row 003" << memoryName(4)
+                              << Grid::Memory << 4;
   QTest::newRow("move rows") << Change([](HistoryFixture& f) {
     EnterRows(*f.form, 4, 5);
-    f.form->Action(MainCommand::EditMoveDown)->trigger();
+    f.Trigger(MainCommand::EditMoveDown);
   }) << "&Undo Move Down 003-004"
-                             << Grid::Memory << 4;
+                             << memoryName(4) << Grid::Memory << 4;
   QTest::newRow("change selected") << Change([](HistoryFixture& f) {
     EnterRows(*f.form, 4, 6);  // slot 5 is empty and stays so
     AnswerModal(
@@ -194,44 +287,38 @@ void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte_data() {
           Child<QComboBox>(d, "ComboBox_Mode")->setCurrentIndex(2);
           Child<QAbstractButton>(d, "Button_OK")->click();
         },
-        [&] { f.form->Action(MainCommand::EditChangeSelected)->trigger(); });
+        [&] { f.Trigger(MainCommand::EditChangeSelected); });
   }) << "&Undo Change Selected (2 rows)"
-                                   << Grid::Memory << 4;
-  QTest::newRow("cut") << Change([](HistoryFixture& f) {
-    Enter(*f.form, Grid::Memory, 5);
-    f.form->ToolButton(MainCommand::EditCut)->trigger();
-  }) << "&Undo Cut 004" << Grid::Memory
-                       << 5;
-  QTest::newRow("delete of several rows is one step") << Change([](HistoryFixture& f) {
-    GridView* grid = f.form->GridOf(Grid::Memory);
-    Enter(*f.form, Grid::Memory, 4);
-    grid->selectionModel()->select(
-        QItemSelection(grid->model()->index(3, 0), grid->model()->index(9, 3)),
-        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    f.form->Action(MainCommand::EditDelete)->trigger();
-  }) << "&Undo Delete (3 rows)" << Grid::Memory << 4;
+                                   << Cell(Grid::Memory, 5, kModeColumn) << Grid::Memory << 4;
+  QTest::newRow("cell of the full table") << Change([](HistoryFixture& f) {
+    f.Trigger(MainCommand::ViewAllColumns);
+    QAbstractItemModel* model = f.form->GridOf(Grid::Memory)->model();
+    QVERIFY(model->setData(model->index(3, kNameColumn), QStringLiteral("CELL")));
+    QTest::qWait(0);  // stored once the cell's editor has closed
+  }) << "&Undo Edit 003" << memoryName(4) << Grid::Memory
+                                          << 4;
   QTest::newRow("sort") << Change([](HistoryFixture& f) {
     AnswerModal(
         [](QWidget* d) {
           Child<QAbstractButton>(d, "RadioButton_Name")->click();
           Child<QAbstractButton>(d, "Button_Sort")->click();
         },
-        [&] { f.form->Action(MainCommand::EditSort)->trigger(); });
+        [&] { f.Trigger(MainCommand::EditSort); });
   }) << "&Undo Sort by Memory Name"
-                        << Grid::Memory << 1;
+                        << memoryName(1) << Grid::Memory << 1;
   QTest::newRow("csv import") << Change([](HistoryFixture& f) {
     f.csv.openName = QStringLiteral(QUORVAN_CSV_DATA_DIR "/dualband-repeaters.csv");
-    f.form->Action(MainCommand::FileImportCsv)->trigger();
-  }) << "&Undo Import CSV (%1 rows)"
-                              << Grid::Memory << 1;  // as many as the report says
+    f.Trigger(MainCommand::FileImportCsv);
+  }) << "&Undo Import CSV (%1 rows)"  // as many as the report says
+                              << memoryName(1) << Grid::Memory << 1;
   QTest::newRow("csv import in file order") << Change([](HistoryFixture& f) {
     f.form->GridOf(Grid::Memory)->SelectGridRow(381);
     f.csv.inFileOrder = true;
     f.csv.openName = QStringLiteral(QUORVAN_CSV_DATA_DIR "/dualband-repeaters.csv");
-    f.form->Action(MainCommand::FileImportCsv)->trigger();
-  }) << "&Undo Import CSV (%1 rows)" << Grid::Memory
-                                            << 381;
-  QTest::newRow("editor") << Change([](HistoryFixture& f) {
+    f.Trigger(MainCommand::FileImportCsv);
+  }) << "&Undo Import CSV (%1 rows)" << memoryName(381)
+                                            << Grid::Memory << 381;
+  QTest::newRow("memory editor") << Change([](HistoryFixture& f) {
     AnswerModal(
         [](QWidget* d) {
           auto* rx = Child<QLineEdit>(d, "Edit1");
@@ -240,8 +327,35 @@ void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte_data() {
           Child<QAbstractButton>(d, "Button2")->click();
         },
         [&] { emit f.form->GridOf(Grid::Memory)->EditorRequested(Grid::Memory, 21); });
-  }) << "&Undo Edit 020" << Grid::Memory
-                          << 21;
+  }) << "&Undo Edit 020" << Cell(Grid::Memory, 21, kValueColumn)
+                                 << Grid::Memory << 21;
+  // The range and the frequency of one OK are one step.
+  QTest::newRow("VFO editor with its range") << Change([](HistoryFixture& f) {
+    AnswerModal(
+        [](QWidget* d) {
+          auto* lower = Child<QLineEdit>(d, "Edit3");
+          lower->selectAll();
+          QTest::keyClicks(lower, "145");
+          auto* rx = Child<QLineEdit>(d, "Edit1");
+          rx->selectAll();
+          QTest::keyClicks(rx, "146");
+          Child<QAbstractButton>(d, "Button2")->click();
+        },
+        [&] { emit f.form->GridOf(Grid::Vfo)->EditorRequested(Grid::Vfo, 1); });
+    QCOMPARE(std::string(f.form->Image().ProgramVfo(0).Lower()), std::string("00145"));
+  }) << "&Undo Edit VFO A_144MHz" << Cell(Grid::Vfo, 1, kValueColumn)
+                                             << Grid::Vfo << 1;
+  QTest::newRow("CALL editor") << Change([](HistoryFixture& f) {
+    AnswerModal(
+        [](QWidget* d) {
+          auto* rx = Child<QLineEdit>(d, "Edit1");
+          rx->selectAll();
+          QTest::keyClicks(rx, "145");
+          Child<QAbstractButton>(d, "Button2")->click();
+        },
+        [&] { emit f.form->GridOf(Grid::Call)->EditorRequested(Grid::Call, 1); });
+  }) << "&Undo Edit CALL 144MHz"
+                               << Cell(Grid::Call, 1, kValueColumn) << Grid::Call << 1;
   QTest::newRow("DTMF editor") << Change([](HistoryFixture& f) {
     AnswerModal(
         [](QWidget* d) {
@@ -251,36 +365,79 @@ void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte_data() {
           Child<QAbstractButton>(d, "Button2")->click();
         },
         [&] { emit f.form->GridOf(Grid::Dtmf)->EditorRequested(Grid::Dtmf, 3); });
-  }) << "&Undo Edit DTMF 2" << Grid::Dtmf
-                               << 3;
-  QTest::newRow("menu control") << Change([](HistoryFixture& f) {
+  }) << "&Undo Edit DTMF 2" << Cell(Grid::Dtmf, 3, kValueColumn)
+                               << Grid::Dtmf << 3;
+  QTest::newRow("menu check box") << Change([](HistoryFixture& f) {
     f.form->findChild<QCheckBox*>(QStringLiteral("CheckBox_Lock"))->click();
-  }) << "&Undo Change Lock" << Grid::None
-                                << 0;
+  }) << "&Undo Change Lock" << Control("CheckBox_Lock")
+                                  << Grid::None << 0;
+  QTest::newRow("menu choice of buttons") << Change([](HistoryFixture& f) {
+    f.form->findChild<QRadioButton*>(QStringLiteral("RadioGroup_Battery_1"))->click();
+  }) << "&Undo Change Battery" << Control("RadioGroup_Battery")
+                                          << Grid::None << 0;
+  QTest::newRow("menu list") << Change([](HistoryFixture& f) {
+    auto* list = f.form->findChild<QComboBox*>(QStringLiteral("ComboBox_Save"));
+    list->setCurrentIndex(7);
+    emit list->activated(7);
+  }) << "&Undo Change Battery Saver"
+                             << Control("ComboBox_Save") << Grid::None << 0;
+  QTest::newRow("menu slider") << Change([](HistoryFixture& f) {
+    auto* balance = f.form->findChild<QSlider*>(QStringLiteral("TrackBer_Bal"));
+    QTest::keyClick(balance, Qt::Key_End);
+  }) << "&Undo Change Balance" << Control("TrackBer_Bal")
+                               << Grid::None << 0;
+  QTest::newRow("menu group link") << Change([](HistoryFixture& f) {
+    f.form->findChild<QCheckBox*>(QStringLiteral("CheckBox_3"))->click();
+  }) << "&Undo Change Memory Group Link"
+                                   << Control("CheckBox_3") << Grid::None << 0;
+  QTest::newRow("typing a power-on message is one step") << Change([](HistoryFixture& f) {
+    auto* message = f.form->findChild<QLineEdit*>(QStringLiteral("Edit_Pom"));
+    message->setFocus();
+    QTest::keyClick(message, Qt::Key_Backspace);
+    QTest::keyClicks(message, "?");
+  }) << "&Undo Change Power on Message" << Control("Edit_Pom")
+                                                         << Grid::None << 0;
   QTest::newRow("typing a comment is one step") << Change([](HistoryFixture& f) {
     auto* comment = f.form->findChild<QLineEdit*>(QStringLiteral("Edit2"));
     comment->setFocus();
     QTest::keyClicks(comment, " of the field day");
-  }) << "&Undo Edit Comment" << Grid::None << 0;
+  }) << "&Undo Edit Comment" << Control("Edit2") << Grid::None
+                                                << 0;
 }
 
 void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte() {
   QFETCH(Change, change);
   QFETCH(QString, undoText);  // copied: the CSV row fills in its count
+  QFETCH(Spot, spot);
   QFETCH(Grid, grid);
   QFETCH(int, row);
   HistoryFixture f;
   f.form->show();
   QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
   const QByteArray before = f.Saved("before.qvx");
+  const QString shownBefore = Shown(*f.form, spot);
+  std::optional<ToldRows> told;
+  if (spot.grid != Grid::None) told.emplace(f.form->GridOf(spot.grid)->model());
+  // The view was told of the change where it shows, not only asked afterwards.
+  const auto toldHere = [&] {
+    const bool was = !told || told->Told(spot.row);
+    if (told) told->Clear();
+    return was;
+  };
+
   change(f);
   const QByteArray after = f.Saved("after.qvx");
   QVERIFY(after != before);
   if (undoText.contains(QStringLiteral("%1"))) undoText = undoText.arg(f.report.section(' ', 0, 0));
   QCOMPARE(f.UndoText(), undoText);
   QCOMPARE(f.form->Document().History().StepCount(), std::size_t{1});
+  QVERIFY(f.form->Document().Modified());
+  QVERIFY(ShownTitle(*f.form).endsWith('*'));
+  const QString shownAfter = Shown(*f.form, spot);
+  QVERIFY2(shownAfter != shownBefore, qPrintable(shownAfter));
+  QVERIFY(toldHere());
 
-  f.form->ToolButton(MainCommand::EditUndo)->trigger();
+  f.Press(MainCommand::EditUndo);
   QCOMPARE(f.Saved("undone.qvx"), before);
   QVERIFY(!f.form->Document().Modified());
   QCOMPARE(f.form->Action(MainCommand::EditRedo)->text(),
@@ -289,16 +446,81 @@ void MainFormHistoryTest::everyKindOfChangeUndoesAndRedoesByteForByte() {
     QCOMPARE(f.form->ActiveGrid(), grid);
     QCOMPARE(f.form->GridOf(grid)->SelectedGridRow(), row);
   }
+  QCOMPARE(Shown(*f.form, spot), shownBefore);
+  QVERIFY(toldHere());
   // The views show the restored document: the comment line and the memory grid's cells.
   QCOMPARE(f.form->findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(),
            QString::fromStdString(f.form->Image().Comment()));
-  QCOMPARE(f.form->GridOf(Grid::Memory)->model()->index(3, 3).data().toString(),
-           QStringLiteral("SIMPLEX"));
+  QCOMPARE(Shown(*f.form, Cell(Grid::Memory, 4, kNameColumn)), QStringLiteral("SIMPLEX"));
 
-  f.form->ToolButton(MainCommand::EditRedo)->trigger();
+  f.Press(MainCommand::EditRedo);
   QCOMPARE(f.Saved("redone.qvx"), after);
   QVERIFY(f.form->Document().Modified());
   QVERIFY(!f.form->Action(MainCommand::EditRedo)->isEnabled());
+  QCOMPARE(Shown(*f.form, spot), shownAfter);
+  QVERIFY(toldHere());
+}
+
+// Open, New and a read replace the document: every view shows the new one, and there is no
+// step to undo.
+void MainFormHistoryTest::everyNewDocumentReachesEveryView_data() {
+  QTest::addColumn<Change>("replace");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<bool>("modified");
+  QTest::addColumn<QString>("name");  // memory channel 003
+  QTest::addColumn<QString>("lock");
+  QTest::addColumn<QString>("comment");
+  QTest::newRow("open") << Change([](HistoryFixture& f) {
+    RadioImage image = f.form->Image();
+    image.Store(SlotKind::Memory, 3, Channel(3, "00146520000", "OTHER"));
+    image.Menu().Set(kMenuLK, "1");
+    image.SetComment("other");
+    f.files.names = {f.Path(QStringLiteral("other.qvx"))};
+    QVERIFY(SaveDocumentFile(f.files.names.front().toStdString(), image, nullptr));
+    f.Trigger(MainCommand::FileOpen);
+  }) << "Quorvan [%1/other.qvx]"
+                        << false << "OTHER"
+                        << "ticked"
+                        << "other";
+  QTest::newRow("new") << Change([](HistoryFixture& f) { f.Trigger(MainCommand::FileNew); })
+                       << "Quorvan [Untitled]" << false << ""
+                       << "clear"
+                       << "";
+  // The radio keeps no comment: the document's stays.
+  QTest::newRow("read") << Change([](HistoryFixture& f) {
+    RadioImage held = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
+    held.Store(SlotKind::Memory, 3, Channel(3, "00146520000", "RADIO"));
+    held.Menu().Set(kMenuLK, "1");
+    f.transfers.radio = testing::ScriptedRadio(held);
+    f.Trigger(MainCommand::ReadAll);
+  }) << "Quorvan [Radio]*"
+                        << true << "RADIO"
+                        << "ticked"
+                        << "start";
+}
+
+void MainFormHistoryTest::everyNewDocumentReachesEveryView() {
+  QFETCH(Change, replace);
+  QFETCH(QString, caption);
+  QFETCH(bool, modified);
+  QFETCH(QString, name);
+  QFETCH(QString, lock);
+  QFETCH(QString, comment);
+  HistoryFixture f;
+  Enter(*f.form, Grid::Memory, 5);
+  f.Trigger(MainCommand::EditCut);  // a step the new document must not offer to undo
+  ToldRows told(f.form->GridOf(Grid::Memory)->model());
+  f.messages.answers = {Answer::No};  // the cut is not saved
+  replace(f);
+  QCOMPARE(ShownTitle(*f.form), caption.arg(f.dir.path()));
+  QCOMPARE(f.form->Document().Modified(), modified);
+  QVERIFY(!f.form->Document().History().CanUndo());
+  QVERIFY(!f.form->Action(MainCommand::EditUndo)->isEnabled());
+  QCOMPARE(f.form->Action(MainCommand::EditUndo)->text(), QStringLiteral("&Undo"));
+  QVERIFY(told.Told(4));
+  QCOMPARE(Shown(*f.form, Cell(Grid::Memory, 4, kNameColumn)), name);
+  QCOMPARE(Shown(*f.form, Control("CheckBox_Lock")), lock);
+  QCOMPARE(Shown(*f.form, Control("Edit2")), comment);
 }
 
 void MainFormHistoryTest::modifiedAndTheChangeMarkFollowTheSavedState() {

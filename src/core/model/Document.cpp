@@ -24,21 +24,15 @@ bool Document::Change(const std::string& name, const Edit& edit, const std::stri
   return Change([&name](const ImageChanges&) { return name; }, edit, mergeKey);
 }
 
-bool Document::Undo() {
-  const ImageChanges* changes = history_.Undo(image_);
-  if (!changes) return false;
-  // A listener's command must not outlive the step it is told: it gets a copy.
-  const ImageChanges told = *changes;
-  TellChanged(ChangeKind::Undo, told);
-  TellState();
-  return true;
-}
+bool Document::Undo() { return TellRestored(ChangeKind::Undo, history_.Undo(image_)); }
 
-bool Document::Redo() {
-  const ImageChanges* changes = history_.Redo(image_);
-  if (!changes) return false;
-  const ImageChanges told = *changes;
-  TellChanged(ChangeKind::Redo, told);
+bool Document::Redo() { return TellRestored(ChangeKind::Redo, history_.Redo(image_)); }
+
+bool Document::TellRestored(ChangeKind kind, const ImageChanges* step) {
+  if (!step) return false;
+  // The step lives in the history, which a listener's own command may change: it is told a copy.
+  const ImageChanges told = *step;
+  TellChanged(kind, told);
   TellState();
   return true;
 }
@@ -88,22 +82,21 @@ void Document::RemoveListener(DocumentListener* listener) {
 }
 
 // A listener may add or remove listeners while it is told; those it removes are not told.
-void Document::TellChanged(ChangeKind kind, const ImageChanges& changes) {
+void Document::TellEach(const std::function<void(DocumentListener&)>& tell) {
   const std::vector<DocumentListener*> listeners = listeners_;
   for (DocumentListener* listener : listeners) {
     if (std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end()) {
-      listener->DocumentChanged(kind, changes);
+      tell(*listener);
     }
   }
 }
 
+void Document::TellChanged(ChangeKind kind, const ImageChanges& changes) {
+  TellEach([&](DocumentListener& listener) { listener.DocumentChanged(kind, changes); });
+}
+
 void Document::TellState() {
-  const std::vector<DocumentListener*> listeners = listeners_;
-  for (DocumentListener* listener : listeners) {
-    if (std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end()) {
-      listener->DocumentStateChanged();
-    }
-  }
+  TellEach([](DocumentListener& listener) { listener.DocumentStateChanged(); });
 }
 
 }  // namespace quorvan

@@ -77,6 +77,8 @@ class Document {
 
  private:
   void Replace(ChangeKind kind, RadioImage image, std::string name, bool fromRadio);
+  bool TellRestored(ChangeKind kind, const ImageChanges* step);
+  void TellEach(const std::function<void(DocumentListener&)>& tell);
   void TellChanged(ChangeKind kind, const ImageChanges& changes);
   void TellState();
 

@@ -55,9 +55,9 @@ bool SaveDialog(QDialog& dialog, const QString& folder, const char* name) {
 
 // An editor open on one channel of the document, as a double-click on its row shows it.
 template <typename Editor>
-bool SaveEditor(Editor& editor, RadioImage& image, int slot, const QString& folder,
+bool SaveEditor(Editor& editor, Document& document, int slot, const QString& folder,
                 const char* name) {
-  editor.Open(image, slot);
+  editor.Open(document, slot);
   return SaveDialog(editor, folder, name);
 }
 
@@ -73,21 +73,23 @@ std::string SplitChannel(const RadioImage& image, int slot) {
 // The channel editors on the main kinds of channel of the sample radio (a repeater, an
 // airband channel in AM, a split channel; the VFO of a band of band A and of band B; a CALL
 // channel; a named DTMF memory) and the sort dialog.
-int SaveEditorsAndSort(QWidget& window, MessageService& messages, RadioImage& image,
+int SaveEditorsAndSort(QWidget& window, MessageService& messages, Document& document,
                        const QString& folder) {
   int failures = 0;
   TMemoryForm memory(messages, &window);
-  if (!SaveEditor(memory, image, 1, folder, "editor-memory")) ++failures;
-  if (!SaveEditor(memory, image, 10, folder, "editor-memory-air")) ++failures;
-  image.Store(SlotKind::Memory, 20, SplitChannel(image, 20));
-  if (!SaveEditor(memory, image, 20, folder, "editor-memory-split")) ++failures;
+  if (!SaveEditor(memory, document, 1, folder, "editor-memory")) ++failures;
+  if (!SaveEditor(memory, document, 10, folder, "editor-memory-air")) ++failures;
+  document.Change("Edit 020", [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 20, SplitChannel(image, 20));
+  });
+  if (!SaveEditor(memory, document, 20, folder, "editor-memory-split")) ++failures;
   TVfoForm vfo(messages, &window);
-  if (!SaveEditor(vfo, image, 0, folder, "editor-vfo")) ++failures;
-  if (!SaveEditor(vfo, image, 8, folder, "editor-vfo-b")) ++failures;
+  if (!SaveEditor(vfo, document, 0, folder, "editor-vfo")) ++failures;
+  if (!SaveEditor(vfo, document, 8, folder, "editor-vfo-b")) ++failures;
   TCallForm call(messages, &window);
-  if (!SaveEditor(call, image, 0, folder, "editor-call")) ++failures;
+  if (!SaveEditor(call, document, 0, folder, "editor-call")) ++failures;
   TDtmfForm dtmf(messages, &window);
-  if (!SaveEditor(dtmf, image, 0, folder, "editor-dtmf")) ++failures;
+  if (!SaveEditor(dtmf, document, 0, folder, "editor-dtmf")) ++failures;
   TSortForm sort(&window);
   if (!SaveDialog(sort, folder, "sort")) ++failures;
   return failures;
@@ -180,8 +182,8 @@ int main(int argc, char** argv) {
   QTimer::singleShot(0, &mainForm, [&] {
     mainForm.ReadFromRadio(TransferScope::All);
     QApplication::setActiveWindow(&mainForm);
-    mainForm.Grid(1)->setFocus();
-    mainForm.Grid(1)->SelectGridRow(2);
+    mainForm.GridOf(Grid::Memory)->setFocus();
+    mainForm.GridOf(Grid::Memory)->SelectGridRow(2);
     QApplication::processEvents();
     const char* pages[] = {"main-window", "menu-1", "menu-2"};
     for (int page = 0; page < 3; ++page) {
@@ -198,7 +200,7 @@ int main(int argc, char** argv) {
     if (!SavePrintout(mainForm.Image(), folder)) ++failures;
     if (!SaveCsvReport(mainForm, mainForm.Image(), folder)) ++failures;
     if (!SaveHelp(settings, args.at(3), folder)) ++failures;
-    failures += SaveEditorsAndSort(mainForm, messages, mainForm.Image(), folder);
+    failures += SaveEditorsAndSort(mainForm, messages, mainForm.Document(), folder);
     mainForm.Document().SetModified(false);  // nothing to save: the pictures were the point
     QApplication::exit(failures == 0 ? 0 : 1);
   });

@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "gui/document/DocumentSignals.h"
 #include "gui/editors/TCallForm.h"
 #include "gui/editors/TDtmfForm.h"
 #include "gui/editors/TMemoryForm.h"
@@ -9,33 +10,36 @@
 
 namespace quorvan {
 
-EditorDialogs::EditorDialogs(MessageService& messages, QWidget* window)
-    : memory_(new TMemoryForm(messages, window)),
+EditorDialogs::EditorDialogs(MessageService& messages, QWidget* window, Document& document,
+                             DocumentSignals& documentSignals)
+    : document_(document),
+      memory_(new TMemoryForm(messages, window)),
       vfo_(new TVfoForm(messages, window)),
       call_(new TCallForm(messages, window)),
-      dtmf_(new TDtmfForm(messages, window)) {}
-
-bool EditorDialogs::Edit(Grid grid, int slot, RadioImage& image) {
-  switch (grid) {
-    case Grid::Memory:
-      return memory_->EditChannel(image, slot);
-    case Grid::Vfo:
-      return vfo_->EditBand(image, slot);
-    case Grid::Call:
-      return call_->EditBand(image, slot);
-    case Grid::Dtmf:
-      return dtmf_->EditChannel(image, slot);
-    case Grid::None:
-      break;
+      dtmf_(new TDtmfForm(messages, window)) {
+  for (TEditorDialog* dialog : std::initializer_list<TEditorDialog*>{memory_, vfo_, call_, dtmf_}) {
+    QObject::connect(&documentSignals, &DocumentSignals::Changed, dialog,
+                     &TEditorDialog::FollowChange);
   }
-  return false;
 }
 
-void EditorDialogs::SetStoredHook(std::function<void()> hook) {
-  memory_->SetStoredHook(hook);
-  vfo_->SetStoredHook(hook);
-  call_->SetStoredHook(hook);
-  dtmf_->SetStoredHook(std::move(hook));
+void EditorDialogs::Edit(Grid grid, int slot) {
+  switch (grid) {
+    case Grid::Memory:
+      memory_->EditChannel(document_, slot);
+      return;
+    case Grid::Vfo:
+      vfo_->EditBand(document_, slot);
+      return;
+    case Grid::Call:
+      call_->EditBand(document_, slot);
+      return;
+    case Grid::Dtmf:
+      dtmf_->EditChannel(document_, slot);
+      return;
+    case Grid::None:
+      return;
+  }
 }
 
 void EditorDialogs::ShareCommands(const QList<QAction*>& commands) {
@@ -44,37 +48,10 @@ void EditorDialogs::ShareCommands(const QList<QAction*>& commands) {
   }
 }
 
-namespace {
-
-bool Touches(const ImageChanges& changes, ItemKind kind, int index) {
-  for (const ItemChange& c : changes.Items()) {
-    if (c.item.kind == kind && c.item.index == index) return true;
-  }
-  return false;
-}
-
-}  // namespace
-
-void EditorDialogs::ShowRestored(const ImageChanges& changes) {
-  if (memory_->isVisible() && Touches(changes, ItemKind::Memory, memory_->CurrentSlot())) {
-    memory_->ReloadChannel();
-  }
-  // A VFO's programmable range shows in its editor too.
-  if (vfo_->isVisible() && (Touches(changes, ItemKind::Vfo, vfo_->CurrentBand()) ||
-                            Touches(changes, ItemKind::ProgramVfo, vfo_->CurrentBand()))) {
-    vfo_->ReloadChannel();
-  }
-  if (call_->isVisible() && Touches(changes, ItemKind::Call, call_->CurrentBand())) {
-    call_->ReloadChannel();
-  }
-  if (dtmf_->isVisible() && Touches(changes, ItemKind::Dtmf, dtmf_->CurrentChannel())) {
-    dtmf_->ReloadChannel();
-  }
-}
-
 ChannelEditorsFactory EditorDialogsFactory(MessageService& messages) {
-  return [&messages](QWidget* window) -> std::unique_ptr<ChannelEditors> {
-    return std::make_unique<EditorDialogs>(messages, window);
+  return [&messages](QWidget* window, Document& document,
+                     DocumentSignals& documentSignals) -> std::unique_ptr<ChannelEditors> {
+    return std::make_unique<EditorDialogs>(messages, window, document, documentSignals);
   };
 }
 

@@ -15,12 +15,11 @@ class TVfoForm;
 // The four channel editors, one instance each for the whole run, as dialogs of the window.
 class EditorDialogs : public ChannelEditors {
  public:
-  EditorDialogs(MessageService& messages, QWidget* window);
+  EditorDialogs(MessageService& messages, QWidget* window, Document& document,
+                DocumentSignals& documentSignals);
 
-  bool Edit(Grid grid, int slot, RadioImage& image) override;
-  void SetStoredHook(std::function<void()> hook) override;
+  void Edit(Grid grid, int slot) override;
   void ShareCommands(const QList<QAction*>& commands) override;
-  void ShowRestored(const ImageChanges& changes) override;
 
   TMemoryForm* MemoryForm() const { return memory_; }
   TVfoForm* VfoForm() const { return vfo_; }
@@ -28,6 +27,7 @@ class EditorDialogs : public ChannelEditors {
   TDtmfForm* DtmfForm() const { return dtmf_; }
 
  private:
+  Document& document_;
   // Owned by the window, as its dialogs.
   TMemoryForm* memory_;
   TVfoForm* vfo_;

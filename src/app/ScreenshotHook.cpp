@@ -14,8 +14,8 @@ void ReadAndGrabLater(TMainForm& form, const QString& pngPath) {
     // Without a window manager nothing activates the window; the grid's focus shows a
     // selected row, its bold caption and the status texts.
     QApplication::setActiveWindow(&form);
-    form.Grid(1)->setFocus();
-    form.Grid(1)->SelectGridRow(2);
+    form.GridOf(Grid::Memory)->setFocus();
+    form.GridOf(Grid::Memory)->SelectGridRow(2);
     QTimer::singleShot(300, &form, [&form, pngPath] {
       const bool saved = form.grab().save(pngPath, "PNG");
       form.Document().SetModified(false);  // the picture is all that was wanted

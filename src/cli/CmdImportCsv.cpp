@@ -5,9 +5,10 @@
 #include "cli/CliFiles.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "core/model/RadioImage.h"
+#include "core/model/Document.h"
 #include "core/rules/CsvImport.h"
 #include "core/rules/CsvTable.h"
+#include "core/rules/EditStepNames.h"
 #include "core/rules/EditorRules.h"
 
 namespace quorvan {
@@ -57,16 +58,23 @@ int RunImportCsv(const std::vector<std::string>& args, CliContext& context) {
   std::string text;
   const int read = ReadCommandInput(parsed.positionals[0], kCsvMaxBytes, context, text);
   if (read != kExitOk) return read;
-  RadioImage document;
-  const int opened = OpenCommandDocument(parsed.positionals[1], plan, context, document);
+  RadioImage image;
+  const int opened = OpenCommandDocument(parsed.positionals[1], plan, context, image);
   if (opened != kExitOk) return opened;
+  // The same change of the document as the window's import.
+  Document document(std::move(image));
   CsvImportReport report;
   std::string error;
-  if (!ImportMemoryCsv(text, placement, document, report, &error)) {
+  bool isList = true;
+  document.Change([&report](const ImageChanges&) { return ImportStepName(report.imported); },
+                  [&](RadioImage& edited) {
+                    isList = ImportMemoryCsv(text, placement, edited, report, &error);
+                  });
+  if (!isList) {
     return ReportError(context,
                        CsvNotAChannelListMessage(InputName(parsed.positionals[0]) + ": " + error));
   }
-  const int saved = SaveCommandDocument(*output, document, context);
+  const int saved = SaveCommandDocument(*output, document.Image(), context);
   if (saved != kExitOk) return saved;
   ReportStream(*output, context) << report.Text();
   return kExitOk;

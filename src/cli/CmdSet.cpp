@@ -8,11 +8,13 @@
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
 #include "core/model/ChannelTables.h"
+#include "core/model/Document.h"
 #include "core/model/EscapedText.h"
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
 #include "core/model/RadioImage.h"
 #include "core/rules/ChannelSettings.h"
+#include "core/rules/EditStepNames.h"
 #include "core/rules/FrequencyRules.h"
 
 namespace quorvan {
@@ -239,13 +241,18 @@ int RunSet(const std::vector<std::string>& args, CliContext& context) {
   SettingsReader reader(parsed, plan.DestinationLetter());
   if (!reader.Read(settings)) return ReportUsageError(context, kSetCommand, reader.Problem());
 
-  RadioImage document;
-  const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, document);
+  RadioImage image;
+  const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, image);
   if (opened != kExitOk) return opened;
-  const SettingsOutcome outcome = ApplyChannelSettings(document, *slots, settings);
+  // The same change of the document as the window's Change Selected.
+  Document document(std::move(image));
+  SettingsOutcome outcome;
+  document.Change(
+      [&outcome](const ImageChanges&) { return ChangeSelectedStepName(outcome.stored); },
+      [&](RadioImage& edited) { outcome = ApplyChannelSettings(edited, *slots, settings); });
   std::ostream& report = ReportStream(*output, context);
   for (const SlotNote& note : outcome.notes) report << SlotNoteLine(note) << "\n";
-  return SaveCommandDocument(*output, document, context);
+  return SaveCommandDocument(*output, document.Image(), context);
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 #include "cli/CliFiles.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
+#include "core/model/Document.h"
 #include "core/model/EscapedText.h"
 #include "core/model/RadioImage.h"
+#include "core/rules/EditStepNames.h"
 #include "core/rules/SortMemoryChannels.h"
 
 namespace quorvan {
@@ -48,11 +50,14 @@ int RunSort(const std::vector<std::string>& args, CliContext& context) {
   const int resolved = ResolveCommandPlan(parsed, kSortCommand, context, plan);
   if (resolved != kExitOk) return resolved;
 
-  RadioImage document;
-  const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, document);
+  RadioImage image;
+  const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, image);
   if (opened != kExitOk) return opened;
-  SortMemoryChannels(document, *key);
-  return SaveCommandDocument(*output, document, context);
+  // The same change of the document as the window's sort.
+  Document document(std::move(image));
+  document.Change(SortStepName(*key),
+                  [&key](RadioImage& edited) { SortMemoryChannels(edited, *key); });
+  return SaveCommandDocument(*output, document.Image(), context);
 }
 
 }  // namespace

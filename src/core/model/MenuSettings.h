@@ -12,12 +12,47 @@ constexpr int kMenuItemCount = 41;
 
 // Item indexes used by name elsewhere (pages, printout, transfers).
 enum MenuItem : int {
-  kMenuBC = 0, kMenuBAL, kMenuDL, kMenuATT, kMenuLK, kMenuLMP, kMenuMNF,
-  kMenuPC0, kMenuPC1, kMenuPC2, kMenuPC3, kMenuSCR, kMenuMGL, kMenuMRM, kMenuARO,
-  kMenuELK, kMenuTXS, kMenuTSP, kMenuPT, kMenuDLK, kMenuTXH, kMenuMES, kMenuCNT,
-  kMenuSV, kMenuAPO, kMenuBEP, kMenuVXB, kMenuVXG, kMenuVXD, kMenuCKEY, kMenuTH,
-  kMenuNSFT, kMenuANT, kMenuLAN, kMenuDATP, kMenuNAR0, kMenuNAR1, kMenuNAR2,
-  kMenuNAR3, kMenuNAR5, kMenuBAT
+  kMenuBC = 0,
+  kMenuBAL,
+  kMenuDL,
+  kMenuATT,
+  kMenuLK,
+  kMenuLMP,
+  kMenuMNF,
+  kMenuPC0,
+  kMenuPC1,
+  kMenuPC2,
+  kMenuPC3,
+  kMenuSCR,
+  kMenuMGL,
+  kMenuMRM,
+  kMenuARO,
+  kMenuELK,
+  kMenuTXS,
+  kMenuTSP,
+  kMenuPT,
+  kMenuDLK,
+  kMenuTXH,
+  kMenuMES,
+  kMenuCNT,
+  kMenuSV,
+  kMenuAPO,
+  kMenuBEP,
+  kMenuVXB,
+  kMenuVXG,
+  kMenuVXD,
+  kMenuCKEY,
+  kMenuTH,
+  kMenuNSFT,
+  kMenuANT,
+  kMenuLAN,
+  kMenuDATP,
+  kMenuNAR0,
+  kMenuNAR1,
+  kMenuNAR2,
+  kMenuNAR3,
+  kMenuNAR5,
+  kMenuBAT
 };
 
 // The radio command that carries an item ("PC 2", "NAR 5", "MES", ...).
@@ -42,5 +77,10 @@ class MenuSettings {
 
 // Every item to its default for the plan's destination letter and model.
 void ApplyMenuDefaults(MenuSettings& menu, const BandPlan& plan);
+
+// A power-on message the destination's characters cannot show is emptied, so that what the
+// window shows is what is written; done to every document that comes in (a file, a read).
+// True when it was emptied.
+bool EmptyUnshowablePowerOnMessage(MenuSettings& menu, const BandPlan& plan);
 
 }  // namespace quorvan

@@ -74,4 +74,16 @@ std::string RowStepName(std::string_view verb, const BandPlan& plan, const Image
   return name + " (" + std::to_string(rows.size()) + " rows)";
 }
 
+std::string SortStepName(SortKey key) {
+  return key == SortKey::Frequency ? "Sort by Frequency" : "Sort by Memory Name";
+}
+
+std::string ImportStepName(int rows) {
+  return "Import CSV (" + std::to_string(rows) + (rows == 1 ? " row)" : " rows)");
+}
+
+std::string ChangeSelectedStepName(int rows) {
+  return "Change Selected (" + std::to_string(rows) + " rows)";
+}
+
 }  // namespace quorvan

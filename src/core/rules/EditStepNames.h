@@ -5,6 +5,7 @@
 
 #include "core/model/ImageChanges.h"
 #include "core/rules/GridTexts.h"
+#include "core/rules/SortMemoryChannels.h"
 
 namespace quorvan {
 
@@ -26,5 +27,11 @@ std::string RowName(const BandPlan& plan, GridRow row);
 // A step that acts on rows: "Paste into 012" when the change touches one row, "Delete (400
 // rows)" when it touches several.
 std::string RowStepName(std::string_view verb, const BandPlan& plan, const ImageChanges& changes);
+
+// The steps of the commands the window and quorvan-cli share: "Sort by Frequency" (or "by
+// Memory Name"), "Import CSV (12 rows)" ("(1 row)"), "Change Selected (3 rows)".
+std::string SortStepName(SortKey key);
+std::string ImportStepName(int rows);
+std::string ChangeSelectedStepName(int rows);
 
 }  // namespace quorvan

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,8 +11,13 @@
 
 namespace quorvan {
 
-// The four grids of the Memory page, numbered as the main window's active grid (0 = none).
+// The four grids of the Memory page, and None before any grid was entered.
 enum class Grid { None = 0, Memory = 1, Vfo = 2, Call = 3, Dtmf = 4 };
+
+// The grids in their order on the page, and each one's place in that order (for tables of
+// one entry a grid; not for None).
+inline constexpr std::array<Grid, 4> kGrids{Grid::Memory, Grid::Vfo, Grid::Call, Grid::Dtmf};
+constexpr std::size_t GridIndex(Grid grid) { return static_cast<std::size_t>(grid) - 1; }
 
 // Columns of every grid: 0 the narrow leading column (the memory grid's lockout mark),
 // 1 the row label, 2 the frequency or code, 3 the memory name (memory grid only).

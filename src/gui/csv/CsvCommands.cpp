@@ -6,9 +6,11 @@
 
 #include "core/files/DocumentFile.h"
 #include "core/messages/Messages.h"
+#include "core/model/Document.h"
 #include "core/rules/CsvExport.h"
 #include "core/rules/CsvImport.h"
 #include "core/rules/CsvTable.h"
+#include "core/rules/EditStepNames.h"
 #include "gui/common/MessageService.h"
 #include "gui/csv/CsvImportDialog.h"
 
@@ -41,14 +43,17 @@ bool NativeCsvFileDialogs::ChooseImportPlacement(int selectedSlot, CsvPlacement&
   return true;
 }
 
-CsvCommands::CsvCommands(RadioImage& image, MessageService& messages, CsvFileDialogs& dialogs,
+CsvCommands::CsvCommands(Document& document, MessageService& messages, CsvFileDialogs& dialogs,
                          ReportViewer showReport)
-    : image_(image), messages_(messages), dialogs_(dialogs), showReport_(std::move(showReport)) {}
+    : document_(document),
+      messages_(messages),
+      dialogs_(dialogs),
+      showReport_(std::move(showReport)) {}
 
 bool CsvCommands::ExportCsv(const QString& folder) {
   const QString path = dialogs_.SaveCsvName(folder);
   if (path.isEmpty()) return false;
-  const CsvExportResult result = ExportMemoryCsv(image_);
+  const CsvExportResult result = ExportMemoryCsv(document_.Image());
   std::string error;
   if (!WriteFileAtomically(QFile::encodeName(path).toStdString(), result.text, &error)) {
     messages_.Error(MessageText(FileNotWrittenMessage(error)));
@@ -79,11 +84,15 @@ bool CsvCommands::ImportCsv(const QString& folder, int selectedSlot) {
     return false;
   }
   CsvImportReport report;
-  if (!ImportMemoryCsv(text, placement, image_, report, &error)) {
+  bool isList = true;
+  // By Location or in file order, every row the import stores is one step to undo.
+  document_.Change(
+      [&report](const ImageChanges&) { return ImportStepName(report.imported); },
+      [&](RadioImage& image) { isList = ImportMemoryCsv(text, placement, image, report, &error); });
+  if (!isList) {
     messages_.Error(QString::fromStdString(CsvNotAChannelListMessage(error)));
     return false;
   }
-  importedRows_ = report.imported;
   showReport_(QString::fromStdString(report.Text()));
   return report.imported > 0;
 }

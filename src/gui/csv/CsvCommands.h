@@ -3,13 +3,13 @@
 #include <QString>
 #include <functional>
 
-#include "core/model/RadioImage.h"
 #include "core/rules/CsvImport.h"
 
 class QWidget;
 
 namespace quorvan {
 
+class Document;
 class MessageService;
 
 // Open and save dialogs for channel lists, and the import's choice of where the rows go.
@@ -41,25 +41,21 @@ class CsvCommands {
   // Shows the import report; the window passes one that runs a ReportDialog modally.
   using ReportViewer = std::function<void(const QString& report)>;
 
-  CsvCommands(RadioImage& image, MessageService& messages, CsvFileDialogs& dialogs,
+  CsvCommands(Document& document, MessageService& messages, CsvFileDialogs& dialogs,
               ReportViewer showReport);
 
   // Writes the used memory channels to a chosen file. True when the file was written.
   bool ExportCsv(const QString& folder);
-  // Stores the rows of a chosen list into the memory slots, where the user chooses, and shows
-  // the report. `selectedSlot` is the memory grid's selected slot. True when the document
-  // changed: the caller then records the change as one step, sets Modified and refreshes the
-  // view, once.
+  // Stores the rows of a chosen list into the memory slots, where the user chooses, as one
+  // change of the document ("Import CSV (12 rows)"), and shows the report. `selectedSlot` is
+  // the memory grid's selected slot. True when rows were stored.
   bool ImportCsv(const QString& folder, int selectedSlot);
-  // How many rows the last import stored.
-  int ImportedRows() const { return importedRows_; }
 
  private:
-  RadioImage& image_;
+  Document& document_;
   MessageService& messages_;
   CsvFileDialogs& dialogs_;
   ReportViewer showReport_;
-  int importedRows_ = 0;
 };
 
 }  // namespace quorvan

@@ -35,8 +35,8 @@ BandChannelForm::BandChannelForm(MessageService& messages, QWidget* parent, bool
   connect(tone_, &ToneGroup::Edited, this, &BandChannelForm::MarkPending);
 }
 
-void BandChannelForm::OpenBand(RadioImage& image, int band) {
-  BeginSession(image);
+void BandChannelForm::OpenBand(Document& document, int band) {
+  BeginSession(document);
   entries_ = BandList();
   {
     const QSignalBlocker blocker(bandList_);

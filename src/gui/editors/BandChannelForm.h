@@ -25,7 +25,7 @@ class BandChannelForm : public TEditorDialog {
   BandChannelForm(MessageService& messages, QWidget* parent, bool withSplit, int frequencyLength);
 
   // Lists the plan's bands, selects `band` and loads it.
-  void OpenBand(RadioImage& image, int band);
+  void OpenBand(Document& document, int band);
   virtual std::vector<BandListEntry> BandList() const = 0;
   virtual void LoadChannel() = 0;
   void PageChannel(PagingMove move) override;

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "core/rules/EditStepNames.h"
 #include "gui/common/MessageService.h"
 #include "gui/editors/EditorText.h"
 
@@ -38,19 +39,29 @@ TEditorDialog::TEditorDialog(MessageService& messages, QWidget* parent)
   setModal(true);
 }
 
-void TEditorDialog::BeginSession(RadioImage& image) {
-  image_ = &image;
-  documentModified_ = false;
+void TEditorDialog::BeginSession(Document& document) {
+  document_ = &document;
   pending_ = false;
 }
 
-bool TEditorDialog::RunSession() {
-  exec();
-  return documentModified_;
+bool TEditorDialog::Store(const Document::Edit& edit) {
+  storing_ = true;
+  const bool changed = document_->Change(
+      [this](const ImageChanges& changes) { return RowStepName("Edit", Image().Plan(), changes); },
+      edit);
+  storing_ = false;
+  return changed;
 }
 
-void TEditorDialog::NotifyStored() {
-  if (storedHook_) storedHook_();
+void TEditorDialog::FollowChange(ChangeKind, const ImageChanges& changes) {
+  // Its own store the dialog shows as it chooses: a refused frequency stays typed.
+  if (!document_ || storing_ || !isVisible()) return;
+  for (const ItemChange& c : changes.Items()) {
+    if (ShowsItem(c.item)) {
+      ReloadChannel();
+      return;
+    }
+  }
 }
 
 void TEditorDialog::Inform(std::string_view text) { messages_.Information(ToQString(text)); }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <string_view>
 
-#include "core/model/RadioImage.h"
+#include "core/model/Document.h"
 #include "core/rules/EditorRules.h"
 
 class QPushButton;
@@ -22,24 +21,26 @@ class TEditorDialog : public QDialog {
  public:
   TEditorDialog(MessageService& messages, QWidget* parent);
 
-  // Run after every record written while the dialog is open (the window refreshes its grids).
-  void SetStoredHook(std::function<void()> hook) { storedHook_ = std::move(hook); }
   bool PendingChanges() const { return pending_; }
-  // The record shown is the document's again (an undo or redo changed it); whatever was typed
-  // and not stored is dropped.
+  // The record shown is the document's again; whatever was typed and not stored is dropped.
   virtual void ReloadChannel() = 0;
+  // While the dialog shows, a change it did not make (an undo or redo) to the record it shows
+  // reloads that record.
+  void FollowChange(ChangeKind kind, const ImageChanges& changes);
 
  protected:
-  // A modal session on `image`; true when a store was attempted (the document is modified).
-  void BeginSession(RadioImage& image);
-  bool RunSession();
-  RadioImage& Image() { return *image_; }
-  const RadioImage& Image() const { return *image_; }
+  // A modal session on the document.
+  void BeginSession(Document& document);
+  void RunSession() { exec(); }
+  const RadioImage& Image() const { return document_->Image(); }
+  // Whether the item is part of the record shown (a VFO's range is part of its VFO).
+  virtual bool ShowsItem(ItemRef item) const = 0;
+  // What the OK, Enter or paging store writes, as one change of the document named after the
+  // row ("Edit 012"). True when the document changed.
+  bool Store(const Document::Edit& edit);
 
   void MarkPending() { pending_ = true; }
   void ClearPending() { pending_ = false; }
-  void NoteDocumentModified() { documentModified_ = true; }
-  void NotifyStored();
 
   void Inform(std::string_view text);
   bool Ask(std::string_view text);
@@ -67,10 +68,9 @@ class TEditorDialog : public QDialog {
   void CloseClicked();
 
   MessageService& messages_;
-  RadioImage* image_ = nullptr;
-  std::function<void()> storedHook_;
+  Document* document_ = nullptr;
   bool pending_ = false;
-  bool documentModified_ = false;
+  bool storing_ = false;
 };
 
 }  // namespace quorvan

@@ -24,12 +24,12 @@ TCallForm::TCallForm(MessageService& messages, QWidget* parent)
   InstallDialogKeys();
 }
 
-bool TCallForm::EditBand(RadioImage& image, int band) {
-  Open(image, band);
-  return RunSession();
+void TCallForm::EditBand(Document& document, int band) {
+  Open(document, band);
+  RunSession();
 }
 
-void TCallForm::Open(RadioImage& image, int band) { OpenBand(image, band); }
+void TCallForm::Open(Document& document, int band) { OpenBand(document, band); }
 
 std::vector<BandListEntry> TCallForm::BandList() const { return CallBandList(Image().Plan()); }
 
@@ -39,11 +39,9 @@ void TCallForm::LoadChannel() {
 }
 
 bool TCallForm::StoreChannel() {
-  NoteDocumentModified();
   const StoreOutcome out = ComposeCallRecord(Image(), band_, CollectEntry());
   if (!ReportError(out.error)) return false;
-  Image().Store(SlotKind::Call, band_, out.record);
-  NotifyStored();
+  Store([&](RadioImage& image) { image.Store(SlotKind::Call, band_, out.record); });
   LoadChannel();
   if (out.rounded) Inform(kRoundedMessage);
   return true;

@@ -12,11 +12,13 @@ class TCallForm : public BandChannelForm {
   explicit TCallForm(MessageService& messages, QWidget* parent = nullptr);
 
   // Shows the dialog modally on CALL band `band` (0-3, the slot of the selected grid row).
-  // True when the document was modified.
-  bool EditBand(RadioImage& image, int band);
-  void Open(RadioImage& image, int band);
+  void EditBand(Document& document, int band);
+  void Open(Document& document, int band);
 
  protected:
+  bool ShowsItem(ItemRef item) const override {
+    return item.kind == ItemKind::Call && item.index == band_;
+  }
   std::vector<BandListEntry> BandList() const override;
   void LoadChannel() override;
   bool StoreChannel() override;

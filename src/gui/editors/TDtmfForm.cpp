@@ -65,14 +65,14 @@ TDtmfForm::TDtmfForm(MessageService& messages, QWidget* parent) : TEditorDialog(
   InstallDialogKeys();
 }
 
-bool TDtmfForm::EditChannel(RadioImage& image, int channel) {
-  Open(image, channel);
-  return RunSession();
+void TDtmfForm::EditChannel(Document& document, int channel) {
+  Open(document, channel);
+  RunSession();
 }
 
-void TDtmfForm::Open(RadioImage& image, int channel) {
-  BeginSession(image);
-  name_->setFont(DestinationFont(image.Plan(), name_->font()));
+void TDtmfForm::Open(Document& document, int channel) {
+  BeginSession(document);
+  name_->setFont(DestinationFont(Image().Plan(), name_->font()));
   code_->setFocus();
   LoadChannel(channel >= 0 && channel < kDtmfSlots ? channel : 0);
 }
@@ -88,7 +88,6 @@ void TDtmfForm::LoadChannel(int channel) {
 }
 
 bool TDtmfForm::StoreChannel() {
-  NoteDocumentModified();
   const char destination = Image().Plan().DestinationLetter();
   const QByteArray utf8 = name_->text().toUtf8();
   std::optional<std::string> name = NameFromUtf8(
@@ -97,8 +96,8 @@ bool TDtmfForm::StoreChannel() {
   if (!name || !IsValidName(*name, destination)) name = std::string();
   std::string code = ToAscii(code_->text());
   if (!IsDtmfCode(code)) code.clear();
-  Image().Store(SlotKind::Dtmf, channel_, DtmfRecord::Make(channel_, code, *name).Text());
-  NotifyStored();
+  const std::string record = DtmfRecord::Make(channel_, code, *name).Text();
+  Store([&](RadioImage& image) { image.Store(SlotKind::Dtmf, channel_, record); });
   ClearPending();
   return true;
 }

@@ -15,14 +15,16 @@ class TDtmfForm : public TEditorDialog {
  public:
   explicit TDtmfForm(MessageService& messages, QWidget* parent = nullptr);
 
-  // Shows the dialog modally on DTMF memory `channel` (0-9, grid row minus 1). True when the
-  // document was modified.
-  bool EditChannel(RadioImage& image, int channel);
-  void Open(RadioImage& image, int channel);
+  // Shows the dialog modally on DTMF memory `channel` (0-9).
+  void EditChannel(Document& document, int channel);
+  void Open(Document& document, int channel);
   int CurrentChannel() const { return channel_; }
   void ReloadChannel() override { LoadChannel(channel_); }
 
  protected:
+  bool ShowsItem(ItemRef item) const override {
+    return item.kind == ItemKind::Dtmf && item.index == channel_;
+  }
   bool StoreChannel() override;
   void PageChannel(PagingMove move) override;
 

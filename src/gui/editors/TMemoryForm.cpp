@@ -80,14 +80,14 @@ TMemoryForm::TMemoryForm(MessageService& messages, QWidget* parent)
   InstallDialogKeys();
 }
 
-bool TMemoryForm::EditChannel(RadioImage& image, int slot) {
-  Open(image, slot);
-  return RunSession();
+void TMemoryForm::EditChannel(Document& document, int slot) {
+  Open(document, slot);
+  RunSession();
 }
 
-void TMemoryForm::Open(RadioImage& image, int slot) {
-  BeginSession(image);
-  name_->setFont(DestinationFont(image.Plan(), name_->font()));
+void TMemoryForm::Open(Document& document, int slot) {
+  BeginSession(document);
+  name_->setFont(DestinationFont(Image().Plan(), name_->font()));
   frequency_->RxField()->setFocus();
   LoadChannel(slot >= 0 && slot < kMemorySlots ? slot : 0);
 }
@@ -128,11 +128,9 @@ EditorEntry TMemoryForm::CollectEntry() const {
 }
 
 bool TMemoryForm::StoreChannel() {
-  NoteDocumentModified();
   const StoreOutcome out = ComposeMemoryRecord(Image(), slot_, CollectEntry());
   if (!ReportError(out.error)) return false;
-  Image().Store(SlotKind::Memory, slot_, out.record);
-  NotifyStored();
+  Store([&](RadioImage& image) { image.Store(SlotKind::Memory, slot_, out.record); });
   LoadChannel(slot_);
   if (out.rounded) Inform(kRoundedMessage);
   return true;

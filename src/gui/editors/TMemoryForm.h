@@ -18,15 +18,17 @@ class TMemoryForm : public TEditorDialog {
  public:
   explicit TMemoryForm(MessageService& messages, QWidget* parent = nullptr);
 
-  // Shows the dialog modally on memory slot `slot` (grid row minus 1). True when the document
-  // was modified: the caller sets Modified and refreshes its view.
-  bool EditChannel(RadioImage& image, int slot);
+  // Shows the dialog modally on memory slot `slot`; each store is a change of the document.
+  void EditChannel(Document& document, int slot);
   // Prepares the dialog on `slot` without showing it (EditChannel, and tests that show it).
-  void Open(RadioImage& image, int slot);
+  void Open(Document& document, int slot);
   int CurrentSlot() const { return slot_; }
   void ReloadChannel() override { LoadChannel(slot_); }
 
  protected:
+  bool ShowsItem(ItemRef item) const override {
+    return item.kind == ItemKind::Memory && item.index == slot_;
+  }
   bool StoreChannel() override;
   void PageChannel(PagingMove move) override;
 

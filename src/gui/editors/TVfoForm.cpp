@@ -52,12 +52,12 @@ TVfoForm::TVfoForm(MessageService& messages, QWidget* parent)
   InstallDialogKeys();
 }
 
-bool TVfoForm::EditBand(RadioImage& image, int band) {
-  Open(image, band);
-  return RunSession();
+void TVfoForm::EditBand(Document& document, int band) {
+  Open(document, band);
+  RunSession();
 }
 
-void TVfoForm::Open(RadioImage& image, int band) { OpenBand(image, band); }
+void TVfoForm::Open(Document& document, int band) { OpenBand(document, band); }
 
 std::vector<BandListEntry> TVfoForm::BandList() const { return VfoBandList(Image().Plan()); }
 
@@ -72,9 +72,8 @@ void TVfoForm::ShowProgramFields(const ProgramVfoFields& fields) {
 
 void TVfoForm::LoadChannel() {
   ShowChannel(LoadVfoChannel(Image(), band_));
-  const bool hasProgramVfo = band_ <= kLastProgramBand;
-  programGroup_->setVisible(hasProgramVfo);
-  ShowProgramFields(hasProgramVfo ? ProgramVfoFieldsOf(Image(), band_) : ProgramVfoFields{});
+  programGroup_->setVisible(HasProgramVfo());
+  ShowProgramFields(HasProgramVfo() ? ProgramVfoFieldsOf(Image(), band_) : ProgramVfoFields{});
   ClearPending();
 }
 
@@ -85,31 +84,37 @@ void TVfoForm::ProgramFieldEdited(ProgramVfoSide side) {
   ShowProgramFields(ReactToProgramVfoEdit(Image().Plan(), band_, before, side));
 }
 
-void TVfoForm::WriteProgramVfo() {
-  if (band_ > kLastProgramBand) return;
-  const std::string record = CompleteProgramVfoRecord(Image().Plan(), band_, ProgramFields());
-  NoteDocumentModified();
-  Image().Store(SlotKind::ProgramVfo, band_, record);
-  NotifyStored();
-  ShowProgramFields(ProgramVfoFieldsOf(Image(), band_));
+bool TVfoForm::HasProgramVfo() const { return band_ <= kLastProgramBand; }
+
+void TVfoForm::ShowStoredProgramVfo() {
+  if (HasProgramVfo()) ShowProgramFields(ProgramVfoFieldsOf(Image(), band_));
 }
 
 bool TVfoForm::StoreChannel() {
-  NoteDocumentModified();
-  // The range is written first and stays written even when the frequency turns out bad: the
-  // fit below already depends on it.
-  WriteProgramVfo();
-  const StoreOutcome out = ComposeVfoRecord(Image(), band_, CollectEntry());
+  const std::string range =
+      HasProgramVfo() ? CompleteProgramVfoRecord(Image().Plan(), band_, ProgramFields()) : "";
+  const EditorEntry entry = CollectEntry();
+  StoreOutcome out;
+  // One step: the range is written first and stays written even when the frequency turns out
+  // bad, as the fit of the frequency already depends on it.
+  Store([&](RadioImage& image) {
+    if (HasProgramVfo()) image.Store(SlotKind::ProgramVfo, band_, range);
+    out = ComposeVfoRecord(image, band_, entry);
+    if (out.error == EditError::None) image.Store(SlotKind::Vfo, band_, out.record);
+  });
+  ShowStoredProgramVfo();
   if (!ReportError(out.error)) return false;
-  Image().Store(SlotKind::Vfo, band_, out.record);
-  NotifyStored();
   LoadChannel();
   if (out.rounded) Inform(kRoundedMessage);
   return true;
 }
 
 void TVfoForm::ApplyFields() {
-  WriteProgramVfo();
+  if (HasProgramVfo()) {
+    const std::string range = CompleteProgramVfoRecord(Image().Plan(), band_, ProgramFields());
+    Store([&](RadioImage& image) { image.Store(SlotKind::ProgramVfo, band_, range); });
+    ShowStoredProgramVfo();
+  }
   const AppliedFields out = ApplyVfoFields(Image(), band_, CollectEntry());
   if (!ReportError(out.error)) return;
   frequency_->ShowApplied(out, false);

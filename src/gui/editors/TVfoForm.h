@@ -15,19 +15,24 @@ class TVfoForm : public BandChannelForm {
   explicit TVfoForm(MessageService& messages, QWidget* parent = nullptr);
 
   // Shows the dialog modally on VFO band `band` (0-14, the slot of the selected grid row).
-  // True when the document was modified.
-  bool EditBand(RadioImage& image, int band);
-  void Open(RadioImage& image, int band);
+  void EditBand(Document& document, int band);
+  void Open(Document& document, int band);
 
  protected:
+  // The band's programmable range shows here too.
+  bool ShowsItem(ItemRef item) const override {
+    return (item.kind == ItemKind::Vfo || item.kind == ItemKind::ProgramVfo) && item.index == band_;
+  }
   std::vector<BandListEntry> BandList() const override;
   void LoadChannel() override;
   bool StoreChannel() override;
 
  private:
   void ApplyFields();
-  // Completes the program VFO fields of bands 0-3 and writes the range into the image.
-  void WriteProgramVfo();
+  // Bands 0-3 have a programmable range, which every store completes and writes.
+  bool HasProgramVfo() const;
+  // The fields as the document now holds them.
+  void ShowStoredProgramVfo();
   void ProgramFieldEdited(ProgramVfoSide side);
   ProgramVfoFields ProgramFields() const;
   void ShowProgramFields(const ProgramVfoFields& fields);

@@ -5,7 +5,7 @@
 #include <QMimeData>
 
 #include "core/messages/Messages.h"
-#include "core/model/RadioImage.h"
+#include "core/rules/EditStepNames.h"
 #include "core/rules/GridTexts.h"
 #include "core/rules/PasteRules.h"
 #include "gui/common/MessageService.h"
@@ -22,10 +22,14 @@ void SetEnabled(QAction* action, bool enabled) {
 
 }  // namespace
 
-ClipboardCommands::ClipboardCommands(RadioImage& image, EditCommandHost& host,
+ClipboardCommands::ClipboardCommands(Document& document, EditCommandHost& host,
                                      MessageService& messages, QClipboard& clipboard,
                                      EditControls controls)
-    : image_(image), host_(host), messages_(messages), clipboard_(clipboard), controls_(controls) {}
+    : document_(document),
+      host_(host),
+      messages_(messages),
+      clipboard_(clipboard),
+      controls_(controls) {}
 
 void ClipboardCommands::Run(EditCommand command) {
   // The shortcuts can reach here while a menu page shows, where the Edit menu is off.
@@ -47,16 +51,17 @@ void ClipboardCommands::Run(EditCommand command) {
 }
 
 EditTarget ClipboardCommands::TargetAt(int gridRow) const {
-  const auto grid = static_cast<Grid>(host_.ActiveGridNumber());
+  const Grid grid = host_.ActiveGrid();
   if (grid == Grid::None) return {};
-  if (gridRow < 1 || gridRow > DataRowCount(image_.Plan(), grid)) return {grid, -1};
-  return TargetOfRow(grid, gridRow, RowLabel(image_.Plan(), grid, gridRow));
+  const BandPlan& plan = document_.Image().Plan();
+  if (gridRow < 1 || gridRow > DataRowCount(plan, grid)) return {grid, -1};
+  return TargetOfRow(grid, gridRow, RowLabel(plan, grid, gridRow));
 }
 
 EditTarget ClipboardCommands::CurrentTarget() const { return TargetAt(host_.CurrentGridRow()); }
 
 bool ClipboardCommands::RefuseOutsideCutGrids() {
-  const auto grid = static_cast<Grid>(host_.ActiveGridNumber());
+  const Grid grid = host_.ActiveGrid();
   if (grid == Grid::Memory || grid == Grid::Dtmf) return false;
   messages_.Information(MessageText(kInvalidFunctionMessage));
   return true;
@@ -70,14 +75,21 @@ void ClipboardCommands::Place(const std::vector<std::string>& rows) {
   clipboard_.setMimeData(data);
 }
 
-std::vector<std::string> ClipboardCommands::TakeSelectedMemoryRows(bool clear) {
-  std::vector<std::string> rows;
+std::vector<int> ClipboardCommands::SelectedMemorySlots(bool cutting) const {
+  std::vector<int> chosen;
   for (const int row : host_.SelectedGridRows()) {
     const EditTarget target = TargetAt(row);
-    if (target.slot < 0 || (clear && !CutDeleteAvailable(image_.Plan(), target))) continue;
-    rows.push_back(image_.Record(SlotKind::Memory, target.slot));
-    if (clear) image_.Store(SlotKind::Memory, target.slot, {});
+    if (target.slot < 0 || (cutting && !CutDeleteAvailable(document_.Image().Plan(), target))) {
+      continue;
+    }
+    chosen.push_back(target.slot);
   }
+  return chosen;
+}
+
+std::vector<std::string> ClipboardCommands::RecordsOf(const std::vector<int>& chosen) const {
+  std::vector<std::string> rows;
+  for (const int slot : chosen) rows.push_back(document_.Image().Record(SlotKind::Memory, slot));
   // Empty rows at either end carry nothing; the first row is what a single paste takes.
   while (!rows.empty() && rows.back().empty()) rows.pop_back();
   std::size_t first = 0;
@@ -87,32 +99,42 @@ std::vector<std::string> ClipboardCommands::TakeSelectedMemoryRows(bool clear) {
 }
 
 bool ClipboardCommands::SeveralMemoryRowsSelected() const {
-  return host_.ActiveGridNumber() == static_cast<int>(Grid::Memory) &&
-         host_.SelectedGridRows().size() > 1;
+  return host_.ActiveGrid() == Grid::Memory && host_.SelectedGridRows().size() > 1;
+}
+
+bool ClipboardCommands::ChangeRows(const char* verb, const Document::Edit& edit) {
+  return document_.Change(
+      [this, verb](const ImageChanges& changes) {
+        return RowStepName(verb, document_.Image().Plan(), changes);
+      },
+      edit);
 }
 
 void ClipboardCommands::Cut() {
   if (RefuseOutsideCutGrids()) return;
   if (SeveralMemoryRowsSelected()) {
-    const std::vector<std::string> rows = TakeSelectedMemoryRows(true);
+    const std::vector<int> cut = SelectedMemorySlots(true);
+    const std::vector<std::string> rows = RecordsOf(cut);
     if (rows.empty()) return;
+    ChangeRows("Cut", [&cut](RadioImage& image) {
+      for (const int slot : cut) image.Store(SlotKind::Memory, slot, {});
+    });
     Place(rows);
   } else {
     const EditTarget target = CurrentTarget();
     // The selection may have moved onto a protected row since the availability was set.
-    if (target.slot < 0 || !CutDeleteAvailable(image_.Plan(), target)) return;
+    if (target.slot < 0 || !CutDeleteAvailable(document_.Image().Plan(), target)) return;
     const SlotKind kind = SlotKindOfGrid(target.grid);
-    const std::string text = image_.Record(kind, target.slot);
-    image_.Store(kind, target.slot, {});
+    const std::string text = document_.Image().Record(kind, target.slot);
+    ChangeRows("Cut", [&](RadioImage& image) { image.Store(kind, target.slot, {}); });
     Place({text});
   }
   UpdateEditCommands();
-  host_.RefreshView();
 }
 
 void ClipboardCommands::Copy() {
   if (SeveralMemoryRowsSelected()) {
-    const std::vector<std::string> rows = TakeSelectedMemoryRows(false);
+    const std::vector<std::string> rows = RecordsOf(SelectedMemorySlots(false));
     if (!rows.empty()) {
       Place(rows);
       UpdateEditCommands();
@@ -121,16 +143,17 @@ void ClipboardCommands::Copy() {
   }
   const EditTarget target = CurrentTarget();
   if (target.slot < 0) return;  // no grid entered yet: nothing to take
-  Place({image_.Record(SlotKindOfGrid(target.grid), target.slot)});
+  Place({document_.Image().Record(SlotKindOfGrid(target.grid), target.slot)});
   UpdateEditCommands();
 }
 
 void ClipboardCommands::Paste() {
   const EditTarget target = CurrentTarget();
   if (target.grid == Grid::Memory && buffer_.Rows().size() > 1) {
-    const std::vector<SkippedPasteRow> skipped =
-        PasteMemoryRows(image_, buffer_.Rows(), target.slot);
-    host_.RefreshView();
+    std::vector<SkippedPasteRow> skipped;
+    ChangeRows("Paste into", [&](RadioImage& image) {
+      skipped = PasteMemoryRows(image, buffer_.Rows(), target.slot);
+    });
     if (skipped.empty()) return;
     std::string text(kRowsNotPastedMessage);
     for (const SkippedPasteRow& row : skipped) text += "\n" + SkippedPasteLine(buffer_.Rows(), row);
@@ -138,21 +161,19 @@ void ClipboardCommands::Paste() {
     return;
   }
   // The rules check the target again: the selection may have moved since the last update.
-  if (!PasteInto(image_, buffer_.Text(), target)) return;
-  host_.RefreshView();
+  ChangeRows("Paste into", [&](RadioImage& image) { PasteInto(image, buffer_.Text(), target); });
 }
 
 void ClipboardCommands::Delete() {
   if (RefuseOutsideCutGrids()) return;
-  bool acted = false;
-  for (const int row : host_.SelectedGridRows()) {
-    const EditTarget target = TargetAt(row);
-    if (target.slot < 0 || !CutDeleteAvailable(image_.Plan(), target)) continue;
-    image_.Store(SlotKindOfGrid(target.grid), target.slot, {});
-    acted = true;
-  }
-  if (!acted) return;
-  host_.RefreshView();
+  const QList<int> rows = host_.SelectedGridRows();
+  ChangeRows("Delete", [&](RadioImage& image) {
+    for (const int row : rows) {
+      const EditTarget target = TargetAt(row);
+      if (target.slot < 0 || !CutDeleteAvailable(image.Plan(), target)) continue;
+      image.Store(SlotKindOfGrid(target.grid), target.slot, {});
+    }
+  });
 }
 
 void ClipboardCommands::UpdateEditCommands() {
@@ -163,12 +184,17 @@ void ClipboardCommands::UpdateEditCommands() {
     // Text too long for the buffer is ignored; the last record stays pasteable.
     buffer_.Take(std::string_view(payload.constData(), static_cast<std::size_t>(payload.size())));
   }
+  UpdateAvailability();
+}
+
+void ClipboardCommands::UpdateAvailability() {
+  const RadioImage& image = document_.Image();
   const EditTarget target = CurrentTarget();
   // Several rows are offered on any memory row; each is checked as it is pasted.
   const bool paste =
       (target.grid == Grid::Memory && target.slot >= 0 && buffer_.Rows().size() > 1) ||
-      PasteAvailable(image_, buffer_.Text(), target);
-  const bool cut = CutDeleteAvailable(image_.Plan(), target);
+      PasteAvailable(image, buffer_.Text(), target);
+  const bool cut = CutDeleteAvailable(image.Plan(), target);
   SetEnabled(controls_.paste, paste);
   SetEnabled(controls_.cut, cut);
   SetEnabled(controls_.remove, cut);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/Document.h"
 #include "core/rules/ClipboardRules.h"
 
 class QAction;
@@ -12,7 +13,6 @@ class QClipboard;
 namespace quorvan {
 
 class MessageService;
-class RadioImage;
 
 enum class EditCommand { Cut, Copy, Paste, Delete };
 
@@ -23,13 +23,12 @@ extern const char kRecordMimeType[];
 class EditCommandHost {
  public:
   virtual ~EditCommandHost() = default;
-  virtual int ActiveGridNumber() const = 0;  // 0 before any grid was entered
+  virtual Grid ActiveGrid() const = 0;  // None before any grid was entered
   // Grid rows (from 1) of the active grid: its current row, and every selected row ascending.
   virtual int CurrentGridRow() const = 0;
   virtual QList<int> SelectedGridRows() const = 0;
   // Whether the Memory page, where the commands act, is showing.
   virtual bool EditingShown() const = 0;
-  virtual void RefreshView() = 0;
 };
 
 // The controls whose availability UpdateEditCommands sets. The Edit menu items are shared with
@@ -44,10 +43,10 @@ struct EditControls {
 
 // Cut, Copy, Paste and Delete between the grids and the system clipboard, and the availability
 // of those commands. The rules live in the core; this class only moves bytes and sets controls.
-// What a command changed becomes an undo step in the window that runs it.
+// Each command that changes the document is one change of it, named after the rows it touched.
 class ClipboardCommands {
  public:
-  ClipboardCommands(RadioImage& image, EditCommandHost& host, MessageService& messages,
+  ClipboardCommands(Document& document, EditCommandHost& host, MessageService& messages,
                     QClipboard& clipboard, EditControls controls);
 
   void Run(EditCommand command);
@@ -57,6 +56,8 @@ class ClipboardCommands {
   void Delete();
   // Re-reads the clipboard and sets which commands are available for the active grid's row.
   void UpdateEditCommands();
+  // The same from the records last taken off the clipboard (the document or the row changed).
+  void UpdateAvailability();
 
   const ClipboardBuffer& Buffer() const { return buffer_; }
 
@@ -67,11 +68,15 @@ class ClipboardCommands {
   bool RefuseOutsideCutGrids();
   // Several selected rows of the memory grid travel together.
   bool SeveralMemoryRowsSelected() const;
-  // The records of the selected memory rows, cleared when `clear` (protected rows are left).
-  std::vector<std::string> TakeSelectedMemoryRows(bool clear);
+  // The slots of the selected memory rows; for a cut without the protected ones.
+  std::vector<int> SelectedMemorySlots(bool cutting) const;
+  // Their records, without the empty rows at either end.
+  std::vector<std::string> RecordsOf(const std::vector<int>& chosen) const;
   void Place(const std::vector<std::string>& rows);
+  // The command's change of the document, named "VERB 012" or "VERB (3 rows)".
+  bool ChangeRows(const char* verb, const Document::Edit& edit);
 
-  RadioImage& image_;
+  Document& document_;
   EditCommandHost& host_;
   MessageService& messages_;
   QClipboard& clipboard_;

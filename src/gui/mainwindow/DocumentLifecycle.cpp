@@ -20,77 +20,28 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 const QString DocumentLifecycle::kUntitled = QStringLiteral("Untitled");
 const QString DocumentLifecycle::kTitle = QStringLiteral("Quorvan");
 
-DocumentLifecycle::DocumentLifecycle(RadioImage& image, DocumentHost& host,
+DocumentLifecycle::DocumentLifecycle(Document& document, std::function<void()> endTyping,
                                      MessageService& messages, FileDialogService& dialogs,
                                      SettingsStore& settings, QString initialFolder)
-    : image_(image),
-      host_(host),
+    : document_(document),
+      endTyping_(std::move(endTyping)),
       messages_(messages),
       dialogs_(dialogs),
       settings_(settings),
-      folder_(std::move(initialFolder)),
-      documentName_(kUntitled),
-      recorded_(image) {
-  history_.Reset(true);
+      folder_(std::move(initialFolder)) {}
+
+QString DocumentLifecycle::DocumentName() const {
+  return document_.Name().empty() ? kUntitled : QString::fromStdString(document_.Name());
 }
 
 QString DocumentLifecycle::Caption() const {
-  return fromRadio_ ? kTitle + QStringLiteral(" [Radio]")
-                    : kTitle + QStringLiteral(" [") + documentName_ + QStringLiteral("]");
+  return document_.FromRadio()
+             ? kTitle + QStringLiteral(" [Radio]")
+             : kTitle + QStringLiteral(" [") + DocumentName() + QStringLiteral("]");
 }
-
-void DocumentLifecycle::UpdateCaption() { host_.SetCaption(Caption(), Modified()); }
-
-void DocumentLifecycle::ShowState() {
-  UpdateCaption();
-  host_.ShowHistory(QString::fromStdString(history_.UndoName()),
-                    QString::fromStdString(history_.RedoName()));
-}
-
-void DocumentLifecycle::SetModified(bool modified) {
-  if (modified) {
-    history_.ForgetClean();
-  } else {
-    history_.MarkClean();
-  }
-  ShowState();
-}
-
-void DocumentLifecycle::StartHistory(bool presentIsSaved) {
-  history_.Reset(presentIsSaved);
-  recorded_ = image_;
-  ShowState();
-}
-
-bool DocumentLifecycle::RecordChange(const StepNamer& name, const std::string& mergeKey) {
-  ImageChanges changes = ImageChanges::Between(recorded_, image_);
-  if (changes.Empty()) return false;
-  std::string stepName = name(changes);
-  history_.Record(std::move(stepName), std::move(changes), mergeKey);
-  recorded_ = image_;
-  ShowState();
-  return true;
-}
-
-bool DocumentLifecycle::RecordChange(const std::string& name, const std::string& mergeKey) {
-  return RecordChange([&name](const ImageChanges&) { return name; }, mergeKey);
-}
-
-ImageChanges DocumentLifecycle::Restored(const ImageChanges* changes) {
-  if (!changes) return {};
-  recorded_ = image_;
-  host_.ShowComment();
-  host_.RefreshView();
-  ShowState();
-  return *changes;
-}
-
-ImageChanges DocumentLifecycle::Undo() { return Restored(history_.Undo(image_)); }
-
-ImageChanges DocumentLifecycle::Redo() { return Restored(history_.Redo(image_)); }
 
 bool DocumentLifecycle::ConfirmDiscard() {
-  if (!Modified()) return true;
+  if (!document_.Modified()) return true;
   switch (messages_.AskYesNoCancel(MessageText(kDataChangedQuestion), MessageIcon::Warning)) {
     case Answer::Cancel:
       return false;
@@ -104,20 +55,13 @@ bool DocumentLifecycle::ConfirmDiscard() {
 }
 
 void DocumentLifecycle::New() {
-  host_.FocusPageControl();
+  endTyping_();
   if (!ConfirmDiscard()) return;
-  documentName_ = kUntitled;
-  fromRadio_ = false;
-  UpdateCaption();
-  image_ = MakeNewDocument(image_.Plan());
-  image_.SetComment({});
-  host_.ShowComment();
-  host_.RefreshView();
-  StartHistory(true);
+  document_.New(MakeNewDocument(document_.Image().Plan()));
 }
 
 void DocumentLifecycle::Open() {
-  host_.FocusPageControl();
+  endTyping_();
   if (!ConfirmDiscard()) return;
   const QString path = dialogs_.OpenFileName(folder_);
   if (path.isEmpty()) return;
@@ -131,9 +75,15 @@ void DocumentLifecycle::OpenCommandLine(const QString& path) {
 
 void DocumentLifecycle::OpenDropped(const QString& path) {
   if (path.isEmpty()) return;
-  if (HasChannelFileExtension(path)) host_.FocusPageControl();
+  if (HasChannelFileExtension(path)) endTyping_();
   LoadFile(path);
-  UpdateCaption();
+}
+
+RadioImage DocumentLifecycle::FitPowerOnMessage(RadioImage image) {
+  if (EmptyUnshowablePowerOnMessage(image.Menu(), image.Plan())) {
+    messages_.Information(MessageText(kInvalidCharacterMessage));
+  }
+  return image;
 }
 
 bool DocumentLifecycle::LoadFile(const QString& path) {
@@ -142,63 +92,53 @@ bool DocumentLifecycle::LoadFile(const QString& path) {
     return false;
   }
   // The file is read into a scratch document first, so a rejected file changes nothing.
+  RadioImage opened = document_.Image();
   std::string problem;
-  if (!OpenDocumentFile(LocalPath(path), image_, &problem)) {
+  if (!OpenDocumentFile(LocalPath(path), opened, &problem)) {
     messages_.Error(FileOpenErrorMessage(problem));
     return false;
   }
-  documentName_ = QFileInfo(path).absoluteFilePath();
-  fromRadio_ = false;
-  UpdateCaption();
-  host_.ShowComment();
-  host_.RefreshView();
-  RememberFolder(documentName_);
-  StartHistory(true);
+  const QString name = QFileInfo(path).absoluteFilePath();
+  document_.Open(FitPowerOnMessage(std::move(opened)), name.toStdString());
+  RememberFolder(name);
   return true;
 }
 
+void DocumentLifecycle::TakeRead(RadioImage image) {
+  document_.Read(FitPowerOnMessage(std::move(image)));
+}
+
 bool DocumentLifecycle::Save() {
-  if (documentName_ == kUntitled || fromRadio_ || !QFileInfo::exists(documentName_)) {
+  if (document_.Name().empty() || document_.FromRadio() || !QFileInfo::exists(DocumentName())) {
     return SaveAs();
   }
-  return WriteTo(documentName_);
+  return WriteTo(DocumentName());
 }
 
 bool DocumentLifecycle::SaveAs() {
-  const QString path = dialogs_.SaveFileName(folder_, documentName_);
+  const QString path = dialogs_.SaveFileName(folder_, DocumentName());
   if (path.isEmpty()) return false;
   if (!HasChannelFileExtension(path)) {
     messages_.Error(MessageText(kFileOpenErrorMessage));
     return false;
   }
-  if (!WriteTo(path)) return false;
-  documentName_ = QFileInfo(path).absoluteFilePath();
-  fromRadio_ = false;
-  UpdateCaption();
-  return true;
+  return WriteTo(path);
 }
 
 bool DocumentLifecycle::WriteTo(const QString& path) {
   std::string error;
-  if (!SaveDocumentFile(LocalPath(path), image_, &error)) {
+  if (!SaveDocumentFile(LocalPath(path), document_.Image(), &error)) {
     messages_.Error(FileOpenErrorMessage(error));
     return false;
   }
-  history_.MarkClean();
   RememberFolder(path);
-  ShowState();
+  document_.MarkSaved(QFileInfo(path).absoluteFilePath().toStdString());
   return true;
 }
 
 void DocumentLifecycle::RememberFolder(const QString& path) {
   const std::string folder = SavePath(settings_, LocalPath(QFileInfo(path).absoluteFilePath()));
   folder_ = QFile::decodeName(QByteArray::fromStdString(folder));
-}
-
-void DocumentLifecycle::BecomeRadioDocument() {
-  documentName_ = kUntitled;
-  fromRadio_ = true;
-  UpdateCaption();
 }
 
 }  // namespace quorvan

@@ -1,5 +1,7 @@
 #include "gui/mainwindow/GridModel.h"
 
+#include <algorithm>
+
 namespace quorvan {
 
 GridModel::GridModel(QStringList headers, RowCountFunction rows, CellFunction cell, QObject* parent)
@@ -19,10 +21,10 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
   if (role == kChoicesRole) {
-    return choices_ ? choices_(index.row() + 1, index.column()) : QStringList();
+    return choices_ ? choices_(GridRowOfModelRow(index.row()), index.column()) : QStringList();
   }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-  return cell_(index.row() + 1, index.column());
+  return cell_(GridRowOfModelRow(index.row()), index.column());
 }
 
 void GridModel::SetEditing(EditableFunction editable, ChoicesFunction choices,
@@ -34,7 +36,7 @@ void GridModel::SetEditing(EditableFunction editable, ChoicesFunction choices,
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-  if (index.isValid() && editable_ && editable_(index.row() + 1, index.column())) {
+  if (index.isValid() && editable_ && editable_(GridRowOfModelRow(index.row()), index.column())) {
     flags |= Qt::ItemIsEditable;
   }
   return flags;
@@ -42,9 +44,10 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
 
 bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (!index.isValid() || role != Qt::EditRole || !store_) return false;
-  if (!editable_ || !editable_(index.row() + 1, index.column())) return false;
-  // The store refreshes the whole view, which shows whatever it kept.
-  store_(index.row() + 1, index.column(), value.toString());
+  const int row = GridRowOfModelRow(index.row());
+  if (!editable_ || !editable_(row, index.column())) return false;
+  // The document tells the view what the store kept.
+  store_(row, index.column(), value.toString());
   return true;
 }
 
@@ -59,6 +62,13 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 void GridModel::Refresh() {
   beginResetModel();
   endResetModel();
+}
+
+void GridModel::RefreshRows(int firstGridRow, int lastGridRow) {
+  const int first = std::max(ModelRowOfGridRow(firstGridRow), 0);
+  const int last = std::min(ModelRowOfGridRow(lastGridRow), rowCount() - 1);
+  if (first > last || columnCount() == 0) return;
+  emit dataChanged(index(first, 0), index(last, columnCount() - 1));
 }
 
 }  // namespace quorvan

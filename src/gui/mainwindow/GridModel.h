@@ -6,8 +6,13 @@
 
 namespace quorvan {
 
-// One grid's cells, asked of the core on demand; a refresh is a model reset. Model row r is
-// the grid's data row r + 1 (the grid's header row is the view's horizontal header).
+// The core counts a grid's data rows from 1 (row 0 is the header); the model counts its rows
+// from 0 and shows the header as the view's horizontal header. These two are where they meet.
+constexpr int GridRowOfModelRow(int modelRow) { return modelRow + 1; }
+constexpr int ModelRowOfGridRow(int gridRow) { return gridRow - 1; }
+
+// One grid's cells, asked of the core on demand: a changed row is shown again by itself, a
+// replaced document by a model reset.
 class GridModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -24,7 +29,10 @@ class GridModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role = Qt::DisplayRole) const override;
 
+  // Every row, as after a new document; the row count may have changed.
   void Refresh();
+  // The cells of the grid rows first..last (rows outside the grid are left out).
+  void RefreshRows(int firstGridRow, int lastGridRow);
 
   // Cells edited in place: which may be, the list a choice cell offers (empty for a typed
   // cell), and the store of an edited text. The store decides; the model only hands it over.

@@ -3,11 +3,14 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
+
+#include "gui/mainwindow/GridModel.h"
 
 namespace quorvan {
 
-GridView::GridView(int gridNumber, QWidget* parent) : QTableView(parent), gridNumber_(gridNumber) {
-  setObjectName(QStringLiteral("StringGrid%1").arg(gridNumber));
+GridView::GridView(Grid grid, QWidget* parent) : QTableView(parent), grid_(grid) {
+  setObjectName(QStringLiteral("StringGrid%1").arg(static_cast<int>(grid)));
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -81,14 +84,33 @@ void GridView::setModel(QAbstractItemModel* newModel) {
 
 int GridView::SelectedGridRow() const {
   const QModelIndex current = currentIndex();
-  return current.isValid() ? current.row() + 1 : 1;
+  return current.isValid() ? GridRowOfModelRow(current.row()) : 1;
 }
 
 void GridView::SelectGridRow(int gridRow) {
   if (!model() || gridRow < 1 || gridRow > model()->rowCount()) return;
-  const QModelIndex index = model()->index(gridRow - 1, 1);
-  setCurrentIndex(index);
-  selectRow(gridRow - 1);
+  const int row = ModelRowOfGridRow(gridRow);
+  setCurrentIndex(model()->index(row, 1));
+  selectRow(row);
+}
+
+void GridView::SelectGridRows(int firstGridRow, int lastGridRow) {
+  if (!model()) return;
+  SelectGridRow(firstGridRow);
+  const QItemSelection block(model()->index(ModelRowOfGridRow(firstGridRow), 0),
+                             model()->index(ModelRowOfGridRow(lastGridRow), 0));
+  selectionModel()->select(block, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  scrollTo(currentIndex());
+}
+
+QList<int> GridView::SelectedGridRows() const {
+  QList<int> rows;
+  for (const QModelIndex& index : selectionModel()->selectedRows()) {
+    rows << GridRowOfModelRow(index.row());
+  }
+  if (rows.isEmpty()) rows << SelectedGridRow();
+  std::sort(rows.begin(), rows.end());
+  return rows;
 }
 
 void GridView::RememberRow() { rowBeforeReset_ = SelectedGridRow(); }
@@ -101,21 +123,21 @@ void GridView::RestoreRow() {
 void GridView::focusInEvent(QFocusEvent* event) {
   QTableView::focusInEvent(event);
   if (!currentIndex().isValid()) SelectGridRow(1);
-  emit Entered(gridNumber_);
+  emit Entered(grid_);
 }
 
 void GridView::focusOutEvent(QFocusEvent* event) {
   QTableView::focusOutEvent(event);
-  emit Left(gridNumber_);
+  emit Left(grid_);
 }
 
 void GridView::ChooseRowAtRightPress(int viewportY, const QPoint& globalPos) {
   setFocus(Qt::MouseFocusReason);
   // A press on the header selects the top visible row; below the last row nothing changes.
   const int row = viewportY < 0 ? rowAt(0) : rowAt(viewportY);
-  if (row >= 0) SelectGridRow(row + 1);
-  emit Entered(gridNumber_);
-  emit PopupRequested(gridNumber_, globalPos);
+  if (row >= 0) SelectGridRow(GridRowOfModelRow(row));
+  emit Entered(grid_);
+  emit PopupRequested(grid_, globalPos);
 }
 
 void GridView::mousePressEvent(QMouseEvent* event) {
@@ -125,7 +147,7 @@ void GridView::mousePressEvent(QMouseEvent* event) {
     return;
   }
   QTableView::mousePressEvent(event);
-  emit Entered(gridNumber_);  // a click counts as entering even when the grid had the focus
+  emit Entered(grid_);  // a click counts as entering even when the grid had the focus
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {
@@ -142,8 +164,8 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
 void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const int row = rowAt(event->position().toPoint().y());
-  if (row >= 0) SelectGridRow(row + 1);
-  emit EditorRequested(gridNumber_, SelectedGridRow());
+  if (row >= 0) SelectGridRow(GridRowOfModelRow(row));
+  emit EditorRequested(grid_, SelectedGridRow());
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {
@@ -151,7 +173,7 @@ void GridView::keyPressEvent(QKeyEvent* event) {
   const bool character = !event->text().isEmpty() && event->text().at(0).isPrint() &&
                          !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
   if (enter || (anyCharacterOpensEditor_ && character)) {
-    emit EditorRequested(gridNumber_, SelectedGridRow());
+    emit EditorRequested(grid_, SelectedGridRow());
     event->accept();
     return;
   }

@@ -2,6 +2,8 @@
 
 #include <QTableView>
 
+#include "core/rules/GridTexts.h"
+
 namespace quorvan {
 
 // The table view behind every grid of the Memory page: whole-row selection, 17-pixel rows,
@@ -13,12 +15,16 @@ class GridView : public QTableView {
  public:
   static constexpr int kRowHeight = 17;
 
-  GridView(int gridNumber, QWidget* parent = nullptr);
+  explicit GridView(Grid grid, QWidget* parent = nullptr);
 
-  int GridNumber() const { return gridNumber_; }
+  Grid Shows() const { return grid_; }
   // Grid row (1-based, as the core counts) of the selected row; 1 when nothing is selected.
   int SelectedGridRow() const;
   void SelectGridRow(int gridRow);
+  // Grid rows first..last become the selection, first the current row, scrolled into view.
+  void SelectGridRows(int firstGridRow, int lastGridRow);
+  // The grid rows of the selection in ascending order; the current row when none is selected.
+  QList<int> SelectedGridRows() const;
   // In the DTMF grid any character key opens the editor, not only Enter.
   void SetAnyCharacterOpensEditor(bool on) { anyCharacterOpensEditor_ = on; }
   // Each column as wide as its header and cells need, and never narrower than `minimum`; the
@@ -30,10 +36,10 @@ class GridView : public QTableView {
   void setModel(QAbstractItemModel* model) override;
 
  signals:
-  void Entered(int gridNumber);
-  void Left(int gridNumber);
-  void EditorRequested(int gridNumber, int gridRow);
-  void PopupRequested(int gridNumber, const QPoint& globalPos);
+  void Entered(quorvan::Grid grid);
+  void Left(quorvan::Grid grid);
+  void EditorRequested(quorvan::Grid grid, int gridRow);
+  void PopupRequested(quorvan::Grid grid, const QPoint& globalPos);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
@@ -50,7 +56,7 @@ class GridView : public QTableView {
   void RestoreRow();
   void FitVisibleRows();
 
-  int gridNumber_;
+  Grid grid_;
   bool anyCharacterOpensEditor_ = false;
   int rowBeforeReset_ = 0;
   int visibleRows_ = 1;

@@ -22,6 +22,7 @@
 #include "core/rules/StatusTexts.h"
 #include "gui/common/DisplayFonts.h"
 #include "gui/csv/CsvCommands.h"
+#include "gui/document/DocumentSignals.h"
 #include "gui/help/HelpTopics.h"
 #include "gui/mainwindow/ChoiceCellDelegate.h"
 #include "gui/mainwindow/CommentValidator.h"
@@ -51,7 +52,7 @@ struct GridLayoutInfo {
   int visibleRows;
 };
 
-const std::array<GridLayoutInfo, TMainForm::kGridCount> kGridLayouts{{
+const std::array<GridLayoutInfo, kGrids.size()> kGridLayouts{{
     {"&Memory Channel", {10, 27, 89, 98}, 15},
     {"&VFO", {10, 73, 73}, 4},
     {"&CALL Channel", {10, 74, 103}, 3},
@@ -75,11 +76,11 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
   setFont(QFont(QStringLiteral("Times New Roman")));
   settings_ = LoadAppSettings(*services_.settings, services_.chooseSetupIndex,
                               services_.workingDirectory.toStdString());
-  image_ = MakeNewDocument(settings_.plan);
-  DocumentHost& host = *this;
-  lifecycle_ = std::make_unique<DocumentLifecycle>(image_, host, *services_.messages,
-                                                   *services_.fileDialogs, *services_.settings,
-                                                   QString::fromStdString(settings_.path));
+  document_.New(MakeNewDocument(settings_.plan));
+  signals_ = std::make_unique<DocumentSignals>(document_);
+  lifecycle_ = std::make_unique<DocumentLifecycle>(
+      document_, [this] { FocusPageControl(); }, *services_.messages, *services_.fileDialogs,
+      *services_.settings, QString::fromStdString(settings_.path));
 
   BuildMenus();
   BuildToolBar();
@@ -93,13 +94,15 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
 
   setAcceptDrops(true);
   ApplyBandPlanLayout();
-  RefreshView();
-  lifecycle_->StartHistory(true);
+  UpdateStatusBar();
+  FollowState();
+  connect(signals_.get(), &DocumentSignals::Changed, this, &TMainForm::FollowChange);
+  connect(signals_.get(), &DocumentSignals::StateChanged, this, &TMainForm::FollowState);
   // The window opens at the size of its layout, which is also the smallest it gets; the memory
   // grid takes whatever it grows by.
   resize(minimumSizeHint());
   // Typing into a field is one undo step until the focus moves on.
-  connect(qApp, &QApplication::focusChanged, this, [this] { lifecycle_->EndTyping(); });
+  connect(qApp, &QApplication::focusChanged, this, [this] { document_.EndTyping(); });
   // Coming back from another program may have changed the clipboard.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive) UpdateEditCommands();
@@ -112,13 +115,15 @@ TMainForm::~TMainForm() {
   const QList<QObject*> children = findChildren<QObject*>();
   for (QObject* child : children) QObject::disconnect(child, nullptr, this, nullptr);
   QObject::disconnect(qApp, nullptr, this, nullptr);
+  // Nor may the comment line check its text, or a grid ask for its cells, in the document.
+  comment_->setValidator(nullptr);
+  for (GridView* grid : grids_) grid->setModel(nullptr);
 }
 
 const QString& TMainForm::CommPort() const { return portMenu_->CommPort(); }
 
-GridView* TMainForm::Grid(int number) const {
-  return number >= 1 && number <= kGridCount ? grids_[static_cast<std::size_t>(number - 1)]
-                                             : nullptr;
+GridView* TMainForm::GridOf(Grid grid) const {
+  return grid == Grid::None ? nullptr : grids_[GridIndex(grid)];
 }
 
 QWidget* TMainForm::MenuPage(int number) const {
@@ -130,49 +135,80 @@ QString TMainForm::StatusText(int panel) const {
                                  : QString();
 }
 
-QAction* TMainForm::Action(const QString& objectName) const {
-  return findChild<QAction*>(objectName);
+QAction* TMainForm::Action(MainCommand command) const { return actions_[CommandIndex(command)]; }
+
+QAction* TMainForm::ToolButton(MainCommand command) const {
+  return toolButtons_[CommandIndex(command)];
 }
 
-QAction* TMainForm::AddCommand(QMenu* menu, const QString& text, const QString& name,
+QAction* TMainForm::AddCommand(QMenu* menu, MainCommand command, const QString& text,
                                const std::function<void()>& handler, const QKeySequence& shortcut) {
   QAction* action = menu->addAction(text);
-  action->setObjectName(name);
+  action->setObjectName(QString::fromLatin1(CommandName(command)));
   action->setShortcut(shortcut);
   if (handler) connect(action, &QAction::triggered, this, [handler] { handler(); });
+  actions_[CommandIndex(command)] = action;
   return action;
 }
 
 void TMainForm::BuildMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
   AddCommand(
-      file, tr("&New"), QStringLiteral("FileNew"), [this] { lifecycle_->New(); },
+      file, MainCommand::FileNew, tr("&New"), [this] { lifecycle_->New(); },
       QKeySequence(Qt::CTRL | Qt::Key_N));
   AddCommand(
-      file, tr("&Open..."), QStringLiteral("FileOpen"), [this] { lifecycle_->Open(); },
+      file, MainCommand::FileOpen, tr("&Open..."), [this] { lifecycle_->Open(); },
       QKeySequence(Qt::CTRL | Qt::Key_O));
   AddCommand(
-      file, tr("&Save"), QStringLiteral("FileSave"), [this] { lifecycle_->Save(); },
+      file, MainCommand::FileSave, tr("&Save"), [this] { lifecycle_->Save(); },
       QKeySequence(Qt::CTRL | Qt::Key_S));
-  AddCommand(file, tr("Save &As..."), QStringLiteral("FileSaveAs"),
-             [this] { lifecycle_->SaveAs(); });
+  AddCommand(file, MainCommand::FileSaveAs, tr("Save &As..."), [this] { lifecycle_->SaveAs(); });
   file->addSeparator();
-  AddCommand(file, tr("Import CSV..."), QStringLiteral("FileImportCsv"), [this] { ImportCsv(); });
-  AddCommand(file, tr("Export CSV..."), QStringLiteral("FileExportCsv"), [this] { ExportCsv(); });
+  AddCommand(file, MainCommand::FileImportCsv, tr("Import CSV..."), [this] { ImportCsv(); });
+  AddCommand(file, MainCommand::FileExportCsv, tr("Export CSV..."), [this] { ExportCsv(); });
   file->addSeparator();
-  AddCommand(file, tr("&Print..."), QStringLiteral("FilePrint"), [this] { PrintDocument(); });
-  AddCommand(file, tr("Export PDF..."), QStringLiteral("FileExportPdf"), [this] { ExportPdf(); });
+  AddCommand(file, MainCommand::FilePrint, tr("&Print..."), [this] { PrintDocument(); });
+  AddCommand(file, MainCommand::FileExportPdf, tr("Export PDF..."), [this] { ExportPdf(); });
   file->addSeparator();
-  AddCommand(file, tr("E&xit"), QStringLiteral("FileExit"), [this] { close(); });
+  AddCommand(file, MainCommand::FileExit, tr("E&xit"), [this] { close(); });
 
+  BuildRadioMenu();
+  BuildEditMenu();
+
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  QAction* allColumns = AddCommand(view, MainCommand::ViewAllColumns, tr("All &Columns"),
+                                   [this] { ShowAllColumns(); });
+  allColumns->setCheckable(true);
+  allColumns->setChecked(services_.settings->Value(kAllColumnsKey) == "1");
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  help_ = std::make_unique<HelpTopics>(*this, *services_.settings, *services_.messages,
+                                       services_.guideCandidates, services_.openExternalUrl);
+  AddCommand(
+      help, MainCommand::HelpTopics, tr("&Help Topics"), [this] { help_->Show(); },
+      QKeySequence(Qt::Key_F1));
+  AddCommand(help, MainCommand::HelpDiagnosticReport, tr("&Diagnostic Report..."),
+             services_.showDiagnosticReport)
+      ->setEnabled(static_cast<bool>(services_.showDiagnosticReport));
+  help->addSeparator();
+  AddCommand(help, MainCommand::HelpAbout, tr("&About..."), [this] { aboutBox_->exec(); });
+}
+
+void TMainForm::BuildRadioMenu() {
   QMenu* radio = menuBar()->addMenu(tr("&Radio"));
-  const std::array<std::pair<const char*, TransferScope>, 3> scopes{
-      {{"&All", TransferScope::All},
-       {"&Memory", TransferScope::Memory},
-       {"M&enu", TransferScope::Menu}}};
-  const std::array<const char*, 3> scopeNames{"All", "Memory", "Menu"};
+  struct Scope {
+    const char* caption;
+    TransferScope scope;
+    MainCommand read;
+    MainCommand write;
+  };
+  const std::array<Scope, 3> scopes{{
+      {"&All", TransferScope::All, MainCommand::ReadAll, MainCommand::WriteAll},
+      {"&Memory", TransferScope::Memory, MainCommand::ReadMemory, MainCommand::WriteMemory},
+      {"M&enu", TransferScope::Menu, MainCommand::ReadMenu, MainCommand::WriteMenu},
+  }};
   radio_ = std::make_unique<RadioCommands>(
-      image_, *services_.messages, *services_.transfers, *services_.settings,
+      document_.Image(), *services_.messages, *services_.transfers, *services_.settings,
       services_.backupFolder,
       [this](const QString& title, const QString& text, const QString& acceptText) {
         return ShowReport(title, text, acceptText);
@@ -180,21 +216,19 @@ void TMainForm::BuildMenus() {
   QMenu* read = radio->addMenu(tr("&Read"));
   QMenu* write = radio->addMenu(tr("&Write"));
   write->setObjectName(QStringLiteral("RadioWrite"));
-  for (std::size_t i = 0; i < scopes.size(); ++i) {
-    const TransferScope scope = scopes[i].second;
-    AddCommand(read, tr(scopes[i].first), QStringLiteral("Read") + QLatin1String(scopeNames[i]),
-               [this, scope] { ReadFromRadio(scope); });
-    AddCommand(write, tr(scopes[i].first), QStringLiteral("Write") + QLatin1String(scopeNames[i]),
-               [this, scope] { WriteToRadio(scope); });
+  for (const Scope& s : scopes) {
+    const TransferScope scope = s.scope;
+    AddCommand(read, s.read, tr(s.caption), [this, scope] { ReadFromRadio(scope); });
+    AddCommand(write, s.write, tr(s.caption), [this, scope] { WriteToRadio(scope); });
   }
-  QAction* writeChanges = AddCommand(write, tr("&Changes"), QStringLiteral("WriteChanges"),
+  QAction* writeChanges = AddCommand(write, MainCommand::WriteChanges, tr("&Changes"),
                                      [this] { WriteChangesToRadio(); });
   // Only what the radio is known to hold can be written over by its differences.
   connect(write, &QMenu::aboutToShow, this,
           [this, writeChanges] { writeChanges->setEnabled(radio_->HasBaseline()); });
-  AddCommand(radio, tr("&Verify"), QStringLiteral("RadioVerify"), [this] { VerifyRadio(); });
+  AddCommand(radio, MainCommand::RadioVerify, tr("&Verify"), [this] { VerifyRadio(); });
   QAction* verifyAfter =
-      AddCommand(radio, tr("Verify &After Writing"), QStringLiteral("VerifyAfterWriting"), {});
+      AddCommand(radio, MainCommand::VerifyAfterWriting, tr("Verify &After Writing"), {});
   verifyAfter->setCheckable(true);
   verifyAfter->setChecked(radio_->VerifyAfterWriting());
   connect(verifyAfter, &QAction::toggled, this,
@@ -209,75 +243,63 @@ void TMainForm::BuildMenus() {
                    this);
   connect(portMenu_, &PortMenu::PortChosen, this,
           [this](const QString& port) { SavePort(*services_.settings, port.toStdString()); });
+}
 
+void TMainForm::BuildEditMenu() {
   editMenu_ = menuBar()->addMenu(tr("&Edit"));
   editMenu_->setObjectName(QStringLiteral("EditMenu"));
-  undoAction_ = AddCommand(
-      editMenu_, tr("&Undo"), QStringLiteral("EditUndo"), [this] { Undo(); },
+  QAction* undo = AddCommand(
+      editMenu_, MainCommand::EditUndo, tr("&Undo"), [this] { Undo(); },
       QKeySequence(Qt::CTRL | Qt::Key_Z));
-  redoAction_ = AddCommand(
-      editMenu_, tr("&Redo"), QStringLiteral("EditRedo"), [this] { Redo(); },
+  QAction* redo = AddCommand(
+      editMenu_, MainCommand::EditRedo, tr("&Redo"), [this] { Redo(); },
       QKeySequence(Qt::CTRL | Qt::Key_Y));
-  redoAction_->setShortcuts(
+  redo->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   // The Edit menu is off while a menu page shows, where undo still has changes to take back.
-  addAction(undoAction_);
-  addAction(redoAction_);
+  addAction(undo);
+  addAction(redo);
   editMenu_->addSeparator();
-  const std::array<std::tuple<const char*, const char*, EditCommand, QKeySequence>, 4> edits{{
-      {"Cu&t", "EditCut", EditCommand::Cut, QKeySequence(Qt::CTRL | Qt::Key_X)},
-      {"&Copy", "EditCopy", EditCommand::Copy, QKeySequence(Qt::CTRL | Qt::Key_C)},
-      {"&Paste", "EditPaste", EditCommand::Paste, QKeySequence(Qt::CTRL | Qt::Key_V)},
-      {"&Delete", "EditDelete", EditCommand::Delete, QKeySequence(Qt::CTRL | Qt::Key_Delete)},
+  struct Edit {
+    const char* caption;
+    MainCommand command;
+    EditCommand edit;
+    QKeySequence shortcut;
+  };
+  const std::array<Edit, 4> edits{{
+      {"Cu&t", MainCommand::EditCut, EditCommand::Cut, QKeySequence(Qt::CTRL | Qt::Key_X)},
+      {"&Copy", MainCommand::EditCopy, EditCommand::Copy, QKeySequence(Qt::CTRL | Qt::Key_C)},
+      {"&Paste", MainCommand::EditPaste, EditCommand::Paste, QKeySequence(Qt::CTRL | Qt::Key_V)},
+      {"&Delete", MainCommand::EditDelete, EditCommand::Delete,
+       QKeySequence(Qt::CTRL | Qt::Key_Delete)},
   }};
-  for (std::size_t i = 0; i < edits.size(); ++i) {
-    const EditCommand command = std::get<2>(edits[i]);
-    editActions_[i] = AddCommand(
-        editMenu_, tr(std::get<0>(edits[i])), QString::fromLatin1(std::get<1>(edits[i])),
-        [this, command] { RunEditCommand(command); }, std::get<3>(edits[i]));
+  for (const Edit& e : edits) {
+    const EditCommand command = e.edit;
+    AddCommand(
+        editMenu_, e.command, tr(e.caption), [this, command] { RunEditCommand(command); },
+        e.shortcut);
   }
   editMenu_->addSeparator();
-  rowActions_.insert = AddCommand(editMenu_, tr("&Insert Row"), QStringLiteral("EditInsertRow"),
-                                  [this] { InsertRow(); });
-  rowActions_.remove = AddCommand(editMenu_, tr("Remove Row"), QStringLiteral("EditRemoveRow"),
-                                  [this] { RemoveRow(); });
-  rowActions_.moveUp = AddCommand(
-      editMenu_, tr("Move &Up"), QStringLiteral("EditMoveUp"), [this] { MoveRows(-1); },
+  AddCommand(editMenu_, MainCommand::EditInsertRow, tr("&Insert Row"), [this] { InsertRow(); });
+  AddCommand(editMenu_, MainCommand::EditRemoveRow, tr("Remove Row"), [this] { RemoveRow(); });
+  AddCommand(
+      editMenu_, MainCommand::EditMoveUp, tr("Move &Up"), [this] { MoveRows(-1); },
       QKeySequence(Qt::ALT | Qt::Key_Up));
-  rowActions_.moveDown = AddCommand(
-      editMenu_, tr("Move Do&wn"), QStringLiteral("EditMoveDown"), [this] { MoveRows(1); },
+  AddCommand(
+      editMenu_, MainCommand::EditMoveDown, tr("Move Do&wn"), [this] { MoveRows(1); },
       QKeySequence(Qt::ALT | Qt::Key_Down));
-  rowActions_.changeSelected =
-      AddCommand(editMenu_, tr("Change &Selected..."), QStringLiteral("EditChangeSelected"),
-                 [this] { ChangeSelected(); });
+  AddCommand(editMenu_, MainCommand::EditChangeSelected, tr("Change &Selected..."),
+             [this] { ChangeSelected(); });
   editMenu_->addSeparator();
   AddCommand(
-      editMenu_, tr("&Find..."), QStringLiteral("EditFind"), [this] { OpenFind(); },
+      editMenu_, MainCommand::EditFind, tr("&Find..."), [this] { OpenFind(); },
       QKeySequence(Qt::CTRL | Qt::Key_F));
   AddCommand(
-      editMenu_, tr("Find &Next"), QStringLiteral("EditFindNext"), [this] { FindNext(); },
+      editMenu_, MainCommand::EditFindNext, tr("Find &Next"), [this] { FindNext(); },
       QKeySequence(Qt::Key_F3));
   editMenu_->addSeparator();
-  AddCommand(editMenu_, tr("Memory channel &Sort..."), QStringLiteral("EditSort"),
+  AddCommand(editMenu_, MainCommand::EditSort, tr("Memory channel &Sort..."),
              [this] { SortMemoryChannels(); });
-
-  QMenu* view = menuBar()->addMenu(tr("&View"));
-  allColumnsAction_ = AddCommand(view, tr("All &Columns"), QStringLiteral("ViewAllColumns"),
-                                 [this] { ShowAllColumns(); });
-  allColumnsAction_->setCheckable(true);
-  allColumnsAction_->setChecked(services_.settings->Value(kAllColumnsKey) == "1");
-
-  QMenu* help = menuBar()->addMenu(tr("&Help"));
-  help_ = std::make_unique<HelpTopics>(*this, *services_.settings, *services_.messages,
-                                       services_.guideCandidates, services_.openExternalUrl);
-  AddCommand(
-      help, tr("&Help Topics"), QStringLiteral("HelpTopics"), [this] { help_->Show(); },
-      QKeySequence(Qt::Key_F1));
-  AddCommand(help, tr("&Diagnostic Report..."), QStringLiteral("HelpDiagnosticReport"),
-             services_.showDiagnosticReport)
-      ->setEnabled(static_cast<bool>(services_.showDiagnosticReport));
-  help->addSeparator();
-  AddCommand(help, tr("&About..."), QStringLiteral("HelpAbout"), [this] { aboutBox_->exec(); });
 }
 
 void TMainForm::BuildToolBar() {
@@ -288,89 +310,85 @@ void TMainForm::BuildToolBar() {
   bar->setContextMenuPolicy(Qt::PreventContextMenu);
   struct Button {
     const char* hint;
-    const char* target;  // the menu command the button runs
+    MainCommand target;  // the menu command the button runs
     ToolPicture picture;
+    bool separatorBefore;  // grouping like the original toolbar: file, radio, edit, then undo
   };
   const std::array<Button, 11> buttons{{
-      {"New", "FileNew", ToolPicture::New},
-      {"Open", "FileOpen", ToolPicture::Open},
-      {"Save", "FileSave", ToolPicture::Save},
-      {"Print", "FilePrint", ToolPicture::Print},
-      {"Read", "ReadAll", ToolPicture::Read},
-      {"Write", "WriteAll", ToolPicture::Write},
-      {"Cut", "EditCut", ToolPicture::Cut},
-      {"Copy", "EditCopy", ToolPicture::Copy},
-      {"Paste", "EditPaste", ToolPicture::Paste},
-      {"Undo", "EditUndo", ToolPicture::Undo},
-      {"Redo", "EditRedo", ToolPicture::Redo},
+      {"New", MainCommand::FileNew, ToolPicture::New, false},
+      {"Open", MainCommand::FileOpen, ToolPicture::Open, false},
+      {"Save", MainCommand::FileSave, ToolPicture::Save, false},
+      {"Print", MainCommand::FilePrint, ToolPicture::Print, false},
+      {"Read", MainCommand::ReadAll, ToolPicture::Read, true},
+      {"Write", MainCommand::WriteAll, ToolPicture::Write, false},
+      {"Cut", MainCommand::EditCut, ToolPicture::Cut, true},
+      {"Copy", MainCommand::EditCopy, ToolPicture::Copy, false},
+      {"Paste", MainCommand::EditPaste, ToolPicture::Paste, false},
+      {"Undo", MainCommand::EditUndo, ToolPicture::Undo, true},
+      {"Redo", MainCommand::EditRedo, ToolPicture::Redo, false},
   }};
   for (const Button& b : buttons) {
-    QAction* target = Action(QString::fromLatin1(b.target));
+    QAction* target = Action(b.target);
+    if (b.separatorBefore) bar->addSeparator();
     const QString hint = tr(b.hint);
     QAction* button = bar->addAction(ToolIcon(b.picture), hint);
-    button->setObjectName(QStringLiteral("Tool") + hint);
+    // Named after the untranslated hint: a translation must not rename the button.
+    button->setObjectName(QStringLiteral("Tool") + QLatin1String(b.hint));
     button->setToolTip(ToolTip(hint, target));
     connect(button, &QAction::triggered, target, &QAction::trigger);
+    toolButtons_[CommandIndex(b.target)] = button;
   }
-  editToolButtons_ = {Action(QStringLiteral("ToolCut")), Action(QStringLiteral("ToolCopy")),
-                      Action(QStringLiteral("ToolPaste"))};
-  undoButton_ = Action(QStringLiteral("ToolUndo"));
-  redoButton_ = Action(QStringLiteral("ToolRedo"));
-  // Grouping like the original toolbar: file, radio, edit, then undo.
-  bar->insertSeparator(Action(QStringLiteral("ToolRead")));
-  bar->insertSeparator(Action(QStringLiteral("ToolCut")));
-  bar->insertSeparator(undoButton_);
 }
 
-QGroupBox* TMainForm::BuildGrid(int number, const QString& caption, int visibleRows) {
-  const auto i = static_cast<std::size_t>(number - 1);
-  const auto grid = static_cast<quorvan::Grid>(number);
+QGroupBox* TMainForm::BuildGrid(Grid grid, const QString& caption, int visibleRows) {
+  const std::size_t i = GridIndex(grid);
   auto* box = new QGroupBox(caption);
-  box->setObjectName(QStringLiteral("GroupBox%1").arg(number));
+  box->setObjectName(QStringLiteral("GroupBox%1").arg(static_cast<int>(grid)));
   QStringList headers;
   for (int c = 0; c < ColumnCount(grid); ++c) {
     headers << QString::fromLatin1(HeaderText(grid, c).data(),
                                    static_cast<int>(HeaderText(grid, c).size()));
   }
   // The memory grid holds the setting columns too; All Columns shows them.
-  if (grid == quorvan::Grid::Memory) {
+  if (grid == Grid::Memory) {
     for (int c = kShiftColumn; c < kAllMemoryColumns; ++c) {
       const std::string_view header = MemorySettingHeader(c);
       headers << QString::fromLatin1(header.data(), static_cast<int>(header.size()));
     }
   }
   models_[i] = new GridModel(
-      headers, [this, grid] { return DataRowCount(image_.Plan(), grid); },
+      headers, [this, grid] { return DataRowCount(Image().Plan(), grid); },
       [this, grid](int row, int column) {
         if (column >= kShiftColumn) {
-          return QString::fromStdString(MemorySettingText(image_, row, column));
+          return QString::fromStdString(MemorySettingText(Image(), row, column));
         }
-        return Display(CellText(image_, grid, row, column), image_.Plan().DestinationLetter());
+        return Display(CellText(Image(), grid, row, column), Image().Plan().DestinationLetter());
       },
       this);
-  auto* view = new GridView(number, box);
+  auto* view = new GridView(grid, box);
   view->setModel(models_[i]);
-  view->SetAnyCharacterOpensEditor(number == 4);
+  view->SetAnyCharacterOpensEditor(grid == Grid::Dtmf);
   // Delete clears every selected row of the grids it acts on.
-  if (number == 1 || number == 4) view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  const bool cutAndDelete = grid == Grid::Memory || grid == Grid::Dtmf;
+  if (cutAndDelete) view->setSelectionMode(QAbstractItemView::ExtendedSelection);
   // The memory grid grows with the window; the other three keep their size.
-  view->SetVisibleRows(visibleRows, number == 1);
+  view->SetVisibleRows(visibleRows, grid == Grid::Memory);
   grids_[i] = view;
-  if (number == 1) {
+  if (grid == Grid::Memory) {
     view->setItemDelegate(new ChoiceCellDelegate(view));
     models_[i]->SetEditing(
         [this](int, int column) {
-          return allColumnsAction_->isChecked() && IsEditableMemoryColumn(column);
+          return Action(MainCommand::ViewAllColumns)->isChecked() && IsEditableMemoryColumn(column);
         },
         [this](int row, int column) {
           QStringList items;
-          for (const std::string& choice : MemoryColumnChoices(image_, row, column)) {
+          for (const std::string& choice : MemoryColumnChoices(Image(), row, column)) {
             items << QString::fromStdString(choice);
           }
           return items;
         },
         [this](int row, int column, const QString& text) {
-          // Stored once the cell editor has closed: the store refreshes the whole grid.
+          // Stored once the cell editor has closed, so the row shows what the store kept.
           QTimer::singleShot(0, this,
                              [this, row, column, text] { EditMemoryCell(row, column, text); });
         });
@@ -378,24 +396,26 @@ QGroupBox* TMainForm::BuildGrid(int number, const QString& caption, int visibleR
   }
   connect(view, &GridView::Entered, this, &TMainForm::OnGridEntered);
   connect(view, &GridView::Left, this, &TMainForm::OnGridLeft);
-  connect(view, &GridView::EditorRequested, this, [this](int g, int row) { OpenEditor(g, row); });
+  connect(view, &GridView::EditorRequested, this, &TMainForm::OpenEditor);
   connect(view, &GridView::PopupRequested, this, &TMainForm::ShowGridPopup);
-  connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, number] {
-    if (activeGrid_ == number) UpdateStatusBar();
+  connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, grid] {
+    if (activeGrid_ == grid) UpdateStatusBar();
   });
 
   popups_[i] = new QMenu(this);
-  const bool cutAndDelete = number == 1 || number == 4;
-  if (cutAndDelete) popups_[i]->addAction(editActions_[0]);
-  popups_[i]->addAction(editActions_[1]);
-  popups_[i]->addAction(editActions_[2]);
-  if (cutAndDelete) popups_[i]->addAction(editActions_[3]);
-  if (number == 1) {
+  if (cutAndDelete) popups_[i]->addAction(Action(MainCommand::EditCut));
+  popups_[i]->addAction(Action(MainCommand::EditCopy));
+  popups_[i]->addAction(Action(MainCommand::EditPaste));
+  if (cutAndDelete) popups_[i]->addAction(Action(MainCommand::EditDelete));
+  if (grid == Grid::Memory) {
     popups_[i]->addSeparator();
-    popups_[i]->addActions({rowActions_.insert, rowActions_.remove, rowActions_.moveUp,
-                            rowActions_.moveDown, rowActions_.changeSelected});
+    for (const MainCommand row :
+         {MainCommand::EditInsertRow, MainCommand::EditRemoveRow, MainCommand::EditMoveUp,
+          MainCommand::EditMoveDown, MainCommand::EditChangeSelected}) {
+      popups_[i]->addAction(Action(row));
+    }
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-      if (activeGrid_ == 1) UpdateRowCommands();
+      if (activeGrid_ == Grid::Memory) UpdateRowCommands();
     });
   }
 
@@ -414,10 +434,10 @@ void TMainForm::BuildPages() {
   memoryPage->setObjectName(QStringLiteral("TabSheet1"));
   auto* grids = new QHBoxLayout(memoryPage);
   auto* smallGrids = new QVBoxLayout;
-  for (int n = 1; n <= kGridCount; ++n) {
-    const GridLayoutInfo& grid = kGridLayouts[static_cast<std::size_t>(n - 1)];
-    QGroupBox* box = BuildGrid(n, QString::fromLatin1(grid.caption), grid.visibleRows);
-    if (n == 1) {
+  for (const Grid grid : kGrids) {
+    const GridLayoutInfo& layout = kGridLayouts[GridIndex(grid)];
+    QGroupBox* box = BuildGrid(grid, QString::fromLatin1(layout.caption), layout.visibleRows);
+    if (grid == Grid::Memory) {
       grids->addWidget(box, 1);
     } else {
       smallGrids->addWidget(box, 0, Qt::AlignTop);
@@ -439,7 +459,7 @@ void TMainForm::BuildPages() {
   comment_->setObjectName(QStringLiteral("Edit2"));
   comment_->setMaxLength(static_cast<int>(kCommentCapacity));
   comment_->setValidator(
-      new CommentValidator([this] { return image_.Plan().DestinationLetter(); }, comment_));
+      new CommentValidator([this] { return Image().Plan().DestinationLetter(); }, comment_));
   commentLabel->setBuddy(comment_);
   connect(comment_, &QLineEdit::textEdited, this, &TMainForm::OnCommentEdited);
 
@@ -475,13 +495,13 @@ void TMainForm::BuildStatusBar() {
 }
 
 void TMainForm::ApplyBandPlanLayout() {
-  QFont names = DestinationFont(image_.Plan(), font());
+  QFont names = DestinationFont(Image().Plan(), font());
   QFont plain = font();
   // The weight is set explicitly so the bold caption of a focused box does not reach its grid.
   names.setBold(false);
   plain.setBold(false);
   for (GridView* grid : grids_) grid->setFont(plain);
-  grids_[0]->setFont(names);
+  GridOf(Grid::Memory)->setFont(names);
   statusBar()->setFont(names);
   for (QLabel* panel : statusPanels_) panel->setFont(names);
   comment_->setFont(names);
@@ -490,38 +510,35 @@ void TMainForm::ApplyBandPlanLayout() {
 }
 
 void TMainForm::ShowSettingColumns() {
-  const bool shown = allColumnsAction_->isChecked();
-  for (int c = kShiftColumn; c < kAllMemoryColumns; ++c) grids_[0]->setColumnHidden(c, !shown);
+  const bool shown = Action(MainCommand::ViewAllColumns)->isChecked();
+  GridView* memory = GridOf(Grid::Memory);
+  for (int c = kShiftColumn; c < kAllMemoryColumns; ++c) memory->setColumnHidden(c, !shown);
   // In the full table F2 or typing edits the current cell in place.
-  grids_[0]->setEditTriggers(shown ? QAbstractItemView::EditKeyPressed |
-                                         QAbstractItemView::AnyKeyPressed
-                                   : QAbstractItemView::NoEditTriggers);
+  memory->setEditTriggers(shown
+                              ? QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
+                              : QAbstractItemView::NoEditTriggers);
 }
 
 void TMainForm::ShowAllColumns() {
   ShowSettingColumns();
   FitColumns();
-  services_.settings->SetValue(kAllColumnsKey, allColumnsAction_->isChecked() ? "1" : "0");
+  services_.settings->SetValue(kAllColumnsKey,
+                               Action(MainCommand::ViewAllColumns)->isChecked() ? "1" : "0");
 }
 
 void TMainForm::FitColumns() {
-  for (std::size_t i = 0; i < grids_.size(); ++i) {
-    GridView* view = grids_[i];
-    const int columns = view->FitColumns(kGridLayouts[i].widths);
+  for (const Grid grid : kGrids) {
+    GridView* view = GridOf(grid);
+    const bool memory = grid == Grid::Memory;
+    const int columns = view->FitColumns(kGridLayouts[GridIndex(grid)].widths);
     const int width = columns + 2 * view->frameWidth() +
-                      view->verticalScrollBar()->sizeHint().width() + (i == 0 ? 20 : 30);
-    if (i == 0) {
+                      view->verticalScrollBar()->sizeHint().width() + (memory ? 20 : 30);
+    if (memory) {
       view->setMinimumWidth(width);
     } else {
       view->setFixedWidth(width);
     }
   }
-}
-
-void TMainForm::RefreshView() {
-  for (GridModel* model : models_) model->Refresh();
-  radioMenuPages_->ShowMenu(image_.Menu(), image_.Plan());
-  UpdateStatusBar();
 }
 
 void TMainForm::SetStatusTexts(const std::array<QString, 4>& texts) {
@@ -531,29 +548,30 @@ void TMainForm::SetStatusTexts(const std::array<QString, 4>& texts) {
 void TMainForm::UpdateStatusBar() {
   if (pageControl_->currentIndex() != 0) return;
   statusBar()->clearMessage();
-  const StatusPanels texts = StatusBarTexts(image_, static_cast<quorvan::Grid>(activeGrid_),
-                                            activeGrid_ ? Grid(activeGrid_)->SelectedGridRow() : 0);
+  const GridView* active = GridOf(activeGrid_);
+  const StatusPanels texts =
+      StatusBarTexts(Image(), activeGrid_, active ? active->SelectedGridRow() : 0);
   std::array<QString, 4> shown;
   for (std::size_t p = 0; p < shown.size(); ++p) {
-    shown[p] = Display(texts[p], image_.Plan().DestinationLetter());
+    shown[p] = Display(texts[p], Image().Plan().DestinationLetter());
   }
   SetStatusTexts(shown);
 }
 
-void TMainForm::OnGridEntered(int grid) {
+void TMainForm::OnGridEntered(Grid grid) {
   activeGrid_ = grid;
   // Find and Undo make a grid the active one without its focus, so no Left came for the last.
   for (QGroupBox* box : gridBoxes_) {
     QFont font = box->font();
-    font.setBold(box == gridBoxes_[static_cast<std::size_t>(grid - 1)]);
+    font.setBold(box == gridBoxes_[GridIndex(grid)]);
     box->setFont(font);
   }
   UpdateEditCommands();
   UpdateStatusBar();
 }
 
-void TMainForm::OnGridLeft(int grid) {
-  QGroupBox* box = gridBoxes_[static_cast<std::size_t>(grid - 1)];
+void TMainForm::OnGridLeft(Grid grid) {
+  QGroupBox* box = gridBoxes_[GridIndex(grid)];
   QFont normal = box->font();
   normal.setBold(false);
   box->setFont(normal);
@@ -562,37 +580,22 @@ void TMainForm::OnGridLeft(int grid) {
 void TMainForm::OnPageChanged(int index) {
   const bool memoryPage = index == 0;
   editMenu_->menuAction()->setEnabled(memoryPage);
-  editToolButtons_[0]->setEnabled(memoryPage);
-  editToolButtons_[1]->setEnabled(memoryPage);
+  ToolButton(MainCommand::EditCut)->setEnabled(memoryPage);
+  ToolButton(MainCommand::EditCopy)->setEnabled(memoryPage);
   if (memoryPage) {
     UpdateEditCommands();
     UpdateStatusBar();
   } else {
-    editToolButtons_[2]->setEnabled(false);
+    ToolButton(MainCommand::EditPaste)->setEnabled(false);
     SetStatusTexts({});
   }
 }
 
-void TMainForm::ShowGridPopup(int grid, const QPoint& globalPos) {
-  popups_[static_cast<std::size_t>(grid - 1)]->popup(globalPos);
+void TMainForm::ShowGridPopup(Grid grid, const QPoint& globalPos) {
+  popups_[GridIndex(grid)]->popup(globalPos);
 }
 
-void TMainForm::RunEditCommand(EditCommand command) {
-  clipboard_->Run(command);
-  switch (command) {
-    case EditCommand::Cut:
-      RowsChanged("Cut");
-      break;
-    case EditCommand::Paste:
-      RowsChanged("Paste into");
-      break;
-    case EditCommand::Delete:
-      RowsChanged("Delete");
-      break;
-    case EditCommand::Copy:
-      break;
-  }
-}
+void TMainForm::RunEditCommand(EditCommand command) { clipboard_->Run(command); }
 
 void TMainForm::UpdateEditCommands() {
   clipboard_->UpdateEditCommands();

@@ -6,11 +6,12 @@
 #include <memory>
 
 #include "core/model/AppSettings.h"
-#include "core/model/RadioImage.h"
+#include "core/model/Document.h"
 #include "core/rules/EditStepNames.h"
 #include "core/transfer/TransferSequence.h"
 #include "gui/mainwindow/ClipboardCommands.h"
 #include "gui/mainwindow/DocumentLifecycle.h"
+#include "gui/mainwindow/MainCommand.h"
 #include "gui/mainwindow/MainFormServices.h"
 
 class QAction;
@@ -24,6 +25,7 @@ namespace quorvan {
 
 class CsvCommands;
 class CsvFileDialogs;
+class DocumentSignals;
 class FindBar;
 class GridModel;
 class HelpTopics;
@@ -40,25 +42,28 @@ class ChangeSelectedDialog;
 // The main window: owns the document and shows it in four grids and two menu pages, with the
 // file, radio, edit and help commands. The channel editors come in through MainFormServices;
 // clipboard commands, menu pages, sorting and printing are parts the window builds itself.
-// Every user command that changes the document ends as one step of the undo history.
-class TMainForm : public QMainWindow, private DocumentHost, private EditCommandHost {
+// Every user command changes the document through Document::Change, one undo step each; every
+// view follows the document's signals.
+class TMainForm : public QMainWindow, private EditCommandHost {
   Q_OBJECT
 
  public:
-  static constexpr int kGridCount = 4;
-
   explicit TMainForm(const MainFormServices& services, QWidget* parent = nullptr);
   ~TMainForm() override;
 
-  RadioImage& Image() { return image_; }
-  DocumentLifecycle& Document() { return *lifecycle_; }
+  const RadioImage& Image() const { return document_.Image(); }
+  quorvan::Document& Document() { return document_; }
+  const quorvan::Document& Document() const { return document_; }
+  DocumentLifecycle& Lifecycle() { return *lifecycle_; }
   const QString& CommPort() const;
-  int ActiveGrid() const { return activeGrid_; }
-  GridView* Grid(int number) const;
+  Grid ActiveGrid() const override { return activeGrid_; }
+  GridView* GridOf(Grid grid) const;
   QString StatusText(int panel) const;
   QTabWidget* PageControl() const { return pageControl_; }
   QWidget* MenuPage(int number) const;  // 1 or 2: where the menu pages put their controls
-  QAction* Action(const QString& objectName) const;
+  // A menu command, and the tool button that runs it (null for a command without one).
+  QAction* Action(MainCommand command) const;
+  QAction* ToolButton(MainCommand command) const;
   const ClipboardCommands& Clipboard() const { return *clipboard_; }
   RadioMenuPages* MenuPages() const { return radioMenuPages_; }
 
@@ -73,11 +78,7 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   void RunEditCommand(EditCommand command);
   // Re-reads the clipboard and enables the edit commands that can act now.
   void UpdateEditCommands();
-  // Fills every grid, the menu pages and the status bar from the image.
-  void RefreshView() override;
   void UpdateStatusBar();
-  // The band-plan dependent rows, labels and fonts (after a read changed the plan).
-  void ApplyBandPlanLayout();
 
   // Edit > Undo and Redo: the document, every view of it and an open editor show the state
   // before (after) the step, and the row it changed is selected.
@@ -100,24 +101,35 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   void dropEvent(QDropEvent* event) override;
 
  private:
-  // DocumentHost
-  void FocusPageControl() override;
-  void SetCaption(const QString& caption, bool modified) override;
-  void ShowComment() override;
-  void ShowHistory(const QString& undoName, const QString& redoName) override;
   // EditCommandHost
-  int ActiveGridNumber() const override { return activeGrid_; }
   int CurrentGridRow() const override;
   QList<int> SelectedGridRows() const override;
   bool EditingShown() const override;
 
-  // Connects the commands that live in their own classes to the menus and hooks.
+  void FocusPageControl();
+  // What every change of the document shows (TMainFormViews.cpp): the changed rows (every row
+  // and the band-plan layout for a new document), the comment, the status bar, which commands
+  // can act, and after an undo or redo the row it changed.
+  void FollowChange(ChangeKind kind, const ImageChanges& changes);
+  void RefreshChangedRows(const ImageChanges& changes);
+  // The caption with its change mark, and the steps Undo and Redo would take.
+  void FollowState();
+  void ShowComment();
+  // Selects a grid row (scrolled into view), or shows the page of a menu item, that a
+  // restored step changed.
+  void ShowRestored(const ImageChanges& changes);
+  void ShowRow(GridRow row);
+  // The band-plan dependent rows, labels and fonts (after a read).
+  void ApplyBandPlanLayout();
+
+  // Connects the commands that live in their own classes to the menus.
   void WireEditCommands();
   void WirePlugIns();
-  void OpenEditor(int grid, int row);
+  void OpenEditor(Grid grid, int row);
   void SortMemoryChannels();
-  // Rows of the memory grid (TMainFormRows.cpp).
+  // Rows of the memory grid (TMainFormRows.cpp), as memory slots.
   QList<int> SelectedMemorySlots() const;
+  int CurrentMemorySlot() const;  // -1 unless the memory grid is active and shown
   bool SelectedMemoryBlock(int& first, int& last) const;
   void SelectMemoryBlock(int first, int last);
   void UpdateRowCommands();
@@ -131,15 +143,6 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   void ExportPdf();
   void ImportCsv();
   void ExportCsv();
-  // Every change by the user ends the same way: one undo step, then the view shows it.
-  void DocumentChanged(const std::string& stepName);
-  // A step that acts on rows, named after them: "Paste into 012", "Delete (3 rows)".
-  void RowsChanged(const char* verb);
-  void MenuItemChanged(int item);
-  // Selects a grid row (scrolled into view), or shows the page of a menu item, that a
-  // restored step changed.
-  void ShowRestored(const ImageChanges& changes);
-  void ShowRow(GridRow row);
   // Column widths follow what the columns hold; the user may drag them from there.
   void FitColumns();
   // View > All Columns: the memory grid's setting columns, remembered between runs.
@@ -148,25 +151,28 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   void ShowAllColumns();
 
   void BuildMenus();
+  void BuildRadioMenu();
+  void BuildEditMenu();
   void BuildToolBar();
   void BuildPages();
   void BuildStatusBar();
-  QGroupBox* BuildGrid(int number, const QString& caption, int visibleRows);
-  QAction* AddCommand(QMenu* menu, const QString& text, const QString& name,
+  QGroupBox* BuildGrid(Grid grid, const QString& caption, int visibleRows);
+  QAction* AddCommand(QMenu* menu, MainCommand command, const QString& text,
                       const std::function<void()>& handler,
                       const QKeySequence& shortcut = QKeySequence());
-  void OnGridEntered(int grid);
-  void OnGridLeft(int grid);
+  void OnGridEntered(Grid grid);
+  void OnGridLeft(Grid grid);
   void OnPageChanged(int index);
   void OnCommentEdited(const QString& text);
-  void ShowGridPopup(int grid, const QPoint& globalPos);
+  void ShowGridPopup(Grid grid, const QPoint& globalPos);
   void SetStatusTexts(const std::array<QString, 4>& texts);
   // A report whose text can be copied; with an accept text, asks whether to go on.
   bool ShowReport(const QString& title, const QString& text, const QString& acceptText);
 
   MainFormServices services_;
-  RadioImage image_;
   AppSettings settings_;
+  quorvan::Document document_;
+  std::unique_ptr<DocumentSignals> signals_;
   std::unique_ptr<DocumentLifecycle> lifecycle_;
   std::unique_ptr<ClipboardCommands> clipboard_;
   std::unique_ptr<ChannelEditors> editors_;
@@ -182,33 +188,22 @@ class TMainForm : public QMainWindow, private DocumentHost, private EditCommandH
   RadioMenuPages* radioMenuPages_ = nullptr;
   TSortForm* sortForm_ = nullptr;
   ChangeSelectedDialog* changeSelectedDialog_ = nullptr;
-  int activeGrid_ = 0;
+  Grid activeGrid_ = Grid::None;
+  bool typingComment_ = false;  // the comment line shows what is being typed already
 
   QTabWidget* pageControl_ = nullptr;
   std::array<QWidget*, 2> menuPages_{};
-  std::array<GridView*, kGridCount> grids_{};
-  std::array<GridModel*, kGridCount> models_{};
-  std::array<QGroupBox*, kGridCount> gridBoxes_{};
-  std::array<QMenu*, kGridCount> popups_{};
+  std::array<GridView*, kGrids.size()> grids_{};
+  std::array<GridModel*, kGrids.size()> models_{};
+  std::array<QGroupBox*, kGrids.size()> gridBoxes_{};
+  std::array<QMenu*, kGrids.size()> popups_{};
   std::array<QLabel*, 4> statusPanels_{};
   QLineEdit* comment_ = nullptr;
   QMenu* editMenu_ = nullptr;
   PortMenu* portMenu_ = nullptr;
   TAboutBox* aboutBox_ = nullptr;
-  std::array<QAction*, 4> editActions_{};      // Cut, Copy, Paste, Delete
-  std::array<QAction*, 3> editToolButtons_{};  // Cut, Copy, Paste
-  struct RowActions {
-    QAction* insert = nullptr;
-    QAction* remove = nullptr;
-    QAction* moveUp = nullptr;
-    QAction* moveDown = nullptr;
-    QAction* changeSelected = nullptr;
-  } rowActions_;
-  QAction* allColumnsAction_ = nullptr;
-  QAction* undoAction_ = nullptr;
-  QAction* redoAction_ = nullptr;
-  QAction* undoButton_ = nullptr;
-  QAction* redoButton_ = nullptr;
+  std::array<QAction*, kMainCommandCount> actions_{};
+  std::array<QAction*, kMainCommandCount> toolButtons_{};
   FindBar* findBar_ = nullptr;
 };
 

@@ -2,13 +2,11 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
 #include <QTabWidget>
 
 #include "core/messages/Messages.h"
-#include "core/model/NameCodec.h"
 #include "core/model/WindowSizeSetting.h"
 #include "core/transfer/ReadSequence.h"
 #include "gui/common/MessageService.h"
@@ -41,16 +39,15 @@ void TMainForm::ReadFromRadio(TransferScope scope) {
     return;
   }
   if (!lifecycle_->ConfirmDiscard()) return;
-  lifecycle_->BecomeRadioDocument();
-  ReadSequence read(image_, scope);
-  const bool completed = services_.transfers->RunRead(read, CommPort());
+  // A read replaces what it reaches of the document.
+  RadioImage read = Image();
+  ReadSequence sequence(read, scope);
+  const bool completed = services_.transfers->RunRead(sequence, CommPort());
   // Whatever the outcome, part of the image may have been replaced: a new document, saved
   // nowhere yet.
-  ApplyBandPlanLayout();
-  RefreshView();
-  SaveBandPlan(*services_.settings, image_.Plan());
-  lifecycle_->StartHistory(false);
-  if (completed) radio_->KeepReadBackup(image_, scope);
+  lifecycle_->TakeRead(std::move(read));
+  SaveBandPlan(*services_.settings, Image().Plan());
+  if (completed) radio_->KeepReadBackup(Image(), scope);
 }
 
 // A write reads the document and changes nothing of it: neither the view nor the history.
@@ -92,28 +89,6 @@ void TMainForm::dropEvent(QDropEvent* event) {
 }
 
 void TMainForm::FocusPageControl() { pageControl_->setFocus(Qt::OtherFocusReason); }
-
-void TMainForm::SetCaption(const QString& caption, bool modified) {
-  // "[*]" is where the window system shows the change mark; one in a path is shown as is.
-  QString title = caption;
-  title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-  setWindowTitle(title + QStringLiteral("[*]"));
-  setWindowModified(modified);
-}
-
-void TMainForm::ShowComment() {
-  comment_->setText(
-      QString::fromStdString(NameToUtf8(image_.Comment(), image_.Plan().DestinationLetter())));
-}
-
-void TMainForm::OnCommentEdited(const QString& text) {
-  const QByteArray utf8 = text.toUtf8();
-  const auto bytes =
-      NameFromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-                   image_.Plan().DestinationLetter());
-  if (bytes) image_.SetComment(*bytes);
-  lifecycle_->RecordChange("Edit Comment", "comment");
-}
 
 bool TMainForm::RestoreGeometry() {
   const std::optional<WindowGeometry> stored =

@@ -1,13 +1,13 @@
 // Commands on rows of the memory grid: insert, remove and move rows, change the selected
 // channels at once.
 #include <QAction>
-#include <QItemSelectionModel>
 #include <QStatusBar>
 
 #include "core/messages/Messages.h"
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
 #include "core/rules/ChannelSettings.h"
+#include "core/rules/EditStepNames.h"
 #include "core/rules/GridTexts.h"
 #include "core/rules/MemoryCellEdit.h"
 #include "core/rules/MemoryRows.h"
@@ -30,11 +30,17 @@ std::string Label(int slot) { return MemoryChannelLabel(slot); }
 
 QList<int> TMainForm::SelectedMemorySlots() const {
   QList<int> chosen;
-  if (activeGrid_ != 1 || !EditingShown()) return chosen;
+  if (activeGrid_ != Grid::Memory || !EditingShown()) return chosen;
   for (const int row : SelectedGridRows()) {
-    if (row >= 1 && row <= kMemorySlots) chosen << row - 1;
+    const int slot = RowToSlot(Image().Plan(), Grid::Memory, row);
+    if (slot >= 0) chosen << slot;
   }
   return chosen;
+}
+
+int TMainForm::CurrentMemorySlot() const {
+  if (activeGrid_ != Grid::Memory || !EditingShown()) return -1;
+  return RowToSlot(Image().Plan(), Grid::Memory, CurrentGridRow());
 }
 
 bool TMainForm::SelectedMemoryBlock(int& first, int& last) const {
@@ -47,12 +53,9 @@ bool TMainForm::SelectedMemoryBlock(int& first, int& last) const {
 }
 
 void TMainForm::SelectMemoryBlock(int first, int last) {
-  GridView* view = grids_[0];
-  view->SelectGridRow(first + 1);
-  QItemSelection block(view->model()->index(first, 0),
-                       view->model()->index(last, view->model()->columnCount() - 1));
-  view->selectionModel()->select(block, QItemSelectionModel::ClearAndSelect);
-  view->scrollTo(view->currentIndex());
+  const BandPlan& plan = Image().Plan();
+  GridOf(Grid::Memory)
+      ->SelectGridRows(SlotToRow(plan, Grid::Memory, first), SlotToRow(plan, Grid::Memory, last));
   UpdateRowCommands();
 }
 
@@ -61,55 +64,61 @@ void TMainForm::UpdateRowCommands() {
   int last = 0;
   const bool block = SelectedMemoryBlock(first, last);
   const QList<int> chosen = SelectedMemorySlots();
-  const int current = activeGrid_ == 1 && EditingShown() ? CurrentGridRow() - 1 : -1;
+  const int current = CurrentMemorySlot();
   const bool ordinary = IsOrdinaryMemoryBlock(current, current);
-  rowActions_.insert->setEnabled(ordinary);
-  rowActions_.remove->setEnabled(ordinary);
-  rowActions_.moveUp->setEnabled(block && first > 0);
-  rowActions_.moveDown->setEnabled(block && last < kOrdinaryMemorySlots - 1);
+  Action(MainCommand::EditInsertRow)->setEnabled(ordinary);
+  Action(MainCommand::EditRemoveRow)->setEnabled(ordinary);
+  Action(MainCommand::EditMoveUp)->setEnabled(block && first > 0);
+  Action(MainCommand::EditMoveDown)->setEnabled(block && last < kOrdinaryMemorySlots - 1);
   bool used = false;
-  for (const int slot : chosen) used = used || !image_.Record(SlotKind::Memory, slot).empty();
-  rowActions_.changeSelected->setEnabled(used);
+  for (const int slot : chosen) used = used || !Image().Record(SlotKind::Memory, slot).empty();
+  Action(MainCommand::EditChangeSelected)->setEnabled(used);
 }
 
 void TMainForm::InsertRow() {
-  const int slot = CurrentGridRow() - 1;
-  if (activeGrid_ != 1 || !EditingShown() || !IsOrdinaryMemoryBlock(slot, slot)) return;
+  const int slot = CurrentMemorySlot();
+  if (!IsOrdinaryMemoryBlock(slot, slot)) return;
   std::string error;
-  if (!InsertMemoryRow(image_, slot, &error)) {
+  bool inserted = false;
+  document_.Change("Insert Row at " + Label(slot),
+                   [&](RadioImage& image) { inserted = InsertMemoryRow(image, slot, &error); });
+  if (!inserted) {
     services_.messages->Information(FromText(error));
     return;
   }
-  DocumentChanged("Insert Row at " + Label(slot));
   SelectMemoryBlock(slot, slot);
 }
 
 void TMainForm::RemoveRow() {
-  const int slot = CurrentGridRow() - 1;
-  if (activeGrid_ != 1 || !EditingShown() || !RemoveMemoryRow(image_, slot)) return;
-  DocumentChanged("Remove Row " + Label(slot));
-  SelectMemoryBlock(slot, slot);
+  const int slot = CurrentMemorySlot();
+  if (slot < 0) return;
+  bool removed = false;
+  document_.Change("Remove Row " + Label(slot),
+                   [&](RadioImage& image) { removed = RemoveMemoryRow(image, slot); });
+  if (removed) SelectMemoryBlock(slot, slot);
 }
 
 void TMainForm::MoveRows(int by) {
   int first = 0;
   int last = 0;
-  if (!SelectedMemoryBlock(first, last) || !MoveMemoryRows(image_, first, last, by)) return;
+  if (!SelectedMemoryBlock(first, last)) return;
   const std::string rows = first == last ? Label(first) : Label(first) + "-" + Label(last);
-  DocumentChanged((by < 0 ? "Move Up " : "Move Down ") + rows);
-  SelectMemoryBlock(first + by, last + by);
+  bool moved = false;
+  document_.Change((by < 0 ? "Move Up " : "Move Down ") + rows,
+                   [&](RadioImage& image) { moved = MoveMemoryRows(image, first, last, by); });
+  if (moved) SelectMemoryBlock(first + by, last + by);
 }
 
 void TMainForm::ChangeSelected() {
   std::vector<int> chosen;
   for (const int slot : SelectedMemorySlots()) {
-    if (!image_.Record(SlotKind::Memory, slot).empty()) chosen.push_back(slot);
+    if (!Image().Record(SlotKind::Memory, slot).empty()) chosen.push_back(slot);
   }
   if (chosen.empty()) return;
   const std::optional<ChangeSelectedDialog::Choice> choice = changeSelectedDialog_->Run();
   if (!choice) return;
   ChannelSettings settings = choice->settings;
-  const char destination = image_.Plan().DestinationLetter();
+  const char destination = Image().Plan().DestinationLetter();
   if (choice->namePrefixUtf8) {
     const std::optional<std::string> bytes = NameFromUtf8(*choice->namePrefixUtf8, destination);
     if (!bytes || !IsValidName(*bytes, destination)) {
@@ -118,13 +127,14 @@ void TMainForm::ChangeSelected() {
     }
     settings.namePrefix = *bytes;
   }
-  const SettingsOutcome out = ApplyChannelSettings(image_, chosen, settings);
+  SettingsOutcome out;
+  document_.Change([&out](const ImageChanges&) { return ChangeSelectedStepName(out.stored); },
+                   [&](RadioImage& image) { out = ApplyChannelSettings(image, chosen, settings); });
   if (out.error != EditError::None) {
     services_.messages->Information(FromText(
         out.error == EditError::InvalidOffset ? kInvalidOffsetMessage : kInvalidFrequencyMessage));
     return;
   }
-  DocumentChanged("Change Selected (" + std::to_string(out.stored) + " rows)");
   if (out.notes.empty()) return;
   std::string text(kRowsAdjustedMessage);
   for (const SlotNote& note : out.notes) text += "\n" + SlotNoteLine(note);
@@ -132,21 +142,22 @@ void TMainForm::ChangeSelected() {
 }
 
 void TMainForm::EditMemoryCell(int row, int column, const QString& text) {
-  const int slot = RowToSlot(image_.Plan(), quorvan::Grid::Memory, row);
+  const int slot = RowToSlot(Image().Plan(), Grid::Memory, row);
   ChannelSettings settings;
   std::string error;
-  if (slot < 0 || !ReadMemoryCellEdit(image_, row, column, text.toStdString(), settings, &error)) {
+  if (slot < 0 || !ReadMemoryCellEdit(Image(), row, column, text.toStdString(), settings, &error)) {
     // The cell keeps the value it had.
     if (!error.empty()) services_.messages->Information(QString::fromStdString(error));
     return;
   }
-  const SettingsOutcome out = ApplyChannelSettings(image_, {slot}, settings);
+  SettingsOutcome out;
+  document_.Change("Edit " + Label(slot),
+                   [&](RadioImage& image) { out = ApplyChannelSettings(image, {slot}, settings); });
   if (out.error != EditError::None) {
     services_.messages->Information(FromText(
         out.error == EditError::InvalidOffset ? kInvalidOffsetMessage : kInvalidFrequencyMessage));
     return;
   }
-  DocumentChanged("Edit " + Label(slot));
   // No box while typing in a table: an adjustment is told in the status bar.
   if (out.notes.empty()) return;
   const SlotNote& note = out.notes.front();

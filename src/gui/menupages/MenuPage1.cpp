@@ -36,8 +36,8 @@ QGroupBox* NewGroup(QWidget* parent, const char* caption) {
 
 }  // namespace
 
-MenuPage1::MenuPage1(MenuSettings& menu, MessageService& messages, QWidget* parent)
-    : MenuPageControls(menu, parent), messages_(messages) {
+MenuPage1::MenuPage1(Document& document, MessageService& messages, QWidget* parent)
+    : MenuPageControls(document, parent), messages_(messages) {
   setObjectName(QStringLiteral("MenuPage1"));
   auto* grid = new QGridLayout(this);
   grid->addWidget(
@@ -134,16 +134,12 @@ QWidget* MenuPage1::BuildVox() {
 void MenuPage1::ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan) {
   destination_ = plan.DestinationLetter();
   pom_->setFont(DestinationFont(plan, font()));
+  // A document comes in with such a message emptied (EmptyUnshowablePowerOnMessage); the field
+  // cannot show one the radio's characters do not hold.
   const std::string& stored = menu.Get(kMenuMES);
-  if (IsValidName(stored, destination_)) {
-    pom_->setText(QString::fromStdString(NameToUtf8(stored, destination_)));
-    return;
-  }
-  // The field cannot show a message the radio's character set does not hold: it is emptied,
-  // and so is the stored text, so that what is shown is what is written.
-  messages_.Information(MessageText(kInvalidCharacterMessage));
-  pom_->clear();
-  BoundMenu().Set(kMenuMES, "");
+  pom_->setText(IsValidName(stored, destination_)
+                    ? QString::fromStdString(NameToUtf8(stored, destination_))
+                    : QString());
 }
 
 void MenuPage1::OnPomEdited(const QString& text) {

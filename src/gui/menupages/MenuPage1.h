@@ -13,7 +13,7 @@ class MenuPage1 : public MenuPageControls {
   Q_OBJECT
 
  public:
-  MenuPage1(MenuSettings& menu, MessageService& messages, QWidget* parent = nullptr);
+  MenuPage1(Document& document, MessageService& messages, QWidget* parent = nullptr);
 
  protected:
   void ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan) override;

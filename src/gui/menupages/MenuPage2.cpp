@@ -19,7 +19,7 @@ QString Latin(std::string_view text) {
 
 }  // namespace
 
-MenuPage2::MenuPage2(MenuSettings& menu, QWidget* parent) : MenuPageControls(menu, parent) {
+MenuPage2::MenuPage2(Document& document, QWidget* parent) : MenuPageControls(document, parent) {
   setObjectName(QStringLiteral("MenuPage2"));
   auto* grid = new QGridLayout(this);
   grid->addWidget(BuildRxTx(), 0, 0, 2, 1);
@@ -123,7 +123,7 @@ QWidget* MenuPage2::BuildGroupLink() {
 void MenuPage2::OnGroupLinkToggled(int group, bool checked) {
   if (Showing()) return;
   // The other groups' characters stay as stored, whatever they hold.
-  std::string link = BoundMenu().Get(kMenuMGL);
+  std::string link = StoredMenu().Get(kMenuMGL);
   link.resize(kGroupLinkLength, ' ');
   link[static_cast<std::size_t>(group)] = checked ? static_cast<char>('0' + group) : ' ';
   StoreUserValue(kMenuMGL, link);

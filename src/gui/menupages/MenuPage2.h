@@ -15,7 +15,7 @@ class MenuPage2 : public MenuPageControls {
   Q_OBJECT
 
  public:
-  explicit MenuPage2(MenuSettings& menu, QWidget* parent = nullptr);
+  explicit MenuPage2(Document& document, QWidget* parent = nullptr);
 
  protected:
   void ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan) override;

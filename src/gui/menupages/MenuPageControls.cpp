@@ -38,8 +38,8 @@ int MenuValueIndex(std::string_view value) {
   return index;
 }
 
-MenuPageControls::MenuPageControls(MenuSettings& menu, QWidget* parent)
-    : QWidget(parent), menu_(menu) {}
+MenuPageControls::MenuPageControls(Document& document, QWidget* parent)
+    : QWidget(parent), document_(document) {}
 
 void MenuPageControls::ShowMenu(const MenuSettings& menu, const BandPlan& plan) {
   const bool wasShowing = showing_;
@@ -50,6 +50,17 @@ void MenuPageControls::ShowMenu(const MenuSettings& menu, const BandPlan& plan) 
 }
 
 void MenuPageControls::ShowPageSpecific(const MenuSettings&, const BandPlan&) {}
+
+void MenuPageControls::FollowChange(ChangeKind kind, const ImageChanges& changes) {
+  // The control the user changed shows it already; setting it again would move the cursor.
+  if (storing_) return;
+  bool menuChanged = kind != ChangeKind::Edit && kind != ChangeKind::Undo &&
+                     kind != ChangeKind::Redo;  // a new document, perhaps a new band plan
+  for (const ItemChange& c : changes.Items()) {
+    menuChanged = menuChanged || c.item.kind == ItemKind::Menu;
+  }
+  if (menuChanged) ShowMenu(document_.Image().Menu(), document_.Image().Plan());
+}
 
 void MenuPageControls::NameItem(int item, std::function<QString()> caption) {
   captions_[item] = std::move(caption);
@@ -64,8 +75,15 @@ QString MenuPageControls::ItemCaption(int item) const {
 
 void MenuPageControls::StoreUserValue(int item, std::string_view value) {
   if (showing_) return;
-  menu_.Set(item, value);
-  emit MenuEdited(item);
+  // Typing a power-on message or sliding the balance is one step until the focus moves on.
+  const bool continuous = item == kMenuMES || item == kMenuBAL;
+  const std::string stored(value);
+  storing_ = true;
+  document_.Change(
+      "Change " + ItemCaption(item).toStdString(),
+      [item, &stored](RadioImage& image) { image.Menu().Set(item, stored); },
+      continuous ? "menu " + std::to_string(item) : std::string());
+  storing_ = false;
 }
 
 QCheckBox* MenuPageControls::AddCheckBox(QBoxLayout* into, const char* name, const char* caption,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/model/BandPlan.h"
+#include "core/model/Document.h"
 #include "core/model/MenuSettings.h"
 
 class QBoxLayout;
@@ -27,8 +28,9 @@ namespace quorvan {
 int MenuValueIndex(std::string_view value);
 
 // Shared by the two radio menu pages: each control is bound to one menu item, shows the stored
-// value on ShowMenu and stores the user's changes into the bound menu at once. Setting the
-// controls from the menu is not a user change, so it neither stores nor reports anything.
+// value on ShowMenu and stores the user's changes into the document's menu at once, each as a
+// change named after the item ("Change Lock"). Setting the controls from the menu is not a
+// user change, so it stores nothing.
 class MenuPageControls : public QWidget {
   Q_OBJECT
 
@@ -36,18 +38,16 @@ class MenuPageControls : public QWidget {
   enum class CheckSense { TickedIsOne, TickedIsZero };
   enum class ComboForm { Index, TwoDigitsFromOne };
 
-  MenuPageControls(MenuSettings& menu, QWidget* parent);
+  MenuPageControls(Document& document, QWidget* parent);
 
   // Sets every control from `menu`; the plan decides which controls exist and the name fonts.
   void ShowMenu(const MenuSettings& menu, const BandPlan& plan);
+  // Shows the document's menu again when a change this page did not make reached it.
+  void FollowChange(ChangeKind kind, const ImageChanges& changes);
   // Whether a control of this page is bound to the item, and what the page calls it ("Dual",
   // "Battery Saver"); empty for an item of the other page.
   bool HoldsItem(int item) const { return captions_.count(item) > 0; }
   QString ItemCaption(int item) const;
-
- signals:
-  // A user change was stored into the item.
-  void MenuEdited(int item);
 
  protected:
   // A bound check box the caller places itself.
@@ -68,14 +68,15 @@ class MenuPageControls : public QWidget {
   // Runs on every ShowMenu after the table-bound controls, still inside the refresh.
   virtual void ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan);
 
-  // Stores a user's value and reports it; ignored while the controls are being set.
+  // Stores a user's value as a change of the document; ignored while the controls are set.
   void StoreUserValue(int item, std::string_view value);
-  MenuSettings& BoundMenu() { return menu_; }
+  const MenuSettings& StoredMenu() const { return document_.Image().Menu(); }
   bool Showing() const { return showing_; }
 
  private:
-  MenuSettings& menu_;
+  Document& document_;
   bool showing_ = false;
+  bool storing_ = false;
   std::vector<std::function<void(const MenuSettings&)>> showers_;
   std::map<int, std::function<QString()>> captions_;
 };

@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include "gui/document/DocumentSignals.h"
 #include "gui/menupages/MenuPage1.h"
 #include "gui/menupages/MenuPage2.h"
 
@@ -23,15 +24,16 @@ void PutInto(QWidget* host, QWidget* page) {
 
 }  // namespace
 
-RadioMenuPages::RadioMenuPages(MenuSettings& menu, MessageService& messages, QWidget* page1Host,
-                               QWidget* page2Host)
+RadioMenuPages::RadioMenuPages(Document& document, DocumentSignals& documentSignals,
+                               MessageService& messages, QWidget* page1Host, QWidget* page2Host)
     : QObject(page1Host),
-      page1_(new MenuPage1(menu, messages, page1Host)),
-      page2_(new MenuPage2(menu, page2Host)) {
+      page1_(new MenuPage1(document, messages, page1Host)),
+      page2_(new MenuPage2(document, page2Host)) {
   PutInto(page1Host, page1_);
   PutInto(page2Host, page2_);
-  connect(page1_, &MenuPageControls::MenuEdited, this, &RadioMenuPages::MenuEdited);
-  connect(page2_, &MenuPageControls::MenuEdited, this, &RadioMenuPages::MenuEdited);
+  connect(&documentSignals, &DocumentSignals::Changed, page1_, &MenuPageControls::FollowChange);
+  connect(&documentSignals, &DocumentSignals::Changed, page2_, &MenuPageControls::FollowChange);
+  ShowMenu(document.Image().Menu(), document.Image().Plan());
 }
 
 QString RadioMenuPages::ItemCaption(int item) const {

@@ -4,25 +4,27 @@
 #include <QString>
 
 #include "core/model/BandPlan.h"
+#include "core/model/Document.h"
 #include "core/model/MenuSettings.h"
 
 class QWidget;
 
 namespace quorvan {
 
+class DocumentSignals;
 class MenuPage1;
 class MenuPage2;
 class MessageService;
 
 // The two radio menu pages put into the main window's "Menu &1" and "Menu &2" tabs. User
-// changes are stored into `menu` (the document's) and reported by MenuEdited, which the window
-// turns into Modified; ShowMenu (the last step of every refresh) reports nothing.
+// changes are changes of the document; the pages show its menu again whenever a change they
+// did not make reaches it.
 class RadioMenuPages : public QObject {
   Q_OBJECT
 
  public:
-  RadioMenuPages(MenuSettings& menu, MessageService& messages, QWidget* page1Host,
-                 QWidget* page2Host);
+  RadioMenuPages(Document& document, DocumentSignals& documentSignals, MessageService& messages,
+                 QWidget* page1Host, QWidget* page2Host);
 
   void ShowMenu(const MenuSettings& menu, const BandPlan& plan);
   MenuPage1* Page1() const { return page1_; }
@@ -31,9 +33,6 @@ class RadioMenuPages : public QObject {
   QString ItemCaption(int item) const;
   int PageOfItem(int item) const;
   MenuPage2* Page2() const { return page2_; }
-
- signals:
-  void MenuEdited(int item);
 
  private:
   MenuPage1* page1_;

@@ -6,6 +6,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/model/Document.h"
+#include "core/rules/EditStepNames.h"
+
 namespace quorvan {
 
 TSortForm::TSortForm(QWidget* parent)
@@ -40,13 +43,14 @@ SortKey TSortForm::ChosenKey() const {
   return byName_->isChecked() ? SortKey::Name : SortKey::Frequency;
 }
 
-bool TSortForm::Run(RadioImage& image) {
+bool TSortForm::Run(Document& document) {
   adjustSize();
   if (const QScreen* shown = screen()) {
     move(shown->availableGeometry().center() - rect().center());
   }
   if (exec() != QDialog::Accepted) return false;
-  SortMemoryChannels(image, ChosenKey());
+  const SortKey key = ChosenKey();
+  document.Change(SortStepName(key), [key](RadioImage& image) { SortMemoryChannels(image, key); });
   return true;
 }
 

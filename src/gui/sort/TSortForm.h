@@ -2,12 +2,13 @@
 
 #include <QDialog>
 
-#include "core/model/RadioImage.h"
 #include "core/rules/SortMemoryChannels.h"
 
 class QRadioButton;
 
 namespace quorvan {
+
+class Document;
 
 // "Memory Channel Sort": asks for the key and sorts the ordinary memory channels. One instance
 // lives for the whole run, so the last choice is offered again next time.
@@ -17,9 +18,9 @@ class TSortForm : public QDialog {
  public:
   explicit TSortForm(QWidget* parent = nullptr);
 
-  // Shows the dialog modally; on "&Sort" sorts the image and returns true (the caller then
-  // refreshes the view and marks the document modified). "&Cancel" changes nothing.
-  bool Run(RadioImage& image);
+  // Shows the dialog modally; on "&Sort" sorts the document as one change ("Sort by
+  // Frequency") and returns true. "&Cancel" changes nothing.
+  bool Run(Document& document);
 
   SortKey ChosenKey() const;
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <optional>
 
-#include "core/model/RadioImage.h"
+#include "core/model/Document.h"
 #include "gui/common/ReportDialog.h"
 #include "gui/csv/CsvCommands.h"
 #include "gui/csv/CsvImportDialog.h"
@@ -47,16 +47,17 @@ class CsvCommandsTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
   }
-  RadioImage image = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
+  Document document{MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"))};
+  const RadioImage& image = document.Image();
   ScriptedMessages messages;
   ScriptedCsvDialogs dialogs;
   QStringList reports;
   QTemporaryDir dir;
-  CsvCommands commands{image, messages, dialogs, [this](const QString& r) { reports << r; }};
+  CsvCommands commands{document, messages, dialogs, [this](const QString& r) { reports << r; }};
 
  private slots:
   void init() {
-    image = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
+    document.New(MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN")));
     messages.shown.clear();
     reports.clear();
     dialogs.openName.clear();
@@ -71,6 +72,7 @@ class CsvCommandsTest : public QObject {
     QVERIFY(commands.ImportCsv(dir.path(), 0));
     QCOMPARE(testing::SlotField(image, SlotKind::Memory, 5, ChannelField::Name),
              std::string("HOME"));
+    QCOMPARE(document.History().UndoName(), std::string("Import CSV (1 row)"));
     QCOMPARE(reports, QStringList{"1 row imported.\nrow 2: 146.5225 MHz rounded to 146.520 MHz\n"});
     QVERIFY(messages.shown.isEmpty());
   }

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "core/model/BandPlan.h"
+#include "core/model/Document.h"
 #include "core/model/RadioImage.h"
 #include "gui/common/MessageService.h"
 
@@ -101,8 +102,16 @@ inline void Choose(QComboBox* list, int index) {
   emit list->activated(index);
 }
 
-inline std::string Rec(const RadioImage& image, SlotKind kind, int slot) {
-  return image.Record(kind, slot);
+inline std::string Rec(const Document& document, SlotKind kind, int slot) {
+  return document.Image().Record(kind, slot);
+}
+
+// A record put into the document as a test needs it before an editor shows it, as if a file
+// holding it had been opened.
+inline void StoreInto(Document& document, SlotKind kind, int slot, const std::string& record) {
+  RadioImage image = document.Image();
+  image.Store(kind, slot, record);
+  document.Open(std::move(image), {});
 }
 
 }  // namespace quorvan

@@ -15,7 +15,7 @@ class TBandFormsTest : public QObject {
 
  private:
   RecordingMessages messages_;
-  RadioImage image_;
+  Document document_;
 
   template <typename Form>
   QLineEdit* Edit(Form& form, const char* name) {
@@ -35,25 +35,25 @@ class TBandFormsTest : public QObject {
 
   void vfoBandListFollowsThePlan() {
     TVfoForm form(messages_);
-    image_ = MakeImage("KK,0F", "ARVEN");
-    form.Open(image_, 4);
+    document_.Open(MakeImage("KK,0F", "ARVEN"), {});
+    form.Open(document_, 4);
     QCOMPARE(form.windowTitle(), QStringLiteral("VfoForm"));
     QCOMPARE(Bands(form)->count(), 14);
     QCOMPARE(Bands(form)->itemText(1), QStringLiteral("A_220MHz"));
     QCOMPARE(Bands(form)->currentText(), QStringLiteral("B_AM"));
-    image_ = MakeImage("KK,0F", "CIRRA");
-    form.Open(image_, 3);
+    document_.Open(MakeImage("KK,0F", "CIRRA"), {});
+    form.Open(document_, 3);
     QCOMPARE(Bands(form)->count(), 15);
-    image_ = MakeImage("ME,0B", "BELTO");
-    form.Open(image_, 12);
+    document_.Open(MakeImage("ME,0B", "BELTO"), {});
+    form.Open(document_, 12);
     QCOMPARE(Bands(form)->count(), 13);
     QCOMPARE(Bands(form)->currentText(), QStringLiteral("B_430MHz"));
   }
 
   void vfoProgramRangeBoundsEnterAndForcesFm() {
     TVfoForm form(messages_);
-    image_ = MakeImage("MM,07");  // program VFO 144-147, 12.5 kHz default step
-    form.Open(image_, 0);
+    document_.Open(MakeImage("MM,07"), {});  // program VFO 144-147, 12.5 kHz default step
+    form.Open(document_, 0);
     form.show();
     Choose(Child<QComboBox>(form, "ComboBox1"), 0);  // 5 kHz
     Choose(Child<QComboBox>(form, "ComboBox2"), 4);  // USB
@@ -70,9 +70,9 @@ class TBandFormsTest : public QObject {
 
   void vfoEmptyHfRecordShowsItsDefaults() {
     TVfoForm form(messages_);
-    image_ = MakeImage("KK,0F", "ARVEN");
-    image_.Store(SlotKind::Vfo, 5, "");
-    form.Open(image_, 5);
+    document_.Open(MakeImage("KK,0F", "ARVEN"), {});
+    StoreInto(document_, SlotKind::Vfo, 5, "");
+    form.Open(document_, 5);
     form.show();
     QCOMPARE(Edit(form, "Edit1")->text(), QStringLiteral("3.500"));
     QCOMPARE(Child<QComboBox>(form, "ComboBox1")->currentText(), QStringLiteral("5kHz"));
@@ -83,8 +83,8 @@ class TBandFormsTest : public QObject {
 
   void vfoProgramFieldsAreClamped() {
     TVfoForm form(messages_);
-    image_ = MakeImage("MM,07");
-    form.Open(image_, 0);
+    document_.Open(MakeImage("MM,07"), {});
+    form.Open(document_, 0);
     form.show();
     QCOMPARE(Edit(form, "Edit3")->text(), QStringLiteral("144"));
     QCOMPARE(Edit(form, "Edit4")->text(), QStringLiteral("147"));
@@ -99,8 +99,8 @@ class TBandFormsTest : public QObject {
 
   void vfoFailedStoreKeepsTheRangeAndLaterBandChangeLoads() {
     TVfoForm form(messages_);
-    image_ = MakeImage("MM,07");
-    form.Open(image_, 0);
+    document_.Open(MakeImage("MM,07"), {});
+    form.Open(document_, 0);
     form.show();
     Type(Edit(form, "Edit3"), "145");
     Type(Edit(form, "Edit4"), "146");
@@ -108,7 +108,7 @@ class TBandFormsTest : public QObject {
     Ok(form);
     QCOMPARE(messages_.texts, QStringList{kBadOffset});
     QVERIFY(form.isVisible());
-    QCOMPARE(Rec(image_, SlotKind::ProgramVfo, 0), std::string("0,00145,00146"));
+    QCOMPARE(Rec(document_, SlotKind::ProgramVfo, 0), std::string("0,00145,00146"));
     // With the store failed on the band list's question, the band stays.
     messages_.answers = {true};
     Choose(Bands(form), 3);
@@ -123,40 +123,40 @@ class TBandFormsTest : public QObject {
 
   void vfoStoresTheExactRecordWithTheExtraShift() {
     TVfoForm form(messages_);
-    image_ = MakeImage("ME,0B");
-    form.Open(image_, 12);
+    document_.Open(MakeImage("ME,0B"), {});
+    form.Open(document_, 12);
     form.show();
     auto* special = Child<QRadioButton>(form, "RadioButton4");
     QCOMPARE(special->text(), QStringLiteral("-7.6MHz Shift"));
     special->click();
     Type(Edit(form, "Edit1"), "433.5");
     Ok(form);
-    QCOMPARE(Rec(image_, SlotKind::Vfo, 12),
+    QCOMPARE(Rec(document_, SlotKind::Vfo, 12),
              std::string("C,00433500000,8,3,0,0,0,0,08,08,000,001600000,0,,,,,"));
     QVERIFY(!form.isVisible());
   }
 
   void bandPagingWrapsAndAsks() {
     TVfoForm form(messages_);
-    image_ = MakeImage("ME,0B");
-    form.Open(image_, 14);
+    document_.Open(MakeImage("ME,0B"), {});
+    form.Open(document_, 14);
     form.show();
     QTest::keyClick(Edit(form, "Edit1"), Qt::Key_PageUp);
     QCOMPARE(form.CurrentBand(), 0);
     QTest::keyClick(Edit(form, "Edit1"), Qt::Key_PageDown);
     QCOMPARE(form.CurrentBand(), 14);
-    const std::string band14 = Rec(image_, SlotKind::Vfo, 14);
+    const std::string band14 = Rec(document_, SlotKind::Vfo, 14);
     Child<QCheckBox>(form, "CheckBox1")->click();  // Reverse
     messages_.answers = {false};
     QTest::keyClick(Bands(form), Qt::Key_Home);
     QCOMPARE(form.CurrentBand(), 0);
     QCOMPARE(messages_.questions, QStringList{kPending});
-    QCOMPARE(Rec(image_, SlotKind::Vfo, 14), band14);  // No drops the change
+    QCOMPARE(Rec(document_, SlotKind::Vfo, 14), band14);  // No drops the change
     Child<QCheckBox>(form, "CheckBox1")->click();
     messages_.answers = {true};
     Bands(form)->showPopup();  // the question comes before the list opens
     Bands(form)->hidePopup();
-    QCOMPARE(Rec(image_, SlotKind::Vfo, 0).substr(16, 5), std::string("0,1,0"));
+    QCOMPARE(Rec(document_, SlotKind::Vfo, 0).substr(16, 5), std::string("0,1,0"));
     messages_.answers = {false};
     QTest::keyClick(Edit(form, "Edit1"), Qt::Key_Escape);
     QVERIFY(!form.isVisible());
@@ -164,8 +164,8 @@ class TBandFormsTest : public QObject {
 
   void callBandListAndStepRoundTrip() {
     TCallForm form(messages_);
-    image_ = MakeImage("ME,0B", "ARVEN");
-    form.Open(image_, 0);
+    document_.Open(MakeImage("ME,0B", "ARVEN"), {});
+    form.Open(document_, 0);
     form.show();
     QCOMPARE(form.windowTitle(), QStringLiteral("CALL Channel"));
     QCOMPARE(Items(Bands(form)), (QStringList{"144MHz", "430MHz"}));
@@ -174,16 +174,16 @@ class TBandFormsTest : public QObject {
     Choose(Child<QComboBox>(form, "ComboBox1"), 10);  // 50 kHz
     Type(Edit(form, "Edit1"), "433.05");
     Ok(form);
-    QCOMPARE(Rec(image_, SlotKind::Call, 2),
+    QCOMPARE(Rec(document_, SlotKind::Call, 2),
              std::string("2,00433050000,A,0,0,0,0,0,08,08,000,001600000,0,,,,,"));
-    form.Open(image_, 2);
+    form.Open(document_, 2);
     QCOMPARE(Child<QComboBox>(form, "ComboBox1")->currentText(), QStringLiteral("50kHz"));
   }
 
   void callSplitIsHeldInsideTheBand() {
     TCallForm form(messages_);
-    image_ = MakeImage("ME,0B", "ARVEN");
-    form.Open(image_, 0);
+    document_.Open(MakeImage("ME,0B", "ARVEN"), {});
+    form.Open(document_, 0);
     form.show();
     auto* reverse = Child<QCheckBox>(form, "CheckBox1");
     reverse->click();
@@ -192,21 +192,21 @@ class TBandFormsTest : public QObject {
     Type(Edit(form, "Edit3"), "150");
     Ok(form);
     QCOMPARE(messages_.texts, QStringList{kRounded});
-    QCOMPARE(Rec(image_, SlotKind::Call, 0),
+    QCOMPARE(Rec(document_, SlotKind::Call, 0),
              std::string("0,00144000000,5,0,0,0,0,0,08,08,000,000600000,0,,00145987500,5,,"));
   }
 
   void callPendingQuestionOnClose() {
     TCallForm form(messages_);
-    image_ = MakeImage("KK,0F", "ARVEN");
-    form.Open(image_, 1);
+    document_.Open(MakeImage("KK,0F", "ARVEN"), {});
+    form.Open(document_, 1);
     form.show();
     QCOMPARE(Edit(form, "Edit1")->text(), QStringLiteral("223.000"));
     Child<QRadioButton>(form, "RadioButton3")->click();  // Plus Shift
     messages_.answers = {true};
     Child<QAbstractButton>(form, "Button1")->click();
     QCOMPARE(messages_.questions, QStringList{kPendingClose});
-    QCOMPARE(Rec(image_, SlotKind::Call, 1).substr(0, 18), std::string("1,00223000000,7,1,"));
+    QCOMPARE(Rec(document_, SlotKind::Call, 1).substr(0, 18), std::string("1,00223000000,7,1,"));
     QVERIFY(!form.isVisible());
   }
 };

@@ -14,20 +14,20 @@ class TDtmfFormTest : public QObject {
 
  private:
   RecordingMessages messages_;
-  RadioImage image_;
+  Document document_;
   TDtmfForm* form_ = nullptr;
 
   QLineEdit* Code() { return Child<QLineEdit>(*form_, "Edit1"); }
   QLineEdit* Name() { return Child<QLineEdit>(*form_, "Edit2"); }
   void OpenOn(int channel) {
-    form_->Open(image_, channel);
+    form_->Open(document_, channel);
     form_->show();
   }
 
  private slots:
   void init() {
     messages_ = RecordingMessages();
-    image_ = MakeImage("KK,0F", "ARVEN");
+    document_.Open(MakeImage("KK,0F", "ARVEN"), {});
     form_ = new TDtmfForm(messages_);
   }
   void cleanup() {
@@ -36,7 +36,7 @@ class TDtmfFormTest : public QObject {
   }
 
   void loadsEmptyAndFullMemories() {
-    image_.Store(SlotKind::Dtmf, 4, "04,12*#,HOME,2");
+    StoreInto(document_, SlotKind::Dtmf, 4, "04,12*#,HOME,2");
     OpenOn(4);
     QCOMPARE(form_->windowTitle(), QStringLiteral("DTMF Memory"));
     QCOMPARE(Child<QComboBox>(*form_, "ComboBox1")->currentText(), QStringLiteral("4"));
@@ -66,7 +66,7 @@ class TDtmfFormTest : public QObject {
     QTest::keyClicks(Code(), "0123*#ABCD");
     QTest::keyClicks(Name(), "HO,ME");
     Child<QAbstractButton>(*form_, "Button2")->click();
-    QCOMPARE(Rec(image_, SlotKind::Dtmf, 3), std::string("3,0123*#ABCD,HO,ME"));
+    QCOMPARE(Rec(document_, SlotKind::Dtmf, 3), std::string("3,0123*#ABCD,HO,ME"));
     QVERIFY(!form_->isVisible());
     OpenOn(3);
     QCOMPARE(Name()->text(), QStringLiteral("HO,ME"));
@@ -82,13 +82,13 @@ class TDtmfFormTest : public QObject {
     messages_.answers = {true};
     QTest::keyClick(Name(), Qt::Key_Home);
     QCOMPARE(messages_.questions, QStringList{kPending});
-    QCOMPARE(Rec(image_, SlotKind::Dtmf, 9), std::string("9,1,"));
+    QCOMPARE(Rec(document_, SlotKind::Dtmf, 9), std::string("9,1,"));
     QCOMPARE(form_->CurrentChannel(), 0);
     QTest::keyClicks(Code(), "2");
     messages_.answers = {false};
     Choose(Child<QComboBox>(*form_, "ComboBox1"), 6);
     QCOMPARE(form_->CurrentChannel(), 6);
-    QVERIFY(Rec(image_, SlotKind::Dtmf, 0).empty());
+    QVERIFY(Rec(document_, SlotKind::Dtmf, 0).empty());
   }
 
   void closeAsksOnlyWithChanges() {
@@ -102,17 +102,17 @@ class TDtmfFormTest : public QObject {
     Child<QAbstractButton>(*form_, "Button1")->click();
     QCOMPARE(messages_.questions, QStringList{kPendingClose});
     QVERIFY(!form_->isVisible());
-    QVERIFY(Rec(image_, SlotKind::Dtmf, 2).empty());
+    QVERIFY(Rec(document_, SlotKind::Dtmf, 2).empty());
   }
 
   void japaneseNamesTakeHalfWidthKatakanaOnly() {
-    image_ = MakeImage("JJ,01");
+    document_.Open(MakeImage("JJ,01"), {});
     OpenOn(0);
     TypeText(Name(), QStringLiteral("\uff71\u30a2"));  // half-width, then full-width katakana
     QCOMPARE(Name()->text(), QStringLiteral("\uff71"));
     QCOMPARE(messages_.texts, QStringList{kBadCharacter});
     Child<QAbstractButton>(*form_, "Button2")->click();
-    QCOMPARE(Rec(image_, SlotKind::Dtmf, 0), std::string("0,,\xb1"));
+    QCOMPARE(Rec(document_, SlotKind::Dtmf, 0), std::string("0,,\xb1"));
   }
 };
 

@@ -17,7 +17,7 @@ class TMemoryFormTest : public QObject {
  private:
   RecordingMessages messages_;
   TMemoryForm* form_ = nullptr;
-  RadioImage image_;
+  Document document_;
 
   QLineEdit* Edit(const char* name) { return Child<QLineEdit>(*form_, name); }
   QRadioButton* Radio(int n) {
@@ -26,8 +26,8 @@ class TMemoryFormTest : public QObject {
   QCheckBox* Check(int n) { return Child<QCheckBox>(*form_, QStringLiteral("CheckBox%1").arg(n)); }
   QComboBox* List(int n) { return Child<QComboBox>(*form_, QStringLiteral("ComboBox%1").arg(n)); }
   void OpenOn(const char* type, int slot) {
-    image_ = MakeImage(type);
-    form_->Open(image_, slot);
+    document_.Open(MakeImage(type), {});
+    form_->Open(document_, slot);
     form_->show();
   }
   void MakePending() { Check(5)->click(); }  // Lock Out
@@ -55,10 +55,10 @@ class TMemoryFormTest : public QObject {
   }
 
   void loadsFullRecord() {
-    image_ = MakeImage("ME,0B");
-    image_.Store(SlotKind::Memory, 420,
-                 "PR1,00433500000,8,3,1,0,1,0,55,12,200,007600000,0,1,,,,RPT,1");
-    form_->Open(image_, 420);
+    document_.Open(MakeImage("ME,0B"), {});
+    StoreInto(document_, SlotKind::Memory, 420,
+              "PR1,00433500000,8,3,1,0,1,0,55,12,200,007600000,0,1,,,,RPT,1");
+    form_->Open(document_, 420);
     form_->show();
     QCOMPARE(Edit("Edit5")->text(), QStringLiteral("PR1"));
     QCOMPARE(Edit("Edit1")->text(), QStringLiteral("433.500"));
@@ -108,7 +108,7 @@ class TMemoryFormTest : public QObject {
     Type(Edit(button == 1 ? "Edit3" : "Edit2"), txOrOffset);
     Type(Edit("Edit4"), "A,B");
     Child<QAbstractButton>(*form_, "Button2")->click();
-    QCOMPARE(QString::fromStdString(Rec(image_, SlotKind::Memory, 5)), record);
+    QCOMPARE(QString::fromStdString(Rec(document_, SlotKind::Memory, 5)), record);
     QVERIFY(!form_->isVisible());
     QVERIFY(messages_.texts.isEmpty());
   }
@@ -121,7 +121,7 @@ class TMemoryFormTest : public QObject {
     Child<QAbstractButton>(*form_, "Button2")->click();
     QCOMPARE(messages_.texts, QStringList{kRounded});
     QCOMPARE(shownAtMessage, QStringLiteral("144.010"));
-    QCOMPARE(QString::fromStdString(Rec(image_, SlotKind::Memory, 7)).left(15),
+    QCOMPARE(QString::fromStdString(Rec(document_, SlotKind::Memory, 7)).left(15),
              QStringLiteral("007,00144010000"));
   }
 
@@ -132,7 +132,7 @@ class TMemoryFormTest : public QObject {
     QCOMPARE(messages_.texts, QStringList{kBadFrequency});
     QVERIFY(form_->isVisible());
     QCOMPARE(Edit("Edit1")->text(), QStringLiteral("14.5.5"));
-    QVERIFY(Rec(image_, SlotKind::Memory, 7).empty());
+    QVERIFY(Rec(document_, SlotKind::Memory, 7).empty());
     messages_.Clear();
     Type(Edit("Edit1"), "145");
     Type(Edit("Edit2"), "1.2.");
@@ -185,7 +185,7 @@ class TMemoryFormTest : public QObject {
     QVERIFY(!Check(4)->isEnabled() && !List(5)->isEnabled() && !List(3)->isEnabled());
     Child<QAbstractButton>(*form_, "Button2")->click();
     // The check mark is stored as it stands even while greyed out.
-    QCOMPARE(QString::fromStdString(Rec(image_, SlotKind::Memory, 0)).mid(16, 17),
+    QCOMPARE(QString::fromStdString(Rec(document_, SlotKind::Memory, 0)).mid(16, 17),
              QStringLiteral("0,0,0,0,0,1,08,08"));
     QVERIFY(form_->isVisible() == false);
   }
@@ -215,12 +215,12 @@ class TMemoryFormTest : public QObject {
     messages_.answers = {true};  // store slot 0 before moving to 1
     Type(Edit("Edit5"), "1");
     QCOMPARE(messages_.questions, QStringList{kPending});
-    QVERIFY(!Rec(image_, SlotKind::Memory, 0).empty());
+    QVERIFY(!Rec(document_, SlotKind::Memory, 0).empty());
     MakePending();
     messages_.answers = {false};  // drop the change on slot 1
     QTest::keyClick(Edit("Edit5"), Qt::Key_2);
     QCOMPARE(form_->CurrentSlot(), 12);
-    QVERIFY(Rec(image_, SlotKind::Memory, 1).empty());
+    QVERIFY(Rec(document_, SlotKind::Memory, 1).empty());
     QCOMPARE(messages_.questions.size(), 2);
   }
 
@@ -266,7 +266,7 @@ class TMemoryFormTest : public QObject {
     QTest::keyClick(Check(5), Qt::Key_End);
     QCOMPARE(form_->CurrentSlot(), 431);
     QCOMPARE(messages_.questions, (QStringList{kPending, kPending}));
-    QVERIFY(!Rec(image_, SlotKind::Memory, 0).empty());
+    QVERIFY(!Rec(document_, SlotKind::Memory, 0).empty());
   }
 
   void closeAndEscapeAskWithTrailingSpace() {
@@ -274,21 +274,21 @@ class TMemoryFormTest : public QObject {
     Child<QAbstractButton>(*form_, "Button1")->click();
     QVERIFY(!form_->isVisible());
     QVERIFY(messages_.questions.isEmpty());  // nothing pending, nothing asked
-    form_->Open(image_, 2);
+    form_->Open(document_, 2);
     form_->show();
     MakePending();
     messages_.answers = {false};
     QTest::keyClick(Edit("Edit1"), Qt::Key_Escape);
     QCOMPARE(messages_.questions, QStringList{kPendingClose});
     QVERIFY(!form_->isVisible());
-    QVERIFY(Rec(image_, SlotKind::Memory, 2).empty());
-    form_->Open(image_, 2);
+    QVERIFY(Rec(document_, SlotKind::Memory, 2).empty());
+    form_->Open(document_, 2);
     form_->show();
     MakePending();
     messages_.answers = {true};
     Child<QAbstractButton>(*form_, "Button1")->click();
     QVERIFY(!form_->isVisible());
-    QVERIFY(!Rec(image_, SlotKind::Memory, 2).empty());
+    QVERIFY(!Rec(document_, SlotKind::Memory, 2).empty());
   }
 
   void nameKeysFollowTheDestination() {
@@ -299,7 +299,7 @@ class TMemoryFormTest : public QObject {
     QCOMPARE(Edit("Edit4")->text(), QStringLiteral("Caf\u00e9"));
     QCOMPARE(messages_.texts, QStringList{kBadCharacter});
     Child<QAbstractButton>(*form_, "Button2")->click();
-    const std::string stored = Rec(image_, SlotKind::Memory, 0);
+    const std::string stored = Rec(document_, SlotKind::Memory, 0);
     QVERIFY(stored.size() > 5);
     QCOMPARE(stored.substr(stored.size() - 5), std::string(",Caf\xe9"));
 

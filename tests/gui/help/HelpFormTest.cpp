@@ -13,10 +13,10 @@
 #include <QTextDocument>
 #include <QTreeWidget>
 
-#include "gui/mainwindow/MainFormFixture.h"
 #include "core/model/WindowSizeSetting.h"
 #include "gui/help/HelpTopics.h"
 #include "gui/help/THelpForm.h"
+#include "gui/mainwindow/MainFormFixture.h"
 
 namespace quorvan {
 
@@ -56,7 +56,7 @@ class HelpFormTest : public QObject {
     f.Create();
     f.form->show();
     QApplication::setActiveWindow(f.form.get());
-    QCOMPARE(f.form->Action(QStringLiteral("HelpTopics"))->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(f.form->Action(MainCommand::HelpTopics)->shortcut(), QKeySequence(Qt::Key_F1));
     QTest::keyClick(f.form.get(), Qt::Key_F1);
     auto* help = f.form->findChild<THelpForm*>();
     QVERIFY(help);

@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QtTest>
 
+#include "core/files/DocumentFile.h"
 #include "gui/mainwindow/MainFormFixture.h"
 
 namespace quorvan {
@@ -14,8 +15,7 @@ namespace {
 const char* const kRecord = "001,00146000000,0,0,0,0,0,0,08,00,000,000600000,0,0,,,0,KEEP";
 
 void Edit(TMainForm& form) {
-  form.Image().Store(SlotKind::Memory, 1, kRecord);
-  form.Document().SetModified(true);
+  ChangeDocument(form, [](RadioImage& image) { image.Store(SlotKind::Memory, 1, kRecord); });
 }
 
 bool HoldsEdit(TMainForm& form) { return form.Image().Record(SlotKind::Memory, 1) == kRecord; }
@@ -33,11 +33,13 @@ QString MakeChannelFile(MainFormFixture& f, const QString& name, const QString& 
   MainFormFixture writer;
   writer.settings.SetValue("Type", "KK,0F");
   writer.Create();
-  writer.form->Image().Store(SlotKind::Memory, 1, kRecord);
-  writer.form->Image().SetComment(comment.toStdString());
+  ChangeDocument(*writer.form, [&comment](RadioImage& image) {
+    image.Store(SlotKind::Memory, 1, kRecord);
+    image.SetComment(comment.toStdString());
+  });
   const QString path = f.Path(name);
   writer.files.names = {path};
-  writer.form->Document().SaveAs();
+  writer.form->Lifecycle().SaveAs();
   return path;
 }
 
@@ -70,6 +72,7 @@ class DocumentLifecycleTest : public QObject {
   void exitAsksAndStaysOpenUnlessSavedOrDiscarded_data();
   void exitAsksAndStaysOpenUnlessSavedOrDiscarded();
   void commentEditOfOpenedFileMakesExitAsk();
+  void unshowablePowerOnMessageIsEmptiedAsTheFileOpens();
 };
 
 void DocumentLifecycleTest::captionAndModifiedFollowSaveAsSaveOpenAndNew() {
@@ -96,7 +99,7 @@ void DocumentLifecycleTest::captionAndModifiedFollowSaveAsSaveOpenAndNew() {
 
   const QString path = f.Path(QStringLiteral("first.qvx"));
   f.files.names = {path};
-  f.form->Action("ToolSave")->trigger();
+  f.form->ToolButton(MainCommand::FileSave)->trigger();
   QCOMPARE(f.files.saveSuggestions, QStringList{"Untitled"});
   QVERIFY(QFile::exists(path));
   QCOMPARE(ShownTitle(*f.form), Caption(path));
@@ -104,18 +107,19 @@ void DocumentLifecycleTest::captionAndModifiedFollowSaveAsSaveOpenAndNew() {
   QCOMPARE(QString::fromStdString(f.settings.Value("Path")), f.dir.path() + "/");
 
   Edit(*f.form);
-  f.form->Action("FileSave")->trigger();  // a named, existing file is saved without a dialog
+  f.form->Action(MainCommand::FileSave)
+      ->trigger();  // a named, existing file is saved without a dialog
   QCOMPARE(f.files.saveSuggestions.size(), 1);
   QVERIFY(!f.form->Document().Modified());
 
-  f.form->Action("FileNew")->trigger();
+  f.form->Action(MainCommand::FileNew)->trigger();
   QVERIFY(f.messages.shown.isEmpty());
   QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Untitled]"));
   QVERIFY(!HoldsEdit(*f.form));
   QCOMPARE(comment->text(), QString());
 
   f.files.names = {path};
-  f.form->Action("ToolOpen")->trigger();
+  f.form->ToolButton(MainCommand::FileOpen)->trigger();
   QCOMPARE(f.files.openFolders, QStringList{f.dir.path() + "/"});
   QCOMPARE(ShownTitle(*f.form), Caption(path));
   QVERIFY(HoldsEdit(*f.form));
@@ -129,10 +133,10 @@ void DocumentLifecycleTest::saveOfDeletedFileAsksForName() {
   f.Create();
   const QString path = f.Path(QStringLiteral("gone.qvx"));
   f.files.names = {path};
-  QVERIFY(f.form->Document().SaveAs());
+  QVERIFY(f.form->Lifecycle().SaveAs());
   QVERIFY(QFile::remove(path));
   f.files.names = {QString()};
-  QVERIFY(!f.form->Document().Save());
+  QVERIFY(!f.form->Lifecycle().Save());
   QCOMPARE(f.files.saveSuggestions.last(), path);
   QVERIFY(!QFile::exists(path));
 }
@@ -166,7 +170,7 @@ void DocumentLifecycleTest::promptAnswersBeforeNew() {
   Edit(*f.form);
   f.messages.answers = {static_cast<Answer>(answer)};
   f.files.names = {saveName.isEmpty() ? QString() : f.Path(saveName)};
-  f.form->Document().New();
+  f.form->Lifecycle().New();
   QCOMPARE(f.messages.Texts(), messages.replaceInStrings("%1", f.Path(saveName)));
   QCOMPARE(f.messages.shown.first().icon, MessageIcon::Warning);
   QCOMPARE(HoldsEdit(*f.form), !replaced);
@@ -202,13 +206,13 @@ void DocumentLifecycleTest::openRejectsBadFilesAndLeavesDocument() {
   f.Create();
   const QString good = MakeChannelFile(f, QStringLiteral("good.qvx"), QStringLiteral("c"));
   f.files.names = {good};
-  f.form->Document().Open();
-  f.form->Image().Store(SlotKind::Memory, 5, kRecord);
+  f.form->Lifecycle().Open();
+  OpenDocument(*f.form, [](RadioImage& image) { image.Store(SlotKind::Memory, 5, kRecord); });
   const RadioImage before = f.form->Image();
   if (!bytes.isEmpty()) WriteFile(f.Path(name), bytes);
 
   f.files.names = {f.Path(name)};
-  f.form->Document().Open();
+  f.form->Lifecycle().Open();
   f.form->OpenCommandLine({f.Path(name)});
   Drop(*f.form, {f.Path(name)});
   message.replace("%1", f.Path(name));
@@ -234,8 +238,7 @@ void DocumentLifecycleTest::dropOpensFirstFileOnlyWithoutPrompt() {
   f.Create();
   const QString first = MakeChannelFile(f, QStringLiteral("FIRST.QVX"), QStringLiteral("one"));
   const QString second = MakeChannelFile(f, QStringLiteral("second.qvx"), QStringLiteral("two"));
-  f.form->Image().SetComment("edited");
-  f.form->Document().SetModified(true);
+  ChangeDocument(*f.form, [](RadioImage& image) { image.SetComment("edited"); });
   Drop(*f.form, {first, second, f.Path(QStringLiteral("third.txt"))});
   QVERIFY(f.messages.shown.isEmpty());  // a drop replaces a modified document unasked
   QCOMPARE(ShownTitle(*f.form), Caption(first));
@@ -264,7 +267,7 @@ void DocumentLifecycleTest::exitAsksAndStaysOpenUnlessSavedOrDiscarded() {
   Edit(*f.form);
   f.messages.answers = {static_cast<Answer>(answer)};
   f.files.names = {saveName.isEmpty() ? QString() : f.Path(saveName)};
-  f.form->Action("FileExit")->trigger();
+  f.form->Action(MainCommand::FileExit)->trigger();
   QCOMPARE(f.form->isVisible(), !closes);
   QCOMPARE(f.messages.shown.first().text,
            QStringLiteral("Data is changed.\nDo you want to save the changes?"));
@@ -287,6 +290,25 @@ void DocumentLifecycleTest::commentEditOfOpenedFileMakesExitAsk() {
   f.form->close();
   QCOMPARE(f.messages.shown.size(), 1);
   QVERIFY(f.form->isVisible());
+}
+
+// What the menu page shows is what a save writes: a message the radio's characters cannot
+// show is emptied as the file comes in, told once, and the file opened counts as saved.
+void DocumentLifecycleTest::unshowablePowerOnMessageIsEmptiedAsTheFileOpens() {
+  MainFormFixture f;
+  f.settings.SetValue("Type", "JJ,01");
+  f.settings.SetValue("Model", "BELTO");
+  f.Create();
+  RadioImage image = f.form->Image();
+  image.Menu().Set(kMenuMES, "HI\xE9");  // a double-byte lead byte: not a name character for J
+  const QString path = f.Path(QStringLiteral("message.qvx"));
+  QVERIFY(SaveDocumentFile(path.toStdString(), image, nullptr));
+  f.form->OpenCommandLine({path});
+  QCOMPARE(f.messages.Texts(), QStringList{"Invalid character.\nPlease check and try again."});
+  QCOMPARE(f.form->Image().Menu().Get(kMenuMES), std::string());
+  QCOMPARE(f.form->findChild<QLineEdit*>(QStringLiteral("Edit_Pom"))->text(), QString());
+  QVERIFY(!f.form->Document().Modified());
+  QCOMPARE(ShownTitle(*f.form), Caption(path));
 }
 
 }  // namespace quorvan

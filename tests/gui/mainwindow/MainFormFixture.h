@@ -17,6 +17,24 @@ inline QString ShownTitle(QWidget& window) {
   return window.windowHandle()->title();
 }
 
+// A change of the window's document as a command makes it: one step to undo, Modified set.
+inline void ChangeDocument(TMainForm& form, const Document::Edit& edit) {
+  form.Document().Change("Edit", edit);
+}
+
+// The window's document as a test needs it, as if a file holding it had just been opened:
+// nothing to undo, nothing modified.
+inline void OpenDocument(TMainForm& form, const Document::Edit& edit) {
+  RadioImage image = form.Image();
+  edit(image);
+  form.Document().Open(std::move(image), form.Document().Name());
+}
+
+// An item of the port menu, which lists the ports by their names.
+inline QAction* PortItem(TMainForm& form, const char* name) {
+  return form.findChild<QAction*>(QString::fromLatin1(name));
+}
+
 // A main window on scripted messages, file dialogs and transfers, a settings store in memory
 // and a temporary folder for files and backups.
 struct MainFormFixture {

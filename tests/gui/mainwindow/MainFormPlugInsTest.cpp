@@ -14,6 +14,7 @@
 #include "app/EditorDialogs.h"
 #include "core/model/MenuSettings.h"
 #include "gui/csv/CsvCommands.h"
+#include "gui/mainwindow/GridModel.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/MainFormFixture.h"
 #include "gui/printing/PdfExport.h"
@@ -111,8 +112,8 @@ void Click(QWidget* dialog, const char* name) {
   button->click();
 }
 
-QString Cell(TMainForm& form, int grid, int row, int column) {
-  return form.Grid(grid)->model()->index(row - 1, column).data().toString();
+QString Cell(TMainForm& form, Grid grid, int row, int column) {
+  return form.GridOf(grid)->model()->index(ModelRowOfGridRow(row), column).data().toString();
 }
 
 }  // namespace
@@ -131,29 +132,29 @@ class MainFormPlugInsTest : public QObject {
 };
 
 void MainFormPlugInsTest::editorOpensOnItsRowAndOkMarksModified_data() {
-  QTest::addColumn<int>("grid");
+  QTest::addColumn<Grid>("grid");
   QTest::addColumn<int>("row");
   QTest::addColumn<QString>("dialog");
   QTest::addColumn<QString>("field");
   QTest::addColumn<QString>("typed");
   QTest::addColumn<int>("column");  // the grid column that shows the change
   QTest::addColumn<QString>("shown");
-  QTest::newRow("memory") << 1 << 6 << "MemoryForm"
+  QTest::newRow("memory") << Grid::Memory << 6 << "MemoryForm"
                           << "Edit1"
                           << "145.5" << 2 << "145.500";
-  QTest::newRow("VFO") << 2 << 1 << "VfoForm"
+  QTest::newRow("VFO") << Grid::Vfo << 1 << "VfoForm"
                        << "Edit1"
                        << "145" << 2 << "145.000";
-  QTest::newRow("CALL") << 3 << 1 << "CallForm"
+  QTest::newRow("CALL") << Grid::Call << 1 << "CallForm"
                         << "Edit1"
                         << "145" << 2 << "145.000";
-  QTest::newRow("DTMF") << 4 << 3 << "DtmfForm"
+  QTest::newRow("DTMF") << Grid::Dtmf << 3 << "DtmfForm"
                         << "Edit1"
                         << "123" << 2 << "123";
 }
 
 void MainFormPlugInsTest::editorOpensOnItsRowAndOkMarksModified() {
-  QFETCH(int, grid);
+  QFETCH(Grid, grid);
   QFETCH(int, row);
   QFETCH(QString, dialog);
   QFETCH(QString, field);
@@ -161,7 +162,7 @@ void MainFormPlugInsTest::editorOpensOnItsRowAndOkMarksModified() {
   QFETCH(int, column);
   QFETCH(QString, shown);
   PlugInFixture f;
-  GridView* view = f.form->Grid(grid);
+  GridView* view = f.form->GridOf(grid);
   view->SelectGridRow(row);
   QVERIFY(Cell(*f.form, grid, row, column) != shown);
   const QString seen = AnswerModal(
@@ -178,8 +179,9 @@ void MainFormPlugInsTest::editorOpensOnItsRowAndOkMarksModified() {
 void MainFormPlugInsTest::editorClosedUnchangedLeavesDocumentClean() {
   PlugInFixture f;
   const RadioImage before = f.form->Image();
-  const QString seen = AnswerModal([](QWidget* d) { Click(d, "Button1"); },
-                                   [&] { emit f.form->Grid(1)->EditorRequested(1, 10); });
+  const QString seen =
+      AnswerModal([](QWidget* d) { Click(d, "Button1"); },
+                  [&] { emit f.form->GridOf(Grid::Memory)->EditorRequested(Grid::Memory, 10); });
   QCOMPARE(seen, QStringLiteral("MemoryForm"));
   QVERIFY(!f.form->Document().Modified());
   QVERIFY(f.form->Image() == before);
@@ -198,33 +200,33 @@ void MainFormPlugInsTest::menuPageEditsMarkModifiedAndRefreshShowsTheMenu() {
 
   // A new document shows the defaults again and is clean.
   f.messages.answers.push_back(Answer::No);
-  f.form->Action(QStringLiteral("FileNew"))->trigger();
+  f.form->Action(MainCommand::FileNew)->trigger();
   QCOMPARE(lock->isChecked(), was);
   QVERIFY(!f.form->Document().Modified());
 }
 
 void MainFormPlugInsTest::sortDialogSortsAndMarksModified() {
   PlugInFixture f;
-  f.form->Image().Store(SlotKind::Memory, 9,
-                        "009,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,");
-  f.form->RefreshView();
+  OpenDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 9, "009,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,");
+  });
   const QString seen = AnswerModal([](QWidget* d) { Click(d, "Button_Sort"); },
-                                   [&] { f.form->Action(QStringLiteral("EditSort"))->trigger(); });
+                                   [&] { f.form->Action(MainCommand::EditSort)->trigger(); });
   QCOMPARE(seen, QStringLiteral("SortForm"));
   QVERIFY(f.form->Document().Modified());
-  QCOMPARE(Cell(*f.form, 1, 1, 2), QStringLiteral("145.000"));
-  QVERIFY(Cell(*f.form, 1, 10, 2).isEmpty());
+  QCOMPARE(Cell(*f.form, Grid::Memory, 1, 2), QStringLiteral("145.000"));
+  QVERIFY(Cell(*f.form, Grid::Memory, 10, 2).isEmpty());
 }
 
 void MainFormPlugInsTest::printAndPdfReadTheDocumentOnly() {
   PlugInFixture f;
   f.printers.outputFile = f.Path(QStringLiteral("printed.pdf"));
   const RadioImage before = f.form->Image();
-  f.form->Action(QStringLiteral("FilePrint"))->trigger();
+  f.form->Action(MainCommand::FilePrint)->trigger();
   QVERIFY(QFile(f.printers.outputFile).size() > 0);
 
   f.pdf.answer = f.Path(QStringLiteral("export.pdf"));
-  f.form->Action(QStringLiteral("FileExportPdf"))->trigger();
+  f.form->Action(MainCommand::FileExportPdf)->trigger();
   QVERIFY(QFile(f.pdf.answer).size() > 0);
   QCOMPARE(f.pdf.suggestions.size(), 1);
   QVERIFY(f.pdf.suggestions.first().endsWith(QStringLiteral("Untitled.pdf")));
@@ -235,28 +237,28 @@ void MainFormPlugInsTest::printAndPdfReadTheDocumentOnly() {
 
 void MainFormPlugInsTest::csvCommandsExportAndImport() {
   PlugInFixture f;
-  f.form->Image().Store(SlotKind::Memory, 3,
-                        "003,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,CLUB");
+  OpenDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 3, "003,00145000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,CLUB");
+  });
   f.csv.saveName = f.Path(QStringLiteral("list.csv"));
-  f.form->Action(QStringLiteral("FileExportCsv"))->trigger();
+  f.form->Action(MainCommand::FileExportCsv)->trigger();
   QVERIFY(QFile::exists(f.csv.saveName));
   QVERIFY(!f.form->Document().Modified());
 
-  f.form->Image().Store(SlotKind::Memory, 3, "");
-  f.form->RefreshView();
+  OpenDocument(*f.form, [](RadioImage& image) { image.Store(SlotKind::Memory, 3, ""); });
   f.csv.openName = f.csv.saveName;
-  f.form->Action(QStringLiteral("FileImportCsv"))->trigger();
+  f.form->Action(MainCommand::FileImportCsv)->trigger();
   QCOMPARE(f.reports.size(), 1);
   QVERIFY(f.form->Document().Modified());
-  QCOMPARE(Cell(*f.form, 1, 4, 2), QStringLiteral("145.000"));
+  QCOMPARE(Cell(*f.form, Grid::Memory, 4, 2), QStringLiteral("145.000"));
 
   // From the channel selected in the memory grid on, in file order: the list's 11 rows.
-  f.form->Grid(1)->SelectGridRow(391);
+  f.form->GridOf(Grid::Memory)->SelectGridRow(391);
   f.csv.placement.inFileOrder = true;
-  f.form->Action(QStringLiteral("FileImportCsv"))->trigger();
+  f.form->Action(MainCommand::FileImportCsv)->trigger();
   QCOMPARE(f.csv.offeredSlots, (QList<int>{0, 390}));
-  QCOMPARE(Cell(*f.form, 1, 391, 3), QStringLiteral("CLUB"));
-  QCOMPARE(Cell(*f.form, 1, 392, 3), QStringLiteral("WEATHER"));
+  QCOMPARE(Cell(*f.form, Grid::Memory, 391, 3), QStringLiteral("CLUB"));
+  QCOMPARE(Cell(*f.form, Grid::Memory, 392, 3), QStringLiteral("WEATHER"));
   QCOMPARE(f.reports.last(), QStringLiteral("10 rows imported, 1 skipped.\n"
                                             "row 12: no channel left after 399, skipped\n"));
 }

@@ -43,19 +43,20 @@ struct RadioFixture : MainFormFixture {
     Create();
   }
 
-  void Trigger(const char* name) { form->Action(QString::fromLatin1(name))->trigger(); }
   bool WriteChangesEnabled() {
     QMenu* write = form->findChild<QMenu*>(QStringLiteral("RadioWrite"));
     emit write->aboutToShow();
-    return form->Action(QStringLiteral("WriteChanges"))->isEnabled();
+    return form->Action(MainCommand::WriteChanges)->isEnabled();
   }
   QStringList Backups(const QString& pattern) const {
     return QDir(Path(QStringLiteral("backups"))).entryList({pattern}, QDir::Files, QDir::Name);
   }
   // The document's memory channel 5 renamed and its battery type changed: two changed items.
-  void ChangeDocument() {
-    form->Image().Store(SlotKind::Memory, 5, "005," + std::string(kMain5) + ",00147000000,5,,NEW");
-    form->Image().Menu().Set(kMenuBAT, "1");
+  void ChangeTwoItems() {
+    quorvan::ChangeDocument(*form, [](RadioImage& image) {
+      image.Store(SlotKind::Memory, 5, "005," + std::string(kMain5) + ",00147000000,5,,NEW");
+      image.Menu().Set(kMenuBAT, "1");
+    });
   }
   bool RadioHoldsDocument() const {
     return AsRadioGivesBack(transfers.radio.Image()) == AsRadioGivesBack(form->Image());
@@ -81,24 +82,23 @@ class MainFormRadioTest : public QObject {
 void MainFormRadioTest::writeChangesNeedsWhatTheRadioHeldAndSendsOnlyChanges() {
   RadioFixture f;
   QVERIFY(!f.WriteChangesEnabled());
-  f.Trigger("ReadAll");
+  f.form->Action(MainCommand::ReadAll)->trigger();
   QCOMPARE(f.Backups("*-ARVEN-KK0F.qvx").size(), 1);
   QVERIFY(f.WriteChangesEnabled());
 
-  f.Trigger("WriteChanges");
+  f.form->Action(MainCommand::WriteChanges)->trigger();
   QCOMPARE(f.messages.Texts(), QStringList{"The radio already holds this document."});
   QVERIFY(f.transfers.writes.isEmpty());
 
-  f.ChangeDocument();
-  f.form->Document().RecordChange("Edit");
+  f.ChangeTwoItems();
   const bool modified = f.form->Document().Modified();
   f.messages.shown.clear();
   f.messages.answers = {Answer::No, Answer::Yes};
-  f.Trigger("WriteChanges");
+  f.form->Action(MainCommand::WriteChanges)->trigger();
   QCOMPARE(f.messages.Texts(), QStringList{"Write 2 changed items to the radio?"});
   QCOMPARE(f.messages.shown.first().icon, MessageIcon::Question);
   QVERIFY(f.transfers.writes.isEmpty());
-  f.Trigger("WriteChanges");
+  f.form->Action(MainCommand::WriteChanges)->trigger();
   QCOMPARE(f.transfers.writes.size(), 1);
   QCOMPARE(f.transfers.writes.first(),
            (std::vector<std::string>{"VOX 0", "ID", "TYD", "MR 0,005", "MR 1,005", "MNA 005", "BAT",
@@ -114,14 +114,14 @@ void MainFormRadioTest::writeChangesNeedsWhatTheRadioHeldAndSendsOnlyChanges() {
 
   // What was written is now what the radio held.
   f.messages.shown.clear();
-  f.Trigger("WriteChanges");
+  f.form->Action(MainCommand::WriteChanges)->trigger();
   QCOMPARE(f.messages.Texts(), QStringList{"The radio already holds this document."});
 }
 
 void MainFormRadioTest::radioChangedSinceStopsTheWriteUntilWrittenAnyway() {
   RadioFixture f;
-  f.Trigger("ReadAll");
-  f.ChangeDocument();
+  f.form->Action(MainCommand::ReadAll)->trigger();
+  f.ChangeTwoItems();
   // Renamed on the radio's own keys after the read.
   RadioImage keyed = testing::SampleImage("KK,0F", "ARVEN");
   keyed.Store(SlotKind::Memory, 5, "005," + std::string(kMain5) + ",00147000000,5,,KEYS");
@@ -129,7 +129,7 @@ void MainFormRadioTest::radioChangedSinceStopsTheWriteUntilWrittenAnyway() {
 
   f.messages.answers = {Answer::Yes};
   f.goOn = {false};
-  f.Trigger("WriteChanges");
+  f.form->Action(MainCommand::WriteChanges)->trigger();
   QCOMPARE(f.transfers.writes.size(), 1);
   QCOMPARE(f.transfers.writes.first().back(), std::string("BAT"));  // read, nothing written
   QCOMPARE(f.reports.size(), 1);
@@ -146,7 +146,7 @@ void MainFormRadioTest::radioChangedSinceStopsTheWriteUntilWrittenAnyway() {
   f.reports.clear();
   f.messages.answers = {Answer::Yes};
   f.goOn = {true};
-  f.Trigger("WriteChanges");
+  f.form->Action(MainCommand::WriteChanges)->trigger();
   QCOMPARE(f.transfers.writes.size(), 3);
   QCOMPARE(f.transfers.writes.last().back(), std::string("BAT 1"));
   QCOMPARE(f.reports.size(), 1);
@@ -159,18 +159,18 @@ void MainFormRadioTest::brokenWriteKeepsNoWrittenBackupAndIsSentAgain() {
       "VMC 0,0",     "VMC 1,0", "MW 0,005," + std::string(kMain5), "MW 1,005,00147000000,5",
       "MNA 005,NEW", "BAT 1"};
   RadioFixture f;
-  f.Trigger("ReadAll");
-  f.ChangeDocument();
+  f.form->Action(MainCommand::ReadAll)->trigger();
+  f.ChangeTwoItems();
   f.messages.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
   // The line goes once the channel is written, before the menu value.
   f.transfers.failAfter = 12;
-  f.Trigger("WriteChanges");
+  f.form->Action(MainCommand::WriteChanges)->trigger();
   QCOMPARE(f.transfers.writes.first().back(), std::string("MNA 005,NEW"));
   QVERIFY(f.Backups("*-written.qvx").isEmpty());
   QVERIFY(!f.RadioHoldsDocument());
 
   // Everything is sent again; the channel already written is no change of somebody else's.
-  f.Trigger("WriteChanges");
+  f.form->Action(MainCommand::WriteChanges)->trigger();
   QCOMPARE(f.transfers.writes.size(), 2);
   QCOMPARE(From(f.transfers.writes.last(), 7), write);
   QVERIFY(f.reports.isEmpty());
@@ -179,15 +179,17 @@ void MainFormRadioTest::brokenWriteKeepsNoWrittenBackupAndIsSentAgain() {
 
   // A line gone in the middle of a channel leaves it as neither side had it: that is shown, and
   // written over only when asked.
-  f.form->Image().Store(SlotKind::Memory, 5,
-                        testing::SampleImage("KK,0F", "ARVEN").Record(SlotKind::Memory, 5));
+  ChangeDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 5,
+                testing::SampleImage("KK,0F", "ARVEN").Record(SlotKind::Memory, 5));
+  });
   // The line goes after the receive part: the transmit part is gone, the name not yet sent.
   f.transfers.failAfter = 9;
   f.messages.answers = {Answer::Yes, Answer::Yes};
-  f.Trigger("WriteChanges");
+  f.form->Action(MainCommand::WriteChanges)->trigger();
   QCOMPARE(f.transfers.writes.last().back().substr(0, 8), std::string("MW 0,005"));
   f.goOn = {true};
-  f.Trigger("WriteChanges");
+  f.form->Action(MainCommand::WriteChanges)->trigger();
   QCOMPARE(f.reports.size(), 1);
   QVERIFY(f.reports.first().text.contains(QStringLiteral("\nmemory 005: transmit frequency ")));
   QVERIFY(f.RadioHoldsDocument());
@@ -195,36 +197,40 @@ void MainFormRadioTest::brokenWriteKeepsNoWrittenBackupAndIsSentAgain() {
 
 void MainFormRadioTest::verifyAndVerifyAfterWriting() {
   RadioFixture f;
-  f.Trigger("ReadAll");
-  f.Trigger("RadioVerify");
+  f.form->Action(MainCommand::ReadAll)->trigger();
+  f.form->Action(MainCommand::RadioVerify)->trigger();
   QCOMPARE(f.transfers.reads.size(), 2);
   QCOMPARE(f.reports.size(), 1);
   QCOMPARE(f.reports.first().title, QStringLiteral("Verify"));
   QCOMPARE(f.reports.first().text, QStringLiteral("The radio holds this document."));
   QVERIFY(f.reports.first().acceptText.isEmpty());
 
-  f.form->Image().Store(SlotKind::Dtmf, 3, "03,0123456789ABCD*#,OTHER");
-  f.Trigger("RadioVerify");
+  ChangeDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Dtmf, 3, "03,0123456789ABCD*#,OTHER");
+  });
+  f.form->Action(MainCommand::RadioVerify)->trigger();
   QCOMPARE(f.reports.last().text,
            QStringLiteral("The radio does not hold this document:\n"
                           "DTMF 3: name OTHER in the document, A,B\u00E9\u0161 in the radio\n"));
 
   // Remembered in the settings, and shown checked by the next window.
-  QAction* verifyAfter = f.form->Action(QStringLiteral("VerifyAfterWriting"));
+  QAction* verifyAfter = f.form->Action(MainCommand::VerifyAfterWriting);
   QVERIFY(verifyAfter->isCheckable());
   QVERIFY(!verifyAfter->isChecked());
   verifyAfter->setChecked(true);
   QCOMPARE(f.settings.Value("VerifyAfterWriting"), std::string("1"));
   f.Create();
-  QVERIFY(f.form->Action(QStringLiteral("VerifyAfterWriting"))->isChecked());
+  QVERIFY(f.form->Action(MainCommand::VerifyAfterWriting)->isChecked());
 
   // The radio takes the name of DTMF memory 3 without keeping it.
-  f.form->Image() = testing::SampleImage("KK,0F", "ARVEN");
-  f.form->Image().Store(SlotKind::Dtmf, 3, "03,0123456789ABCD*#,OTHER");
+  OpenDocument(*f.form, [](RadioImage& image) {
+    image = testing::SampleImage("KK,0F", "ARVEN");
+    image.Store(SlotKind::Dtmf, 3, "03,0123456789ABCD*#,OTHER");
+  });
   f.transfers.radio.Drop("DMN 03,");
   f.reports.clear();
   f.messages.answers = {Answer::Yes};
-  f.Trigger("WriteAll");
+  f.form->Action(MainCommand::WriteAll)->trigger();
   QCOMPARE(f.transfers.writes.last().back(), std::string("BAT"));  // read back to the end
   QCOMPARE(f.reports.size(), 1);
   QCOMPARE(f.reports.first().text,
@@ -235,7 +241,7 @@ void MainFormRadioTest::verifyAndVerifyAfterWriting() {
   f.reports.clear();
   f.messages.answers = {Answer::Yes};
   f.transfers.radio = testing::ScriptedRadio(testing::SampleImage("KK,0F", "ARVEN"));
-  f.Trigger("WriteMenu");
+  f.form->Action(MainCommand::WriteMenu)->trigger();
   QCOMPARE(f.reports.size(), 1);
   QCOMPARE(f.reports.first().text, QStringLiteral("The radio holds what was written."));
 }

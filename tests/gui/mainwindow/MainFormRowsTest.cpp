@@ -23,17 +23,13 @@ std::string Channel(int slot, const char* hz, const char* name) {
 
 // Grid rows first..last selected, the grid entered, as a click and a shift-click do.
 void SelectRows(TMainForm& form, int first, int last) {
-  GridView* view = form.Grid(1);
+  GridView* view = form.GridOf(Grid::Memory);
   view->SelectGridRow(first);
-  emit view->Entered(1);
+  emit view->Entered(Grid::Memory);
   const QAbstractItemModel* model = view->model();
   view->selectionModel()->select(
       QItemSelection(model->index(first - 1, 0), model->index(last - 1, model->columnCount() - 1)),
       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-}
-
-bool Enabled(TMainForm& form, const char* name) {
-  return form.Action(QString::fromLatin1(name))->isEnabled();
 }
 
 QString Name(TMainForm& form, int slot) {
@@ -45,11 +41,11 @@ struct RowsFixture : MainFormFixture {
   RowsFixture() {
     settings.SetValue("Type", "KK,0F");
     Create();
-    RadioImage& image = form->Image();
-    image.Store(SlotKind::Memory, 3, Channel(3, "00145510000", "A"));
-    image.Store(SlotKind::Memory, 4, Channel(4, "00146520000", "B"));
-    image.Store(SlotKind::Memory, 400, Channel(400, "00144000000", "EDGE"));
-    form->RefreshView();
+    OpenDocument(*form, [](RadioImage& image) {
+      image.Store(SlotKind::Memory, 3, Channel(3, "00145510000", "A"));
+      image.Store(SlotKind::Memory, 4, Channel(4, "00146520000", "B"));
+      image.Store(SlotKind::Memory, 400, Channel(400, "00144000000", "EDGE"));
+    });
   }
 };
 
@@ -92,19 +88,21 @@ void MainFormRowsTest::rowCommandsFollowTheSelection() {
   QFETCH(bool, up);
   QFETCH(bool, down);
   QFETCH(bool, changeSelected);
-  QCOMPARE(Enabled(*f.form, "EditInsertRow"), insertRemove);
-  QCOMPARE(Enabled(*f.form, "EditRemoveRow"), insertRemove);
-  QCOMPARE(Enabled(*f.form, "EditMoveUp"), up);
-  QCOMPARE(Enabled(*f.form, "EditMoveDown"), down);
-  QCOMPARE(Enabled(*f.form, "EditChangeSelected"), changeSelected);
+  QCOMPARE(f.form->Action(MainCommand::EditInsertRow)->isEnabled(), insertRemove);
+  QCOMPARE(f.form->Action(MainCommand::EditRemoveRow)->isEnabled(), insertRemove);
+  QCOMPARE(f.form->Action(MainCommand::EditMoveUp)->isEnabled(), up);
+  QCOMPARE(f.form->Action(MainCommand::EditMoveDown)->isEnabled(), down);
+  QCOMPARE(f.form->Action(MainCommand::EditChangeSelected)->isEnabled(), changeSelected);
 }
 
 void MainFormRowsTest::insertWithTheLastSlotInUseMovesNothing() {
   RowsFixture f;
-  f.form->Image().Store(SlotKind::Memory, 399, Channel(399, "00145000000", "LAST"));
+  OpenDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 399, Channel(399, "00145000000", "LAST"));
+  });
   const RadioImage before = f.form->Image();
   SelectRows(*f.form, 4, 4);
-  f.form->Action(QStringLiteral("EditInsertRow"))->trigger();
+  f.form->Action(MainCommand::EditInsertRow)->trigger();
   QCOMPARE(f.messages.Texts(), QStringList{QStringLiteral("The last memory channel is in use.")});
   QVERIFY(f.form->Image() == before);
   QVERIFY(!f.form->Document().Modified());
@@ -115,7 +113,7 @@ void MainFormRowsTest::altDownMovesTheBlockAndTheSelectionFollows() {
   f.form->show();
   f.form->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
-  GridView* grid = f.form->Grid(1);
+  GridView* grid = f.form->GridOf(Grid::Memory);
   grid->setFocus();
   SelectRows(*f.form, 4, 5);
   QTest::keyClick(grid, Qt::Key_Down, Qt::AltModifier);
@@ -142,7 +140,7 @@ void MainFormRowsTest::changeSelectedListsTheAdjustedRows() {
     d->findChild<QComboBox*>(QStringLiteral("ComboBox_Step"))->setCurrentIndex(5);  // 12.5 kHz
     d->findChild<QAbstractButton*>(QStringLiteral("Button_OK"))->click();
   });
-  f.form->Action(QStringLiteral("EditChangeSelected"))->trigger();
+  f.form->Action(MainCommand::EditChangeSelected)->trigger();
   QCOMPARE(f.messages.Texts(),
            QStringList{QStringLiteral("These rows were adjusted or skipped:\n"
                                       "slot 003: 145.510 MHz rounded to 145.500 MHz\n"
@@ -155,14 +153,14 @@ void MainFormRowsTest::changeSelectedListsTheAdjustedRows() {
 
 void MainFormRowsTest::allColumnsIsOffUntilChosenAndRemembered() {
   RowsFixture f;
-  GridView* grid = f.form->Grid(1);
+  GridView* grid = f.form->GridOf(Grid::Memory);
   const auto shownColumns = [grid] {
     int shown = 0;
     for (int c = 0; c < grid->model()->columnCount(); ++c) shown += grid->isColumnHidden(c) ? 0 : 1;
     return shown;
   };
   QCOMPARE(shownColumns(), 4);
-  f.form->Action(QStringLiteral("ViewAllColumns"))->trigger();
+  f.form->Action(MainCommand::ViewAllColumns)->trigger();
   QCOMPARE(shownColumns(), 11);
   QCOMPARE(grid->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Shift"));
   QCOMPARE(grid->model()->index(3, 7).data().toString(), QStringLiteral("FM"));  // slot 3
@@ -170,8 +168,8 @@ void MainFormRowsTest::allColumnsIsOffUntilChosenAndRemembered() {
 
   // The next window starts with the choice.
   f.Create();
-  QCOMPARE(f.form->Action(QStringLiteral("ViewAllColumns"))->isChecked(), true);
-  QVERIFY(!f.form->Grid(1)->isColumnHidden(10));
+  QCOMPARE(f.form->Action(MainCommand::ViewAllColumns)->isChecked(), true);
+  QVERIFY(!f.form->GridOf(Grid::Memory)->isColumnHidden(10));
 }
 
 void MainFormRowsTest::cellsAreEditedInPlace_data() {
@@ -216,8 +214,8 @@ void MainFormRowsTest::cellsAreEditedInPlace() {
   f.form->show();
   f.form->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
-  f.form->Action(QStringLiteral("ViewAllColumns"))->trigger();
-  GridView* grid = f.form->Grid(1);
+  f.form->Action(MainCommand::ViewAllColumns)->trigger();
+  GridView* grid = f.form->GridOf(Grid::Memory);
   SelectRows(*f.form, slot + 1, slot + 1);
   grid->setFocus();
   grid->setCurrentIndex(grid->model()->index(slot, column));

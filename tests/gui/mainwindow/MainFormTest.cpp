@@ -96,10 +96,10 @@ void MainFormTest::startUpWithEmptyStoreAsksSetupOnce() {
   QCOMPARE(QString::fromStdString(f.settings.Value("CommPort")), QStringLiteral("COM1"));
   QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Untitled]"));
   QVERIFY(!f.form->Document().Modified());
-  QVERIFY(f.form->Action("Com1")->isChecked());
-  QCOMPARE(f.form->Grid(3)->model()->rowCount(), callRows);
-  QCOMPARE(f.form->Grid(1)->model()->rowCount(), 432);
-  QCOMPARE(f.form->Grid(4)->model()->rowCount(), 10);
+  QVERIFY(PortItem(*f.form, "Com1")->isChecked());
+  QCOMPARE(f.form->GridOf(Grid::Call)->model()->rowCount(), callRows);
+  QCOMPARE(f.form->GridOf(Grid::Memory)->model()->rowCount(), 432);
+  QCOMPARE(f.form->GridOf(Grid::Dtmf)->model()->rowCount(), 10);
   QVERIFY(f.messages.shown.isEmpty());
 }
 
@@ -113,29 +113,29 @@ void MainFormTest::startUpWithFilledStoreKeepsStoredChoices() {
   f.settings.SetValue("Path", folder.toStdString());
   f.Create();
   QCOMPARE(f.setupShown, 0);
-  QVERIFY(f.form->Action("Com3")->isChecked());
-  QVERIFY(!f.form->Action("Com1")->isChecked());
+  QVERIFY(PortItem(*f.form, "Com3")->isChecked());
+  QVERIFY(!PortItem(*f.form, "Com1")->isChecked());
   QCOMPARE(f.form->CommPort(), QStringLiteral("COM3"));
-  QCOMPARE(f.form->Grid(2)->model()->rowCount(), 15);  // CIRRA adds the A_1200MHz row
-  f.form->Action("FileOpen")->trigger();
+  QCOMPARE(f.form->GridOf(Grid::Vfo)->model()->rowCount(), 15);  // CIRRA adds the A_1200MHz row
+  f.form->Action(MainCommand::FileOpen)->trigger();
   QCOMPARE(f.files.openFolders, QStringList{folder});
 }
 
 void MainFormTest::portMenuAcceptsValidAndRefusesInvalidPorts() {
   MainFormFixture f;
   f.Create();
-  f.form->Action("Com2")->trigger();
-  QVERIFY(f.form->Action("Com2")->isChecked());
-  QVERIFY(!f.form->Action("Com1")->isChecked());
+  PortItem(*f.form, "Com2")->trigger();
+  QVERIFY(PortItem(*f.form, "Com2")->isChecked());
+  QVERIFY(!PortItem(*f.form, "Com1")->isChecked());
   QCOMPARE(f.settings.Value("CommPort"), std::string("COM2"));
 
   f.transfers.validPorts.removeAll(QStringLiteral("COM3"));
-  f.form->Action("Com3")->trigger();
+  PortItem(*f.form, "Com3")->trigger();
   QVERIFY(IsTextThenDeviceLine(f.messages.Texts(), "COM3 is invalid.\nPlease check comport status.",
                                QStringLiteral("COM3")));
   QCOMPARE(f.messages.shown.first().icon, MessageIcon::Warning);
-  QVERIFY(!f.form->Action("Com3")->isChecked());
-  QVERIFY(f.form->Action("Com2")->isChecked());
+  QVERIFY(!PortItem(*f.form, "Com3")->isChecked());
+  QVERIFY(PortItem(*f.form, "Com2")->isChecked());
   QCOMPARE(f.form->CommPort(), QStringLiteral("COM2"));
   QCOMPARE(f.settings.Value("CommPort"), std::string("COM2"));
 }
@@ -156,10 +156,10 @@ void MainFormTest::portMenuListsSystemPortsUsbFirstAndTypedDevices() {
   f.transfers.validPorts << QStringLiteral("/dev/ttyUSB0") << QStringLiteral("/dev/pts/7");
   menu->actions().at(5)->trigger();
   QCOMPARE(f.settings.Value("CommPort"), std::string("/dev/ttyUSB0"));
-  QVERIFY(!f.form->Action("Com1")->isChecked());
+  QVERIFY(!PortItem(*f.form, "Com1")->isChecked());
 
   f.typedDevice = QStringLiteral("/dev/pts/7");
-  f.form->Action("PortOther")->trigger();
+  f.form->findChild<QAction*>(QStringLiteral("PortOther"))->trigger();
   QCOMPARE(f.form->CommPort(), QStringLiteral("/dev/pts/7"));
   QCOMPARE(f.settings.Value("CommPort"), std::string("/dev/pts/7"));
 
@@ -180,8 +180,8 @@ void MainFormTest::portMenuListsSystemPortsUsbFirstAndTypedDevices() {
 void MainFormTest::findRadioChoosesTheFoundPortAsTheMenuWould() {
   MainFormFixture f;
   f.Create();
-  QVERIFY(!f.form->Action("PortFindRadio")->isEnabled());
-  QVERIFY(!f.form->Action("HelpDiagnosticReport")->isEnabled());
+  QVERIFY(!PortItem(*f.form, "PortFindRadio")->isEnabled());
+  QVERIFY(!f.form->Action(MainCommand::HelpDiagnosticReport)->isEnabled());
 
   QStringList found{QString(), "/dev/pts/4", "/dev/pts/5"};
   int reportsShown = 0;
@@ -191,7 +191,7 @@ void MainFormTest::findRadioChoosesTheFoundPortAsTheMenuWould() {
   };
   f.Create();
   f.transfers.validPorts << QStringLiteral("/dev/pts/4");
-  QAction* find = f.form->Action("PortFindRadio");
+  QAction* find = PortItem(*f.form, "PortFindRadio");
   QVERIFY(find->isEnabled());
   find->trigger();
   QCOMPARE(f.form->CommPort(), QStringLiteral("COM1"));
@@ -207,7 +207,7 @@ void MainFormTest::findRadioChoosesTheFoundPortAsTheMenuWould() {
   QVERIFY(f.messages.shown.first().text.startsWith(
       "/dev/pts/5 is invalid.\nPlease check comport status.\n"));
 
-  f.form->Action("HelpDiagnosticReport")->trigger();
+  f.form->Action(MainCommand::HelpDiagnosticReport)->trigger();
   QCOMPARE(reportsShown, 1);
 }
 
@@ -228,7 +228,7 @@ void MainFormTest::rightButtonSelectsRowUnderPointerOfScrolledGrid() {
   MainFormFixture f;
   f.Create();
   f.form->show();
-  GridView* grid = f.form->Grid(1);
+  GridView* grid = f.form->GridOf(Grid::Memory);
   grid->scrollTo(grid->model()->index(200, 1), QAbstractItemView::PositionAtTop);
   const int top = grid->rowAt(0);
   QVERIFY(top > 100);
@@ -236,59 +236,58 @@ void MainFormTest::rightButtonSelectsRowUnderPointerOfScrolledGrid() {
   QTest::mousePress(grid->viewport(), Qt::RightButton, {}, RowCentre(grid, top + 3));
   CloseAnyPopup();
   QCOMPARE(grid->SelectedGridRow(), top + 3 + 1);
-  QCOMPARE(f.form->ActiveGrid(), 1);
+  QCOMPARE(f.form->ActiveGrid(), Grid::Memory);
 
   QTest::mousePress(grid->horizontalHeader(), Qt::RightButton, {}, QPoint(40, 5));
   CloseAnyPopup();
   QCOMPARE(grid->SelectedGridRow(), top + 1);
 
   // Below the last row of a short grid nothing outside the grid gets selected.
-  GridView* call = f.form->Grid(3);
+  GridView* call = f.form->GridOf(Grid::Call);
   ClickRow(call, 2);
   QTest::mousePress(call->viewport(), Qt::RightButton, {},
                     QPoint(40, call->viewport()->height() - 1));
   CloseAnyPopup();
   QVERIFY(call->SelectedGridRow() >= 1 && call->SelectedGridRow() <= call->model()->rowCount());
-  QCOMPARE(f.form->ActiveGrid(), 3);
+  QCOMPARE(f.form->ActiveGrid(), Grid::Call);
 }
 
 void MainFormTest::editorOpensOnDoubleClickEnterAndDtmfCharacters() {
   // Editors that only note which grid and slot they were opened on.
   struct NotingEditors : ChannelEditors {
-    explicit NotingEditors(QList<QPair<int, int>>& opened) : opened_(opened) {}
-    bool Edit(Grid grid, int slot, RadioImage&) override {
-      opened_.append({static_cast<int>(grid), slot + 1});
-      return false;
-    }
-    void SetStoredHook(std::function<void()>) override {}
-    QList<QPair<int, int>>& opened_;
+    explicit NotingEditors(QList<QPair<Grid, int>>& opened) : opened_(opened) {}
+    void Edit(Grid grid, int slot) override { opened_.append({grid, slot + 1}); }
+    QList<QPair<Grid, int>>& opened_;
   };
-  QList<QPair<int, int>> opened;  // grid and the row of the slot it was opened on
+  QList<QPair<Grid, int>> opened;  // grid and the row of the slot it was opened on
   MainFormFixture f;
   f.adjustServices = [&opened](MainFormServices& services) {
-    services.makeEditors = [&opened](QWidget*) { return std::make_unique<NotingEditors>(opened); };
+    services.makeEditors = [&opened](QWidget*, Document&, DocumentSignals&) {
+      return std::make_unique<NotingEditors>(opened);
+    };
   };
   f.Create();
   f.form->show();
 
-  GridView* memory = f.form->Grid(1);
+  GridView* memory = f.form->GridOf(Grid::Memory);
   ClickRow(memory, 5);
   QTest::keyClick(memory, Qt::Key_A);
   QVERIFY(opened.isEmpty());
   QTest::keyClick(memory, Qt::Key_Return);
-  QCOMPARE(opened, (QList<QPair<int, int>>{{1, 5}}));
+  QCOMPARE(opened, (QList<QPair<Grid, int>>{{Grid::Memory, 5}}));
 
-  GridView* dtmf = f.form->Grid(4);
+  GridView* dtmf = f.form->GridOf(Grid::Dtmf);
   ClickRow(dtmf, 3);
   QTest::keyClick(dtmf, Qt::Key_A);
   QTest::keyClick(dtmf, Qt::Key_7);
   QTest::keyClick(dtmf, Qt::Key_Enter);
-  QCOMPARE(opened.mid(1), (QList<QPair<int, int>>{{4, 3}, {4, 3}, {4, 3}}));
+  QCOMPARE(opened.mid(1),
+           (QList<QPair<Grid, int>>{{Grid::Dtmf, 3}, {Grid::Dtmf, 3}, {Grid::Dtmf, 3}}));
 
-  GridView* vfo = f.form->Grid(2);
+  GridView* vfo = f.form->GridOf(Grid::Vfo);
   vfo->scrollToTop();
   QTest::mouseDClick(vfo->viewport(), Qt::LeftButton, {}, RowCentre(vfo, 1));
-  QCOMPARE(opened.last(), (QPair<int, int>{2, 2}));
+  QCOMPARE(opened.last(), (QPair<Grid, int>{Grid::Vfo, 2}));
 }
 
 void MainFormTest::statusBarDescribesSelectedRow_data() {
@@ -313,10 +312,11 @@ void MainFormTest::statusBarDescribesSelectedRow() {
   MainFormFixture f;
   f.Create();
   f.form->show();
-  f.form->Image().Store(SlotKind::Memory, 7, record.toStdString());
-  f.form->RefreshView();
+  ChangeDocument(*f.form, [&record](RadioImage& image) {
+    image.Store(SlotKind::Memory, 7, record.toStdString());
+  });
   QCOMPARE(f.form->StatusText(0), QString());  // no grid entered yet
-  ClickRow(f.form->Grid(1), 8);
+  ClickRow(f.form->GridOf(Grid::Memory), 8);
   QStringList shown;
   for (int p = 0; p < 4; ++p) shown << f.form->StatusText(p);
   QCOMPARE(shown, panels);
@@ -326,20 +326,21 @@ void MainFormTest::statusBarShowsDtmfNameAndProgrammableVfo() {
   MainFormFixture f;
   f.Create();
   f.form->show();
-  f.form->Image().Store(SlotKind::Dtmf, 3, "03,12*#,HOME");
-  f.form->RefreshView();
-  ClickRow(f.form->Grid(4), 4);
+  ChangeDocument(*f.form,
+                 [](RadioImage& image) { image.Store(SlotKind::Dtmf, 3, "03,12*#,HOME"); });
+  ClickRow(f.form->GridOf(Grid::Dtmf), 4);
   QCOMPARE(f.form->StatusText(0), QStringLiteral("Name : HOME"));
-  QCOMPARE(f.form->Grid(4)->model()->index(3, 2).data().toString(), QStringLiteral("12*#"));
-  ClickRow(f.form->Grid(4), 1);
+  QCOMPARE(f.form->GridOf(Grid::Dtmf)->model()->index(3, 2).data().toString(),
+           QStringLiteral("12*#"));
+  ClickRow(f.form->GridOf(Grid::Dtmf), 1);
   QCOMPARE(f.form->StatusText(0), QString());
 
-  ClickRow(f.form->Grid(2), 1);
+  ClickRow(f.form->GridOf(Grid::Vfo), 1);
   QVERIFY2(QRegularExpression(QStringLiteral("^Programmable VFO : \\d+-\\d+$"))
                .match(f.form->StatusText(3))
                .hasMatch(),
            qPrintable(f.form->StatusText(3)));
-  ClickRow(f.form->Grid(2), 6);  // a B-band row has no programmable range
+  ClickRow(f.form->GridOf(Grid::Vfo), 6);  // a B-band row has no programmable range
   QCOMPARE(f.form->StatusText(3), QString());
 }
 
@@ -347,35 +348,39 @@ void MainFormTest::menuPagesEmptyStatusAndDisableEditing() {
   MainFormFixture f;
   f.Create();
   f.form->show();
-  f.form->Image().Store(SlotKind::Memory, 0,
-                        "000,00145000000,0,1,0,1,0,0,08,00,000,000600000,0,0,,,0,HOME");
-  f.form->RefreshView();
+  ChangeDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 0,
+                "000,00145000000,0,1,0,1,0,0,08,00,000,000600000,0,0,,,0,HOME");
+  });
   QApplication::setActiveWindow(f.form.get());  // focus moves between grids as with a desktop
-  ClickRow(f.form->Grid(1), 1);
+  ClickRow(f.form->GridOf(Grid::Memory), 1);
   QCOMPARE(f.form->StatusText(1), QStringLiteral("+"));
-  QVERIFY(f.form->Grid(1)->parentWidget()->font().bold());  // the group box caption
-  QVERIFY(!f.form->Grid(1)->font().bold());                 // but not the grid's rows
-  ClickRow(f.form->Grid(2), 1);
-  QVERIFY(!f.form->Grid(1)->parentWidget()->font().bold());
-  ClickRow(f.form->Grid(1), 1);
+  QVERIFY(f.form->GridOf(Grid::Memory)->parentWidget()->font().bold());  // the group box caption
+  QVERIFY(!f.form->GridOf(Grid::Memory)->font().bold());                 // but not the grid's rows
+  ClickRow(f.form->GridOf(Grid::Vfo), 1);
+  QVERIFY(!f.form->GridOf(Grid::Memory)->parentWidget()->font().bold());
+  ClickRow(f.form->GridOf(Grid::Memory), 1);
 
   f.form->PageControl()->setCurrentIndex(1);
   for (int p = 0; p < 4; ++p) QCOMPARE(f.form->StatusText(p), QString());
   auto* editMenu = f.form->findChild<QMenu*>(QStringLiteral("EditMenu"));
   QVERIFY(!editMenu->menuAction()->isEnabled());
-  for (const char* name : {"ToolCut", "ToolCopy", "ToolPaste"}) {
-    QVERIFY2(!f.form->Action(QString::fromLatin1(name))->isEnabled(), name);
+  for (const MainCommand c :
+       {MainCommand::EditCut, MainCommand::EditCopy, MainCommand::EditPaste}) {
+    QVERIFY2(!f.form->ToolButton(c)->isEnabled(), CommandName(c));
   }
-  f.form->Image().Store(SlotKind::Memory, 0, "");
-  f.form->RefreshView();  // a refresh off the Memory page leaves the panels alone
+  // A change off the Memory page leaves the panels alone.
+  ChangeDocument(*f.form, [](RadioImage& image) { image.Store(SlotKind::Memory, 0, ""); });
   QCOMPARE(f.form->StatusText(1), QString());
-  f.form->Image().Store(SlotKind::Memory, 0,
-                        "000,00145000000,0,2,0,0,0,0,08,00,000,000600000,0,0,,,0,HOME");
+  ChangeDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 0,
+                "000,00145000000,0,2,0,0,0,0,08,00,000,000600000,0,0,,,0,HOME");
+  });
 
   f.form->PageControl()->setCurrentIndex(0);
   QVERIFY(editMenu->menuAction()->isEnabled());
-  QVERIFY(f.form->Action("ToolCut")->isEnabled());
-  QVERIFY(f.form->Action("ToolCopy")->isEnabled());
+  QVERIFY(f.form->ToolButton(MainCommand::EditCut)->isEnabled());
+  QVERIFY(f.form->ToolButton(MainCommand::EditCopy)->isEnabled());
   QCOMPARE(f.form->StatusText(1), QStringLiteral("-"));
 }
 
@@ -383,7 +388,7 @@ void MainFormTest::readRefusedPortOrCancelledPromptChangesNothing() {
   MainFormFixture f;
   f.Create();
   f.transfers.validPorts.clear();
-  f.form->Action("ReadAll")->trigger();
+  f.form->Action(MainCommand::ReadAll)->trigger();
   QVERIFY(IsTextThenDeviceLine(f.messages.Texts(),
                                "COM port is invalid.\nPlease check comport status.",
                                QStringLiteral("COM1")));
@@ -392,7 +397,7 @@ void MainFormTest::readRefusedPortOrCancelledPromptChangesNothing() {
   f.transfers.validPorts << QStringLiteral("COM1");
   f.form->Document().SetModified(true);
   f.messages.answers = {Answer::Cancel};
-  f.form->Action("ReadMemory")->trigger();
+  f.form->Action(MainCommand::ReadMemory)->trigger();
   QVERIFY(f.transfers.reads.isEmpty());
   QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Untitled]*"));
   QVERIFY(f.form->Document().Modified());
@@ -405,18 +410,19 @@ void MainFormTest::completedReadStoresPlanMarksModifiedAndKeepsBackup() {
   RadioImage held = MakeNewDocument(radioPlan);
   held.Store(SlotKind::Memory, 0, "000,00145000000,0,0,0,0,0,0,08,00,000,000600000,0,0,,,0,RPT");
   f.transfers.radio = testing::ScriptedRadio(held);
-  f.form->Action("ToolRead")->trigger();
+  f.form->ToolButton(MainCommand::ReadAll)->trigger();
   QCOMPARE(f.transfers.reads.size(), 1);
   QCOMPARE(f.transfers.reads.first().back(), std::string("BAT"));  // a read of scope All
   QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Radio]*"));
-  QCOMPARE(f.form->Document().DocumentName(), QStringLiteral("Untitled"));
+  QCOMPARE(f.form->Lifecycle().DocumentName(), QStringLiteral("Untitled"));
   QVERIFY(f.form->Document().Modified());
   QCOMPARE(f.settings.Value("Type"), std::string("ME,0B"));
   QCOMPARE(f.settings.Value("Model"), std::string("BELTO"));
   QCOMPARE(f.settings.Value("Limit1"), std::string());
   QCOMPARE(f.settings.Value("Limit10"), std::string("00174,00230"));
-  QCOMPARE(f.form->Grid(2)->model()->rowCount(), DataRowCount(radioPlan, quorvan::Grid::Vfo));
-  QCOMPARE(f.form->Grid(1)->model()->index(0, 3).data().toString(), QStringLiteral("RPT"));
+  QCOMPARE(f.form->GridOf(Grid::Vfo)->model()->rowCount(), DataRowCount(radioPlan, Grid::Vfo));
+  QCOMPARE(f.form->GridOf(Grid::Memory)->model()->index(0, 3).data().toString(),
+           QStringLiteral("RPT"));
   const QStringList backups =
       QDir(f.Path(QStringLiteral("backups"))).entryList({QStringLiteral("*-BELTO-ME0B.qvx")});
   QCOMPARE(backups.size(), 1);
@@ -426,7 +432,7 @@ void MainFormTest::cancelledReadStillLeavesRadioDocument() {
   MainFormFixture f;
   f.Create();
   f.transfers.cancelAfter = 6;
-  f.form->Action("ReadMenu")->trigger();
+  f.form->Action(MainCommand::ReadMenu)->trigger();
   QCOMPARE(f.transfers.reads.first().back(), std::string("PC 0"));  // the menu comes first
   QCOMPARE(ShownTitle(*f.form), QStringLiteral("Quorvan [Radio]*"));
   QVERIFY(f.form->Document().Modified());
@@ -436,9 +442,9 @@ void MainFormTest::cancelledReadStillLeavesRadioDocument() {
 void MainFormTest::readAfterYesWithUnfinishedSaveDoesNotRun() {
   MainFormFixture f;
   f.Create();
-  f.form->Image().Store(SlotKind::Memory, 1,
-                        "001,00146000000,0,0,0,0,0,0,08,00,000,000600000,0,0,,,0,");
-  f.form->Document().SetModified(true);
+  ChangeDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 1, "001,00146000000,0,0,0,0,0,0,08,00,000,000600000,0,0,,,0,");
+  });
   f.messages.answers = {Answer::Yes};
   f.files.names = {QString()};  // the save dialog is cancelled
   f.form->ReadFromRadio(TransferScope::All);
@@ -452,7 +458,7 @@ void MainFormTest::writeChecksPortAndAsks() {
   MainFormFixture f;
   f.Create();
   f.transfers.validPorts.clear();
-  f.form->Action("ToolWrite")->trigger();
+  f.form->ToolButton(MainCommand::WriteAll)->trigger();
   QVERIFY(IsTextThenDeviceLine(f.messages.Texts(),
                                "COM port is invalid.\nPlease check and try again.",
                                QStringLiteral("COM1")));
@@ -460,9 +466,9 @@ void MainFormTest::writeChecksPortAndAsks() {
   f.transfers.validPorts << QStringLiteral("COM1");
   f.messages.shown.clear();
   f.messages.answers = {Answer::No, Answer::Yes};
-  f.form->Action("WriteMemory")->trigger();
+  f.form->Action(MainCommand::WriteMemory)->trigger();
   QVERIFY(f.transfers.writes.isEmpty());
-  f.form->Action("WriteMemory")->trigger();
+  f.form->Action(MainCommand::WriteMemory)->trigger();
   QCOMPARE(f.transfers.writes.size(), 1);
   QCOMPARE(f.transfers.writes.first().back(), std::string("DMN 09,"));  // the memories only
   QCOMPARE(f.messages.shown.first().text,
@@ -476,9 +482,9 @@ void MainFormTest::destroyingWithFocusedGridIsSafe() {
   f.Create();
   f.form->show();
   QApplication::setActiveWindow(f.form.get());
-  f.form->Grid(2)->setFocus();
-  QVERIFY(f.form->Grid(2)->hasFocus());
-  QCOMPARE(f.form->ActiveGrid(), 2);
+  f.form->GridOf(Grid::Vfo)->setFocus();
+  QVERIFY(f.form->GridOf(Grid::Vfo)->hasFocus());
+  QCOMPARE(f.form->ActiveGrid(), Grid::Vfo);
   f.form.reset();  // the grid's focus-out and the tabs' removal come after the members are gone
   QVERIFY(!f.form);
 }

@@ -11,7 +11,9 @@
 #include <QWidget>
 #include <memory>
 
+#include "core/model/Document.h"
 #include "core/model/RadioImage.h"
+#include "gui/document/DocumentSignals.h"
 #include "gui/menupages/MenuPage1.h"
 #include "gui/menupages/MenuPage2.h"
 #include "gui/menupages/RadioMenuPages.h"
@@ -23,15 +25,15 @@ class MenuPagesTest : public QObject {
   Q_OBJECT
 
  private:
-  // The document's menu and the two pages bound to it, shown once as after start-up.
+  // A new document and the two pages bound to it, as after start-up; `edits` counts the
+  // document's changes.
   struct Fixture {
     explicit Fixture(const char* type = "KK,0F", const char* model = "CIRRA")
         : plan(MakeDefaultBandPlan(type, model)),
-          pages(menu, messages, &host1, &host2),
-          edits(&pages, &RadioMenuPages::MenuEdited) {
-      ApplyMenuDefaults(menu, plan);
-      pages.ShowMenu(menu, plan);
-    }
+          document(MakeNewDocument(plan)),
+          documentSignals(document),
+          pages(document, documentSignals, messages, &host1, &host2),
+          edits(&documentSignals, &DocumentSignals::Changed) {}
     template <typename T>
     T* Find(const QString& name) {
       T* found = host1.findChild<T*>(name);
@@ -39,7 +41,19 @@ class MenuPagesTest : public QObject {
       if (!found) qFatal("no control %s", qPrintable(name));
       return found;
     }
-    QString Stored(int item) const { return QString::fromStdString(menu.Get(item)); }
+    QString Stored(int item) const { return QString::fromStdString(Menu().Get(item)); }
+    const MenuSettings& Menu() const { return document.Image().Menu(); }
+    // The menu item the n-th change of the document changed.
+    int EditedItem(int n) const {
+      const auto changes = qvariant_cast<ImageChanges>(edits.at(n).at(1));
+      return changes.Items().empty() ? -1 : changes.Items().front().item.index;
+    }
+    // The document replaced by one holding this menu value, as a file brings it.
+    void Bring(int item, const char* value) {
+      RadioImage image = document.Image();
+      image.Menu().Set(item, value);
+      document.Open(std::move(image), {});
+    }
     QWidget* PageOf(QWidget* control) const {
       return host1.isAncestorOf(control) ? const_cast<QWidget*>(&host1)
                                          : const_cast<QWidget*>(&host2);
@@ -47,7 +61,8 @@ class MenuPagesTest : public QObject {
     bool Shown(QWidget* control) const { return control->isVisibleTo(PageOf(control)); }
 
     BandPlan plan;
-    MenuSettings menu;
+    Document document;
+    DocumentSignals documentSignals;
     ScriptedMessages messages;
     QWidget host1;
     QWidget host2;
@@ -114,7 +129,7 @@ class MenuPagesTest : public QObject {
     box->click();
     QCOMPARE(f.Stored(item), box->isChecked() ? ticked : unticked);
     QCOMPARE(f.edits.count(), 2);
-    QCOMPARE(f.edits.at(1).at(0).toInt(), item);
+    QCOMPARE(f.EditedItem(1), item);
   }
 
   void radioGroupStoresChosenIndex_data() {
@@ -210,15 +225,14 @@ class MenuPagesTest : public QObject {
 
   void groupLinkKeepsOtherStoredCharacters() {
     Fixture f;
-    f.menu.Set(kMenuMGL, "0123");  // short text from a damaged file
-    f.pages.ShowMenu(f.menu, f.plan);
+    f.Bring(kMenuMGL, "0123");  // short text from a damaged file
     f.Find<QCheckBox>("CheckBox_1")->click();
     QCOMPARE(f.Stored(kMenuMGL), QStringLiteral("0 23    "));
   }
 
   void showSetsControlsFromStoredValues() {
     Fixture f;
-    MenuSettings shown = f.menu;
+    MenuSettings shown = f.Menu();
     shown.Set(kMenuMNF, "0");
     shown.Set(kMenuCNT, "16");
     shown.Set(kMenuMGL, "0 2     ");
@@ -247,7 +261,7 @@ class MenuPagesTest : public QObject {
 
   void valuesOutsideTheListsShowNothingChosen() {
     Fixture f;
-    MenuSettings odd = f.menu;
+    MenuSettings odd = f.Menu();
     odd.Set(kMenuSCR, "7");
     odd.Set(kMenuCNT, "17");
     odd.Set(kMenuAPO, "x");
@@ -262,7 +276,7 @@ class MenuPagesTest : public QObject {
 
   void refreshReportsNoChangeAndStoresNothing() {
     Fixture f;
-    const MenuSettings before = f.menu;
+    const MenuSettings before = f.Menu();
     // Every control differs from what is shown, so each one changes during the refresh.
     MenuSettings other;
     for (int item = 0; item < kMenuItemCount; ++item) other.Set(item, "1");
@@ -272,7 +286,7 @@ class MenuPagesTest : public QObject {
     other.Set(kMenuCNT, "03");
     f.pages.ShowMenu(other, f.plan);
     QCOMPARE(f.edits.count(), 0);
-    QVERIFY(f.menu == before);
+    QVERIFY(f.Menu() == before);
     QVERIFY(f.messages.shown.isEmpty());
     QCOMPARE(f.Find<QLineEdit>("Edit_Pom")->text(), QStringLiteral("RADIO"));
     QVERIFY(f.Find<QCheckBox>("CheckBox_Dual")->isChecked());
@@ -323,8 +337,7 @@ class MenuPagesTest : public QObject {
 
   void emptyGigaPowerItemHidesItsGroupOnly() {
     Fixture f("KK,0F", "CIRRA");
-    f.menu.Set(kMenuPC2, "");
-    f.pages.ShowMenu(f.menu, f.plan);
+    f.Bring(kMenuPC2, "");
     QVERIFY(!f.Shown(f.Find<QGroupBox>("RadioGroup_AGPower")));
     QVERIFY(f.Shown(f.Find<QGroupBox>("RadioGroup_BGPower")));
   }
@@ -365,7 +378,7 @@ class MenuPagesTest : public QObject {
     QTest::keyClick(pom, Qt::Key_Backspace);
     Type(pom, typed);
     QCOMPARE(pom->text(), shown);
-    QCOMPARE(QByteArray::fromStdString(f.menu.Get(kMenuMES)), stored);
+    QCOMPARE(QByteArray::fromStdString(f.Menu().Get(kMenuMES)), stored);
     QCOMPARE(f.messages.shown.size(), messages);
     for (const auto& m : f.messages.shown) {
       QCOMPARE(m.text, QStringLiteral("Invalid character.\nPlease check and try again."));
@@ -396,16 +409,36 @@ class MenuPagesTest : public QObject {
     QVERIFY(f.edits.count() >= 1);
   }
 
-  void storedMessageOutsideTheSetIsEmptiedOnRefresh() {
+  // A document comes in with such a message emptied; the field never shows one it cannot hold.
+  void unshowableMessageShowsAsNothingAndStoresNothing() {
     Fixture f("JJ,01", "BELTO");
-    f.menu.Set(kMenuMES, "HI\xE9");  // a double-byte lead byte: not a name character for J
-    f.pages.ShowMenu(f.menu, f.plan);
-    QCOMPARE(f.messages.shown.size(), 1);
-    QCOMPARE(f.messages.shown.front().text,
-             QStringLiteral("Invalid character.\nPlease check and try again."));
+    MenuSettings shown = f.Menu();
+    shown.Set(kMenuMES, "HI\xE9");  // a double-byte lead byte: not a name character for J
+    f.pages.ShowMenu(shown, f.plan);
     QCOMPARE(f.Find<QLineEdit>("Edit_Pom")->text(), QString());
-    QCOMPARE(f.Stored(kMenuMES), QString());
+    QVERIFY(f.messages.shown.isEmpty());
     QCOMPARE(f.edits.count(), 0);
+  }
+
+  // Undo and redo of a menu change, and a new document, reach the controls.
+  void controlsFollowEveryChangeOfTheDocument() {
+    Fixture f;
+    auto* lock = f.Find<QCheckBox>("CheckBox_Lock");
+    auto* pom = f.Find<QLineEdit>("Edit_Pom");
+    lock->click();
+    QTest::keyClick(pom, Qt::Key_Backspace);
+    Type(pom, "X");  // one step with the backspace: typing into one field
+    QVERIFY(lock->isChecked());
+    QCOMPARE(pom->text(), QStringLiteral("HELLO !X"));
+    QCOMPARE(f.document.History().StepCount(), std::size_t{2});
+    QVERIFY(f.document.Undo());
+    QCOMPARE(pom->text(), QStringLiteral("HELLO !!"));
+    QVERIFY(f.document.Undo());
+    QVERIFY(!lock->isChecked());
+    QVERIFY(f.document.Redo());
+    QVERIFY(lock->isChecked());
+    f.Bring(kMenuLK, "0");
+    QVERIFY(!lock->isChecked());
   }
 };
 

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "core/model/RadioImage.h"
+#include "core/model/Document.h"
 #include "gui/sort/TSortForm.h"
 #include "support/SlotFields.h"
 
@@ -19,11 +19,15 @@ class SortFormTest : public QObject {
            name;
   }
 
-  // Runs the dialog modally; once it is up, `answer` clicks what the user would.
+  // Runs the dialog modally on a document holding `image`; once it is up, `answer` clicks
+  // what the user would. The document's image afterwards goes back into `image`.
   static bool RunAnswering(TSortForm& form, RadioImage& image,
                            const std::function<void(TSortForm&)>& answer) {
+    Document document(image);
     QTimer::singleShot(0, &form, [&form, answer] { answer(form); });
-    return form.Run(image);
+    const bool sorted = form.Run(document);
+    image = document.Image();
+    return sorted;
   }
   static void Click(TSortForm& form, const char* name) {
     form.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();

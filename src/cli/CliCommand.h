@@ -17,8 +17,9 @@ struct CliContext {
   SettingsStore& settings;
 };
 
-// 130 is what a shell reports for a program ended by Ctrl+C; a transfer cancelled by it ends so.
-enum CliExitCode : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2, kExitInterrupted = 130 };
+// A transfer a signal cancelled ends with what a shell reports for a program the signal ended
+// (ExitStatusOfSignal: 130 for Ctrl+C).
+enum CliExitCode : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
 
 // One command of quorvan-cli. Each command lives in its own file, defines one of these with
 // constant data, and is listed once in CommandTable.cpp.

@@ -58,7 +58,7 @@ int RunRead(const std::vector<std::string>& args, CliContext& context) {
   // Kept before the output is written, so a failing -o still leaves the data read somewhere.
   if (!SaveBackup(BackupFolder(), image, std::time(nullptr),
                   ReadBackupKind(scope != TransferScope::Menu, scope != TransferScope::Memory),
-                  &error)) {
+                  nullptr, &error)) {
     ReportError(context, "the data read could not be kept as a backup: " + EscapeControls(error));
     error.clear();
   }

@@ -34,6 +34,8 @@ struct CliCommand {
   std::vector<std::string_view> operands;
   // Arguments after the command name; returns a CliExitCode.
   int (*run)(const std::vector<std::string>& args, CliContext& context);
+  // The exit status when what it wrote did not all reach standard output.
+  int outputFailure = kExitFailure;
 };
 
 // The words a value placeholder stands for: the choices of "a|b|c", the known type codes for

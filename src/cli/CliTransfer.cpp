@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "cli/StopSignals.h"
+#include "core/model/EscapedText.h"
 #include "io/serial/TQuentarComm.h"
 #include "io/session/CommByteChannel.h"
 
@@ -90,7 +91,7 @@ bool TransferTarget(const CommandArgs& args, std::string& port, TransferScope& s
   scope = TransferScope::All;
   const auto scopeOption = args.Option(kScopeOption);
   if (scopeOption && !ParseTransferScope(*scopeOption, scope)) {
-    problem = "invalid scope \"" + *scopeOption + "\" (all, memory or menu)";
+    problem = "invalid scope \"" + EscapeControls(*scopeOption) + "\" (all, memory or menu)";
     return false;
   }
   return true;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "core/model/EscapedText.h"
 #include "io/serial/SerialPortNames.h"
 
 namespace quorvan {
@@ -22,7 +23,8 @@ QString ComAlias(const QString& location) {
 
 int RunPorts(const std::vector<std::string>& args, CliContext& context) {
   if (!args.empty()) {
-    return ReportUsageError(context, kPortsCommand, "unexpected argument \"" + args[0] + "\"");
+    return ReportUsageError(context, kPortsCommand,
+                            "unexpected argument \"" + EscapeControls(args[0]) + "\"");
   }
   auto ports = QSerialPortInfo::availablePorts();
   std::sort(ports.begin(), ports.end(), [](const QSerialPortInfo& a, const QSerialPortInfo& b) {

@@ -28,8 +28,9 @@ int RunRead(const std::vector<std::string>& args, CliContext& context) {
     return ReportUsageError(context, kReadCommand, problem);
   }
   if (!parsed.positionals.empty()) {
-    return ReportUsageError(context, kReadCommand,
-                            "unexpected argument \"" + parsed.positionals.front() + "\"");
+    return ReportUsageError(
+        context, kReadCommand,
+        "unexpected argument \"" + EscapeControls(parsed.positionals.front()) + "\"");
   }
   std::string port;
   TransferScope scope = TransferScope::All;

@@ -2,11 +2,11 @@
 
 #include <QDir>
 #include <QScreen>
-#include <QStandardPaths>
 
 #include "app/EditorDialogs.h"
 #include "app/SystemPorts.h"
 #include "gui/mainwindow/TMainForm.h"
+#include "io/settings/BackupLocation.h"
 
 namespace quorvan {
 
@@ -22,8 +22,7 @@ StartupWindows::StartupWindows(SettingsStore& settings, const QString& presetPor
   // Before the window exists (while it loads the settings) the question has no parent.
   services.askDevicePath = [this] { return AskDevicePath(mainForm_.get()); };
   services.workingDirectory = QDir::currentPath() + QDir::separator();
-  services.backupFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                          QStringLiteral("/backups");
+  services.backupFolder = BackupFolderLocation();
   services.presetPort = presetPort;
   services.makeEditors = EditorDialogsFactory(messages_);
 

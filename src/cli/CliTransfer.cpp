@@ -7,13 +7,13 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <memory>
 
 #include "cli/StopSignals.h"
 #include "core/model/EscapedText.h"
 #include "io/serial/TQuentarComm.h"
 #include "io/session/CommByteChannel.h"
+#include "io/settings/BackupLocation.h"
 
 namespace quorvan {
 
@@ -155,9 +155,7 @@ int ReportTransfer(const TransferResult& result, CliContext& context, std::strin
 std::string BackupFolder() {
   QCoreApplication::setOrganizationName(QStringLiteral("QUENTAR"));
   QCoreApplication::setApplicationName(QStringLiteral("Quorvan"));
-  return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                           QStringLiteral("/backups"))
-      .toStdString();
+  return QFile::encodeName(BackupFolderLocation()).toStdString();
 }
 
 }  // namespace quorvan

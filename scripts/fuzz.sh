@@ -37,7 +37,7 @@ cmake --build "$build" --target quorvan_fuzzers -j "$jobs"
 
 # Target and the longest input worth trying: a whole read conversation is about 30 KiB, a
 # channel file about 40 KiB, a channel list of every memory channel about 40 KiB; the others
-# take a few texts.
+# take a few texts (a backups folder, a few dozen names).
 targets=(
   "fuzz_channel_file 65536"
   "fuzz_read_sequence 65536"
@@ -46,6 +46,7 @@ targets=(
   "fuzz_settings_load 8192"
   "fuzz_frequency_parsers 128"
   "fuzz_csv_import 65536"
+  "fuzz_backup_names 4096"
 )
 
 failed=0

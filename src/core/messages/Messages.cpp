@@ -42,7 +42,8 @@ std::string NothingDiffersText(std::string_view file) {
 }
 
 std::string UnreadableBaselineText(std::string_view problem) {
-  return "The newest backup of this radio cannot be read: " + EscapeControls(problem) + ".";
+  std::string text = "The newest backup of this radio cannot be read: " + EscapeControls(problem);
+  return text.back() == '.' ? text : text + ".";
 }
 
 std::string FutureBaselineText(std::string_view path, std::string_view date) {

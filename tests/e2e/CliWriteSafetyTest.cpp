@@ -7,8 +7,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <functional>
+#include <memory>
 
 #include "core/files/DocumentFile.h"
 #include "core/model/RadioForms.h"
@@ -187,7 +189,8 @@ const Case kCases[] = {
      },
      [](Bench& b) { return b.WriteChanges(b.SecondFile()); },
      1,
-     {"The newest backup of this radio cannot be read: ", "-written.qvx: Line 5: the file ends before \"__CALL DATA__\".\n",
+     {"The newest backup of this radio cannot be read: ",
+      "-written.qvx: Line 5: the file ends before \"__CALL DATA__\".\n",
       "\nNothing was sent. Read the radio once, or give --since.\n"},
      "read"},
     {"a backup dated in 2099",
@@ -384,6 +387,51 @@ TEST(CliWriteSafetySignals, AWriteStoppedInsideAChannelIsCompletedByTheNext) {
     EXPECT_FALSE(bench.RadioHolds(First()));
     FollowTheAdvice(bench, "write");
   }
+}
+
+// Reads at the same moment, as from four windows and scripts: `rounds` rounds of four reads of
+// four radios, all into the bench's one backups folder.
+void ReadFourAtOnce(Bench& bench, int rounds, const QString& scope) {
+  std::vector<std::unique_ptr<VirtualRadio>> radios;
+  for (int r = 0; r < 4; ++r) {
+    radios.push_back(std::make_unique<VirtualRadio>(
+        QStringList{"--file", bench.Save("radio" + QString::number(r) + ".qvx", Sample())}));
+  }
+  for (int round = 0; round < rounds; ++round) {
+    std::vector<std::unique_ptr<QProcess>> reads;
+    for (int r = 0; r < 4; ++r) {
+      auto read = std::make_unique<QProcess>();
+      read->setProcessEnvironment(bench.Program().Environment());
+      read->start(
+          QStringLiteral(QUORVAN_CLI_PATH),
+          {"read", "--port", radios[static_cast<std::size_t>(r)]->Device(), "--type", "KK,0F",
+           "--scope", scope, "-o", bench.Program().File("r" + QString::number(r))});
+      reads.push_back(std::move(read));
+    }
+    for (auto& read : reads) {
+      ASSERT_TRUE(read->waitForFinished(testing::kGuardMs));
+      ASSERT_EQ(read->exitCode(), 0) << read->readAllStandardError().toStdString();
+    }
+  }
+}
+
+TEST(CliBackups, ReadsAtTheSameMomentKeepEveryOnesBackup) {
+  Bench bench;
+  ReadFourAtOnce(bench, 12, "all");
+  EXPECT_EQ(bench.BackupNames("*-ARVEN-KK0F.qvx").size(), 48);
+}
+
+// Fifty-two reads of the memories alone leave the whole read before them, so a write of changes
+// still knows what the radio held.
+TEST(CliBackups, ReadsOfOneKindNeverPushOutTheLastWholeRead) {
+  Bench bench;
+  ASSERT_EQ(bench.Read().result.exitCode, 0);
+  ReadFourAtOnce(bench, 13, "memory");
+  EXPECT_EQ(bench.BackupNames("*-memory.qvx").size(), 50);
+  EXPECT_EQ(bench.BackupNames("*-ARVEN-KK0F.qvx").size(), 1);
+  const Bench::Run write = bench.WriteChanges(bench.SecondFile());
+  EXPECT_EQ(write.result.exitCode, 0) << write.result.err.toStdString();
+  EXPECT_TRUE(bench.RadioHolds(Second()));
 }
 
 }  // namespace

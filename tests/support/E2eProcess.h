@@ -126,6 +126,8 @@ class Cli {
     return Finish();
   }
   qint64 Pid() const { return process_.processId(); }
+  // The environment its runs get (its own home, settings and backups), for runs of its own.
+  const QProcessEnvironment& Environment() const { return environment_; }
   // The runs that follow cannot write files larger than this (in the shell's units of 512 or
   // 1024 bytes); 0 lifts the limit.
   void LimitFileSize(int kb) { fileSizeLimitKb_ = kb; }

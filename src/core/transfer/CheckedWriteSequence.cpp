@@ -178,23 +178,27 @@ SequenceAction CheckedWriteSequence::StartReadBack() {
   return action;
 }
 
-bool CheckedWriteSequence::Accepted(ItemRef item, const std::string& held) const {
-  // An item the radio holds as the document has it is no change of anybody's to keep: a write
-  // that broke off after sending it leaves it so.
-  if (held == ItemText(AsRadioGivesBack(document_), item)) return true;
-  const std::string meant = ItemText(AsRadioGivesBack(*plan_.baseline), item);
-  if (held == meant) return true;
-  if (!plan_.unsure.Contains(item)) return false;
-  if (!plan_.unsureBefore) return true;
-  return MayBePartlyWritten(item, held, ItemText(AsRadioGivesBack(*plan_.unsureBefore), item),
-                            meant);
-}
-
 void CheckedWriteSequence::FindChangesSinceBaseline() {
+  // All in the form the radio gives back, taken once.
   const RadioImage radio = AsRadioGivesBack(replaced_);
+  const RadioImage document = AsRadioGivesBack(document_);
+  const RadioImage meant = AsRadioGivesBack(*plan_.baseline);
+  const std::optional<RadioImage> before =
+      plan_.unsureBefore ? std::optional<RadioImage>(AsRadioGivesBack(*plan_.unsureBefore))
+                         : std::nullopt;
   ItemSet changed;
   for (const ItemRef item : checkItems_.Items()) {
-    if (!Accepted(item, ItemText(radio, item))) changed.Add(item);
+    const std::string held = ItemText(radio, item);
+    // An item the radio holds as the document has it is no change of anybody's to keep: a
+    // write that broke off after sending it leaves it so.
+    if (held == ItemText(document, item) || held == ItemText(meant, item)) continue;
+    // An item of a write that did not end may be in any state that write can leave.
+    if (plan_.unsure.Contains(item) &&
+        (!before ||
+         MayBePartlyWritten(item, held, ItemText(*before, item), ItemText(meant, item)))) {
+      continue;
+    }
+    changed.Add(item);
   }
   if (changed.Empty()) return;
   changedSinceBaseline_ = CompareRadioItems(*plan_.baseline, replaced_, changed);

@@ -122,7 +122,6 @@ class CheckedWriteSequence final : public TransferSequence {
   SequenceAction StartWrite();
   SequenceAction StartReadBack();
   void FindChangesSinceBaseline();
-  bool Accepted(ItemRef item, const std::string& held) const;
   void ChooseItemsToWrite();
   // What the radio holds once the write ends.
   RadioImage Target() const;

@@ -276,14 +276,16 @@ TEST(CliChanges, OptionsThatCannotGoTogetherAreUsageErrors) {
   ChangesBench bench;
   const QString document = bench.Save("doc.qvx", Sample());
   const QStringList cases[] = {
-      {"--since", document},
-      {"--force"},
-      {"--changes", "--scope", "memory"},
+      {"--since", document, document},
+      {"--force", document},
+      {"--changes", "--scope", "memory", document},
+      {"--changes", "--since", "-", "-"},  // standard input can be only one of them
   };
   for (const QStringList& options : cases) {
-    const CliRun run = bench.cli.Run(QStringList{"write", "--port", "COM1", "--type", "KK,0F"} +
-                                     options + QStringList{document});
+    const CliRun run =
+        bench.cli.Run(QStringList{"write", "--port", "COM1", "--type", "KK,0F"} + options);
     EXPECT_EQ(run.exitCode, 2) << options.join(' ').toStdString();
+    EXPECT_TRUE(run.err.contains("usage: quorvan-cli write")) << run.err.toStdString();
   }
   EXPECT_EQ(bench.cli.Run({"verify", "--port", "COM1"}).exitCode, 2);
 }

@@ -434,5 +434,20 @@ TEST(CliBackups, ReadsOfOneKindNeverPushOutTheLastWholeRead) {
   EXPECT_TRUE(bench.RadioHolds(Second()));
 }
 
+// A read whose backup cannot be kept still writes its file, and says which folder failed.
+TEST(CliBackups, ABackupThatCannotBeKeptIsToldWithItsPath) {
+  Bench bench;
+  QDir().mkpath(bench.Program().File(".local/share/QUENTAR/Quorvan"));
+  QFile blocker(bench.Backups());
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  const Bench::Run read = bench.Read();
+  EXPECT_EQ(read.result.exitCode, 0);
+  EXPECT_TRUE(read.result.err.startsWith(
+      "quorvan-cli: the data read could not be kept as a backup: cannot create the folder " +
+      bench.Backups() + ": "))
+      << read.result.err.toStdString();
+  EXPECT_TRUE(QFile::exists(bench.Program().File("r.qvx")));
+}
+
 }  // namespace
 }  // namespace quorvan

@@ -26,14 +26,7 @@ constexpr const char* kMain5 = "005,00146520000,5,1,0,1,0,0,12,12,007,000600000,
 RadioImage Sample() { return testing::SampleImage("KK,0F", "ARVEN"); }
 
 // Three changed memory channels (one renamed and moved, one emptied, one new) and a menu value.
-RadioImage Changed() {
-  RadioImage image = Sample();
-  image.Store(SlotKind::Memory, 5, std::string(kMain5) + ",00147500000,5,,NEW");
-  image.Store(SlotKind::Memory, 399, "");
-  image.Store(SlotKind::Memory, 7, "007,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,SEVEN");
-  image.Menu().Set(kMenuBAT, "1");
-  return image;
-}
+RadioImage Changed() { return testing::ChangedSampleImage(); }
 
 QStringList LogLines(const QString& log) {
   return QString::fromStdString(Slurp(log)).split('\n', Qt::SkipEmptyParts);

@@ -32,15 +32,7 @@ const char* const kBackups = ".local/share/QUENTAR/Quorvan/backups";
 
 RadioImage Sample() { return testing::SampleImage("KK,0F", "ARVEN"); }
 
-// Memory 5 renamed with a new transmit part, 7 new, 399 emptied, the battery type changed.
-RadioImage First() {
-  RadioImage image = Sample();
-  image.Store(SlotKind::Memory, 5, std::string(kMain5) + ",00147500000,5,,NEW");
-  image.Store(SlotKind::Memory, 7, "007,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,SEVEN");
-  image.Store(SlotKind::Memory, 399, "");
-  image.Menu().Set(kMenuBAT, "1");
-  return image;
-}
+RadioImage First() { return testing::ChangedSampleImage(); }
 
 // The first with memory 5 as the sample has it again: a write that trusts the state before the
 // first write sends nothing for it, and leaves the first write's channel in the radio.

@@ -84,6 +84,10 @@ std::string WriteNotEndedUnkeptText(std::string_view reason);
 constexpr const char* kWriteAgainText =
     "The next write of changes writes again what the radio did not take.";
 
+// A write of changes with nothing changed since the journal of a write that did not end, whose
+// items it checks and completes.
+constexpr const char* kCompleteWriteQuestion = "Complete the write that did not end?";
+
 // "Write 3 changed items to the radio?"
 inline std::string WriteChangesQuestion(int items) {
   return "Write " + std::to_string(items) + (items == 1 ? " changed item" : " changed items") +

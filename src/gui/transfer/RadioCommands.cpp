@@ -99,17 +99,16 @@ void RadioCommands::WriteChanges(const QString& portName) {
   WritePlan plan = PlanChanges(document_, found.image, found.name.kind == BackupKind::Pending,
                                found.replaced ? &*found.replaced : nullptr);
   plan.readBack = VerifyAfterWriting();
-  ItemSet items = *plan.changes;
-  items.Add(plan.unsure);
-  if (items.Empty()) {
+  if (plan.changes->Empty() && plan.unsure.Empty()) {
     messages_.Information(Text(NothingChangedText(found)));
     // Nothing sent proves nothing about the radio: a verify does.
     if (plan.readBack) RunVerify(portName);
     return;
   }
-  if (!messages_.AskYesNo(
-          Text(WriteChangesQuestion(items.Count()) + "\n" + ComparedWithText(found)),
-          MessageIcon::Question)) {
+  // The changes are what the user knows of; a write being completed sends what the check finds.
+  const std::string question = plan.changes->Empty() ? std::string(kCompleteWriteQuestion)
+                                                     : WriteChangesQuestion(plan.changes->Count());
+  if (!messages_.AskYesNo(Text(question + "\n" + ComparedWithText(found)), MessageIcon::Question)) {
     return;
   }
   if (!RunCheckedWrite(plan, portName)) return;

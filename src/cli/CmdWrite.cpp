@@ -113,7 +113,8 @@ int RunJournaledWrite(const RadioImage& image, WritePlan plan, const std::string
   } else if (holds) {
     KeepBackup(*holds, BackupKind::Written, context);  // the radio held it all already
   }
-  // A journal Finish did not take: what it tells the next write of changes.
+  // When the write did not leave what the radio holds known: what its journal means for the
+  // next write of changes.
   const std::string afterwards =
       AfterWriteText(journal, holds.has_value(), sequence.WriteCompleted(),
                      sequence.RejectedCount() > 0 || !sequence.ReadBackDifferences().empty());

@@ -1,12 +1,15 @@
-// Open and save of a full .qvx, as File Open and Save do them.
+// Open and save of a full .qvx, as File Open and Save do them, and the journal a write keeps.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <ctime>
+#include <filesystem>
 #include <string>
 
 #include "FullImage.h"
 #include "core/files/DocumentFile.h"
+#include "core/files/WriteJournal.h"
 
 namespace quorvan::bench {
 
@@ -21,15 +24,15 @@ class ScratchFolder {
     if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
   }
   ~ScratchFolder() {
-    if (path_.empty()) return;
-    ::unlink(File().c_str());
-    ::rmdir(path_.c_str());
+    std::error_code ec;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
   }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   bool Valid() const { return !path_.empty(); }
   std::string File() const { return path_ + "/full.qvx"; }
+  std::string Backups() const { return path_ + "/backups"; }
 
  private:
   std::string path_;
@@ -69,8 +72,30 @@ void BM_OpenFullDocument(benchmark::State& state) {
   if (!(document == full)) state.SkipWithError("the document read differs from the one saved");
 }
 
+// What the journal adds to a write: what it replaces and what it is to leave kept before the
+// first change is sent (two durable saves), then made the "-written" backup (a rename), in a
+// folder that fills up to what retention keeps.
+void BM_WriteJournal(benchmark::State& state) {
+  const RadioImage image = FullImage();
+  ScratchFolder folder;
+  if (!folder.Valid()) {
+    state.SkipWithError("no scratch folder");
+    return;
+  }
+  std::string error;
+  for (auto _ : state) {
+    WriteJournal journal(folder.Backups());
+    if (!journal.Begin(&image, image, std::time(nullptr), &error) ||
+        !journal.Finish(image, std::time(nullptr), &error)) {
+      state.SkipWithError(error.c_str());
+      return;
+    }
+  }
+}
+
 BENCHMARK(BM_SaveFullDocument)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OpenFullDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteJournal)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

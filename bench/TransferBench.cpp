@@ -1,20 +1,25 @@
 // Full scope-All read and write of a full image with the virtual radio over a pseudo-terminal:
 // unpaced (what one exchange costs us) and paced at 9600 bit/s (how close to the wire we stay).
 // Beside them, in the same run, what writing only changes saves: a write of three changed
-// memory channels and a menu value (the check of what it replaces included), the read-back of
+// memory channels and a menu value (the check of what it replaces included), the same write with
+// its journal kept in a backups folder on the disk (what it replaces and what it is to leave,
+// before the first change is sent; made the "-written" backup when it ends), the read-back of
 // those items, and a verify of the whole radio.
 #include <benchmark/benchmark.h>
 #include <time.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 
 #include "CountingSequence.h"
 #include "FullImage.h"
 #include "core/files/DocumentFile.h"
+#include "core/files/WriteJournal.h"
 #include "core/model/ChannelRecord.h"
 #include "core/rules/DocumentComparison.h"
 #include "core/transfer/CheckedWriteSequence.h"
@@ -45,7 +50,14 @@ double ProcessCpuSeconds() {
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-enum class Transfer { ReadAll, WriteAll, WriteChanges, ReadBackChanges, VerifyAll };
+enum class Transfer {
+  ReadAll,
+  WriteAll,
+  WriteChanges,
+  WriteChangesJournaled,
+  ReadBackChanges,
+  VerifyAll
+};
 
 // The full image with memory channels 10, 200 and 350 renamed and the battery type changed.
 RadioImage ChangedImage() {
@@ -68,17 +80,29 @@ std::string ReadMismatch(const RadioImage& held, const RadioImage& read, const I
 }
 
 // One transfer; false with a message on the state when it did not complete.
+// A write of changes sends only what the radio lacks, so every other one writes the changes
+// back (`back`): the radio holds the full image before the odd ones and the changed one before
+// the even ones, and each sends the same three channels and menu value.
 bool TransferOnce(benchmark::State& state, testing::SessionLink& link, const QString& device,
-                  Transfer transfer, Totals& totals) {
+                  Transfer transfer, const std::string& backups, bool back, Totals& totals) {
   const RadioImage full = FullImage();
-  const RadioImage changed = ChangedImage();
-  const ItemSet changes = ChangesToWrite(full, changed);
+  const RadioImage changedImage = ChangedImage();
+  const RadioImage& held = back ? changedImage : full;
+  const RadioImage& changed = back ? full : changedImage;
+  const ItemSet changes = ChangesToWrite(full, changedImage);
   RadioImage image = MakeNewDocument(full.Plan());
   ReadSequence read(image, TransferScope::All);
   WriteSequence writeSequence(full, TransferScope::All);
   WritePlan plan;
   plan.changes = changes;
-  plan.baseline = &full;
+  plan.baseline = &held;
+  WriteJournal journal(backups);
+  if (transfer == Transfer::WriteChangesJournaled) {
+    plan.keepJournal = [&journal](const RadioImage* replaced, const RadioImage& target,
+                                  std::string* error) {
+      return journal.Begin(replaced, target, std::time(nullptr), error);
+    };
+  }
   CheckedWriteSequence writeChanges(changed, plan);
   RadioImage itemsRead = full;
   ReadSequence readBack(itemsRead, changes);
@@ -91,6 +115,7 @@ bool TransferOnce(benchmark::State& state, testing::SessionLink& link, const QSt
       inner = &writeSequence;
       break;
     case Transfer::WriteChanges:
+    case Transfer::WriteChangesJournaled:
       inner = &writeChanges;
       break;
     case Transfer::ReadBackChanges:
@@ -105,6 +130,11 @@ bool TransferOnce(benchmark::State& state, testing::SessionLink& link, const QSt
   const double cpuStart = ProcessCpuSeconds();
   const auto start = std::chrono::steady_clock::now();
   const testing::SessionResult result = link.Run(counting, device);
+  // A journal that ends is part of the write: its "-written" backup is what the write leaves.
+  std::string journalError;
+  const std::optional<RadioImage> holds = writeChanges.RadioNowHolds();
+  const bool journalEnded =
+      !journal.Begun() || (holds && journal.Finish(*holds, std::time(nullptr), &journalError));
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
   const double cpu = ProcessCpuSeconds() - cpuStart;
   if (!result.finished || result.outcome != TransferSession::Outcome::Completed ||
@@ -132,9 +162,11 @@ bool TransferOnce(benchmark::State& state, testing::SessionLink& link, const QSt
       }
       mismatch = "the image read differs from the radio's";
     }
-  } else if (transfer == Transfer::WriteChanges) {
+  } else if (transfer == Transfer::WriteChanges || transfer == Transfer::WriteChangesJournaled) {
     if (writeChanges.StoppedBeforeWriting() || !writeChanges.WriteCompleted()) {
       mismatch = "the write of changes did not write";
+    } else if (transfer == Transfer::WriteChangesJournaled && !journalEnded) {
+      mismatch = "the journal did not end: " + journalError;
     }
   } else if (transfer == Transfer::ReadBackChanges) {
     mismatch = ReadMismatch(full, itemsRead, changes);
@@ -169,8 +201,17 @@ void RunTransfers(benchmark::State& state, Transfer transfer, long baud) {
   }
   testing::SessionLink link;
   Totals totals;
+  // On the disk the benchmark runs from, as a user's backups folder is, not on a tmpfs.
+  QTemporaryDir backups(QDir::currentPath() + QStringLiteral("/backups-XXXXXX"));
+  bool back = false;
   for (auto _ : state) {
-    if (!TransferOnce(state, link, radio.Device(), transfer, totals)) return;
+    if (!TransferOnce(state, link, radio.Device(), transfer, backups.path().toStdString(), back,
+                      totals)) {
+      return;
+    }
+    if (transfer == Transfer::WriteChanges || transfer == Transfer::WriteChangesJournaled) {
+      back = !back;
+    }
   }
   const double iterations = static_cast<double>(state.iterations());
   state.counters["exchanges"] = static_cast<double>(totals.exchanges) / iterations;
@@ -200,6 +241,16 @@ void BM_WriteAllPaced9600(benchmark::State& state) {
 void BM_WriteChangesPaced9600(benchmark::State& state) {
   RunTransfers(state, Transfer::WriteChanges, kPaced);
 }
+// Unpaced, the journal's own cost stands out from the line's.
+void BM_WriteChangesUnpaced(benchmark::State& state) {
+  RunTransfers(state, Transfer::WriteChanges, 0);
+}
+void BM_WriteChangesJournaledUnpaced(benchmark::State& state) {
+  RunTransfers(state, Transfer::WriteChangesJournaled, 0);
+}
+void BM_WriteChangesJournaledPaced9600(benchmark::State& state) {
+  RunTransfers(state, Transfer::WriteChangesJournaled, kPaced);
+}
 void BM_ReadBackChangesPaced9600(benchmark::State& state) {
   RunTransfers(state, Transfer::ReadBackChanges, kPaced);
 }
@@ -209,10 +260,16 @@ void BM_VerifyAllPaced9600(benchmark::State& state) {
 
 BENCHMARK(BM_ReadAllUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteAllUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WriteChangesUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WriteChangesJournaledUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime();
 // About a minute per whole transfer: one iteration each.
 BENCHMARK(BM_ReadAllPaced9600)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_WriteAllPaced9600)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_WriteChangesPaced9600)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_WriteChangesJournaledPaced9600)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 BENCHMARK(BM_ReadBackChangesPaced9600)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_VerifyAllPaced9600)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 

@@ -305,11 +305,30 @@ def trace_seeds():
                              (False, 100, b"x" * 63), (False, 0, b"x" * 63),
                              (False, 0, b"x" * 63), (False, 0, b"x" * 63), (False, 0, b"\r")])
     seed(t, "hostile_and_runaway_reply", front, numbers)
+def backup_seeds():
+    t = "fuzz_backup_names"
+    # The whole input is tried as one name; then a plan and a name made of it, then a folder.
+    names = [
+        b"20261209T141502Z-0042-ARVEN-KK0F-written.qvx",
+        b"20261209T141502Z-0043-ARVEN-KK0F-pending.qvx",
+        b"20261209T141502Z-1234567-BELTO-ME0B-memory.qvx",
+        b"20240131-235958-ARVEN-KK0F-2-written.qvx",
+        b"20990101-000000-ARVEN-KK0F.qvx",
+        b"20240601-000000-ARVEN.qvx",
+        b"mine.qvx",
+    ]
+    for i, name in enumerate(names[:5]):
+        seed(t, "name_%d" % i, name)
+    folder = text(b"KK,0F") + text(b"ARVEN") + b"".join(text(n) for n in names)
+    seed(t, "folder_kk", folder, [b"\x00" * 8, b"\x00" * 8, u8(3), u8(len(names))])
+    seed(t, "odd_plan", text(b"kk,/-") + text(b"../B E") + text(names[0]),
+         [b"\xff" * 8, b"\xff" * 8, u8(5), u8(1)])
 
 
 def main():
     trace_seeds()
     read_seeds()
+    backup_seeds()
     write_seeds()
     file_seeds()
     paste_seeds()

@@ -37,7 +37,8 @@ cmake --build "$build" --target quorvan_fuzzers -j "$jobs"
 
 # Target and the longest input worth trying: a whole read conversation is about 30 KiB, a
 # channel file about 40 KiB, a channel list of every memory channel about 40 KiB; the trace
-# takes a conversation's worth in pieces; the others take a few texts.
+# takes a conversation's worth in pieces; the others take a few texts (a backups folder, a few
+# dozen names).
 targets=(
   "fuzz_channel_file 65536"
   "fuzz_read_sequence 65536"
@@ -47,6 +48,7 @@ targets=(
   "fuzz_frequency_parsers 128"
   "fuzz_csv_import 65536"
   "fuzz_transfer_trace 16384"
+  "fuzz_backup_names 4096"
 )
 
 failed=0

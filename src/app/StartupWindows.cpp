@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QScreen>
-#include <QStandardPaths>
 
 #include "app/EditorDialogs.h"
 #include "app/SystemPorts.h"
@@ -10,6 +9,7 @@
 #include "gui/diagnostics/FindRadioDialog.h"
 #include "gui/mainwindow/TMainForm.h"
 #include "io/serial/PortCandidates.h"
+#include "io/settings/BackupLocation.h"
 
 namespace quorvan {
 
@@ -29,8 +29,7 @@ StartupWindows::StartupWindows(SettingsStore& settings, const QString& presetPor
   services.findRadio = [this] { return FindRadio(); };
   services.showDiagnosticReport = [this] { ShowDiagnosticReport(); };
   services.workingDirectory = QDir::currentPath() + QDir::separator();
-  services.backupFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                          QStringLiteral("/backups");
+  services.backupFolder = BackupFolderLocation();
   services.presetPort = presetPort;
   services.makeEditors = EditorDialogsFactory(messages_);
 

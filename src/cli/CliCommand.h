@@ -17,8 +17,9 @@ struct CliContext {
   SettingsStore& settings;
 };
 
-// 130 is what a shell reports for a program ended by Ctrl+C; a transfer cancelled by it ends so.
-enum CliExitCode : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2, kExitInterrupted = 130 };
+// A transfer a signal cancelled ends with what a shell reports for a program the signal ended
+// (ExitStatusOfSignal: 130 for Ctrl+C).
+enum CliExitCode : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
 
 // One command of quorvan-cli. Each command lives in its own file, defines one of these with
 // constant data, and is listed once in CommandTable.cpp.
@@ -34,6 +35,8 @@ struct CliCommand {
   std::vector<std::string_view> operands;
   // Arguments after the command name; returns a CliExitCode.
   int (*run)(const std::vector<std::string>& args, CliContext& context);
+  // The exit status when what it wrote did not all reach standard output.
+  int outputFailure = kExitFailure;
 };
 
 // The words a value placeholder stands for: the choices of "a|b|c", the known type codes for

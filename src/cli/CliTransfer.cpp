@@ -1,6 +1,5 @@
 #include "cli/CliTransfer.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -8,54 +7,21 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <memory>
 
+#include "cli/StopSignals.h"
 #include "core/diagnostics/TracingByteChannel.h"
+#include "core/model/EscapedText.h"
 #include "io/serial/TQuentarComm.h"
 #include "io/session/CommByteChannel.h"
 #include "io/session/TransferFacts.h"
+#include "io/settings/BackupLocation.h"
 
 namespace quorvan {
 
 namespace {
 
 constexpr int kBarWidth = 40;
-
-// Ctrl+C reaches the event loop through a pipe: the handler only writes one byte.
-int gInterruptPipe[2] = {-1, -1};
-
-extern "C" void OnInterrupt(int) {
-  const char byte = 1;
-  [[maybe_unused]] const auto ignored = write(gInterruptPipe[1], &byte, 1);
-}
-
-class InterruptGuard {
- public:
-  InterruptGuard() {
-    if (pipe(gInterruptPipe) != 0) return;
-    for (const int fd : gInterruptPipe) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
-    struct sigaction action {};
-    action.sa_handler = &OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    installed_ = sigaction(SIGINT, &action, &previous_) == 0;
-  }
-  ~InterruptGuard() {
-    if (installed_) sigaction(SIGINT, &previous_, nullptr);
-    for (int& fd : gInterruptPipe) {
-      if (fd >= 0) close(fd);
-      fd = -1;
-    }
-  }
-  InterruptGuard(const InterruptGuard&) = delete;
-  InterruptGuard& operator=(const InterruptGuard&) = delete;
-
-  int ReadFd() const { return gInterruptPipe[0]; }
-
- private:
-  struct sigaction previous_ {};
-  bool installed_ = false;
-};
 
 class ProgressPrinter {
  public:
@@ -127,7 +93,7 @@ bool TransferTarget(const CommandArgs& args, std::string& port, TransferScope& s
   scope = TransferScope::All;
   const auto scopeOption = args.Option(kScopeOption);
   if (scopeOption && !ParseTransferScope(*scopeOption, scope)) {
-    problem = "invalid scope \"" + *scopeOption + "\" (all, memory or menu)";
+    problem = "invalid scope \"" + EscapeControls(*scopeOption) + "\" (all, memory or menu)";
     return false;
   }
   return true;
@@ -160,15 +126,14 @@ TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, 
                      loop.quit();
                    });
 
-  InterruptGuard interrupt;
+  StopSignals stops;
   std::unique_ptr<QSocketNotifier> notifier;
-  if (interrupt.ReadFd() >= 0) {
-    notifier = std::make_unique<QSocketNotifier>(interrupt.ReadFd(), QSocketNotifier::Read);
+  if (stops.ReadFd() >= 0) {
+    notifier = std::make_unique<QSocketNotifier>(stops.ReadFd(), QSocketNotifier::Read);
     QObject::connect(notifier.get(), &QSocketNotifier::activated, &loop, [&] {
-      char bytes[16];
-      while (read(interrupt.ReadFd(), bytes, sizeof bytes) > 0) {
-      }
-      result.interrupted = true;
+      const int signal = stops.TakeSignal();
+      if (signal == 0 || result.stopSignal != 0) return;
+      result.stopSignal = signal;
       session.Cancel();
     });
   }
@@ -180,22 +145,25 @@ TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, 
   return result;
 }
 
-int ReportTransfer(const TransferResult& result, CliContext& context) {
+int ReportTransfer(const TransferResult& result, CliContext& context, std::string_view afterwards) {
   using Outcome = TransferSession::Outcome;
   if (result.outcome == Outcome::Completed && result.message.empty()) return kExitOk;
+  const std::string then = afterwards.empty() ? std::string() : "\n" + std::string(afterwards);
   if (result.outcome == Outcome::Cancelled) {
-    return ReportError(context, "cancelled; the port is closed",
-                       result.interrupted ? kExitInterrupted : kExitFailure);
+    if (result.stopSignal == 0) return ReportError(context, "cancelled; the port is closed" + then);
+    const std::string how = result.stopSignal == SIGINT
+                                ? "cancelled"
+                                : std::string("stopped by ") + SignalName(result.stopSignal);
+    return ReportError(context, how + "; the port is closed" + then,
+                       ExitStatusOfSignal(result.stopSignal));
   }
-  return ReportError(context, result.message);
+  return ReportError(context, result.message + then);
 }
 
 std::string BackupFolder() {
   QCoreApplication::setOrganizationName(QStringLiteral("QUENTAR"));
   QCoreApplication::setApplicationName(QStringLiteral("Quorvan"));
-  return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                           QStringLiteral("/backups"))
-      .toStdString();
+  return QFile::encodeName(BackupFolderLocation()).toStdString();
 }
 
 }  // namespace quorvan

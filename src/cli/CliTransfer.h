@@ -28,7 +28,8 @@ constexpr std::string_view kTransferOptionsHelp =
     "                10 %); without either, progress shows on a terminal only\n"
     "  --trace FILE  write every command and reply with its time, the port, its adapter and\n"
     "                the program's version into FILE, for a bug report; - for standard error\n"
-    "  Ctrl+C cancels as the window's Cancel button does and exits with 130.\n";
+    "  Ctrl+C cancels as the window's Cancel button does and exits with 130; SIGTERM and SIGHUP\n"
+    "  stop alike and exit with 143 and 129.\n";
 
 // Whether a transfer shows its progress on standard error.
 enum class ProgressShown { OnTerminal, Always, Never };
@@ -43,20 +44,23 @@ bool TransferTarget(const CommandArgs& args, std::string& port, TransferScope& s
 
 struct TransferResult {
   TransferSession::Outcome outcome = TransferSession::Outcome::Completed;
-  std::string message;       // the system's text and its detail; empty for a clean completion
-  bool interrupted = false;  // Ctrl+C cancelled it
+  std::string message;  // the system's text and its detail; empty for a clean completion
+  int stopSignal = 0;   // SIGINT, SIGTERM or SIGHUP cancelled it; 0 otherwise
 };
 
 // Runs `sequence` over `port` the way the transfer dialogs do, with progress on `err` as
-// `shown` says (a bar on a terminal). Ctrl+C cancels as the dialog's Cancel button does; the
-// result comes back once the port is closed. With a trace, the transfer is written into it.
+// `shown` says (a bar on a terminal). Ctrl+C, SIGTERM and SIGHUP cancel as the dialog's Cancel
+// button does (StopSignals.h); the result comes back once the port is closed. With a trace, the
+// transfer is written into it.
 TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, std::ostream& err,
                            ProgressShown shown, TransferSession::RejectionProbe probe = {},
                            TransferTrace* trace = nullptr);
 
-// Prints a failed transfer's message and returns the exit code for the result: kExitOk,
-// kExitInterrupted after Ctrl+C, otherwise kExitFailure.
-int ReportTransfer(const TransferResult& result, CliContext& context);
+// Prints a failed transfer's message, with `afterwards` on a line of its own after it, and
+// returns the exit code for the result: kExitOk, the signal's exit status (130 after Ctrl+C),
+// otherwise kExitFailure.
+int ReportTransfer(const TransferResult& result, CliContext& context,
+                   std::string_view afterwards = {});
 
 // The folder the window keeps its backups in, so both programs share one history.
 std::string BackupFolder();

@@ -61,6 +61,7 @@ extern const CliCommand kDiffCommand{
     {kTypeOption, kModelOption},
     {"A.qvx", "B.qvx"},
     &RunDiff,
+    kExitTrouble,  // output cut short is no answer either way
 };
 
 }  // namespace quorvan

@@ -3,6 +3,7 @@
 #include "cli/CliCommand.h"
 #include "core/model/EscapedText.h"
 #include "io/serial/PortListing.h"
+#include "io/serial/SerialPortNames.h"
 
 namespace quorvan {
 
@@ -12,7 +13,8 @@ namespace {
 
 int RunPorts(const std::vector<std::string>& args, CliContext& context) {
   if (!args.empty()) {
-    return ReportUsageError(context, kPortsCommand, "unexpected argument \"" + args[0] + "\"");
+    return ReportUsageError(context, kPortsCommand,
+                            "unexpected argument \"" + EscapeControls(args[0]) + "\"");
   }
   const QStringList lines = PortListingLines();
   // The names come from the adapters' own descriptors; they reach a terminal escaped.

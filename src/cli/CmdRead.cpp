@@ -29,8 +29,9 @@ int RunRead(const std::vector<std::string>& args, CliContext& context) {
     return ReportUsageError(context, kReadCommand, problem);
   }
   if (!parsed.positionals.empty()) {
-    return ReportUsageError(context, kReadCommand,
-                            "unexpected argument \"" + parsed.positionals.front() + "\"");
+    return ReportUsageError(
+        context, kReadCommand,
+        "unexpected argument \"" + EscapeControls(parsed.positionals.front()) + "\"");
   }
   std::string port;
   TransferScope scope = TransferScope::All;
@@ -62,7 +63,7 @@ int RunRead(const std::vector<std::string>& args, CliContext& context) {
   // Kept before the output is written, so a failing -o still leaves the data read somewhere.
   if (!SaveBackup(BackupFolder(), image, std::time(nullptr),
                   ReadBackupKind(scope != TransferScope::Menu, scope != TransferScope::Memory),
-                  &error)) {
+                  nullptr, &error)) {
     ReportError(context, "the data read could not be kept as a backup: " + EscapeControls(error));
     error.clear();
   }

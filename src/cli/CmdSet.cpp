@@ -15,6 +15,7 @@
 #include "core/model/RadioImage.h"
 #include "core/rules/ChannelSettings.h"
 #include "core/rules/EditStepNames.h"
+#include "core/rules/CsvChannelColumns.h"
 #include "core/rules/FrequencyRules.h"
 
 namespace quorvan {
@@ -126,8 +127,9 @@ class SettingsReader {
       : args_(args), destination_(destination) {}
 
   bool Read(ChannelSettings& s) {
-    return Text(kFreqOption, s.rx, IsFrequency) && Text(kOffsetOption, s.offset, IsOffset) &&
-           Text(kTxOption, s.tx, IsFrequency) && Choice(kShiftOption, s.shift, ShiftNamed) &&
+    return Text(kFreqOption, s.rx, IsFrequency) && InRadioRange(kFreqOption, s.rx) &&
+           Text(kOffsetOption, s.offset, IsOffset) && Text(kTxOption, s.tx, IsFrequency) &&
+           InRadioRange(kTxOption, s.tx) && Choice(kShiftOption, s.shift, ShiftNamed) &&
            Choice(kStepOption, s.step, StepIndex) &&
            Choice(kModeOption, s.mode,
                   [](std::string_view v) { return TableIndex(kModes, v, ""); }) &&
@@ -178,6 +180,16 @@ class SettingsReader {
     return true;
   }
 
+  // A frequency the radio cannot hold at all is refused, as a CSV import leaves such a row out,
+  // rather than pulled onto the end of the range.
+  bool InRadioRange(const CliOption& option, const std::optional<std::string>& mhz) {
+    std::int64_t hz = 0;
+    if (!mhz || (ParseMhzText(*mhz, hz) && IsInMemoryRange(hz))) return true;
+    problem_ = std::string(option.name) + ": " + EscapeControls(*mhz) +
+               " MHz is outside the radio's range, 0.1 to 1300 MHz";
+    return false;
+  }
+
   template <class T, class Reading>
   bool Choice(const CliOption& option, std::optional<T>& to, Reading read,
               std::string_view what = {}) {
@@ -194,8 +206,8 @@ class SettingsReader {
     if (!value) return true;
     const std::optional<std::string> bytes = NameFromUtf8(*value, destination_);
     if (!bytes || !IsValidName(*bytes, destination_)) {
-      problem_ =
-          "--name: \"" + *value + "\" is not a name of at most 8 characters the radio can show";
+      problem_ = "--name: \"" + EscapeControls(*value) +
+                 "\" is not a name of at most 8 characters the radio can show";
       return false;
     }
     s.name = *bytes;

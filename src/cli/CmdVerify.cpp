@@ -6,11 +6,8 @@
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "core/messages/Messages.h"
+#include "cli/VerifyRadio.h"
 #include "core/model/RadioImage.h"
-#include "core/rules/DocumentComparison.h"
-#include "core/transfer/ReadSequence.h"
-#include "core/transfer/TransferCommands.h"
 
 namespace quorvan {
 
@@ -40,24 +37,11 @@ int RunVerify(const std::vector<std::string>& args, CliContext& context) {
   const int opened = OpenCommandDocument(parsed.positionals.front(), plan, context, document);
   if (opened != kExitOk) return opened;
 
-  // Every item of the scope read back with the read's commands, checked as a write checks the
-  // radio it talks to.
-  const ItemSet items = ItemsOfScope(scope);
-  RadioImage radio = document;
-  ReadSequence sequence(radio, items);
   CliTrace trace(parsed, "verify");
-  const TransferResult result =
-      RunTransfer(sequence, port, context.err, ProgressOption(parsed), {}, trace.Sink());
+  const int code =
+      VerifyRadio(document, scope, port, ProgressOption(parsed), context, trace.Sink());
   trace.Save(context);
-  const int code = ReportTransfer(result, context);
-  if (code != kExitOk) return code;
-  const std::vector<FieldDifference> differences = CompareRadioItems(document, radio, items);
-  if (differences.empty()) {
-    context.out << kHoldsDocumentText << "\n";
-    return kExitOk;
-  }
-  context.out << DescribeDifferences(differences, kFileSide, kRadioSide);
-  return kExitFailure;
+  return code;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/model/EscapedText.h"
+
 namespace quorvan {
 
 std::optional<std::string> CommandArgs::Option(std::string_view name) const {
@@ -27,16 +29,16 @@ bool ParseCommandArgs(const std::vector<std::string>& args, const std::vector<Cl
     const auto option = std::find_if(known.begin(), known.end(),
                                      [&arg](const CliOption& o) { return o.name == arg; });
     if (option == known.end()) {
-      problem = "unknown option " + arg;
+      problem = "unknown option " + EscapeControls(arg);
       return false;
     }
     if (option->TakesValue() && i + 1 >= args.size()) {
-      problem = "option " + arg + " needs a value";
+      problem = "option " + EscapeControls(arg) + " needs a value";
       return false;
     }
     const std::string value = option->TakesValue() ? args[++i] : std::string();
     if (!parsed.options.emplace(arg, value).second) {
-      problem = "option " + arg + " given twice";
+      problem = "option " + EscapeControls(arg) + " given twice";
       return false;
     }
   }

@@ -30,7 +30,8 @@ void PrintHelp(std::ostream& out) {
          "output as the file of -o, which then carries that file alone.\n"
          "\nMessages go to standard error and start with \"quorvan-cli: \".\n"
          "Exit status: 0 success, 1 failure (such as a rejected file), 2 usage error, 130 a\n"
-         "transfer cancelled with Ctrl+C; diff has its own (see quorvan-cli help diff).\n";
+         "transfer cancelled with Ctrl+C, 143 and 129 one stopped by SIGTERM and SIGHUP; diff has\n"
+         "its own (see quorvan-cli help diff).\n";
 }
 
 }  // namespace quorvan

@@ -4,6 +4,7 @@
 #include "cli/CliFiles.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
+#include "core/model/EscapedText.h"
 #include "core/model/RadioImage.h"
 
 namespace quorvan {
@@ -21,8 +22,9 @@ int RunNew(const std::vector<std::string>& args, CliContext& context) {
     return ReportUsageError(context, kNewCommand, problem);
   }
   if (!parsed.positionals.empty()) {
-    return ReportUsageError(context, kNewCommand,
-                            "unexpected argument \"" + parsed.positionals.front() + "\"");
+    return ReportUsageError(
+        context, kNewCommand,
+        "unexpected argument \"" + EscapeControls(parsed.positionals.front()) + "\"");
   }
   const std::optional<std::string> output = parsed.Option(kOutputOption);
   if (!output || output->empty()) {

@@ -21,7 +21,8 @@ void PrintUsage(std::ostream& out, const CliCommand& command) {
 
 bool IsHelpFlag(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 
-int Run(const std::vector<std::string>& args) {
+// Runs the command line; `command` is the command that ran, if one did.
+int Run(const std::vector<std::string>& args, const CliCommand*& command) {
   if (args.empty()) {
     PrintHelp(std::cerr);
     return kExitUsage;
@@ -42,7 +43,7 @@ int Run(const std::vector<std::string>& args) {
   }
   // "help NAME" and "NAME" find the command alike, and say alike that there is none.
   const std::string& name = asksForHelp ? args[1] : first;
-  const CliCommand* command = FindCommand(name);
+  command = FindCommand(name);
   if (!command) {
     std::cerr << kMessagePrefix << "unknown command \"" << EscapeControls(name) << "\"\n\n";
     PrintHelp(std::cerr);
@@ -66,8 +67,9 @@ int Run(const std::vector<std::string>& args) {
 }
 
 // Output that did not all reach standard output (a full disk, a closed device) fails the
-// command like any other failure, and says so: a listing or report cut short is not a success.
-int CheckStandardOutput(int code) {
+// command like any other failure (with the command's own status for it), and says so: a listing
+// or report cut short is not a success.
+int CheckStandardOutput(int code, int failure) {
   errno = 0;
   std::cout.flush();
   int reason = errno;
@@ -76,7 +78,7 @@ int CheckStandardOutput(int code) {
   if (reason == 0) reason = errno;
   std::cerr << kMessagePrefix << "standard output could not be written"
             << (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()) << "\n";
-  return code == kExitUsage ? kExitUsage : kExitFailure;
+  return code == kExitUsage ? kExitUsage : failure;
 }
 
 }  // namespace
@@ -84,5 +86,8 @@ int CheckStandardOutput(int code) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return quorvan::CheckStandardOutput(quorvan::Run(args));
+  const quorvan::CliCommand* command = nullptr;
+  const int code = quorvan::Run(args, command);
+  return quorvan::CheckStandardOutput(
+      code, command ? command->outputFailure : static_cast<int>(quorvan::kExitFailure));
 }

@@ -132,6 +132,15 @@ const SetCase kSetCases[] = {
     {"lockout neither on nor off", "--slots 7 --lockout yes", 2, "", "--lockout: \"yes\""},
     {"name of nine characters", "--slots 7 --name NINECHARS", 2, "", "--name: \"NINECHARS\""},
     {"transmit frequency without split", "--slots 7 --tx 146.0", 2, "", "--tx:"},
+    // What the radio cannot hold at all is refused, as a CSV import leaves such a row out.
+    {"frequency past the radio's range", "--slots 7 --freq 2000", 2, "",
+     "--freq: 2000 MHz is outside the radio's range, 0.1 to 1300 MHz"},
+    {"frequency far past the radio's range", "--slots 7 --freq 100000000000000000000", 2, "",
+     "--freq: 100000000000000000000 MHz is outside the radio's range, 0.1 to 1300 MHz"},
+    {"frequency below the radio's range", "--slots 7 --freq 0.05", 2, "",
+     "--freq: 0.05 MHz is outside the radio's range"},
+    {"transmit frequency past the radio's range", "--slots 7 --shift split --tx 1400", 2, "",
+     "--tx: 1400 MHz is outside the radio's range"},
     {"no slot list", "--mode FM", 2, "", "missing --slots"},
 };
 

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -239,17 +240,25 @@ TEST_F(CliTest, StandardOutputThatCannotBeWrittenFailsWithAMessage) {
   const std::string file = work_.File("doc.qvx");
   ASSERT_EQ(RunCli({"new", "--type", "KK,0F", "-o", file}, configHome_.Path()).exitCode, 0);
   std::ofstream(work_.File("list.csv"), std::ios::binary) << "Location,Frequency\n1,146.520\n";
-  const std::vector<std::vector<std::string>> cases = {
-      {"cat", file, "--type", "KK,0F"},
-      {"export-csv", file, "--type", "KK,0F", "-o", work_.File("out.csv")},
-      {"import-csv", work_.File("list.csv"), file, "--type", "KK,0F", "-o", work_.File("in.qvx")},
-      {"new", "--type", "KK,0F", "-o", "-"},
-      {"--help"},
+  const std::string other = work_.File("other.qvx");
+  ASSERT_EQ(RunCli({"new", "--type", "ME,0B", "-o", other}, configHome_.Path()).exitCode, 0);
+  const struct {
+    std::vector<std::string> args;
+    int exitCode;
+  } cases[] = {
+      {{"cat", file, "--type", "KK,0F"}, 1},
+      {{"export-csv", file, "--type", "KK,0F", "-o", work_.File("out.csv")}, 1},
+      {{"import-csv", work_.File("list.csv"), file, "--type", "KK,0F", "-o", work_.File("in.qvx")},
+       1},
+      {{"new", "--type", "KK,0F", "-o", "-"}, 1},
+      {{"--help"}, 1},
+      // diff answers 0 or 1; a list cut short is neither.
+      {{"diff", file, other, "--type", "KK,0F"}, 2},
   };
-  for (const auto& args : cases) {
-    SCOPED_TRACE(args[0]);
-    const CliRun run = RunCli(args, configHome_.Path(), "/dev/full");
-    EXPECT_EQ(run.exitCode, 1);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[0]);
+    const CliRun run = RunCli(c.args, configHome_.Path(), "/dev/full");
+    EXPECT_EQ(run.exitCode, c.exitCode);
     EXPECT_EQ(run.err,
               "quorvan-cli: standard output could not be written: No space left on "
               "device\n");
@@ -283,6 +292,30 @@ TEST_F(CliTest, UsageErrorsExitTwoWithAUsageText) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("usage"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(file));
+  }
+}
+
+// Whatever an argument holds, the message about it cannot steer the terminal.
+TEST_F(CliTest, UsageErrorsShowControlCharactersEscaped) {
+  const std::string file = work_.File("u.qvx");
+  const std::vector<std::vector<std::string>> cases = {
+      {"new", "--colo\x1b[2Jr", "-o", file},
+      {"new", "--type", "KK,0F", "-o", file, "ex\x1b]0;tra\x07"},
+      {"read", "--port", "COM1", "--scope", "al\rl", "-o", file},
+      {"ports", "\x1b[1m"},
+      {"verify", "--port", "COM1", "--port\n", "x", file},
+  };
+  for (const std::vector<std::string>& args : cases) {
+    SCOPED_TRACE(args[1]);
+    const CliRun run = RunCli(args, configHome_.Path());
+    EXPECT_EQ(run.exitCode, 2);
+    const std::string told = run.err.substr(0, run.err.find("usage:"));
+    EXPECT_EQ(std::count_if(told.begin(), told.end(),
+                            [](char c) { return (c >= 0 && c < 0x20 && c != '\n') || c == 0x7F; }),
+              0)
+        << told;
+    EXPECT_NE(told.find("\\x"), std::string::npos) << told;
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
   }
 }
 

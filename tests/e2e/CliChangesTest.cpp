@@ -26,14 +26,7 @@ constexpr const char* kMain5 = "005,00146520000,5,1,0,1,0,0,12,12,007,000600000,
 RadioImage Sample() { return testing::SampleImage("KK,0F", "ARVEN"); }
 
 // Three changed memory channels (one renamed and moved, one emptied, one new) and a menu value.
-RadioImage Changed() {
-  RadioImage image = Sample();
-  image.Store(SlotKind::Memory, 5, std::string(kMain5) + ",00147500000,5,,NEW");
-  image.Store(SlotKind::Memory, 399, "");
-  image.Store(SlotKind::Memory, 7, "007,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,SEVEN");
-  image.Menu().Set(kMenuBAT, "1");
-  return image;
-}
+RadioImage Changed() { return testing::ChangedSampleImage(); }
 
 QStringList LogLines(const QString& log) {
   return QString::fromStdString(Slurp(log)).split('\n', Qt::SkipEmptyParts);
@@ -84,7 +77,11 @@ TEST(CliChanges, WritesOnlyTheChangesAfterwardsTheRadioHoldsTheDocument) {
 
   const CliRun same = bench.Write(radio, {"--changes"}, bench.cli.File("read.qvx"));
   EXPECT_EQ(same.exitCode, 0) << same.err.toStdString();
-  EXPECT_EQ(Told(same.out), "The radio already holds this document.\n");
+  EXPECT_TRUE(QRegularExpression("^Nothing has changed since the last read or write of this radio "
+                                 "\\(\\d+ \\w{3} \\d{4} \\d\\d:\\d\\d\\); nothing was sent.\n$")
+                  .match(QString::fromStdString(Told(same.out)))
+                  .hasMatch())
+      << Told(same.out);
   EXPECT_EQ(LogLines(log).size(), afterRead) << "nothing sent";
 
   const QString document = bench.Save("changed.qvx", Changed());
@@ -140,10 +137,12 @@ TEST(CliChanges, RadioChangedSinceTheBaselineStopsTheWriteUnlessForced) {
       bench.Write(radio, {"--type", "KK,0F", "--changes", "--since", base}, document);
   EXPECT_EQ(stopped.exitCode, 1);
   EXPECT_EQ(Told(stopped.err),
-            std::string("quorvan-cli: The radio was changed since it was last read or written:\n"
-                        "memory 005: name A,B\xC3\xA9\xC5\xA1 at the last read or write, "
-                        "KEYS in the radio\n"
-                        "Nothing was written to the radio. Give --force to write anyway.\n"));
+            "quorvan-cli: Compared with " + base.toStdString() +
+                ".\n"
+                "quorvan-cli: The radio was changed since it was last read or written:\n"
+                "memory 005: name A,B\xC3\xA9\xC5\xA1 at the last read or write, "
+                "KEYS in the radio\n"
+                "Nothing was written to the radio. Give --force to write anyway.\n");
   EXPECT_TRUE(LogLines(log).filter(QRegularExpression("^(MW|MNA 005,|BAT )")).isEmpty());
   EXPECT_EQ(bench.Backups("*-replaced.qvx").size(), 1) << "what would be replaced is kept";
   EXPECT_TRUE(bench.Backups("*-written.qvx").isEmpty());
@@ -158,7 +157,7 @@ TEST(CliChanges, RadioChangedSinceTheBaselineStopsTheWriteUnlessForced) {
   EXPECT_EQ(bench.Backups("*-written.qvx").size(), 1);
 }
 
-TEST(CliChanges, LineClosedInTheMiddleLeavesNoWrittenBackupAndTheItemsAreSentAgain) {
+TEST(CliChanges, LineClosedInTheMiddleLeavesItsJournalAndTheNextWriteCompletesIt) {
   ChangesBench bench;
   const QString served = bench.Save("served.qvx", Sample());
   const QString document = bench.Save("changed.qvx", Changed());
@@ -186,8 +185,12 @@ TEST(CliChanges, LineClosedInTheMiddleLeavesNoWrittenBackupAndTheItemsAreSentAga
     const CliRun broken = bench.Write(radio, {"--changes"}, document);
     EXPECT_EQ(broken.exitCode, 1);
     EXPECT_TRUE(broken.err.contains("Communication Read Error")) << broken.err.toStdString();
+    EXPECT_TRUE(
+        broken.err.endsWith("\nThe write did not end; the next write of changes completes it.\n"))
+        << broken.err.toStdString();
   }
   EXPECT_TRUE(bench.Backups("*-written.qvx").isEmpty());
+  EXPECT_EQ(bench.Backups("*-pending.qvx").size(), 1);
 
   const QString log = bench.cli.File("again.log");
   VirtualRadio radio({"--file", partial, "--log", log});
@@ -195,8 +198,10 @@ TEST(CliChanges, LineClosedInTheMiddleLeavesNoWrittenBackupAndTheItemsAreSentAga
   const CliRun again = bench.Write(radio, {"--changes"}, document);
   ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
   const QStringList sent = LogLines(log);
-  EXPECT_TRUE(sent.contains("MNA 005,NEW") && sent.contains("BAT 1"))
+  // Only what the radio did not get: the channel arrived whole, the menu value did not.
+  EXPECT_TRUE(!sent.contains("MNA 005,NEW") && sent.contains("BAT 1"))
       << sent.join(" | ").toStdString();
+  EXPECT_EQ(bench.Backups("*-pending.qvx").size(), 1) << "the broken write's, as its record";
   EXPECT_EQ(bench.Backups("*-written.qvx").size(), 1);
   {
     const CliRun verify = bench.Verify(radio, document);
@@ -254,7 +259,9 @@ TEST(CliChanges, WriteVerifyFindsACommandTheRadioDidNotCarryOut) {
   EXPECT_EQ(write.exitCode, 1);
   EXPECT_EQ(Told(write.err), std::string("quorvan-cli: The radio does not hold what was written:\n"
                                          "memory 005: name NEW in the file, A,B\xC3\xA9\xC5\xA1 "
-                                         "in the radio\n"));
+                                         "in the radio\n"
+                                         "The next write of changes writes again what the radio "
+                                         "did not take.\n"));
   EXPECT_TRUE(bench.Backups("*-written.qvx").isEmpty()) << "what the radio holds is not known";
 }
 
@@ -262,14 +269,16 @@ TEST(CliChanges, OptionsThatCannotGoTogetherAreUsageErrors) {
   ChangesBench bench;
   const QString document = bench.Save("doc.qvx", Sample());
   const QStringList cases[] = {
-      {"--since", document},
-      {"--force"},
-      {"--changes", "--scope", "memory"},
+      {"--since", document, document},
+      {"--force", document},
+      {"--changes", "--scope", "memory", document},
+      {"--changes", "--since", "-", "-"},  // standard input can be only one of them
   };
   for (const QStringList& options : cases) {
-    const CliRun run = bench.cli.Run(QStringList{"write", "--port", "COM1", "--type", "KK,0F"} +
-                                     options + QStringList{document});
+    const CliRun run =
+        bench.cli.Run(QStringList{"write", "--port", "COM1", "--type", "KK,0F"} + options);
     EXPECT_EQ(run.exitCode, 2) << options.join(' ').toStdString();
+    EXPECT_TRUE(run.err.contains("usage: quorvan-cli write")) << run.err.toStdString();
   }
   EXPECT_EQ(bench.cli.Run({"verify", "--port", "COM1"}).exitCode, 2);
 }

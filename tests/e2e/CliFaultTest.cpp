@@ -24,7 +24,6 @@ using testing::WaitForLogLines;
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
-constexpr int kExitInterrupted = 130;  // as a shell reports a program ended by Ctrl+C
 const std::string kOldBytes = "an older file the failed read must leave alone\r\n";
 
 // A folder holding only the read's target, which already exists with kOldBytes when asked.
@@ -120,40 +119,55 @@ TEST(CliFault, FailedWriteExitsWithOneAndSaysWhy) {
   }
 }
 
-// Ctrl+C at several points works like the dialog's Cancel; the same pty then serves a full
-// transfer at once, so the cancelled one let the port go.
-TEST(CliFault, InterruptAtAnyPointCancelsAndThePortServesTheNextTransfer) {
-  for (const int point : {1, 3, 6, 150}) {
-    for (const bool write : {false, true}) {
-      SCOPED_TRACE(
-          (write ? "write interrupted after command " : "read interrupted after command ") +
-          std::to_string(point));
-      Cli cli;
-      const Target target(cli, true);
-      const QString document = cli.File("doc.qvx");
-      ASSERT_TRUE(SaveDocumentFile(document.toStdString(), DefaultDocument(), nullptr));
-      const QString log = cli.File("radio.log");
-      VirtualRadio radio({"--log", log, "--delay-ms", "2"});
-      ASSERT_FALSE(radio.Device().isEmpty());
-      const QStringList args =
-          write ? QStringList{"write", "--port", radio.Device(), "--type", "KK,0F", document}
-                : ReadArgs(radio, target);
+// Ctrl+C, SIGTERM and SIGHUP at several points work like the dialog's Cancel; the same pty then
+// serves a full transfer at once, so the cancelled one let the port go. A write stopped once its
+// journal is kept says that the next write of changes completes it.
+TEST(CliFault, AStopSignalAtAnyPointCancelsAndThePortServesTheNextTransfer) {
+  const struct {
+    int signal;
+    int exitCode;  // as a shell reports a program the signal ended
+    const char* told;
+    std::vector<int> points;
+  } stops[] = {
+      {SIGINT, 130, "quorvan-cli: cancelled; the port is closed\n", {1, 6, 150}},
+      {SIGTERM, 143, "quorvan-cli: stopped by SIGTERM; the port is closed\n", {150}},
+      {SIGHUP, 129, "quorvan-cli: stopped by SIGHUP; the port is closed\n", {150}},
+  };
+  const QString notEnded = "The write did not end; the next write of changes completes it.\n";
+  for (const auto& stop : stops) {
+    for (const int point : stop.points) {
+      for (const bool write : {false, true}) {
+        SCOPED_TRACE(std::string(write ? "write" : "read") + " stopped by signal " +
+                     std::to_string(stop.signal) + " after command " + std::to_string(point));
+        Cli cli;
+        const Target target(cli, true);
+        const QString document = cli.File("doc.qvx");
+        ASSERT_TRUE(SaveDocumentFile(document.toStdString(), DefaultDocument(), nullptr));
+        const QString log = cli.File("radio.log");
+        VirtualRadio radio({"--log", log, "--delay-ms", "2"});
+        ASSERT_FALSE(radio.Device().isEmpty());
+        const QStringList args =
+            write ? QStringList{"write", "--port", radio.Device(), "--type", "KK,0F", document}
+                  : ReadArgs(radio, target);
 
-      cli.Start(args);
-      ASSERT_TRUE(WaitForLogLines(log, point));
-      ASSERT_EQ(::kill(static_cast<pid_t>(cli.Pid()), SIGINT), 0);
-      const CliRun run = cli.Finish();
-      EXPECT_EQ(run.exitCode, kExitInterrupted);
-      EXPECT_TRUE(run.err.endsWith("quorvan-cli: cancelled; the port is closed\n"))
-          << run.err.toStdString();
-      ExpectTargetUntouched(target, true);
+        cli.Start(args);
+        ASSERT_TRUE(WaitForLogLines(log, point));
+        ASSERT_EQ(::kill(static_cast<pid_t>(cli.Pid()), stop.signal), 0);
+        const CliRun run = cli.Finish();
+        EXPECT_EQ(run.exitCode, stop.exitCode);
+        // Once a write's journal is kept (past the identification) it says what comes next.
+        EXPECT_TRUE(run.err.endsWith(stop.told) ||
+                    (write && run.err.endsWith(QString(stop.told) + notEnded)))
+            << run.err.toStdString();
+        ExpectTargetUntouched(target, true);
 
-      const CliRun again = cli.Run(args);
-      EXPECT_EQ(again.exitCode, kExitOk) << again.err.toStdString();
-      if (!write) {
-        RadioImage read = DefaultDocument();
-        ASSERT_TRUE(OpenDocumentFile(target.Path().toStdString(), read));
-        EXPECT_TRUE(read == DefaultDocument());
+        const CliRun again = cli.Run(args);
+        EXPECT_EQ(again.exitCode, kExitOk) << again.err.toStdString();
+        if (!write) {
+          RadioImage read = DefaultDocument();
+          ASSERT_TRUE(OpenDocumentFile(target.Path().toStdString(), read));
+          EXPECT_TRUE(read == DefaultDocument());
+        }
       }
     }
   }

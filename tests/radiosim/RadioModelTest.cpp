@@ -209,7 +209,7 @@ TEST(RadioModel, CirraServesTheTwelveHundredBandAndJapanItsLimits) {
 
 TEST(RadioModel, FaultsChangeIdentityRefuseAndDropCommands) {
   RadioModel radio(UsaImage());
-  radio.SetFaults({"ARVEN2", "ME,0B", "MW 1", "MNA 005"});
+  radio.SetFaults({"ARVEN2", "ME,0B", {"MW 1", "DMN 0"}, {"MNA 005", "BAT"}});
   EXPECT_EQ(radio.Answer("ID"), "ID ARVEN2");
   EXPECT_EQ(radio.Answer("TYD"), "TYD ME,0B");
   EXPECT_EQ(radio.Answer("MW 1,005,00147000000,8"), "N");
@@ -221,6 +221,11 @@ TEST(RadioModel, FaultsChangeIdentityRefuseAndDropCommands) {
   EXPECT_EQ(radio.Answer("MNA L0,OTHER"), "MNA L0,OTHER");
   EXPECT_EQ(testing::SlotField(radio.Image(), SlotKind::Memory, 400, ChannelField::Name), "OTHER");
   EXPECT_EQ(radio.Answer("MW 0,005"), "MW 0,005");
+  // Every prefix given counts.
+  EXPECT_EQ(radio.Answer("DMN 03,HOME"), "N");
+  const std::string battery = radio.Image().Menu().Get(kMenuBAT);
+  EXPECT_EQ(radio.Answer("BAT 1"), "BAT 1");
+  EXPECT_EQ(radio.Image().Menu().Get(kMenuBAT), battery);
 }
 
 TEST(RadioModel, RefusesWhatItCannotHold) {

@@ -71,7 +71,7 @@ class RadioSequencePlans : public ::testing::TestWithParam<Market> {
   BandPlan Plan() const { return MakeDefaultBandPlan(GetParam().type, GetParam().model); }
   RadioModel Radio(RadioImage image) const {
     RadioModel radio(std::move(image));
-    radio.SetFaults({GetParam().identifier, "", "", ""});
+    radio.SetFaults({GetParam().identifier, "", {}, {}});
     return radio;
   }
 };
@@ -170,7 +170,7 @@ TEST(RadioSequenceFaults, ARadioNamedCirraIsAnInvalidRadio) {
 
 TEST(RadioSequenceFaults, AnotherIdentifierIsAnInvalidRadio) {
   RadioModel radio(MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN")));
-  radio.SetFaults({"ARVEN2", "", "", ""});
+  radio.SetFaults({"ARVEN2", "", {}, {}});
   RadioImage read = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
   ReadSequence sequence(read, TransferScope::All);
   EXPECT_EQ(Exchange(sequence, radio).end, SequenceAction::Kind::InvalidRadio);
@@ -178,7 +178,7 @@ TEST(RadioSequenceFaults, AnotherIdentifierIsAnInvalidRadio) {
 
 TEST(RadioSequenceFaults, AnotherTypeStopsTheWrite) {
   RadioModel radio(MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN")));
-  radio.SetFaults({"", "KE,0F", "", ""});
+  radio.SetFaults({"", "KE,0F", {}, {}});
   const RadioImage document = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
   WriteSequence write(document, TransferScope::All);
   const Outcome outcome = Exchange(write, radio);
@@ -194,7 +194,7 @@ TEST(RadioSequenceFaults, ADroppedWriteIsFoundByTheReadBack) {
                  "005,00145500000,5,2,0,1,0,0,08,10,000,000600000,0,1,00146000000,5,,NEW");
   document.Store(SlotKind::Dtmf, 9, "09,ABCD,NAMED");
   RadioModel radio(baseline);
-  radio.SetFaults({"", "", "", "DMN 09,"});
+  radio.SetFaults({"", "", {}, {"DMN 09,"}});
   WritePlan plan;
   plan.changes = ChangesToWrite(baseline, document);
   plan.baseline = &baseline;
@@ -212,7 +212,7 @@ TEST(RadioSequenceFaults, ADroppedWriteIsFoundByTheReadBack) {
 
 TEST(RadioSequenceFaults, RefusedWritesAreCounted) {
   RadioModel radio(MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN")));
-  radio.SetFaults({"", "", "MNA", ""});
+  radio.SetFaults({"", "", {"MNA"}, {}});
   const RadioImage document = RichDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
   WriteSequence write(document, TransferScope::Memory);
   EXPECT_EQ(Exchange(write, radio).end, SequenceAction::Kind::Finish);

@@ -31,12 +31,38 @@ TEST(CommandFramer, KeepsAnOverlongCommandBoundedAndRecovers) {
 TEST(SimOptions, ReadsEveryOption) {
   SimOptions options;
   std::string error;
-  ASSERT_TRUE(ParseSimOptions(
-      {"--file",   "a.qvx", "--type",         "ME,0B",        "--model", "BELTO",         "--baud",
-       "9600",     "--log", "l.txt",          "--stop-after", "3",       "--id",          "X",
-       "--tyd",    "JJ,01", "--split",        "--delay-ms",   "5",       "--close-after", "7",
-       "--reject", "MW 1",  "--save-on-exit", "s.qvx",        "--drop",  "MNA 005"},
-      options, error))
+  ASSERT_TRUE(ParseSimOptions({"--file",
+                               "a.qvx",
+                               "--type",
+                               "ME,0B",
+                               "--model",
+                               "BELTO",
+                               "--baud",
+                               "9600",
+                               "--log",
+                               "l.txt",
+                               "--stop-after",
+                               "3",
+                               "--id",
+                               "X",
+                               "--tyd",
+                               "JJ,01",
+                               "--split",
+                               "--delay-ms",
+                               "5",
+                               "--close-after",
+                               "7",
+                               "--reject",
+                               "MW 1",
+                               "--save-on-exit",
+                               "s.qvx",
+                               "--drop",
+                               "MNA 005",
+                               "--drop",
+                               "BAT",
+                               "--reject",
+                               "DMN"},
+                              options, error))
       << error;
   EXPECT_EQ(options.file, "a.qvx");
   EXPECT_EQ(options.type, "ME,0B");
@@ -49,8 +75,8 @@ TEST(SimOptions, ReadsEveryOption) {
   EXPECT_TRUE(options.split);
   EXPECT_EQ(options.delayMs, 5);
   EXPECT_EQ(options.closeAfter, 7);
-  EXPECT_EQ(options.reject, "MW 1");
-  EXPECT_EQ(options.drop, "MNA 005");
+  EXPECT_EQ(options.reject, (std::vector<std::string>{"MW 1", "DMN"}));
+  EXPECT_EQ(options.drop, (std::vector<std::string>{"MNA 005", "BAT"}));
   EXPECT_EQ(options.saveOnExit, "s.qvx");
   EXPECT_FALSE(options.help);
 }

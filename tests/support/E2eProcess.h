@@ -64,6 +64,18 @@ inline bool WaitForLogLines(const QString& path, int lines) {
   return false;
 }
 
+// Waits for a log file to hold a line that begins with `start` (the radio has received it).
+inline bool WaitForLogLine(const QString& path, const QString& start) {
+  QDeadlineTimer deadline(kGuardMs);
+  while (!deadline.hasExpired()) {
+    for (const QString& line : QString::fromStdString(Slurp(path)).split('\n')) {
+      if (line.startsWith(start)) return true;
+    }
+    QThread::msleep(5);
+  }
+  return false;
+}
+
 struct CliRun {
   int exitCode = -1;
   QString out;
@@ -77,12 +89,24 @@ class Cli {
     environment_ = QProcessEnvironment::systemEnvironment();
     environment_.insert(QStringLiteral("HOME"), home_.path());
     environment_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + "/config");
+    environment_.remove(QStringLiteral("XDG_DATA_HOME"));  // the backups go below the home
   }
 
   // Standard input is `input` (a file), or empty.
   void Start(const QStringList& args, const QString& input = {}) {
-    process_.setProgram(QStringLiteral(QUORVAN_CLI_PATH));
-    process_.setArguments(args);
+    if (fileSizeLimitKb_ > 0) {
+      // As on a full disk: no file grows past the limit (the write fails, nothing is killed).
+      process_.setProgram(QStringLiteral("/bin/sh"));
+      process_.setArguments(QStringList{"-c",
+                                        "trap '' XFSZ; ulimit -f " +
+                                            QString::number(fileSizeLimitKb_) +
+                                            "; exec \"$0\" \"$@\"",
+                                        QStringLiteral(QUORVAN_CLI_PATH)} +
+                            args);
+    } else {
+      process_.setProgram(QStringLiteral(QUORVAN_CLI_PATH));
+      process_.setArguments(args);
+    }
     process_.setProcessEnvironment(environment_);
     process_.setStandardInputFile(input.isEmpty() ? QProcess::nullDevice() : input);
     process_.start();
@@ -102,12 +126,18 @@ class Cli {
     return Finish();
   }
   qint64 Pid() const { return process_.processId(); }
+  // The environment its runs get (its own home, settings and backups), for runs of its own.
+  const QProcessEnvironment& Environment() const { return environment_; }
+  // The runs that follow cannot write files larger than this (in the shell's units of 512 or
+  // 1024 bytes); 0 lifts the limit.
+  void LimitFileSize(int kb) { fileSizeLimitKb_ = kb; }
   QString File(const QString& name) const { return home_.filePath(name); }
 
  private:
   QTemporaryDir home_;
   QProcessEnvironment environment_;
   QProcess process_;
+  int fileSizeLimitKb_ = 0;
 };
 
 }  // namespace quorvan::testing

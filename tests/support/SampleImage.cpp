@@ -50,4 +50,14 @@ RadioImage SampleImage(std::string_view type, std::string_view model) {
   return image;
 }
 
+RadioImage ChangedSampleImage() {
+  RadioImage image = SampleImage("KK,0F", "ARVEN");
+  image.Store(SlotKind::Memory, 5,
+              "005,00146520000,5,1,0,1,0,0,12,12,007,000600000,0,1,00147500000,5,,NEW");
+  image.Store(SlotKind::Memory, 7, "007,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,SEVEN");
+  image.Store(SlotKind::Memory, 399, "");
+  image.Menu().Set(kMenuBAT, "1");
+  return image;
+}
+
 }  // namespace quorvan::testing

@@ -10,4 +10,8 @@ namespace quorvan::testing {
 // commas and characters outside ASCII, split channels, empty slots, DTMF "*" and "#".
 RadioImage SampleImage(std::string_view type, std::string_view model);
 
+// The KK,0F ARVEN sample with what the tests of a write of changes write: memory 5 renamed with
+// a new transmit part, 7 new, 399 emptied, and the battery type changed.
+RadioImage ChangedSampleImage();
+
 }  // namespace quorvan::testing

@@ -25,6 +25,13 @@ int PlainMenuItem(std::string_view mnemonic) {
   return -1;
 }
 
+bool StartsWithAny(std::string_view text, const std::vector<std::string>& prefixes) {
+  for (const std::string& prefix : prefixes) {
+    if (!prefix.empty() && text.substr(0, prefix.size()) == prefix) return true;
+  }
+  return false;
+}
+
 RadioCommand TakeApart(std::string_view text) {
   RadioCommand command;
   command.text = text;
@@ -63,10 +70,8 @@ std::string RadioModel::Answer(std::string_view text) {
   if (text.empty() || text.size() > kMaxCommandLength || !IsFreeOfControlBytes(text)) {
     return std::string(kUnknown);
   }
-  const std::string_view reject = faults_.rejectPrefix;
-  if (!reject.empty() && text.substr(0, reject.size()) == reject) return std::string(kRefused);
-  const std::string_view drop = faults_.dropPrefix;
-  if (!drop.empty() && text.substr(0, drop.size()) == drop) return std::string(text);
+  if (StartsWithAny(text, faults_.rejectPrefixes)) return std::string(kRefused);
+  if (StartsWithAny(text, faults_.dropPrefixes)) return std::string(text);
   // A record may hold any byte it was given; a CR or Xoff in a reply would break the line.
   return WithoutControlBytes(Dispatch(TakeApart(text)));
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/model/RadioImage.h"
 
@@ -18,12 +19,12 @@ struct RadioCommand {
 
 // Deliberate misbehaviour, so that the link's failure paths can be exercised.
 struct RadioFaults {
-  std::string identifier;    // answered to "ID" instead of the model when not empty
-  std::string typeCode;      // answered to "TYD" instead of the type code when not empty
-  std::string rejectPrefix;  // commands starting with this are refused with "N"
-  // Commands starting with this are acknowledged as done (their text echoed, the reply a write
-  // gets) but not carried out: a radio that silently drops a write.
-  std::string dropPrefix;
+  std::string identifier;  // answered to "ID" instead of the model when not empty
+  std::string typeCode;    // answered to "TYD" instead of the type code when not empty
+  std::vector<std::string> rejectPrefixes;  // commands starting with one are refused with "N"
+  // Commands starting with one of these are acknowledged as done (their text echoed, the reply
+  // a write gets) but not carried out: a radio that silently drops a write.
+  std::vector<std::string> dropPrefixes;
 };
 
 // Longest command the radio takes; anything longer is garbage.

@@ -123,7 +123,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
       options.typeReply = value;
     } else if (arg == "--reject" || arg == "--drop") {
       ok = CheckText(arg, value, kMaxCommandLength, false, error);
-      (arg == "--reject" ? options.reject : options.drop) = value;
+      (arg == "--reject" ? options.reject : options.drop).push_back(value);
     } else if (arg == "--limits") {
       ok = ParseLimitList(value, options.limits, error);
       options.hasLimits = ok;
@@ -167,8 +167,9 @@ std::string SimUsage() {
          "  --split               write every reply in two pieces with a pause between\n"
          "  --id TEXT             answer ID with this identifier\n"
          "  --tyd TEXT            answer TYD with this type\n"
-         "  --reject CMD          answer commands starting with CMD with \"N\"\n"
+         "  --reject CMD          answer commands starting with CMD with \"N\" (repeatable)\n"
          "  --drop CMD            acknowledge commands starting with CMD without doing them\n"
+         "                        (repeatable)\n"
          "  --help                show this text and quit\n"
          "  --version             show the version and quit\n";
 }

@@ -24,8 +24,10 @@ struct SimOptions {
   bool split = false;
   std::string identifier;  // fault: answer "ID" with this
   std::string typeReply;   // fault: answer "TYD" with this
-  std::string reject;      // fault: refuse commands starting with this
-  std::string drop;        // fault: acknowledge commands starting with this without doing them
+  // Faults, each option given as often as wanted: refuse commands starting with one of these,
+  // and acknowledge commands starting with one of these without doing them.
+  std::vector<std::string> reject;
+  std::vector<std::string> drop;
   std::string saveOnExit;
   bool help = false;
   bool version = false;

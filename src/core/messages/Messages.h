@@ -34,7 +34,6 @@ constexpr std::string_view kWriteQuestion = "Do you want to write the data to th
 
 // ---- Writing changes and verifying ---------------------------------------------------------
 constexpr const char* kNoBaselineText = "No earlier read or write of this radio is known";
-constexpr const char* kAlreadyHeldText = "The radio already holds this document.";
 constexpr const char* kHoldsDocumentText = "The radio holds this document.";
 constexpr const char* kHoldsWrittenText = "The radio holds what was written.";
 constexpr const char* kDiffersFromDocumentText = "The radio does not hold this document:";
@@ -49,6 +48,45 @@ constexpr const char* kFileSide = "in the file";
 constexpr const char* kDocumentSide = "in the document";
 constexpr const char* kRadioSide = "in the radio";
 constexpr const char* kBaselineSide = "at the last read or write";
+
+// What a write of changes compares with, one sentence each: "Compared with what the radio held
+// after the write of 9 Dec 2026 14:15."; a journal: "Compared with what the write of DATE was to
+// leave; that write may not have ended, so what it wrote is checked first."; --since:
+// "Compared with BASE.qvx."
+std::string ComparedWithReadText(std::string_view date);
+std::string ComparedWithWriteText(std::string_view date);
+std::string ComparedWithJournalText(std::string_view date);
+std::string ComparedWithFileText(std::string_view file);
+
+// A write of changes with nothing to send: "Nothing has changed since the last read or write of
+// this radio (9 Dec 2026 14:15); nothing was sent.", or since the file --since names.
+std::string NothingChangedText(std::string_view date);
+std::string NothingDiffersText(std::string_view file);
+
+// The newest backup of the radio cannot be what a write of changes compares with; the advice
+// goes on the line after ("Nothing was sent. Read the radio once, or give --since.").
+std::string UnreadableBaselineText(std::string_view problem);
+std::string FutureBaselineText(std::string_view path, std::string_view date);
+constexpr const char* kReadOnceAdvice = "Nothing was sent. Read the radio once.";
+constexpr const char* kReadOnceOrSinceAdvice =
+    "Nothing was sent. Read the radio once, or give --since.";
+
+// The journal of a write, kept before its first change is sent: it could not be kept at all
+// (nothing is written), or the write ended and what the radio holds could not be kept.
+std::string JournalRefusedText(std::string_view reason);
+std::string StateNotKeptText(std::string_view reason);
+// On the line after a write that did not end: the journal completes it, or (its state not
+// kept) nothing can.
+constexpr const char* kWriteNotEndedText =
+    "The write did not end; the next write of changes completes it.";
+std::string WriteNotEndedUnkeptText(std::string_view reason);
+// After a write that ended with commands refused or not carried out.
+constexpr const char* kWriteAgainText =
+    "The next write of changes writes again what the radio did not take.";
+
+// A write of changes with nothing changed since the journal of a write that did not end, whose
+// items it checks and completes.
+constexpr const char* kCompleteWriteQuestion = "Complete the write that did not end?";
 
 // "Write 3 changed items to the radio?"
 inline std::string WriteChangesQuestion(int items) {

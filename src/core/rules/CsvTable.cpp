@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/model/EscapedText.h"
+
 namespace quorvan {
 
 namespace {
@@ -145,6 +147,26 @@ class RecordReader {
   int line_ = 1;
 };
 
+// A byte-order mark of UTF-16 (or UTF-32), or the NULs every other byte of UTF-16 text has.
+bool IsUtf16(std::string_view text) {
+  if (text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF") return true;
+  const std::string_view start = text.substr(0, 64);
+  return start.size() >= 2 && start.find('\0') != std::string_view::npos &&
+         std::count(start.begin(), start.end(), '\0') * 3 >= static_cast<long>(start.size());
+}
+
+// The second of two header cells that name the same column, or null. Unnamed columns (a
+// trailing separator) may repeat.
+const std::string* RepeatedColumn(const CsvTable& table) {
+  for (std::size_t i = 0; i < table.header.size(); ++i) {
+    if (table.header[i].empty()) continue;
+    for (std::size_t j = 0; j < i; ++j) {
+      if (EqualNoCase(table.header[i], table.header[j])) return &table.header[i];
+    }
+  }
+  return nullptr;
+}
+
 bool HasColumns(const CsvTable& table, const std::vector<std::string_view>& required) {
   return std::all_of(required.begin(), required.end(),
                      [&](std::string_view name) { return table.Column(name) >= 0; });
@@ -192,6 +214,7 @@ bool ReadCsvTable(std::string_view text, const std::vector<std::string_view>& re
   if (text.size() > kCsvMaxBytes) {
     return fail("the file is larger than " + std::to_string(kCsvMaxBytes / (1024 * 1024)) + " MB");
   }
+  if (IsUtf16(text)) return fail("the file is UTF-16 text; save the list as UTF-8");
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
     text.remove_prefix(kByteOrderMark.size());
   }
@@ -201,6 +224,9 @@ bool ReadCsvTable(std::string_view text, const std::vector<std::string_view>& re
     CsvTable candidate;
     const bool read = ReadWith(text, separator, candidate, attempt);
     if (read && HasColumns(candidate, requiredColumns)) {
+      if (const std::string* twice = RepeatedColumn(candidate)) {
+        return fail("the column \"" + EscapeControls(*twice) + "\" is there twice");
+      }
       table = std::move(candidate);
       return true;
     }

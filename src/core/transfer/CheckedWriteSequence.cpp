@@ -3,42 +3,69 @@
 #include <algorithm>
 
 #include "core/model/RadioForms.h"
+#include "core/transfer/PartlyWritten.h"
 
 namespace quorvan {
 
 namespace {
 
-ItemSet ItemsOf(const RadioImage& document, const WritePlan& plan) {
-  if (plan.changes) return ItemsSentOf(document, *plan.changes);
-  return ItemsSentOf(document, ItemsOfScope(plan.scope));
+ItemSet ItemsToCheck(const RadioImage& document, const WritePlan& plan) {
+  if (!plan.changes) return {};
+  ItemSet items = ItemsSentOf(document, *plan.changes);
+  // An unsure item is read even where the document sends nothing: what the radio holds there
+  // is then known again.
+  items.Add(plan.unsure);
+  return items;
 }
 
 }  // namespace
 
-CheckedWriteSequence::CheckedWriteSequence(const RadioImage& document, const WritePlan& plan)
-    : document_(document), plan_(plan), items_(ItemsOf(document, plan)) {
-  if (plan_.changes && plan_.baseline) {
-    // What the radio does not give back keeps the baseline's text, so the result is the
-    // baseline with the items the write replaces as they were in the radio.
-    replaced_ = *plan_.baseline;
-    replaced_.Plan() = document_.Plan();
-    checkReplaced_ = std::make_unique<ReadSequence>(replaced_, items_);
+ItemSet ItemsOfJournal(const RadioImage& meant, const RadioImage* replaced) {
+  if (!replaced) return ItemsOfScope(TransferScope::All);
+  ItemSet items;
+  const ImageChanges changes =
+      ImageChanges::Between(AsRadioGivesBack(*replaced), AsRadioGivesBack(meant));
+  for (const ItemChange& change : changes.Items()) items.Add(change.item);
+  items.Remove({ItemKind::Comment, 0});
+  return items;
+}
+
+WritePlan PlanChanges(const RadioImage& document, const RadioImage& state, bool journal,
+                      const RadioImage* replaced) {
+  WritePlan plan;
+  plan.changes = ChangesToWrite(state, document);
+  plan.baseline = &state;
+  if (journal) {
+    plan.unsure = ItemsOfJournal(state, replaced);
+    plan.unsureBefore = replaced;
   }
+  return plan;
+}
+
+CheckedWriteSequence::CheckedWriteSequence(const RadioImage& document, const WritePlan& plan)
+    : document_(document), plan_(plan), checkItems_(ItemsToCheck(document, plan)) {
   if (plan_.changes) {
-    write_ = std::make_unique<WriteSequence>(document_, items_);
+    // What the radio does not give back keeps the baseline's text, so the result is the
+    // baseline with the items checked as they were in the radio.
+    if (plan_.baseline) replaced_ = *plan_.baseline;
+    replaced_.Plan() = document_.Plan();
+    check_ = std::make_unique<ReadSequence>(replaced_, checkItems_);
+    writeItems_ = checkItems_;  // until the check tells which the radio lacks
   } else {
     write_ = std::make_unique<WriteSequence>(document_, plan_.scope);
+    identify_ = std::make_unique<IdentificationOnly>(*write_);
+    writeItems_ = ItemsSentOf(document_, ItemsOfScope(plan_.scope));
   }
-  readBackImage_ = document_;
-  readBack_ = std::make_unique<ReadSequence>(readBackImage_, items_);
 }
 
 CheckedWriteSequence::~CheckedWriteSequence() = default;
 
 TransferSequence& CheckedWriteSequence::Current() const {
   switch (phase_) {
-    case Phase::CheckReplaced:
-      return *checkReplaced_;
+    case Phase::Check:
+      return *check_;
+    case Phase::Identify:
+      return *identify_;
     case Phase::ReadBack:
       return *readBack_;
     default:
@@ -48,13 +75,17 @@ TransferSequence& CheckedWriteSequence::Current() const {
 
 SequenceAction CheckedWriteSequence::Start() {
   cancelRequested_ = false;
-  replacedRead_ = stoppedBeforeWriting_ = writeCompleted_ = readBackCompleted_ = false;
+  replacedRead_ = stoppedBeforeWriting_ = journalKept_ = false;
+  writeCompleted_ = readBackCompleted_ = false;
+  journalRefusal_.clear();
   changedSinceBaseline_.clear();
   readBackDifferences_.clear();
   // Nothing at all is sent, not even the check of what would be replaced, for a document the
   // write would refuse.
-  if (SequenceAction refused = write_->CheckDocument();
-      refused.kind == SequenceAction::Kind::MalformedRecord) {
+  const SequenceAction refused =
+      plan_.changes ? WriteSequence(document_, ItemsSentOf(document_, checkItems_)).CheckDocument()
+                    : write_->CheckDocument();
+  if (refused.kind == SequenceAction::Kind::MalformedRecord) {
     phase_ = Phase::Done;
     return refused;
   }
@@ -62,12 +93,14 @@ SequenceAction CheckedWriteSequence::Start() {
     phase_ = Phase::Done;
     return SequenceAction::Malformed("A write of changes needs what the radio held before.");
   }
-  if (checkReplaced_) {
-    phase_ = Phase::CheckReplaced;
-    return checkReplaced_->Start();
+  if (plan_.changes) {
+    writeItems_ = checkItems_;
+    write_.reset();
+    phase_ = Phase::Check;
+    return check_->Start();
   }
-  phase_ = Phase::Write;
-  return write_->Start();
+  phase_ = Phase::Identify;
+  return identify_->Start();
 }
 
 SequenceAction CheckedWriteSequence::OnReply(std::string_view waitingBytes) {
@@ -77,7 +110,7 @@ SequenceAction CheckedWriteSequence::OnReply(std::string_view waitingBytes) {
     if (action.kind != SequenceAction::Kind::Send) phase_ = Phase::Done;
     return action;
   }
-  if (cancelRequested_) {
+  if (cancelRequested_ || (phase_ == Phase::Identify && !identify_->Identified())) {
     phase_ = Phase::Done;
     return action;
   }
@@ -86,14 +119,22 @@ SequenceAction CheckedWriteSequence::OnReply(std::string_view waitingBytes) {
 
 SequenceAction CheckedWriteSequence::NextPhase() {
   switch (phase_) {
-    case Phase::CheckReplaced:
+    case Phase::Check:
       replacedRead_ = true;
       FindChangesSinceBaseline();
       if (!changedSinceBaseline_.empty() && !plan_.force) {
         stoppedBeforeWriting_ = true;
-        phase_ = Phase::Done;
-        return SequenceAction::Finish();
+        break;
       }
+      ChooseItemsToWrite();
+      if (writeItems_.Empty()) {
+        // The radio holds the document everywhere it was to be written: the check read it.
+        writeCompleted_ = true;
+        readBackCompleted_ = plan_.readBack;
+        break;
+      }
+      return StartWrite();
+    case Phase::Identify:
       return StartWrite();
     case Phase::Write:
       writeCompleted_ = true;
@@ -101,7 +142,7 @@ SequenceAction CheckedWriteSequence::NextPhase() {
       break;
     case Phase::ReadBack:
       readBackCompleted_ = true;
-      readBackDifferences_ = CompareRadioItems(document_, readBackImage_, items_);
+      readBackDifferences_ = CompareRadioItems(document_, readBackImage_, writeItems_);
       break;
     case Phase::Done:
       break;
@@ -111,6 +152,17 @@ SequenceAction CheckedWriteSequence::NextPhase() {
 }
 
 SequenceAction CheckedWriteSequence::StartWrite() {
+  if (plan_.keepJournal) {
+    std::string error;
+    if (!plan_.keepJournal(plan_.changes ? &replaced_ : nullptr, Target(), &error)) {
+      journalRefusal_ = error;
+      stoppedBeforeWriting_ = true;
+      phase_ = Phase::Done;
+      return SequenceAction::Finish();
+    }
+    journalKept_ = true;
+  }
+  if (plan_.changes) write_ = std::make_unique<WriteSequence>(document_, writeItems_);
   phase_ = Phase::Write;
   const SequenceAction action = write_->StartIdentified();
   if (action.kind == SequenceAction::Kind::Finish) return NextPhase();
@@ -119,24 +171,66 @@ SequenceAction CheckedWriteSequence::StartWrite() {
 
 SequenceAction CheckedWriteSequence::StartReadBack() {
   phase_ = Phase::ReadBack;
+  readBackImage_ = document_;
+  readBack_ = std::make_unique<ReadSequence>(readBackImage_, writeItems_);
   const SequenceAction action = readBack_->StartIdentified();
   if (action.kind == SequenceAction::Kind::Finish) return NextPhase();
   return action;
 }
 
 void CheckedWriteSequence::FindChangesSinceBaseline() {
-  // An item the radio holds as the document has it is no change of anybody's to keep: a write
-  // that broke off after sending it leaves it so.
-  const RadioImage baseline = AsRadioGivesBack(*plan_.baseline);
-  const RadioImage document = AsRadioGivesBack(document_);
+  // All in the form the radio gives back, taken once.
   const RadioImage radio = AsRadioGivesBack(replaced_);
+  const RadioImage document = AsRadioGivesBack(document_);
+  const RadioImage meant = AsRadioGivesBack(*plan_.baseline);
+  const std::optional<RadioImage> before =
+      plan_.unsureBefore ? std::optional<RadioImage>(AsRadioGivesBack(*plan_.unsureBefore))
+                         : std::nullopt;
   ItemSet changed;
-  for (const ItemRef item : items_.Items()) {
+  for (const ItemRef item : checkItems_.Items()) {
     const std::string held = ItemText(radio, item);
-    if (held != ItemText(baseline, item) && held != ItemText(document, item)) changed.Add(item);
+    // An item the radio holds as the document has it is no change of anybody's to keep: a
+    // write that broke off after sending it leaves it so.
+    if (held == ItemText(document, item) || held == ItemText(meant, item)) continue;
+    // An item of a write that did not end may be in any state that write can leave.
+    if (plan_.unsure.Contains(item) &&
+        (!before ||
+         MayBePartlyWritten(item, held, ItemText(*before, item), ItemText(meant, item)))) {
+      continue;
+    }
+    changed.Add(item);
   }
   if (changed.Empty()) return;
   changedSinceBaseline_ = CompareRadioItems(*plan_.baseline, replaced_, changed);
+}
+
+void CheckedWriteSequence::ChooseItemsToWrite() {
+  // What the radio already holds as the document has it is not sent again, so completing a
+  // write that broke off sends only what it did not get to.
+  const RadioImage radio = AsRadioGivesBack(replaced_);
+  const RadioImage document = AsRadioGivesBack(document_);
+  writeItems_ = ItemSet();
+  for (const ItemRef item : checkItems_.Items()) {
+    if (WriteSendsItem(document_, item) && ItemText(radio, item) != ItemText(document, item)) {
+      writeItems_.Add(item);
+    }
+  }
+}
+
+RadioImage CheckedWriteSequence::Target() const {
+  RadioImage holds;
+  if (plan_.changes) {
+    holds = replaced_;  // the baseline with what the check read
+  } else {
+    holds = plan_.baseline ? *plan_.baseline : document_;
+  }
+  holds.Plan() = document_.Plan();
+  holds.SetComment(document_.Comment());
+  const ItemSet& sent = plan_.changes ? checkItems_ : writeItems_;
+  for (const ItemRef item : sent.Items()) {
+    if (WriteSendsItem(document_, item)) StoreItem(holds, item, ItemText(document_, item));
+  }
+  return holds;
 }
 
 void CheckedWriteSequence::Cancel() {
@@ -146,12 +240,13 @@ void CheckedWriteSequence::Cancel() {
 
 int CheckedWriteSequence::PhaseMaximum(Phase phase) const {
   switch (phase) {
-    case Phase::CheckReplaced:
-      return checkReplaced_ ? items_.Count() : 0;
+    case Phase::Check:
+      return check_ ? checkItems_.Count() : 0;
     case Phase::Write:
-      return plan_.changes ? items_.Count() : ProgressMaximumOf(plan_.scope);
+      return plan_.changes ? writeItems_.Count() : ProgressMaximumOf(plan_.scope);
     case Phase::ReadBack:
-      return plan_.readBack ? items_.Count() : 0;
+      return plan_.readBack ? writeItems_.Count() : 0;
+    case Phase::Identify:
     case Phase::Done:
       break;
   }
@@ -159,38 +254,38 @@ int CheckedWriteSequence::PhaseMaximum(Phase phase) const {
 }
 
 int CheckedWriteSequence::ProgressMaximum() const {
-  return PhaseMaximum(Phase::CheckReplaced) + PhaseMaximum(Phase::Write) +
-         PhaseMaximum(Phase::ReadBack);
+  return PhaseMaximum(Phase::Check) + PhaseMaximum(Phase::Write) + PhaseMaximum(Phase::ReadBack);
 }
 
 int CheckedWriteSequence::ProgressPosition() const {
   if (phase_ == Phase::Done) return ProgressMaximum();
   int position = 0;
-  for (const Phase before : {Phase::CheckReplaced, Phase::Write}) {
+  for (const Phase before : {Phase::Check, Phase::Write}) {
     if (before == phase_) break;
     position += PhaseMaximum(before);
   }
+  if (phase_ == Phase::Identify) return 0;
   return position + std::clamp(Current().ProgressPosition(), 0, PhaseMaximum(phase_));
 }
 
 int CheckedWriteSequence::StepCode() const {
-  return phase_ == Phase::Done ? write_->StepCode() : Current().StepCode();
+  if (phase_ == Phase::Done) return write_ ? write_->StepCode() : -1;
+  return Current().StepCode();
 }
 
 std::string CheckedWriteSequence::LastCommand() const {
-  return phase_ == Phase::Done ? write_->LastCommand() : Current().LastCommand();
+  if (phase_ == Phase::Done) {
+    if (write_) return write_->LastCommand();
+    return check_ ? check_->LastCommand() : std::string();
+  }
+  return Current().LastCommand();
 }
 
 std::optional<RadioImage> CheckedWriteSequence::RadioNowHolds() const {
   if (!writeCompleted_ || RejectedCount() > 0) return std::nullopt;
   if (plan_.readBack && (!readBackCompleted_ || !readBackDifferences_.empty())) return std::nullopt;
-  const bool whole = !plan_.changes && plan_.scope == TransferScope::All;
-  if (!plan_.baseline && !whole) return std::nullopt;
-  RadioImage holds = plan_.baseline ? *plan_.baseline : document_;
-  holds.Plan() = document_.Plan();
-  holds.SetComment(document_.Comment());
-  for (const ItemRef item : items_.Items()) StoreItem(holds, item, ItemText(document_, item));
-  return holds;
+  if (!plan_.changes && !plan_.baseline && plan_.scope != TransferScope::All) return std::nullopt;
+  return Target();
 }
 
 }  // namespace quorvan

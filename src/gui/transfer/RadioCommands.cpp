@@ -1,9 +1,11 @@
 #include "gui/transfer/RadioCommands.h"
 
-#include <QDateTime>
 #include <QFile>
+#include <ctime>
 #include <optional>
 
+#include "core/files/Baseline.h"
+#include "core/files/WriteJournal.h"
 #include "core/messages/Messages.h"
 #include "core/rules/DocumentComparison.h"
 #include "core/transfer/ReadSequence.h"
@@ -44,9 +46,9 @@ RadioCommands::RadioCommands(const RadioImage& document, MessageService& message
 std::string RadioCommands::Folder() const { return QFile::encodeName(backupFolder_).toStdString(); }
 
 bool RadioCommands::HasBaseline() const {
-  if (backupFolder_.isEmpty()) return false;
-  RadioImage baseline;
-  return OpenBaseline(Folder(), document_, baseline);
+  // One that cannot be taken still enables the command, which then tells why.
+  return !backupFolder_.isEmpty() &&
+         FindBaseline(Folder(), document_, std::time(nullptr)).status != Baseline::Status::None;
 }
 
 bool RadioCommands::VerifyAfterWriting() const {
@@ -68,69 +70,111 @@ void RadioCommands::Write(TransferScope scope, const QString& portName) {
   if (!messages_.AskYesNo(MessageText(kWriteQuestion), MessageIcon::Question)) {
     return;
   }
-  // What the radio held tells what it holds afterwards outside what a partial write sends.
-  RadioImage baseline;
-  const bool known = !backupFolder_.isEmpty() && OpenBaseline(Folder(), document_, baseline);
+  // What the radio held for certain tells what it holds afterwards outside what a partial write
+  // sends.
+  Baseline found;
+  if (!backupFolder_.isEmpty()) found = FindBaseline(Folder(), document_, std::time(nullptr));
   WritePlan plan;
   plan.scope = scope;
-  plan.baseline = known ? &baseline : nullptr;
+  if (found.status == Baseline::Status::Found && found.name.kind != BackupKind::Pending) {
+    plan.baseline = &found.image;
+  }
   plan.readBack = VerifyAfterWriting();
   RunCheckedWrite(plan, portName);
 }
 
 void RadioCommands::WriteChanges(const QString& portName) {
   if (!CheckPort(portName, kWriteRefusal)) return;
-  RadioImage baseline;
-  if (backupFolder_.isEmpty() || !OpenBaseline(Folder(), document_, baseline)) {
+  Baseline found;
+  if (!backupFolder_.isEmpty()) found = FindBaseline(Folder(), document_, std::time(nullptr));
+  if (found.status == Baseline::Status::None) {
     messages_.Warning(QString::fromUtf8(kNoBaselineText) +
                       QStringLiteral(": write everything once."));
     return;
   }
-  const ItemSet changes = ChangesToWrite(baseline, document_);
-  if (changes.Empty()) {
-    messages_.Information(QString::fromUtf8(kAlreadyHeldText));
+  if (found.status != Baseline::Status::Found) {
+    messages_.Warning(Text(BaselineRefusalText(found) + "\n" + kReadOnceAdvice));
     return;
   }
-  if (!messages_.AskYesNo(Text(WriteChangesQuestion(changes.Count())), MessageIcon::Question)) {
-    return;
-  }
-  WritePlan plan;
-  plan.changes = changes;
-  plan.baseline = &baseline;
+  WritePlan plan = PlanChanges(document_, found.image, found.name.kind == BackupKind::Pending,
+                               found.replaced ? &*found.replaced : nullptr);
   plan.readBack = VerifyAfterWriting();
+  if (plan.changes->Empty() && plan.unsure.Empty()) {
+    messages_.Information(Text(NothingChangedText(found)));
+    // Nothing sent proves nothing about the radio: a verify does.
+    if (plan.readBack) RunVerify(portName);
+    return;
+  }
+  // The changes are what the user knows of; a write being completed sends what the check finds.
+  const std::string question = plan.changes->Empty() ? std::string(kCompleteWriteQuestion)
+                                                     : WriteChangesQuestion(plan.changes->Count());
+  if (!messages_.AskYesNo(Text(question + "\n" + ComparedWithText(found)), MessageIcon::Question)) {
+    return;
+  }
   if (!RunCheckedWrite(plan, portName)) return;
   plan.force = true;
   RunCheckedWrite(plan, portName);
 }
 
-bool RadioCommands::RunCheckedWrite(const WritePlan& plan, const QString& portName) {
+bool RadioCommands::RunCheckedWrite(WritePlan plan, const QString& portName) {
+  WriteJournal journal(Folder());
+  if (!backupFolder_.isEmpty()) {
+    plan.keepJournal = [&journal](const RadioImage* replaced, const RadioImage& target,
+                                  std::string* error) {
+      return journal.Begin(replaced, target, std::time(nullptr), error);
+    };
+  }
   CheckedWriteSequence write(document_, plan);
   const bool completed = transfers_.RunWrite(write, portName);
-  if (write.ReplacedItemsRead()) KeepBackup(write.Replaced(), BackupKind::Replaced);
+  if (!journal.ReplacedUnkept().empty()) {
+    messages_.Warning(
+        MessageText(WithDetail(kReplacedBackupNotKeptMessage, journal.ReplacedUnkept())));
+  } else if (!journal.Begun() && write.ReplacedItemsRead()) {
+    KeepBackup(write.Replaced(), BackupKind::Replaced);
+  }
+  if (!write.JournalRefusal().empty()) {
+    messages_.Warning(Text(JournalRefusedText(write.JournalRefusal())));
+    return false;
+  }
   if (write.StoppedBeforeWriting()) {
     const QString report =
         DifferenceReport(kChangedSinceBaselineText, write.ChangedSinceBaseline(), kBaselineSide) +
         QStringLiteral("\n") + QString::fromUtf8(kNothingWrittenText);
     return showReport_(tr("Write Changes"), report, tr("Write Anyway"));
   }
-  if (const std::optional<RadioImage> holds = write.RadioNowHolds()) {
-    KeepBackup(*holds, BackupKind::Written);
+  const std::optional<RadioImage> holds = write.RadioNowHolds();
+  if (holds && journal.Begun()) {
+    std::string error;
+    if (!journal.Finish(*holds, std::time(nullptr), &error)) {
+      messages_.Warning(Text(StateNotKeptText(error)));
+    }
+  } else if (holds) {
+    KeepBackup(*holds, BackupKind::Written);  // the radio held it all already
   }
+  const std::string afterwards =
+      AfterWriteText(journal, holds.has_value(), write.WriteCompleted(),
+                     write.RejectedCount() > 0 || !write.ReadBackDifferences().empty());
   if (completed && write.ReadBackCompleted()) {
     if (write.ReadBackDifferences().empty()) {
       showReport_(kVerifyTitle, QString::fromUtf8(kHoldsWrittenText), {});
     } else {
-      showReport_(
-          kVerifyTitle,
-          DifferenceReport(kDiffersFromWrittenText, write.ReadBackDifferences(), kDocumentSide),
-          {});
+      QString report =
+          DifferenceReport(kDiffersFromWrittenText, write.ReadBackDifferences(), kDocumentSide);
+      if (!afterwards.empty()) report += QStringLiteral("\n") + Text(afterwards);
+      showReport_(kVerifyTitle, report, {});
+      return false;
     }
   }
+  if (!afterwards.empty()) messages_.Warning(Text(afterwards));
   return false;
 }
 
 void RadioCommands::Verify(const QString& portName) {
   if (!CheckPort(portName, kReadRefusal)) return;
+  RunVerify(portName);
+}
+
+void RadioCommands::RunVerify(const QString& portName) {
   const ItemSet items = ItemsOfScope(TransferScope::All);
   RadioImage radio = document_;
   ReadSequence read(radio, items);
@@ -150,8 +194,8 @@ void RadioCommands::KeepReadBackup(const RadioImage& image, TransferScope scope)
 void RadioCommands::KeepBackup(const RadioImage& image, BackupKind kind) {
   if (backupFolder_.isEmpty()) return;
   std::string error;
-  const std::time_t now = QDateTime::currentSecsSinceEpoch();
-  if (!SaveBackup(Folder(), image, now, kind, &error)) {
+  const std::time_t now = std::time(nullptr);
+  if (!SaveBackup(Folder(), image, now, kind, nullptr, &error)) {
     // The transfer itself succeeded; a backup that could not be kept must still be told.
     const std::string_view text = kind == BackupKind::Written    ? kWrittenBackupNotKeptMessage
                                   : kind == BackupKind::Replaced ? kReplacedBackupNotKeptMessage

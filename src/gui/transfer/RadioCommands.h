@@ -36,8 +36,9 @@ class RadioCommands {
   // Write > All, Memory, Menu: port check, confirmation, the write (and its read-back when
   // Verify After Writing is on).
   void Write(TransferScope scope, const QString& portName);
-  // Write > Changes: only what differs from what the radio held, after checking that the radio
-  // still holds that where the write replaces it.
+  // Write > Changes: only what differs from what the radio held (named in the question), after
+  // checking that the radio still holds that where the write replaces it; a write that did not
+  // end is completed.
   void WriteChanges(const QString& portName);
   // Radio > Verify: reads the whole radio and compares it with the document.
   void Verify(const QString& portName);
@@ -52,9 +53,11 @@ class RadioCommands {
 
  private:
   bool CheckPort(const QString& portName, const QString& refusal);
-  // Runs one write and tells what it found; true when it stopped because the radio changed
-  // since the baseline and the user chose to write anyway.
-  bool RunCheckedWrite(const WritePlan& plan, const QString& portName);
+  // Runs one write with its journal and tells what it found; true when it stopped because the
+  // radio changed since the baseline and the user chose to write anyway.
+  bool RunCheckedWrite(WritePlan plan, const QString& portName);
+  // Reads the whole radio and shows how it compares with the document.
+  void RunVerify(const QString& portName);
   void KeepBackup(const RadioImage& image, BackupKind kind);
   std::string Folder() const;
 

@@ -88,26 +88,56 @@ TEST(CsvTableTest, RowsCarryTheSpreadsheetLineTheyStartOn) {
   EXPECT_EQ(table.rows[1].line, 6);
 }
 
-TEST(CsvTableTest, RefusesTextThatIsNotAChannelList) {
-  const std::vector<std::pair<const char*, std::string>> cases{
-      {"empty", ""},
-      {"only comments", "# nothing\n# here\n"},
-      {"no required columns", "Name,Mode\nA,FM\n"},
-      {"binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
-      {"open quote", "Location,Frequency\n1,\"145\n"},
-      {"over-long line", "Location,Frequency\n1," + std::string(kCsvMaxRecordBytes + 1, '9')},
+std::string Utf16(std::string_view text, bool bigEndian, bool mark) {
+  std::string bytes = mark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+  for (const char c : text) {
+    bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+  }
+  return bytes;
+}
+
+TEST(CsvTableTest, RefusesTextThatIsNotAChannelListSayingWhy) {
+  const struct {
+    const char* what;
+    std::string text;
+    const char* reason;  // part of the message
+  } cases[] = {
+      {"empty", "", "no header line"},
+      {"only comments", "# nothing\n# here\n", "no header line"},
+      {"no required columns", "Name,Mode\nA,FM\n", "no header line naming the columns"},
+      {"binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), ""},
+      {"open quote", "Location,Frequency\n1,\"145\n", "line 2: a quoted field is not closed"},
+      {"over-long line", "Location,Frequency\n1," + std::string(kCsvMaxRecordBytes + 1, '9'),
+       "line 2 is longer than"},
       {"over-long field",
-       "Location,Frequency\n1,\"" + std::string(kCsvMaxFieldBytes + 1, '9') + "\"\n"},
-      {"too many fields", "Location,Frequency\n" + std::string(kCsvMaxFields + 1, ',') + "\n"},
-      {"too large", "Location,Frequency\n" + std::string(kCsvMaxBytes, '\n')},
+       "Location,Frequency\n1,\"" + std::string(kCsvMaxFieldBytes + 1, '9') + "\"\n",
+       "a field is longer than"},
+      {"too many fields", "Location,Frequency\n" + std::string(kCsvMaxFields + 1, ',') + "\n",
+       "fields"},
+      {"too large", "Location,Frequency\n" + std::string(kCsvMaxBytes, '\n'), "larger than"},
+      // Which of two columns of one name holds the values is anybody's guess.
+      {"a column twice", "Location,Frequency,Name,name\n1,145,A,B\n",
+       "the column \"name\" is there twice"},
+      {"a column twice, semicolons", "Location;Frequency;Frequency\n1;145;146\n",
+       "the column \"Frequency\" is there twice"},
+      {"UTF-16 with its mark", Utf16("Location,Frequency\r\n1,145\r\n", false, true),
+       "save the list as UTF-8"},
+      {"UTF-16 big-endian", Utf16("Location,Frequency\r\n1,145\r\n", true, true),
+       "save the list as UTF-8"},
+      {"UTF-16 without a mark", Utf16("Location,Frequency\r\n1,145\r\n", false, false),
+       "save the list as UTF-8"},
   };
-  for (const auto& [what, text] : cases) {
-    SCOPED_TRACE(what);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     CsvTable table;
     std::string error;
-    EXPECT_FALSE(ReadCsvTable(text, kRequired, table, &error));
+    EXPECT_FALSE(ReadCsvTable(c.text, kRequired, table, &error));
     EXPECT_FALSE(error.empty());
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
   }
+  // Columns without a name, such as those a trailing separator makes, may repeat.
+  CsvTable table;
+  EXPECT_TRUE(ReadCsvTable("Location,Frequency,,\n1,145,,\n", kRequired, table, nullptr));
 }
 
 TEST(CsvTableTest, WrittenLinesReadBackUnchanged) {

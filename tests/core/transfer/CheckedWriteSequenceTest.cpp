@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -227,12 +228,13 @@ TEST(CheckedWriteSequence, ChecksWhatItReplacesWritesAndReadsBack) {
        {},
        true,
        true},
+      // What the radio holds already is not sent again.
       {"already holding what a broken write sent",
        [](RadioImage& r) { r.Menu().Set(kMenuBAT, "1"); },
        false,
        false,
        "",
-       Join({kIdentify, check, write}),
+       Join({kIdentify, check, V(write.begin(), write.end() - 1)}),
        false,
        {},
        {},
@@ -295,6 +297,143 @@ TEST(CheckedWriteSequence, ChecksWhatItReplacesWritesAndReadsBack) {
     }
     EXPECT_EQ(sequence.ProgressPosition(), sequence.ProgressMaximum());
   }
+}
+
+// A write that did not end left its journal: the radio may hold each of its items as before it,
+// as it meant, or partly written. The next write of changes takes any of these without --force,
+// and sends only what the radio does not hold as the document has it.
+TEST(CheckedWriteSequence, CompletesAWriteThatDidNotEndWhateverPartOfItTheRadioGot) {
+  const std::string meant5 =
+      "005,00146550000,5,1,0,1,0,0,12,12,007,000600000,0,1,00147500000,5,,NEW";
+  const std::string main5 = "005,00146550000,5,1,0,1,0,0,12,12,007,000600000,0,1";
+  const RadioImage before = Baseline();
+  RadioImage meant = before;
+  meant.Store(SlotKind::Memory, 5, meant5);
+  meant.Menu().Set(kMenuBAT, "1");
+  const std::string beforeName =
+      testing::SlotField(before, SlotKind::Memory, 5, ChannelField::Name);
+  const V check{"MR 0,005", "MR 1,005", "MNA 005", "BAT"};
+  const V write5{"VMC 0,0", "VMC 1,0", "MW 0," + main5.substr(0), "MW 1,005,00147500000,5",
+                 "MNA 005,NEW"};
+  const struct {
+    const char* what;
+    std::function<void(RadioImage&)> radioGot;  // of the write, over `before`
+    bool beforeKnown;
+    V written;  // after the identification and the check
+    bool stopped;
+  } cases[] = {
+      {"nothing of it", {}, true, Join({write5, {"BAT 1"}}), false},
+      {"the channel's first command only",
+       [&](RadioImage& r) { r.Store(SlotKind::Memory, 5, main5 + ",,,," + beforeName); }, true,
+       Join({write5, {"BAT 1"}}), false},
+      {"the channel, not the menu value",
+       [&](RadioImage& r) { r.Store(SlotKind::Memory, 5, meant5); },
+       true,
+       {"BAT 1"},
+       false},
+      {"all of it",
+       [&](RadioImage& r) {
+         r.Store(SlotKind::Memory, 5, meant5);
+         r.Menu().Set(kMenuBAT, "1");
+       },
+       true,
+       {},
+       false},
+      {"renamed on the radio's keys afterwards",
+       [&](RadioImage& r) { r.Store(SlotKind::Memory, 5, main5 + ",00147500000,5,,KEYS"); },
+       true,
+       {},
+       true},
+      {"a write of everything: any state is its own",
+       [&](RadioImage& r) { r.Store(SlotKind::Memory, 5, main5 + ",00147500000,5,,KEYS"); }, false,
+       Join({write5, {"BAT 1"}}), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    RadioImage held = before;
+    if (c.radioGot) c.radioGot(held);
+    ScriptedRadio radio(held);
+    WritePlan plan = PlanChanges(meant, meant, true, c.beforeKnown ? &before : nullptr);
+    EXPECT_TRUE(plan.changes->Empty()) << "the document is what the write was to leave";
+    if (c.beforeKnown) {
+      EXPECT_EQ(plan.unsure.Items(),
+                (std::vector<ItemRef>{{ItemKind::Memory, 5}, {ItemKind::Menu, kMenuBAT}}));
+    }
+    int journals = 0;
+    plan.keepJournal = [&](const RadioImage*, const RadioImage&, std::string*) {
+      ++journals;
+      return true;
+    };
+    CheckedWriteSequence sequence(meant, plan);
+    const auto result = RunExchange(sequence, radio);
+    if (c.beforeKnown) {
+      EXPECT_EQ(result.commands, Join({kIdentify, check, c.written}));
+    } else {
+      EXPECT_EQ(
+          V(result.commands.end() - static_cast<long>(c.written.size()), result.commands.end()),
+          c.written)
+          << "every item is read, only what differs is written";
+    }
+    EXPECT_EQ(sequence.StoppedBeforeWriting(), c.stopped);
+    EXPECT_EQ(journals, c.written.empty() ? 0 : 1);
+    EXPECT_EQ(sequence.RadioNowHolds().has_value(), !c.stopped);
+    EXPECT_EQ(AsRadioGivesBack(radio.Image()) == AsRadioGivesBack(meant), !c.stopped);
+  }
+}
+
+TEST(CheckedWriteSequence, KeepsItsJournalRightBeforeTheFirstChangeOrWritesNothing) {
+  const RadioImage baseline = Baseline();
+  RadioImage document = baseline;
+  document.Menu().Set(kMenuBAT, "1");
+  for (const bool changes : {true, false}) {
+    for (const bool kept : {true, false}) {
+      SCOPED_TRACE(std::string(changes ? "changes" : "whole") + (kept ? ", kept" : ", refused"));
+      ScriptedRadio radio(baseline);
+      V sentBefore;
+      std::optional<RadioImage> target;
+      bool withReplaced = false;
+      WritePlan plan;
+      if (changes) {
+        plan = PlanChanges(document, baseline, false, nullptr);
+      } else {
+        plan.scope = TransferScope::Menu;
+        plan.baseline = &baseline;
+      }
+      V sent;
+      plan.keepJournal = [&](const RadioImage* replaced, const RadioImage& holds,
+                             std::string* error) {
+        sentBefore = sent;
+        target = holds;
+        withReplaced = replaced != nullptr;
+        if (!kept) *error = "cannot create /b/x: No space left on device";
+        return kept;
+      };
+      CheckedWriteSequence sequence(document, plan);
+      RunExchange(sequence, [&](std::string_view command) {
+        sent.emplace_back(command);
+        return radio.Answer(command);
+      });
+      EXPECT_EQ(sentBefore, changes ? Join({kIdentify, {"BAT"}}) : kIdentify);
+      EXPECT_EQ(withReplaced, changes);
+      ASSERT_TRUE(target.has_value());
+      EXPECT_TRUE(ImageChanges::Between(*target, document).Empty());
+      EXPECT_EQ(sequence.JournalKept(), kept);
+      EXPECT_EQ(sequence.StoppedBeforeWriting(), !kept);
+      EXPECT_EQ(sequence.JournalRefusal(),
+                kept ? "" : "cannot create /b/x: No space left on device");
+      EXPECT_EQ(radio.Image().Menu().Get(kMenuBAT), kept ? "1" : baseline.Menu().Get(kMenuBAT));
+    }
+  }
+  // A radio that is not the document's is never journaled for.
+  ScriptedRadio other(baseline);
+  other.SetTypeReply("TYD ME,0B");
+  WritePlan plan;
+  plan.keepJournal = [](const RadioImage*, const RadioImage&, std::string*) -> bool {
+    ADD_FAILURE() << "journal kept for a radio of another type";
+    return true;
+  };
+  CheckedWriteSequence sequence(document, plan);
+  EXPECT_EQ(RunExchange(sequence, other).end, SequenceAction::Kind::InvalidRadio);
 }
 
 TEST(CheckedWriteSequence, AWholeWriteReadsBackEverythingItSent) {

@@ -2,6 +2,7 @@
 // against a scripted radio: what is sent, what is asked and shown, which backups are kept.
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QtTest>
 #include <deque>
@@ -63,6 +64,13 @@ struct RadioFixture : MainFormFixture {
   }
 };
 
+// A message that begins so (the rest names a date).
+bool Begins(const QStringList& texts, const QString& start) {
+  return texts.size() == 1 && texts.first().startsWith(start);
+}
+const QString kNothingChanged =
+    QStringLiteral("Nothing has changed since the last read or write of this radio (");
+
 std::vector<std::string> From(const std::vector<std::string>& commands, std::size_t first) {
   return {commands.begin() + static_cast<long>(std::min(first, commands.size())), commands.end()};
 }
@@ -75,7 +83,8 @@ class MainFormRadioTest : public QObject {
  private slots:
   void writeChangesNeedsWhatTheRadioHeldAndSendsOnlyChanges();
   void radioChangedSinceStopsTheWriteUntilWrittenAnyway();
-  void brokenWriteKeepsNoWrittenBackupAndIsSentAgain();
+  void brokenWriteIsCompletedByTheNextWriteOfChanges();
+  void aNewestBackupThatCannotBeTakenStopsTheWrite();
   void verifyAndVerifyAfterWriting();
 };
 
@@ -87,7 +96,7 @@ void MainFormRadioTest::writeChangesNeedsWhatTheRadioHeldAndSendsOnlyChanges() {
   QVERIFY(f.WriteChangesEnabled());
 
   f.form->Action(MainCommand::WriteChanges)->trigger();
-  QCOMPARE(f.messages.Texts(), QStringList{"The radio already holds this document."});
+  QVERIFY2(Begins(f.messages.Texts(), kNothingChanged), qPrintable(f.messages.Texts().join('|')));
   QVERIFY(f.transfers.writes.isEmpty());
 
   f.ChangeTwoItems();
@@ -95,7 +104,11 @@ void MainFormRadioTest::writeChangesNeedsWhatTheRadioHeldAndSendsOnlyChanges() {
   f.messages.shown.clear();
   f.messages.answers = {Answer::No, Answer::Yes};
   f.form->Action(MainCommand::WriteChanges)->trigger();
-  QCOMPARE(f.messages.Texts(), QStringList{"Write 2 changed items to the radio?"});
+  QVERIFY2(
+      Begins(f.messages.Texts(),
+             QStringLiteral("Write 2 changed items to the radio?\nCompared with what the radio "
+                            "held after the read of ")),
+      qPrintable(f.messages.Texts().join('|')));
   QCOMPARE(f.messages.shown.first().icon, MessageIcon::Question);
   QVERIFY(f.transfers.writes.isEmpty());
   f.form->Action(MainCommand::WriteChanges)->trigger();
@@ -115,7 +128,14 @@ void MainFormRadioTest::writeChangesNeedsWhatTheRadioHeldAndSendsOnlyChanges() {
   // What was written is now what the radio held.
   f.messages.shown.clear();
   f.form->Action(MainCommand::WriteChanges)->trigger();
-  QCOMPARE(f.messages.Texts(), QStringList{"The radio already holds this document."});
+  QVERIFY2(Begins(f.messages.Texts(), kNothingChanged), qPrintable(f.messages.Texts().join('|')));
+
+  // Nothing to send proves nothing: with Verify After Writing the radio is compared.
+  f.form->Action(MainCommand::VerifyAfterWriting)->setChecked(true);
+  f.form->Action(MainCommand::WriteChanges)->trigger();
+  QCOMPARE(f.transfers.reads.size(), 2);
+  QCOMPARE(f.reports.size(), 1);
+  QCOMPARE(f.reports.first().text, QStringLiteral("The radio holds this document."));
 }
 
 void MainFormRadioTest::radioChangedSinceStopsTheWriteUntilWrittenAnyway() {
@@ -154,10 +174,7 @@ void MainFormRadioTest::radioChangedSinceStopsTheWriteUntilWrittenAnyway() {
   QCOMPARE(f.Backups("*-written.qvx").size(), 1);
 }
 
-void MainFormRadioTest::brokenWriteKeepsNoWrittenBackupAndIsSentAgain() {
-  const std::vector<std::string> write{
-      "VMC 0,0",     "VMC 1,0", "MW 0,005," + std::string(kMain5), "MW 1,005,00147000000,5",
-      "MNA 005,NEW", "BAT 1"};
+void MainFormRadioTest::brokenWriteIsCompletedByTheNextWriteOfChanges() {
   RadioFixture f;
   f.form->Action(MainCommand::ReadAll)->trigger();
   f.ChangeTwoItems();
@@ -167,18 +184,25 @@ void MainFormRadioTest::brokenWriteKeepsNoWrittenBackupAndIsSentAgain() {
   f.form->Action(MainCommand::WriteChanges)->trigger();
   QCOMPARE(f.transfers.writes.first().back(), std::string("MNA 005,NEW"));
   QVERIFY(f.Backups("*-written.qvx").isEmpty());
+  QCOMPARE(f.Backups("*-pending.qvx").size(), 1);
+  QCOMPARE(f.messages.Texts().last(),
+           QStringLiteral("The write did not end; the next write of changes completes it."));
   QVERIFY(!f.RadioHoldsDocument());
 
-  // Everything is sent again; the channel already written is no change of somebody else's.
+  // Its items are read; only what the radio lacks is sent.
+  f.messages.shown.clear();
   f.form->Action(MainCommand::WriteChanges)->trigger();
+  QVERIFY2(
+      f.messages.Texts().first().contains(QStringLiteral("\nCompared with what the write of ")),
+      qPrintable(f.messages.Texts().join('|')));
   QCOMPARE(f.transfers.writes.size(), 2);
-  QCOMPARE(From(f.transfers.writes.last(), 7), write);
+  QCOMPARE(From(f.transfers.writes.last(), 7), std::vector<std::string>{"BAT 1"});
   QVERIFY(f.reports.isEmpty());
   QVERIFY(f.RadioHoldsDocument());
   QCOMPARE(f.Backups("*-written.qvx").size(), 1);
 
-  // A line gone in the middle of a channel leaves it as neither side had it: that is shown, and
-  // written over only when asked.
+  // A line gone in the middle of a channel leaves it as neither side had it; that is one of the
+  // states the write can leave, so the next write completes it without asking.
   ChangeDocument(*f.form, [](RadioImage& image) {
     image.Store(SlotKind::Memory, 5,
                 testing::SampleImage("KK,0F", "ARVEN").Record(SlotKind::Memory, 5));
@@ -188,11 +212,34 @@ void MainFormRadioTest::brokenWriteKeepsNoWrittenBackupAndIsSentAgain() {
   f.messages.answers = {Answer::Yes, Answer::Yes};
   f.form->Action(MainCommand::WriteChanges)->trigger();
   QCOMPARE(f.transfers.writes.last().back().substr(0, 8), std::string("MW 0,005"));
-  f.goOn = {true};
+  QVERIFY(!f.RadioHoldsDocument());
   f.form->Action(MainCommand::WriteChanges)->trigger();
-  QCOMPARE(f.reports.size(), 1);
-  QVERIFY(f.reports.first().text.contains(QStringLiteral("\nmemory 005: transmit frequency ")));
+  QVERIFY(f.reports.isEmpty());
   QVERIFY(f.RadioHoldsDocument());
+  QCOMPARE(f.messages.unexpectedQuestions, 0);
+}
+
+void MainFormRadioTest::aNewestBackupThatCannotBeTakenStopsTheWrite() {
+  RadioFixture f;
+  f.form->Action(MainCommand::ReadAll)->trigger();
+  f.ChangeTwoItems();
+  const QStringList reads = f.Backups("*-ARVEN-KK0F.qvx");
+  QCOMPARE(reads.size(), 1);
+  QFile read(f.Path(QStringLiteral("backups/") + reads.first()));
+  QVERIFY(read.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  read.write("QUENTAR Chanvault for DOVRA\r\n");
+  read.close();
+  QVERIFY(f.WriteChangesEnabled());
+  f.form->Action(MainCommand::WriteChanges)->trigger();
+  QCOMPARE(f.messages.shown.size(), 1);
+  QCOMPARE(f.messages.shown.first().kind, QStringLiteral("warning"));
+  QVERIFY2(
+      f.messages.Texts().first().startsWith(
+          QStringLiteral("The newest backup of this radio cannot be read: ") + read.fileName()),
+      qPrintable(f.messages.Texts().first()));
+  QVERIFY(f.messages.Texts().first().endsWith(
+      QStringLiteral("\nNothing was sent. Read the radio once.")));
+  QVERIFY(f.transfers.writes.isEmpty());
 }
 
 void MainFormRadioTest::verifyAndVerifyAfterWriting() {
@@ -235,7 +282,8 @@ void MainFormRadioTest::verifyAndVerifyAfterWriting() {
   QCOMPARE(f.reports.size(), 1);
   QCOMPARE(f.reports.first().text,
            QStringLiteral("The radio does not hold what was written:\n"
-                          "DTMF 3: name OTHER in the document, none in the radio\n"));
+                          "DTMF 3: name OTHER in the document, none in the radio\n\n"
+                          "The next write of changes writes again what the radio did not take."));
   QVERIFY2(f.Backups("*-written.qvx").isEmpty(), "the radio does not hold what was meant");
 
   f.reports.clear();

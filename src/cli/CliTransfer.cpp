@@ -12,6 +12,7 @@
 #include "cli/StopSignals.h"
 #include "core/diagnostics/TracingByteChannel.h"
 #include "core/model/EscapedText.h"
+#include "io/serial/PortAdvice.h"
 #include "io/serial/TQuentarComm.h"
 #include "io/session/CommByteChannel.h"
 #include "io/session/TransferFacts.h"
@@ -60,6 +61,16 @@ class ProgressPrinter {
   int lastPercent_ = -1;
 };
 
+// The serial port needs an application object; a command that has none gets one for the
+// transfer.
+std::unique_ptr<QCoreApplication> EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "quorvan-cli";
+  static char* argv[] = {name, nullptr};
+  if (QCoreApplication::instance()) return nullptr;
+  return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 }  // namespace
 
 ProgressShown ProgressOption(const CommandArgs& args) {
@@ -102,11 +113,7 @@ bool TransferTarget(const CommandArgs& args, std::string& port, TransferScope& s
 TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, std::ostream& err,
                            ProgressShown shown, TransferSession::RejectionProbe probe,
                            TransferTrace* trace) {
-  std::unique_ptr<QCoreApplication> app;
-  static int argc = 1;
-  static char name[] = "quorvan-cli";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
+  const std::unique_ptr<QCoreApplication> app = EnsureApplication();
 
   TQuentarComm comm;
   CommByteChannel channel(comm);
@@ -158,6 +165,16 @@ int ReportTransfer(const TransferResult& result, CliContext& context, std::strin
                        ExitStatusOfSignal(result.stopSignal));
   }
   return ReportError(context, result.message + then);
+}
+
+int CheckTransferPort(const std::string& port, CliContext& context) {
+  const std::unique_ptr<QCoreApplication> app = EnsureApplication();
+  TQuentarComm comm;
+  CommByteChannel channel(comm);
+  if (channel.CheckPortValid(port)) return kExitOk;
+  const QString message = TransferSession::MessageFor(TransferSession::Outcome::InvalidPort);
+  return ReportError(context,
+                     WithPortAccessAdvice(message, QString::fromStdString(port)).toStdString());
 }
 
 std::string BackupFolder() {

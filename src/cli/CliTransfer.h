@@ -62,6 +62,10 @@ TransferResult RunTransfer(TransferSequence& sequence, const std::string& port, 
 int ReportTransfer(const TransferResult& result, CliContext& context,
                    std::string_view afterwards = {});
 
+// The port test a transfer begins with, for a command that ends before it sends anything:
+// kExitOk when the port opens, otherwise the transfer's own port message and kExitFailure.
+int CheckTransferPort(const std::string& port, CliContext& context);
+
 // The folder the window keeps its backups in, so both programs share one history.
 std::string BackupFolder();
 

@@ -142,6 +142,11 @@ int RunWriteChanges(const CommandArgs& parsed, const RadioImage& image, const st
   plan.force = parsed.Option(kForceOption).has_value();
   plan.readBack = parsed.Option(kVerifyOption).has_value();
   if (plan.changes->Empty() && plan.unsure.Empty()) {
+    // A port that could not be written through is told even when there is nothing to send.
+    if (!plan.readBack) {
+      const int portChecked = CheckTransferPort(port, context);
+      if (portChecked != kExitOk) return portChecked;
+    }
     context.out << base.nothingChanged << "\n";
     // Nothing sent proves nothing about the radio: a verify does.
     if (!plan.readBack) return kExitOk;

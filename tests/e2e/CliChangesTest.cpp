@@ -83,6 +83,12 @@ TEST(CliChanges, WritesOnlyTheChangesAfterwardsTheRadioHoldsTheDocument) {
                   .hasMatch())
       << Told(same.out);
   EXPECT_EQ(LogLines(log).size(), afterRead) << "nothing sent";
+  // Nothing to send still needs a port the write could have gone through.
+  const CliRun nowhere = bench.cli.Run(
+      {"write", "--port", "/dev/quorvan-no-such-port", "--changes", bench.cli.File("read.qvx")});
+  EXPECT_EQ(nowhere.exitCode, 1);
+  EXPECT_NE(nowhere.err.indexOf("COM port is invalid."), -1) << nowhere.err.toStdString();
+  EXPECT_EQ(nowhere.out, QString());
 
   const QString document = bench.Save("changed.qvx", Changed());
   const CliRun write = bench.Write(radio, {"--changes", "--verify"}, document);

@@ -46,7 +46,8 @@ bool ReadSymbolicLink(const std::string& link, std::string& text, int& failure) 
     failure = errno;
     return false;
   }
-  text.assign(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : kUnsizedLinkRoom,
+  // One byte more than the link holds, so that a link grown meanwhile is seen.
+  text.assign((info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : kUnsizedLinkRoom) + 1,
               '\0');
   const ssize_t length = ::readlink(link.c_str(), text.data(), text.size());
   if (length < 0) {

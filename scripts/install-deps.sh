@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the demo need; skips what is present.
+# Given package names, installs those instead (scripts/cross-core.sh: the cross compiler).
 set -euo pipefail
-packages=(
+packages=("$@")
+[ ${#packages[@]} -gt 0 ] || packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,8 +1,5 @@
 #include "cli/CliTransfer.h"
 
-#include <signal.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
@@ -10,6 +7,7 @@
 #include <memory>
 
 #include "cli/StopSignals.h"
+#include "cli/Terminal.h"
 #include "core/diagnostics/TracingByteChannel.h"
 #include "core/model/EscapedText.h"
 #include "io/serial/PortAdvice.h"
@@ -28,7 +26,7 @@ class ProgressPrinter {
  public:
   ProgressPrinter(std::ostream& err, ProgressShown shown)
       : err_(err),
-        terminal_(isatty(STDERR_FILENO)),
+        terminal_(StandardErrorIsTerminal()),
         shown_(shown == ProgressShown::Always ||
                (shown == ProgressShown::OnTerminal && terminal_)) {}
   ~ProgressPrinter() {
@@ -158,7 +156,7 @@ int ReportTransfer(const TransferResult& result, CliContext& context, std::strin
   const std::string then = afterwards.empty() ? std::string() : "\n" + std::string(afterwards);
   if (result.outcome == Outcome::Cancelled) {
     if (result.stopSignal == 0) return ReportError(context, "cancelled; the port is closed" + then);
-    const std::string how = result.stopSignal == SIGINT
+    const std::string how = IsInterrupt(result.stopSignal)
                                 ? "cancelled"
                                 : std::string("stopped by ") + SignalName(result.stopSignal);
     return ReportError(context, how + "; the port is closed" + then,

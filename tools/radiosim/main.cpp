@@ -11,25 +11,12 @@
 #include "PtyServer.h"
 #include "RadioModel.h"
 #include "SimOptions.h"
+#include "SimSignals.h"
 #include "core/files/DocumentFile.h"
 #include "core/model/RadioImage.h"
 #include "core/model/Version.h"
 
 namespace {
-
-volatile std::sig_atomic_t gStop = 0;
-
-void OnStopSignal(int) { gStop = 1; }
-
-void InstallSignalHandlers() {
-  struct sigaction action {};
-  action.sa_handler = OnStopSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = 0;  // no restart: a blocked poll returns and sees the flag
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
-  std::signal(SIGPIPE, SIG_IGN);
-}
 
 bool BuildImage(const quorvan::SimOptions& options, quorvan::RadioImage& image,
                 std::string& error) {
@@ -84,14 +71,14 @@ int main(int argc, char* argv[]) {
   quorvan::RadioModel radio(std::move(image));
   radio.SetFaults({options.identifier, options.typeReply, options.reject, options.drop});
 
-  InstallSignalHandlers();
+  const volatile std::sig_atomic_t& stop = quorvan::StopOnSignals();
   quorvan::PtyServer server;
   if (!server.Open(error)) {
     std::cerr << "quorvan-radiosim: " << error << '\n';
     return 1;
   }
   std::cout << server.DevicePath() << std::endl;  // the client waits for this line
-  server.Serve(radio, options, log.get(), gStop);
+  server.Serve(radio, options, log.get(), stop);
 
   if (!options.saveOnExit.empty() && !SaveImage(options.saveOnExit, radio.Image())) return 1;
   return 0;

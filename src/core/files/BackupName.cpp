@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "core/platform/CalendarTime.h"
+
 namespace quorvan {
 
 namespace {
@@ -107,13 +109,11 @@ std::optional<std::time_t> ParseStamp(std::string_view stamp) {
       !AllOf(stamp.substr(9, 6), IsDigit) || stamp[15] != 'Z') {
     return std::nullopt;
   }
-  std::tm t = StampFields(stamp);
-  const std::tm asked = t;
-  const std::time_t when = timegm(&t);
+  const std::tm asked = StampFields(stamp);
+  const std::time_t when = UtcMoment(asked);
   if (when < kEarliestStamp || when > kLatestStamp) return std::nullopt;
-  // timegm moves a 31 April or a 61st second on; such a stamp was not made here.
-  std::tm back{};
-  gmtime_r(&when, &back);
+  // A 31 April or a 61st second is carried on into the next; such a stamp was not made here.
+  const std::tm back = UtcFields(when);
   if (back.tm_year != asked.tm_year || back.tm_mon != asked.tm_mon ||
       back.tm_mday != asked.tm_mday || back.tm_hour != asked.tm_hour ||
       back.tm_min != asked.tm_min || back.tm_sec != asked.tm_sec) {
@@ -231,8 +231,7 @@ std::string BackupFileName(std::time_t when, std::uint64_t sequence, const Backu
                            BackupKind kind) {
   when = std::clamp(when, kEarliestStamp, kLatestStamp);
   sequence = std::clamp<std::uint64_t>(sequence, 1, kMostBackupSequence);
-  std::tm utc{};
-  gmtime_r(&when, &utc);
+  const std::tm utc = UtcFields(when);
   char head[64];
   std::snprintf(head, sizeof head, "%04d%02d%02dT%02d%02d%02dZ-%04llu-", utc.tm_year + 1900,
                 utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec,
@@ -277,8 +276,7 @@ std::uint64_t NextBackupSequence(const std::vector<BackupName>& names) {
 std::string BackupTimeText(std::time_t when) {
   static constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  std::tm local{};
-  localtime_r(&when, &local);
+  const std::tm local = LocalFields(when);
   char text[48];
   std::snprintf(text, sizeof text, "%d %s %04d %02d:%02d", local.tm_mday,
                 kMonths[static_cast<std::size_t>(std::clamp(local.tm_mon, 0, 11))],

@@ -1,8 +1,5 @@
 #include "core/files/ReadBackups.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -12,6 +9,7 @@
 #include <tuple>
 
 #include "core/files/DocumentFile.h"
+#include "core/platform/FileSystem.h"
 
 namespace quorvan {
 
@@ -60,15 +58,14 @@ bool ClaimBackup(const std::string& folder, std::time_t when, const BackupRadio&
     const std::string name = BackupFileName(when, next, radio, kind);
     const std::string path = (fs::path(folder) / name).string();
     // Exclusive: a name another program took a moment ago is never written over.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd >= 0) {
-      ::close(fd);
+    int failure = 0;
+    if (CreateNewFile(path, failure)) {
       claimed.path = path;
       claimed.name = *ParseBackupFileName(name);
       return true;
     }
-    if (errno != EEXIST || sequence) {
-      return Fail(error, "cannot create " + path + ": " + std::strerror(errno));
+    if (failure != EEXIST || sequence) {
+      return Fail(error, "cannot create " + path + ": " + std::strerror(failure));
     }
     next = std::max(NextBackupSequence(ListBackups(folder)), next + 1);
   }
@@ -86,7 +83,7 @@ bool SaveBackup(const std::string& folder, const RadioImage& image, std::time_t 
     return false;
   }
   if (!FillBackup(claimed, image, error)) {
-    ::unlink(claimed.path.c_str());
+    RemoveFile(claimed.path);
     return false;
   }
   if (kept) *kept = claimed;

@@ -1,11 +1,10 @@
 #include "core/files/WriteJournal.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <optional>
 
 #include "core/messages/Messages.h"
+#include "core/platform/FileSystem.h"
 
 namespace quorvan {
 
@@ -44,16 +43,17 @@ bool WriteJournal::Finish(const RadioImage& holds, std::time_t when, std::string
   // is written now.
   bool done = false;
   if (unkept_.empty()) {
-    done = std::rename(pending_.path.c_str(), written.path.c_str()) == 0;
-    if (!done && error) *error = "cannot rename " + pending_.path + ": " + std::strerror(errno);
+    int failure = 0;
+    done = RenameOver(pending_.path, written.path, failure);
+    if (!done && error) *error = "cannot rename " + pending_.path + ": " + std::strerror(failure);
   } else {
     done = FillBackup(written, holds, error);
   }
   if (!done) {
-    std::remove(written.path.c_str());
+    RemoveFile(written.path);
     return false;
   }
-  if (!unkept_.empty()) std::remove(pending_.path.c_str());
+  if (!unkept_.empty()) RemoveFile(pending_.path);
   pending_ = ClaimedBackup();
   PruneBackups(folder_);
   return true;

@@ -19,7 +19,8 @@ struct PortAccessFacts {
   bool listedInGroup = false;      // this user is a member in the group database
 };
 
-// Looks the path up with stat, access and the group and user databases.
+// Looks the path up with stat, access and the group and user databases (one file per system,
+// posix/ and windows/).
 PortAccessFacts ProbePortAccess(const std::string& path);
 
 // Empty when the device is missing or usable; otherwise lines to append to the port message.

@@ -1,10 +1,10 @@
-#include "cli/StopSignals.h"
-
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <array>
+
+#include "cli/StopSignals.h"
 
 namespace quorvan {
 
@@ -64,6 +64,8 @@ int StopSignals::TakeSignal() {
   }
   return first;
 }
+
+bool IsInterrupt(int signal) { return signal == SIGINT; }
 
 int ExitStatusOfSignal(int signal) { return kSignalBase + signal; }
 

@@ -1,0 +1,9 @@
+#include <unistd.h>
+
+#include "cli/Terminal.h"
+
+namespace quorvan {
+
+bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
+
+}  // namespace quorvan

@@ -1,7 +1,8 @@
 // Backup names from anywhere (a folder anybody may put files in) and the choice of what a write
 // of changes compares with. Every name the program makes is read back as made; every name it
 // takes in the current form is one it makes; the folder's order is a strict order, and the
-// baseline chosen is the newest state of its radio.
+// baseline chosen is the newest state of its radio, and an operand names an entry of the history
+// only by its number or its name.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 
 #include "FuzzSupport.h"
 #include "core/files/Baseline.h"
+#include "core/files/RadioHistory.h"
 
 namespace {
 
@@ -100,6 +102,21 @@ void ChoiceIsTheNewestStateOfTheRadio(FuzzedDataProvider& input) {
   Require(isState(*newest), "the baseline is no state of the radio");
   Require(!IsOlderBackup(*newest, *last) && !IsOlderBackup(*last, *newest),
           "the baseline is not the newest state of the radio");
+
+  // An entry of the history is named by its number (1 the newest) or its file name, nothing
+  // else.
+  std::vector<quorvan::HistoryEntry> entries;
+  for (auto it = sorted.rbegin(); it != sorted.rend(); ++it) {
+    quorvan::HistoryEntry entry;
+    entry.name = *it;
+    entries.push_back(entry);
+  }
+  const std::string operand = input.ConsumeRandomLengthString(kLongestName);
+  if (const std::optional<std::size_t> at = quorvan::FindHistoryEntry(entries, operand)) {
+    Require(*at < entries.size(), "an entry beyond the history is named");
+    Require(operand == std::to_string(*at + 1) || operand == entries[*at].name.fileName,
+            "an entry is named by what is neither its number nor its name");
+  }
 }
 
 }  // namespace

@@ -14,8 +14,8 @@
 #include "core/model/NameCodec.h"
 #include "core/model/RadioImage.h"
 #include "core/rules/ChannelSettings.h"
-#include "core/rules/EditStepNames.h"
 #include "core/rules/CsvChannelColumns.h"
+#include "core/rules/EditStepNames.h"
 #include "core/rules/FrequencyRules.h"
 
 namespace quorvan {

@@ -8,18 +8,11 @@
 #include "cli/CliTransfer.h"
 #include "cli/CommandArgs.h"
 #include "cli/DocumentOptions.h"
-#include "cli/VerifyRadio.h"
+#include "cli/WriteChanges.h"
 #include "cli/WriteDryRun.h"
 #include "core/files/Baseline.h"
-#include "core/files/DocumentFile.h"
-#include "core/files/ReadBackups.h"
-#include "core/files/WriteJournal.h"
 #include "core/messages/Messages.h"
-#include "core/model/EscapedText.h"
 #include "core/model/RadioImage.h"
-#include "core/rules/DocumentComparison.h"
-#include "core/transfer/CheckedWriteSequence.h"
-#include "core/transfer/TransferCommands.h"
 
 namespace quorvan {
 
@@ -32,27 +25,8 @@ constexpr CliOption kSinceOption{"--since", "BASE.qvx"};
 constexpr CliOption kForceOption{"--force", ""};
 constexpr CliOption kVerifyOption{"--verify", ""};
 
-// A backup the write leaves besides its journal; one that cannot be kept is told, but the write
-// stands.
-void KeepBackup(const RadioImage& image, BackupKind kind, CliContext& context) {
-  std::string error;
-  if (!SaveBackup(BackupFolder(), image, std::time(nullptr), kind, nullptr, &error)) {
-    ReportError(context, std::string("the data ") +
-                             (kind == BackupKind::Written ? "written" : "replaced") +
-                             " could not be kept as a backup: " + EscapeControls(error));
-  }
-}
-
 // What a write of changes compares with: BASE.qvx, or else the radio's baseline in the backups
-// folder, which is never passed over for an older one.
-struct ChangesBase {
-  RadioImage state;
-  bool journal = false;
-  std::optional<RadioImage> replaced;
-  std::string comparedWith;
-  std::string nothingChanged;
-};
-
+// folder.
 int FindChangesBase(const CommandArgs& parsed, const RadioImage& document, CliContext& context,
                     ChangesBase& base) {
   if (const auto since = parsed.Option(kSinceOption)) {
@@ -60,76 +34,8 @@ int FindChangesBase(const CommandArgs& parsed, const RadioImage& document, CliCo
     base.nothingChanged = NothingDiffersText(InputName(*since));
     return OpenCommandDocument(*since, document.Plan(), context, base.state);
   }
-  Baseline found = FindBaseline(BackupFolder(), document, std::time(nullptr));
-  switch (found.status) {
-    case Baseline::Status::None:
-      return ReportError(
-          context, std::string(kNoBaselineText) + ": write everything once, or give --since.");
-    case Baseline::Status::Unreadable:
-    case Baseline::Status::InFuture:
-      return ReportError(context, BaselineRefusalText(found) + "\n" + kReadOnceOrSinceAdvice);
-    case Baseline::Status::Found:
-      break;
-  }
-  base.comparedWith = ComparedWithText(found);
-  base.nothingChanged = NothingChangedText(found);
-  base.journal = found.name.kind == BackupKind::Pending;
-  base.replaced = std::move(found.replaced);
-  base.state = std::move(found.image);
-  return kExitOk;
-}
-
-// Runs the write with its journal and tells what it found.
-int RunJournaledWrite(const RadioImage& image, WritePlan plan, const std::string& port,
-                      ProgressShown shown, TransferTrace* trace, CliContext& context) {
-  WriteJournal journal(BackupFolder());
-  plan.keepJournal = [&journal](const RadioImage* replaced, const RadioImage& target,
-                                std::string* error) {
-    return journal.Begin(replaced, target, std::time(nullptr), error);
-  };
-  CheckedWriteSequence sequence(image, plan);
-  const TransferResult result = RunTransfer(sequence, port, context.err, shown, {}, trace);
-  if (!journal.ReplacedUnkept().empty()) {
-    ReportError(context, "the data replaced could not be kept as a backup: " +
-                             EscapeControls(journal.ReplacedUnkept()));
-  } else if (!journal.Begun() && sequence.ReplacedItemsRead()) {
-    KeepBackup(sequence.Replaced(), BackupKind::Replaced, context);
-  }
-  if (!sequence.JournalRefusal().empty()) {
-    return ReportError(context, JournalRefusedText(sequence.JournalRefusal()));
-  }
-  if (sequence.StoppedBeforeWriting()) {
-    return ReportError(
-        context,
-        std::string(kChangedSinceBaselineText) + "\n" +
-            DescribeDifferences(sequence.ChangedSinceBaseline(), kBaselineSide, kRadioSide) +
-            std::string(kNothingWrittenText) + " Give --force to write anyway.");
-  }
-  const std::optional<RadioImage> holds = sequence.RadioNowHolds();
-  if (holds && journal.Begun()) {
-    std::string error;
-    if (!journal.Finish(*holds, std::time(nullptr), &error)) {
-      return ReportError(context, StateNotKeptText(error));
-    }
-  } else if (holds) {
-    KeepBackup(*holds, BackupKind::Written, context);  // the radio held it all already
-  }
-  // When the write did not leave what the radio holds known: what its journal means for the
-  // next write of changes.
-  const std::string afterwards =
-      AfterWriteText(journal, holds.has_value(), sequence.WriteCompleted(),
-                     sequence.RejectedCount() > 0 || !sequence.ReadBackDifferences().empty());
-  const int code = ReportTransfer(result, context, afterwards);
-  if (code != kExitOk) return code;
-  if (sequence.ReadBackCompleted() && !sequence.ReadBackDifferences().empty()) {
-    // The lines of the differences end with a line break each; the message adds the last one.
-    std::string lines = DescribeDifferences(sequence.ReadBackDifferences(), kFileSide, kRadioSide);
-    if (!lines.empty() && lines.back() == '\n') lines.pop_back();
-    if (!afterwards.empty()) lines += "\n" + afterwards;
-    return ReportError(context, std::string(kDiffersFromWrittenText) + "\n" + lines);
-  }
-  if (!afterwards.empty()) return ReportError(context, afterwards);
-  return kExitOk;
+  return FindRadioBaseline(document, "write everything once, or give --since.",
+                           kReadOnceOrSinceAdvice, context, base);
 }
 
 int RunWriteChanges(const CommandArgs& parsed, const RadioImage& image, const std::string& port,
@@ -137,23 +43,11 @@ int RunWriteChanges(const CommandArgs& parsed, const RadioImage& image, const st
   ChangesBase base;
   const int found = FindChangesBase(parsed, image, context, base);
   if (found != kExitOk) return found;
-  WritePlan plan =
-      PlanChanges(image, base.state, base.journal, base.replaced ? &*base.replaced : nullptr);
-  plan.force = parsed.Option(kForceOption).has_value();
-  plan.readBack = parsed.Option(kVerifyOption).has_value();
-  if (plan.changes->Empty() && plan.unsure.Empty()) {
-    // A port that could not be written through is told even when there is nothing to send.
-    if (!plan.readBack) {
-      const int portChecked = CheckTransferPort(port, context);
-      if (portChecked != kExitOk) return portChecked;
-    }
-    context.out << base.nothingChanged << "\n";
-    // Nothing sent proves nothing about the radio: a verify does.
-    if (!plan.readBack) return kExitOk;
-    return VerifyRadio(image, TransferScope::All, port, ProgressOption(parsed), context, trace);
-  }
-  context.err << kMessagePrefix << base.comparedWith << "\n";
-  return RunJournaledWrite(image, std::move(plan), port, ProgressOption(parsed), trace, context);
+  ChangesOptions options;
+  options.force = parsed.Option(kForceOption).has_value();
+  options.verify = parsed.Option(kVerifyOption).has_value();
+  options.progress = ProgressOption(parsed);
+  return WriteChangesOver(image, base, options, port, trace, context);
 }
 
 int RunWrite(const std::vector<std::string>& args, CliContext& context) {

@@ -18,12 +18,14 @@ extern const CliCommand kImportCsvCommand;
 extern const CliCommand kIdentifyCommand;
 extern const CliCommand kListCommand;
 extern const CliCommand kDiffCommand;
+extern const CliCommand kHistoryCommand;
 
 const std::vector<const CliCommand*>& CommandTable() {
   static const std::vector<const CliCommand*> kTable{
-      &kPortsCommand,  &kFindCommand, &kIdentifyCommand, &kReadCommand,      &kWriteCommand,
-      &kVerifyCommand, &kNewCommand,  &kCatCommand,      &kListCommand,      &kDiffCommand,
-      &kSortCommand,   &kSetCommand,  &kPrintCommand,    &kExportCsvCommand, &kImportCsvCommand,
+      &kPortsCommand, &kFindCommand,   &kIdentifyCommand,  &kReadCommand,
+      &kWriteCommand, &kVerifyCommand, &kHistoryCommand,   &kNewCommand,
+      &kCatCommand,   &kListCommand,   &kDiffCommand,      &kSortCommand,
+      &kSetCommand,   &kPrintCommand,  &kExportCsvCommand, &kImportCsvCommand,
   };
   return kTable;
 }

@@ -104,6 +104,11 @@ TEST_F(BashCompletionTest, CommandsOptionsValuesAndFilesByPlace) {
       {"find --trace find.log COM2 ", {"COM1", "COM2", "COM3", "COM4"}},
       {"find --trace ",
        {"sub", "radio.qvx", "list.csv", "page.pdf", "notes.txt", "quorvan-cli.bash"}},
+      // An operand of words, then free values: nothing is offered for an entry's number.
+      {"history ", {"show", "diff", "restore", "pin", "unpin"}},
+      {"history re", {"restore"}},
+      {"history diff 3 ", {}},
+      {"history restore 3 --port ", {"COM1", "COM2", "COM3", "COM4"}},
       // Nothing for a command without operands or an unknown command.
       {"ports ", {}},
       {"bogus ", {}},

@@ -61,6 +61,8 @@ TEST(HelpBodyToRoff, HeadingsItemsContinuationsAndParagraphs) {
        ".TP\n\\fB\\-\\-scope\\fR \\fIall|memory|menu\\fR\nwhat to move\n"},
       // A command word with its summary.
       {"  read      read the radio\n", ".TP\n\\fBread\\fR\nread the radio\n"},
+      // A command word with what it takes.
+      {"  diff N M      compare\n", ".TP\n\\fBdiff\\fR \\fIN\\fR \\fIM\\fR\ncompare\n"},
       // An indented sentence is running text, also right after an item.
       {"  -o F  out\n  The rest is text.\n",
        ".TP\n\\fB\\-o\\fR \\fIF\\fR\nout\n.PP\nThe rest is text.\n"},

@@ -19,6 +19,7 @@ namespace {
 using testing::Cli;
 using testing::CliRun;
 using testing::Slurp;
+using testing::Told;
 using testing::VirtualRadio;
 
 constexpr const char* kMain5 = "005,00146520000,5,1,0,1,0,0,12,12,007,000600000,0,1";
@@ -30,14 +31,6 @@ RadioImage Changed() { return testing::ChangedSampleImage(); }
 
 QStringList LogLines(const QString& log) {
   return QString::fromStdString(Slurp(log)).split('\n', Qt::SkipEmptyParts);
-}
-
-// What a run told on a stream, its progress lines ("40%") left out.
-std::string Told(const QString& stream) {
-  QStringList lines = stream.split('\n');
-  lines.removeIf(
-      [](const QString& line) { return QRegularExpression("^\\d+%$").match(line).hasMatch(); });
-  return lines.join('\n').toStdString();
 }
 
 // quorvan-cli with its own settings and backups, and channel files in its home.

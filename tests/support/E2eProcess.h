@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -81,6 +82,14 @@ struct CliRun {
   QString out;
   QString err;
 };
+
+// What a run told on a stream, its progress lines ("40%") left out.
+inline std::string Told(const QString& stream) {
+  QStringList lines = stream.split('\n');
+  lines.removeIf(
+      [](const QString& line) { return QRegularExpression("^\\d+%$").match(line).hasMatch(); });
+  return lines.join('\n').toStdString();
+}
 
 // quorvan-cli with its own empty settings store.
 class Cli {

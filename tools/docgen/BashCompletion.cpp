@@ -90,11 +90,12 @@ constexpr std::string_view kOperands = R"(  if [[ $cur == -* ]]; then
   done
   ((${#operands[@]})) || return 0
   ((n < ${#operands[@]})) || n=$((${#operands[@]} - 1))
-  if [[ ${operands[n]} == @dev ]]; then
-    _quorvan_cli_devices
-  else
-    _quorvan_cli_files "${operands[n]}"
-  fi
+  case ${operands[n]} in
+    @dev) _quorvan_cli_devices ;;
+    @free) ;;
+    =*) COMPREPLY=($(compgen -W "${operands[n]#=}" -- "$cur")) ;;
+    *) _quorvan_cli_files "${operands[n]}" ;;
+  esac
 }
 complete -F _quorvan_cli quorvan-cli
 )";
@@ -134,11 +135,19 @@ std::string CliBashCompletion(const std::vector<const CliCommand*>& commands) {
     out += "      valued='" + Words(valued) + "'\n";
     std::string operandKinds;
     for (const std::string_view operand : command->operands) {
-      const std::string_view extension = ValueExtension(operand);
-      if (IsDeviceValue(OperandPlaceholder(operand))) {
+      const std::string_view placeholder = OperandPlaceholder(operand);
+      const std::string_view extension = ValueExtension(placeholder);
+      const std::vector<std::string> words = ValueWords(placeholder);
+      if (IsDeviceValue(placeholder)) {
         operandKinds += " @dev";
+      } else if (!words.empty()) {
+        operandKinds += " '=" + Words(words) + "'";  // one of these words
+      } else if (IsShellSafe(extension)) {
+        operandKinds += " " + std::string(extension);
+      } else if (placeholder == "FILE") {
+        operandKinds += " '*'";
       } else {
-        operandKinds += IsShellSafe(extension) ? " " + std::string(extension) : std::string(" '*'");
+        operandKinds += " @free";  // a number or a name: nothing to offer
       }
     }
     out += "      operands=(" + (operandKinds.empty() ? std::string() : operandKinds.substr(1)) +

@@ -45,11 +45,31 @@ bool IsUsageLine(std::string_view line) {
 
 // An option with at most one value ("--port DEV", "-o FILE", "--scope all|memory|menu") or one
 // word ("read").
+// A placeholder after a command word: "N", "FILE.qvx", "N...".
+bool IsPlaceholder(std::string_view word) {
+  return !word.empty() && word.front() >= 'A' && word.front() <= 'Z' &&
+         std::all_of(word.begin(), word.end(), [](char c) {
+           return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+                  (c >= 'a' && c <= 'z');
+         });
+}
+
 bool IsTerm(std::string_view term) {
   if (term.empty()) return false;
   const auto blanks = std::count(term.begin(), term.end(), ' ');
   if (term.front() == '-') return term.size() > 1 && term[1] != ' ' && blanks <= 1;
-  return blanks == 0;
+  // A command word, with the placeholders of what it takes ("diff N M").
+  const std::size_t blank = term.find(' ');
+  if (blank == 0) return false;
+  for (std::size_t at = blank; at != std::string_view::npos;) {
+    const std::size_t next = term.find(' ', at + 1);
+    if (!IsPlaceholder(
+            term.substr(at + 1, next == std::string_view::npos ? next : next - at - 1))) {
+      return false;
+    }
+    at = next;
+  }
+  return true;
 }
 
 // Splits "  TERM  text" at the first gap of two or more blanks. Without a gap, an indented line

@@ -261,6 +261,9 @@ bool IsOlderBackup(const BackupName& a, const BackupName& b) {
     if (stampA != stampB) return stampA < stampB;
   }
   if (a.sequence != b.sequence) return a.sequence < b.sequence;
+  // A write of changes keeps what it found before its journal, under the journal's number.
+  const bool replacedA = a.kind == BackupKind::Replaced;
+  if (replacedA != (b.kind == BackupKind::Replaced)) return replacedA;
   if (!a.legacy && a.when != b.when) return a.when < b.when;
   return a.fileName < b.fileName;
 }

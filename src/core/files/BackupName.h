@@ -78,7 +78,8 @@ std::string BackupFileName(std::time_t when, std::uint64_t sequence, const Backu
 std::optional<BackupName> ParseBackupFileName(std::string_view name);
 
 // The folder's order: legacy names first (by their stamp and number), then by sequence number;
-// names of one number (kept at the same moment by two programs) by time, then by name.
+// of one number a "-replaced" backup first (what a write found comes before what it left), then
+// (names kept at the same moment by two programs) by time, then by name.
 bool IsOlderBackup(const BackupName& a, const BackupName& b);
 
 // The sequence number for a new backup in a folder holding these names.

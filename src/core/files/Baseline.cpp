@@ -2,10 +2,8 @@
 
 #include <filesystem>
 
-#include "core/files/DocumentFile.h"
 #include "core/files/ReadBackups.h"
 #include "core/messages/Messages.h"
-#include "core/model/ChannelFile.h"
 
 namespace quorvan {
 
@@ -13,21 +11,6 @@ namespace {
 
 bool IsRadioState(BackupKind kind) {
   return kind == BackupKind::Read || kind == BackupKind::Written || kind == BackupKind::Pending;
-}
-
-// Opens a backup with the document's plan; false with a reason that names the file.
-bool OpenBackup(const std::string& path, const RadioImage& document, RadioImage& image,
-                std::string& problem) {
-  std::string bytes;
-  if (!ReadRegularFile(path, kChannelFileMaxBytes, bytes, &problem)) return false;
-  RadioImage opened = document;
-  std::string reason;
-  if (!OpenDocumentText(bytes, opened, &reason)) {
-    problem = path + ": " + reason;
-    return false;
-  }
-  image = std::move(opened);
-  return true;
 }
 
 }  // namespace

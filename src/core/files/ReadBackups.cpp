@@ -8,8 +8,10 @@
 #include <system_error>
 #include <tuple>
 
+#include "core/files/BackupPins.h"
 #include "core/files/DocumentFile.h"
 #include "core/platform/FileSystem.h"
+#include "core/model/ChannelFile.h"
 
 namespace quorvan {
 
@@ -72,6 +74,20 @@ bool ClaimBackup(const std::string& folder, std::time_t when, const BackupRadio&
   return Fail(error, "cannot create a backup in " + folder + ": every name tried was taken");
 }
 
+bool OpenBackup(const std::string& path, const RadioImage& document, RadioImage& image,
+                std::string& problem) {
+  std::string bytes;
+  if (!ReadRegularFile(path, kChannelFileMaxBytes, bytes, &problem)) return false;
+  RadioImage opened = document;
+  std::string reason;
+  if (!OpenDocumentText(bytes, opened, &reason)) {
+    problem = path + ": " + reason;
+    return false;
+  }
+  image = std::move(opened);
+  return true;
+}
+
 bool FillBackup(const ClaimedBackup& claimed, const RadioImage& image, std::string* error) {
   return SaveDocumentFile(claimed.path, image, error);
 }
@@ -91,9 +107,11 @@ bool SaveBackup(const std::string& folder, const RadioImage& image, std::time_t 
   return true;
 }
 
-std::vector<std::string> BackupsToRemove(const std::vector<std::string>& names, std::size_t keep) {
+std::vector<std::string> BackupsToRemove(const std::vector<std::string>& names, std::size_t keep,
+                                         const std::set<std::string>& pinned) {
   std::vector<BackupName> backups;
   for (const std::string& name : names) {
+    if (pinned.count(name) != 0) continue;  // kept, and not counted: pins keep what else is kept
     if (std::optional<BackupName> parsed = ParseBackupFileName(name)) backups.push_back(*parsed);
   }
   std::sort(backups.begin(), backups.end(), IsOlderBackup);
@@ -115,9 +133,17 @@ std::vector<std::string> BackupsToRemove(const std::vector<std::string>& names, 
 void PruneBackups(const std::string& folder) {
   std::vector<std::string> names;
   for (const BackupName& backup : ListBackups(folder)) names.push_back(backup.fileName);
+  const std::set<std::string> pinned = PinnedBackups(folder);
   std::error_code ec;
-  for (const std::string& old : BackupsToRemove(names, kKeptBackups)) {
-    fs::remove(fs::path(folder) / old, ec);
+  for (const std::string& old : BackupsToRemove(names, kKeptBackups, pinned)) {
+    // Pinned a moment ago by another program: kept.
+    if (!IsPinned(folder, old)) fs::remove(fs::path(folder) / old, ec);
+  }
+  // A pin left by a backup removed by hand.
+  for (const std::string& backup : pinned) {
+    if (!fs::exists(fs::path(folder) / backup, ec) && !ec) {
+      fs::remove(fs::path(folder) / PinFileName(backup), ec);
+    }
   }
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <ctime>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -45,11 +46,19 @@ bool FillBackup(const ClaimedBackup& claimed, const RadioImage& image, std::stri
 bool SaveBackup(const std::string& folder, const RadioImage& image, std::time_t when,
                 BackupKind kind, ClaimedBackup* kept, std::string* error);
 
+// Opens a backup into a copy of `document` (whose plan it takes) as Open does; false with a
+// reason that names the file.
+bool OpenBackup(const std::string& path, const RadioImage& document, RadioImage& image,
+                std::string& problem);
+
 // Of the names given, the backups to remove so that the newest `keep` of each kind of each radio
-// remain, oldest first. The newest whole read and the newest "-written" backup of every radio
-// always remain. Names that are no backup's are never listed.
-std::vector<std::string> BackupsToRemove(const std::vector<std::string>& names, std::size_t keep);
-// Removes what BackupsToRemove lists of the folder, with kKeptBackups.
+// remain besides the pinned ones, oldest first. The newest whole read and the newest "-written"
+// backup of every radio always remain, and so does every pinned one. Names that are no backup's
+// are never listed.
+std::vector<std::string> BackupsToRemove(const std::vector<std::string>& names, std::size_t keep,
+                                         const std::set<std::string>& pinned = {});
+// Removes what BackupsToRemove lists of the folder, with kKeptBackups and the folder's pins
+// (BackupPins.h), and the pins whose backup is gone.
 void PruneBackups(const std::string& folder);
 
 }  // namespace quorvan

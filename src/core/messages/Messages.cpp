@@ -66,4 +66,13 @@ std::string WriteNotEndedUnkeptText(std::string_view reason) {
          EscapeControls(reason) + ". Read the radio once before the next write of changes.";
 }
 
+std::string RestoreQuestion(std::string_view date, int items) {
+  return "Restore the radio to its state of " + std::string(date) + "? " + std::to_string(items) +
+         (items == 1 ? " item differs" : " items differ") + " from what it holds now.";
+}
+
+std::string AlreadyRestoredText(std::string_view date) {
+  return "The radio already holds its state of " + std::string(date) + "; nothing was sent.";
+}
+
 }  // namespace quorvan

@@ -94,6 +94,23 @@ inline std::string WriteChangesQuestion(int items) {
          " to the radio?";
 }
 
+// ---- The history of a radio -----------------------------------------------------------------
+// Restoring a state the radio held (its time names it) is a write of changes over what it
+// holds now: "Restore the radio to its state of 9 Dec 2026 14:15? 3 items differ from what it
+// holds now.", with what it compares with on the line after; with nothing to send "The radio
+// already holds its state of 9 Dec 2026 14:15; nothing was sent."
+std::string RestoreQuestion(std::string_view date, int items);
+std::string AlreadyRestoredText(std::string_view date);
+// A backup of the history that does not open is listed, never used; its reason goes on the line
+// after.
+constexpr std::string_view kDamagedBackupMessage = "This backup is damaged and cannot be used.";
+// A pin put on or taken off, with the reason on the line after.
+constexpr std::string_view kPinNotChangedMessage = "The pin of this backup could not be changed.";
+// Comparing two backups that hold nothing in common (a read of the memories only and one of the
+// menu only).
+constexpr const char* kNothingInCommonText =
+    "These two backups hold no part of the radio in common: nothing to compare.";
+
 // ---- Editing ---------------------------------------------------------------------------------
 constexpr std::string_view kInvalidFunctionMessage = "Invalid function.";
 constexpr std::string_view kNotFoundMessage = "Not found.";

@@ -24,6 +24,7 @@
 #include "gui/csv/CsvCommands.h"
 #include "gui/document/DocumentSignals.h"
 #include "gui/help/HelpTopics.h"
+#include "gui/history/HistoryDialog.h"
 #include "gui/mainwindow/ChoiceCellDelegate.h"
 #include "gui/mainwindow/CommentValidator.h"
 #include "gui/mainwindow/FindBar.h"
@@ -233,6 +234,19 @@ void TMainForm::BuildRadioMenu() {
   verifyAfter->setChecked(radio_->VerifyAfterWriting());
   connect(verifyAfter, &QAction::toggled, this,
           [this](bool on) { radio_->SetVerifyAfterWriting(on); });
+  AddCommand(radio, MainCommand::RadioHistory, tr("&History..."), [this] {
+    HistoryServices history{services_.backupFolder, Image().Plan(), services_.messages, {}, {}};
+    // An entry opened is what the radio held, saved nowhere yet: as a read leaves it.
+    history.open = [this](RadioImage state) {
+      if (!lifecycle_->ConfirmDiscard()) return false;
+      lifecycle_->TakeRead(std::move(state));
+      return true;
+    };
+    history.restore = [this](const RadioImage& state, const HistoryEntry& entry) {
+      radio_->Restore(state, entry.name.kind, entry.name.when, CommPort());
+    };
+    HistoryDialog(std::move(history), this).exec();
+  });
   radio->addSeparator();
   QMenu* ports = radio->addMenu(tr("&Port Select"));
   ports->setObjectName(QStringLiteral("PortSelect"));

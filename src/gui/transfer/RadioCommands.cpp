@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/files/Baseline.h"
+#include "core/files/RadioHistory.h"
 #include "core/files/WriteJournal.h"
 #include "core/messages/Messages.h"
 #include "core/rules/DocumentComparison.h"
@@ -80,43 +81,60 @@ void RadioCommands::Write(TransferScope scope, const QString& portName) {
     plan.baseline = &found.image;
   }
   plan.readBack = VerifyAfterWriting();
-  RunCheckedWrite(plan, portName);
+  RunCheckedWrite(document_, plan, portName);
 }
 
-void RadioCommands::WriteChanges(const QString& portName) {
+void RadioCommands::WriteChanges(const QString& portName) { WriteChangesTo(portName, nullptr); }
+
+void RadioCommands::Restore(const RadioImage& state, BackupKind kind, std::time_t when,
+                            const QString& portName) {
+  const Restoring restoring{state, kind, when};
+  WriteChangesTo(portName, &restoring);
+}
+
+void RadioCommands::WriteChangesTo(const QString& portName, const Restoring* restoring) {
   if (!CheckPort(portName, kWriteRefusal)) return;
   Baseline found;
-  if (!backupFolder_.isEmpty()) found = FindBaseline(Folder(), document_, std::time(nullptr));
+  if (!backupFolder_.isEmpty()) {
+    found = FindBaseline(Folder(), restoring ? restoring->state : document_, std::time(nullptr));
+  }
   if (found.status == Baseline::Status::None) {
     messages_.Warning(QString::fromUtf8(kNoBaselineText) +
-                      QStringLiteral(": write everything once."));
+                      (restoring ? QStringLiteral(": read the radio once.")
+                                 : QStringLiteral(": write everything once.")));
     return;
   }
   if (found.status != Baseline::Status::Found) {
     messages_.Warning(Text(BaselineRefusalText(found) + "\n" + kReadOnceAdvice));
     return;
   }
-  WritePlan plan = PlanChanges(document_, found.image, found.name.kind == BackupKind::Pending,
+  const RadioImage target =
+      restoring ? RestoredState(found.image, restoring->state, restoring->kind) : document_;
+  const std::string date = restoring ? BackupTimeText(restoring->when) : std::string();
+  WritePlan plan = PlanChanges(target, found.image, found.name.kind == BackupKind::Pending,
                                found.replaced ? &*found.replaced : nullptr);
   plan.readBack = VerifyAfterWriting();
   if (plan.changes->Empty() && plan.unsure.Empty()) {
-    messages_.Information(Text(NothingChangedText(found)));
+    messages_.Information(Text(restoring ? AlreadyRestoredText(date) : NothingChangedText(found)));
     // Nothing sent proves nothing about the radio: a verify does.
-    if (plan.readBack) RunVerify(portName);
+    if (plan.readBack) RunVerify(target, portName);
     return;
   }
   // The changes are what the user knows of; a write being completed sends what the check finds.
-  const std::string question = plan.changes->Empty() ? std::string(kCompleteWriteQuestion)
-                                                     : WriteChangesQuestion(plan.changes->Count());
+  const int items = plan.changes->Count();
+  const std::string question = items == 0  ? std::string(kCompleteWriteQuestion)
+                               : restoring ? RestoreQuestion(date, items)
+                                           : WriteChangesQuestion(items);
   if (!messages_.AskYesNo(Text(question + "\n" + ComparedWithText(found)), MessageIcon::Question)) {
     return;
   }
-  if (!RunCheckedWrite(plan, portName)) return;
+  if (!RunCheckedWrite(target, plan, portName)) return;
   plan.force = true;
-  RunCheckedWrite(plan, portName);
+  RunCheckedWrite(target, plan, portName);
 }
 
-bool RadioCommands::RunCheckedWrite(WritePlan plan, const QString& portName) {
+bool RadioCommands::RunCheckedWrite(const RadioImage& goal, WritePlan plan,
+                                    const QString& portName) {
   WriteJournal journal(Folder());
   if (!backupFolder_.isEmpty()) {
     plan.keepJournal = [&journal](const RadioImage* replaced, const RadioImage& target,
@@ -124,7 +142,7 @@ bool RadioCommands::RunCheckedWrite(WritePlan plan, const QString& portName) {
       return journal.Begin(replaced, target, std::time(nullptr), error);
     };
   }
-  CheckedWriteSequence write(document_, plan);
+  CheckedWriteSequence write(goal, plan);
   const bool completed = transfers_.RunWrite(write, portName);
   if (!journal.ReplacedUnkept().empty()) {
     messages_.Warning(
@@ -171,15 +189,15 @@ bool RadioCommands::RunCheckedWrite(WritePlan plan, const QString& portName) {
 
 void RadioCommands::Verify(const QString& portName) {
   if (!CheckPort(portName, kReadRefusal)) return;
-  RunVerify(portName);
+  RunVerify(document_, portName);
 }
 
-void RadioCommands::RunVerify(const QString& portName) {
+void RadioCommands::RunVerify(const RadioImage& expected, const QString& portName) {
   const ItemSet items = ItemsOfScope(TransferScope::All);
-  RadioImage radio = document_;
+  RadioImage radio = expected;
   ReadSequence read(radio, items);
   if (!transfers_.RunRead(read, portName)) return;
-  const std::vector<FieldDifference> differences = CompareRadioItems(document_, radio, items);
+  const std::vector<FieldDifference> differences = CompareRadioItems(expected, radio, items);
   showReport_(kVerifyTitle,
               differences.empty()
                   ? QString::fromUtf8(kHoldsDocumentText)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <ctime>
 #include <functional>
 #include <string>
 
@@ -40,6 +41,10 @@ class RadioCommands {
   // checking that the radio still holds that where the write replaces it; a write that did not
   // end is completed.
   void WriteChanges(const QString& portName);
+  // History > Restore to Radio: what differs between what the radio holds now and `state`, a
+  // backup of that kind kept at `when`, written as Write > Changes writes (asked first, naming
+  // the state).
+  void Restore(const RadioImage& state, BackupKind kind, std::time_t when, const QString& portName);
   // Radio > Verify: reads the whole radio and compares it with the document.
   void Verify(const QString& portName);
 
@@ -52,12 +57,21 @@ class RadioCommands {
   void KeepReadBackup(const RadioImage& image, TransferScope scope);
 
  private:
+  // A state of the radio to restore, or none for the document.
+  struct Restoring {
+    const RadioImage& state;
+    BackupKind kind;
+    std::time_t when;
+  };
+
   bool CheckPort(const QString& portName, const QString& refusal);
-  // Runs one write with its journal and tells what it found; true when it stopped because the
-  // radio changed since the baseline and the user chose to write anyway.
-  bool RunCheckedWrite(WritePlan plan, const QString& portName);
-  // Reads the whole radio and shows how it compares with the document.
-  void RunVerify(const QString& portName);
+  // Write > Changes, or a restore: what differs from the baseline, asked for and written.
+  void WriteChangesTo(const QString& portName, const Restoring* restoring);
+  // Runs one write of `goal` with its journal and tells what it found; true when it stopped
+  // because the radio changed since the baseline and the user chose to write anyway.
+  bool RunCheckedWrite(const RadioImage& goal, WritePlan plan, const QString& portName);
+  // Reads the whole radio and shows how it compares with `expected`.
+  void RunVerify(const RadioImage& expected, const QString& portName);
   void KeepBackup(const RadioImage& image, BackupKind kind);
   std::string Folder() const;
 

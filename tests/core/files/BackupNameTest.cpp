@@ -149,6 +149,13 @@ TEST(IsOlderBackup, TheSequenceNumberDecidesWhateverTheClockSaid) {
             (std::vector<std::string>{"20261209T141502Z-0005-ARVEN-KK0F-memory.qvx",
                                       "20261209T141502Z-0005-ARVEN-KK0F.qvx",
                                       "20261209T141503Z-0005-BELTO-ME0B.qvx"}));
+  // A write of changes: what it found, then its journal, under one number and in one second.
+  EXPECT_EQ(InOrder({"20261209T141502Z-0006-ARVEN-KK0F-pending.qvx",
+                     "20261209T141502Z-0006-ARVEN-KK0F-replaced.qvx",
+                     "20261209T141501Z-0006-ARVEN-KK0F-written.qvx"}),
+            (std::vector<std::string>{"20261209T141502Z-0006-ARVEN-KK0F-replaced.qvx",
+                                      "20261209T141501Z-0006-ARVEN-KK0F-written.qvx",
+                                      "20261209T141502Z-0006-ARVEN-KK0F-pending.qvx"}));
   std::vector<BackupName> names;
   for (const char* name : {"20240131-235958-ARVEN-KK0F-7.qvx", "20261209T141502Z-0041-ARVEN.qvx",
                            "20261209T101502Z-0009-ARVEN.qvx"}) {

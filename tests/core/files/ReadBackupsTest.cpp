@@ -6,6 +6,7 @@
 #include <fstream>
 #include <thread>
 
+#include "core/files/BackupPins.h"
 #include "core/files/DocumentFile.h"
 #include "core/files/ReadBackups.h"
 #include "support/BackupFolder.h"
@@ -51,6 +52,16 @@ TEST(BackupsToRemove, FiftyMemoryReadsLeaveTheWholeRead) {
                                    BackupRadio{"ARVEN", "KK0F"}, BackupKind::MemoryRead));
   }
   EXPECT_EQ(BackupsToRemove(names, kKeptBackups), (std::vector<std::string>{names[1]}));
+}
+
+TEST(BackupsToRemove, APinnedBackupStaysAndLeavesTheOthersTheirPlaces) {
+  std::vector<std::string> names;
+  for (std::uint64_t n = 1; n <= 5; ++n) {
+    names.push_back(BackupFileName(kNoon, n, BackupRadio{"ARVEN", "KK0F"}, BackupKind::Replaced));
+  }
+  // Pinned, the oldest is kept and does not count: the newest two of the others stay.
+  EXPECT_EQ(BackupsToRemove(names, 2, {names[0], "mine.qvx"}),
+            (std::vector<std::string>{names[1], names[2]}));
 }
 
 class BackupFolderTest : public ::testing::Test {
@@ -107,6 +118,65 @@ TEST_F(BackupFolderTest, SavesAtTheSameMomentNeverReplaceOneAnother) {
   for (std::thread& program : programs) program.join();
   EXPECT_EQ(std::count(failures.begin(), failures.end(), 0), kPrograms);
   EXPECT_EQ(ListBackups(folder_.Path()).size(), static_cast<std::size_t>(kPrograms * kReads));
+}
+
+TEST_F(BackupFolderTest, PinsSurviveThePruneUntilTheirBackupIsGone) {
+  const RadioImage image = NamedImage("KK,0F", "ARVEN", "A");
+  std::vector<ClaimedBackup> kept(kKeptBackups + 2);
+  for (ClaimedBackup& backup : kept) {
+    ASSERT_TRUE(SaveBackup(folder_.Path(), image, kNoon, BackupKind::MemoryRead, &backup, nullptr));
+    if (&backup == &kept[0]) {
+      ASSERT_TRUE(SetPinned(folder_.Path(), backup.name.fileName, true, nullptr));
+    }
+  }
+  const std::string oldest = kept[0].name.fileName;
+  EXPECT_TRUE(IsPinned(folder_.Path(), oldest));
+  EXPECT_EQ(PinnedBackups(folder_.Path()), std::set<std::string>{oldest});
+  // The pinned one and the newest 50 of the others.
+  const std::vector<BackupName> listed = ListBackups(folder_.Path());
+  ASSERT_EQ(listed.size(), kKeptBackups + 1);
+  EXPECT_EQ(listed.front().fileName, oldest);
+  EXPECT_EQ(listed[1].fileName, kept[2].name.fileName);
+
+  // A pin can be taken off; one whose backup went is removed by the next prune.
+  ASSERT_TRUE(SetPinned(folder_.Path(), oldest, false, nullptr));
+  EXPECT_TRUE(SetPinned(folder_.Path(), oldest, false, nullptr)) << "unpinned twice";
+  ASSERT_TRUE(SetPinned(folder_.Path(), listed[1].fileName, true, nullptr));
+  std::filesystem::remove(folder_.File(listed[1].fileName));
+  PruneBackups(folder_.Path());
+  EXPECT_TRUE(PinnedBackups(folder_.Path()).empty());
+  EXPECT_FALSE(std::filesystem::exists(folder_.File(PinFileName(listed[1].fileName))));
+}
+
+TEST_F(BackupFolderTest, OnlyABackupOfTheFolderIsPinned) {
+  folder_.Make();
+  std::ofstream(folder_.File("mine.qvx")) << "x";
+  std::ofstream(folder_.Beside("20260501T120000Z-0001-ARVEN-KK0F.qvx")) << "x";
+  // Not a backup's name, or (to pin) not there: refused, nothing made or removed elsewhere.
+  struct Case {
+    const char* name;
+    bool pin;
+  };
+  for (const Case c : {Case{"mine.qvx", true}, Case{"mine.qvx", false},
+                       Case{"../20260501T120000Z-0001-ARVEN-KK0F.qvx", true},
+                       Case{"../20260501T120000Z-0001-ARVEN-KK0F.qvx", false},
+                       Case{"20260501T120000Z-0002-ARVEN-KK0F.qvx", true}}) {
+    std::string error;
+    EXPECT_FALSE(SetPinned(folder_.Path(), c.name, c.pin, &error)) << c.name;
+    EXPECT_EQ(error.rfind("there is no backup ", 0), 0u) << error;
+  }
+  // A link in a pin's place makes nothing where it leads.
+  const std::string backup = "20260501T120000Z-0003-ARVEN-KK0F.qvx";
+  std::ofstream(folder_.File(backup)) << "x";
+  std::filesystem::create_symlink(folder_.Beside("elsewhere"), folder_.File(PinFileName(backup)));
+  EXPECT_FALSE(SetPinned(folder_.Path(), backup, true, nullptr));
+  EXPECT_FALSE(std::filesystem::exists(folder_.Beside("elsewhere")));
+  std::filesystem::remove(folder_.File(PinFileName(backup)));
+  std::filesystem::remove(folder_.File(backup));
+  // A pin file of the user's own name keeps nothing.
+  std::ofstream(folder_.File("mine.qvx.pin")) << "";
+  EXPECT_TRUE(PinnedBackups(folder_.Path()).empty());
+  EXPECT_EQ(folder_.Files(), (std::vector<std::string>{"mine.qvx", "mine.qvx.pin"}));
 }
 
 TEST_F(BackupFolderTest, AFolderThatCannotBeMadeIsNamed) {

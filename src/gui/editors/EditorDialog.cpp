@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "core/rules/EditStepNames.h"
+#include "gui/common/FittingScrollArea.h"
 #include "gui/common/MessageService.h"
 #include "gui/editors/EditorText.h"
 
@@ -35,8 +37,11 @@ bool PagingMoveOfKey(int key, PagingMove& move) {
 }  // namespace
 
 TEditorDialog::TEditorDialog(MessageService& messages, QWidget* parent)
-    : QDialog(parent), messages_(messages) {
+    : QDialog(parent), messages_(messages), body_(new QWidget) {
   setModal(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(new FittingScrollArea(body_, this));
 }
 
 void TEditorDialog::BeginSession(Document& document) {

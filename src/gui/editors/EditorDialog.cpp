@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/rules/EditStepNames.h"
@@ -42,6 +43,16 @@ TEditorDialog::TEditorDialog(MessageService& messages, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(new FittingScrollArea(body_, this));
+}
+
+void TEditorDialog::showEvent(QShowEvent* event) {
+  // A window is first given two thirds of the screen at most; the editor takes what its
+  // controls need, as far as the screen goes, and scrolls beyond.
+  if (!sized_ && !event->spontaneous()) {
+    resize(sizeHint());
+    sized_ = true;  // from then on as the user leaves it
+  }
+  QDialog::showEvent(event);
 }
 
 void TEditorDialog::BeginSession(Document& document) {

@@ -63,6 +63,7 @@ class TEditorDialog : public QDialog {
 
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -74,6 +75,7 @@ class TEditorDialog : public QDialog {
   Document* document_ = nullptr;
   bool pending_ = false;
   bool storing_ = false;
+  bool sized_ = false;
 };
 
 }  // namespace quorvan

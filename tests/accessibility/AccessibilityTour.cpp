@@ -3,10 +3,12 @@
 //   next   close the window shown and show the next one ("window NAME TITLE", or "done" at
 //          the end)
 //   tab    press Tab in the window shown ("focus OBJECTNAME")
+//   find   look for a channel that is not there ("found")
 // Each window is made active before it is told, since no window manager does that here.
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QSocketNotifier>
 #include <QTabWidget>
 #include <QTest>
@@ -21,6 +23,7 @@
 #include "core/model/SettingsStore.h"
 #include "gui/common/ReportDialog.h"
 #include "gui/csv/CsvImportDialog.h"
+#include "gui/mainwindow/FindBar.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TMainForm.h"
 #include "gui/mainwindow/TSetupForm.h"
@@ -79,6 +82,12 @@ class Tour : public QObject {
       focus = QApplication::focusWidget();
       std::cout << "focus " << (focus ? focus->objectName().toStdString() : std::string("-"))
                 << std::endl;
+    } else if (line == "find") {
+      // A find that fails, as the user runs it: the status bar tells, and so its notice.
+      form_.Action(MainCommand::EditFind)->trigger();
+      form_.Finder()->Field()->setText(QStringLiteral("no such channel"));
+      form_.Action(MainCommand::EditFindNext)->trigger();
+      std::cout << "found" << std::endl;
     } else if (line == "next") {
       QWidget* window = Shown();
       if (window != &form_) window->close();

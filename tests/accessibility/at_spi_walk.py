@@ -2,8 +2,8 @@
 """Reads the accessibility tour's windows through AT-SPI, as a screen reader does.
 
 Fails on a control a user can reach that has no name, a table without a name, without a
-header for each column or without text in its cells, and a Tab order that leaves out a
-control of the window. Run by run-at-spi-walk.sh, which starts the buses it needs.
+header for each column or without text in its cells, a Tab order that leaves out a control
+of the window, and a main window whose notice does not tell a failed find. Run by run-at-spi-walk.sh, which starts the buses it needs.
 """
 import os
 import subprocess
@@ -160,7 +160,7 @@ class Tour:
     def tell(self, command):
         self.process.stdin.write(command + "\n")
         self.process.stdin.flush()
-        return self.said() if command == "tab" else None
+        return self.said() if command in ("tab", "find") else None
 
 
 def find_app():
@@ -212,6 +212,20 @@ def check_window(name, window, tour, problems):
     print("%s: %d controls, %d reached by Tab" % (name, len(stops), len(visited)))
 
 
+def check_notice(window, tour, problems):
+    """A failed find is told by the window's notice, which a screen reader speaks."""
+    tour.tell("find")
+    for _ in range(20):
+        window.clear_cache()
+        objects = []
+        walk(window, objects)
+        notices = [o for o in objects if o.getRole() == pyatspi.ROLE_NOTIFICATION]
+        if any(o.name == "Not found." for o in notices):
+            return
+        time.sleep(0.1)
+    problems.append("MainForm: no notification says \"Not found.\"")
+
+
 def main():
     tour = Tour(sys.argv[1])
     app = None
@@ -236,6 +250,8 @@ def main():
             problems.append("%s: no window '%s' showing" % (name, title))
         else:
             check_window(name, window, tour, problems)
+            if name == "MainForm":
+                check_notice(window, tour, problems)
             windows += 1
         tour.tell("next")
     tour.process.stdin.close()

@@ -124,14 +124,12 @@ int main(int argc, char** argv) {
   windows.ShowMainForm();
   // A channel to show, to edit and to change with others.
   form.Document().Change("Seed", [](RadioImage& image) {
-    image.Store(SlotKind::Memory, 0, "000,00146520000,0,0,0,1,0,0,08,08,000,000600000,0,0,,,,NATIONAL");
+    image.Store(SlotKind::Memory, 0,
+                "000,00146520000,0,0,0,1,0,0,08,08,000,000600000,0,0,,,,NATIONAL");
   });
 
   const std::vector<Stop> stops{
-      {"MainForm",
-       [&form] {
-         form.GridOf(Grid::Memory)->setFocus();
-       }},
+      {"MainForm", [&form] { form.GridOf(Grid::Memory)->setFocus(); }},
       {"MenuPage1", [&form] { form.PageControl()->setCurrentIndex(1); }},
       {"MenuPage2", [&form] { form.PageControl()->setCurrentIndex(2); }},
       {"MemoryForm", [&form] { EnterGrid(form, Grid::Memory); }},

@@ -30,12 +30,11 @@ QSize FittingScrollArea::sizeHint() const {
   if (!shown) return natural;
   const QSize room = shown->availableGeometry().size() - kWindowFrame;
   if (natural.height() > room.height()) natural.rwidth() += verticalScrollBar()->sizeHint().width();
-  if (natural.width() > room.width()) natural.rheight() += horizontalScrollBar()->sizeHint().height();
+  if (natural.width() > room.width())
+    natural.rheight() += horizontalScrollBar()->sizeHint().height();
   return natural.boundedTo(room);
 }
 
-QSize FittingScrollArea::minimumSizeHint() const {
-  return kSmallest.boundedTo(sizeHint());
-}
+QSize FittingScrollArea::minimumSizeHint() const { return kSmallest.boundedTo(sizeHint()); }
 
 }  // namespace quorvan

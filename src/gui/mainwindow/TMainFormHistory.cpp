@@ -49,8 +49,9 @@ void TMainForm::ShowRow(GridRow row) {
 void TMainForm::AnnounceRow(Grid grid) {
   const GridView* view = GridOf(grid);
   if (!view) return;
-  announcer_->Announce(QString::fromStdString(NameToUtf8(
-      RowAnnouncement(Image(), grid, view->SelectedGridRow()), Image().Plan().DestinationLetter())));
+  announcer_->Announce(
+      QString::fromStdString(NameToUtf8(RowAnnouncement(Image(), grid, view->SelectedGridRow()),
+                                        Image().Plan().DestinationLetter())));
 }
 
 void TMainForm::OpenFind() {

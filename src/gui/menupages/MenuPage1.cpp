@@ -12,8 +12,8 @@
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
 #include "gui/common/AccessibleNames.h"
-#include "gui/common/KeyboardOrder.h"
 #include "gui/common/DisplayFonts.h"
+#include "gui/common/KeyboardOrder.h"
 #include "gui/common/MessageService.h"
 #include "gui/menupages/MenuPagePom.h"
 

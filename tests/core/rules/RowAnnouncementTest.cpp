@@ -15,8 +15,7 @@ TEST(RowAnnouncementTest, MemoryRowsSayLabelFrequencyNameModeAndStatus) {
   } cases[] = {
       {"tone", "007,00146520000,0,0,0,1,0,0,08,08,000,000600000,0,0,,,,NATIONAL",
        "007, 146.520 MHz, NATIONAL, FM, tone 88.5"},
-      {"plus shift and offset, no name",
-       "007,00146940000,0,1,0,0,0,0,08,08,000,000600000,0,0,,,,",
+      {"plus shift and offset, no name", "007,00146940000,0,1,0,0,0,0,08,08,000,000600000,0,0,,,,",
        "007, 146.940 MHz, FM, offset 0.60 MHz, plus shift"},
       {"minus shift reversed, DCS, AM",
        "007,00146940000,0,2,1,0,0,1,08,08,103,000600000,2,0,,,,REP",

@@ -1,7 +1,7 @@
 // The window and its dialogs driven by the keyboard alone, and what assistive technology is
 // told: where the focus goes, which popup opens, what is announced, what fits a small screen.
-#include <QAccessible>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -212,7 +212,7 @@ void KeyboardAccessTest::mnemonicsOfTheMainWindowAreUnique() {
                                                     .arg(key, taken.value(key), text)));
       taken.insert(key, text);
     }
-    QVERIFY(taken.contains(QLatin1Char('w')));  // the View menu's
+    QVERIFY(taken.contains(QLatin1Char('w')));                 // the View menu's
     if (page == 0) QVERIFY(taken.contains(QLatin1Char('v')));  // the VFO grid's
   }
 }
@@ -267,7 +267,8 @@ void KeyboardAccessTest::statusMessagesAndFindHitsAreAnnounced() {
   f.form->Action(MainCommand::EditFindNext)->trigger();
   // The focus stays in the find field, so the row found is told.
   QVERIFY(field->hasFocus());
-  QCOMPARE(notice->text(QAccessible::Name), QStringLiteral("004, 145.500 MHz, Club, FM, tone 88.5"));
+  QCOMPARE(notice->text(QAccessible::Name),
+           QStringLiteral("004, 145.500 MHz, Club, FM, tone 88.5"));
   field->setText(QStringLiteral("433"));
   f.form->Action(MainCommand::EditFindNext)->trigger();
   QCOMPARE(notice->text(QAccessible::Name), QStringLiteral("Not found."));
@@ -279,12 +280,11 @@ void KeyboardAccessTest::changeSelectedTabsFromEachBoxToItsValues() {
   QApplication::setActiveWindow(&dialog);
   QVERIFY(QTest::qWaitForWindowActive(&dialog));
   const QStringList ring = TabRing(dialog.findChild<QWidget*>(QStringLiteral("CheckBox_Mode")));
-  const QStringList expected{"ComboBox_Mode",    "CheckBox_Step",     "ComboBox_Step",
-                             "CheckBox_Shift",   "ComboBox_Shift",    "Edit_Offset",
-                             "CheckBox_Tone",    "ComboBox_ToneKind", "CheckBox_Lock",
-                             "ComboBox_Lock",    "CheckBox_Power",    "ComboBox_Power",
-                             "CheckBox_Name",    "Edit_NamePrefix",   "Button_OK",
-                             "Button_Cancel"};
+  const QStringList expected{
+      "ComboBox_Mode",  "CheckBox_Step",   "ComboBox_Step",  "CheckBox_Shift",
+      "ComboBox_Shift", "Edit_Offset",     "CheckBox_Tone",  "ComboBox_ToneKind",
+      "CheckBox_Lock",  "ComboBox_Lock",   "CheckBox_Power", "ComboBox_Power",
+      "CheckBox_Name",  "Edit_NamePrefix", "Button_OK",      "Button_Cancel"};
   QCOMPARE(ring, expected);
   // The value a box governs is named after it.
   for (const char* name : {"ComboBox_Mode", "ComboBox_Power", "Edit_NamePrefix"}) {
@@ -316,7 +316,6 @@ void KeyboardAccessTest::radioGroupIsEnteredAtTheCheckedButton() {
   QCOMPARE(ring.value(1), entered);
   QCOMPARE(ring.filter(QStringLiteral("RadioButton")).size(), 1);
   // The arrow keys move within the group, and Tab enters it at the new choice.
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   QWidget* button = group->findChild<QWidget*>(entered);
   button->setFocus(Qt::TabFocusReason);
   QTest::keyClick(button, first ? Qt::Key_Down : Qt::Key_Up);
@@ -328,7 +327,8 @@ void KeyboardAccessTest::radioGroupIsEnteredAtTheCheckedButton() {
 }
 
 void KeyboardAccessTest::reportTabReachesTextAndEveryButton() {
-  ReportDialog dialog(QStringLiteral("Report"), QStringLiteral("one\ntwo"), QStringLiteral("&Go On"));
+  ReportDialog dialog(QStringLiteral("Report"), QStringLiteral("one\ntwo"),
+                      QStringLiteral("&Go On"));
   dialog.show();
   QApplication::setActiveWindow(&dialog);
   QVERIFY(QTest::qWaitForWindowActive(&dialog));

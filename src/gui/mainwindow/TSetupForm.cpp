@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/model/BandPlan.h"
+#include "gui/common/KeyboardOrder.h"
 
 namespace quorvan {
 
@@ -28,6 +29,7 @@ TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(group);
   layout->addWidget(buttons);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  EnterRadioGroupsAtChecked(this);
 }
 
 int TSetupForm::SelectedIndex() const {

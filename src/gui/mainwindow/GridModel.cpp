@@ -23,6 +23,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (role == kChoicesRole) {
     return choices_ ? choices_(GridRowOfModelRow(index.row()), index.column()) : QStringList();
   }
+  if (role == Qt::BackgroundRole || role == Qt::ToolTipRole) {
+    return mark_ ? mark_(GridRowOfModelRow(index.row()), role) : QVariant();
+  }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   return cell_(GridRowOfModelRow(index.row()), index.column());
 }

@@ -42,6 +42,11 @@ class GridModel : public QAbstractTableModel {
   using StoreFunction = std::function<void(int gridRow, int column, const QString& text)>;
   void SetEditing(EditableFunction editable, ChoicesFunction choices, StoreFunction store);
 
+  // A mark on whole rows (what live mode knows of each row's item): asked for the background
+  // and the tip of every cell; an invalid value for none.
+  using RowMarkFunction = std::function<QVariant(int gridRow, int role)>;
+  void SetRowMark(RowMarkFunction mark) { mark_ = std::move(mark); }
+
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
@@ -52,6 +57,7 @@ class GridModel : public QAbstractTableModel {
   EditableFunction editable_;
   ChoicesFunction choices_;
   StoreFunction store_;
+  RowMarkFunction mark_;
 };
 
 }  // namespace quorvan

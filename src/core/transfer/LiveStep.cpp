@@ -32,14 +32,23 @@ constexpr std::size_t kNamedItems = 5;
 
 }  // namespace
 
+RadioImage ItemsOnly(const RadioImage& image, const ItemSet& items) {
+  RadioImage only;
+  only.Plan() = image.Plan();
+  for (const ItemRef item : items.Items()) StoreItem(only, item, ItemText(image, item));
+  return only;
+}
+
 WritePlan PlanLiveStep(const RadioImage& document, const RadioImage& baseline, bool journal,
                        const RadioImage* replaced, const ItemSet& step) {
-  WritePlan plan = PlanChanges(document, baseline, journal, replaced);
-  ItemSet changes;
-  for (const ItemRef item : plan.changes->Items()) {
-    if (step.Contains(item)) changes.Add(item);
+  WritePlan plan;
+  plan.baseline = &baseline;
+  // The step's items alone are compared: the rest of the document is no part of this step.
+  plan.changes = ChangesToWrite(ItemsOnly(baseline, step), ItemsOnly(document, step));
+  if (journal) {
+    plan.unsure = ItemsOfJournal(baseline, replaced);
+    plan.unsureBefore = replaced;
   }
-  plan.changes = changes;
   plan.readBack = true;
   return plan;
 }

@@ -9,6 +9,10 @@
 
 namespace quorvan {
 
+// Of an image, the items of the set only (and its band plan); every other item empty. A step's
+// write works on this, so that what it compares and converts is the step and not the document.
+RadioImage ItemsOnly(const RadioImage& image, const ItemSet& items);
+
 // The write of one step of live mode: of the items `step` names, those the document holds
 // otherwise than the radio held them (`baseline`), written with their checks and read back.
 // Over the journal of a write that did not end (`journal`, with what it found where it wrote in

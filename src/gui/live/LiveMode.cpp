@@ -113,6 +113,7 @@ bool LiveMode::Start(const QString& portName, const std::function<bool()>& readR
 
 void LiveMode::Begin(const QString& portName) {
   portName_ = portName;
+  known_.reset();
   queue_.Clear();
   pausedText_.clear();
   active_ = true;
@@ -208,18 +209,27 @@ void LiveMode::SendNext() {
     emit StatusChanged();
     return;
   }
-  sentImage_ = document_.Image();
-  Baseline found;
-  if (!backupFolder_.isEmpty()) found = FindBaseline(Folder(), sentImage_, std::time(nullptr));
-  if (found.status != Baseline::Status::Found) {
-    EndStep({}, found.status == Baseline::Status::None ? std::string(kLiveRadioUnknownText)
-                                                       : BaselineRefusalText(found));
-    return;
+  // The step's items as the document holds them now; a later change waits for a later step.
+  sentImage_ = ItemsOnly(document_.Image(), step_);
+  bool journal = false;
+  if (known_) {
+    baseline_ = *known_;
+    replaced_.reset();
+  } else {
+    Baseline found;
+    if (!backupFolder_.isEmpty()) {
+      found = FindBaseline(Folder(), document_.Image(), std::time(nullptr));
+    }
+    if (found.status != Baseline::Status::Found) {
+      EndStep({}, found.status == Baseline::Status::None ? std::string(kLiveRadioUnknownText)
+                                                         : BaselineRefusalText(found));
+      return;
+    }
+    baseline_ = std::move(found.image);
+    replaced_ = std::move(found.replaced);
+    journal = found.name.kind == BackupKind::Pending;
   }
-  baseline_ = std::move(found.image);
-  replaced_ = std::move(found.replaced);
-  plan_ = PlanLiveStep(sentImage_, baseline_, found.name.kind == BackupKind::Pending,
-                       replaced_ ? &*replaced_ : nullptr, step_);
+  plan_ = PlanLiveStep(sentImage_, baseline_, journal, replaced_ ? &*replaced_ : nullptr, step_);
   write_ = std::make_unique<CheckedWriteSequence>(sentImage_, plan_);
   if (plan_.changes->Empty() && plan_.unsure.Empty()) {
     // The radio holds these items so already (an undo back to what it held).
@@ -256,6 +266,11 @@ void LiveMode::OnFinished(TransferSession::Outcome outcome, const QString& messa
       judged.problem = std::string(kWrittenBackupNotKeptMessage) + " " + error;
       judged.confirmed = ItemSet();
     }
+  }
+  if (holds && judged.confirmed == step_) {
+    known_ = *holds;
+  } else {
+    known_.reset();
   }
   EndStep(judged.confirmed, judged.problem);
 }

@@ -93,6 +93,9 @@ class LiveMode : public QObject {
   RadioImage sentImage_;
   RadioImage baseline_;
   std::optional<RadioImage> replaced_;
+  // What the radio holds, known from the last step that ended with everything confirmed and its
+  // journal kept; none: the baselines on disk tell (at the start, after a failure).
+  std::optional<RadioImage> known_;
   WritePlan plan_;
   std::unique_ptr<WriteJournal> journal_;
   std::unique_ptr<CheckedWriteSequence> write_;

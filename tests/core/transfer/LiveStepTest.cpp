@@ -65,8 +65,10 @@ TEST(LiveStep, ConfirmsWhatTheRadioGivesBackAndTellsWhyTheRestIsNot) {
     ScriptedRadio radio(baseline);
     if (c.radio) c.radio(radio);
 
-    const WritePlan plan = PlanLiveStep(document, baseline, false, nullptr, c.step);
-    CheckedWriteSequence write(document, plan);
+    // As live mode sends it: the step's items alone.
+    const RadioImage sent = ItemsOnly(document, c.step);
+    const WritePlan plan = PlanLiveStep(sent, baseline, false, nullptr, c.step);
+    CheckedWriteSequence write(sent, plan);
     bool ended = true;
     if (c.sends) {
       int answered = 0;

@@ -7,12 +7,15 @@
 // scripts/guide-screenshots.sh, with settings folders of its own)
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPrinter>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <cstdio>
 
+#include "core/model/ChannelRecord.h"
 #include "core/rules/CsvImport.h"
 #include "core/rules/EditorRules.h"
 #include "core/rules/Printout.h"
@@ -24,6 +27,7 @@
 #include "gui/editors/TMemoryForm.h"
 #include "gui/editors/TVfoForm.h"
 #include "gui/help/THelpForm.h"
+#include "gui/live/LiveMode.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TAboutBox.h"
 #include "gui/mainwindow/TMainForm.h"
@@ -142,6 +146,29 @@ bool SavePrintout(const RadioImage& image, const QString& folder) {
                        image.Plan().DestinationLetter());
 }
 
+// Live mode on, a channel renamed and confirmed by the radio: its row marked, the status bar
+// saying so.
+bool SaveLiveMode(TMainForm& form, const QString& folder) {
+  form.Action(MainCommand::RadioLiveMode)->trigger();
+  if (!form.Live().Active()) return false;
+  ChannelRecord record = ChannelRecord::Parse(form.Image().Record(SlotKind::Memory, 2));
+  if (record.Empty()) return false;
+  record.Set(ChannelField::Name, "LIVE");
+  form.Document().Change("Edit 002", [&record](RadioImage& image) {
+    image.Store(SlotKind::Memory, 2, record.Text());
+  });
+  QElapsedTimer guard;
+  guard.start();
+  while (!form.Live().Settled() && !form.Live().Paused() && guard.elapsed() < 30000) {
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  }
+  form.GridOf(Grid::Memory)->SelectGridRow(4);
+  QApplication::processEvents();
+  const bool saved = form.Live().Settled() && Save(form, folder, "live-mode");
+  form.Live().Leave();
+  return saved;
+}
+
 }  // namespace
 }  // namespace quorvan
 
@@ -175,6 +202,9 @@ int main(int argc, char** argv) {
   services.chooseSetupIndex = [] { return 0; };
   services.workingDirectory = QDir::currentPath() + QDir::separator();
   services.presetPort = args.at(2);
+  // The read's backup is what live mode starts from.
+  QTemporaryDir backups;
+  services.backupFolder = backups.path();
   TMainForm mainForm(services);
   mainForm.show();
 
@@ -201,6 +231,7 @@ int main(int argc, char** argv) {
     if (!SaveCsvReport(mainForm, mainForm.Image(), folder)) ++failures;
     if (!SaveHelp(settings, args.at(3), folder)) ++failures;
     failures += SaveEditorsAndSort(mainForm, messages, mainForm.Document(), folder);
+    if (!SaveLiveMode(mainForm, folder)) ++failures;
     mainForm.Document().SetModified(false);  // nothing to save: the pictures were the point
     QApplication::exit(failures == 0 ? 0 : 1);
   });

@@ -479,6 +479,21 @@ void LiveModeTest::otherTransfersAndDocumentsEndLiveMode() {
     QVERIFY2(!f.Live().Active(), c.what);
     QVERIFY2(!f.line.IsOpen(), c.what);
   }
+  // Closing the window with an item the radio may not hold asks; No keeps the window open.
+  LiveFixture f;
+  f.form->show();
+  f.TurnOn();
+  f.transfers.radio.Refuse("MNA 020,");
+  ChangeDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 20, Channel(20, "00145000000", "NEW"));
+  });
+  QVERIFY(f.WaitIdle());
+  f.messages.answers = {Answer::No};
+  QVERIFY(!f.form->close());
+  QVERIFY(f.Live().Active());
+  f.messages.answers = {Answer::Yes, Answer::No};  // leave live mode, then do not save
+  QVERIFY(f.form->close());
+  QVERIFY(!f.Live().Active());
 }
 
 }  // namespace quorvan

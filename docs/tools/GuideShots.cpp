@@ -165,7 +165,10 @@ bool SaveLiveMode(TMainForm& form, const QString& folder) {
   form.GridOf(Grid::Memory)->SelectGridRow(4);
   QApplication::processEvents();
   const bool saved = form.Live().Settled() && Save(form, folder, "live-mode");
+  // The other pictures show the radio as read: the rename is taken back, on the radio too.
+  form.Undo();
   form.Live().Leave();
+  form.GridOf(Grid::Memory)->SelectGridRow(2);
   return saved;
 }
 
@@ -222,6 +225,7 @@ int main(int argc, char** argv) {
       if (!Save(mainForm, folder, pages[page])) ++failures;
     }
     mainForm.PageControl()->setCurrentIndex(0);
+    if (!SaveLiveMode(mainForm, folder)) ++failures;
     if (!Save(*mainForm.findChild<QToolBar*>(QStringLiteral("ToolBar1")), folder, "toolbar")) {
       ++failures;
     }
@@ -231,7 +235,6 @@ int main(int argc, char** argv) {
     if (!SaveCsvReport(mainForm, mainForm.Image(), folder)) ++failures;
     if (!SaveHelp(settings, args.at(3), folder)) ++failures;
     failures += SaveEditorsAndSort(mainForm, messages, mainForm.Document(), folder);
-    if (!SaveLiveMode(mainForm, folder)) ++failures;
     mainForm.Document().SetModified(false);  // nothing to save: the pictures were the point
     QApplication::exit(failures == 0 ? 0 : 1);
   });

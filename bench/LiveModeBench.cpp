@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -25,6 +24,7 @@
 #include "gui/transfer/ModalTransferDialogs.h"
 #include "gui/transfer/TReadForm.h"
 #include "gui/transfer/TWriteForm.h"
+#include "support/E2eProcess.h"
 #include "support/ScriptedServices.h"
 
 namespace quorvan::bench {
@@ -34,25 +34,6 @@ namespace {
 constexpr int kGuardMs = 30000;
 constexpr int kControlWaitMs = 400;
 
-class VirtualRadio {
- public:
-  explicit VirtualRadio(const QStringList& options) {
-    process_.start(QStringLiteral(QUORVAN_RADIOSIM_PATH), options);
-    if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000)) {
-      device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-    }
-  }
-  ~VirtualRadio() {
-    process_.kill();
-    process_.waitForFinished(5000);
-  }
-  const QString& Device() const { return device_; }
-
- private:
-  QProcess process_;
-  QString device_;
-};
-
 void BM_LiveOneChannelPaced9600(benchmark::State& state) {
   QTemporaryDir dir;
   const RadioImage image = FullImage();
@@ -61,7 +42,7 @@ void BM_LiveOneChannelPaced9600(benchmark::State& state) {
     state.SkipWithError("cannot write the served file");
     return;
   }
-  VirtualRadio radio(
+  testing::VirtualRadio radio(
       {QStringLiteral("--file"), file, QStringLiteral("--baud"), QStringLiteral("9600")});
   MemorySettingsStore settings;
   settings.SetValue("Type", image.Plan().type);

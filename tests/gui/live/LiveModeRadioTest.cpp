@@ -4,7 +4,6 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QtTest>
 
 #include "core/files/DocumentFile.h"
@@ -18,37 +17,19 @@
 #include "gui/transfer/ModalTransferDialogs.h"
 #include "gui/transfer/TReadForm.h"
 #include "gui/transfer/TWriteForm.h"
+#include "support/E2eProcess.h"
 
 namespace quorvan {
 
 namespace {
 
 constexpr int kEdits = 50;
-constexpr int kGuardMs = 120000;  // a stuck queue fails the test; not a timing check
+constexpr int kQueueGuardMs = 120000;  // a stuck queue fails the test; not a timing check
 
 std::string Channel(int slot, const char* name) {
   return MemoryChannelLabel(slot) + ",00145" + std::to_string(100 + slot) +
          "000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,," + name;
 }
-
-class VirtualRadio {
- public:
-  explicit VirtualRadio(const QStringList& options) {
-    process_.start(QStringLiteral(QUORVAN_RADIOSIM_PATH), options);
-    if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000)) {
-      device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-    }
-  }
-  ~VirtualRadio() {
-    process_.kill();
-    process_.waitForFinished(5000);
-  }
-  const QString& Device() const { return device_; }
-
- private:
-  QProcess process_;
-  QString device_;
-};
 
 }  // namespace
 
@@ -66,7 +47,7 @@ void LiveModeRadioTest::quickCellEditsAllReachTheRadio() {
     served.Store(SlotKind::Memory, slot, Channel(slot, "OLD"));
   const QString file = dir.filePath(QStringLiteral("served.qvx"));
   QVERIFY(SaveDocumentFile(file.toStdString(), served, nullptr));
-  VirtualRadio radio({QStringLiteral("--file"), file});
+  testing::VirtualRadio radio({QStringLiteral("--file"), file});
   QVERIFY(!radio.Device().isEmpty());
 
   MainFormFixture f;
@@ -89,7 +70,7 @@ void LiveModeRadioTest::quickCellEditsAllReachTheRadio() {
   }
   QElapsedTimer guard;
   guard.start();
-  while (!f.form->Live().Settled() && !f.form->Live().Paused() && guard.elapsed() < kGuardMs) {
+  while (!f.form->Live().Settled() && !f.form->Live().Paused() && guard.elapsed() < kQueueGuardMs) {
     QTest::qWait(20);
   }
   QVERIFY2(f.form->Live().Settled(), qPrintable(f.form->Live().PausedText()));

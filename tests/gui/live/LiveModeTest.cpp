@@ -5,14 +5,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -28,6 +26,7 @@
 #include "gui/mainwindow/GridModel.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/MainFormFixture.h"
+#include "gui/mainwindow/WindowSteps.h"
 #include "support/SampleImage.h"
 #include "support/ScriptedRadioLine.h"
 
@@ -38,20 +37,13 @@ namespace {
 // Bound on waiting for the queue, so a stuck live mode fails the test; not a timing check.
 constexpr int kGuardMs = 20000;
 
-class ScriptedCsvDialogs : public CsvFileDialogs {
- public:
-  QString OpenCsvName(const QString&) override { return openName; }
-  QString SaveCsvName(const QString&) override { return {}; }
-  bool ChooseImportPlacement(int selectedSlot, CsvPlacement& chosen) override {
-    chosen = {false, selectedSlot};
-    return true;
-  }
-  QString openName;
-};
-
-std::string Channel(int slot, const char* hz, const char* name) {
-  return MemoryChannelLabel(slot) + "," + hz + ",5,0,0,0,0,0,08,08,000,000600000,0,0,,,," + name;
-}
+using testing::AnswerModal;
+using testing::Channel;
+using testing::Child;
+using testing::Enter;
+using testing::EnterRows;
+using testing::PutOnClipboard;
+using testing::ScriptedCsvDialogs;
 
 struct LiveFixture;
 // What a test does to the window, or to the radio.
@@ -120,36 +112,6 @@ struct LiveFixture : MainFormFixture {
     return model->index(ModelRowOfGridRow(row), 1).data(Qt::ToolTipRole).toString();
   }
 };
-
-void AnswerModal(const std::function<void(QWidget*)>& answer, const std::function<void()>& open) {
-  QObject guard;
-  QTimer::singleShot(0, &guard, [answer] {
-    if (QWidget* dialog = QApplication::activeModalWidget()) answer(dialog);
-  });
-  open();
-}
-
-template <class T>
-T* Child(QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  if (!child) qFatal("no %s", name);
-  return child;
-}
-
-void Enter(TMainForm& form, Grid grid, int row) {
-  form.GridOf(grid)->SelectGridRow(row);
-  emit form.GridOf(grid)->Entered(grid);
-}
-
-void EnterRows(TMainForm& form, int first, int last) {
-  GridView* view = form.GridOf(Grid::Memory);
-  view->SelectGridRow(first);
-  const QAbstractItemModel* model = view->model();
-  view->selectionModel()->select(
-      QItemSelection(model->index(first - 1, 0), model->index(last - 1, 0)),
-      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  emit view->Entered(Grid::Memory);
-}
 
 void EditMemoryInEditor(LiveFixture& f, int row, const char* mhz) {
   AnswerModal(
@@ -265,10 +227,7 @@ void LiveModeTest::everyKindOfStepReachesTheRadioWithUndoAndRedo_data() {
     QTest::qWait(0);
   }) << true;
   QTest::newRow("paste") << Step([](LiveFixture& f) {
-    auto* data = new QMimeData;
-    data->setData(QStringLiteral("application/x-qrvx-clip"),
-                  QByteArray::fromStdString(Channel(3, "00146520000", "SIMPLEX")) + '\0');
-    QGuiApplication::clipboard()->setMimeData(data);
+    PutOnClipboard(Channel(3, "00146520000", "SIMPLEX"));
     Enter(*f.form, Grid::Memory, 13);
     f.form->UpdateEditCommands();
     f.Trigger(MainCommand::EditPaste);

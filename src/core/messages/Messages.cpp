@@ -15,6 +15,16 @@ std::string FileNotWrittenMessage(std::string_view reason) {
   return "The file could not be written: " + EscapeControls(reason);
 }
 
+std::string OffStepSkippedText(std::string_view frequency, std::string_view step,
+                               std::string_view keptStep) {
+  return std::string(frequency) + " is not on the " + std::string(step) + " step; left at " +
+         std::string(keptStep);
+}
+
+std::string FrequencyKeptText(std::string_view frequency, std::string_view would) {
+  return std::string(frequency) + " would become " + std::string(would) + "; left unchanged";
+}
+
 std::string ComparedWithReadText(std::string_view date) {
   return "Compared with what the radio held after the read of " + std::string(date) + ".";
 }

@@ -1,5 +1,6 @@
 #include "core/rules/ChannelSettings.h"
 
+#include "core/messages/Messages.h"
 #include "core/model/ChannelTables.h"
 #include "core/model/NameCharset.h"
 #include "core/rules/FrequencyRules.h"
@@ -87,6 +88,37 @@ std::vector<std::string> Adjustments(const EditorEntry& asked, const ChannelReco
   return said;
 }
 
+// "12.5 kHz": a step as a sentence names it.
+std::string StepWords(int index) {
+  std::string caption(kSteps[static_cast<std::size_t>(index)].caption);
+  const std::size_t unit = caption.find("kHz");
+  if (unit != std::string::npos) caption.insert(unit, " ");
+  return caption;
+}
+
+// Why a store is refused that would move a frequency the settings do not give (the receive
+// frequency, or the transmit frequency of a split channel): the channel keeps frequency and
+// step. Empty when the store keeps both frequencies as they were.
+std::string MovedFrequency(const ChannelRecord& before, const ChannelRecord& stored,
+                           const ChannelSettings& s) {
+  struct Kept {
+    ChannelField field;
+    bool given;
+    const char* prefix;
+  };
+  const bool txGiven = s.tx || s.shift || !before.IsSplit();
+  for (const Kept& kept : {Kept{ChannelField::Frequency, s.rx.has_value(), ""},
+                           Kept{ChannelField::TxFrequency, txGiven, "Tx "}}) {
+    if (kept.given || before[kept.field] == stored[kept.field]) continue;
+    const std::string was = kept.prefix + Mhz(before[kept.field]);
+    if (s.step && stored.StepIndex() != before.StepIndex()) {
+      return OffStepSkippedText(was, StepWords(stored.StepIndex()), StepWords(before.StepIndex()));
+    }
+    return FrequencyKeptText(was, Mhz(stored[kept.field]));
+  }
+  return {};
+}
+
 std::string Joined(const std::vector<std::string>& parts) {
   std::string text;
   for (const std::string& part : parts) text += (text.empty() ? "" : ", ") + part;
@@ -125,6 +157,13 @@ SettingsOutcome ApplyChannelSettings(RadioImage& image, const std::vector<int>& 
       continue;
     }
     ChannelRecord record = ChannelRecord::Parse(stored.record);
+    if (!before.empty()) {
+      const std::string moved = MovedFrequency(ChannelRecord::Parse(before), record, settings);
+      if (!moved.empty()) {
+        out.notes.push_back({slot, true, moved});
+        continue;
+      }
+    }
     // The editor leaves the power empty; the channel keeps its own unless one was given.
     if (settings.power) {
       record.Set(ChannelField::Power, std::string(1, *settings.power));

@@ -168,7 +168,20 @@ void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
   emit EditorRequested(grid_, SelectedGridRow());
 }
 
+void GridView::CommitOpenCell() {
+  if (state() != QAbstractItemView::EditingState) return;
+  QWidget* editor = indexWidget(currentIndex());
+  if (!editor) return;
+  commitData(editor);
+  closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 void GridView::keyPressEvent(QKeyEvent* event) {
+  // A key the open cell editor passed on (Enter ends the cell) is the cell's, not the row's.
+  if (state() == QAbstractItemView::EditingState) {
+    event->accept();
+    return;
+  }
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   const bool character = !event->text().isEmpty() && event->text().at(0).isPrint() &&
                          !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));

@@ -402,9 +402,10 @@ QGroupBox* TMainForm::BuildGrid(Grid grid, const QString& caption, int visibleRo
           return items;
         },
         [this](int row, int column, const QString& text) {
-          // Stored once the cell editor has closed, so the row shows what the store kept.
-          QTimer::singleShot(0, this,
-                             [this, row, column, text] { EditMemoryCell(row, column, text); });
+          // Stored once the cell editor has closed, so the row shows what the store kept;
+          // anything that reads the document first stores it at once (StorePendingCells).
+          pendingCells_.push_back({row, column, text});
+          QTimer::singleShot(0, this, [this] { StorePendingCells(); });
         });
     ShowSettingColumns();
   }
@@ -427,6 +428,12 @@ QGroupBox* TMainForm::BuildGrid(Grid grid, const QString& caption, int visibleRo
          {MainCommand::EditInsertRow, MainCommand::EditRemoveRow, MainCommand::EditMoveUp,
           MainCommand::EditMoveDown, MainCommand::EditChangeSelected}) {
       popups_[i]->addAction(Action(row));
+    }
+    // The row keys move rows only while the grid itself has the focus: in the comment line, the
+    // find bar or a cell being edited the keys are theirs.
+    for (const MainCommand move : {MainCommand::EditMoveUp, MainCommand::EditMoveDown}) {
+      Action(move)->setShortcutContext(Qt::WidgetShortcut);
+      view->addAction(Action(move));
     }
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
       if (activeGrid_ == Grid::Memory) UpdateRowCommands();

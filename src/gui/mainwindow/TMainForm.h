@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/model/AppSettings.h"
 #include "core/model/Document.h"
@@ -139,6 +140,8 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   void ChangeSelected();
   // A cell of the full table edited in place, stored as the memory editor stores it.
   void EditMemoryCell(int row, int column, const QString& text);
+  // Commits a cell still open in the memory grid and stores every cell edit not yet stored.
+  void StorePendingCells();
   void PrintDocument();
   void ExportPdf();
   void ImportCsv();
@@ -190,6 +193,12 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   ChangeSelectedDialog* changeSelectedDialog_ = nullptr;
   Grid activeGrid_ = Grid::None;
   bool typingComment_ = false;  // the comment line shows what is being typed already
+  struct PendingCell {
+    int row;
+    int column;
+    QString text;
+  };
+  std::vector<PendingCell> pendingCells_;  // cell edits the store has not taken yet
 
   QTabWidget* pageControl_ = nullptr;
   std::array<QWidget*, 2> menuPages_{};

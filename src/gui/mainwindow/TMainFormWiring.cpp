@@ -80,6 +80,8 @@ void TMainForm::WirePlugIns() {
 
 void TMainForm::OpenEditor(Grid grid, int row) {
   if (!editors_) return;
+  // The editor shows the record as stored now, with the cell just typed in it.
+  StorePendingCells();
   const int slot = RowToSlot(Image().Plan(), grid, row);
   if (slot < 0) return;
   editors_->Edit(grid, slot);

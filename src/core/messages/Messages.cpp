@@ -15,6 +15,11 @@ std::string FileNotWrittenMessage(std::string_view reason) {
   return "The file could not be written: " + EscapeControls(reason);
 }
 
+std::string RecoveryQuestion(std::string_view name, std::string_view time) {
+  return "Quorvan was closed without saving changes to " + EscapeControls(name) + " (" +
+         std::string(time) + ").\nRestore them?";
+}
+
 std::string OffStepSkippedText(std::string_view frequency, std::string_view step,
                                std::string_view keptStep) {
   return std::string(frequency) + " is not on the " + std::string(step) + " step; left at " +

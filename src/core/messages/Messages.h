@@ -111,6 +111,11 @@ constexpr std::string_view kPinNotChangedMessage = "The pin of this backup could
 constexpr const char* kNothingInCommonText =
     "These two backups hold no part of the radio in common: nothing to compare.";
 
+// ---- Recovery --------------------------------------------------------------------------------
+// At start, for unsaved work a window left behind: "Quorvan was closed without saving changes to
+// NAME (9 Dec 2026 14:15).\nRestore them?"
+std::string RecoveryQuestion(std::string_view name, std::string_view time);
+
 // ---- Editing ---------------------------------------------------------------------------------
 constexpr std::string_view kInvalidFunctionMessage = "Invalid function.";
 constexpr std::string_view kNotFoundMessage = "Not found.";

@@ -1,6 +1,7 @@
 #include "gui/common/MessageService.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "core/messages/Messages.h"
 
@@ -69,6 +70,21 @@ Answer BoxMessageService::AskYesNoCancel(const QString& text, MessageIcon icon) 
     default:
       return Answer::Cancel;  // Escape and the close box count as Cancel
   }
+}
+
+Answer BoxMessageService::AskThreeWay(const QString& text, const QStringList& buttons,
+                                      MessageIcon icon) {
+  if (buttons.size() != 3) return AskYesNoCancel(text, icon);
+  QMessageBox box(BoxIcon(icon), kTitle, text, QMessageBox::NoButton, parent_);
+  QPushButton* yes = box.addButton(buttons.at(0), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(buttons.at(1), QMessageBox::NoRole);
+  QPushButton* cancel = box.addButton(buttons.at(2), QMessageBox::RejectRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == yes) return Answer::Yes;
+  if (box.clickedButton() == no) return Answer::No;
+  return Answer::Cancel;
 }
 
 }  // namespace quorvan

@@ -34,6 +34,7 @@ struct MainFormServices {
   std::function<void()> showDiagnosticReport;
   QString workingDirectory;           // replaces a missing "Path"
   QString backupFolder;               // where completed reads are kept; empty: not kept
+  QString recoveryFolder;             // where unsaved work is kept against a crash; empty: not
   QString presetPort;                 // a port chosen for this run only; empty: the stored one
   ChannelEditorsFactory makeEditors;  // empty: the grids open no editor
   // Left empty, the window uses the system's printers and file dialogs.

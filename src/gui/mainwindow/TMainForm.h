@@ -24,6 +24,8 @@ class QTabWidget;
 
 namespace quorvan {
 
+class RecoveryKeeper;
+
 class CsvCommands;
 class CsvFileDialogs;
 class DocumentSignals;
@@ -70,6 +72,10 @@ class TMainForm : public QMainWindow, private EditCommandHost {
 
   // Start-up file: the command-line arguments joined with single blanks.
   void OpenCommandLine(const QStringList& arguments);
+  // At start: offers each document a window that is gone left unsaved, newest first, until one
+  // is restored (TMainFormRecovery.cpp).
+  void OfferRecovery();
+  RecoveryKeeper* Recovery() const { return recovery_; }
   // What the Radio menu's items do.
   void ReadFromRadio(TransferScope scope);
   void WriteToRadio(TransferScope scope);
@@ -190,6 +196,7 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   PdfFileDialog* pdfDialog_ = nullptr;
   RadioMenuPages* radioMenuPages_ = nullptr;
   TSortForm* sortForm_ = nullptr;
+  RecoveryKeeper* recovery_ = nullptr;
   ChangeSelectedDialog* changeSelectedDialog_ = nullptr;
   Grid activeGrid_ = Grid::None;
   bool typingComment_ = false;  // the comment line shows what is being typed already

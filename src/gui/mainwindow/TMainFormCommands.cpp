@@ -11,6 +11,7 @@
 #include "core/transfer/ReadSequence.h"
 #include "gui/common/MessageService.h"
 #include "gui/common/ReportDialog.h"
+#include "gui/document/RecoveryKeeper.h"
 #include "gui/mainwindow/TMainForm.h"
 #include "gui/transfer/RadioCommands.h"
 #include "gui/transfer/TransferDialogs.h"
@@ -68,6 +69,8 @@ bool TMainForm::ShowReport(const QString& title, const QString& text, const QStr
 void TMainForm::closeEvent(QCloseEvent* event) {
   // A save that did not complete keeps the window open, so nothing is lost unasked.
   if (lifecycle_->ConfirmDiscard()) {
+    // Saved, or its changes dropped on purpose: there is nothing left to recover.
+    if (recovery_) recovery_->Forget();
     SaveGeometry();
     event->accept();
   } else {

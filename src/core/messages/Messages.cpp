@@ -15,6 +15,10 @@ std::string FileNotWrittenMessage(std::string_view reason) {
   return "The file could not be written: " + EscapeControls(reason);
 }
 
+std::string ChangedOnDiskQuestion(std::string_view name) {
+  return EscapeControls(name) + " was changed by another program since you opened it.";
+}
+
 std::string RecoveryQuestion(std::string_view name, std::string_view time) {
   return "Quorvan was closed without saving changes to " + EscapeControls(name) + " (" +
          std::string(time) + ").\nRestore them?";

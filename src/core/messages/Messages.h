@@ -111,6 +111,10 @@ constexpr std::string_view kPinNotChangedMessage = "The pin of this backup could
 constexpr const char* kNothingInCommonText =
     "These two backups hold no part of the radio in common: nothing to compare.";
 
+// Save over a file another program changed since it was opened or saved, with Overwrite,
+// Save As... and Cancel: "club.qvx was changed by another program since you opened it."
+std::string ChangedOnDiskQuestion(std::string_view name);
+
 // ---- Recovery --------------------------------------------------------------------------------
 // At start, for unsaved work a window left behind: "Quorvan was closed without saving changes to
 // NAME (9 Dec 2026 14:15).\nRestore them?"

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+#include "core/files/FileFingerprint.h"
 #include "core/model/Document.h"
 
 namespace quorvan {
@@ -58,6 +59,8 @@ class DocumentLifecycle {
   FileDialogService& dialogs_;
   SettingsStore& settings_;
   QString folder_;
+  // The file as the document last opened or saved it.
+  FileFingerprint onDisk_;
 };
 
 }  // namespace quorvan

@@ -19,6 +19,16 @@ std::string ChangedOnDiskQuestion(std::string_view name) {
   return EscapeControls(name) + " was changed by another program since you opened it.";
 }
 
+std::string IncompleteReadStatus(int unread) {
+  return "Incomplete read: " + std::to_string(unread) +
+         (unread == 1 ? " item was" : " items were") + " not read from the radio.";
+}
+
+std::string IncompleteReadQuestion(int unread) {
+  return "This document holds a read that did not finish: " + std::to_string(unread) +
+         (unread == 1 ? " item was" : " items were") + " not read from the radio. Write anyway?";
+}
+
 std::string RecoveryQuestion(std::string_view name, std::string_view time) {
   return "Quorvan was closed without saving changes to " + EscapeControls(name) + " (" +
          std::string(time) + ").\nRestore them?";

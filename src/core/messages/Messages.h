@@ -115,6 +115,11 @@ constexpr const char* kNothingInCommonText =
 // Save As... and Cancel: "club.qvx was changed by another program since you opened it."
 std::string ChangedOnDiskQuestion(std::string_view name);
 
+// A read that did not finish: the status bar while the document holds it ("Incomplete read: 12
+// items were not read from the radio."), and the question before a write of it.
+std::string IncompleteReadStatus(int unread);
+std::string IncompleteReadQuestion(int unread);
+
 // ---- Recovery --------------------------------------------------------------------------------
 // At start, for unsaved work a window left behind: "Quorvan was closed without saving changes to
 // NAME (9 Dec 2026 14:15).\nRestore them?"

@@ -110,8 +110,8 @@ bool DocumentLifecycle::LoadFile(const QString& path) {
   return true;
 }
 
-void DocumentLifecycle::TakeRead(RadioImage image) {
-  document_.Read(FitPowerOnMessage(std::move(image)));
+void DocumentLifecycle::TakeRead(RadioImage image, int unreadItems) {
+  document_.Read(FitPowerOnMessage(std::move(image)), unreadItems);
 }
 
 bool DocumentLifecycle::Save() {

@@ -44,7 +44,7 @@ class DocumentLifecycle {
   bool Save();
   bool SaveAs();
   // What a radio read: a new document from the radio.
-  void TakeRead(RadioImage image);
+  void TakeRead(RadioImage image, int unreadItems = 0);
 
  private:
   bool LoadFile(const QString& path);

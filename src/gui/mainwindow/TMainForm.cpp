@@ -513,6 +513,10 @@ void TMainForm::BuildStatusBar() {
     bar->addWidget(panel);
     statusPanels_[p] = panel;
   }
+  incompleteRead_ = new QLabel(bar);
+  incompleteRead_->setObjectName(QStringLiteral("IncompleteRead"));
+  incompleteRead_->hide();
+  bar->addPermanentWidget(incompleteRead_);
 }
 
 void TMainForm::ApplyBandPlanLayout() {

@@ -133,6 +133,8 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   void WireEditCommands();
   void WirePlugIns();
   void OpenEditor(Grid grid, int row);
+  // Before a write from a document whose read did not finish: whether to go on anyway.
+  bool ConfirmWriteOfIncompleteRead();
   void SortMemoryChannels();
   // Rows of the memory grid (TMainFormRows.cpp), as memory slots.
   QList<int> SelectedMemorySlots() const;
@@ -209,6 +211,7 @@ class TMainForm : public QMainWindow, private EditCommandHost {
 
   QTabWidget* pageControl_ = nullptr;
   std::array<QWidget*, 2> menuPages_{};
+  QLabel* incompleteRead_ = nullptr;  // shown while the document holds a read that did not end
   std::array<GridView*, kGrids.size()> grids_{};
   std::array<GridModel*, kGrids.size()> models_{};
   std::array<QGroupBox*, kGrids.size()> gridBoxes_{};

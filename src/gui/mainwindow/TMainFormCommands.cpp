@@ -5,10 +5,12 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "core/messages/Messages.h"
 #include "core/model/WindowSizeSetting.h"
 #include "core/transfer/ReadSequence.h"
+#include "core/transfer/TransferCommands.h"
 #include "gui/common/MessageService.h"
 #include "gui/common/ReportDialog.h"
 #include "gui/document/RecoveryKeeper.h"
@@ -45,16 +47,31 @@ void TMainForm::ReadFromRadio(TransferScope scope) {
   ReadSequence sequence(read, scope);
   const bool completed = services_.transfers->RunRead(sequence, CommPort());
   // Whatever the outcome, part of the image may have been replaced: a new document, saved
-  // nowhere yet.
-  lifecycle_->TakeRead(std::move(read));
+  // nowhere yet, that tells how much of the radio it lacks.
+  const int planned =
+      sequence.ProgressMaximum() > 0 ? sequence.ProgressMaximum() : ProgressMaximumOf(scope);
+  lifecycle_->TakeRead(std::move(read),
+                       completed ? 0 : std::max(planned - sequence.ProgressPosition(), 1));
   SaveBandPlan(*services_.settings, Image().Plan());
   if (completed) radio_->KeepReadBackup(Image(), scope);
 }
 
 // A write reads the document and changes nothing of it: neither the view nor the history.
-void TMainForm::WriteToRadio(TransferScope scope) { radio_->Write(scope, CommPort()); }
+void TMainForm::WriteToRadio(TransferScope scope) {
+  if (!ConfirmWriteOfIncompleteRead()) return;
+  radio_->Write(scope, CommPort());
+}
 
-void TMainForm::WriteChangesToRadio() { radio_->WriteChanges(CommPort()); }
+void TMainForm::WriteChangesToRadio() {
+  if (!ConfirmWriteOfIncompleteRead()) return;
+  radio_->WriteChanges(CommPort());
+}
+
+bool TMainForm::ConfirmWriteOfIncompleteRead() {
+  const int unread = document_.UnreadItems();
+  return unread == 0 || services_.messages->AskYesNo(MessageText(IncompleteReadQuestion(unread)),
+                                                     MessageIcon::Warning);
+}
 
 void TMainForm::VerifyRadio() {
   FocusPageControl();

@@ -157,6 +157,9 @@ std::string FrequencyKeptText(std::string_view frequency, std::string_view would
 
 // ---- Printing --------------------------------------------------------------------------------
 constexpr std::string_view kNoDefaultPrinterMessage = "There is no default printer.";
+// On the line after it: what works without one.
+constexpr std::string_view kPdfWithoutPrinterText =
+    "File > Export PDF... writes the same pages to a PDF file without a printer.";
 constexpr std::string_view kPrinterNotStartedMessage = "The printer could not be started.";
 
 // A fixed text and, on the line after it, the detail; control characters in the detail are shown

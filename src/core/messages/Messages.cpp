@@ -40,10 +40,6 @@ std::string OffStepSkippedText(std::string_view frequency, std::string_view step
          std::string(keptStep);
 }
 
-std::string FrequencyKeptText(std::string_view frequency, std::string_view would) {
-  return std::string(frequency) + " would become " + std::string(would) + "; left unchanged";
-}
-
 std::string ComparedWithReadText(std::string_view date) {
   return "Compared with what the radio held after the read of " + std::string(date) + ".";
 }

@@ -147,13 +147,11 @@ constexpr std::string_view kLastMemoryInUseMessage = "The last memory channel is
 constexpr std::string_view kRowsNotPastedMessage = "These rows were not pasted:";
 // Change Selected, then one line for each row adjusted or skipped.
 constexpr std::string_view kRowsAdjustedMessage = "These rows were adjusted or skipped:";
-// A channel Change Selected or a cell edit would move off a frequency the user did not choose
-// is skipped and keeps it: "146.940 MHz is not on the 12.5 kHz step; left at 5 kHz" when a step
-// was chosen, else "146.940 MHz would become 146.9375 MHz; left unchanged". The frequencies and
-// steps come as shown ("146.940 MHz", "12.5 kHz").
+// A channel whose frequency is not on the step Change Selected or a cell edit chose is skipped
+// and keeps frequency and step: "146.940 MHz is not on the 12.5 kHz step; left at 5 kHz". The
+// frequency and steps come as shown ("146.940 MHz", "12.5 kHz").
 std::string OffStepSkippedText(std::string_view frequency, std::string_view step,
                                std::string_view keptStep);
-std::string FrequencyKeptText(std::string_view frequency, std::string_view would);
 
 // ---- Printing --------------------------------------------------------------------------------
 constexpr std::string_view kNoDefaultPrinterMessage = "There is no default printer.";

@@ -96,25 +96,32 @@ std::string StepWords(int index) {
   return caption;
 }
 
-// Why a store is refused that would move a frequency the settings do not give (the receive
-// frequency, or the transmit frequency of a split channel): the channel keeps frequency and
-// step. Empty when the store keeps both frequencies as they were.
-std::string MovedFrequency(const ChannelRecord& before, const ChannelRecord& stored,
-                           const ChannelSettings& s) {
+// The store fits a channel's frequencies onto its step, but a frequency the settings do not give
+// (the receive frequency, or the transmit frequency of a split channel) is not the user's to
+// move. When the chosen step is what would move it, the channel is skipped: the returned text
+// says why, and it keeps frequency and step. Otherwise the frequency goes back as it was (with
+// its step, unless one was chosen), and the text is empty.
+std::string KeepUnchosenFrequencies(const ChannelRecord& before, ChannelRecord& stored,
+                                    const ChannelSettings& s) {
   struct Kept {
     ChannelField field;
     bool given;
     const char* prefix;
   };
   const bool txGiven = s.tx || s.shift || !before.IsSplit();
+  const bool stepChanged = s.step && stored.StepIndex() != before.StepIndex();
   for (const Kept& kept : {Kept{ChannelField::Frequency, s.rx.has_value(), ""},
                            Kept{ChannelField::TxFrequency, txGiven, "Tx "}}) {
     if (kept.given || before[kept.field] == stored[kept.field]) continue;
-    const std::string was = kept.prefix + Mhz(before[kept.field]);
-    if (s.step && stored.StepIndex() != before.StepIndex()) {
-      return OffStepSkippedText(was, StepWords(stored.StepIndex()), StepWords(before.StepIndex()));
+    if (stepChanged) {
+      return OffStepSkippedText(kept.prefix + Mhz(before[kept.field]),
+                                StepWords(stored.StepIndex()), StepWords(before.StepIndex()));
     }
-    return FrequencyKeptText(was, Mhz(stored[kept.field]));
+    stored.Set(kept.field, std::string(before[kept.field]));
+    if (!s.step) {
+      stored.Set(ChannelField::Step, std::string(before[ChannelField::Step]));
+      stored.Set(ChannelField::TxStep, std::string(before[ChannelField::TxStep]));
+    }
   }
   return {};
 }
@@ -158,7 +165,8 @@ SettingsOutcome ApplyChannelSettings(RadioImage& image, const std::vector<int>& 
     }
     ChannelRecord record = ChannelRecord::Parse(stored.record);
     if (!before.empty()) {
-      const std::string moved = MovedFrequency(ChannelRecord::Parse(before), record, settings);
+      const std::string moved =
+          KeepUnchosenFrequencies(ChannelRecord::Parse(before), record, settings);
       if (!moved.empty()) {
         out.notes.push_back({slot, true, moved});
         continue;

@@ -18,6 +18,7 @@
 class QAction;
 class QGroupBox;
 class QLabel;
+class QScrollArea;
 class QLineEdit;
 class QMenu;
 class QTabWidget;
@@ -104,6 +105,7 @@ class TMainForm : public QMainWindow, private EditCommandHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -128,6 +130,9 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   void ShowRow(GridRow row);
   // The band-plan dependent rows, labels and fonts (after a read).
   void ApplyBandPlanLayout();
+  // The window's size as far as its screen has room for it, frame included.
+  QSize FittedSize(const QSize& wanted) const;
+  void FitToScreen();
 
   // Connects the commands that live in their own classes to the menus.
   void WireEditCommands();
@@ -210,6 +215,7 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   std::vector<PendingCell> pendingCells_;  // cell edits the store has not taken yet
 
   QTabWidget* pageControl_ = nullptr;
+  QScrollArea* pageScroller_ = nullptr;
   std::array<QWidget*, 2> menuPages_{};
   QLabel* incompleteRead_ = nullptr;  // shown while the document holds a read that did not end
   std::array<GridView*, kGrids.size()> grids_{};

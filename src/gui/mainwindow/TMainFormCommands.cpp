@@ -123,7 +123,18 @@ bool TMainForm::RestoreGeometry() {
         onScreen || (shown.width() >= kMinVisibleWidth && shown.height() >= kMinVisibleHeight);
   }
   if (!onScreen) return false;
-  setGeometry(place);
+  // A size kept on a larger screen, or at a smaller scale, is cut to this one.
+  QRect fitted(place.topLeft(), FittedSize(place.size()));
+  const QScreen* on = QGuiApplication::screenAt(place.center());
+  if (!on) on = screen();
+  if (on) {
+    const QRect room = on->availableGeometry();
+    fitted.moveRight(std::min(fitted.right(), room.right()));
+    fitted.moveBottom(std::min(fitted.bottom(), room.bottom()));
+    fitted.moveLeft(std::max(fitted.left(), room.left()));
+    fitted.moveTop(std::max(fitted.top(), room.top()));
+  }
+  setGeometry(fitted);
   if (stored->maximized) setWindowState(windowState() | Qt::WindowMaximized);
   return true;
 }

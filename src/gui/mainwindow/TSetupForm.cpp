@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/model/BandPlan.h"
+#include "gui/common/KeyboardOrder.h"
 
 namespace quorvan {
 
@@ -32,6 +33,7 @@ TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(group);
   layout->addWidget(buttons);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  EnterRadioGroupsAtChecked(this);
 }
 
 int TSetupForm::SelectedIndex() const {

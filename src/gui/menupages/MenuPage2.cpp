@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "core/rules/DisplayTexts.h"
+#include "gui/common/AccessibleNames.h"
+#include "gui/common/KeyboardOrder.h"
 
 namespace quorvan {
 
@@ -26,6 +28,7 @@ MenuPage2::MenuPage2(Document& document, QWidget* parent) : MenuPageControls(doc
   grid->addWidget(BuildRepeater(), 0, 1);
   grid->addWidget(BuildOther(), 1, 1);
   grid->setRowStretch(2, 1);
+  EnterRadioGroupsAtChecked(this);
 }
 
 QWidget* MenuPage2::BuildRxTx() {
@@ -70,6 +73,7 @@ QWidget* MenuPage2::BuildNarrow() {
                                               {kMenuNAR5, narHf_}};
   for (const auto& [item, check] : boxes) {
     NameItem(item, [check = check] { return QStringLiteral("FM Narrow ") + check->text(); });
+    NameControl(check, box->title() + QLatin1Char(' ') + check->text());
   }
   return box;
 }
@@ -112,6 +116,7 @@ QWidget* MenuPage2::BuildGroupLink() {
   for (int n = 0; n < static_cast<int>(groupLinks_.size()); ++n) {
     auto* check = new QCheckBox(QString::number(n), box);
     check->setObjectName(QStringLiteral("CheckBox_%1").arg(n));
+    NameControl(check, box->title() + QLatin1Char(' ') + check->text());
     layout->addWidget(check, n / 4, n % 4);
     connect(check, &QCheckBox::toggled, this,
             [this, n](bool checked) { OnGroupLinkToggled(n, checked); });
@@ -140,6 +145,9 @@ void MenuPage2::ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan)
   nar1200_->setVisible(narrow.show1200);
   nar440_->setText(Latin(narrow.caption440));
   nar220_->setText(Latin(narrow.caption220));
+  for (QCheckBox* box : {nar440_, nar220_}) {
+    NameControl(box, tr("FM Narrow") + QLatin1Char(' ') + box->text());
+  }
   const bool showAGiga = !menu.Get(kMenuPC2).empty();
   const bool showBGiga = !menu.Get(kMenuPC3).empty();
   aGigaPower_->setVisible(showAGiga);

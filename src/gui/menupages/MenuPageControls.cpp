@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include "gui/common/AccessibleNames.h"
+
 namespace quorvan {
 
 namespace {
@@ -116,10 +118,13 @@ QGroupBox* MenuPageControls::AddRadioGroup(const char* name, const char* caption
   auto* group = new QButtonGroup(box);
   auto* grid = new QGridLayout(box);
   NameItem(item, [box] { return box->title(); });
+  NameControl(box, box->title());
   int index = 0;
   for (const char* text : items) {
     auto* button = new QRadioButton(tr(text), box);
     button->setObjectName(QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(index));
+    // "High" alone does not tell the A band's power from the B band's.
+    NameControl(button, tr(caption) + QLatin1Char(' ') + button->text());
     group->addButton(button, index);
     grid->addWidget(button, index / columns, index % columns);
     ++index;
@@ -140,6 +145,7 @@ QComboBox* MenuPageControls::AddComboBox(QFormLayout* into, const char* name, co
   combo->setObjectName(QString::fromLatin1(name));
   for (const QString& text : items) combo->addItem(text);
   into->addRow(tr(label), combo);
+  NameControl(combo, tr(label));
   NameItem(item, [label] { return QString::fromLatin1(label); });
   const bool fromOne = form == ComboForm::TwoDigitsFromOne;
   // Only the user's choice counts: setting the index from the menu does not store.

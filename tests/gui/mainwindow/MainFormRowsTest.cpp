@@ -53,6 +53,15 @@ struct NotingEditors : ChannelEditors {
 struct RowsFixture : MainFormFixture {
   QStringList editorShowed;  // what each memory editor opened found stored
 
+  // The window shown and active, with View > All Columns on.
+  bool ShowFullTable() {
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get())) return false;
+    form->Action(MainCommand::ViewAllColumns)->trigger();
+    return true;
+  }
+
   RowsFixture() {
     settings.SetValue("Type", "KK,0F");
     adjustServices = [this](MainFormServices& services) {
@@ -240,10 +249,7 @@ void MainFormRowsTest::cellsAreEditedInPlace() {
   QFETCH(QString, message);
   RowsFixture f;
   const QString was = QString::fromStdString(f.form->Image().Record(SlotKind::Memory, slot));
-  f.form->show();
-  f.form->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
-  f.form->Action(MainCommand::ViewAllColumns)->trigger();
+  QVERIFY(f.ShowFullTable());
   GridView* grid = f.form->GridOf(Grid::Memory);
   SelectRows(*f.form, slot + 1, slot + 1);
   grid->setFocus();
@@ -273,10 +279,7 @@ void MainFormRowsTest::cellsAreEditedInPlace() {
 // so the editor shows it.
 void MainFormRowsTest::editorOpenedOverAnOpenCellShowsTheCellStored() {
   RowsFixture f;
-  f.form->show();
-  f.form->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
-  f.form->Action(MainCommand::ViewAllColumns)->trigger();
+  QVERIFY(f.ShowFullTable());
   GridView* grid = f.form->GridOf(Grid::Memory);
   grid->setFocus();
   grid->setCurrentIndex(grid->model()->index(10, kNameColumn));
@@ -304,10 +307,7 @@ void MainFormRowsTest::rowKeysActOnlyWhileTheGridHasFocus() {
   QFETCH(QString, focus);
   QFETCH(bool, moves);
   RowsFixture f;
-  f.form->show();
-  f.form->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
-  f.form->Action(MainCommand::ViewAllColumns)->trigger();
+  QVERIFY(f.ShowFullTable());
   GridView* grid = f.form->GridOf(Grid::Memory);
   grid->setFocus();
   SelectRows(*f.form, 4, 4);

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "core/messages/Translatable.h"
+
+namespace quorvan {
+
+// The catalogue's sentences that carry a value (a date, a file, a reason, a count): each is one
+// whole sentence with %1, %2 where the values go, so a translation may put them where its
+// language wants them. A count has a sentence for one and one for more.
+namespace pattern {
+constexpr const char* kComparedWithRead =
+    QT_TRANSLATE_NOOP("Messages", "Compared with what the radio held after the read of %1.");
+constexpr const char* kComparedWithWrite =
+    QT_TRANSLATE_NOOP("Messages", "Compared with what the radio held after the write of %1.");
+constexpr const char* kComparedWithJournal = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Compared with what the write of %1 was to leave; that write may not have ended, so what it "
+    "wrote is checked first.");
+constexpr const char* kComparedWithFile = QT_TRANSLATE_NOOP("Messages", "Compared with %1.");
+constexpr const char* kNothingChanged = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Nothing has changed since the last read or write of this radio (%1); nothing was sent.");
+constexpr const char* kNothingDiffers =
+    QT_TRANSLATE_NOOP("Messages", "Nothing differs from %1; nothing was sent.");
+constexpr const char* kUnreadableBaseline =
+    QT_TRANSLATE_NOOP("Messages", "The newest backup of this radio cannot be read: %1");
+constexpr const char* kFutureBaseline = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The newest backup of this radio is dated later than now (%1; is the computer's clock "
+    "right?): %2.");
+constexpr const char* kJournalRefused = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Nothing was written to the radio: what it is to hold could not be kept first: %1.");
+constexpr const char* kStateNotKept = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The radio was written, but what it now holds could not be kept: %1. Read the radio once "
+    "before the next write of changes.");
+constexpr const char* kWriteNotEndedUnkept = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The write did not end, and what it was to leave could not be kept: %1. Read the radio once "
+    "before the next write of changes.");
+constexpr const char* kWriteOneChange =
+    QT_TRANSLATE_NOOP("Messages", "Write %1 changed item to the radio?");
+constexpr const char* kWriteChanges =
+    QT_TRANSLATE_NOOP("Messages", "Write %1 changed items to the radio?");
+constexpr const char* kRestoreOne = QT_TRANSLATE_NOOP(
+    "Messages", "Restore the radio to its state of %1? %2 item differs from what it holds now.");
+constexpr const char* kRestoreMany = QT_TRANSLATE_NOOP(
+    "Messages", "Restore the radio to its state of %1? %2 items differ from what it holds now.");
+constexpr const char* kAlreadyRestored =
+    QT_TRANSLATE_NOOP("Messages", "The radio already holds its state of %1; nothing was sent.");
+constexpr const char* kFileNotWritten =
+    QT_TRANSLATE_NOOP("Messages", "The file could not be written: %1");
+}  // namespace pattern
+
+// Every pattern above, for the window, which finds which one a sentence was made from.
+inline constexpr std::array<const char*, 17> kMessagePatterns{
+    pattern::kComparedWithRead,   pattern::kComparedWithWrite,   pattern::kComparedWithJournal,
+    pattern::kComparedWithFile,   pattern::kNothingChanged,      pattern::kNothingDiffers,
+    pattern::kUnreadableBaseline, pattern::kFutureBaseline,      pattern::kJournalRefused,
+    pattern::kStateNotKept,       pattern::kWriteNotEndedUnkept, pattern::kWriteOneChange,
+    pattern::kWriteChanges,       pattern::kRestoreOne,          pattern::kRestoreMany,
+    pattern::kAlreadyRestored,    pattern::kFileNotWritten,
+};
+
+// The pattern with %1 ... %9 replaced by the values in order; a % not followed by the number of
+// a value given is kept as it is.
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+}  // namespace quorvan

@@ -314,6 +314,17 @@ Please check and try again.</source>
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Export PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files(*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QLabel</name>
     <message>
         <source>MHz</source>
@@ -405,6 +416,30 @@ Please check and try again.</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift and Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name prefix</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -548,6 +583,30 @@ Please check and try again.</source>
     </message>
     <message>
         <source>Reverse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plus Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minus Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::HelpTopics</name>
+    <message>
+        <source>The user guide was not found.
+It is installed with Quorvan as share/doc/quorvan/user-guide.md; it was looked for as:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1266,6 +1325,30 @@ Please check and try again.</source>
         <source>Menu &amp;2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Insert Row at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Up %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quorvan::TMemoryForm</name>
@@ -1347,6 +1430,29 @@ Please check and try again.</source>
     </message>
     <message>
         <source>Memory channel programming for ARVEN and BELTO</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::ToneGroup</name>
+    <message>
+        <source>Tone/CTCSS/DCS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CTCSS Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DCS Code</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -81,8 +81,7 @@ std::optional<QString> TranslatedBlock(const QString& text) {
 
 }  // namespace
 
-QString MessageText(std::string_view text) {
-  const QString english = FromUtf8(text);
+QString TranslatedMessage(const QString& english) {
   if (QCoreApplication::instance() == nullptr) return english;
   // The longest first block of lines the catalogue knows is translated; what follows it (a
   // detail, or further texts of the catalogue) is looked at the same way.
@@ -90,13 +89,14 @@ QString MessageText(std::string_view text) {
   while (end > 0) {
     if (std::optional<QString> head = TranslatedBlock(english.left(end))) {
       if (end == english.size()) return *head;
-      return *head + QLatin1Char('\n') +
-             MessageText(text.substr(english.left(end + 1).toUtf8().size()));
+      return *head + QLatin1Char('\n') + TranslatedMessage(english.mid(end + 1));
     }
     end = english.lastIndexOf(QLatin1Char('\n'), end - 1);
   }
   return english;
 }
+
+QString MessageText(std::string_view text) { return TranslatedMessage(FromUtf8(text)); }
 
 QString FileOpenErrorMessage(const std::string& reason) {
   return MessageText(WithDetail(kFileOpenErrorMessage, reason));

@@ -90,7 +90,7 @@ bool CsvCommands::ImportCsv(const QString& folder, int selectedSlot) {
       [&report](const ImageChanges&) { return ImportStepName(report.imported); },
       [&](RadioImage& image) { isList = ImportMemoryCsv(text, placement, image, report, &error); });
   if (!isList) {
-    messages_.Error(QString::fromStdString(CsvNotAChannelListMessage(error)));
+    messages_.Error(MessageText(CsvNotAChannelListMessage(error)));
     return false;
   }
   showReport_(QString::fromStdString(report.Text()));

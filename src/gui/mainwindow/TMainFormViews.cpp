@@ -100,7 +100,8 @@ void TMainForm::OnCommentEdited(const QString& text) {
   if (!bytes) return;
   typingComment_ = true;
   document_.Change(
-      "Edit Comment", [&bytes](RadioImage& image) { image.SetComment(*bytes); }, "comment");
+      tr("Edit Comment").toStdString(), [&bytes](RadioImage& image) { image.SetComment(*bytes); },
+      "comment");
   typingComment_ = false;
 }
 

@@ -20,10 +20,11 @@ namespace quorvan {
 namespace {
 
 const QString kVerifyTitle = QStringLiteral("Verify");
-const QString kWriteRefusal = MessageText(kComPortInvalidMessage);
-const QString kReadRefusal = MessageText(kComPortStatusMessage);
+// In the window's language, so looked up when shown.
+QString WriteRefusal() { return MessageText(kComPortInvalidMessage); }
+QString ReadRefusal() { return MessageText(kComPortStatusMessage); }
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(const std::string& text) { return MessageText(text); }
 
 // A heading and one line per difference.
 QString DifferenceReport(const char* heading, const std::vector<FieldDifference>& differences,
@@ -67,7 +68,7 @@ bool RadioCommands::CheckPort(const QString& portName, const QString& refusal) {
 }
 
 void RadioCommands::Write(TransferScope scope, const QString& portName) {
-  if (!CheckPort(portName, kWriteRefusal)) return;
+  if (!CheckPort(portName, WriteRefusal())) return;
   if (!messages_.AskYesNo(MessageText(kWriteQuestion), MessageIcon::Question)) {
     return;
   }
@@ -93,7 +94,7 @@ void RadioCommands::Restore(const RadioImage& state, BackupKind kind, std::time_
 }
 
 void RadioCommands::WriteChangesTo(const QString& portName, const Restoring* restoring) {
-  if (!CheckPort(portName, kWriteRefusal)) return;
+  if (!CheckPort(portName, WriteRefusal())) return;
   Baseline found;
   if (!backupFolder_.isEmpty()) {
     found = FindBaseline(Folder(), restoring ? restoring->state : document_, std::time(nullptr));
@@ -188,7 +189,7 @@ bool RadioCommands::RunCheckedWrite(const RadioImage& goal, WritePlan plan,
 }
 
 void RadioCommands::Verify(const QString& portName) {
-  if (!CheckPort(portName, kReadRefusal)) return;
+  if (!CheckPort(portName, ReadRefusal())) return;
   RunVerify(document_, portName);
 }
 

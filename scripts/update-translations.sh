@@ -17,9 +17,8 @@ fi
 mkdir -p "$out"
 for language in de fr es it ja; do
   ts="$out/quorvan_$language.ts"
-  if [ "$out" != "$root/translations" ] && [ -f "$root/translations/quorvan_$language.ts" ]; then
-    cp "$root/translations/quorvan_$language.ts" "$ts"
-  fi
+  from="${TRANSLATIONS_FROM:-$root/translations}/quorvan_$language.ts"
+  if [ "$out" != "$(dirname "$from")" ] && [ -f "$from" ]; then cp "$from" "$ts"; fi
   # No line numbers in the files, so a change of the code alone does not change them.
   "$lupdate" -silent -no-obsolete -locations none -target-language "$language" \
     -I "$root/src" "$root/src/core" "$root/src/io" "$root/src/gui" "$root/src/app" -ts "$ts"

@@ -5,601 +5,651 @@
     <name>HistoryDialog</name>
     <message>
         <source>%1 memory channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Speicherkanal</translation>
     </message>
     <message>
         <source>%1 memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Speicherkanäle</translation>
     </message>
     <message>
         <source>%1 VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO</translation>
     </message>
     <message>
         <source>%1 VFOs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFOs</translation>
     </message>
     <message>
         <source>%1 CALL channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 CALL-Kanal</translation>
     </message>
     <message>
         <source>%1 CALL channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 CALL-Kanäle</translation>
     </message>
     <message>
         <source>%1 DTMF memory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 DTMF-Speicher</translation>
     </message>
     <message>
         <source>%1 DTMF memories</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 DTMF-Speicher</translation>
     </message>
     <message>
         <source>%1 program VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Programm-VFO</translation>
     </message>
     <message>
         <source>%1 program VFOs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Programm-VFOs</translation>
     </message>
     <message>
         <source>%1 menu value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Menüwert</translation>
     </message>
     <message>
         <source>%1 menu values</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Menüwerte</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Ausgelesen</translation>
+    </message>
+    <message>
+        <source>Memory read</source>
+        <translation>Speicher ausgelesen</translation>
+    </message>
+    <message>
+        <source>Menu read</source>
+        <translation>Menü ausgelesen</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Replaced</source>
+        <translation>Ersetzt</translation>
+    </message>
+    <message>
+        <source>Pending write</source>
+        <translation>Schreiben offen</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Beschädigt</translation>
+    </message>
+    <message>
+        <source>No earlier state</source>
+        <translation>Kein früherer Stand</translation>
+    </message>
+    <message>
+        <source>No change</source>
+        <translation>Keine Änderung</translation>
+    </message>
+    <message>
+        <source>in entry %1</source>
+        <translation>in Eintrag %1</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Compared with what the radio held after the read of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verglichen mit dem Inhalt des Funkgeräts nach dem Auslesen vom %1.</translation>
     </message>
     <message>
         <source>Compared with what the radio held after the write of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verglichen mit dem Inhalt des Funkgeräts nach dem Schreiben vom %1.</translation>
     </message>
     <message>
         <source>Compared with what the write of %1 was to leave; that write may not have ended, so what it wrote is checked first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verglichen mit dem, was das Schreiben vom %1 hinterlassen sollte; dieses Schreiben wurde womöglich nicht beendet, daher wird das Geschriebene zuerst geprüft.</translation>
     </message>
     <message>
         <source>Compared with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verglichen mit %1.</translation>
     </message>
     <message>
         <source>Nothing has changed since the last read or write of this radio (%1); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit dem letzten Auslesen oder Schreiben dieses Funkgeräts (%1) hat sich nichts geändert; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Nothing differs from %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts weicht von %1 ab; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The newest backup of this radio cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neueste Sicherung dieses Funkgeräts kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <source>The newest backup of this radio is dated later than now (%1; is the computer&apos;s clock right?): %2.</source>
-        <translation type="unfinished"></translation>
+        <source>The newest backup of this radio is dated later than now (%1; is the computer's clock right?): %2.</source>
+        <translation>Die neueste Sicherung dieses Funkgeräts ist später datiert als jetzt (%1; geht die Uhr des Computers richtig?): %2.</translation>
     </message>
     <message>
         <source>Nothing was written to the radio: what it is to hold could not be kept first: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts in das Funkgerät geschrieben: Der künftige Inhalt konnte vorher nicht gesichert werden: %1.</translation>
     </message>
     <message>
         <source>The radio was written, but what it now holds could not be kept: %1. Read the radio once before the next write of changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät wurde beschrieben, aber sein jetziger Inhalt konnte nicht gesichert werden: %1. Lesen Sie das Funkgerät vor dem nächsten Schreiben der Änderungen einmal aus.</translation>
     </message>
     <message>
         <source>The write did not end, and what it was to leave could not be kept: %1. Read the radio once before the next write of changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schreiben wurde nicht beendet, und was es hinterlassen sollte, konnte nicht gesichert werden: %1. Lesen Sie das Funkgerät vor dem nächsten Schreiben der Änderungen einmal aus.</translation>
     </message>
     <message>
         <source>Write %1 changed item to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geänderten Eintrag in das Funkgerät schreiben?</translation>
     </message>
     <message>
         <source>Write %1 changed items to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geänderte Einträge in das Funkgerät schreiben?</translation>
     </message>
     <message>
         <source>Restore the radio to its state of %1? %2 item differs from what it holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät auf seinen Stand vom %1 zurücksetzen? %2 Eintrag weicht vom jetzigen Inhalt ab.</translation>
     </message>
     <message>
         <source>Restore the radio to its state of %1? %2 items differ from what it holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät auf seinen Stand vom %1 zurücksetzen? %2 Einträge weichen vom jetzigen Inhalt ab.</translation>
     </message>
     <message>
         <source>The radio already holds its state of %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät hat bereits seinen Stand vom %1; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The file could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>File Open error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Öffnen der Datei.</translation>
     </message>
     <message>
         <source>Data is changed.
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten wurden geändert.
+Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <source>The data read could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgelesenen Daten konnten nicht als Sicherung aufbewahrt werden.</translation>
     </message>
     <message>
         <source>The data written could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die geschriebenen Daten konnten nicht als Sicherung aufbewahrt werden.</translation>
     </message>
     <message>
         <source>The data replaced could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ersetzten Daten konnten nicht als Sicherung aufbewahrt werden.</translation>
     </message>
     <message>
         <source>The user guide could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Benutzerhandbuch konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The language chosen is used when Quorvan is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Sprache gilt ab dem nächsten Start von Quorvan.</translation>
     </message>
     <message>
         <source>COM port is invalid.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der COM-Port ist ungültig.
+Bitte prüfen Sie ihn und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>COM port is invalid.
 Please check comport status.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der COM-Port ist ungültig.
+Bitte prüfen Sie den Zustand des COM-Ports.</translation>
     </message>
     <message>
         <source>The radio is invalid.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät ist ungültig.
+Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Communication timeout error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung bei der Übertragung.</translation>
     </message>
     <message>
         <source>Do you want to write the data to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Daten in das Funkgerät schreiben?</translation>
     </message>
     <message>
         <source>No earlier read or write of this radio is known</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein früheres Auslesen oder Schreiben dieses Funkgeräts ist bekannt</translation>
     </message>
     <message>
         <source>The radio holds this document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät enthält dieses Dokument.</translation>
     </message>
     <message>
         <source>The radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät enthält das Geschriebene.</translation>
     </message>
     <message>
         <source>The radio does not hold this document:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät enthält dieses Dokument nicht:</translation>
     </message>
     <message>
         <source>The radio does not hold what was written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät enthält das Geschriebene nicht:</translation>
     </message>
     <message>
         <source>The radio was changed since it was last read or written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät wurde seit dem letzten Auslesen oder Schreiben geändert:</translation>
     </message>
     <message>
         <source>Nothing was written to the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts in das Funkgerät geschrieben.</translation>
     </message>
     <message>
         <source>in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>in der Datei</translation>
     </message>
     <message>
         <source>in the document</source>
-        <translation type="unfinished"></translation>
+        <translation>im Dokument</translation>
     </message>
     <message>
         <source>in the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>im Funkgerät</translation>
     </message>
     <message>
         <source>at the last read or write</source>
-        <translation type="unfinished"></translation>
+        <translation>beim letzten Auslesen oder Schreiben</translation>
     </message>
     <message>
         <source>Nothing was sent. Read the radio once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gesendet. Lesen Sie das Funkgerät einmal aus.</translation>
     </message>
     <message>
         <source>Nothing was sent. Read the radio once, or give --since.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gesendet. Lesen Sie das Funkgerät einmal aus oder geben Sie --since an.</translation>
     </message>
     <message>
         <source>The write did not end; the next write of changes completes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schreiben wurde nicht beendet; das nächste Schreiben der Änderungen schließt es ab.</translation>
     </message>
     <message>
         <source>The next write of changes writes again what the radio did not take.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das nächste Schreiben der Änderungen schreibt erneut, was das Funkgerät nicht angenommen hat.</translation>
     </message>
     <message>
         <source>Complete the write that did not end?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das nicht beendete Schreiben abschließen?</translation>
     </message>
     <message>
         <source>This backup is damaged and cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sicherung ist beschädigt und kann nicht verwendet werden.</translation>
     </message>
     <message>
         <source>The pin of this backup could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Markierung dieser Sicherung konnte nicht geändert werden.</translation>
     </message>
     <message>
         <source>These two backups hold no part of the radio in common: nothing to compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese beiden Sicherungen haben keinen Teil des Funkgeräts gemeinsam: nichts zu vergleichen.</translation>
     </message>
     <message>
         <source>Invalid function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Funktion.</translation>
     </message>
     <message>
         <source>Not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden.</translation>
     </message>
     <message>
         <source>Invalid Frequency.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Frequenz.
+Bitte prüfen Sie sie und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Invalid Offset.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Ablage.
+Bitte prüfen Sie sie und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Frequency is rounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frequenz wurde gerundet.</translation>
     </message>
     <message>
         <source>The contents has been changed.
 Do you want to change?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Inhalt wurde geändert.
+Möchten Sie die Änderung übernehmen?</translation>
     </message>
     <message>
         <source>The contents has been changed.
 Do you want to change? </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Inhalt wurde geändert.
+Möchten Sie die Änderung übernehmen? </translation>
     </message>
     <message>
         <source>Invalid channel Number.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Kanalnummer.
+Bitte prüfen Sie sie und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Invalid character.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Zeichen.
+Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The last memory channel is in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Speicherkanal ist belegt.</translation>
     </message>
     <message>
         <source>These rows were not pasted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Zeilen wurden nicht eingefügt:</translation>
     </message>
     <message>
         <source>These rows were adjusted or skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Zeilen wurden angepasst oder übersprungen:</translation>
     </message>
     <message>
         <source>There is no default printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Standarddrucker eingerichtet.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF exportieren</translation>
     </message>
     <message>
         <source>PDF Files(*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>QLabel</name>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV importieren</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>These channels were left out because their frequency cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kanäle wurden ausgelassen, weil ihre Frequenz nicht lesbar ist: %1</translation>
     </message>
 </context>
 <context>
     <name>RadioCommands</name>
     <message>
         <source>Write Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen schreiben</translation>
     </message>
     <message>
         <source>Write Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem schreiben</translation>
     </message>
 </context>
 <context>
     <name>quorvan::BandChannelForm</name>
     <message>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Band</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ChangeSelectedDialog</name>
     <message>
         <source>Change Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte ändern</translation>
     </message>
     <message>
         <source>Simplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplex</translation>
     </message>
     <message>
         <source>Plus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage plus</translation>
     </message>
     <message>
         <source>Minus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage minus</translation>
     </message>
     <message>
-        <source>The band&apos;s extra shift</source>
-        <translation type="unfinished"></translation>
+        <source>The band's extra shift</source>
+        <translation>Sonderablage des Bandes</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>CTCSS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS</translation>
     </message>
     <message>
         <source>DCS</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsart</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittweite</translation>
     </message>
     <message>
         <source>Shift and Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage und Ablagefrequenz</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf sperren</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung</translation>
     </message>
     <message>
         <source>Name prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Namensanfang</translation>
     </message>
 </context>
 <context>
     <name>quorvan::CsvImportDialog</name>
     <message>
         <source>By Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Speicherplatz</translation>
     </message>
     <message>
         <source>From the selected channel on, in file order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab dem gewählten Kanal, in der Reihenfolge der Datei</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV importieren</translation>
     </message>
     <message>
         <source>Selected channel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählter Kanal: %1</translation>
     </message>
     <message>
         <source>Select a channel from 0 to 399 to place the rows from there on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Kanal von 0 bis 399, ab dem die Zeilen abgelegt werden.</translation>
     </message>
     <message>
         <source>Place the rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen ablegen</translation>
     </message>
 </context>
 <context>
     <name>quorvan::DiagnosticReportDialog</name>
     <message>
         <source>Diagnostic Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnosebericht</translation>
     </message>
     <message>
         <source>&amp;Record Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragungen &amp;aufzeichnen</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern...</translation>
     </message>
     <message>
         <source>Save Diagnostic Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnosebericht speichern</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FindBar</name>
     <message>
         <source>Find (name or MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen (Name oder MHz)</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
         <source>×</source>
-        <translation type="unfinished"></translation>
+        <translation>×</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen (Esc)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FindRadioDialog</name>
     <message>
         <source>&amp;Use Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port &amp;verwenden</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Find Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät suchen</translation>
     </message>
     <message>
         <source>Trying the serial ports one at a time...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die seriellen Ports werden nacheinander versucht...</translation>
     </message>
     <message>
         <source>Trying %1 (%2 of %3)...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird versucht (%2 von %3)...</translation>
     </message>
     <message>
         <source>A radio answered. Use its port?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Funkgerät hat geantwortet. Seinen Port verwenden?</translation>
     </message>
     <message>
         <source>%1 radios answered. Choose the port to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Funkgeräte haben geantwortet. Wählen Sie den zu verwendenden Port.</translation>
     </message>
     <message>
         <source>The search was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suche wurde abgebrochen.</translation>
     </message>
     <message>
-        <source>No serial ports were found. Check that the cable&apos;s adapter is plugged in.</source>
-        <translation type="unfinished"></translation>
+        <source>No serial ports were found. Check that the cable's adapter is plugged in.</source>
+        <translation>Es wurden keine seriellen Ports gefunden. Prüfen Sie, ob der Adapter des Kabels eingesteckt ist.</translation>
     </message>
     <message>
         <source>No radio answered. Check that the radio is on and its cable is plugged in at both ends, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Funkgerät hat geantwortet. Prüfen Sie, ob das Funkgerät eingeschaltet und sein Kabel an beiden Enden eingesteckt ist, und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FrequencyGroup</name>
     <message>
         <source>Rx Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsfrequenz</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittweite</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsart</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage</translation>
     </message>
     <message>
         <source>Tx Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendefrequenz</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse</translation>
     </message>
     <message>
         <source>Split Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Split-Kanal</translation>
     </message>
     <message>
         <source>Simplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplex</translation>
     </message>
     <message>
         <source>Plus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage plus</translation>
     </message>
     <message>
         <source>Minus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage minus</translation>
     </message>
 </context>
 <context>
@@ -607,860 +657,861 @@ Please check and try again.</source>
     <message>
         <source>The user guide was not found.
 It is installed with Quorvan as share/doc/quorvan/user-guide.md; it was looked for as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Benutzerhandbuch wurde nicht gefunden.
+Es wird mit Quorvan als share/doc/quorvan/user-guide.md installiert; gesucht wurde als:</translation>
     </message>
 </context>
 <context>
     <name>quorvan::HistoryDialog</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Pinned</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>&amp;Differences:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterschiede:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Restore to Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Funkgerät &amp;wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Pin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Markieren</translation>
     </message>
     <message>
         <source>No state of the radio %1 is kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Funkgerät %1 ist noch kein Stand aufbewahrt.</translation>
     </message>
     <message>
         <source>&amp;States of the radio %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stände von Funkgerät %1, neueste zuerst:</translation>
     </message>
     <message>
         <source>Un&amp;pin</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierung &amp;aufheben</translation>
     </message>
     <message>
         <source>Select two entries to see what differs between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zwei Einträge, um ihre Unterschiede zu sehen.</translation>
     </message>
     <message>
         <source>Entries %1 and %2 hold the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einträge %1 und %2 sind gleich.</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPage1</name>
     <message>
-        <source>&quot;A&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <source>"A" Band</source>
+        <translation>Band „A“</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
-        <source>&quot;B&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <source>"B" Band</source>
+        <translation>Band „B“</translation>
     </message>
     <message>
         <source>&amp;Operation Band</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betriebsband</translation>
     </message>
     <message>
         <source>&amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Balance</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>F&amp;unction</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;unktion</translation>
     </message>
     <message>
         <source>Dual</source>
-        <translation type="unfinished"></translation>
+        <translation>Dual</translation>
     </message>
     <message>
         <source>ATT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATT</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastensperre</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleuchtung</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichername</translation>
     </message>
     <message>
         <source>&amp;Power</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stromversorgung</translation>
     </message>
     <message>
         <source>Battery Saver</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriesparen</translation>
     </message>
     <message>
         <source>Auto Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch ausschalten</translation>
     </message>
     <message>
         <source>&amp;Display</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzeige</translation>
     </message>
     <message>
         <source>Power on Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltmeldung</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch</translation>
     </message>
     <message>
         <source>D&amp;TMF</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;TMF</translation>
     </message>
     <message>
         <source>DTMF Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Sperre</translation>
     </message>
     <message>
         <source>DTMF Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF halten</translation>
     </message>
     <message>
         <source>DTMF Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Pause</translation>
     </message>
     <message>
         <source>DTMF Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Geschwindigkeit</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam</translation>
     </message>
     <message>
         <source>&amp;VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;VOX</translation>
     </message>
     <message>
         <source>VOX Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Empfindlichkeit</translation>
     </message>
     <message>
         <source>VOX Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Verzögerung</translation>
     </message>
     <message>
         <source>VOX on Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX bei belegtem Kanal</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPage2</name>
     <message>
         <source>R&amp;X/TX</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;RX/TX</translation>
     </message>
     <message>
         <source>FM Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>FM schmal</translation>
     </message>
     <message>
         <source>Re&amp;peater</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;lais</translation>
     </message>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>So&amp;nstiges</translation>
     </message>
     <message>
         <source>Memory Group Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichergruppen verbinden</translation>
     </message>
     <message>
         <source>Tx Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden sperren</translation>
     </message>
     <message>
         <source>Bar Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Stabantenne</translation>
     </message>
     <message>
         <source>Beat Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Beat Shift</translation>
     </message>
     <message>
         <source>A Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung Band A</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrig</translation>
     </message>
     <message>
         <source>EL</source>
-        <translation type="unfinished"></translation>
+        <translation>EL</translation>
     </message>
     <message>
         <source>B Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung Band B</translation>
     </message>
     <message>
         <source>1.2G A Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 1,2 GHz Band A</translation>
     </message>
     <message>
         <source>1.2G B Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung 1,2 GHz Band B</translation>
     </message>
     <message>
         <source>220MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>220-MHz-Band</translation>
     </message>
     <message>
         <source>HF Band</source>
-        <translation type="unfinished"></translation>
+        <translation>KW-Band</translation>
     </message>
     <message>
         <source>440MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>440-MHz-Band</translation>
     </message>
     <message>
         <source>1.2GHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>1,2-GHz-Band</translation>
     </message>
     <message>
         <source>144MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>144-MHz-Band</translation>
     </message>
     <message>
         <source>FM Narrow %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FM schmal %1</translation>
     </message>
     <message>
         <source>Auto Repeater Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Relaisablage</translation>
     </message>
     <message>
         <source>1750Hz Tone Key</source>
-        <translation type="unfinished"></translation>
+        <translation>1750-Hz-Tontaste</translation>
     </message>
     <message>
         <source>1750Hz Tone Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>1750-Hz-Ton halten</translation>
     </message>
     <message>
         <source>Tune Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstimmen erlauben</translation>
     </message>
     <message>
         <source>Key Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenton</translation>
     </message>
     <message>
         <source>Scan Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf fortsetzen</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Träger</translation>
     </message>
     <message>
         <source>Seek</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Packet Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Packet-Geschwindigkeit</translation>
     </message>
     <message>
         <source>Memory Recall Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicheraufruf</translation>
     </message>
     <message>
         <source>All Bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bänder</translation>
     </message>
     <message>
         <source>Current Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Band</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie</translation>
     </message>
     <message>
         <source>Lithium</source>
-        <translation type="unfinished"></translation>
+        <translation>Lithium</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkali</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPageControls</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändern</translation>
     </message>
 </context>
 <context>
     <name>quorvan::PortMenu</name>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere...</translation>
     </message>
     <message>
         <source>&amp;Find Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät &amp;suchen</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ReportDialog</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TAboutBox</name>
     <message>
         <source>About Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quorvan</translation>
     </message>
     <message>
         <source>Quorvan for the ARVEN and BELTO dual-band radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan für die Dualband-Funkgeräte ARVEN und BELTO</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later; it comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später; ohne jede Gewährleistung.</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TCallForm</name>
     <message>
         <source>CALL Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>CALL-Kanal</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TDtmfForm</name>
     <message>
         <source>DTMF Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Speicher</translation>
     </message>
     <message>
         <source>Channel Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalnummer</translation>
     </message>
     <message>
         <source>DTMF Code</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Code</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TEditorDialog</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>quorvan::THelpForm</name>
     <message>
         <source>Quorvan Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
-        <source>Not found: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Not found: "%1"</source>
+        <translation>Nicht gefunden: „%1“</translation>
     </message>
     <message>
-        <source>No section &quot;%1&quot; in the guide</source>
-        <translation type="unfinished"></translation>
+        <source>No section "%1" in the guide</source>
+        <translation>Kein Abschnitt „%1“ im Handbuch</translation>
     </message>
     <message>
         <source>Cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TMainForm</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;importieren...</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Export PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PDF exportieren...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>All &amp;Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Spalten</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
         <source>&amp;Diagnostic Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diagnosebericht...</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;prache</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>&amp;Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Funkgerät</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schreiben</translation>
     </message>
     <message>
         <source>&amp;Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Änderungen</translation>
     </message>
     <message>
         <source>&amp;Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prüfen</translation>
     </message>
     <message>
         <source>Verify &amp;After Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Schreiben p&amp;rüfen</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf...</translation>
     </message>
     <message>
         <source>&amp;Port Select</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ortauswahl</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder&amp;holen</translation>
     </message>
     <message>
         <source>&amp;Insert Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile e&amp;infügen</translation>
     </message>
     <message>
         <source>Remove Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile entfernen</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>Change &amp;Selected...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte ä&amp;ndern...</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
         <source>Memory channel &amp;Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanäle sor&amp;tieren...</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV importieren</translation>
     </message>
     <message>
         <source>&amp;Memory Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speicherkanal</translation>
     </message>
     <message>
         <source>&amp;VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;VFO</translation>
     </message>
     <message>
         <source>&amp;CALL Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CALL-Kanal</translation>
     </message>
     <message>
         <source>&amp;DTMF Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;DTMF-Speicher</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles</translation>
     </message>
     <message>
         <source>&amp;Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speicher</translation>
     </message>
     <message>
         <source>M&amp;enu</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;enü</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Memor&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Spei&amp;cher</translation>
     </message>
     <message>
         <source>Menu &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü &amp;1</translation>
     </message>
     <message>
         <source>Menu &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü &amp;2</translation>
     </message>
     <message>
         <source>Insert Row at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile bei %1 einfügen</translation>
     </message>
     <message>
         <source>Remove Row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 entfernen</translation>
     </message>
     <message>
         <source>Move Up %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach oben</translation>
     </message>
     <message>
         <source>Move Down %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach unten</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bearbeiten</translation>
     </message>
     <message>
         <source>Edit Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar bearbeiten</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TMemoryForm</name>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher</translation>
     </message>
     <message>
         <source>Memory Channel Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanalnummer</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf sperren</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichername</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TSetupForm</name>
     <message>
         <source>Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TSortForm</name>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichername</translation>
     </message>
     <message>
         <source>Memory Channel Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanäle sortieren</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sortieren</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TVfoForm</name>
     <message>
         <source>VfoForm</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>Program VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-VFO</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TWelcomeForm</name>
     <message>
         <source>Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan</translation>
     </message>
     <message>
         <source>Memory channel programming for ARVEN and BELTO</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanal-Programmierung für ARVEN und BELTO</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ToneGroup</name>
     <message>
         <source>Tone/CTCSS/DCS</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton/CTCSS/DCS</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Tone Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonfrequenz</translation>
     </message>
     <message>
         <source>CTCSS Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS-Frequenz</translation>
     </message>
     <message>
         <source>DCS Code</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS-Code</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TransferDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

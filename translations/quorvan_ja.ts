@@ -51,6 +51,46 @@
         <source>%1 menu values</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replaced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No earlier state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in entry %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

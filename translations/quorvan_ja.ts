@@ -5,641 +5,651 @@
     <name>HistoryDialog</name>
     <message>
         <source>%1 memory channel</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネル %1 件</translation>
     </message>
     <message>
         <source>%1 memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネル %1 件</translation>
     </message>
     <message>
         <source>%1 VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO %1 件</translation>
     </message>
     <message>
         <source>%1 VFOs</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO %1 件</translation>
     </message>
     <message>
         <source>%1 CALL channel</source>
-        <translation type="unfinished"></translation>
+        <translation>CALLチャンネル %1 件</translation>
     </message>
     <message>
         <source>%1 CALL channels</source>
-        <translation type="unfinished"></translation>
+        <translation>CALLチャンネル %1 件</translation>
     </message>
     <message>
         <source>%1 DTMF memory</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFメモリー %1 件</translation>
     </message>
     <message>
         <source>%1 DTMF memories</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFメモリー %1 件</translation>
     </message>
     <message>
         <source>%1 program VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムVFO %1 件</translation>
     </message>
     <message>
         <source>%1 program VFOs</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムVFO %1 件</translation>
     </message>
     <message>
         <source>%1 menu value</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー設定 %1 件</translation>
     </message>
     <message>
         <source>%1 menu values</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー設定 %1 件</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み</translation>
     </message>
     <message>
         <source>Memory read</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーの読み込み</translation>
     </message>
     <message>
         <source>Menu read</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューの読み込み</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み</translation>
     </message>
     <message>
         <source>Replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>置き換え</translation>
     </message>
     <message>
         <source>Pending write</source>
-        <translation type="unfinished"></translation>
+        <translation>未完了の書き込み</translation>
     </message>
     <message>
         <source>Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>破損</translation>
     </message>
     <message>
         <source>No earlier state</source>
-        <translation type="unfinished"></translation>
+        <translation>以前の状態なし</translation>
     </message>
     <message>
         <source>No change</source>
-        <translation type="unfinished"></translation>
+        <translation>変更なし</translation>
     </message>
     <message>
         <source>in entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>項目 %1</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Compared with what the radio held after the read of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の読み込み後の無線機の内容と比較しました。</translation>
     </message>
     <message>
         <source>Compared with what the radio held after the write of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の書き込み後の無線機の内容と比較しました。</translation>
     </message>
     <message>
         <source>Compared with what the write of %1 was to leave; that write may not have ended, so what it wrote is checked first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の書き込みで残るはずだった内容と比較しました。その書き込みは終わっていない可能性があるため、書き込んだ内容を先に確認します。</translation>
     </message>
     <message>
         <source>Compared with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と比較しました。</translation>
     </message>
     <message>
         <source>Nothing has changed since the last read or write of this radio (%1); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>この無線機の前回の読み込みまたは書き込み (%1) 以降、変更はありません。何も送信していません。</translation>
     </message>
     <message>
         <source>Nothing differs from %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 との違いはありません。何も送信していません。</translation>
     </message>
     <message>
         <source>The newest backup of this radio cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>この無線機の最新のバックアップを読み込めません: %1</translation>
     </message>
     <message>
-        <source>The newest backup of this radio is dated later than now (%1; is the computer&apos;s clock right?): %2.</source>
-        <translation type="unfinished"></translation>
+        <source>The newest backup of this radio is dated later than now (%1; is the computer's clock right?): %2.</source>
+        <translation>この無線機の最新のバックアップの日時が現在より後になっています (%1。パソコンの時計は正しいですか?): %2。</translation>
     </message>
     <message>
         <source>Nothing was written to the radio: what it is to hold could not be kept first: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機には何も書き込んでいません。書き込む内容を先に保存できませんでした: %1。</translation>
     </message>
     <message>
         <source>The radio was written, but what it now holds could not be kept: %1. Read the radio once before the next write of changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機に書き込みましたが、現在の内容を保存できませんでした: %1。次に変更を書き込む前に、一度無線機を読み込んでください。</translation>
     </message>
     <message>
         <source>The write did not end, and what it was to leave could not be kept: %1. Read the radio once before the next write of changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込みが終わらず、残るはずの内容も保存できませんでした: %1。次に変更を書き込む前に、一度無線機を読み込んでください。</translation>
     </message>
     <message>
         <source>Write %1 changed item to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>変更された %1 件を無線機に書き込みますか?</translation>
     </message>
     <message>
         <source>Write %1 changed items to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>変更された %1 件を無線機に書き込みますか?</translation>
     </message>
     <message>
         <source>Restore the radio to its state of %1? %2 item differs from what it holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機を %1 の状態に戻しますか? 現在の内容と %2 件が異なります。</translation>
     </message>
     <message>
         <source>Restore the radio to its state of %1? %2 items differ from what it holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機を %1 の状態に戻しますか? 現在の内容と %2 件が異なります。</translation>
     </message>
     <message>
         <source>The radio already holds its state of %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機はすでに %1 の状態です。何も送信していません。</translation>
     </message>
     <message>
         <source>The file could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを書き込めませんでした: %1</translation>
     </message>
     <message>
         <source>File Open error.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開けません。</translation>
     </message>
     <message>
         <source>Data is changed.
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>データが変更されています。
+変更を保存しますか?</translation>
     </message>
     <message>
         <source>The data read could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込んだデータをバックアップとして保存できませんでした。</translation>
     </message>
     <message>
         <source>The data written could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込んだデータをバックアップとして保存できませんでした。</translation>
     </message>
     <message>
         <source>The data replaced could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>置き換えたデータをバックアップとして保存できませんでした。</translation>
     </message>
     <message>
         <source>The user guide could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーガイドを読み込めませんでした。</translation>
     </message>
     <message>
         <source>The language chosen is used when Quorvan is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ言語は Quorvan の次回起動時から使われます。</translation>
     </message>
     <message>
         <source>COM port is invalid.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>COMポートが無効です。
+確認してもう一度お試しください。</translation>
     </message>
     <message>
         <source>COM port is invalid.
 Please check comport status.</source>
-        <translation type="unfinished"></translation>
+        <translation>COMポートが無効です。
+COMポートの状態を確認してください。</translation>
     </message>
     <message>
         <source>The radio is invalid.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機が無効です。
+確認してもう一度お試しください。</translation>
     </message>
     <message>
         <source>Communication timeout error.</source>
-        <translation type="unfinished"></translation>
+        <translation>通信タイムアウトエラーです。</translation>
     </message>
     <message>
         <source>Do you want to write the data to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>データを無線機に書き込みますか?</translation>
     </message>
     <message>
         <source>No earlier read or write of this radio is known</source>
-        <translation type="unfinished"></translation>
+        <translation>この無線機の以前の読み込みまたは書き込みの記録がありません</translation>
     </message>
     <message>
         <source>The radio holds this document.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の内容はこの文書と同じです。</translation>
     </message>
     <message>
         <source>The radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の内容は書き込んだ内容と同じです。</translation>
     </message>
     <message>
         <source>The radio does not hold this document:</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の内容はこの文書と異なります:</translation>
     </message>
     <message>
         <source>The radio does not hold what was written:</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の内容は書き込んだ内容と異なります:</translation>
     </message>
     <message>
         <source>The radio was changed since it was last read or written:</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の読み込みまたは書き込みの後で無線機が変更されています:</translation>
     </message>
     <message>
         <source>Nothing was written to the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機には何も書き込んでいません。</translation>
     </message>
     <message>
         <source>in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>in the document</source>
-        <translation type="unfinished"></translation>
+        <translation>文書</translation>
     </message>
     <message>
         <source>in the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機</translation>
     </message>
     <message>
         <source>at the last read or write</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の読み込みまたは書き込み時</translation>
     </message>
     <message>
         <source>Nothing was sent. Read the radio once.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も送信していません。一度無線機を読み込んでください。</translation>
     </message>
     <message>
         <source>Nothing was sent. Read the radio once, or give --since.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も送信していません。一度無線機を読み込むか、--since を指定してください。</translation>
     </message>
     <message>
         <source>The write did not end; the next write of changes completes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込みが終わっていません。次の変更の書き込みで完了します。</translation>
     </message>
     <message>
         <source>The next write of changes writes again what the radio did not take.</source>
-        <translation type="unfinished"></translation>
+        <translation>次の変更の書き込みで、無線機が受け付けなかった内容をもう一度書き込みます。</translation>
     </message>
     <message>
         <source>Complete the write that did not end?</source>
-        <translation type="unfinished"></translation>
+        <translation>終わっていない書き込みを完了しますか?</translation>
     </message>
     <message>
         <source>This backup is damaged and cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>このバックアップは壊れているため使えません。</translation>
     </message>
     <message>
         <source>The pin of this backup could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>このバックアップの固定を変更できませんでした。</translation>
     </message>
     <message>
         <source>These two backups hold no part of the radio in common: nothing to compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>この二つのバックアップには共通する部分がないため、比較できません。</translation>
     </message>
     <message>
         <source>Invalid function.</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な機能です。</translation>
     </message>
     <message>
         <source>Not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかりません。</translation>
     </message>
     <message>
         <source>Invalid Frequency.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数が無効です。
+確認してもう一度お試しください。</translation>
     </message>
     <message>
         <source>Invalid Offset.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>オフセットが無効です。
+確認してもう一度お試しください。</translation>
     </message>
     <message>
         <source>Frequency is rounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数を丸めました。</translation>
     </message>
     <message>
         <source>The contents has been changed.
 Do you want to change?</source>
-        <translation type="unfinished"></translation>
+        <translation>内容が変更されています。
+変更しますか?</translation>
     </message>
     <message>
         <source>The contents has been changed.
 Do you want to change? </source>
-        <translation type="unfinished"></translation>
+        <translation>内容が変更されています。
+変更しますか? </translation>
     </message>
     <message>
         <source>Invalid channel Number.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル番号が無効です。
+確認してもう一度お試しください。</translation>
     </message>
     <message>
         <source>Invalid character.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な文字です。
+確認してもう一度お試しください。</translation>
     </message>
     <message>
         <source>The last memory channel is in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>最後のメモリーチャンネルが使用中です。</translation>
     </message>
     <message>
         <source>These rows were not pasted:</source>
-        <translation type="unfinished"></translation>
+        <translation>次の行は貼り付けませんでした:</translation>
     </message>
     <message>
         <source>These rows were adjusted or skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>次の行は調整またはスキップしました:</translation>
     </message>
     <message>
         <source>There is no default printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>通常使うプリンターがありません。</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターを開始できませんでした。</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFのエクスポート</translation>
     </message>
     <message>
         <source>PDF Files(*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFファイル (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>QLabel</name>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSVのインポート</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSVのエクスポート</translation>
     </message>
     <message>
         <source>These channels were left out because their frequency cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>次のチャンネルは周波数を読み取れないため除外しました: %1</translation>
     </message>
 </context>
 <context>
     <name>RadioCommands</name>
     <message>
         <source>Write Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>変更の書き込み</translation>
     </message>
     <message>
         <source>Write Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>このまま書き込む</translation>
     </message>
 </context>
 <context>
     <name>quorvan::BandChannelForm</name>
     <message>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>バンド</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ChangeSelectedDialog</name>
     <message>
         <source>Change Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したチャンネルの変更</translation>
     </message>
     <message>
         <source>Simplex</source>
-        <translation type="unfinished"></translation>
+        <translation>シンプレックス</translation>
     </message>
     <message>
         <source>Plus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>プラスシフト</translation>
     </message>
     <message>
         <source>Minus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>マイナスシフト</translation>
     </message>
     <message>
-        <source>The band&apos;s extra shift</source>
-        <translation type="unfinished"></translation>
+        <source>The band's extra shift</source>
+        <translation>バンド固有のシフト</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>トーン</translation>
     </message>
     <message>
         <source>CTCSS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS</translation>
     </message>
     <message>
         <source>DCS</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ</translation>
     </message>
     <message>
         <source>Shift and Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>シフトとオフセット</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックアウト</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>送信出力</translation>
     </message>
     <message>
         <source>Name prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の先頭</translation>
     </message>
 </context>
 <context>
     <name>quorvan::CsvImportDialog</name>
     <message>
         <source>By Location</source>
-        <translation type="unfinished"></translation>
+        <translation>位置で</translation>
     </message>
     <message>
         <source>From the selected channel on, in file order</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したチャンネルから、ファイルの順に</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSVのインポート</translation>
     </message>
     <message>
         <source>Selected channel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したチャンネル: %1</translation>
     </message>
     <message>
         <source>Select a channel from 0 to 399 to place the rows from there on.</source>
-        <translation type="unfinished"></translation>
+        <translation>0 から 399 のチャンネルを選ぶと、そこから行を配置します。</translation>
     </message>
     <message>
         <source>Place the rows</source>
-        <translation type="unfinished"></translation>
+        <translation>行の配置</translation>
     </message>
 </context>
 <context>
     <name>quorvan::DiagnosticReportDialog</name>
     <message>
         <source>Diagnostic Report</source>
-        <translation type="unfinished"></translation>
+        <translation>診断レポート</translation>
     </message>
     <message>
         <source>&amp;Record Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>転送を記録(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)...</translation>
     </message>
     <message>
         <source>Save Diagnostic Report</source>
-        <translation type="unfinished"></translation>
+        <translation>診断レポートの保存</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストファイル (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FindBar</name>
     <message>
         <source>Find (name or MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>検索 (名前または MHz)</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次を検索(&amp;N)</translation>
     </message>
     <message>
         <source>×</source>
-        <translation type="unfinished"></translation>
+        <translation>×</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる (Esc)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FindRadioDialog</name>
     <message>
         <source>&amp;Use Port</source>
-        <translation type="unfinished"></translation>
+        <translation>このポートを使う(&amp;U)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Find Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の検索</translation>
     </message>
     <message>
         <source>Trying the serial ports one at a time...</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアルポートを一つずつ試しています...</translation>
     </message>
     <message>
         <source>Trying %1 (%2 of %3)...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を試しています (%3 中 %2)...</translation>
     </message>
     <message>
         <source>A radio answered. Use its port?</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機が応答しました。そのポートを使いますか?</translation>
     </message>
     <message>
         <source>%1 radios answered. Choose the port to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 台の無線機が応答しました。使うポートを選んでください。</translation>
     </message>
     <message>
         <source>The search was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索をキャンセルしました。</translation>
     </message>
     <message>
-        <source>No serial ports were found. Check that the cable&apos;s adapter is plugged in.</source>
-        <translation type="unfinished"></translation>
+        <source>No serial ports were found. Check that the cable's adapter is plugged in.</source>
+        <translation>シリアルポートが見つかりません。ケーブルのアダプターが接続されているか確認してください。</translation>
     </message>
     <message>
         <source>No radio answered. Check that the radio is on and its cable is plugged in at both ends, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機が応答しません。無線機の電源が入り、ケーブルが両端で接続されているか確認して、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FrequencyGroup</name>
     <message>
         <source>Rx Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>受信周波数</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>オフセット</translation>
     </message>
     <message>
         <source>Tx Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>送信周波数</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>リバース</translation>
     </message>
     <message>
         <source>Split Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>スプリットチャンネル</translation>
     </message>
     <message>
         <source>Simplex</source>
-        <translation type="unfinished"></translation>
+        <translation>シンプレックス</translation>
     </message>
     <message>
         <source>Plus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>プラスシフト</translation>
     </message>
     <message>
         <source>Minus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>マイナスシフト</translation>
     </message>
 </context>
 <context>
@@ -647,860 +657,861 @@ Please check and try again.</source>
     <message>
         <source>The user guide was not found.
 It is installed with Quorvan as share/doc/quorvan/user-guide.md; it was looked for as:</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーガイドが見つかりません。
+Quorvan と一緒に share/doc/quorvan/user-guide.md としてインストールされます。次の場所を探しました:</translation>
     </message>
 </context>
 <context>
     <name>quorvan::HistoryDialog</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>日時</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Pinned</source>
-        <translation type="unfinished"></translation>
+        <translation>固定</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>変更</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>&amp;Differences:</source>
-        <translation type="unfinished"></translation>
+        <translation>違い(&amp;D):</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Restore to Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機に復元(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Pin</source>
-        <translation type="unfinished"></translation>
+        <translation>固定(&amp;P)</translation>
     </message>
     <message>
         <source>No state of the radio %1 is kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機 %1 の状態はまだ保存されていません。</translation>
     </message>
     <message>
         <source>&amp;States of the radio %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機 %1 の状態 (新しい順)(&amp;S):</translation>
     </message>
     <message>
         <source>Un&amp;pin</source>
-        <translation type="unfinished"></translation>
+        <translation>固定を解除(&amp;P)</translation>
     </message>
     <message>
         <source>Select two entries to see what differs between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>二つの項目を選ぶと違いを表示します。</translation>
     </message>
     <message>
         <source>Entries %1 and %2 hold the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>項目 %1 と %2 は同じ内容です。</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPage1</name>
     <message>
-        <source>&quot;A&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <source>"A" Band</source>
+        <translation>"A" バンド</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>中央</translation>
     </message>
     <message>
-        <source>&quot;B&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <source>"B" Band</source>
+        <translation>"B" バンド</translation>
     </message>
     <message>
         <source>&amp;Operation Band</source>
-        <translation type="unfinished"></translation>
+        <translation>運用バンド(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>バランス(&amp;B)</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>バランス</translation>
     </message>
     <message>
         <source>F&amp;unction</source>
-        <translation type="unfinished"></translation>
+        <translation>機能(&amp;U)</translation>
     </message>
     <message>
         <source>Dual</source>
-        <translation type="unfinished"></translation>
+        <translation>デュアル</translation>
     </message>
     <message>
         <source>ATT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATT</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>キーロック</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>ランプ</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーネーム</translation>
     </message>
     <message>
         <source>&amp;Power</source>
-        <translation type="unfinished"></translation>
+        <translation>電源(&amp;P)</translation>
     </message>
     <message>
         <source>Battery Saver</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリーセーブ</translation>
     </message>
     <message>
         <source>Auto Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オートパワーオフ</translation>
     </message>
     <message>
         <source>&amp;Display</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;D)</translation>
     </message>
     <message>
         <source>Power on Message</source>
-        <translation type="unfinished"></translation>
+        <translation>パワーオンメッセージ</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラスト</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>英語</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>D&amp;TMF</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF(&amp;T)</translation>
     </message>
     <message>
         <source>DTMF Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFロック</translation>
     </message>
     <message>
         <source>DTMF Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFホールド</translation>
     </message>
     <message>
         <source>DTMF Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFポーズ</translation>
     </message>
     <message>
         <source>DTMF Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFスピード</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>速い</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>遅い</translation>
     </message>
     <message>
         <source>&amp;VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX(&amp;V)</translation>
     </message>
     <message>
         <source>VOX Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>VOXゲイン</translation>
     </message>
     <message>
         <source>VOX Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>VOXディレイ</translation>
     </message>
     <message>
         <source>VOX on Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>ビジー時のVOX</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPage2</name>
     <message>
         <source>R&amp;X/TX</source>
-        <translation type="unfinished"></translation>
+        <translation>RX/TX(&amp;X)</translation>
     </message>
     <message>
         <source>FM Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>FMナロー</translation>
     </message>
     <message>
         <source>Re&amp;peater</source>
-        <translation type="unfinished"></translation>
+        <translation>レピーター(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他(&amp;O)</translation>
     </message>
     <message>
         <source>Memory Group Link</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーグループリンク</translation>
     </message>
     <message>
         <source>Tx Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>送信禁止</translation>
     </message>
     <message>
         <source>Bar Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>バーアンテナ</translation>
     </message>
     <message>
         <source>Beat Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>ビートシフト</translation>
     </message>
     <message>
         <source>A Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Aバンド送信出力</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイ</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>ロー</translation>
     </message>
     <message>
         <source>EL</source>
-        <translation type="unfinished"></translation>
+        <translation>EL</translation>
     </message>
     <message>
         <source>B Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Bバンド送信出力</translation>
     </message>
     <message>
         <source>1.2G A Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>1.2G Aバンド出力</translation>
     </message>
     <message>
         <source>1.2G B Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>1.2G Bバンド出力</translation>
     </message>
     <message>
         <source>220MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>220MHz帯</translation>
     </message>
     <message>
         <source>HF Band</source>
-        <translation type="unfinished"></translation>
+        <translation>HF帯</translation>
     </message>
     <message>
         <source>440MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>440MHz帯</translation>
     </message>
     <message>
         <source>1.2GHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>1.2GHz帯</translation>
     </message>
     <message>
         <source>144MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>144MHz帯</translation>
     </message>
     <message>
         <source>FM Narrow %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FMナロー %1</translation>
     </message>
     <message>
         <source>Auto Repeater Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>オートレピーターオフセット</translation>
     </message>
     <message>
         <source>1750Hz Tone Key</source>
-        <translation type="unfinished"></translation>
+        <translation>1750Hzトーンキー</translation>
     </message>
     <message>
         <source>1750Hz Tone Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>1750Hzトーンホールド</translation>
     </message>
     <message>
         <source>Tune Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>チューン許可</translation>
     </message>
     <message>
         <source>Key Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>キービープ</translation>
     </message>
     <message>
         <source>Scan Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン再開</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>日時</translation>
     </message>
     <message>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>キャリア</translation>
     </message>
     <message>
         <source>Seek</source>
-        <translation type="unfinished"></translation>
+        <translation>シーク</translation>
     </message>
     <message>
         <source>Packet Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>パケット速度</translation>
     </message>
     <message>
         <source>Memory Recall Method</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー呼び出し方法</translation>
     </message>
     <message>
         <source>All Bands</source>
-        <translation type="unfinished"></translation>
+        <translation>全バンド</translation>
     </message>
     <message>
         <source>Current Band</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバンド</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー</translation>
     </message>
     <message>
         <source>Lithium</source>
-        <translation type="unfinished"></translation>
+        <translation>リチウム</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>アルカリ</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPageControls</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の変更</translation>
     </message>
 </context>
 <context>
     <name>quorvan::PortMenu</name>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>その他...</translation>
     </message>
     <message>
         <source>&amp;Find Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機を検索(&amp;F)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ReportDialog</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TAboutBox</name>
     <message>
         <source>About Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan について</translation>
     </message>
     <message>
         <source>Quorvan for the ARVEN and BELTO dual-band radios</source>
-        <translation type="unfinished"></translation>
+        <translation>ARVEN・BELTO デュアルバンド無線機用 Quorvan</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later; it comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU General Public License バージョン 3 以降によるフリーソフトウェアです。無保証です。</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TCallForm</name>
     <message>
         <source>CALL Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>CALLチャンネル</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TDtmfForm</name>
     <message>
         <source>DTMF Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFメモリー</translation>
     </message>
     <message>
         <source>Channel Number</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル番号</translation>
     </message>
     <message>
         <source>DTMF Code</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFコード</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TEditorDialog</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる(&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::THelpForm</name>
     <message>
         <source>Quorvan Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan ヘルプ</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次へ(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>前へ(&amp;P)</translation>
     </message>
     <message>
-        <source>Not found: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Not found: "%1"</source>
+        <translation>見つかりません: "%1"</translation>
     </message>
     <message>
-        <source>No section &quot;%1&quot; in the guide</source>
-        <translation type="unfinished"></translation>
+        <source>No section "%1" in the guide</source>
+        <translation>ガイドに "%1" の節がありません</translation>
     </message>
     <message>
         <source>Cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開けません</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TMainForm</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>上書き保存(&amp;S)</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存(&amp;A)...</translation>
     </message>
     <message>
         <source>Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSVのインポート(&amp;I)...</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSVのエクスポート(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷(&amp;P)...</translation>
     </message>
     <message>
         <source>Export PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFのエクスポート(&amp;D)...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <source>All &amp;Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての列(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプトピック(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Diagnostic Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>診断レポート(&amp;D)...</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語(&amp;L)</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>システム</translation>
     </message>
     <message>
         <source>&amp;Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み(&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>変更分(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>照合(&amp;V)</translation>
     </message>
     <message>
         <source>Verify &amp;After Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み後に照合(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴(&amp;H)...</translation>
     </message>
     <message>
         <source>&amp;Port Select</source>
-        <translation type="unfinished"></translation>
+        <translation>ポートの選択(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Insert Row</source>
-        <translation type="unfinished"></translation>
+        <translation>行の挿入(&amp;I)</translation>
     </message>
     <message>
         <source>Remove Row</source>
-        <translation type="unfinished"></translation>
+        <translation>行の削除</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ移動(&amp;U)</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ移動(&amp;W)</translation>
     </message>
     <message>
         <source>Change &amp;Selected...</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したチャンネルの変更(&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;F)...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次を検索(&amp;N)</translation>
     </message>
     <message>
         <source>Memory channel &amp;Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネルの並べ替え(&amp;O)...</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>コメント</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSVのインポート</translation>
     </message>
     <message>
         <source>&amp;Memory Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネル(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;CALL Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>CALLチャンネル(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;DTMF Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFメモリー(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー(&amp;M)</translation>
     </message>
     <message>
         <source>M&amp;enu</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー(&amp;E)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>上書き保存</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し</translation>
     </message>
     <message>
         <source>Memor&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー(&amp;Y)</translation>
     </message>
     <message>
         <source>Menu &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー&amp;1</translation>
     </message>
     <message>
         <source>Menu &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー&amp;2</translation>
     </message>
     <message>
         <source>Insert Row at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に行を挿入</translation>
     </message>
     <message>
         <source>Remove Row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>行 %1 の削除</translation>
     </message>
     <message>
         <source>Move Up %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を上へ移動</translation>
     </message>
     <message>
         <source>Move Down %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を下へ移動</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の編集</translation>
     </message>
     <message>
         <source>Edit Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>コメントの編集</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TMemoryForm</name>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー</translation>
     </message>
     <message>
         <source>Memory Channel Number</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネル番号</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックアウト</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーネーム</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TSetupForm</name>
     <message>
         <source>Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TSortForm</name>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーネーム</translation>
     </message>
     <message>
         <source>Memory Channel Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネルの並べ替え</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>並べ替え(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル(&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TVfoForm</name>
     <message>
         <source>VfoForm</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>Program VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムVFO</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TWelcomeForm</name>
     <message>
         <source>Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan</translation>
     </message>
     <message>
         <source>Memory channel programming for ARVEN and BELTO</source>
-        <translation type="unfinished"></translation>
+        <translation>ARVEN・BELTO用メモリーチャンネル書き込みソフト</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ToneGroup</name>
     <message>
         <source>Tone/CTCSS/DCS</source>
-        <translation type="unfinished"></translation>
+        <translation>トーン/CTCSS/DCS</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>トーン</translation>
     </message>
     <message>
         <source>Tone Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>トーン周波数</translation>
     </message>
     <message>
         <source>CTCSS Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS周波数</translation>
     </message>
     <message>
         <source>DCS Code</source>
-        <translation type="unfinished"></translation>
+        <translation>DCSコード</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TransferDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 </TS>

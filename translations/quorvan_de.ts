@@ -362,6 +362,130 @@ Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
         <source>The printer could not be started.</source>
         <translation>Der Drucker konnte nicht gestartet werden.</translation>
     </message>
+    <message>
+        <source>Edit (%1 rows)</source>
+        <translation>Bearbeiten (%1 Zeilen)</translation>
+    </message>
+    <message>
+        <source>Cut (%1 rows)</source>
+        <translation>Ausschneiden (%1 Zeilen)</translation>
+    </message>
+    <message>
+        <source>Paste into (%1 rows)</source>
+        <translation>Einfügen (%1 Zeilen)</translation>
+    </message>
+    <message>
+        <source>Delete (%1 rows)</source>
+        <translation>Löschen (%1 Zeilen)</translation>
+    </message>
+    <message>
+        <source>Import CSV (%1 row)</source>
+        <translation>CSV importieren (%1 Zeile)</translation>
+    </message>
+    <message>
+        <source>Import CSV (%1 rows)</source>
+        <translation>CSV importieren (%1 Zeilen)</translation>
+    </message>
+    <message>
+        <source>Change Selected (%1 rows)</source>
+        <translation>Ausgewählte ändern (%1 Zeilen)</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>%1 ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste into %1</source>
+        <translation>In %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Tx Frequency : %1MHz</source>
+        <translation>Sendefrequenz : %1MHz</translation>
+    </message>
+    <message>
+        <source>Offset : %1MHz</source>
+        <translation>Ablage : %1MHz</translation>
+    </message>
+    <message>
+        <source>Programmable VFO : %1-%2</source>
+        <translation>Programm-VFO : %1-%2</translation>
+    </message>
+    <message>
+        <source>Name : %1</source>
+        <translation>Name : %1</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Nach Frequenz sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by Memory Name</source>
+        <translation>Nach Speichername sortieren</translation>
+    </message>
+    <message>
+        <source> ch.</source>
+        <translation> Kan.</translation>
+    </message>
+    <message>
+        <source> Rx(Tx) Freq.</source>
+        <translation> RX(TX)-Freq.</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Name</translation>
+    </message>
+    <message>
+        <source> Band</source>
+        <translation> Band</translation>
+    </message>
+    <message>
+        <source> Freq.</source>
+        <translation> Freq.</translation>
+    </message>
+    <message>
+        <source> No.</source>
+        <translation> Nr.</translation>
+    </message>
+    <message>
+        <source> DTMF Code</source>
+        <translation> DTMF-Code</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>Offset/Tx</source>
+        <translation>Ablage/TX</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -372,6 +496,14 @@ Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
     <message>
         <source>PDF Files(*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Quorvan Files (*.qvx)</source>
+        <translation>Quorvan-Dateien (*.qvx)</translation>
+    </message>
+    <message>
+        <source>CSV Files(*.csv);;All Files(*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -650,6 +782,10 @@ Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
     <message>
         <source>Minus Shift</source>
         <translation>Ablage minus</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1163,12 @@ Es wird mit Quorvan als share/doc/quorvan/user-guide.md installiert; gesucht wur
         <source>&amp;Find Radio</source>
         <translation>Funkgerät &amp;suchen</translation>
     </message>
+    <message>
+        <source>%1 is invalid.
+Please check comport status.</source>
+        <translation>%1 ist ungültig.
+Bitte prüfen Sie den Zustand des COM-Ports.</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::ReportDialog</name>
@@ -1048,6 +1190,10 @@ Es wird mit Quorvan als share/doc/quorvan/user-guide.md installiert; gesucht wur
     <message>
         <source>Free software under the GNU General Public License, version 3 or later; it comes with no warranty.</source>
         <translation>Freie Software unter der GNU General Public License, Version 3 oder später; ohne jede Gewährleistung.</translation>
+    </message>
+    <message>
+        <source>Version 0.00 Beta %1</source>
+        <translation>Version 0.00 Beta %1</translation>
     </message>
 </context>
 <context>

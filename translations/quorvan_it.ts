@@ -352,6 +352,130 @@ Please check and try again.</source>
         <source>The printer could not be started.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Edit (%1 rows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut (%1 rows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste into (%1 rows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete (%1 rows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV (%1 row)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV (%1 rows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Selected (%1 rows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tx Frequency : %1MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset : %1MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programmable VFO : %1-%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by Memory Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Rx(Tx) Freq.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Freq.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> DTMF Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset/Tx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -361,6 +485,14 @@ Please check and try again.</source>
     </message>
     <message>
         <source>PDF Files(*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvan Files (*.qvx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files(*.csv);;All Files(*)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -639,6 +771,10 @@ Please check and try again.</source>
     </message>
     <message>
         <source>Minus Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1016,6 +1152,11 @@ It is installed with Quorvan as share/doc/quorvan/user-guide.md; it was looked f
         <source>&amp;Find Radio</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is invalid.
+Please check comport status.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quorvan::ReportDialog</name>
@@ -1036,6 +1177,10 @@ It is installed with Quorvan as share/doc/quorvan/user-guide.md; it was looked f
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later; it comes with no warranty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version 0.00 Beta %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -362,6 +362,130 @@ Please check and try again.</source>
         <source>The printer could not be started.</source>
         <translation>プリンターを開始できませんでした。</translation>
     </message>
+    <message>
+        <source>Edit (%1 rows)</source>
+        <translation>編集 (%1 行)</translation>
+    </message>
+    <message>
+        <source>Cut (%1 rows)</source>
+        <translation>切り取り (%1 行)</translation>
+    </message>
+    <message>
+        <source>Paste into (%1 rows)</source>
+        <translation>貼り付け (%1 行)</translation>
+    </message>
+    <message>
+        <source>Delete (%1 rows)</source>
+        <translation>削除 (%1 行)</translation>
+    </message>
+    <message>
+        <source>Import CSV (%1 row)</source>
+        <translation>CSVのインポート (%1 行)</translation>
+    </message>
+    <message>
+        <source>Import CSV (%1 rows)</source>
+        <translation>CSVのインポート (%1 行)</translation>
+    </message>
+    <message>
+        <source>Change Selected (%1 rows)</source>
+        <translation>選択したチャンネルの変更 (%1 行)</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 の編集</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>%1 の切り取り</translation>
+    </message>
+    <message>
+        <source>Paste into %1</source>
+        <translation>%1 への貼り付け</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 の削除</translation>
+    </message>
+    <message>
+        <source>Tx Frequency : %1MHz</source>
+        <translation>送信周波数 : %1MHz</translation>
+    </message>
+    <message>
+        <source>Offset : %1MHz</source>
+        <translation>オフセット : %1MHz</translation>
+    </message>
+    <message>
+        <source>Programmable VFO : %1-%2</source>
+        <translation>プログラムVFO : %1-%2</translation>
+    </message>
+    <message>
+        <source>Name : %1</source>
+        <translation>名前 : %1</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>周波数で並べ替え</translation>
+    </message>
+    <message>
+        <source>Sort by Memory Name</source>
+        <translation>メモリーネームで並べ替え</translation>
+    </message>
+    <message>
+        <source> ch.</source>
+        <translation> ch.</translation>
+    </message>
+    <message>
+        <source> Rx(Tx) Freq.</source>
+        <translation> 受信(送信)周波数</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> 名前</translation>
+    </message>
+    <message>
+        <source> Band</source>
+        <translation> バンド</translation>
+    </message>
+    <message>
+        <source> Freq.</source>
+        <translation> 周波数</translation>
+    </message>
+    <message>
+        <source> No.</source>
+        <translation> No.</translation>
+    </message>
+    <message>
+        <source> DTMF Code</source>
+        <translation> DTMFコード</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>シフト</translation>
+    </message>
+    <message>
+        <source>Offset/Tx</source>
+        <translation>オフセット/送信</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>トーン</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation>ロックアウト</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>出力</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -372,6 +496,14 @@ Please check and try again.</source>
     <message>
         <source>PDF Files(*.pdf)</source>
         <translation>PDFファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Quorvan Files (*.qvx)</source>
+        <translation>Quorvan ファイル (*.qvx)</translation>
+    </message>
+    <message>
+        <source>CSV Files(*.csv);;All Files(*)</source>
+        <translation>CSVファイル (*.csv);;すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
@@ -650,6 +782,10 @@ Please check and try again.</source>
     <message>
         <source>Minus Shift</source>
         <translation>マイナスシフト</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>周波数</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1163,12 @@ Quorvan と一緒に share/doc/quorvan/user-guide.md としてインストール
         <source>&amp;Find Radio</source>
         <translation>無線機を検索(&amp;F)</translation>
     </message>
+    <message>
+        <source>%1 is invalid.
+Please check comport status.</source>
+        <translation>%1 は無効です。
+COMポートの状態を確認してください。</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::ReportDialog</name>
@@ -1048,6 +1190,10 @@ Quorvan と一緒に share/doc/quorvan/user-guide.md としてインストール
     <message>
         <source>Free software under the GNU General Public License, version 3 or later; it comes with no warranty.</source>
         <translation>GNU General Public License バージョン 3 以降によるフリーソフトウェアです。無保証です。</translation>
+    </message>
+    <message>
+        <source>Version 0.00 Beta %1</source>
+        <translation>バージョン 0.00 Beta %1</translation>
     </message>
 </context>
 <context>

@@ -56,16 +56,63 @@ constexpr const char* kAlreadyRestored =
     QT_TRANSLATE_NOOP("Messages", "The radio already holds its state of %1; nothing was sent.");
 constexpr const char* kFileNotWritten =
     QT_TRANSLATE_NOOP("Messages", "The file could not be written: %1");
+
+// The names of undo steps the core makes from the window's verbs (RowStepName) and counts; a
+// name of several rows comes before the one-row name it would also fit.
+constexpr const char* kEditRowsStep = QT_TRANSLATE_NOOP("Messages", "Edit (%1 rows)");
+constexpr const char* kCutRowsStep = QT_TRANSLATE_NOOP("Messages", "Cut (%1 rows)");
+constexpr const char* kPasteRowsStep = QT_TRANSLATE_NOOP("Messages", "Paste into (%1 rows)");
+constexpr const char* kDeleteRowsStep = QT_TRANSLATE_NOOP("Messages", "Delete (%1 rows)");
+constexpr const char* kImportRowStep = QT_TRANSLATE_NOOP("Messages", "Import CSV (%1 row)");
+constexpr const char* kImportRowsStep = QT_TRANSLATE_NOOP("Messages", "Import CSV (%1 rows)");
+constexpr const char* kChangeSelectedStep =
+    QT_TRANSLATE_NOOP("Messages", "Change Selected (%1 rows)");
+constexpr const char* kEditStep = QT_TRANSLATE_NOOP("Messages", "Edit %1");
+constexpr const char* kCutStep = QT_TRANSLATE_NOOP("Messages", "Cut %1");
+constexpr const char* kPasteStep = QT_TRANSLATE_NOOP("Messages", "Paste into %1");
+constexpr const char* kDeleteStep = QT_TRANSLATE_NOOP("Messages", "Delete %1");
+
+// The status bar's panels of the channel in the grid.
+constexpr const char* kTxFrequencyPanel = QT_TRANSLATE_NOOP("Messages", "Tx Frequency : %1MHz");
+constexpr const char* kOffsetPanel = QT_TRANSLATE_NOOP("Messages", "Offset : %1MHz");
+constexpr const char* kProgramVfoPanel = QT_TRANSLATE_NOOP("Messages", "Programmable VFO : %1-%2");
+constexpr const char* kNamePanel = QT_TRANSLATE_NOOP("Messages", "Name : %1");
 }  // namespace pattern
 
 // Every pattern above, for the window, which finds which one a sentence was made from.
-inline constexpr std::array<const char*, 17> kMessagePatterns{
-    pattern::kComparedWithRead,   pattern::kComparedWithWrite,   pattern::kComparedWithJournal,
-    pattern::kComparedWithFile,   pattern::kNothingChanged,      pattern::kNothingDiffers,
-    pattern::kUnreadableBaseline, pattern::kFutureBaseline,      pattern::kJournalRefused,
-    pattern::kStateNotKept,       pattern::kWriteNotEndedUnkept, pattern::kWriteOneChange,
-    pattern::kWriteChanges,       pattern::kRestoreOne,          pattern::kRestoreMany,
-    pattern::kAlreadyRestored,    pattern::kFileNotWritten,
+inline constexpr std::array<const char*, 32> kMessagePatterns{
+    pattern::kComparedWithRead,
+    pattern::kComparedWithWrite,
+    pattern::kComparedWithJournal,
+    pattern::kComparedWithFile,
+    pattern::kNothingChanged,
+    pattern::kNothingDiffers,
+    pattern::kUnreadableBaseline,
+    pattern::kFutureBaseline,
+    pattern::kJournalRefused,
+    pattern::kStateNotKept,
+    pattern::kWriteNotEndedUnkept,
+    pattern::kWriteOneChange,
+    pattern::kWriteChanges,
+    pattern::kRestoreOne,
+    pattern::kRestoreMany,
+    pattern::kAlreadyRestored,
+    pattern::kFileNotWritten,
+    pattern::kEditRowsStep,
+    pattern::kCutRowsStep,
+    pattern::kPasteRowsStep,
+    pattern::kDeleteRowsStep,
+    pattern::kImportRowStep,
+    pattern::kImportRowsStep,
+    pattern::kChangeSelectedStep,
+    pattern::kEditStep,
+    pattern::kCutStep,
+    pattern::kPasteStep,
+    pattern::kDeleteStep,
+    pattern::kTxFrequencyPanel,
+    pattern::kOffsetPanel,
+    pattern::kProgramVfoPanel,
+    pattern::kNamePanel,
 };
 
 // The pattern with %1 ... %9 replaced by the values in order; a % not followed by the number of

@@ -84,16 +84,24 @@ std::optional<QString> TranslatedBlock(const QString& text) {
 QString TranslatedMessage(const QString& english) {
   if (QCoreApplication::instance() == nullptr) return english;
   // The longest first block of lines the catalogue knows is translated; what follows it (a
-  // detail, or further texts of the catalogue) is looked at the same way.
-  qsizetype end = english.size();
-  while (end > 0) {
-    if (std::optional<QString> head = TranslatedBlock(english.left(end))) {
-      if (end == english.size()) return *head;
-      return *head + QLatin1Char('\n') + TranslatedMessage(english.mid(end + 1));
-    }
-    end = english.lastIndexOf(QLatin1Char('\n'), end - 1);
+  // detail, or further texts of the catalogue) is looked at the same way. No text of the
+  // catalogue is longer than three lines, so a long report costs little.
+  constexpr qsizetype kLongestText = 3;
+  QList<qsizetype> ends;
+  for (qsizetype at = english.indexOf(QLatin1Char('\n')); at >= 0 && ends.size() < kLongestText;
+       at = english.indexOf(QLatin1Char('\n'), at + 1)) {
+    ends << at;
   }
-  return english;
+  if (ends.size() < kLongestText) ends << english.size();
+  for (auto end = ends.crbegin(); end != ends.crend(); ++end) {
+    if (std::optional<QString> head = TranslatedBlock(english.left(*end))) {
+      if (*end == english.size()) return *head;
+      return *head + QLatin1Char('\n') + TranslatedMessage(english.mid(*end + 1));
+    }
+  }
+  // The first line is no text of the catalogue: it stays, and the rest is looked at.
+  if (ends.front() == english.size()) return english;
+  return english.left(ends.front() + 1) + TranslatedMessage(english.mid(ends.front() + 1));
 }
 
 QString MessageText(std::string_view text) { return TranslatedMessage(FromUtf8(text)); }

@@ -36,7 +36,7 @@ void SelectIndex(QComboBox* list, int index) {
 }  // namespace
 
 FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* parent)
-    : QGroupBox(QStringLiteral("Frequency"), parent), withSplit_(withSplit) {
+    : QGroupBox(tr("Frequency"), parent), withSplit_(withSplit) {
   auto* grid = new QGridLayout(this);
   rx_ = new QLineEdit(this);
   rx_->setObjectName(QStringLiteral("Edit1"));

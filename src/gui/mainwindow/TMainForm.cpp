@@ -400,14 +400,13 @@ QGroupBox* TMainForm::BuildGrid(Grid grid, const QString& caption, int visibleRo
   box->setObjectName(QStringLiteral("GroupBox%1").arg(static_cast<int>(grid)));
   QStringList headers;
   for (int c = 0; c < ColumnCount(grid); ++c) {
-    headers << QString::fromLatin1(HeaderText(grid, c).data(),
-                                   static_cast<int>(HeaderText(grid, c).size()));
+    headers << MessageText(HeaderText(grid, c));
   }
   // The memory grid holds the setting columns too; All Columns shows them.
   if (grid == Grid::Memory) {
     for (int c = kShiftColumn; c < kAllMemoryColumns; ++c) {
       const std::string_view header = MemorySettingHeader(c);
-      headers << QString::fromLatin1(header.data(), static_cast<int>(header.size()));
+      headers << MessageText(header);
     }
   }
   models_[i] = new GridModel(
@@ -607,7 +606,7 @@ void TMainForm::UpdateStatusBar() {
       StatusBarTexts(Image(), activeGrid_, active ? active->SelectedGridRow() : 0);
   std::array<QString, 4> shown;
   for (std::size_t p = 0; p < shown.size(); ++p) {
-    shown[p] = Display(texts[p], Image().Plan().DestinationLetter());
+    shown[p] = TranslatedMessage(Display(texts[p], Image().Plan().DestinationLetter()));
   }
   SetStatusTexts(shown);
 }

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "core/model/NameCodec.h"
+#include "gui/common/MessageService.h"
 #include "gui/mainwindow/GridModel.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TMainForm.h"
@@ -81,10 +82,10 @@ void TMainForm::FollowState() {
   setWindowTitle(title + QStringLiteral("[*]"));
   setWindowModified(document_.Modified());
   const EditHistory& history = document_.History();
-  ShowStep(Action(MainCommand::EditUndo), ToolButton(MainCommand::EditUndo),
-           QStringLiteral("&Undo"), QString::fromStdString(history.UndoName()));
-  ShowStep(Action(MainCommand::EditRedo), ToolButton(MainCommand::EditRedo),
-           QStringLiteral("&Redo"), QString::fromStdString(history.RedoName()));
+  ShowStep(Action(MainCommand::EditUndo), ToolButton(MainCommand::EditUndo), tr("&Undo"),
+           TranslatedMessage(QString::fromStdString(history.UndoName())));
+  ShowStep(Action(MainCommand::EditRedo), ToolButton(MainCommand::EditRedo), tr("&Redo"),
+           TranslatedMessage(QString::fromStdString(history.RedoName())));
 }
 
 void TMainForm::ShowComment() {

@@ -1,0 +1,96 @@
+// The window in each shipped language: its menus, a menu page, a box of the catalogue and
+// Qt's own buttons come from the translations built with it; English loads none.
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QTest>
+#include <QTranslator>
+
+#include "core/messages/Messages.h"
+#include "gui/common/MessageService.h"
+#include "gui/language/AppLanguage.h"
+#include "gui/mainwindow/MainFormFixture.h"
+
+namespace quorvan {
+
+class LanguageWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() {
+    // A translator leaves the application when it is deleted.
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) delete translator;
+  }
+
+  void window_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("menus");
+    QTest::addColumn<QString>("dualBox");
+    QTest::addColumn<QString>("fileOpenError");
+    QTest::addColumn<QString>("writeQuestion");
+    QTest::addColumn<QString>("qtCancel");
+    QTest::newRow("English") << "en" << QStringList{"&File", "&Radio", "&Edit", "&View", "&Help"}
+                             << "Dual"
+                             << "File Open error."
+                             << "Write 3 changed items to the radio?"
+                             << "Cancel";
+    QTest::newRow("German") << "de"
+                            << QStringList{"&Datei", "&Funkgerät", "&Bearbeiten", "&Ansicht",
+                                           "&Hilfe"}
+                            << "Dual"
+                            << "Fehler beim Öffnen der Datei."
+                            << "3 geänderte Einträge in das Funkgerät schreiben?"
+                            << "Abbrechen";
+    QTest::newRow("Japanese") << "ja"
+                              << QStringList{"ファイル(&F)", "無線機(&R)", "編集(&E)", "表示(&V)",
+                                             "ヘルプ(&H)"}
+                              << "デュアル"
+                              << "ファイルを開けません。"
+                              << "変更された 3 件を無線機に書き込みますか?"
+                              << "キャンセル";
+  }
+
+  void window() {
+    QFETCH(QString, language);
+    QFETCH(QStringList, menus);
+    QFETCH(QString, dualBox);
+    QFETCH(QString, fileOpenError);
+    QFETCH(QString, writeQuestion);
+    QFETCH(QString, qtCancel);
+    const bool loaded =
+        InstallTranslations(*qApp, QLocale(language), {QStringLiteral(QUORVAN_BUILD_TRANSLATIONS)});
+    QCOMPARE(loaded, language != QLatin1String("en"));
+
+    MainFormFixture fixture;
+    fixture.Create();
+    QStringList shown;
+    for (const QAction* menu : fixture.form->menuBar()->actions()) shown << menu->text();
+    QCOMPARE(shown, menus);
+    const auto* dual = fixture.form->findChild<QCheckBox*>(QStringLiteral("CheckBox_Dual"));
+    QVERIFY(dual);
+    QCOMPARE(dual->text(), dualBox);
+    QCOMPARE(MessageText(kFileOpenErrorMessage), fileOpenError);
+    QCOMPARE(MessageText(WriteChangesQuestion(3)), writeQuestion);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
+  }
+
+  // Every shipped language has its texts beside the program, and each names its own menus.
+  void everyShippedLanguageLoads() {
+    for (const ShippedLanguage& language : kShippedLanguages) {
+      QVERIFY2(InstallTranslations(*qApp, QLocale(QString::fromLatin1(language.code)),
+                                   {QStringLiteral(QUORVAN_BUILD_TRANSLATIONS)}),
+               language.code);
+      MainFormFixture fixture;
+      fixture.Create();
+      const QString file = fixture.form->menuBar()->actions().front()->text();
+      QVERIFY2(file != QLatin1String("&File"), language.code);
+      cleanup();
+    }
+  }
+};
+
+}  // namespace quorvan
+
+QTEST_MAIN(quorvan::LanguageWindowTest)
+#include "LanguageWindowTest.moc"

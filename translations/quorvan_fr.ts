@@ -5,777 +5,787 @@
     <name>HistoryDialog</name>
     <message>
         <source>%1 memory channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canal mémoire</translation>
     </message>
     <message>
         <source>%1 memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canaux mémoire</translation>
     </message>
     <message>
         <source>%1 VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO</translation>
     </message>
     <message>
         <source>%1 VFOs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO</translation>
     </message>
     <message>
         <source>%1 CALL channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canal CALL</translation>
     </message>
     <message>
         <source>%1 CALL channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canaux CALL</translation>
     </message>
     <message>
         <source>%1 DTMF memory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mémoire DTMF</translation>
     </message>
     <message>
         <source>%1 DTMF memories</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mémoires DTMF</translation>
     </message>
     <message>
         <source>%1 program VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO programmable</translation>
     </message>
     <message>
         <source>%1 program VFOs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO programmables</translation>
     </message>
     <message>
         <source>%1 menu value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 réglage du menu</translation>
     </message>
     <message>
         <source>%1 menu values</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 réglages du menu</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Memory read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des mémoires</translation>
     </message>
     <message>
         <source>Menu read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du menu</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture</translation>
     </message>
     <message>
         <source>Replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacé</translation>
     </message>
     <message>
         <source>Pending write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture en attente</translation>
     </message>
     <message>
         <source>Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Endommagée</translation>
     </message>
     <message>
         <source>No earlier state</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d'état antérieur</translation>
     </message>
     <message>
         <source>No change</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune modification</translation>
     </message>
     <message>
         <source>in entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dans l'entrée %1</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Compared with what the radio held after the read of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparé au contenu de l'émetteur-récepteur après la lecture du %1.</translation>
     </message>
     <message>
         <source>Compared with what the radio held after the write of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparé au contenu de l'émetteur-récepteur après l'écriture du %1.</translation>
     </message>
     <message>
         <source>Compared with what the write of %1 was to leave; that write may not have ended, so what it wrote is checked first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparé à ce que l'écriture du %1 devait laisser ; cette écriture n'est peut-être pas terminée, ce qu'elle a écrit est donc vérifié d'abord.</translation>
     </message>
     <message>
         <source>Compared with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparé à %1.</translation>
     </message>
     <message>
         <source>Nothing has changed since the last read or write of this radio (%1); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a changé depuis la dernière lecture ou écriture de cet émetteur-récepteur (%1) ; rien n'a été envoyé.</translation>
     </message>
     <message>
         <source>Nothing differs from %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ne diffère de %1 ; rien n'a été envoyé.</translation>
     </message>
     <message>
         <source>The newest backup of this radio cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde la plus récente de cet émetteur-récepteur est illisible : %1</translation>
     </message>
     <message>
-        <source>The newest backup of this radio is dated later than now (%1; is the computer&apos;s clock right?): %2.</source>
-        <translation type="unfinished"></translation>
+        <source>The newest backup of this radio is dated later than now (%1; is the computer's clock right?): %2.</source>
+        <translation>La sauvegarde la plus récente de cet émetteur-récepteur est datée d'après maintenant (%1 ; l'horloge de l'ordinateur est-elle juste ?) : %2.</translation>
     </message>
     <message>
         <source>Nothing was written to the radio: what it is to hold could not be kept first: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été écrit dans l'émetteur-récepteur : son futur contenu n'a pas pu être conservé d'abord : %1.</translation>
     </message>
     <message>
         <source>The radio was written, but what it now holds could not be kept: %1. Read the radio once before the next write of changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'émetteur-récepteur a été écrit, mais son contenu actuel n'a pas pu être conservé : %1. Lisez l'émetteur-récepteur une fois avant la prochaine écriture des modifications.</translation>
     </message>
     <message>
         <source>The write did not end, and what it was to leave could not be kept: %1. Read the radio once before the next write of changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'écriture ne s'est pas terminée, et ce qu'elle devait laisser n'a pas pu être conservé : %1. Lisez l'émetteur-récepteur une fois avant la prochaine écriture des modifications.</translation>
     </message>
     <message>
         <source>Write %1 changed item to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire %1 élément modifié dans l'émetteur-récepteur ?</translation>
     </message>
     <message>
         <source>Write %1 changed items to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire %1 éléments modifiés dans l'émetteur-récepteur ?</translation>
     </message>
     <message>
         <source>Restore the radio to its state of %1? %2 item differs from what it holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir l'émetteur-récepteur dans son état du %1 ? %2 élément diffère de son contenu actuel.</translation>
     </message>
     <message>
         <source>Restore the radio to its state of %1? %2 items differ from what it holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir l'émetteur-récepteur dans son état du %1 ? %2 éléments diffèrent de son contenu actuel.</translation>
     </message>
     <message>
         <source>The radio already holds its state of %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'émetteur-récepteur est déjà dans son état du %1 ; rien n'a été envoyé.</translation>
     </message>
     <message>
         <source>The file could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n'a pas pu être écrit : %1</translation>
     </message>
     <message>
         <source>File Open error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur à l'ouverture du fichier.</translation>
     </message>
     <message>
         <source>Data is changed.
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données ont été modifiées.
+Voulez-vous enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>The data read could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données lues n'ont pas pu être conservées en sauvegarde.</translation>
     </message>
     <message>
         <source>The data written could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données écrites n'ont pas pu être conservées en sauvegarde.</translation>
     </message>
     <message>
         <source>The data replaced could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données remplacées n'ont pas pu être conservées en sauvegarde.</translation>
     </message>
     <message>
         <source>The user guide could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le guide de l'utilisateur n'a pas pu être lu.</translation>
     </message>
     <message>
         <source>The language chosen is used when Quorvan is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue choisie sera utilisée au prochain démarrage de Quorvan.</translation>
     </message>
     <message>
         <source>COM port is invalid.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port COM est invalide.
+Veuillez vérifier et réessayer.</translation>
     </message>
     <message>
         <source>COM port is invalid.
 Please check comport status.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port COM est invalide.
+Veuillez vérifier l'état du port COM.</translation>
     </message>
     <message>
         <source>The radio is invalid.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'émetteur-récepteur est invalide.
+Veuillez vérifier et réessayer.</translation>
     </message>
     <message>
         <source>Communication timeout error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de communication dépassé.</translation>
     </message>
     <message>
         <source>Do you want to write the data to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous écrire les données dans l'émetteur-récepteur ?</translation>
     </message>
     <message>
         <source>No earlier read or write of this radio is known</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune lecture ou écriture antérieure de cet émetteur-récepteur n'est connue</translation>
     </message>
     <message>
         <source>The radio holds this document.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'émetteur-récepteur contient ce document.</translation>
     </message>
     <message>
         <source>The radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'émetteur-récepteur contient ce qui a été écrit.</translation>
     </message>
     <message>
         <source>The radio does not hold this document:</source>
-        <translation type="unfinished"></translation>
+        <translation>L'émetteur-récepteur ne contient pas ce document :</translation>
     </message>
     <message>
         <source>The radio does not hold what was written:</source>
-        <translation type="unfinished"></translation>
+        <translation>L'émetteur-récepteur ne contient pas ce qui a été écrit :</translation>
     </message>
     <message>
         <source>The radio was changed since it was last read or written:</source>
-        <translation type="unfinished"></translation>
+        <translation>L'émetteur-récepteur a été modifié depuis sa dernière lecture ou écriture :</translation>
     </message>
     <message>
         <source>Nothing was written to the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été écrit dans l'émetteur-récepteur.</translation>
     </message>
     <message>
         <source>in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le fichier</translation>
     </message>
     <message>
         <source>in the document</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le document</translation>
     </message>
     <message>
         <source>in the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>dans l'émetteur-récepteur</translation>
     </message>
     <message>
         <source>at the last read or write</source>
-        <translation type="unfinished"></translation>
+        <translation>à la dernière lecture ou écriture</translation>
     </message>
     <message>
         <source>Nothing was sent. Read the radio once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été envoyé. Lisez l'émetteur-récepteur une fois.</translation>
     </message>
     <message>
         <source>Nothing was sent. Read the radio once, or give --since.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été envoyé. Lisez l'émetteur-récepteur une fois, ou indiquez --since.</translation>
     </message>
     <message>
         <source>The write did not end; the next write of changes completes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'écriture ne s'est pas terminée ; la prochaine écriture des modifications la complète.</translation>
     </message>
     <message>
         <source>The next write of changes writes again what the radio did not take.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prochaine écriture des modifications écrit de nouveau ce que l'émetteur-récepteur n'a pas accepté.</translation>
     </message>
     <message>
         <source>Complete the write that did not end?</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer l'écriture inachevée ?</translation>
     </message>
     <message>
         <source>This backup is damaged and cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette sauvegarde est endommagée et inutilisable.</translation>
     </message>
     <message>
         <source>The pin of this backup could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'épinglage de cette sauvegarde n'a pas pu être modifié.</translation>
     </message>
     <message>
         <source>These two backups hold no part of the radio in common: nothing to compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces deux sauvegardes n'ont aucune partie de l'émetteur-récepteur en commun : rien à comparer.</translation>
     </message>
     <message>
         <source>Invalid function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction invalide.</translation>
     </message>
     <message>
         <source>Not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introuvable.</translation>
     </message>
     <message>
         <source>Invalid Frequency.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence invalide.
+Veuillez vérifier et réessayer.</translation>
     </message>
     <message>
         <source>Invalid Offset.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage invalide.
+Veuillez vérifier et réessayer.</translation>
     </message>
     <message>
         <source>Frequency is rounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fréquence a été arrondie.</translation>
     </message>
     <message>
         <source>The contents has been changed.
 Do you want to change?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contenu a été modifié.
+Voulez-vous appliquer la modification ?</translation>
     </message>
     <message>
         <source>The contents has been changed.
 Do you want to change? </source>
-        <translation type="unfinished"></translation>
+        <translation>Le contenu a été modifié.
+Voulez-vous appliquer la modification ? </translation>
     </message>
     <message>
         <source>Invalid channel Number.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de canal invalide.
+Veuillez vérifier et réessayer.</translation>
     </message>
     <message>
         <source>Invalid character.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractère invalide.
+Veuillez vérifier et réessayer.</translation>
     </message>
     <message>
         <source>The last memory channel is in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier canal mémoire est occupé.</translation>
     </message>
     <message>
         <source>These rows were not pasted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces lignes n'ont pas été collées :</translation>
     </message>
     <message>
         <source>These rows were adjusted or skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces lignes ont été ajustées ou ignorées :</translation>
     </message>
     <message>
         <source>There is no default printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a pas d'imprimante par défaut.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'imprimante n'a pas pu être démarrée.</translation>
     </message>
     <message>
         <source>Edit (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier (%1 lignes)</translation>
     </message>
     <message>
         <source>Cut (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper (%1 lignes)</translation>
     </message>
     <message>
         <source>Paste into (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller (%1 lignes)</translation>
     </message>
     <message>
         <source>Delete (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer (%1 lignes)</translation>
     </message>
     <message>
         <source>Import CSV (%1 row)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un CSV (%1 ligne)</translation>
     </message>
     <message>
         <source>Import CSV (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un CSV (%1 lignes)</translation>
     </message>
     <message>
         <source>Change Selected (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la sélection (%1 lignes)</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier %1</translation>
     </message>
     <message>
         <source>Cut %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper %1</translation>
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller dans %1</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer %1</translation>
     </message>
     <message>
         <source>Tx Frequency : %1MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence TX : %1MHz</translation>
     </message>
     <message>
         <source>Offset : %1MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage : %1MHz</translation>
     </message>
     <message>
         <source>Programmable VFO : %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO programmable : %1-%2</translation>
     </message>
     <message>
         <source>Name : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom : %1</translation>
     </message>
     <message>
         <source>Sort by Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par fréquence</translation>
     </message>
     <message>
         <source>Sort by Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par nom de mémoire</translation>
     </message>
     <message>
         <source> ch.</source>
-        <translation type="unfinished"></translation>
+        <translation> can.</translation>
     </message>
     <message>
         <source> Rx(Tx) Freq.</source>
-        <translation type="unfinished"></translation>
+        <translation> Fréq. RX(TX)</translation>
     </message>
     <message>
         <source> Name</source>
-        <translation type="unfinished"></translation>
+        <translation> Nom</translation>
     </message>
     <message>
         <source> Band</source>
-        <translation type="unfinished"></translation>
+        <translation> Bande</translation>
     </message>
     <message>
         <source> Freq.</source>
-        <translation type="unfinished"></translation>
+        <translation> Fréq.</translation>
     </message>
     <message>
         <source> No.</source>
-        <translation type="unfinished"></translation>
+        <translation> N°</translation>
     </message>
     <message>
         <source> DTMF Code</source>
-        <translation type="unfinished"></translation>
+        <translation> Code DTMF</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage</translation>
     </message>
     <message>
         <source>Offset/Tx</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart/TX</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF</translation>
     </message>
     <message>
         <source>PDF Files(*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Quorvan Files (*.qvx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Quorvan (*.qvx)</translation>
     </message>
     <message>
         <source>CSV Files(*.csv);;All Files(*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>QLabel</name>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un CSV</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>These channels were left out because their frequency cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces canaux ont été omis car leur fréquence est illisible : %1</translation>
     </message>
 </context>
 <context>
     <name>RadioCommands</name>
     <message>
         <source>Write Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les modifications</translation>
     </message>
     <message>
         <source>Write Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire quand même</translation>
     </message>
 </context>
 <context>
     <name>quorvan::BandChannelForm</name>
     <message>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ChangeSelectedDialog</name>
     <message>
         <source>Change Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la sélection</translation>
     </message>
     <message>
         <source>Simplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplex</translation>
     </message>
     <message>
         <source>Plus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage +</translation>
     </message>
     <message>
         <source>Minus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage −</translation>
     </message>
     <message>
-        <source>The band&apos;s extra shift</source>
-        <translation type="unfinished"></translation>
+        <source>The band's extra shift</source>
+        <translation>Décalage propre à la bande</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité</translation>
     </message>
     <message>
         <source>CTCSS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS</translation>
     </message>
     <message>
         <source>DCS</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Shift and Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage et écart</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclure du balayage</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance</translation>
     </message>
     <message>
         <source>Name prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Début du nom</translation>
     </message>
 </context>
 <context>
     <name>quorvan::CsvImportDialog</name>
     <message>
         <source>By Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Par emplacement</translation>
     </message>
     <message>
         <source>From the selected channel on, in file order</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir du canal choisi, dans l'ordre du fichier</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un CSV</translation>
     </message>
     <message>
         <source>Selected channel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal choisi : %1</translation>
     </message>
     <message>
         <source>Select a channel from 0 to 399 to place the rows from there on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un canal de 0 à 399 à partir duquel placer les lignes.</translation>
     </message>
     <message>
         <source>Place the rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer les lignes</translation>
     </message>
 </context>
 <context>
     <name>quorvan::DiagnosticReportDialog</name>
     <message>
         <source>Diagnostic Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de diagnostic</translation>
     </message>
     <message>
         <source>&amp;Record Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer les transferts</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>En&amp;registrer...</translation>
     </message>
     <message>
         <source>Save Diagnostic Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport de diagnostic</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FindBar</name>
     <message>
         <source>Find (name or MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher (nom ou MHz)</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le &amp;suivant</translation>
     </message>
     <message>
         <source>×</source>
-        <translation type="unfinished"></translation>
+        <translation>×</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer (Échap)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FindRadioDialog</name>
     <message>
         <source>&amp;Use Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser le port</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Find Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher l'émetteur-récepteur</translation>
     </message>
     <message>
         <source>Trying the serial ports one at a time...</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai des ports série l'un après l'autre...</translation>
     </message>
     <message>
         <source>Trying %1 (%2 of %3)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai de %1 (%2 sur %3)...</translation>
     </message>
     <message>
         <source>A radio answered. Use its port?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un émetteur-récepteur a répondu. Utiliser son port ?</translation>
     </message>
     <message>
         <source>%1 radios answered. Choose the port to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 émetteurs-récepteurs ont répondu. Choisissez le port à utiliser.</translation>
     </message>
     <message>
         <source>The search was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche a été annulée.</translation>
     </message>
     <message>
-        <source>No serial ports were found. Check that the cable&apos;s adapter is plugged in.</source>
-        <translation type="unfinished"></translation>
+        <source>No serial ports were found. Check that the cable's adapter is plugged in.</source>
+        <translation>Aucun port série trouvé. Vérifiez que l'adaptateur du câble est branché.</translation>
     </message>
     <message>
         <source>No radio answered. Check that the radio is on and its cable is plugged in at both ends, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun émetteur-récepteur n'a répondu. Vérifiez qu'il est allumé et que son câble est branché aux deux bouts, puis réessayez.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FrequencyGroup</name>
     <message>
         <source>Rx Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence RX</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage</translation>
     </message>
     <message>
         <source>Tx Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence TX</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversion</translation>
     </message>
     <message>
         <source>Split Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal split</translation>
     </message>
     <message>
         <source>Simplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplex</translation>
     </message>
     <message>
         <source>Plus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage +</translation>
     </message>
     <message>
         <source>Minus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage −</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
 </context>
 <context>
@@ -783,869 +793,871 @@ Please check and try again.</source>
     <message>
         <source>The user guide was not found.
 It is installed with Quorvan as share/doc/quorvan/user-guide.md; it was looked for as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le guide de l'utilisateur est introuvable.
+Il est installé avec Quorvan sous share/doc/quorvan/user-guide.md ; il a été cherché ici :</translation>
     </message>
 </context>
 <context>
     <name>quorvan::HistoryDialog</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Pinned</source>
-        <translation type="unfinished"></translation>
+        <translation>Épinglé</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>&amp;Differences:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Différences :</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Restore to Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir dans l'émetteur-récepteur</translation>
     </message>
     <message>
         <source>&amp;Pin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Épingler</translation>
     </message>
     <message>
         <source>No state of the radio %1 is kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun état de l'émetteur-récepteur %1 n'est encore conservé.</translation>
     </message>
     <message>
         <source>&amp;States of the radio %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;tats de l'émetteur-récepteur %1, du plus récent au plus ancien :</translation>
     </message>
     <message>
         <source>Un&amp;pin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dés&amp;épingler</translation>
     </message>
     <message>
         <source>Select two entries to see what differs between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez deux entrées pour voir leurs différences.</translation>
     </message>
     <message>
         <source>Entries %1 and %2 hold the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les entrées %1 et %2 sont identiques.</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPage1</name>
     <message>
-        <source>&quot;A&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <source>"A" Band</source>
+        <translation>Bande « A »</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre</translation>
     </message>
     <message>
-        <source>&quot;B&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <source>"B" Band</source>
+        <translation>Bande « B »</translation>
     </message>
     <message>
         <source>&amp;Operation Band</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bande de trafic</translation>
     </message>
     <message>
         <source>&amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;quilibre</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Équilibre</translation>
     </message>
     <message>
         <source>F&amp;unction</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;onctions</translation>
     </message>
     <message>
         <source>Dual</source>
-        <translation type="unfinished"></translation>
+        <translation>Double veille</translation>
     </message>
     <message>
         <source>ATT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATT</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclairage</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de mémoire</translation>
     </message>
     <message>
         <source>&amp;Power</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alimentation</translation>
     </message>
     <message>
         <source>Battery Saver</source>
-        <translation type="unfinished"></translation>
+        <translation>Économiseur de batterie</translation>
     </message>
     <message>
         <source>Auto Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt automatique</translation>
     </message>
     <message>
         <source>&amp;Display</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ffichage</translation>
     </message>
     <message>
         <source>Power on Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message d'accueil</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais</translation>
     </message>
     <message>
         <source>D&amp;TMF</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;TMF</translation>
     </message>
     <message>
         <source>DTMF Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage DTMF</translation>
     </message>
     <message>
         <source>DTMF Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien DTMF</translation>
     </message>
     <message>
         <source>DTMF Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause DTMF</translation>
     </message>
     <message>
         <source>DTMF Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse DTMF</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lente</translation>
     </message>
     <message>
         <source>&amp;VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;VOX</translation>
     </message>
     <message>
         <source>VOX Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain VOX</translation>
     </message>
     <message>
         <source>VOX Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai VOX</translation>
     </message>
     <message>
         <source>VOX on Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX sur canal occupé</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPage2</name>
     <message>
         <source>R&amp;X/TX</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;X/TX</translation>
     </message>
     <message>
         <source>FM Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>FM étroite</translation>
     </message>
     <message>
         <source>Re&amp;peater</source>
-        <translation type="unfinished"></translation>
+        <translation>Ré&amp;péteur</translation>
     </message>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;utres</translation>
     </message>
     <message>
         <source>Memory Group Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison des groupes de mémoires</translation>
     </message>
     <message>
         <source>Tx Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Émission interdite</translation>
     </message>
     <message>
         <source>Bar Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne ferrite</translation>
     </message>
     <message>
         <source>Beat Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage de battement</translation>
     </message>
     <message>
         <source>A Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance HF bande A</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Basse</translation>
     </message>
     <message>
         <source>EL</source>
-        <translation type="unfinished"></translation>
+        <translation>EL</translation>
     </message>
     <message>
         <source>B Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance HF bande B</translation>
     </message>
     <message>
         <source>1.2G A Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance 1,2 GHz bande A</translation>
     </message>
     <message>
         <source>1.2G B Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance 1,2 GHz bande B</translation>
     </message>
     <message>
         <source>220MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande 220 MHz</translation>
     </message>
     <message>
         <source>HF Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande HF</translation>
     </message>
     <message>
         <source>440MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande 440 MHz</translation>
     </message>
     <message>
         <source>1.2GHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande 1,2 GHz</translation>
     </message>
     <message>
         <source>144MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande 144 MHz</translation>
     </message>
     <message>
         <source>FM Narrow %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FM étroite %1</translation>
     </message>
     <message>
         <source>Auto Repeater Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage répéteur automatique</translation>
     </message>
     <message>
         <source>1750Hz Tone Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche tonalité 1750 Hz</translation>
     </message>
     <message>
         <source>1750Hz Tone Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien tonalité 1750 Hz</translation>
     </message>
     <message>
         <source>Tune Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Accord autorisé</translation>
     </message>
     <message>
         <source>Key Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip des touches</translation>
     </message>
     <message>
         <source>Scan Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprise du balayage</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Porteuse</translation>
     </message>
     <message>
         <source>Seek</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche</translation>
     </message>
     <message>
         <source>Packet Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse packet</translation>
     </message>
     <message>
         <source>Memory Recall Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel des mémoires</translation>
     </message>
     <message>
         <source>All Bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les bandes</translation>
     </message>
     <message>
         <source>Current Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande courante</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie</translation>
     </message>
     <message>
         <source>Lithium</source>
-        <translation type="unfinished"></translation>
+        <translation>Lithium</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcaline</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPageControls</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier %1</translation>
     </message>
 </context>
 <context>
     <name>quorvan::PortMenu</name>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre...</translation>
     </message>
     <message>
         <source>&amp;Find Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher l'émetteur-récepteur</translation>
     </message>
     <message>
         <source>%1 is invalid.
 Please check comport status.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est invalide.
+Veuillez vérifier l'état du port COM.</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ReportDialog</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TAboutBox</name>
     <message>
         <source>About Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Quorvan</translation>
     </message>
     <message>
         <source>Quorvan for the ARVEN and BELTO dual-band radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan pour les émetteurs-récepteurs bibandes ARVEN et BELTO</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later; it comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre sous licence GNU General Public License, version 3 ou ultérieure ; fourni sans aucune garantie.</translation>
     </message>
     <message>
         <source>Version 0.00 Beta %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 0.00 bêta %1</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TCallForm</name>
     <message>
         <source>CALL Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal CALL</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TDtmfForm</name>
     <message>
         <source>DTMF Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire DTMF</translation>
     </message>
     <message>
         <source>Channel Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de canal</translation>
     </message>
     <message>
         <source>DTMF Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code DTMF</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TEditorDialog</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>quorvan::THelpForm</name>
     <message>
         <source>Quorvan Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Quorvan</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher :</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
-        <source>Not found: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Not found: "%1"</source>
+        <translation>Introuvable : « %1 »</translation>
     </message>
     <message>
-        <source>No section &quot;%1&quot; in the guide</source>
-        <translation type="unfinished"></translation>
+        <source>No section "%1" in the guide</source>
+        <translation>Pas de section « %1 » dans le guide</translation>
     </message>
     <message>
         <source>Cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir %1</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TMainForm</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer un CSV...</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter en CSV...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer...</translation>
     </message>
     <message>
         <source>Export PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en P&amp;DF...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>All &amp;Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les &amp;colonnes</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rubriques d'aide</translation>
     </message>
     <message>
         <source>&amp;Diagnostic Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de &amp;diagnostic...</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;À propos...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>&amp;Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Émetteur-récepteur</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;crire</translation>
     </message>
     <message>
         <source>&amp;Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifications</translation>
     </message>
     <message>
         <source>&amp;Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier</translation>
     </message>
     <message>
         <source>Verify &amp;After Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier &amp;après écriture</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique...</translation>
     </message>
     <message>
         <source>&amp;Port Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix du &amp;port</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Insert Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insérer une ligne</translation>
     </message>
     <message>
         <source>Remove Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la ligne</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Change &amp;Selected...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la &amp;sélection...</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec&amp;hercher...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le suiva&amp;nt</translation>
     </message>
     <message>
         <source>Memory channel &amp;Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les canau&amp;x mémoire...</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un CSV</translation>
     </message>
     <message>
         <source>&amp;Memory Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Canal mémoire</translation>
     </message>
     <message>
         <source>&amp;VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;VFO</translation>
     </message>
     <message>
         <source>&amp;CALL Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal C&amp;ALL</translation>
     </message>
     <message>
         <source>&amp;DTMF Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire &amp;DTMF</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout</translation>
     </message>
     <message>
         <source>&amp;Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémoires</translation>
     </message>
     <message>
         <source>M&amp;enu</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;enu</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Memor&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoi&amp;res</translation>
     </message>
     <message>
         <source>Menu &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu &amp;1</translation>
     </message>
     <message>
         <source>Menu &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu &amp;2</translation>
     </message>
     <message>
         <source>Insert Row at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une ligne en %1</translation>
     </message>
     <message>
         <source>Remove Row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la ligne %1</translation>
     </message>
     <message>
         <source>Move Up %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter %1</translation>
     </message>
     <message>
         <source>Move Down %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre %1</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier %1</translation>
     </message>
     <message>
         <source>Edit Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le commentaire</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TMemoryForm</name>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire</translation>
     </message>
     <message>
         <source>Memory Channel Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de canal mémoire</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclure du balayage</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de mémoire</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TSetupForm</name>
     <message>
         <source>Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TSortForm</name>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de mémoire</translation>
     </message>
     <message>
         <source>Memory Channel Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri des canaux mémoire</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trier</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TVfoForm</name>
     <message>
         <source>VfoForm</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>Program VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO programmable</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TWelcomeForm</name>
     <message>
         <source>Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan</translation>
     </message>
     <message>
         <source>Memory channel programming for ARVEN and BELTO</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmation des canaux mémoire pour ARVEN et BELTO</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ToneGroup</name>
     <message>
         <source>Tone/CTCSS/DCS</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité/CTCSS/DCS</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité</translation>
     </message>
     <message>
         <source>Tone Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de tonalité</translation>
     </message>
     <message>
         <source>CTCSS Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence CTCSS</translation>
     </message>
     <message>
         <source>DCS Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code DCS</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TransferDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

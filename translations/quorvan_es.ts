@@ -5,777 +5,787 @@
     <name>HistoryDialog</name>
     <message>
         <source>%1 memory channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canal de memoria</translation>
     </message>
     <message>
         <source>%1 memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canales de memoria</translation>
     </message>
     <message>
         <source>%1 VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO</translation>
     </message>
     <message>
         <source>%1 VFOs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO</translation>
     </message>
     <message>
         <source>%1 CALL channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canal CALL</translation>
     </message>
     <message>
         <source>%1 CALL channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canales CALL</translation>
     </message>
     <message>
         <source>%1 DTMF memory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 memoria DTMF</translation>
     </message>
     <message>
         <source>%1 DTMF memories</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 memorias DTMF</translation>
     </message>
     <message>
         <source>%1 program VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO programable</translation>
     </message>
     <message>
         <source>%1 program VFOs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO programables</translation>
     </message>
     <message>
         <source>%1 menu value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ajuste del menú</translation>
     </message>
     <message>
         <source>%1 menu values</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ajustes del menú</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura</translation>
     </message>
     <message>
         <source>Memory read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura de memorias</translation>
     </message>
     <message>
         <source>Menu read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura del menú</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura</translation>
     </message>
     <message>
         <source>Replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazado</translation>
     </message>
     <message>
         <source>Pending write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura pendiente</translation>
     </message>
     <message>
         <source>Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Dañada</translation>
     </message>
     <message>
         <source>No earlier state</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin estado anterior</translation>
     </message>
     <message>
         <source>No change</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cambios</translation>
     </message>
     <message>
         <source>in entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en la entrada %1</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Compared with what the radio held after the read of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparado con el contenido del equipo tras la lectura del %1.</translation>
     </message>
     <message>
         <source>Compared with what the radio held after the write of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparado con el contenido del equipo tras la escritura del %1.</translation>
     </message>
     <message>
         <source>Compared with what the write of %1 was to leave; that write may not have ended, so what it wrote is checked first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparado con lo que debía dejar la escritura del %1; puede que esa escritura no terminara, así que primero se comprueba lo que escribió.</translation>
     </message>
     <message>
         <source>Compared with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparado con %1.</translation>
     </message>
     <message>
         <source>Nothing has changed since the last read or write of this radio (%1); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada ha cambiado desde la última lectura o escritura de este equipo (%1); no se ha enviado nada.</translation>
     </message>
     <message>
         <source>Nothing differs from %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada difiere de %1; no se ha enviado nada.</translation>
     </message>
     <message>
         <source>The newest backup of this radio cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la copia de seguridad más reciente de este equipo: %1</translation>
     </message>
     <message>
-        <source>The newest backup of this radio is dated later than now (%1; is the computer&apos;s clock right?): %2.</source>
-        <translation type="unfinished"></translation>
+        <source>The newest backup of this radio is dated later than now (%1; is the computer's clock right?): %2.</source>
+        <translation>La copia de seguridad más reciente de este equipo tiene una fecha posterior a la actual (%1; ¿es correcto el reloj del ordenador?): %2.</translation>
     </message>
     <message>
         <source>Nothing was written to the radio: what it is to hold could not be kept first: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito nada en el equipo: no se pudo guardar antes lo que va a contener: %1.</translation>
     </message>
     <message>
         <source>The radio was written, but what it now holds could not be kept: %1. Read the radio once before the next write of changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se escribió en el equipo, pero no se pudo guardar lo que contiene ahora: %1. Lea el equipo una vez antes de la próxima escritura de cambios.</translation>
     </message>
     <message>
         <source>The write did not end, and what it was to leave could not be kept: %1. Read the radio once before the next write of changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escritura no terminó y no se pudo guardar lo que debía dejar: %1. Lea el equipo una vez antes de la próxima escritura de cambios.</translation>
     </message>
     <message>
         <source>Write %1 changed item to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Escribir %1 elemento modificado en el equipo?</translation>
     </message>
     <message>
         <source>Write %1 changed items to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Escribir %1 elementos modificados en el equipo?</translation>
     </message>
     <message>
         <source>Restore the radio to its state of %1? %2 item differs from what it holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restaurar el equipo a su estado del %1? %2 elemento difiere de lo que contiene ahora.</translation>
     </message>
     <message>
         <source>Restore the radio to its state of %1? %2 items differ from what it holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restaurar el equipo a su estado del %1? %2 elementos difieren de lo que contiene ahora.</translation>
     </message>
     <message>
         <source>The radio already holds its state of %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo ya tiene su estado del %1; no se ha enviado nada.</translation>
     </message>
     <message>
         <source>The file could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo: %1</translation>
     </message>
     <message>
         <source>File Open error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al abrir el archivo.</translation>
     </message>
     <message>
         <source>Data is changed.
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos han cambiado.
+¿Desea guardar los cambios?</translation>
     </message>
     <message>
         <source>The data read could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos leídos no se pudieron guardar como copia de seguridad.</translation>
     </message>
     <message>
         <source>The data written could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos escritos no se pudieron guardar como copia de seguridad.</translation>
     </message>
     <message>
         <source>The data replaced could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos reemplazados no se pudieron guardar como copia de seguridad.</translation>
     </message>
     <message>
         <source>The user guide could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la guía del usuario.</translation>
     </message>
     <message>
         <source>The language chosen is used when Quorvan is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma elegido se usará la próxima vez que se inicie Quorvan.</translation>
     </message>
     <message>
         <source>COM port is invalid.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto COM no es válido.
+Compruébelo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>COM port is invalid.
 Please check comport status.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto COM no es válido.
+Compruebe el estado del puerto COM.</translation>
     </message>
     <message>
         <source>The radio is invalid.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo no es válido.
+Compruébelo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Communication timeout error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de tiempo de espera de la comunicación.</translation>
     </message>
     <message>
         <source>Do you want to write the data to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea escribir los datos en el equipo?</translation>
     </message>
     <message>
         <source>No earlier read or write of this radio is known</source>
-        <translation type="unfinished"></translation>
+        <translation>No se conoce ninguna lectura o escritura anterior de este equipo</translation>
     </message>
     <message>
         <source>The radio holds this document.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo contiene este documento.</translation>
     </message>
     <message>
         <source>The radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo contiene lo que se escribió.</translation>
     </message>
     <message>
         <source>The radio does not hold this document:</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo no contiene este documento:</translation>
     </message>
     <message>
         <source>The radio does not hold what was written:</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo no contiene lo que se escribió:</translation>
     </message>
     <message>
         <source>The radio was changed since it was last read or written:</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo ha cambiado desde su última lectura o escritura:</translation>
     </message>
     <message>
         <source>Nothing was written to the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito nada en el equipo.</translation>
     </message>
     <message>
         <source>in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>en el archivo</translation>
     </message>
     <message>
         <source>in the document</source>
-        <translation type="unfinished"></translation>
+        <translation>en el documento</translation>
     </message>
     <message>
         <source>in the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>en el equipo</translation>
     </message>
     <message>
         <source>at the last read or write</source>
-        <translation type="unfinished"></translation>
+        <translation>en la última lectura o escritura</translation>
     </message>
     <message>
         <source>Nothing was sent. Read the radio once.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha enviado nada. Lea el equipo una vez.</translation>
     </message>
     <message>
         <source>Nothing was sent. Read the radio once, or give --since.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha enviado nada. Lea el equipo una vez o indique --since.</translation>
     </message>
     <message>
         <source>The write did not end; the next write of changes completes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escritura no terminó; la próxima escritura de cambios la completará.</translation>
     </message>
     <message>
         <source>The next write of changes writes again what the radio did not take.</source>
-        <translation type="unfinished"></translation>
+        <translation>La próxima escritura de cambios volverá a escribir lo que el equipo no aceptó.</translation>
     </message>
     <message>
         <source>Complete the write that did not end?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Completar la escritura que no terminó?</translation>
     </message>
     <message>
         <source>This backup is damaged and cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta copia de seguridad está dañada y no se puede usar.</translation>
     </message>
     <message>
         <source>The pin of this backup could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar la fijación de esta copia de seguridad.</translation>
     </message>
     <message>
         <source>These two backups hold no part of the radio in common: nothing to compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas dos copias de seguridad no tienen ninguna parte del equipo en común: nada que comparar.</translation>
     </message>
     <message>
         <source>Invalid function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Función no válida.</translation>
     </message>
     <message>
         <source>Not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No encontrado.</translation>
     </message>
     <message>
         <source>Invalid Frequency.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia no válida.
+Compruébela e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Invalid Offset.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento no válido.
+Compruébelo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Frequency is rounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frecuencia se ha redondeado.</translation>
     </message>
     <message>
         <source>The contents has been changed.
 Do you want to change?</source>
-        <translation type="unfinished"></translation>
+        <translation>El contenido ha cambiado.
+¿Desea aplicar el cambio?</translation>
     </message>
     <message>
         <source>The contents has been changed.
 Do you want to change? </source>
-        <translation type="unfinished"></translation>
+        <translation>El contenido ha cambiado.
+¿Desea aplicar el cambio? </translation>
     </message>
     <message>
         <source>Invalid channel Number.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de canal no válido.
+Compruébelo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Invalid character.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carácter no válido.
+Compruébelo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The last memory channel is in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>El último canal de memoria está ocupado.</translation>
     </message>
     <message>
         <source>These rows were not pasted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas filas no se pegaron:</translation>
     </message>
     <message>
         <source>These rows were adjusted or skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas filas se ajustaron u omitieron:</translation>
     </message>
     <message>
         <source>There is no default printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora predeterminada.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la impresora.</translation>
     </message>
     <message>
         <source>Edit (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar (%1 filas)</translation>
     </message>
     <message>
         <source>Cut (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar (%1 filas)</translation>
     </message>
     <message>
         <source>Paste into (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar (%1 filas)</translation>
     </message>
     <message>
         <source>Delete (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar (%1 filas)</translation>
     </message>
     <message>
         <source>Import CSV (%1 row)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar CSV (%1 fila)</translation>
     </message>
     <message>
         <source>Import CSV (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar CSV (%1 filas)</translation>
     </message>
     <message>
         <source>Change Selected (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar selección (%1 filas)</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar %1</translation>
     </message>
     <message>
         <source>Cut %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar %1</translation>
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar en %1</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar %1</translation>
     </message>
     <message>
         <source>Tx Frequency : %1MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia TX : %1MHz</translation>
     </message>
     <message>
         <source>Offset : %1MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento : %1MHz</translation>
     </message>
     <message>
         <source>Programmable VFO : %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO programable : %1-%2</translation>
     </message>
     <message>
         <source>Name : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre : %1</translation>
     </message>
     <message>
         <source>Sort by Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por frecuencia</translation>
     </message>
     <message>
         <source>Sort by Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por nombre de memoria</translation>
     </message>
     <message>
         <source> ch.</source>
-        <translation type="unfinished"></translation>
+        <translation> can.</translation>
     </message>
     <message>
         <source> Rx(Tx) Freq.</source>
-        <translation type="unfinished"></translation>
+        <translation> Frec. RX(TX)</translation>
     </message>
     <message>
         <source> Name</source>
-        <translation type="unfinished"></translation>
+        <translation> Nombre</translation>
     </message>
     <message>
         <source> Band</source>
-        <translation type="unfinished"></translation>
+        <translation> Banda</translation>
     </message>
     <message>
         <source> Freq.</source>
-        <translation type="unfinished"></translation>
+        <translation> Frec.</translation>
     </message>
     <message>
         <source> No.</source>
-        <translation type="unfinished"></translation>
+        <translation> N.º</translation>
     </message>
     <message>
         <source> DTMF Code</source>
-        <translation type="unfinished"></translation>
+        <translation> Código DTMF</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentido</translation>
     </message>
     <message>
         <source>Offset/Tx</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplaz./TX</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluido</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF</translation>
     </message>
     <message>
         <source>PDF Files(*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Quorvan Files (*.qvx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Quorvan (*.qvx)</translation>
     </message>
     <message>
         <source>CSV Files(*.csv);;All Files(*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>QLabel</name>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar CSV</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>These channels were left out because their frequency cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos canales se omitieron porque su frecuencia no se puede leer: %1</translation>
     </message>
 </context>
 <context>
     <name>RadioCommands</name>
     <message>
         <source>Write Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir cambios</translation>
     </message>
     <message>
         <source>Write Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir de todos modos</translation>
     </message>
 </context>
 <context>
     <name>quorvan::BandChannelForm</name>
     <message>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ChangeSelectedDialog</name>
     <message>
         <source>Change Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar selección</translation>
     </message>
     <message>
         <source>Simplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Símplex</translation>
     </message>
     <message>
         <source>Plus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento +</translation>
     </message>
     <message>
         <source>Minus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento −</translation>
     </message>
     <message>
-        <source>The band&apos;s extra shift</source>
-        <translation type="unfinished"></translation>
+        <source>The band's extra shift</source>
+        <translation>Desplazamiento propio de la banda</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>CTCSS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS</translation>
     </message>
     <message>
         <source>DCS</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso</translation>
     </message>
     <message>
         <source>Shift and Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentido y desplazamiento</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir del escaneo</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia</translation>
     </message>
     <message>
         <source>Name prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio del nombre</translation>
     </message>
 </context>
 <context>
     <name>quorvan::CsvImportDialog</name>
     <message>
         <source>By Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Por posición</translation>
     </message>
     <message>
         <source>From the selected channel on, in file order</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde el canal elegido, en el orden del archivo</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar CSV</translation>
     </message>
     <message>
         <source>Selected channel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal elegido: %1</translation>
     </message>
     <message>
         <source>Select a channel from 0 to 399 to place the rows from there on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un canal de 0 a 399 a partir del cual colocar las filas.</translation>
     </message>
     <message>
         <source>Place the rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar las filas</translation>
     </message>
 </context>
 <context>
     <name>quorvan::DiagnosticReportDialog</name>
     <message>
         <source>Diagnostic Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de diagnóstico</translation>
     </message>
     <message>
         <source>&amp;Record Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registrar transferencias</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar...</translation>
     </message>
     <message>
         <source>Save Diagnostic Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe de diagnóstico</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FindBar</name>
     <message>
         <source>Find (name or MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar (nombre o MHz)</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
         <source>×</source>
-        <translation type="unfinished"></translation>
+        <translation>×</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar (Esc)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FindRadioDialog</name>
     <message>
         <source>&amp;Use Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar puerto</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Find Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar equipo</translation>
     </message>
     <message>
         <source>Trying the serial ports one at a time...</source>
-        <translation type="unfinished"></translation>
+        <translation>Probando los puertos serie uno a uno...</translation>
     </message>
     <message>
         <source>Trying %1 (%2 of %3)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Probando %1 (%2 de %3)...</translation>
     </message>
     <message>
         <source>A radio answered. Use its port?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un equipo ha respondido. ¿Usar su puerto?</translation>
     </message>
     <message>
         <source>%1 radios answered. Choose the port to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Han respondido %1 equipos. Elija el puerto que desea usar.</translation>
     </message>
     <message>
         <source>The search was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la búsqueda.</translation>
     </message>
     <message>
-        <source>No serial ports were found. Check that the cable&apos;s adapter is plugged in.</source>
-        <translation type="unfinished"></translation>
+        <source>No serial ports were found. Check that the cable's adapter is plugged in.</source>
+        <translation>No se encontraron puertos serie. Compruebe que el adaptador del cable está conectado.</translation>
     </message>
     <message>
         <source>No radio answered. Check that the radio is on and its cable is plugged in at both ends, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún equipo ha respondido. Compruebe que el equipo está encendido y su cable conectado en ambos extremos, e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FrequencyGroup</name>
     <message>
         <source>Rx Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia RX</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento</translation>
     </message>
     <message>
         <source>Tx Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia TX</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Split Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal split</translation>
     </message>
     <message>
         <source>Simplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Símplex</translation>
     </message>
     <message>
         <source>Plus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento +</translation>
     </message>
     <message>
         <source>Minus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento −</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
 </context>
 <context>
@@ -783,869 +793,871 @@ Please check and try again.</source>
     <message>
         <source>The user guide was not found.
 It is installed with Quorvan as share/doc/quorvan/user-guide.md; it was looked for as:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la guía del usuario.
+Se instala con Quorvan como share/doc/quorvan/user-guide.md; se buscó en:</translation>
     </message>
 </context>
 <context>
     <name>quorvan::HistoryDialog</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Pinned</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijada</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>&amp;Differences:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diferencias:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>&amp;Restore to Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar en el equipo</translation>
     </message>
     <message>
         <source>&amp;Pin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fijar</translation>
     </message>
     <message>
         <source>No state of the radio %1 is kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se guarda ningún estado del equipo %1.</translation>
     </message>
     <message>
         <source>&amp;States of the radio %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estados del equipo %1, el más reciente primero:</translation>
     </message>
     <message>
         <source>Un&amp;pin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar fijación</translation>
     </message>
     <message>
         <source>Select two entries to see what differs between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija dos entradas para ver en qué se diferencian.</translation>
     </message>
     <message>
         <source>Entries %1 and %2 hold the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las entradas %1 y %2 son iguales.</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPage1</name>
     <message>
-        <source>&quot;A&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <source>"A" Band</source>
+        <translation>Banda «A»</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
-        <source>&quot;B&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <source>"B" Band</source>
+        <translation>Banda «B»</translation>
     </message>
     <message>
         <source>&amp;Operation Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda de &amp;operación</translation>
     </message>
     <message>
         <source>&amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Balance</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>F&amp;unction</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;unción</translation>
     </message>
     <message>
         <source>Dual</source>
-        <translation type="unfinished"></translation>
+        <translation>Doble escucha</translation>
     </message>
     <message>
         <source>ATT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATT</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Iluminación</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de memoria</translation>
     </message>
     <message>
         <source>&amp;Power</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alimentación</translation>
     </message>
     <message>
         <source>Battery Saver</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro de batería</translation>
     </message>
     <message>
         <source>Auto Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado automático</translation>
     </message>
     <message>
         <source>&amp;Display</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pantalla</translation>
     </message>
     <message>
         <source>Power on Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de encendido</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés</translation>
     </message>
     <message>
         <source>D&amp;TMF</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;TMF</translation>
     </message>
     <message>
         <source>DTMF Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo DTMF</translation>
     </message>
     <message>
         <source>DTMF Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Retención DTMF</translation>
     </message>
     <message>
         <source>DTMF Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa DTMF</translation>
     </message>
     <message>
         <source>DTMF Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad DTMF</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rápida</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenta</translation>
     </message>
     <message>
         <source>&amp;VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;VOX</translation>
     </message>
     <message>
         <source>VOX Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia VOX</translation>
     </message>
     <message>
         <source>VOX Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo VOX</translation>
     </message>
     <message>
         <source>VOX on Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX con canal ocupado</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPage2</name>
     <message>
         <source>R&amp;X/TX</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;X/TX</translation>
     </message>
     <message>
         <source>FM Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>FM estrecha</translation>
     </message>
     <message>
         <source>Re&amp;peater</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;petidor</translation>
     </message>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;tros</translation>
     </message>
     <message>
         <source>Memory Group Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace de grupos de memoria</translation>
     </message>
     <message>
         <source>Tx Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisión inhibida</translation>
     </message>
     <message>
         <source>Bar Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Antena de ferrita</translation>
     </message>
     <message>
         <source>Beat Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento de batido</translation>
     </message>
     <message>
         <source>A Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia RF banda A</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja</translation>
     </message>
     <message>
         <source>EL</source>
-        <translation type="unfinished"></translation>
+        <translation>EL</translation>
     </message>
     <message>
         <source>B Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia RF banda B</translation>
     </message>
     <message>
         <source>1.2G A Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia 1,2 GHz banda A</translation>
     </message>
     <message>
         <source>1.2G B Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia 1,2 GHz banda B</translation>
     </message>
     <message>
         <source>220MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda de 220 MHz</translation>
     </message>
     <message>
         <source>HF Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda de HF</translation>
     </message>
     <message>
         <source>440MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda de 440 MHz</translation>
     </message>
     <message>
         <source>1.2GHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda de 1,2 GHz</translation>
     </message>
     <message>
         <source>144MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda de 144 MHz</translation>
     </message>
     <message>
         <source>FM Narrow %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FM estrecha %1</translation>
     </message>
     <message>
         <source>Auto Repeater Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento automático de repetidor</translation>
     </message>
     <message>
         <source>1750Hz Tone Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de tono 1750 Hz</translation>
     </message>
     <message>
         <source>1750Hz Tone Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Retención de tono 1750 Hz</translation>
     </message>
     <message>
         <source>Tune Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintonía permitida</translation>
     </message>
     <message>
         <source>Key Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido de teclas</translation>
     </message>
     <message>
         <source>Scan Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanudación del escaneo</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Portadora</translation>
     </message>
     <message>
         <source>Seek</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda</translation>
     </message>
     <message>
         <source>Packet Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de packet</translation>
     </message>
     <message>
         <source>Memory Recall Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada de memorias</translation>
     </message>
     <message>
         <source>All Bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las bandas</translation>
     </message>
     <message>
         <source>Current Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda actual</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Batería</translation>
     </message>
     <message>
         <source>Lithium</source>
-        <translation type="unfinished"></translation>
+        <translation>Litio</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcalina</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPageControls</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar %1</translation>
     </message>
 </context>
 <context>
     <name>quorvan::PortMenu</name>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro...</translation>
     </message>
     <message>
         <source>&amp;Find Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar equipo</translation>
     </message>
     <message>
         <source>%1 is invalid.
 Please check comport status.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es válido.
+Compruebe el estado del puerto COM.</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ReportDialog</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TAboutBox</name>
     <message>
         <source>About Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quorvan</translation>
     </message>
     <message>
         <source>Quorvan for the ARVEN and BELTO dual-band radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan para los equipos bibanda ARVEN y BELTO</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later; it comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libre bajo la GNU General Public License, versión 3 o posterior; se ofrece sin ninguna garantía.</translation>
     </message>
     <message>
         <source>Version 0.00 Beta %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 0.00 beta %1</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TCallForm</name>
     <message>
         <source>CALL Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal CALL</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TDtmfForm</name>
     <message>
         <source>DTMF Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria DTMF</translation>
     </message>
     <message>
         <source>Channel Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de canal</translation>
     </message>
     <message>
         <source>DTMF Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código DTMF</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TEditorDialog</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>quorvan::THelpForm</name>
     <message>
         <source>Quorvan Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Quorvan</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterior</translation>
     </message>
     <message>
-        <source>Not found: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Not found: "%1"</source>
+        <translation>No encontrado: «%1»</translation>
     </message>
     <message>
-        <source>No section &quot;%1&quot; in the guide</source>
-        <translation type="unfinished"></translation>
+        <source>No section "%1" in the guide</source>
+        <translation>No hay ninguna sección «%1» en la guía</translation>
     </message>
     <message>
         <source>Cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TMainForm</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar CSV...</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar CSV...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir...</translation>
     </message>
     <message>
         <source>Export PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar P&amp;DF...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>All &amp;Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las &amp;columnas</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temas de ayuda</translation>
     </message>
     <message>
         <source>&amp;Diagnostic Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de &amp;diagnóstico...</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>&amp;Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Equipo</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir</translation>
     </message>
     <message>
         <source>&amp;Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambios</translation>
     </message>
     <message>
         <source>&amp;Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar</translation>
     </message>
     <message>
         <source>Verify &amp;After Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar &amp;tras escribir</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial...</translation>
     </message>
     <message>
         <source>&amp;Port Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir &amp;puerto</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;dición</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Insert Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar fila</translation>
     </message>
     <message>
         <source>Remove Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar fila</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bajar</translation>
     </message>
     <message>
         <source>Change &amp;Selected...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar s&amp;elección...</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;uscar...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
         <source>Memory channel &amp;Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar canales de memoria...</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar CSV</translation>
     </message>
     <message>
         <source>&amp;Memory Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal de &amp;memoria</translation>
     </message>
     <message>
         <source>&amp;VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;VFO</translation>
     </message>
     <message>
         <source>&amp;CALL Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal &amp;CALL</translation>
     </message>
     <message>
         <source>&amp;DTMF Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria &amp;DTMF</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todo</translation>
     </message>
     <message>
         <source>&amp;Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Memorias</translation>
     </message>
     <message>
         <source>M&amp;enu</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;enú</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Bo&amp;rrar</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Memor&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria&amp;s</translation>
     </message>
     <message>
         <source>Menu &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú &amp;1</translation>
     </message>
     <message>
         <source>Menu &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú &amp;2</translation>
     </message>
     <message>
         <source>Insert Row at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar fila en %1</translation>
     </message>
     <message>
         <source>Remove Row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar fila %1</translation>
     </message>
     <message>
         <source>Move Up %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir %1</translation>
     </message>
     <message>
         <source>Move Down %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar %1</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar %1</translation>
     </message>
     <message>
         <source>Edit Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar comentario</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TMemoryForm</name>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria</translation>
     </message>
     <message>
         <source>Memory Channel Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de canal de memoria</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir del escaneo</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de memoria</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TSetupForm</name>
     <message>
         <source>Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TSortForm</name>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de memoria</translation>
     </message>
     <message>
         <source>Memory Channel Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar canales de memoria</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TVfoForm</name>
     <message>
         <source>VfoForm</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>Program VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO programable</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TWelcomeForm</name>
     <message>
         <source>Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan</translation>
     </message>
     <message>
         <source>Memory channel programming for ARVEN and BELTO</source>
-        <translation type="unfinished"></translation>
+        <translation>Programación de canales de memoria para ARVEN y BELTO</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ToneGroup</name>
     <message>
         <source>Tone/CTCSS/DCS</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono/CTCSS/DCS</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>Tone Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de tono</translation>
     </message>
     <message>
         <source>CTCSS Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia CTCSS</translation>
     </message>
     <message>
         <source>DCS Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código DCS</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TransferDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -1408,7 +1408,7 @@ Compruebe el estado del puerto COM.</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation>Buscar &amp;siguiente</translation>
+        <translation>Buscar si&amp;guiente</translation>
     </message>
     <message>
         <source>Memory channel &amp;Sort...</source>
@@ -1464,7 +1464,7 @@ Compruebe el estado del puerto COM.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>Bo&amp;rrar</translation>
+        <translation>Borr&amp;ar</translation>
     </message>
     <message>
         <source>New</source>

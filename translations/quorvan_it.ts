@@ -5,777 +5,787 @@
     <name>HistoryDialog</name>
     <message>
         <source>%1 memory channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canale di memoria</translation>
     </message>
     <message>
         <source>%1 memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canali di memoria</translation>
     </message>
     <message>
         <source>%1 VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO</translation>
     </message>
     <message>
         <source>%1 VFOs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO</translation>
     </message>
     <message>
         <source>%1 CALL channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canale CALL</translation>
     </message>
     <message>
         <source>%1 CALL channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canali CALL</translation>
     </message>
     <message>
         <source>%1 DTMF memory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 memoria DTMF</translation>
     </message>
     <message>
         <source>%1 DTMF memories</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 memorie DTMF</translation>
     </message>
     <message>
         <source>%1 program VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO programmabile</translation>
     </message>
     <message>
         <source>%1 program VFOs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 VFO programmabili</translation>
     </message>
     <message>
         <source>%1 menu value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 impostazione del menu</translation>
     </message>
     <message>
         <source>%1 menu values</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 impostazioni del menu</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura</translation>
     </message>
     <message>
         <source>Memory read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura memorie</translation>
     </message>
     <message>
         <source>Menu read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura menu</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura</translation>
     </message>
     <message>
         <source>Replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituito</translation>
     </message>
     <message>
         <source>Pending write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura in sospeso</translation>
     </message>
     <message>
         <source>Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Danneggiato</translation>
     </message>
     <message>
         <source>No earlier state</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno stato precedente</translation>
     </message>
     <message>
         <source>No change</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna modifica</translation>
     </message>
     <message>
         <source>in entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nella voce %1</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Compared with what the radio held after the read of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Confrontato con il contenuto dell'apparato dopo la lettura del %1.</translation>
     </message>
     <message>
         <source>Compared with what the radio held after the write of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Confrontato con il contenuto dell'apparato dopo la scrittura del %1.</translation>
     </message>
     <message>
         <source>Compared with what the write of %1 was to leave; that write may not have ended, so what it wrote is checked first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Confrontato con ciò che la scrittura del %1 doveva lasciare; quella scrittura potrebbe non essere terminata, quindi ciò che ha scritto viene controllato prima.</translation>
     </message>
     <message>
         <source>Compared with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Confrontato con %1.</translation>
     </message>
     <message>
         <source>Nothing has changed since the last read or write of this radio (%1); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulla è cambiato dall'ultima lettura o scrittura di questo apparato (%1); non è stato inviato nulla.</translation>
     </message>
     <message>
         <source>Nothing differs from %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulla differisce da %1; non è stato inviato nulla.</translation>
     </message>
     <message>
         <source>The newest backup of this radio cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il backup più recente di questo apparato: %1</translation>
     </message>
     <message>
-        <source>The newest backup of this radio is dated later than now (%1; is the computer&apos;s clock right?): %2.</source>
-        <translation type="unfinished"></translation>
+        <source>The newest backup of this radio is dated later than now (%1; is the computer's clock right?): %2.</source>
+        <translation>Il backup più recente di questo apparato ha una data successiva a quella attuale (%1; l'orologio del computer è giusto?): %2.</translation>
     </message>
     <message>
         <source>Nothing was written to the radio: what it is to hold could not be kept first: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato scritto nulla nell'apparato: non è stato possibile conservare prima ciò che dovrà contenere: %1.</translation>
     </message>
     <message>
         <source>The radio was written, but what it now holds could not be kept: %1. Read the radio once before the next write of changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'apparato è stato scritto, ma non è stato possibile conservare ciò che contiene ora: %1. Leggere l'apparato una volta prima della prossima scrittura delle modifiche.</translation>
     </message>
     <message>
         <source>The write did not end, and what it was to leave could not be kept: %1. Read the radio once before the next write of changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scrittura non è terminata e non è stato possibile conservare ciò che doveva lasciare: %1. Leggere l'apparato una volta prima della prossima scrittura delle modifiche.</translation>
     </message>
     <message>
         <source>Write %1 changed item to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivere %1 elemento modificato nell'apparato?</translation>
     </message>
     <message>
         <source>Write %1 changed items to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivere %1 elementi modificati nell'apparato?</translation>
     </message>
     <message>
         <source>Restore the radio to its state of %1? %2 item differs from what it holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare l'apparato al suo stato del %1? %2 elemento differisce dal contenuto attuale.</translation>
     </message>
     <message>
         <source>Restore the radio to its state of %1? %2 items differ from what it holds now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare l'apparato al suo stato del %1? %2 elementi differiscono dal contenuto attuale.</translation>
     </message>
     <message>
         <source>The radio already holds its state of %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'apparato è già nel suo stato del %1; non è stato inviato nulla.</translation>
     </message>
     <message>
         <source>The file could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file: %1</translation>
     </message>
     <message>
         <source>File Open error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nell'apertura del file.</translation>
     </message>
     <message>
         <source>Data is changed.
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>I dati sono stati modificati.
+Salvare le modifiche?</translation>
     </message>
     <message>
         <source>The data read could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile conservare come backup i dati letti.</translation>
     </message>
     <message>
         <source>The data written could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile conservare come backup i dati scritti.</translation>
     </message>
     <message>
         <source>The data replaced could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile conservare come backup i dati sostituiti.</translation>
     </message>
     <message>
         <source>The user guide could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la guida utente.</translation>
     </message>
     <message>
         <source>The language chosen is used when Quorvan is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua scelta sarà usata al prossimo avvio di Quorvan.</translation>
     </message>
     <message>
         <source>COM port is invalid.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta COM non è valida.
+Controllare e riprovare.</translation>
     </message>
     <message>
         <source>COM port is invalid.
 Please check comport status.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta COM non è valida.
+Controllare lo stato della porta COM.</translation>
     </message>
     <message>
         <source>The radio is invalid.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'apparato non è valido.
+Controllare e riprovare.</translation>
     </message>
     <message>
         <source>Communication timeout error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di timeout della comunicazione.</translation>
     </message>
     <message>
         <source>Do you want to write the data to the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivere i dati nell'apparato?</translation>
     </message>
     <message>
         <source>No earlier read or write of this radio is known</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è nota alcuna lettura o scrittura precedente di questo apparato</translation>
     </message>
     <message>
         <source>The radio holds this document.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'apparato contiene questo documento.</translation>
     </message>
     <message>
         <source>The radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'apparato contiene ciò che è stato scritto.</translation>
     </message>
     <message>
         <source>The radio does not hold this document:</source>
-        <translation type="unfinished"></translation>
+        <translation>L'apparato non contiene questo documento:</translation>
     </message>
     <message>
         <source>The radio does not hold what was written:</source>
-        <translation type="unfinished"></translation>
+        <translation>L'apparato non contiene ciò che è stato scritto:</translation>
     </message>
     <message>
         <source>The radio was changed since it was last read or written:</source>
-        <translation type="unfinished"></translation>
+        <translation>L'apparato è stato modificato dall'ultima lettura o scrittura:</translation>
     </message>
     <message>
         <source>Nothing was written to the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato scritto nulla nell'apparato.</translation>
     </message>
     <message>
         <source>in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>nel file</translation>
     </message>
     <message>
         <source>in the document</source>
-        <translation type="unfinished"></translation>
+        <translation>nel documento</translation>
     </message>
     <message>
         <source>in the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>nell'apparato</translation>
     </message>
     <message>
         <source>at the last read or write</source>
-        <translation type="unfinished"></translation>
+        <translation>all'ultima lettura o scrittura</translation>
     </message>
     <message>
         <source>Nothing was sent. Read the radio once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato inviato nulla. Leggere l'apparato una volta.</translation>
     </message>
     <message>
         <source>Nothing was sent. Read the radio once, or give --since.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato inviato nulla. Leggere l'apparato una volta oppure indicare --since.</translation>
     </message>
     <message>
         <source>The write did not end; the next write of changes completes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scrittura non è terminata; la prossima scrittura delle modifiche la completerà.</translation>
     </message>
     <message>
         <source>The next write of changes writes again what the radio did not take.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prossima scrittura delle modifiche riscriverà ciò che l'apparato non ha accettato.</translation>
     </message>
     <message>
         <source>Complete the write that did not end?</source>
-        <translation type="unfinished"></translation>
+        <translation>Completare la scrittura non terminata?</translation>
     </message>
     <message>
         <source>This backup is damaged and cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo backup è danneggiato e non può essere usato.</translation>
     </message>
     <message>
         <source>The pin of this backup could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile cambiare il fissaggio di questo backup.</translation>
     </message>
     <message>
         <source>These two backups hold no part of the radio in common: nothing to compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi due backup non hanno alcuna parte dell'apparato in comune: niente da confrontare.</translation>
     </message>
     <message>
         <source>Invalid function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione non valida.</translation>
     </message>
     <message>
         <source>Not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non trovato.</translation>
     </message>
     <message>
         <source>Invalid Frequency.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza non valida.
+Controllare e riprovare.</translation>
     </message>
     <message>
         <source>Invalid Offset.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset non valido.
+Controllare e riprovare.</translation>
     </message>
     <message>
         <source>Frequency is rounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frequenza è stata arrotondata.</translation>
     </message>
     <message>
         <source>The contents has been changed.
 Do you want to change?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contenuto è stato modificato.
+Applicare la modifica?</translation>
     </message>
     <message>
         <source>The contents has been changed.
 Do you want to change? </source>
-        <translation type="unfinished"></translation>
+        <translation>Il contenuto è stato modificato.
+Applicare la modifica? </translation>
     </message>
     <message>
         <source>Invalid channel Number.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di canale non valido.
+Controllare e riprovare.</translation>
     </message>
     <message>
         <source>Invalid character.
 Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere non valido.
+Controllare e riprovare.</translation>
     </message>
     <message>
         <source>The last memory channel is in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'ultimo canale di memoria è occupato.</translation>
     </message>
     <message>
         <source>These rows were not pasted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Queste righe non sono state incollate:</translation>
     </message>
     <message>
         <source>These rows were adjusted or skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>Queste righe sono state adattate o saltate:</translation>
     </message>
     <message>
         <source>There is no default printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è impostata alcuna stampante predefinita.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la stampante.</translation>
     </message>
     <message>
         <source>Edit (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica (%1 righe)</translation>
     </message>
     <message>
         <source>Cut (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia (%1 righe)</translation>
     </message>
     <message>
         <source>Paste into (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla (%1 righe)</translation>
     </message>
     <message>
         <source>Delete (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina (%1 righe)</translation>
     </message>
     <message>
         <source>Import CSV (%1 row)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa CSV (%1 riga)</translation>
     </message>
     <message>
         <source>Import CSV (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa CSV (%1 righe)</translation>
     </message>
     <message>
         <source>Change Selected (%1 rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica selezione (%1 righe)</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica %1</translation>
     </message>
     <message>
         <source>Cut %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia %1</translation>
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla in %1</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina %1</translation>
     </message>
     <message>
         <source>Tx Frequency : %1MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza TX : %1MHz</translation>
     </message>
     <message>
         <source>Offset : %1MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset : %1MHz</translation>
     </message>
     <message>
         <source>Programmable VFO : %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO programmabile : %1-%2</translation>
     </message>
     <message>
         <source>Name : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome : %1</translation>
     </message>
     <message>
         <source>Sort by Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina per frequenza</translation>
     </message>
     <message>
         <source>Sort by Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina per nome memoria</translation>
     </message>
     <message>
         <source> ch.</source>
-        <translation type="unfinished"></translation>
+        <translation> can.</translation>
     </message>
     <message>
         <source> Rx(Tx) Freq.</source>
-        <translation type="unfinished"></translation>
+        <translation> Freq. RX(TX)</translation>
     </message>
     <message>
         <source> Name</source>
-        <translation type="unfinished"></translation>
+        <translation> Nome</translation>
     </message>
     <message>
         <source> Band</source>
-        <translation type="unfinished"></translation>
+        <translation> Banda</translation>
     </message>
     <message>
         <source> Freq.</source>
-        <translation type="unfinished"></translation>
+        <translation> Freq.</translation>
     </message>
     <message>
         <source> No.</source>
-        <translation type="unfinished"></translation>
+        <translation> N.</translation>
     </message>
     <message>
         <source> DTMF Code</source>
-        <translation type="unfinished"></translation>
+        <translation> Codice DTMF</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Offset/Tx</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset/TX</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Escluso</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta PDF</translation>
     </message>
     <message>
         <source>PDF Files(*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>File PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Quorvan Files (*.qvx)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di Quorvan (*.qvx)</translation>
     </message>
     <message>
         <source>CSV Files(*.csv);;All Files(*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
     </message>
 </context>
 <context>
     <name>QLabel</name>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa CSV</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta CSV</translation>
     </message>
     <message>
         <source>These channels were left out because their frequency cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi canali sono stati esclusi perché la loro frequenza non è leggibile: %1</translation>
     </message>
 </context>
 <context>
     <name>RadioCommands</name>
     <message>
         <source>Write Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi modifiche</translation>
     </message>
     <message>
         <source>Write Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi comunque</translation>
     </message>
 </context>
 <context>
     <name>quorvan::BandChannelForm</name>
     <message>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ChangeSelectedDialog</name>
     <message>
         <source>Change Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica selezione</translation>
     </message>
     <message>
         <source>Simplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplex</translation>
     </message>
     <message>
         <source>Plus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift +</translation>
     </message>
     <message>
         <source>Minus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift −</translation>
     </message>
     <message>
-        <source>The band&apos;s extra shift</source>
-        <translation type="unfinished"></translation>
+        <source>The band's extra shift</source>
+        <translation>Shift proprio della banda</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Spento</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>CTCSS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS</translation>
     </message>
     <message>
         <source>DCS</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo</translation>
     </message>
     <message>
         <source>Shift and Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift e offset</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Escludi dalla scansione</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza</translation>
     </message>
     <message>
         <source>Name prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio del nome</translation>
     </message>
 </context>
 <context>
     <name>quorvan::CsvImportDialog</name>
     <message>
         <source>By Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Per posizione</translation>
     </message>
     <message>
         <source>From the selected channel on, in file order</source>
-        <translation type="unfinished"></translation>
+        <translation>Dal canale scelto in poi, nell'ordine del file</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa CSV</translation>
     </message>
     <message>
         <source>Selected channel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale scelto: %1</translation>
     </message>
     <message>
         <source>Select a channel from 0 to 399 to place the rows from there on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere un canale da 0 a 399 da cui collocare le righe.</translation>
     </message>
     <message>
         <source>Place the rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Colloca le righe</translation>
     </message>
 </context>
 <context>
     <name>quorvan::DiagnosticReportDialog</name>
     <message>
         <source>Diagnostic Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto diagnostico</translation>
     </message>
     <message>
         <source>&amp;Record Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registra i trasferimenti</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva...</translation>
     </message>
     <message>
         <source>Save Diagnostic Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva rapporto diagnostico</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di testo (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FindBar</name>
     <message>
         <source>Find (name or MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova (nome o MHz)</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova &amp;successivo</translation>
     </message>
     <message>
         <source>×</source>
-        <translation type="unfinished"></translation>
+        <translation>×</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi (Esc)</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FindRadioDialog</name>
     <message>
         <source>&amp;Use Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usa la porta</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Find Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova apparato</translation>
     </message>
     <message>
         <source>Trying the serial ports one at a time...</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova delle porte seriali una alla volta...</translation>
     </message>
     <message>
         <source>Trying %1 (%2 of %3)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova di %1 (%2 di %3)...</translation>
     </message>
     <message>
         <source>A radio answered. Use its port?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un apparato ha risposto. Usare la sua porta?</translation>
     </message>
     <message>
         <source>%1 radios answered. Choose the port to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanno risposto %1 apparati. Scegliere la porta da usare.</translation>
     </message>
     <message>
         <source>The search was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ricerca è stata annullata.</translation>
     </message>
     <message>
-        <source>No serial ports were found. Check that the cable&apos;s adapter is plugged in.</source>
-        <translation type="unfinished"></translation>
+        <source>No serial ports were found. Check that the cable's adapter is plugged in.</source>
+        <translation>Nessuna porta seriale trovata. Controllare che l'adattatore del cavo sia collegato.</translation>
     </message>
     <message>
         <source>No radio answered. Check that the radio is on and its cable is plugged in at both ends, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun apparato ha risposto. Controllare che l'apparato sia acceso e il cavo collegato a entrambe le estremità, poi riprovare.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>quorvan::FrequencyGroup</name>
     <message>
         <source>Rx Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza RX</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <source>Tx Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza TX</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversione</translation>
     </message>
     <message>
         <source>Split Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale split</translation>
     </message>
     <message>
         <source>Simplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplex</translation>
     </message>
     <message>
         <source>Plus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift +</translation>
     </message>
     <message>
         <source>Minus Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift −</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza</translation>
     </message>
 </context>
 <context>
@@ -783,869 +793,871 @@ Please check and try again.</source>
     <message>
         <source>The user guide was not found.
 It is installed with Quorvan as share/doc/quorvan/user-guide.md; it was looked for as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida utente non trovata.
+Viene installata con Quorvan come share/doc/quorvan/user-guide.md; è stata cercata in:</translation>
     </message>
 </context>
 <context>
     <name>quorvan::HistoryDialog</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Pinned</source>
-        <translation type="unfinished"></translation>
+        <translation>Fissato</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>&amp;Differences:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Differenze:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri</translation>
     </message>
     <message>
         <source>&amp;Restore to Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina nell'apparato</translation>
     </message>
     <message>
         <source>&amp;Pin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fissa</translation>
     </message>
     <message>
         <source>No state of the radio %1 is kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno stato dell'apparato %1 è ancora conservato.</translation>
     </message>
     <message>
         <source>&amp;States of the radio %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stati dell'apparato %1, dal più recente:</translation>
     </message>
     <message>
         <source>Un&amp;pin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Togli fissaggio</translation>
     </message>
     <message>
         <source>Select two entries to see what differs between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere due voci per vedere in cosa differiscono.</translation>
     </message>
     <message>
         <source>Entries %1 and %2 hold the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voci %1 e %2 sono uguali.</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPage1</name>
     <message>
-        <source>&quot;A&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <source>"A" Band</source>
+        <translation>Banda «A»</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
-        <source>&quot;B&quot; Band</source>
-        <translation type="unfinished"></translation>
+        <source>"B" Band</source>
+        <translation>Banda «B»</translation>
     </message>
     <message>
         <source>&amp;Operation Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda &amp;operativa</translation>
     </message>
     <message>
         <source>&amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilanciamento</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilanciamento</translation>
     </message>
     <message>
         <source>F&amp;unction</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;unzioni</translation>
     </message>
     <message>
         <source>Dual</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppio ascolto</translation>
     </message>
     <message>
         <source>ATT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATT</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Illuminazione</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome memoria</translation>
     </message>
     <message>
         <source>&amp;Power</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alimentazione</translation>
     </message>
     <message>
         <source>Battery Saver</source>
-        <translation type="unfinished"></translation>
+        <translation>Risparmio batteria</translation>
     </message>
     <message>
         <source>Auto Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegnimento automatico</translation>
     </message>
     <message>
         <source>&amp;Display</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Display</translation>
     </message>
     <message>
         <source>Power on Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio di accensione</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Giapponese</translation>
     </message>
     <message>
         <source>D&amp;TMF</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;TMF</translation>
     </message>
     <message>
         <source>DTMF Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco DTMF</translation>
     </message>
     <message>
         <source>DTMF Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimento DTMF</translation>
     </message>
     <message>
         <source>DTMF Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa DTMF</translation>
     </message>
     <message>
         <source>DTMF Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità DTMF</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Veloce</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenta</translation>
     </message>
     <message>
         <source>&amp;VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;VOX</translation>
     </message>
     <message>
         <source>VOX Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno VOX</translation>
     </message>
     <message>
         <source>VOX Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo VOX</translation>
     </message>
     <message>
         <source>VOX on Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX con canale occupato</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPage2</name>
     <message>
         <source>R&amp;X/TX</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;X/TX</translation>
     </message>
     <message>
         <source>FM Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>FM stretta</translation>
     </message>
     <message>
         <source>Re&amp;peater</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;petitore</translation>
     </message>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Al&amp;tro</translation>
     </message>
     <message>
         <source>Memory Group Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento gruppi di memoria</translation>
     </message>
     <message>
         <source>Tx Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasmissione inibita</translation>
     </message>
     <message>
         <source>Bar Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenna in ferrite</translation>
     </message>
     <message>
         <source>Beat Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostamento battimento</translation>
     </message>
     <message>
         <source>A Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza RF banda A</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Bassa</translation>
     </message>
     <message>
         <source>EL</source>
-        <translation type="unfinished"></translation>
+        <translation>EL</translation>
     </message>
     <message>
         <source>B Band RF Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza RF banda B</translation>
     </message>
     <message>
         <source>1.2G A Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza 1,2 GHz banda A</translation>
     </message>
     <message>
         <source>1.2G B Band Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza 1,2 GHz banda B</translation>
     </message>
     <message>
         <source>220MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda 220 MHz</translation>
     </message>
     <message>
         <source>HF Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda HF</translation>
     </message>
     <message>
         <source>440MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda 440 MHz</translation>
     </message>
     <message>
         <source>1.2GHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda 1,2 GHz</translation>
     </message>
     <message>
         <source>144MHz Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda 144 MHz</translation>
     </message>
     <message>
         <source>FM Narrow %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FM stretta %1</translation>
     </message>
     <message>
         <source>Auto Repeater Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset automatico ripetitore</translation>
     </message>
     <message>
         <source>1750Hz Tone Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto tono 1750 Hz</translation>
     </message>
     <message>
         <source>1750Hz Tone Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimento tono 1750 Hz</translation>
     </message>
     <message>
         <source>Tune Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintonia abilitata</translation>
     </message>
     <message>
         <source>Key Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Beep dei tasti</translation>
     </message>
     <message>
         <source>Scan Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripresa scansione</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Portante</translation>
     </message>
     <message>
         <source>Seek</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca</translation>
     </message>
     <message>
         <source>Packet Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità packet</translation>
     </message>
     <message>
         <source>Memory Recall Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiamo memorie</translation>
     </message>
     <message>
         <source>All Bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le bande</translation>
     </message>
     <message>
         <source>Current Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda attuale</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteria</translation>
     </message>
     <message>
         <source>Lithium</source>
-        <translation type="unfinished"></translation>
+        <translation>Litio</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcalina</translation>
     </message>
 </context>
 <context>
     <name>quorvan::MenuPageControls</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica %1</translation>
     </message>
 </context>
 <context>
     <name>quorvan::PortMenu</name>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro...</translation>
     </message>
     <message>
         <source>&amp;Find Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trova apparato</translation>
     </message>
     <message>
         <source>%1 is invalid.
 Please check comport status.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è valida.
+Controllare lo stato della porta COM.</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ReportDialog</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TAboutBox</name>
     <message>
         <source>About Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Quorvan</translation>
     </message>
     <message>
         <source>Quorvan for the ARVEN and BELTO dual-band radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan per gli apparati bibanda ARVEN e BELTO</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later; it comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libero con licenza GNU General Public License, versione 3 o successiva; senza alcuna garanzia.</translation>
     </message>
     <message>
         <source>Version 0.00 Beta %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione 0.00 beta %1</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TCallForm</name>
     <message>
         <source>CALL Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale CALL</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TDtmfForm</name>
     <message>
         <source>DTMF Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria DTMF</translation>
     </message>
     <message>
         <source>Channel Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di canale</translation>
     </message>
     <message>
         <source>DTMF Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice DTMF</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TEditorDialog</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 <context>
     <name>quorvan::THelpForm</name>
     <message>
         <source>Quorvan Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Quorvan</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trova:</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Successivo</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Precedente</translation>
     </message>
     <message>
-        <source>Not found: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Not found: "%1"</source>
+        <translation>Non trovato: «%1»</translation>
     </message>
     <message>
-        <source>No section &quot;%1&quot; in the guide</source>
-        <translation type="unfinished"></translation>
+        <source>No section "%1" in the guide</source>
+        <translation>Nessuna sezione «%1» nella guida</translation>
     </message>
     <message>
         <source>Cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TMainForm</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con no&amp;me...</translation>
     </message>
     <message>
         <source>Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa CSV...</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta CSV...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stam&amp;pa...</translation>
     </message>
     <message>
         <source>Export PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta P&amp;DF...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;ci</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>All &amp;Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le &amp;colonne</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomenti della &amp;guida</translation>
     </message>
     <message>
         <source>&amp;Diagnostic Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto &amp;diagnostico...</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>&amp;Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apparato</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leggi</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scrivi</translation>
     </message>
     <message>
         <source>&amp;Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifiche</translation>
     </message>
     <message>
         <source>&amp;Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verifica</translation>
     </message>
     <message>
         <source>Verify &amp;After Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica &amp;dopo la scrittura</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cronologia...</translation>
     </message>
     <message>
         <source>&amp;Port Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelta &amp;porta</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>&amp;Insert Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inserisci riga</translation>
     </message>
     <message>
         <source>Remove Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi riga</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta &amp;su</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta &amp;giù</translation>
     </message>
     <message>
         <source>Change &amp;Selected...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica sele&amp;zione...</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trova...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova successi&amp;vo</translation>
     </message>
     <message>
         <source>Memory channel &amp;Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordina canali di memoria...</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commento</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa CSV</translation>
     </message>
     <message>
         <source>&amp;Memory Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale di &amp;memoria</translation>
     </message>
     <message>
         <source>&amp;VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;VFO</translation>
     </message>
     <message>
         <source>&amp;CALL Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale &amp;CALL</translation>
     </message>
     <message>
         <source>&amp;DTMF Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria &amp;DTMF</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutto</translation>
     </message>
     <message>
         <source>&amp;Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Memorie</translation>
     </message>
     <message>
         <source>M&amp;enu</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;enu</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag&amp;lia</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;ncolla</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Memor&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Memori&amp;e</translation>
     </message>
     <message>
         <source>Menu &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu &amp;1</translation>
     </message>
     <message>
         <source>Menu &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu &amp;2</translation>
     </message>
     <message>
         <source>Insert Row at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci riga in %1</translation>
     </message>
     <message>
         <source>Remove Row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi riga %1</translation>
     </message>
     <message>
         <source>Move Up %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta su %1</translation>
     </message>
     <message>
         <source>Move Down %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta giù %1</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica %1</translation>
     </message>
     <message>
         <source>Edit Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica commento</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TMemoryForm</name>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria</translation>
     </message>
     <message>
         <source>Memory Channel Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero del canale di memoria</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione</translation>
     </message>
     <message>
         <source>Lock Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Escludi dalla scansione</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome memoria</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TSetupForm</name>
     <message>
         <source>Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TSortForm</name>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza</translation>
     </message>
     <message>
         <source>Memory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome memoria</translation>
     </message>
     <message>
         <source>Memory Channel Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina canali di memoria</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordina</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TVfoForm</name>
     <message>
         <source>VfoForm</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>Program VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO programmabile</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TWelcomeForm</name>
     <message>
         <source>Quorvan</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvan</translation>
     </message>
     <message>
         <source>Memory channel programming for ARVEN and BELTO</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmazione dei canali di memoria per ARVEN e BELTO</translation>
     </message>
 </context>
 <context>
     <name>quorvan::ToneGroup</name>
     <message>
         <source>Tone/CTCSS/DCS</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono/CTCSS/DCS</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>Tone Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza del tono</translation>
     </message>
     <message>
         <source>CTCSS Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza CTCSS</translation>
     </message>
     <message>
         <source>DCS Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice DCS</translation>
     </message>
 </context>
 <context>
     <name>quorvan::TransferDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

@@ -1392,7 +1392,7 @@ COMポートの状態を確認してください。</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation>上へ移動(&amp;U)</translation>
+        <translation>上へ移動(&amp;M)</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>

@@ -1107,7 +1107,7 @@ Se instala con Quorvan como share/doc/quorvan/user-guide.md; se buscó en:</tran
     </message>
     <message>
         <source>Time</source>
-        <translation>Fecha</translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Carrier</source>

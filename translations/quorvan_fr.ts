@@ -1107,7 +1107,7 @@ Il est installé avec Quorvan sous share/doc/quorvan/user-guide.md ; il a été 
     </message>
     <message>
         <source>Time</source>
-        <translation>Date</translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Carrier</source>

@@ -1107,7 +1107,7 @@ Viene installata con Quorvan come share/doc/quorvan/user-guide.md; è stata cerc
     </message>
     <message>
         <source>Time</source>
-        <translation>Data</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Carrier</source>

@@ -1107,7 +1107,7 @@ Quorvan と一緒に share/doc/quorvan/user-guide.md としてインストール
     </message>
     <message>
         <source>Time</source>
-        <translation>日時</translation>
+        <translation>タイム</translation>
     </message>
     <message>
         <source>Carrier</source>

@@ -49,6 +49,26 @@ class LanguageWindowTest : public QObject {
                               << "ファイルを開けません。"
                               << "変更された 3 件を無線機に書き込みますか?"
                               << "キャンセル";
+    QTest::newRow("French") << "fr"
+                            << QStringList{"&Fichier", "&Émetteur-récepteur", "É&dition",
+                                           "&Affichage", "A&ide"}
+                            << "Double veille"
+                            << "Erreur à l'ouverture du fichier."
+                            << "Écrire 3 éléments modifiés dans l'émetteur-récepteur ?"
+                            << "Annuler";
+    QTest::newRow("Spanish") << "es"
+                             << QStringList{"&Archivo", "&Equipo", "E&dición", "&Ver", "A&yuda"}
+                             << "Doble escucha"
+                             << "Error al abrir el archivo."
+                             << "¿Escribir 3 elementos modificados en el equipo?"
+                             << "Cancelar";
+    QTest::newRow("Italian") << "it"
+                             << QStringList{"&File", "&Apparato", "&Modifica", "&Visualizza",
+                                            "&Guida"}
+                             << "Doppio ascolto"
+                             << "Errore nell'apertura del file."
+                             << "Scrivere 3 elementi modificati nell'apparato?"
+                             << "Annulla";
   }
 
   void window() {

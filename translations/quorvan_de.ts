@@ -486,6 +486,14 @@ Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
         <source>Power</source>
         <translation>Leistung</translation>
     </message>
+    <message>
+        <source>No earlier read or write of this radio is known: read the radio once.</source>
+        <translation>Kein früheres Auslesen oder Schreiben dieses Funkgeräts ist bekannt: Lesen Sie das Funkgerät einmal aus.</translation>
+    </message>
+    <message>
+        <source>No earlier read or write of this radio is known: write everything once.</source>
+        <translation>Kein früheres Auslesen oder Schreiben dieses Funkgeräts ist bekannt: Schreiben Sie einmal alles.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -504,6 +512,13 @@ Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
     <message>
         <source>CSV Files(*.csv);;All Files(*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>QInputDialog</name>
+    <message>
+        <source>Device path:</source>
+        <translation>Gerätepfad:</translation>
     </message>
 </context>
 <context>
@@ -537,6 +552,10 @@ Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
     <message>
         <source>Write Anyway</source>
         <translation>Trotzdem schreiben</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfen</translation>
     </message>
 </context>
 <context>

@@ -486,6 +486,14 @@ Compruébelo e inténtelo de nuevo.</translation>
         <source>Power</source>
         <translation>Potencia</translation>
     </message>
+    <message>
+        <source>No earlier read or write of this radio is known: read the radio once.</source>
+        <translation>No se conoce ninguna lectura o escritura anterior de este equipo: lea el equipo una vez.</translation>
+    </message>
+    <message>
+        <source>No earlier read or write of this radio is known: write everything once.</source>
+        <translation>No se conoce ninguna lectura o escritura anterior de este equipo: escriba todo una vez.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -504,6 +512,13 @@ Compruébelo e inténtelo de nuevo.</translation>
     <message>
         <source>CSV Files(*.csv);;All Files(*)</source>
         <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>QInputDialog</name>
+    <message>
+        <source>Device path:</source>
+        <translation>Ruta del dispositivo:</translation>
     </message>
 </context>
 <context>
@@ -537,6 +552,10 @@ Compruébelo e inténtelo de nuevo.</translation>
     <message>
         <source>Write Anyway</source>
         <translation>Escribir de todos modos</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificar</translation>
     </message>
 </context>
 <context>

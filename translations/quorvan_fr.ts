@@ -486,6 +486,14 @@ Veuillez vérifier et réessayer.</translation>
         <source>Power</source>
         <translation>Puissance</translation>
     </message>
+    <message>
+        <source>No earlier read or write of this radio is known: read the radio once.</source>
+        <translation>Aucune lecture ou écriture antérieure de cet émetteur-récepteur n'est connue : lisez-le une fois.</translation>
+    </message>
+    <message>
+        <source>No earlier read or write of this radio is known: write everything once.</source>
+        <translation>Aucune lecture ou écriture antérieure de cet émetteur-récepteur n'est connue : écrivez tout une fois.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -504,6 +512,13 @@ Veuillez vérifier et réessayer.</translation>
     <message>
         <source>CSV Files(*.csv);;All Files(*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>QInputDialog</name>
+    <message>
+        <source>Device path:</source>
+        <translation>Chemin du périphérique :</translation>
     </message>
 </context>
 <context>
@@ -537,6 +552,10 @@ Veuillez vérifier et réessayer.</translation>
     <message>
         <source>Write Anyway</source>
         <translation>Écrire quand même</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérifier</translation>
     </message>
 </context>
 <context>

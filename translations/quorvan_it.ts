@@ -486,6 +486,14 @@ Controllare e riprovare.</translation>
         <source>Power</source>
         <translation>Potenza</translation>
     </message>
+    <message>
+        <source>No earlier read or write of this radio is known: read the radio once.</source>
+        <translation>Non è nota alcuna lettura o scrittura precedente di questo apparato: leggere l'apparato una volta.</translation>
+    </message>
+    <message>
+        <source>No earlier read or write of this radio is known: write everything once.</source>
+        <translation>Non è nota alcuna lettura o scrittura precedente di questo apparato: scrivere tutto una volta.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -504,6 +512,13 @@ Controllare e riprovare.</translation>
     <message>
         <source>CSV Files(*.csv);;All Files(*)</source>
         <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>QInputDialog</name>
+    <message>
+        <source>Device path:</source>
+        <translation>Percorso del dispositivo:</translation>
     </message>
 </context>
 <context>
@@ -537,6 +552,10 @@ Controllare e riprovare.</translation>
     <message>
         <source>Write Anyway</source>
         <translation>Scrivi comunque</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
     </message>
 </context>
 <context>

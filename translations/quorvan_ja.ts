@@ -486,6 +486,14 @@ Please check and try again.</source>
         <source>Power</source>
         <translation>出力</translation>
     </message>
+    <message>
+        <source>No earlier read or write of this radio is known: read the radio once.</source>
+        <translation>この無線機の以前の読み込みまたは書き込みの記録がありません。一度無線機を読み込んでください。</translation>
+    </message>
+    <message>
+        <source>No earlier read or write of this radio is known: write everything once.</source>
+        <translation>この無線機の以前の読み込みまたは書き込みの記録がありません。一度すべてを書き込んでください。</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -504,6 +512,13 @@ Please check and try again.</source>
     <message>
         <source>CSV Files(*.csv);;All Files(*)</source>
         <translation>CSVファイル (*.csv);;すべてのファイル (*)</translation>
+    </message>
+</context>
+<context>
+    <name>QInputDialog</name>
+    <message>
+        <source>Device path:</source>
+        <translation>デバイスのパス:</translation>
     </message>
 </context>
 <context>
@@ -537,6 +552,10 @@ Please check and try again.</source>
     <message>
         <source>Write Anyway</source>
         <translation>このまま書き込む</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>照合</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,11 @@ constexpr std::string_view kWriteQuestion =
 // ---- Writing changes and verifying ---------------------------------------------------------
 constexpr const char* kNoBaselineText =
     QT_TRANSLATE_NOOP("Messages", "No earlier read or write of this radio is known");
+// The window's advice with it: what makes the radio known.
+constexpr const char* kNoBaselineReadOnceText = QT_TRANSLATE_NOOP(
+    "Messages", "No earlier read or write of this radio is known: read the radio once.");
+constexpr const char* kNoBaselineWriteOnceText = QT_TRANSLATE_NOOP(
+    "Messages", "No earlier read or write of this radio is known: write everything once.");
 constexpr const char* kHoldsDocumentText =
     QT_TRANSLATE_NOOP("Messages", "The radio holds this document.");
 constexpr const char* kHoldsWrittenText =

@@ -4,6 +4,8 @@
 # each page with its tool bar, together with the first-start dialog, the about box, the channel
 # editors on the main kinds of channel, the sort dialog, a CSV import report, the help window
 # and the first page of the printout. Usage: guide-screenshots.sh BUILD_DIR [OUT_DIR]
+# With LANGUAGES="de fr es it ja", the window's pictures are taken in each of those languages
+# too, into OUT_DIR/LANGUAGE (the printout stays English, as it prints).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?usage: guide-screenshots.sh BUILD_DIR [OUT_DIR]}" && pwd)
@@ -16,7 +18,14 @@ cli="$build/src/cli/quorvan-cli"
 shots="$build/quorvan-guide-shots"
 
 source "$(dirname "$0")/lib/seeded-radio.sh"
-xvfb-run -a -s "-screen 0 1024x768x24" "$shots" "$out" "$port" "$root/docs/user-guide.md"
+LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" "$shots" "$out" "$port" \
+  "$root/docs/user-guide.md"
+for language in ${LANGUAGES:-}; do
+  mkdir -p "$out/$language"
+  LC_ALL="$language.UTF-8" LANGUAGE="$language" xvfb-run -a -s "-screen 0 1024x768x24" \
+    "$shots" "$out/$language" "$port" "$root/docs/user-guide.md"
+  rm -f "$out/$language/printout.pdf"
+done
 # The printout's first page, at a size the guide shows whole.
 pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$out/printout.pdf" "$out/printout"
 rm -f "$out/printout.pdf"

@@ -18,7 +18,7 @@ TEST(MessagesTest, SentencesWithValuesReadAsBefore) {
       {ComparedWithJournalText("D"),
        "Compared with what the write of D was to leave; that write may not have ended, so what "
        "it wrote is checked first."},
-      {ComparedWithFileText("a\x1b.qvx"), "Compared with a\\x1B.qvx."},
+      {ComparedWithFileText("a\x1b.qvx"), "Compared with a\\x1b.qvx."},
       {NothingChangedText("D"),
        "Nothing has changed since the last read or write of this radio (D); nothing was sent."},
       {UnreadableBaselineText("bad line 3"),

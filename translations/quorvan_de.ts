@@ -494,6 +494,38 @@ Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
         <source>No earlier read or write of this radio is known: write everything once.</source>
         <translation>Kein früheres Auslesen oder Schreiben dieses Funkgeräts ist bekannt: Schreiben Sie einmal alles.</translation>
     </message>
+    <message>
+        <source>440MHz Band</source>
+        <translation>440-MHz-Band</translation>
+    </message>
+    <message>
+        <source>430MHz Band</source>
+        <translation>430-MHz-Band</translation>
+    </message>
+    <message>
+        <source>220MHz Band</source>
+        <translation>220-MHz-Band</translation>
+    </message>
+    <message>
+        <source>-7.6MHz Shift</source>
+        <translation>-7.6MHz-Ablage</translation>
+    </message>
+    <message>
+        <source>-6MHz Shift</source>
+        <translation>-6MHz-Ablage</translation>
+    </message>
+    <message>
+        <source>-20MHz Shift</source>
+        <translation>-20MHz-Ablage</translation>
+    </message>
+    <message>
+        <source>-6.0MHz Shift</source>
+        <translation>-6.0MHz-Ablage</translation>
+    </message>
+    <message>
+        <source>-20.0MHz Shift</source>
+        <translation>-20.0MHz-Ablage</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

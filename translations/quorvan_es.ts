@@ -494,6 +494,38 @@ Compruébelo e inténtelo de nuevo.</translation>
         <source>No earlier read or write of this radio is known: write everything once.</source>
         <translation>No se conoce ninguna lectura o escritura anterior de este equipo: escriba todo una vez.</translation>
     </message>
+    <message>
+        <source>440MHz Band</source>
+        <translation>Banda de 440 MHz</translation>
+    </message>
+    <message>
+        <source>430MHz Band</source>
+        <translation>Banda de 430 MHz</translation>
+    </message>
+    <message>
+        <source>220MHz Band</source>
+        <translation>Banda de 220 MHz</translation>
+    </message>
+    <message>
+        <source>-7.6MHz Shift</source>
+        <translation>Desplazamiento -7.6MHz</translation>
+    </message>
+    <message>
+        <source>-6MHz Shift</source>
+        <translation>Desplazamiento -6MHz</translation>
+    </message>
+    <message>
+        <source>-20MHz Shift</source>
+        <translation>Desplazamiento -20MHz</translation>
+    </message>
+    <message>
+        <source>-6.0MHz Shift</source>
+        <translation>Desplazamiento -6.0MHz</translation>
+    </message>
+    <message>
+        <source>-20.0MHz Shift</source>
+        <translation>Desplazamiento -20.0MHz</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

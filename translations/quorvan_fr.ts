@@ -494,6 +494,38 @@ Veuillez vérifier et réessayer.</translation>
         <source>No earlier read or write of this radio is known: write everything once.</source>
         <translation>Aucune lecture ou écriture antérieure de cet émetteur-récepteur n'est connue : écrivez tout une fois.</translation>
     </message>
+    <message>
+        <source>440MHz Band</source>
+        <translation>Bande 440 MHz</translation>
+    </message>
+    <message>
+        <source>430MHz Band</source>
+        <translation>Bande 430 MHz</translation>
+    </message>
+    <message>
+        <source>220MHz Band</source>
+        <translation>Bande 220 MHz</translation>
+    </message>
+    <message>
+        <source>-7.6MHz Shift</source>
+        <translation>Décalage -7.6MHz</translation>
+    </message>
+    <message>
+        <source>-6MHz Shift</source>
+        <translation>Décalage -6MHz</translation>
+    </message>
+    <message>
+        <source>-20MHz Shift</source>
+        <translation>Décalage -20MHz</translation>
+    </message>
+    <message>
+        <source>-6.0MHz Shift</source>
+        <translation>Décalage -6.0MHz</translation>
+    </message>
+    <message>
+        <source>-20.0MHz Shift</source>
+        <translation>Décalage -20.0MHz</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

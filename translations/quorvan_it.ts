@@ -494,6 +494,38 @@ Controllare e riprovare.</translation>
         <source>No earlier read or write of this radio is known: write everything once.</source>
         <translation>Non è nota alcuna lettura o scrittura precedente di questo apparato: scrivere tutto una volta.</translation>
     </message>
+    <message>
+        <source>440MHz Band</source>
+        <translation>Banda 440 MHz</translation>
+    </message>
+    <message>
+        <source>430MHz Band</source>
+        <translation>Banda 430 MHz</translation>
+    </message>
+    <message>
+        <source>220MHz Band</source>
+        <translation>Banda 220 MHz</translation>
+    </message>
+    <message>
+        <source>-7.6MHz Shift</source>
+        <translation>Shift -7.6MHz</translation>
+    </message>
+    <message>
+        <source>-6MHz Shift</source>
+        <translation>Shift -6MHz</translation>
+    </message>
+    <message>
+        <source>-20MHz Shift</source>
+        <translation>Shift -20MHz</translation>
+    </message>
+    <message>
+        <source>-6.0MHz Shift</source>
+        <translation>Shift -6.0MHz</translation>
+    </message>
+    <message>
+        <source>-20.0MHz Shift</source>
+        <translation>Shift -20.0MHz</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -494,6 +494,38 @@ Please check and try again.</source>
         <source>No earlier read or write of this radio is known: write everything once.</source>
         <translation>この無線機の以前の読み込みまたは書き込みの記録がありません。一度すべてを書き込んでください。</translation>
     </message>
+    <message>
+        <source>440MHz Band</source>
+        <translation>440MHz帯</translation>
+    </message>
+    <message>
+        <source>430MHz Band</source>
+        <translation>430MHz帯</translation>
+    </message>
+    <message>
+        <source>220MHz Band</source>
+        <translation>220MHz帯</translation>
+    </message>
+    <message>
+        <source>-7.6MHz Shift</source>
+        <translation>-7.6MHzシフト</translation>
+    </message>
+    <message>
+        <source>-6MHz Shift</source>
+        <translation>-6MHzシフト</translation>
+    </message>
+    <message>
+        <source>-20MHz Shift</source>
+        <translation>-20MHzシフト</translation>
+    </message>
+    <message>
+        <source>-6.0MHz Shift</source>
+        <translation>-6.0MHzシフト</translation>
+    </message>
+    <message>
+        <source>-20.0MHz Shift</source>
+        <translation>-20.0MHzシフト</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -11,6 +11,7 @@
 
 #include "core/model/ChannelTables.h"
 #include "core/rules/FrequencyRules.h"
+#include "gui/common/MessageService.h"
 #include "gui/editors/EditorText.h"
 #include "gui/editors/FieldFilters.h"
 
@@ -124,7 +125,7 @@ QRadioButton* FrequencyGroup::ButtonOf(ShiftChoice shift) const {
 
 void FrequencyGroup::SetSpecialShift(const std::string& caption) {
   QRadioButton* special = ButtonOf(ShiftChoice::Special);
-  special->setText(ToQString(caption));
+  special->setText(MessageText(caption));
   special->setVisible(!caption.empty());
   special->setEnabled(!caption.empty());
 }

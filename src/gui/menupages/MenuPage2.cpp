@@ -6,16 +6,13 @@
 #include <QVBoxLayout>
 
 #include "core/rules/DisplayTexts.h"
+#include "gui/common/MessageService.h"
 
 namespace quorvan {
 
 namespace {
 
 constexpr std::size_t kGroupLinkLength = 8;
-
-QString Latin(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -143,8 +140,8 @@ void MenuPage2::ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan)
   nar220_->setVisible(narrow.show220);
   narHf_->setVisible(narrow.showHf);
   nar1200_->setVisible(narrow.show1200);
-  nar440_->setText(Latin(narrow.caption440));
-  nar220_->setText(Latin(narrow.caption220));
+  nar440_->setText(MessageText(narrow.caption440));
+  nar220_->setText(MessageText(narrow.caption220));
   const bool showAGiga = !menu.Get(kMenuPC2).empty();
   const bool showBGiga = !menu.Get(kMenuPC3).empty();
   aGigaPower_->setVisible(showAGiga);

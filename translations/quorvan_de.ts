@@ -526,6 +526,22 @@ Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
         <source>-20.0MHz Shift</source>
         <translation>-20.0MHz-Ablage</translation>
     </message>
+    <message>
+        <source>ARVENA (U.S.A./Canada)</source>
+        <translation>ARVENA (USA/Kanada)</translation>
+    </message>
+    <message>
+        <source>BELTOE (Europe)</source>
+        <translation>BELTOE (Europa)</translation>
+    </message>
+    <message>
+        <source>BELTO (Japan)</source>
+        <translation>BELTO (Japan)</translation>
+    </message>
+    <message>
+        <source>BELTOA (General market)</source>
+        <translation>BELTOA (Allgemeiner Markt)</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

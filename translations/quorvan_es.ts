@@ -526,6 +526,22 @@ Compruébelo e inténtelo de nuevo.</translation>
         <source>-20.0MHz Shift</source>
         <translation>Desplazamiento -20.0MHz</translation>
     </message>
+    <message>
+        <source>ARVENA (U.S.A./Canada)</source>
+        <translation>ARVENA (EE. UU./Canadá)</translation>
+    </message>
+    <message>
+        <source>BELTOE (Europe)</source>
+        <translation>BELTOE (Europa)</translation>
+    </message>
+    <message>
+        <source>BELTO (Japan)</source>
+        <translation>BELTO (Japón)</translation>
+    </message>
+    <message>
+        <source>BELTOA (General market)</source>
+        <translation>BELTOA (Mercado general)</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

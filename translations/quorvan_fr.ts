@@ -526,6 +526,22 @@ Veuillez vérifier et réessayer.</translation>
         <source>-20.0MHz Shift</source>
         <translation>Décalage -20.0MHz</translation>
     </message>
+    <message>
+        <source>ARVENA (U.S.A./Canada)</source>
+        <translation>ARVENA (États-Unis/Canada)</translation>
+    </message>
+    <message>
+        <source>BELTOE (Europe)</source>
+        <translation>BELTOE (Europe)</translation>
+    </message>
+    <message>
+        <source>BELTO (Japan)</source>
+        <translation>BELTO (Japon)</translation>
+    </message>
+    <message>
+        <source>BELTOA (General market)</source>
+        <translation>BELTOA (Marché général)</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

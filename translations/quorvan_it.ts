@@ -526,6 +526,22 @@ Controllare e riprovare.</translation>
         <source>-20.0MHz Shift</source>
         <translation>Shift -20.0MHz</translation>
     </message>
+    <message>
+        <source>ARVENA (U.S.A./Canada)</source>
+        <translation>ARVENA (USA/Canada)</translation>
+    </message>
+    <message>
+        <source>BELTOE (Europe)</source>
+        <translation>BELTOE (Europa)</translation>
+    </message>
+    <message>
+        <source>BELTO (Japan)</source>
+        <translation>BELTO (Giappone)</translation>
+    </message>
+    <message>
+        <source>BELTOA (General market)</source>
+        <translation>BELTOA (Mercato generale)</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

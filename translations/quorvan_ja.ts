@@ -526,6 +526,22 @@ Please check and try again.</source>
         <source>-20.0MHz Shift</source>
         <translation>-20.0MHzシフト</translation>
     </message>
+    <message>
+        <source>ARVENA (U.S.A./Canada)</source>
+        <translation>ARVENA (アメリカ/カナダ)</translation>
+    </message>
+    <message>
+        <source>BELTOE (Europe)</source>
+        <translation>BELTOE (ヨーロッパ)</translation>
+    </message>
+    <message>
+        <source>BELTO (Japan)</source>
+        <translation>BELTO (日本)</translation>
+    </message>
+    <message>
+        <source>BELTOA (General market)</source>
+        <translation>BELTOA (一般市場)</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

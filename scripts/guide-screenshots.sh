@@ -2,8 +2,9 @@
 # Takes the pictures of docs/user-guide.md under a virtual X server: the virtual radio serving
 # the sample image (lib/sample-image.sh) is read into the main window, which is then pictured on
 # each page with its tool bar, together with the first-start dialog, the about box, the channel
-# editors on the main kinds of channel, the sort dialog, a CSV import report, the help window
-# and the first page of the printout. Usage: guide-screenshots.sh BUILD_DIR [OUT_DIR]
+# editors on the main kinds of channel, the sort dialog, a CSV import report, the help window,
+# the View menu, the history of the radio after two writes of changes and the first page of the
+# printout. Usage: guide-screenshots.sh BUILD_DIR [OUT_DIR]
 # With LANGUAGES="de fr es it ja", the window's pictures are taken in each of those languages
 # too, into OUT_DIR/LANGUAGE (the printout stays English, as it prints).
 set -euo pipefail
@@ -18,6 +19,14 @@ cli="$build/src/cli/quorvan-cli"
 shots="$build/quorvan-guide-shots"
 
 source "$(dirname "$0")/lib/seeded-radio.sh"
+# A history for the history window: a read, then two writes of changes to the virtual radio.
+"$cli" read --port "$port" --quiet -o "$work/history-0.qvx"
+"$cli" set "$work/history-0.qvx" --slots 30 --freq 146.76 --shift minus --name HILLTOP \
+  -o "$work/history-1.qvx" >/dev/null
+"$cli" write --port "$port" --changes --quiet "$work/history-1.qvx" 2>/dev/null
+"$cli" set "$work/history-1.qvx" --slots 31,32 --freq 145.01 --name PACKET \
+  -o "$work/history-2.qvx" >/dev/null
+"$cli" write --port "$port" --changes --quiet "$work/history-2.qvx" 2>/dev/null
 LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" "$shots" "$out" "$port" \
   "$root/docs/user-guide.md"
 for language in ${LANGUAGES:-}; do

@@ -1,14 +1,19 @@
 // Takes the user guide's pictures: the model selection of the first start, the main window
 // after a read from a radio on each of its pages and its tool bar, the about box, the channel
 // editors open on the main kinds of channel of that read, the sort dialog, the report of a CSV
-// import, the help window, and the printout's first page as a PDF (printout.pdf, which the
-// script turns into a picture).
+// import, the help window, the View menu open, the history of the radio the script wrote to
+// before, and the printout's first page as a PDF (printout.pdf, which the script turns into a
+// picture).
 // Usage: quorvan-guide-shots OUT_DIR PORT GUIDE.md  (run under a virtual X server by
 // scripts/guide-screenshots.sh, with settings folders of its own); the window is in the
 // system's language.
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -25,6 +30,7 @@
 #include "gui/editors/TMemoryForm.h"
 #include "gui/editors/TVfoForm.h"
 #include "gui/help/THelpForm.h"
+#include "gui/history/HistoryDialog.h"
 #include "gui/language/AppLanguage.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TAboutBox.h"
@@ -33,6 +39,7 @@
 #include "gui/sort/TSortForm.h"
 #include "gui/transfer/ModalTransferDialogs.h"
 #include "io/printing/PrintoutPainter.h"
+#include "io/settings/BackupLocation.h"
 #include "io/settings/QSettingsStore.h"
 
 namespace quorvan {
@@ -135,6 +142,53 @@ bool SaveHelp(QSettingsStore& settings, const QString& guide, const QString& fol
   return saved;
 }
 
+// The window with a menu of the menu bar open, the one holding `command`. A menu is a window of
+// its own, so the picture is taken from the screen.
+bool SaveOpenMenu(TMainForm& window, MainCommand command, const QString& folder,
+                  const char* name) {
+  QAction* item = window.Action(command);
+  QMenu* menu = nullptr;
+  QAction* title = nullptr;
+  for (QAction* candidate : window.menuBar()->actions()) {
+    if (candidate->menu() && candidate->menu()->actions().contains(item)) {
+      menu = candidate->menu();
+      title = candidate;
+    }
+  }
+  if (!menu) return false;
+  QMenuBar* bar = window.menuBar();
+  menu->popup(bar->mapToGlobal(bar->actionGeometry(title).bottomLeft()));
+  menu->setActiveAction(item);
+  QEventLoop settle;  // the menu is mapped and painted by the X server
+  QTimer::singleShot(400, &settle, &QEventLoop::quit);
+  settle.exec();
+  const QRect frame = window.frameGeometry();
+  const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(),
+                                                   frame.height());
+  menu->close();
+  QApplication::processEvents();
+  const QString path = folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+  const bool saved = shot.save(path, "PNG");
+  std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "saved" : "cannot save",
+               qPrintable(path));
+  return saved;
+}
+
+// Radio > History on the sample radio, the newest entry and the first write compared.
+bool SaveHistory(TMainForm& window, MessageService& messages, const QString& backups,
+                 const QString& folder) {
+  HistoryServices services{backups, window.Image().Plan(), &messages, {}, {}};
+  HistoryDialog history(std::move(services), &window);
+  if (history.Entries().size() < 3) {
+    std::fprintf(stderr, "the history holds %zu entries, not the writes made before\n",
+                 history.Entries().size());
+    return false;
+  }
+  history.resize(860, 560);
+  history.SelectNumbers({2, 4});
+  return SaveDialog(history, folder, "history");
+}
+
 // The printout as the window's Print sends it, for a file saved in the user's home folder.
 bool SavePrintout(const RadioImage& image, const QString& folder) {
   QPrinter printer(QPrinter::HighResolution);
@@ -180,6 +234,7 @@ int main(int argc, char** argv) {
   services.chooseSetupIndex = [] { return 0; };
   services.workingDirectory = QDir::currentPath() + QDir::separator();
   services.presetPort = args.at(2);
+  services.backupFolder = BackupFolderLocation();
   TMainForm mainForm(services);
   mainForm.show();
 
@@ -205,6 +260,8 @@ int main(int argc, char** argv) {
     if (!SavePrintout(mainForm.Image(), folder)) ++failures;
     if (!SaveCsvReport(mainForm, mainForm.Image(), folder)) ++failures;
     if (!SaveHelp(settings, args.at(3), folder)) ++failures;
+    if (!SaveOpenMenu(mainForm, MainCommand::ViewAllColumns, folder, "view-menu")) ++failures;
+    if (!SaveHistory(mainForm, messages, services.backupFolder, folder)) ++failures;
     failures += SaveEditorsAndSort(mainForm, messages, mainForm.Document(), folder);
     mainForm.Document().SetModified(false);  // nothing to save: the pictures were the point
     QApplication::exit(failures == 0 ? 0 : 1);

@@ -95,6 +95,62 @@ class LanguageWindowTest : public QObject {
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
   }
 
+  // View > Language: the stored choice is ticked; choosing another stores it and says when it
+  // applies; choosing the ticked one again asks nothing.
+  void languageMenu_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("ticked");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("system to German") << ""
+                                      << "Language_System"
+                                      << "Language_de"
+                                      << "de" << 1;
+    QTest::newRow("Japanese to English") << "ja"
+                                         << "Language_ja"
+                                         << "Language_en"
+                                         << "en" << 1;
+    QTest::newRow("French back to system") << "fr"
+                                           << "Language_fr"
+                                           << "Language_System"
+                                           << "" << 1;
+    QTest::newRow("Italian again") << "it"
+                                   << "Language_it"
+                                   << "Language_it"
+                                   << "it" << 0;
+    QTest::newRow("unknown shows system") << "xx"
+                                          << "Language_System"
+                                          << "Language_es"
+                                          << "es" << 1;
+  }
+
+  void languageMenu() {
+    QFETCH(QString, stored);
+    QFETCH(QString, ticked);
+    QFETCH(QString, chosen);
+    QFETCH(QString, storedAfter);
+    QFETCH(int, messages);
+    MainFormFixture fixture;
+    if (!stored.isEmpty()) fixture.settings.SetValue(kLanguageKey, stored.toStdString());
+    fixture.Create();
+    QStringList checked;
+    for (const QAction* action : fixture.form->findChildren<QAction*>()) {
+      if (action->objectName().startsWith(QLatin1String("Language_")) && action->isChecked()) {
+        checked << action->objectName();
+      }
+    }
+    QCOMPARE(checked, QStringList{ticked});
+    auto* choice = fixture.form->findChild<QAction*>(chosen);
+    QVERIFY(choice);
+    choice->trigger();
+    QCOMPARE(QString::fromStdString(fixture.settings.Value(kLanguageKey)), storedAfter);
+    QCOMPARE(fixture.messages.shown.size(), static_cast<qsizetype>(messages));
+    if (messages > 0) {
+      QCOMPARE(fixture.messages.shown.back().text, MessageText(kLanguageAtNextStartMessage));
+    }
+  }
+
   // Every shipped language has its texts beside the program, and its menus are not English.
   void everyShippedLanguageLoads() {
     const QStringList english{"&File", "&Radio", "&Edit", "&View", "&Help"};

@@ -691,6 +691,22 @@ Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
         <source>Name prefix</source>
         <translation>Namensanfang</translation>
     </message>
+    <message>
+        <source>Shift</source>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>Offset in MHz</source>
+        <translation>Ablage in MHz</translation>
+    </message>
+    <message>
+        <source>Tone kind</source>
+        <translation>Tonart</translation>
+    </message>
+    <message>
+        <source>Tone value</source>
+        <translation>Tonwert</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::CsvImportDialog</name>
@@ -759,6 +775,14 @@ Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
     <message>
         <source>Close (Esc)</source>
         <translation>Schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Suchleiste schließen</translation>
+    </message>
+    <message>
+        <source>Find name or MHz</source>
+        <translation>Name oder MHz suchen</translation>
     </message>
 </context>
 <context>
@@ -930,6 +954,14 @@ Es wird mit Quorvan als share/doc/quorvan/user-guide.md installiert; gesucht wur
         <source>Entries %1 and %2 hold the same.</source>
         <translation>Die Einträge %1 und %2 sind gleich.</translation>
     </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>The radio's backups, newest first</source>
+        <translation>Die Sicherungen des Funkgeräts, neueste zuerst</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::MenuPage1</name>
@@ -1060,6 +1092,10 @@ Es wird mit Quorvan als share/doc/quorvan/user-guide.md installiert; gesucht wur
     <message>
         <source>VOX on Busy</source>
         <translation>VOX bei belegtem Kanal</translation>
+    </message>
+    <message>
+        <source>From the A band at the left to the B band at the right</source>
+        <translation>Von Band A links bis Band B rechts</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1281,13 @@ Bitte prüfen Sie den Zustand des COM-Ports.</translation>
     </message>
 </context>
 <context>
+    <name>quorvan::StatusAnnouncer</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
     <name>quorvan::TAboutBox</name>
     <message>
         <source>About Quorvan</source>
@@ -1330,6 +1373,22 @@ Bitte prüfen Sie den Zustand des COM-Ports.</translation>
         <source>Cannot open %1</source>
         <translation>%1 kann nicht geöffnet werden</translation>
     </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>Rückwärts suchen</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::TMainForm</name>
@@ -1372,10 +1431,6 @@ Bitte prüfen Sie den Zustand des COM-Ports.</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>All &amp;Columns</source>
@@ -1503,7 +1558,7 @@ Bitte prüfen Sie den Zustand des COM-Ports.</translation>
     </message>
     <message>
         <source>&amp;DTMF Memory</source>
-        <translation>&amp;DTMF-Speicher</translation>
+        <translation>D&amp;TMF-Speicher</translation>
     </message>
     <message>
         <source>&amp;All</source>
@@ -1579,7 +1634,7 @@ Bitte prüfen Sie den Zustand des COM-Ports.</translation>
     </message>
     <message>
         <source>Memor&amp;y</source>
-        <translation>Spei&amp;cher</translation>
+        <translation>Speich&amp;er</translation>
     </message>
     <message>
         <source>Menu &amp;1</source>
@@ -1612,6 +1667,18 @@ Bitte prüfen Sie den Zustand des COM-Ports.</translation>
     <message>
         <source>Edit Comment</source>
         <translation>Kommentar bearbeiten</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>Suchlaufsperre</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Markierung</translation>
     </message>
 </context>
 <context>
@@ -1684,6 +1751,22 @@ Bitte prüfen Sie den Zustand des COM-Ports.</translation>
     <message>
         <source>MHz</source>
         <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Program VFO lower limit</source>
+        <translation>Untere Grenze des Programm-VFO</translation>
+    </message>
+    <message>
+        <source>Lowest whole MHz of the range</source>
+        <translation>Niedrigste ganze MHz des Bereichs</translation>
+    </message>
+    <message>
+        <source>Program VFO upper limit</source>
+        <translation>Obere Grenze des Programm-VFO</translation>
+    </message>
+    <message>
+        <source>Highest whole MHz of the range</source>
+        <translation>Höchste ganze MHz des Bereichs</translation>
     </message>
 </context>
 <context>

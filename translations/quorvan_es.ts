@@ -691,6 +691,22 @@ Compruébelo e inténtelo de nuevo.</translation>
         <source>Name prefix</source>
         <translation>Inicio del nombre</translation>
     </message>
+    <message>
+        <source>Shift</source>
+        <translation>Sentido</translation>
+    </message>
+    <message>
+        <source>Offset in MHz</source>
+        <translation>Desplazamiento en MHz</translation>
+    </message>
+    <message>
+        <source>Tone kind</source>
+        <translation>Tipo de tono</translation>
+    </message>
+    <message>
+        <source>Tone value</source>
+        <translation>Valor del tono</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::CsvImportDialog</name>
@@ -759,6 +775,14 @@ Compruébelo e inténtelo de nuevo.</translation>
     <message>
         <source>Close (Esc)</source>
         <translation>Cerrar (Esc)</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Cerrar la barra de búsqueda</translation>
+    </message>
+    <message>
+        <source>Find name or MHz</source>
+        <translation>Buscar nombre o MHz</translation>
     </message>
 </context>
 <context>
@@ -930,6 +954,14 @@ Se instala con Quorvan como share/doc/quorvan/user-guide.md; se buscó en:</tran
         <source>Entries %1 and %2 hold the same.</source>
         <translation>Las entradas %1 y %2 son iguales.</translation>
     </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <source>The radio's backups, newest first</source>
+        <translation>Las copias de seguridad del equipo, la más reciente primero</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::MenuPage1</name>
@@ -1060,6 +1092,10 @@ Se instala con Quorvan como share/doc/quorvan/user-guide.md; se buscó en:</tran
     <message>
         <source>VOX on Busy</source>
         <translation>VOX con canal ocupado</translation>
+    </message>
+    <message>
+        <source>From the A band at the left to the B band at the right</source>
+        <translation>De la banda A a la izquierda a la banda B a la derecha</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1281,13 @@ Compruebe el estado del puerto COM.</translation>
     </message>
 </context>
 <context>
+    <name>quorvan::StatusAnnouncer</name>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+</context>
+<context>
     <name>quorvan::TAboutBox</name>
     <message>
         <source>About Quorvan</source>
@@ -1330,6 +1373,22 @@ Compruebe el estado del puerto COM.</translation>
         <source>Cannot open %1</source>
         <translation>No se puede abrir %1</translation>
     </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guía</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Buscar siguiente</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>Buscar anterior</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::TMainForm</name>
@@ -1372,10 +1431,6 @@ Compruebe el estado del puerto COM.</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>All &amp;Columns</source>
@@ -1503,7 +1558,7 @@ Compruebe el estado del puerto COM.</translation>
     </message>
     <message>
         <source>&amp;DTMF Memory</source>
-        <translation>Memoria &amp;DTMF</translation>
+        <translation>Memoria D&amp;TMF</translation>
     </message>
     <message>
         <source>&amp;All</source>
@@ -1613,6 +1668,18 @@ Compruebe el estado del puerto COM.</translation>
         <source>Edit Comment</source>
         <translation>Editar comentario</translation>
     </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>Ve&amp;r</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>Exclusión</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marca</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::TMemoryForm</name>
@@ -1684,6 +1751,22 @@ Compruebe el estado del puerto COM.</translation>
     <message>
         <source>MHz</source>
         <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Program VFO lower limit</source>
+        <translation>Límite inferior del VFO programable</translation>
+    </message>
+    <message>
+        <source>Lowest whole MHz of the range</source>
+        <translation>MHz entero más bajo del rango</translation>
+    </message>
+    <message>
+        <source>Program VFO upper limit</source>
+        <translation>Límite superior del VFO programable</translation>
+    </message>
+    <message>
+        <source>Highest whole MHz of the range</source>
+        <translation>MHz entero más alto del rango</translation>
     </message>
 </context>
 <context>

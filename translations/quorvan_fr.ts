@@ -691,6 +691,22 @@ Veuillez vérifier et réessayer.</translation>
         <source>Name prefix</source>
         <translation>Début du nom</translation>
     </message>
+    <message>
+        <source>Shift</source>
+        <translation>Décalage</translation>
+    </message>
+    <message>
+        <source>Offset in MHz</source>
+        <translation>Écart en MHz</translation>
+    </message>
+    <message>
+        <source>Tone kind</source>
+        <translation>Type de tonalité</translation>
+    </message>
+    <message>
+        <source>Tone value</source>
+        <translation>Valeur de tonalité</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::CsvImportDialog</name>
@@ -759,6 +775,14 @@ Veuillez vérifier et réessayer.</translation>
     <message>
         <source>Close (Esc)</source>
         <translation>Fermer (Échap)</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Fermer la barre de recherche</translation>
+    </message>
+    <message>
+        <source>Find name or MHz</source>
+        <translation>Rechercher un nom ou des MHz</translation>
     </message>
 </context>
 <context>
@@ -930,6 +954,14 @@ Il est installé avec Quorvan sous share/doc/quorvan/user-guide.md ; il a été 
         <source>Entries %1 and %2 hold the same.</source>
         <translation>Les entrées %1 et %2 sont identiques.</translation>
     </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>The radio's backups, newest first</source>
+        <translation>Les sauvegardes de l'émetteur-récepteur, de la plus récente à la plus ancienne</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::MenuPage1</name>
@@ -1060,6 +1092,10 @@ Il est installé avec Quorvan sous share/doc/quorvan/user-guide.md ; il a été 
     <message>
         <source>VOX on Busy</source>
         <translation>VOX sur canal occupé</translation>
+    </message>
+    <message>
+        <source>From the A band at the left to the B band at the right</source>
+        <translation>De la bande A à gauche à la bande B à droite</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1281,13 @@ Veuillez vérifier l'état du port COM.</translation>
     </message>
 </context>
 <context>
+    <name>quorvan::StatusAnnouncer</name>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+</context>
+<context>
     <name>quorvan::TAboutBox</name>
     <message>
         <source>About Quorvan</source>
@@ -1330,6 +1373,22 @@ Veuillez vérifier l'état du port COM.</translation>
         <source>Cannot open %1</source>
         <translation>Impossible d'ouvrir %1</translation>
     </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Rechercher le suivant</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>Rechercher le précédent</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::TMainForm</name>
@@ -1372,10 +1431,6 @@ Veuillez vérifier l'état du port COM.</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>All &amp;Columns</source>
@@ -1499,11 +1554,11 @@ Veuillez vérifier l'état du port COM.</translation>
     </message>
     <message>
         <source>&amp;CALL Channel</source>
-        <translation>Canal C&amp;ALL</translation>
+        <translation>Canal CA&amp;LL</translation>
     </message>
     <message>
         <source>&amp;DTMF Memory</source>
-        <translation>Mémoire &amp;DTMF</translation>
+        <translation>Mémoire D&amp;TMF</translation>
     </message>
     <message>
         <source>&amp;All</source>
@@ -1613,6 +1668,18 @@ Veuillez vérifier l'état du port COM.</translation>
         <source>Edit Comment</source>
         <translation>Modifier le commentaire</translation>
     </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>Exclusion</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marque</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::TMemoryForm</name>
@@ -1684,6 +1751,22 @@ Veuillez vérifier l'état du port COM.</translation>
     <message>
         <source>MHz</source>
         <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Program VFO lower limit</source>
+        <translation>Limite basse du VFO programmable</translation>
+    </message>
+    <message>
+        <source>Lowest whole MHz of the range</source>
+        <translation>MHz entier le plus bas de la plage</translation>
+    </message>
+    <message>
+        <source>Program VFO upper limit</source>
+        <translation>Limite haute du VFO programmable</translation>
+    </message>
+    <message>
+        <source>Highest whole MHz of the range</source>
+        <translation>MHz entier le plus haut de la plage</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,22 @@ Controllare e riprovare.</translation>
         <source>Name prefix</source>
         <translation>Inizio del nome</translation>
     </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Offset in MHz</source>
+        <translation>Offset in MHz</translation>
+    </message>
+    <message>
+        <source>Tone kind</source>
+        <translation>Tipo di tono</translation>
+    </message>
+    <message>
+        <source>Tone value</source>
+        <translation>Valore del tono</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::CsvImportDialog</name>
@@ -759,6 +775,14 @@ Controllare e riprovare.</translation>
     <message>
         <source>Close (Esc)</source>
         <translation>Chiudi (Esc)</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Chiudi la barra di ricerca</translation>
+    </message>
+    <message>
+        <source>Find name or MHz</source>
+        <translation>Trova nome o MHz</translation>
     </message>
 </context>
 <context>
@@ -930,6 +954,14 @@ Viene installata con Quorvan come share/doc/quorvan/user-guide.md; è stata cerc
         <source>Entries %1 and %2 hold the same.</source>
         <translation>Le voci %1 e %2 sono uguali.</translation>
     </message>
+    <message>
+        <source>Backups</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>The radio's backups, newest first</source>
+        <translation>I backup dell'apparato, dal più recente</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::MenuPage1</name>
@@ -1060,6 +1092,10 @@ Viene installata con Quorvan come share/doc/quorvan/user-guide.md; è stata cerc
     <message>
         <source>VOX on Busy</source>
         <translation>VOX con canale occupato</translation>
+    </message>
+    <message>
+        <source>From the A band at the left to the B band at the right</source>
+        <translation>Dalla banda A a sinistra alla banda B a destra</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1281,13 @@ Controllare lo stato della porta COM.</translation>
     </message>
 </context>
 <context>
+    <name>quorvan::StatusAnnouncer</name>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+</context>
+<context>
     <name>quorvan::TAboutBox</name>
     <message>
         <source>About Quorvan</source>
@@ -1330,6 +1373,22 @@ Controllare lo stato della porta COM.</translation>
         <source>Cannot open %1</source>
         <translation>Impossibile aprire %1</translation>
     </message>
+    <message>
+        <source>Contents</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Trova successivo</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>Trova precedente</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::TMainForm</name>
@@ -1372,10 +1431,6 @@ Controllare lo stato della porta COM.</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>Es&amp;ci</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>All &amp;Columns</source>
@@ -1491,7 +1546,7 @@ Controllare lo stato della porta COM.</translation>
     </message>
     <message>
         <source>&amp;Memory Channel</source>
-        <translation>Canale di &amp;memoria</translation>
+        <translation>Canale di memo&amp;ria</translation>
     </message>
     <message>
         <source>&amp;VFO</source>
@@ -1613,6 +1668,18 @@ Controllare lo stato della porta COM.</translation>
         <source>Edit Comment</source>
         <translation>Modifica commento</translation>
     </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>Visuali&amp;zza</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>Esclusione</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Segno</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::TMemoryForm</name>
@@ -1684,6 +1751,22 @@ Controllare lo stato della porta COM.</translation>
     <message>
         <source>MHz</source>
         <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Program VFO lower limit</source>
+        <translation>Limite inferiore del VFO programmabile</translation>
+    </message>
+    <message>
+        <source>Lowest whole MHz of the range</source>
+        <translation>MHz intero più basso dell'intervallo</translation>
+    </message>
+    <message>
+        <source>Program VFO upper limit</source>
+        <translation>Limite superiore del VFO programmabile</translation>
+    </message>
+    <message>
+        <source>Highest whole MHz of the range</source>
+        <translation>MHz intero più alto dell'intervallo</translation>
     </message>
 </context>
 <context>

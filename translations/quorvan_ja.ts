@@ -691,6 +691,22 @@ Please check and try again.</source>
         <source>Name prefix</source>
         <translation>名前の先頭</translation>
     </message>
+    <message>
+        <source>Shift</source>
+        <translation>シフト</translation>
+    </message>
+    <message>
+        <source>Offset in MHz</source>
+        <translation>オフセット (MHz)</translation>
+    </message>
+    <message>
+        <source>Tone kind</source>
+        <translation>トーンの種類</translation>
+    </message>
+    <message>
+        <source>Tone value</source>
+        <translation>トーンの値</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::CsvImportDialog</name>
@@ -759,6 +775,14 @@ Please check and try again.</source>
     <message>
         <source>Close (Esc)</source>
         <translation>閉じる (Esc)</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>検索バーを閉じる</translation>
+    </message>
+    <message>
+        <source>Find name or MHz</source>
+        <translation>名前または MHz を検索</translation>
     </message>
 </context>
 <context>
@@ -930,6 +954,14 @@ Quorvan と一緒に share/doc/quorvan/user-guide.md としてインストール
         <source>Entries %1 and %2 hold the same.</source>
         <translation>項目 %1 と %2 は同じ内容です。</translation>
     </message>
+    <message>
+        <source>Backups</source>
+        <translation>バックアップ</translation>
+    </message>
+    <message>
+        <source>The radio's backups, newest first</source>
+        <translation>無線機のバックアップ (新しい順)</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::MenuPage1</name>
@@ -1060,6 +1092,10 @@ Quorvan と一緒に share/doc/quorvan/user-guide.md としてインストール
     <message>
         <source>VOX on Busy</source>
         <translation>ビジー時のVOX</translation>
+    </message>
+    <message>
+        <source>From the A band at the left to the B band at the right</source>
+        <translation>左が A バンド、右が B バンド</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1281,13 @@ COMポートの状態を確認してください。</translation>
     </message>
 </context>
 <context>
+    <name>quorvan::StatusAnnouncer</name>
+    <message>
+        <source>Status</source>
+        <translation>ステータス</translation>
+    </message>
+</context>
+<context>
     <name>quorvan::TAboutBox</name>
     <message>
         <source>About Quorvan</source>
@@ -1330,6 +1373,22 @@ COMポートの状態を確認してください。</translation>
         <source>Cannot open %1</source>
         <translation>%1 を開けません</translation>
     </message>
+    <message>
+        <source>Contents</source>
+        <translation>目次</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>ガイド</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>次を検索</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>前を検索</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::TMainForm</name>
@@ -1372,10 +1431,6 @@ COMポートの状態を確認してください。</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>終了(&amp;X)</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <source>All &amp;Columns</source>
@@ -1613,6 +1668,18 @@ COMポートの状態を確認してください。</translation>
         <source>Edit Comment</source>
         <translation>コメントの編集</translation>
     </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>表示(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>ロックアウト</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>マーク</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::TMemoryForm</name>
@@ -1684,6 +1751,22 @@ COMポートの状態を確認してください。</translation>
     <message>
         <source>MHz</source>
         <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Program VFO lower limit</source>
+        <translation>プログラムVFOの下限</translation>
+    </message>
+    <message>
+        <source>Lowest whole MHz of the range</source>
+        <translation>範囲の下限 (MHz 単位)</translation>
+    </message>
+    <message>
+        <source>Program VFO upper limit</source>
+        <translation>プログラムVFOの上限</translation>
+    </message>
+    <message>
+        <source>Highest whole MHz of the range</source>
+        <translation>範囲の上限 (MHz 単位)</translation>
     </message>
 </context>
 <context>

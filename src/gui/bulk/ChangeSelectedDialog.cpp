@@ -10,6 +10,8 @@
 
 #include "core/model/ChannelTables.h"
 #include "core/model/NameCharset.h"
+#include "gui/common/AccessibleNames.h"
+#include "gui/common/KeyboardOrder.h"
 
 namespace quorvan {
 
@@ -82,6 +84,19 @@ ChangeSelectedDialog::ChangeSelectedDialog(QWidget* parent) : QDialog(parent) {
   grid->addWidget(lockout_, kLockout, 1);
   grid->addWidget(power_, kPower, 1);
   grid->addWidget(namePrefix_, kName, 1);
+  // Each value is named after its check box, and Tab takes a box and then its values.
+  NameControl(mode_, checks_[kMode]->text());
+  NameControl(step_, checks_[kStep]->text());
+  NameControl(shift_, tr("Shift"));
+  NameControl(offset_, tr("Offset in MHz"));
+  NameControl(toneKind_, tr("Tone kind"));
+  NameControl(toneValue_, tr("Tone value"));
+  NameControl(lockout_, checks_[kLockout]->text());
+  NameControl(power_, checks_[kPower]->text());
+  NameControl(namePrefix_, checks_[kName]->text());
+  ChainTabOrder({checks_[kMode], mode_, checks_[kStep], step_, checks_[kShift], shift_, offset_,
+                 checks_[kTone], toneKind_, toneValue_, checks_[kLockout], lockout_,
+                 checks_[kPower], power_, checks_[kName], namePrefix_});
   connect(toneKind_, &QComboBox::currentIndexChanged, this, &ChangeSelectedDialog::FillToneValues);
   FillToneValues();
 

@@ -4,8 +4,10 @@
 #include <QString>
 
 class QDialogButtonBox;
+class QHBoxLayout;
 class QPlainTextEdit;
 class QPushButton;
+class QShowEvent;
 class QVBoxLayout;
 
 namespace quorvan {
@@ -27,16 +29,20 @@ class ReportDialog : public QDialog {
   QPushButton* AcceptButton() const { return acceptButton_; }  // null without an accept text
 
  protected:
+  void showEvent(QShowEvent* event) override;
   // For a report with controls of its own: the layout (the text, then the buttons) and the
   // button row.
   QVBoxLayout* Layout() const { return layout_; }
   QDialogButtonBox* Buttons() const { return buttons_; }
+  // The row of the buttons that act on the report (Copy), before the box.
+  QHBoxLayout* ActionRow() const { return actions_; }
 
  private:
   void CopyAll();
 
   QVBoxLayout* layout_;
   QDialogButtonBox* buttons_ = nullptr;
+  QHBoxLayout* actions_ = nullptr;
   QPlainTextEdit* text_;
   QPushButton* copyButton_;
   QPushButton* acceptButton_ = nullptr;

@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/common/KeyboardOrder.h"
+
 namespace quorvan {
 
 CsvImportDialog::CsvImportDialog(int selectedSlot, QWidget* parent)
@@ -39,6 +41,7 @@ CsvImportDialog::CsvImportDialog(int selectedSlot, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
   layout->addWidget(buttons);
+  EnterRadioGroupsAtChecked(this);
 }
 
 bool CsvImportDialog::InFileOrder() const { return inFileOrder_->isChecked(); }

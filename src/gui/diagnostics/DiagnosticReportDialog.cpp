@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -61,7 +62,7 @@ DiagnosticReportDialog::DiagnosticReportDialog(TransferRecorder& recorder, Messa
   record_->setChecked(recorder_.Recording());
   save_->setObjectName(QStringLiteral("SaveButton"));
   Layout()->insertWidget(0, record_);
-  Buttons()->addButton(save_, QDialogButtonBox::ActionRole);
+  ActionRow()->insertWidget(1, save_);
   connect(record_, &QCheckBox::toggled, &recorder_, &TransferRecorder::SetRecording);
   connect(save_, &QPushButton::clicked, this, &DiagnosticReportDialog::Save);
   connect(&recorder_, &TransferRecorder::changed, this, [this] {

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "gui/common/AccessibleNames.h"
 #include "gui/editors/ChannelGroups.h"
 #include "gui/editors/ChoiceWidgets.h"
 #include "gui/editors/EditorText.h"
@@ -15,11 +16,13 @@ namespace quorvan {
 BandChannelForm::BandChannelForm(MessageService& messages, QWidget* parent, bool withSplit,
                                  int frequencyLength)
     : TEditorDialog(messages, parent) {
-  layout_ = new QVBoxLayout(this);
+  layout_ = new QVBoxLayout(Body());
   auto* bandRow = new QHBoxLayout;
   bandList_ = new PromptingComboBox(this);
   bandList_->setObjectName(QStringLiteral("ComboBox6"));
-  bandRow->addWidget(new QLabel(tr("Band"), this));
+  auto* bandLabel = new QLabel(tr("Band"), this);
+  LabelControl(bandLabel, bandList_);
+  bandRow->addWidget(bandLabel);
   bandRow->addWidget(bandList_);
   bandRow->addStretch();
   layout_->addLayout(bandRow);

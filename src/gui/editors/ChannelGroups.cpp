@@ -11,6 +11,8 @@
 
 #include "core/model/ChannelTables.h"
 #include "core/rules/FrequencyRules.h"
+#include "gui/common/AccessibleNames.h"
+#include "gui/common/KeyboardOrder.h"
 #include "gui/common/MessageService.h"
 #include "gui/editors/EditorText.h"
 #include "gui/editors/FieldFilters.h"
@@ -42,7 +44,9 @@ FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* par
   rx_ = new QLineEdit(this);
   rx_->setObjectName(QStringLiteral("Edit1"));
   rx_->setMaxLength(frequencyLength);
-  grid->addWidget(new QLabel(tr("Rx Frequency"), this), 0, 0);
+  auto* rxLabel = new QLabel(tr("Rx Frequency"), this);
+  LabelControl(rxLabel, rx_);
+  grid->addWidget(rxLabel, 0, 0);
   grid->addWidget(rx_, 0, 1);
   grid->addWidget(Unit(this), 0, 2);
 
@@ -52,9 +56,13 @@ FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* par
   mode_ = new QComboBox(this);
   mode_->setObjectName(QStringLiteral("ComboBox2"));
   FillList(mode_, kModes);
-  grid->addWidget(new QLabel(tr("Step"), this), 1, 0);
+  auto* stepLabel = new QLabel(tr("Step"), this);
+  auto* modeLabel = new QLabel(tr("Mode"), this);
+  LabelControl(stepLabel, step_);
+  LabelControl(modeLabel, mode_);
+  grid->addWidget(stepLabel, 1, 0);
   grid->addWidget(step_, 1, 1);
-  grid->addWidget(new QLabel(tr("Mode"), this), 2, 0);
+  grid->addWidget(modeLabel, 2, 0);
   grid->addWidget(mode_, 2, 1);
 
   // One place for the transmit frequency and the offset; the shift choice decides which shows.
@@ -63,6 +71,7 @@ FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* par
   offset_->setMaxLength(kOffsetLength);
   offsetLabel_ = new QLabel(tr("Offset"), this);
   offsetUnit_ = Unit(this);
+  LabelControl(offsetLabel_, offset_);
   grid->addWidget(offsetLabel_, 3, 0);
   grid->addWidget(offset_, 3, 1);
   grid->addWidget(offsetUnit_, 3, 2);
@@ -72,6 +81,7 @@ FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* par
     tx_->setMaxLength(frequencyLength);
     txLabel_ = new QLabel(tr("Tx Frequency"), this);
     txUnit_ = Unit(this);
+    LabelControl(txLabel_, tx_);
     grid->addWidget(txLabel_, 3, 0);
     grid->addWidget(tx_, 3, 1);
     grid->addWidget(txUnit_, 3, 2);
@@ -117,6 +127,7 @@ FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* par
   });
   connect(reverse_, &QCheckBox::clicked, this, &FrequencyGroup::Edited);
   SetShift(ShiftChoice::Simplex);
+  EnterRadioGroupsAtChecked(this);
 }
 
 QRadioButton* FrequencyGroup::ButtonOf(ShiftChoice shift) const {
@@ -206,6 +217,7 @@ ToneGroup::ToneGroup(QWidget* parent) : QGroupBox(tr("Tone/CTCSS/DCS"), parent) 
     lists_[i] = new QComboBox(this);
     lists_[i]->setObjectName(QStringLiteral("ComboBox%1").arg(i + 3));
     labels_[i] = new QLabel(tr(listCaptions[i]), this);
+    LabelControl(labels_[i], lists_[i]);
     grid->addWidget(switches_[i], static_cast<int>(i), 0);
     grid->addWidget(labels_[i], static_cast<int>(i), 1);
     grid->addWidget(lists_[i], static_cast<int>(i), 2);

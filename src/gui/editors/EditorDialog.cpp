@@ -4,8 +4,11 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
 
 #include "core/rules/EditStepNames.h"
+#include "gui/common/FittingScrollArea.h"
 #include "gui/common/MessageService.h"
 #include "gui/editors/EditorText.h"
 
@@ -35,8 +38,21 @@ bool PagingMoveOfKey(int key, PagingMove& move) {
 }  // namespace
 
 TEditorDialog::TEditorDialog(MessageService& messages, QWidget* parent)
-    : QDialog(parent), messages_(messages) {
+    : QDialog(parent), messages_(messages), body_(new QWidget) {
   setModal(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(new FittingScrollArea(body_, this));
+}
+
+void TEditorDialog::showEvent(QShowEvent* event) {
+  // A window is first given two thirds of the screen at most; the editor takes what its
+  // controls need, as far as the screen goes, and scrolls beyond.
+  if (!sized_ && !event->spontaneous()) {
+    resize(sizeHint());
+    sized_ = true;  // from then on as the user leaves it
+  }
+  QDialog::showEvent(event);
 }
 
 void TEditorDialog::BeginSession(Document& document) {

@@ -51,6 +51,8 @@ class TEditorDialog : public QDialog {
   // them. False when the user chose to store and the store failed: stay on the channel.
   bool ConfirmPending();
 
+  // Where a form puts its controls: the dialog's content, scrolled when the screen is too small.
+  QWidget* Body() const { return body_; }
   // The OK and Close buttons, added to `layout`.
   void AddButtons(QBoxLayout* layout);
   // Puts the dialog's key handling in front of every child control; call once all exist.
@@ -61,6 +63,7 @@ class TEditorDialog : public QDialog {
 
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -68,9 +71,11 @@ class TEditorDialog : public QDialog {
   void CloseClicked();
 
   MessageService& messages_;
+  QWidget* body_ = nullptr;
   Document* document_ = nullptr;
   bool pending_ = false;
   bool storing_ = false;
+  bool sized_ = false;
 };
 
 }  // namespace quorvan

@@ -9,6 +9,7 @@
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
 #include "core/model/RecordForm.h"
+#include "gui/common/AccessibleNames.h"
 #include "gui/common/DisplayFonts.h"
 #include "gui/editors/ChoiceWidgets.h"
 #include "gui/editors/EditorText.h"
@@ -25,13 +26,15 @@ constexpr int kCodeLength = 16;
 TDtmfForm::TDtmfForm(MessageService& messages, QWidget* parent) : TEditorDialog(messages, parent) {
   setObjectName(QStringLiteral("DtmfForm"));
   setWindowTitle(tr("DTMF Memory"));
-  auto* layout = new QVBoxLayout(this);
+  auto* layout = new QVBoxLayout(Body());
 
   auto* channelRow = new QHBoxLayout;
   channelList_ = new PromptingComboBox(this);
   channelList_->setObjectName(QStringLiteral("ComboBox1"));
   for (int i = 0; i < kDtmfSlots; ++i) channelList_->addItem(QString::number(i));
-  channelRow->addWidget(new QLabel(tr("Channel Number"), this));
+  auto* channelLabel = new QLabel(tr("Channel Number"), this);
+  LabelControl(channelLabel, channelList_);
+  channelRow->addWidget(channelLabel);
   channelRow->addWidget(channelList_);
   channelRow->addStretch();
   layout->addLayout(channelRow);
@@ -41,6 +44,7 @@ TDtmfForm::TDtmfForm(MessageService& messages, QWidget* parent) : TEditorDialog(
   code_ = new QLineEdit(codeGroup);
   code_->setObjectName(QStringLiteral("Edit1"));
   code_->setMaxLength(kCodeLength);
+  NameControl(code_, codeGroup->title());
   codeRow->addWidget(code_);
   layout->addWidget(codeGroup);
 
@@ -48,7 +52,9 @@ TDtmfForm::TDtmfForm(MessageService& messages, QWidget* parent) : TEditorDialog(
   name_ = new QLineEdit(this);
   name_->setObjectName(QStringLiteral("Edit2"));
   name_->setMaxLength(static_cast<int>(kNameCapacity));
-  nameRow->addWidget(new QLabel(tr("Name"), this));
+  auto* nameLabel = new QLabel(tr("Name"), this);
+  LabelControl(nameLabel, name_);
+  nameRow->addWidget(nameLabel);
   nameRow->addWidget(name_);
   layout->addLayout(nameRow);
 

@@ -9,6 +9,7 @@
 
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
+#include "gui/common/AccessibleNames.h"
 #include "gui/common/DisplayFonts.h"
 #include "gui/editors/ChannelGroups.h"
 #include "gui/editors/ChoiceWidgets.h"
@@ -32,7 +33,7 @@ TMemoryForm::TMemoryForm(MessageService& messages, QWidget* parent)
     : TEditorDialog(messages, parent) {
   setObjectName(QStringLiteral("MemoryForm"));
   setWindowTitle(tr("Memory"));
-  auto* layout = new QVBoxLayout(this);
+  auto* layout = new QVBoxLayout(Body());
 
   auto* numberRow = new QHBoxLayout;
   number_ = new QLineEdit(this);
@@ -40,7 +41,9 @@ TMemoryForm::TMemoryForm(MessageService& messages, QWidget* parent)
   number_->setMaxLength(kNumberLength);
   upDown_ = new UpDownControl(this);
   upDown_->setObjectName(QStringLiteral("UpDown1"));
-  numberRow->addWidget(new QLabel(tr("Memory Channel Number"), this));
+  auto* numberLabel = new QLabel(tr("Memory Channel Number"), this);
+  LabelControl(numberLabel, number_);
+  numberRow->addWidget(numberLabel);
   numberRow->addWidget(number_);
   numberRow->addWidget(upDown_);
   numberRow->addStretch();
@@ -58,7 +61,9 @@ TMemoryForm::TMemoryForm(MessageService& messages, QWidget* parent)
   name_->setMaxLength(static_cast<int>(kNameCapacity));
   lockout_ = new QCheckBox(tr("Lock Out"), option);
   lockout_->setObjectName(QStringLiteral("CheckBox5"));
-  optionRow->addWidget(new QLabel(tr("Memory Name"), option));
+  auto* nameLabel = new QLabel(tr("Memory Name"), option);
+  LabelControl(nameLabel, name_);
+  optionRow->addWidget(nameLabel);
   optionRow->addWidget(name_);
   optionRow->addWidget(lockout_);
   layout->addWidget(option);

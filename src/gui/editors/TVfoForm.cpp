@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "gui/common/AccessibleNames.h"
 #include "gui/editors/ChannelGroups.h"
 #include "gui/editors/EditorText.h"
 #include "gui/editors/FieldFilters.h"
@@ -31,6 +32,8 @@ TVfoForm::TVfoForm(MessageService& messages, QWidget* parent)
   lower_->setObjectName(QStringLiteral("Edit3"));
   upper_ = new QLineEdit(programGroup_);
   upper_->setObjectName(QStringLiteral("Edit4"));
+  NameControl(lower_, tr("Program VFO lower limit"), tr("Lowest whole MHz of the range"));
+  NameControl(upper_, tr("Program VFO upper limit"), tr("Highest whole MHz of the range"));
   row->addWidget(lower_);
   row->addWidget(new QLabel(tr("-"), programGroup_));
   row->addWidget(upper_);

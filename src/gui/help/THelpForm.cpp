@@ -19,6 +19,7 @@
 
 #include "core/model/WindowSizeSetting.h"
 #include "core/rules/GuideAnchors.h"
+#include "gui/common/AccessibleNames.h"
 
 namespace quorvan {
 
@@ -80,6 +81,13 @@ THelpForm::THelpForm(SettingsStore& settings, UrlOpener openExternal, QWidget* p
     findField_->setFocus();
     findField_->selectAll();
   });
+  // A window of its own, yet read and left like a dialog.
+  auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+  NameControl(contents_, tr("Contents"));
+  NameControl(browser_, tr("Guide"));
+  NameControl(next, tr("Find next"));
+  NameControl(previous, tr("Find previous"));
   connect(contents_, &QTreeWidget::itemClicked, this,
           [this](QTreeWidgetItem* item) { ShowHeading(headingItems_.indexOf(item)); });
   connect(contents_, &QTreeWidget::itemActivated, this,

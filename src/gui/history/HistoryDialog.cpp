@@ -12,6 +12,7 @@
 #include "core/files/BackupPins.h"
 #include "core/messages/Messages.h"
 #include "core/rules/DocumentComparison.h"
+#include "gui/common/AccessibleNames.h"
 #include "gui/common/MessageService.h"
 #include "gui/history/HistoryTexts.h"
 
@@ -50,6 +51,7 @@ HistoryDialog::HistoryDialog(HistoryServices services, QWidget* parent)
   list_->header()->setStretchLastSection(true);
   list_->setMinimumHeight(list_->fontMetrics().height() * kVisibleRows);
   radio_->setBuddy(list_);
+  NameControl(list_, tr("Backups"), tr("The radio's backups, newest first"));
   layout->addWidget(list_, 3);
 
   auto* detailLabel = new QLabel(tr("&Differences:"), this);
@@ -57,7 +59,8 @@ HistoryDialog::HistoryDialog(HistoryServices services, QWidget* parent)
   detail_->setObjectName(QStringLiteral("HistoryDetail"));
   detail_->setReadOnly(true);
   detail_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  detailLabel->setBuddy(detail_);
+  LabelControl(detailLabel, detail_);
+  detail_->setTabChangesFocus(true);
   layout->addWidget(detailLabel);
   layout->addWidget(detail_, 2);
 

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "gui/common/AccessibleNames.h"
+
 namespace quorvan {
 
 namespace {
@@ -31,6 +33,8 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent) {
   close->setText(tr("\u00D7"));
   close->setToolTip(tr("Close (Esc)"));
   close->setAutoRaise(true);
+  NameControl(close, tr("Close the find bar"), close->toolTip());
+  NameControl(field_, tr("Find name or MHz"));
 
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);

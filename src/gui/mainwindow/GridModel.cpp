@@ -23,8 +23,18 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (role == kChoicesRole) {
     return choices_ ? choices_(GridRowOfModelRow(index.row()), index.column()) : QStringList();
   }
+  if (role == Qt::AccessibleTextRole) {
+    if (!spokenRow_ || index.column() != spokenRowColumn_) return {};
+    return spokenRow_(GridRowOfModelRow(index.row()));
+  }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   return cell_(GridRowOfModelRow(index.row()), index.column());
+}
+
+void GridModel::SetSpoken(SpokenRowFunction row, int rowColumn, QStringList headers) {
+  spokenRow_ = std::move(row);
+  spokenRowColumn_ = rowColumn;
+  spokenHeaders_ = std::move(headers);
 }
 
 void GridModel::SetEditing(EditableFunction editable, ChoicesFunction choices,
@@ -52,6 +62,10 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role == Qt::AccessibleTextRole && orientation == Qt::Horizontal && section >= 0 &&
+      section < spokenHeaders_.size() && !spokenHeaders_.at(section).isEmpty()) {
+    return spokenHeaders_.at(section);
+  }
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Horizontal && section >= 0 && section < headers_.size()) {
     return headers_.at(section);

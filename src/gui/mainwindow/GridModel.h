@@ -42,6 +42,11 @@ class GridModel : public QAbstractTableModel {
   using StoreFunction = std::function<void(int gridRow, int column, const QString& text)>;
   void SetEditing(EditableFunction editable, ChoicesFunction choices, StoreFunction store);
 
+  // What a screen reader says: of the row-label cell, the whole row (the label cell is where
+  // the cursor sits); of a header without a caption, its name.
+  using SpokenRowFunction = std::function<QString(int gridRow)>;
+  void SetSpoken(SpokenRowFunction row, int rowColumn, QStringList headers);
+
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
@@ -52,6 +57,9 @@ class GridModel : public QAbstractTableModel {
   EditableFunction editable_;
   ChoicesFunction choices_;
   StoreFunction store_;
+  SpokenRowFunction spokenRow_;
+  int spokenRowColumn_ = -1;
+  QStringList spokenHeaders_;
 };
 
 }  // namespace quorvan

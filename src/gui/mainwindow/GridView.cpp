@@ -90,8 +90,23 @@ int GridView::SelectedGridRow() const {
 void GridView::SelectGridRow(int gridRow) {
   if (!model() || gridRow < 1 || gridRow > model()->rowCount()) return;
   const int row = ModelRowOfGridRow(gridRow);
-  setCurrentIndex(model()->index(row, 1));
+  const int column = currentIndex().isValid() ? currentIndex().column() : kLabelColumn;
+  PlaceCursor(row, column);
+}
+
+void GridView::PlaceCursor(int row, int column) {
+  // Selecting a row puts the cursor on its first column; put it back where it was, never on
+  // the empty mark column: the cell under the cursor is what a screen reader says.
   selectRow(row);
+  selectionModel()->setCurrentIndex(
+      model()->index(row, std::max(column, static_cast<int>(kLabelColumn))),
+      QItemSelectionModel::NoUpdate);
+}
+
+QModelIndex GridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  const QModelIndex moved = QTableView::moveCursor(action, modifiers);
+  if (!moved.isValid() || moved.column() != kMarkColumn) return moved;
+  return model()->index(moved.row(), kLabelColumn);
 }
 
 void GridView::SelectGridRows(int firstGridRow, int lastGridRow) {
@@ -113,16 +128,24 @@ QList<int> GridView::SelectedGridRows() const {
   return rows;
 }
 
-void GridView::RememberRow() { rowBeforeReset_ = SelectedGridRow(); }
+void GridView::RememberRow() {
+  rowBeforeReset_ = SelectedGridRow();
+  columnBeforeReset_ = currentIndex().isValid() ? currentIndex().column() : kLabelColumn;
+}
 
 void GridView::RestoreRow() {
   if (!model() || model()->rowCount() == 0) return;
-  SelectGridRow(std::min(std::max(rowBeforeReset_, 1), model()->rowCount()));
+  PlaceCursor(ModelRowOfGridRow(std::min(std::max(rowBeforeReset_, 1), model()->rowCount())),
+              columnBeforeReset_);
 }
 
 void GridView::focusInEvent(QFocusEvent* event) {
   QTableView::focusInEvent(event);
-  if (!currentIndex().isValid()) SelectGridRow(1);
+  if (!currentIndex().isValid()) {
+    SelectGridRow(1);
+  } else if (currentIndex().column() == kMarkColumn) {
+    setCurrentIndex(model()->index(currentIndex().row(), kLabelColumn));
+  }
   emit Entered(grid_);
 }
 
@@ -174,6 +197,16 @@ void GridView::keyPressEvent(QKeyEvent* event) {
                          !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
   if (enter || (anyCharacterOpensEditor_ && character)) {
     emit EditorRequested(grid_, SelectedGridRow());
+    event->accept();
+    return;
+  }
+  // The keyboard's way to the popup: the Menu key or Shift+F10, at the current cell.
+  const bool popup = event->key() == Qt::Key_Menu ||
+                     (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+  if (popup) {
+    const QRect cell = visualRect(currentIndex());
+    const QPoint at = cell.isValid() ? cell.center() : QPoint(0, 0);
+    emit PopupRequested(grid_, viewport()->mapToGlobal(at));
     event->accept();
     return;
   }

@@ -42,6 +42,7 @@ class GridView : public QTableView {
   void PopupRequested(quorvan::Grid grid, const QPoint& globalPos);
 
  protected:
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -52,6 +53,7 @@ class GridView : public QTableView {
 
  private:
   void ChooseRowAtRightPress(int viewportY, const QPoint& globalPos);
+  void PlaceCursor(int row, int column);
   void RememberRow();
   void RestoreRow();
   void FitVisibleRows();
@@ -59,6 +61,7 @@ class GridView : public QTableView {
   Grid grid_;
   bool anyCharacterOpensEditor_ = false;
   int rowBeforeReset_ = 0;
+  int columnBeforeReset_ = kLabelColumn;
   int visibleRows_ = 1;
   bool growing_ = false;
 };

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -21,9 +22,12 @@
 #include "core/rules/GridTexts.h"
 #include "core/rules/MemoryCellEdit.h"
 #include "core/rules/MemoryColumns.h"
+#include "core/rules/RowAnnouncement.h"
 #include "core/rules/StatusTexts.h"
+#include "gui/common/AccessibleNames.h"
 #include "gui/common/DisplayFonts.h"
 #include "gui/common/MessageService.h"
+#include "gui/common/StatusAnnouncer.h"
 #include "gui/csv/CsvCommands.h"
 #include "gui/document/DocumentSignals.h"
 #include "gui/help/HelpTopics.h"
@@ -180,7 +184,8 @@ void TMainForm::BuildMenus() {
   BuildRadioMenu();
   BuildEditMenu();
 
-  QMenu* view = menuBar()->addMenu(tr("&View"));
+  // Alt+V is the VFO grid's.
+  QMenu* view = menuBar()->addMenu(tr("Vie&w"));
   QAction* allColumns = AddCommand(view, MainCommand::ViewAllColumns, tr("All &Columns"),
                                    [this] { ShowAllColumns(); });
   allColumns->setCheckable(true);
@@ -198,6 +203,13 @@ void TMainForm::BuildMenus() {
       ->setEnabled(static_cast<bool>(services_.showDiagnosticReport));
   help->addSeparator();
   AddCommand(help, MainCommand::HelpAbout, tr("&About..."), [this] { aboutBox_->exec(); });
+
+  // F10 opens the menu bar at its first menu, as desktops do.
+  auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(menuKey, &QShortcut::activated, this, [this] {
+    const QList<QAction*> menus = menuBar()->actions();
+    if (!menus.isEmpty()) menuBar()->setActiveAction(menus.first());
+  });
 }
 
 void TMainForm::BuildLanguageMenu(QMenu* view) {
@@ -420,6 +432,14 @@ QGroupBox* TMainForm::BuildGrid(Grid grid, const QString& caption, int visibleRo
       this);
   auto* view = new GridView(grid, box);
   view->setModel(models_[i]);
+  NameControl(view, caption);
+  QStringList spokenHeaders;
+  spokenHeaders << (grid == Grid::Memory ? tr("Lockout") : tr("Mark"));
+  models_[i]->SetSpoken(
+      [this, grid](int row) {
+        return Display(RowAnnouncement(Image(), grid, row), Image().Plan().DestinationLetter());
+      },
+      kLabelColumn, spokenHeaders);
   view->SetAnyCharacterOpensEditor(grid == Grid::Dtmf);
   // Delete clears every selected row of the grids it acts on.
   const bool cutAndDelete = grid == Grid::Memory || grid == Grid::Dtmf;
@@ -545,6 +565,7 @@ void TMainForm::BuildStatusBar() {
     bar->addWidget(panel);
     statusPanels_[p] = panel;
   }
+  announcer_ = new StatusAnnouncer(bar);
 }
 
 void TMainForm::ApplyBandPlanLayout() {
@@ -615,8 +636,10 @@ void TMainForm::OnGridEntered(Grid grid) {
   activeGrid_ = grid;
   // Find and Undo make a grid the active one without its focus, so no Left came for the last.
   for (QGroupBox* box : gridBoxes_) {
+    const bool bold = box == gridBoxes_[GridIndex(grid)];
+    if (box->font().bold() == bold) continue;  // a font change reaches every cell of the grid
     QFont font = box->font();
-    font.setBold(box == gridBoxes_[GridIndex(grid)]);
+    font.setBold(bold);
     box->setFont(font);
   }
   UpdateEditCommands();

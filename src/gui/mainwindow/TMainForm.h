@@ -35,6 +35,7 @@ class PortMenu;
 class PrinterService;
 class RadioCommands;
 class RadioMenuPages;
+class StatusAnnouncer;
 class TAboutBox;
 class TSortForm;
 class ChangeSelectedDialog;
@@ -59,6 +60,8 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   Grid ActiveGrid() const override { return activeGrid_; }
   GridView* GridOf(Grid grid) const;
   QString StatusText(int panel) const;
+  // What assistive technology was last told without a move of the focus.
+  StatusAnnouncer* Announcer() const { return announcer_; }
   QTabWidget* PageControl() const { return pageControl_; }
   QWidget* MenuPage(int number) const;  // 1 or 2: where the menu pages put their controls
   // A menu command, and the tool button that runs it (null for a command without one).
@@ -107,6 +110,8 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   bool EditingShown() const override;
 
   void FocusPageControl();
+  // Tells assistive technology the selected row of a grid (a find hit, an undone change).
+  void AnnounceRow(Grid grid);
   // What every change of the document shows (TMainFormViews.cpp): the changed rows (every row
   // and the band-plan layout for a new document), the comment, the status bar, which commands
   // can act, and after an undo or redo the row it changed.
@@ -199,6 +204,7 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   std::array<QGroupBox*, kGrids.size()> gridBoxes_{};
   std::array<QMenu*, kGrids.size()> popups_{};
   std::array<QLabel*, 4> statusPanels_{};
+  StatusAnnouncer* announcer_ = nullptr;
   QLineEdit* comment_ = nullptr;
   QMenu* editMenu_ = nullptr;
   PortMenu* portMenu_ = nullptr;

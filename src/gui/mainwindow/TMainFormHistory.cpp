@@ -7,7 +7,9 @@
 #include "core/messages/Messages.h"
 #include "core/model/NameCodec.h"
 #include "core/rules/FindChannel.h"
+#include "core/rules/RowAnnouncement.h"
 #include "gui/common/MessageService.h"
+#include "gui/common/StatusAnnouncer.h"
 #include "gui/mainwindow/FindBar.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TMainForm.h"
@@ -40,6 +42,16 @@ void TMainForm::ShowRow(GridRow row) {
   view->SelectGridRow(row.row);
   view->scrollTo(view->currentIndex());
   OnGridEntered(row.grid);
+  // The focus stays where it was (the find field): the row is told instead.
+  if (!view->hasFocus()) AnnounceRow(row.grid);
+}
+
+void TMainForm::AnnounceRow(Grid grid) {
+  const GridView* view = GridOf(grid);
+  if (!view) return;
+  announcer_->Announce(
+      QString::fromStdString(NameToUtf8(RowAnnouncement(Image(), grid, view->SelectedGridRow()),
+                                        Image().Plan().DestinationLetter())));
 }
 
 void TMainForm::OpenFind() {

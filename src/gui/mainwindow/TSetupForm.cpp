@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/model/BandPlan.h"
+#include "gui/common/KeyboardOrder.h"
 #include "gui/common/MessageService.h"
 
 namespace quorvan {
@@ -29,6 +30,7 @@ TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(group);
   layout->addWidget(buttons);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  EnterRadioGroupsAtChecked(this);
 }
 
 int TSetupForm::SelectedIndex() const {

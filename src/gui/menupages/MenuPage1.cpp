@@ -6,12 +6,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
 #include <QVBoxLayout>
 
 #include "core/messages/Messages.h"
 #include "core/model/NameCharset.h"
 #include "core/model/NameCodec.h"
+#include "gui/common/AccessibleNames.h"
 #include "gui/common/DisplayFonts.h"
+#include "gui/common/KeyboardOrder.h"
 #include "gui/common/MessageService.h"
 #include "gui/menupages/MenuPagePom.h"
 
@@ -52,13 +55,15 @@ MenuPage1::MenuPage1(Document& document, MessageService& messages, QWidget* pare
   grid->addWidget(BuildDtmf(), 3, 0, 1, 2);
   grid->addWidget(BuildVox(), 3, 2);
   grid->setRowStretch(4, 1);
+  EnterRadioGroupsAtChecked(this);
 }
 
 QWidget* MenuPage1::BuildBalance() {
   QGroupBox* box = NewGroup(this, QT_TR_NOOP("&Balance"));
   auto* layout = new QGridLayout(box);
-  AddTrackBar(layout, "TrackBer_Bal", kMenuBAL, 4);
+  QSlider* balance = AddTrackBar(layout, "TrackBer_Bal", kMenuBAL, 4);
   NameItem(kMenuBAL, [] { return tr("Balance"); });
+  NameControl(balance, box->title(), tr("From the A band at the left to the B band at the right"));
   layout->addWidget(new QLabel(tr("\"A\" Band"), box), 1, 0, Qt::AlignLeft);
   layout->addWidget(new QLabel(tr("Center"), box), 1, 1, Qt::AlignHCenter);
   layout->addWidget(new QLabel(tr("\"B\" Band"), box), 1, 2, Qt::AlignRight);
@@ -99,6 +104,7 @@ QWidget* MenuPage1::BuildDisplay() {
       new MenuPagePomKeyFilter([this] { return destination_; }, messages_, pom_));
   connect(pom_, &QLineEdit::textEdited, this, &MenuPage1::OnPomEdited);
   fields->addRow(tr("Power on Message"), pom_);
+  NameControl(pom_, tr("Power on Message"));
   NameItem(kMenuMES, [] { return tr("Power on Message"); });
   AddComboBox(fields, "ComboBox_Contrast", QT_TR_NOOP("Contrast"), kMenuCNT, Numbers(1, 16),
               ComboForm::TwoDigitsFromOne);

@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "core/rules/DisplayTexts.h"
+#include "gui/common/AccessibleNames.h"
+#include "gui/common/KeyboardOrder.h"
 #include "gui/common/MessageService.h"
 
 namespace quorvan {
@@ -23,6 +25,7 @@ MenuPage2::MenuPage2(Document& document, QWidget* parent) : MenuPageControls(doc
   grid->addWidget(BuildRepeater(), 0, 1);
   grid->addWidget(BuildOther(), 1, 1);
   grid->setRowStretch(2, 1);
+  EnterRadioGroupsAtChecked(this);
 }
 
 QWidget* MenuPage2::BuildRxTx() {
@@ -71,6 +74,7 @@ QWidget* MenuPage2::BuildNarrow() {
                                               {kMenuNAR5, narHf_}};
   for (const auto& [item, check] : boxes) {
     NameItem(item, [check = check] { return tr("FM Narrow %1").arg(check->text()); });
+    NameControl(check, tr("FM Narrow %1").arg(check->text()));
   }
   return box;
 }
@@ -114,6 +118,7 @@ QWidget* MenuPage2::BuildGroupLink() {
   for (int n = 0; n < static_cast<int>(groupLinks_.size()); ++n) {
     auto* check = new QCheckBox(QString::number(n), box);
     check->setObjectName(QStringLiteral("CheckBox_%1").arg(n));
+    NameControl(check, box->title() + QLatin1Char(' ') + check->text());
     layout->addWidget(check, n / 4, n % 4);
     connect(check, &QCheckBox::toggled, this,
             [this, n](bool checked) { OnGroupLinkToggled(n, checked); });
@@ -142,6 +147,9 @@ void MenuPage2::ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan)
   nar1200_->setVisible(narrow.show1200);
   nar440_->setText(MessageText(narrow.caption440));
   nar220_->setText(MessageText(narrow.caption220));
+  for (QCheckBox* box : {nar440_, nar220_}) {
+    NameControl(box, tr("FM Narrow %1").arg(box->text()));
+  }
   const bool showAGiga = !menu.Get(kMenuPC2).empty();
   const bool showBGiga = !menu.Get(kMenuPC3).empty();
   aGigaPower_->setVisible(showAGiga);

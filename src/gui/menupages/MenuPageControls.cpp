@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include "gui/common/AccessibleNames.h"
+
 namespace quorvan {
 
 namespace {
@@ -122,10 +124,13 @@ QGroupBox* MenuPageControls::AddRadioGroup(const char* name, const char* caption
   auto* group = new QButtonGroup(box);
   auto* grid = new QGridLayout(box);
   NameItem(item, [box] { return box->title(); });
+  NameControl(box, box->title());
   int index = 0;
   for (const char* text : items) {
     auto* button = new QRadioButton(Caption(text), box);
     button->setObjectName(QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(index));
+    // "High" alone does not tell the A band's power from the B band's.
+    NameControl(button, tr(caption) + QLatin1Char(' ') + button->text());
     group->addButton(button, index);
     grid->addWidget(button, index / columns, index % columns);
     ++index;
@@ -146,6 +151,7 @@ QComboBox* MenuPageControls::AddComboBox(QFormLayout* into, const char* name, co
   combo->setObjectName(QString::fromLatin1(name));
   for (const QString& text : items) combo->addItem(text);
   into->addRow(Caption(label), combo);
+  NameControl(combo, Caption(label));
   NameItem(item, [this, label] { return Caption(label); });
   const bool fromOne = form == ComboForm::TwoDigitsFromOne;
   // Only the user's choice counts: setting the index from the menu does not store.

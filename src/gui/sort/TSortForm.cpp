@@ -8,6 +8,7 @@
 
 #include "core/model/Document.h"
 #include "core/rules/EditStepNames.h"
+#include "gui/common/KeyboardOrder.h"
 
 namespace quorvan {
 
@@ -37,6 +38,7 @@ TSortForm::TSortForm(QWidget* parent)
   layout->addWidget(byName_);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  EnterRadioGroupsAtChecked(this);
 }
 
 SortKey TSortForm::ChosenKey() const {

@@ -30,7 +30,7 @@ class LanguageWindowTest : public QObject {
     QTest::addColumn<QString>("fileOpenError");
     QTest::addColumn<QString>("writeQuestion");
     QTest::addColumn<QString>("qtCancel");
-    QTest::newRow("English") << "en" << QStringList{"&File", "&Radio", "&Edit", "&View", "&Help"}
+    QTest::newRow("English") << "en" << QStringList{"&File", "&Radio", "&Edit", "Vie&w", "&Help"}
                              << "Dual"
                              << "File Open error."
                              << "Write 3 changed items to the radio?"
@@ -43,7 +43,7 @@ class LanguageWindowTest : public QObject {
                             << "3 geänderte Einträge in das Funkgerät schreiben?"
                             << "Abbrechen";
     QTest::newRow("Japanese") << "ja"
-                              << QStringList{"ファイル(&F)", "無線機(&R)", "編集(&E)", "表示(&V)",
+                              << QStringList{"ファイル(&F)", "無線機(&R)", "編集(&E)", "表示(&W)",
                                              "ヘルプ(&H)"}
                               << "デュアル"
                               << "ファイルを開けません。"
@@ -57,13 +57,13 @@ class LanguageWindowTest : public QObject {
                             << "Écrire 3 éléments modifiés dans l'émetteur-récepteur ?"
                             << "Annuler";
     QTest::newRow("Spanish") << "es"
-                             << QStringList{"&Archivo", "&Equipo", "E&dición", "&Ver", "A&yuda"}
+                             << QStringList{"&Archivo", "&Equipo", "E&dición", "Ve&r", "A&yuda"}
                              << "Doble escucha"
                              << "Error al abrir el archivo."
                              << "¿Escribir 3 elementos modificados en el equipo?"
                              << "Cancelar";
     QTest::newRow("Italian") << "it"
-                             << QStringList{"&File", "&Apparato", "&Modifica", "&Visualizza",
+                             << QStringList{"&File", "&Apparato", "&Modifica", "Visuali&zza",
                                             "&Guida"}
                              << "Doppio ascolto"
                              << "Errore nell'apertura del file."
@@ -153,7 +153,7 @@ class LanguageWindowTest : public QObject {
 
   // Every shipped language has its texts beside the program, and its menus are not English.
   void everyShippedLanguageLoads() {
-    const QStringList english{"&File", "&Radio", "&Edit", "&View", "&Help"};
+    const QStringList english{"&File", "&Radio", "&Edit", "Vie&w", "&Help"};
     for (const ShippedLanguage& language : kShippedLanguages) {
       QVERIFY2(InstallTranslations(*qApp, QLocale(QString::fromLatin1(language.code)),
                                    {QStringLiteral(QUORVAN_BUILD_TRANSLATIONS)}),

@@ -964,6 +964,35 @@ Es wird mit Quorvan als share/doc/quorvan/user-guide.md installiert; gesucht wur
     </message>
 </context>
 <context>
+    <name>quorvan::LiveBanner</name>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Leave Live Mode</source>
+        <translation>Live-Modus verlassen</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::LiveMode</name>
+    <message numerus="yes">
+        <source>Write %n Changes First</source>
+        <translation>
+            <numerusform>Zuerst %n Änderung schreiben</numerusform>
+            <numerusform>Zuerst %n Änderungen schreiben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Read the radio first?</source>
+        <translation>Zuerst das Funkgerät auslesen?</translation>
+    </message>
+    <message>
+        <source>Read the Radio First</source>
+        <translation>Zuerst das Funkgerät auslesen</translation>
+    </message>
+</context>
+<context>
     <name>quorvan::MenuPage1</name>
     <message>
         <source>"A" Band</source>
@@ -1679,6 +1708,26 @@ Bitte prüfen Sie den Zustand des COM-Ports.</translation>
     <message>
         <source>Mark</source>
         <translation>Markierung</translation>
+    </message>
+    <message>
+        <source>&amp;Live Mode</source>
+        <translation>L&amp;ive-Modus</translation>
+    </message>
+    <message>
+        <source>Waiting to be sent to the radio</source>
+        <translation>Wartet auf das Senden an das Funkgerät</translation>
+    </message>
+    <message>
+        <source>Sent to the radio, being read back</source>
+        <translation>An das Funkgerät gesendet, wird zurückgelesen</translation>
+    </message>
+    <message>
+        <source>Confirmed: the radio holds this row</source>
+        <translation>Bestätigt: Das Funkgerät enthält diese Zeile</translation>
+    </message>
+    <message>
+        <source>Not confirmed: the radio may not hold this row</source>
+        <translation>Nicht bestätigt: Das Funkgerät enthält diese Zeile womöglich nicht</translation>
     </message>
 </context>
 <context>

@@ -964,6 +964,35 @@ Se instala con Quorvan como share/doc/quorvan/user-guide.md; se buscó en:</tran
     </message>
 </context>
 <context>
+    <name>quorvan::LiveBanner</name>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reanudar</translation>
+    </message>
+    <message>
+        <source>Leave Live Mode</source>
+        <translation>Salir del modo directo</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::LiveMode</name>
+    <message numerus="yes">
+        <source>Write %n Changes First</source>
+        <translation>
+            <numerusform>Escribir primero %n cambio</numerusform>
+            <numerusform>Escribir primero %n cambios</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Read the radio first?</source>
+        <translation>¿Leer primero el equipo?</translation>
+    </message>
+    <message>
+        <source>Read the Radio First</source>
+        <translation>Leer primero el equipo</translation>
+    </message>
+</context>
+<context>
     <name>quorvan::MenuPage1</name>
     <message>
         <source>"A" Band</source>
@@ -1679,6 +1708,26 @@ Compruebe el estado del puerto COM.</translation>
     <message>
         <source>Mark</source>
         <translation>Marca</translation>
+    </message>
+    <message>
+        <source>&amp;Live Mode</source>
+        <translation>Modo &amp;directo</translation>
+    </message>
+    <message>
+        <source>Waiting to be sent to the radio</source>
+        <translation>Esperando el envío al equipo</translation>
+    </message>
+    <message>
+        <source>Sent to the radio, being read back</source>
+        <translation>Enviado al equipo, releyéndose</translation>
+    </message>
+    <message>
+        <source>Confirmed: the radio holds this row</source>
+        <translation>Confirmado: el equipo contiene esta fila</translation>
+    </message>
+    <message>
+        <source>Not confirmed: the radio may not hold this row</source>
+        <translation>Sin confirmar: puede que el equipo no contenga esta fila</translation>
     </message>
 </context>
 <context>

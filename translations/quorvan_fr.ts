@@ -964,6 +964,35 @@ Il est installé avec Quorvan sous share/doc/quorvan/user-guide.md ; il a été 
     </message>
 </context>
 <context>
+    <name>quorvan::LiveBanner</name>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reprendre</translation>
+    </message>
+    <message>
+        <source>Leave Live Mode</source>
+        <translation>Quitter le mode direct</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::LiveMode</name>
+    <message numerus="yes">
+        <source>Write %n Changes First</source>
+        <translation>
+            <numerusform>Écrire d'abord %n modification</numerusform>
+            <numerusform>Écrire d'abord %n modifications</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Read the radio first?</source>
+        <translation>Lire d'abord l'émetteur-récepteur ?</translation>
+    </message>
+    <message>
+        <source>Read the Radio First</source>
+        <translation>Lire d'abord l'émetteur-récepteur</translation>
+    </message>
+</context>
+<context>
     <name>quorvan::MenuPage1</name>
     <message>
         <source>"A" Band</source>
@@ -1679,6 +1708,26 @@ Veuillez vérifier l'état du port COM.</translation>
     <message>
         <source>Mark</source>
         <translation>Marque</translation>
+    </message>
+    <message>
+        <source>&amp;Live Mode</source>
+        <translation>Mode &amp;direct</translation>
+    </message>
+    <message>
+        <source>Waiting to be sent to the radio</source>
+        <translation>En attente d'envoi à l'émetteur-récepteur</translation>
+    </message>
+    <message>
+        <source>Sent to the radio, being read back</source>
+        <translation>Envoyé à l'émetteur-récepteur, relecture en cours</translation>
+    </message>
+    <message>
+        <source>Confirmed: the radio holds this row</source>
+        <translation>Confirmé : l'émetteur-récepteur contient cette ligne</translation>
+    </message>
+    <message>
+        <source>Not confirmed: the radio may not hold this row</source>
+        <translation>Non confirmé : l'émetteur-récepteur ne contient peut-être pas cette ligne</translation>
     </message>
 </context>
 <context>

@@ -964,6 +964,35 @@ Viene installata con Quorvan come share/doc/quorvan/user-guide.md; è stata cerc
     </message>
 </context>
 <context>
+    <name>quorvan::LiveBanner</name>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Riprendi</translation>
+    </message>
+    <message>
+        <source>Leave Live Mode</source>
+        <translation>Esci dalla modalità diretta</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::LiveMode</name>
+    <message numerus="yes">
+        <source>Write %n Changes First</source>
+        <translation>
+            <numerusform>Scrivi prima %n modifica</numerusform>
+            <numerusform>Scrivi prima %n modifiche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Read the radio first?</source>
+        <translation>Leggere prima l'apparato?</translation>
+    </message>
+    <message>
+        <source>Read the Radio First</source>
+        <translation>Leggi prima l'apparato</translation>
+    </message>
+</context>
+<context>
     <name>quorvan::MenuPage1</name>
     <message>
         <source>"A" Band</source>
@@ -1679,6 +1708,26 @@ Controllare lo stato della porta COM.</translation>
     <message>
         <source>Mark</source>
         <translation>Segno</translation>
+    </message>
+    <message>
+        <source>&amp;Live Mode</source>
+        <translation>Modalità dire&amp;tta</translation>
+    </message>
+    <message>
+        <source>Waiting to be sent to the radio</source>
+        <translation>In attesa di invio all'apparato</translation>
+    </message>
+    <message>
+        <source>Sent to the radio, being read back</source>
+        <translation>Inviato all'apparato, in rilettura</translation>
+    </message>
+    <message>
+        <source>Confirmed: the radio holds this row</source>
+        <translation>Confermato: l'apparato contiene questa riga</translation>
+    </message>
+    <message>
+        <source>Not confirmed: the radio may not hold this row</source>
+        <translation>Non confermato: l'apparato potrebbe non contenere questa riga</translation>
     </message>
 </context>
 <context>

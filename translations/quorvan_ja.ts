@@ -964,6 +964,34 @@ Quorvan と一緒に share/doc/quorvan/user-guide.md としてインストール
     </message>
 </context>
 <context>
+    <name>quorvan::LiveBanner</name>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>再開(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Leave Live Mode</source>
+        <translation>ライブモードを終了</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::LiveMode</name>
+    <message numerus="yes">
+        <source>Write %n Changes First</source>
+        <translation>
+            <numerusform>先に %n 件の変更を書き込む</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Read the radio first?</source>
+        <translation>先に無線機を読み込みますか?</translation>
+    </message>
+    <message>
+        <source>Read the Radio First</source>
+        <translation>先に無線機を読み込む</translation>
+    </message>
+</context>
+<context>
     <name>quorvan::MenuPage1</name>
     <message>
         <source>"A" Band</source>
@@ -1679,6 +1707,26 @@ COMポートの状態を確認してください。</translation>
     <message>
         <source>Mark</source>
         <translation>マーク</translation>
+    </message>
+    <message>
+        <source>&amp;Live Mode</source>
+        <translation>ライブモード(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Waiting to be sent to the radio</source>
+        <translation>無線機への送信待ち</translation>
+    </message>
+    <message>
+        <source>Sent to the radio, being read back</source>
+        <translation>無線機に送信済み、読み戻し中</translation>
+    </message>
+    <message>
+        <source>Confirmed: the radio holds this row</source>
+        <translation>確認済み: 無線機はこの行を保持しています</translation>
+    </message>
+    <message>
+        <source>Not confirmed: the radio may not hold this row</source>
+        <translation>未確認: 無線機はこの行を保持していない可能性があります</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 // system's language.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,6 +20,7 @@
 #include <QToolBar>
 #include <cstdio>
 
+#include "core/model/ChannelRecord.h"
 #include "core/rules/CsvImport.h"
 #include "core/rules/EditorRules.h"
 #include "core/rules/Printout.h"
@@ -32,6 +34,7 @@
 #include "gui/help/THelpForm.h"
 #include "gui/history/HistoryDialog.h"
 #include "gui/language/AppLanguage.h"
+#include "gui/live/LiveMode.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TAboutBox.h"
 #include "gui/mainwindow/TMainForm.h"
@@ -144,8 +147,7 @@ bool SaveHelp(QSettingsStore& settings, const QString& guide, const QString& fol
 
 // The window with a menu of the menu bar open, the one holding `command`. A menu is a window of
 // its own, so the picture is taken from the screen.
-bool SaveOpenMenu(TMainForm& window, MainCommand command, const QString& folder,
-                  const char* name) {
+bool SaveOpenMenu(TMainForm& window, MainCommand command, const QString& folder, const char* name) {
   QAction* item = window.Action(command);
   QMenu* menu = nullptr;
   QAction* title = nullptr;
@@ -163,8 +165,8 @@ bool SaveOpenMenu(TMainForm& window, MainCommand command, const QString& folder,
   QTimer::singleShot(400, &settle, &QEventLoop::quit);
   settle.exec();
   const QRect frame = window.frameGeometry();
-  const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(),
-                                                   frame.height());
+  const QPixmap shot =
+      window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
   menu->close();
   QApplication::processEvents();
   const QString path = folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
@@ -196,6 +198,32 @@ bool SavePrintout(const RadioImage& image, const QString& folder) {
   printer.setOutputFileName(folder + QStringLiteral("/printout.pdf"));
   return PaintPrintout(printer, BuildPrintout(image, "Quorvan [/home/user/radio.qvx]"),
                        image.Plan().DestinationLetter());
+}
+
+// Live mode on, a channel renamed and confirmed by the radio: its row marked, the status bar
+// saying so.
+bool SaveLiveMode(TMainForm& form, const QString& folder) {
+  form.Action(MainCommand::RadioLiveMode)->trigger();
+  if (!form.Live().Active()) return false;
+  ChannelRecord record = ChannelRecord::Parse(form.Image().Record(SlotKind::Memory, 2));
+  if (record.Empty()) return false;
+  record.Set(ChannelField::Name, "LIVE");
+  form.Document().Change("Edit 002", [&record](RadioImage& image) {
+    image.Store(SlotKind::Memory, 2, record.Text());
+  });
+  QElapsedTimer guard;
+  guard.start();
+  while (!form.Live().Settled() && !form.Live().Paused() && guard.elapsed() < 30000) {
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  }
+  form.GridOf(Grid::Memory)->SelectGridRow(4);
+  QApplication::processEvents();
+  const bool saved = form.Live().Settled() && Save(form, folder, "live-mode");
+  // The other pictures show the radio as read: the rename is taken back, on the radio too.
+  form.Undo();
+  form.Live().Leave();
+  form.GridOf(Grid::Memory)->SelectGridRow(2);
+  return saved;
 }
 
 }  // namespace
@@ -262,6 +290,8 @@ int main(int argc, char** argv) {
     if (!SaveHelp(settings, args.at(3), folder)) ++failures;
     if (!SaveOpenMenu(mainForm, MainCommand::ViewAllColumns, folder, "view-menu")) ++failures;
     if (!SaveHistory(mainForm, messages, services.backupFolder, folder)) ++failures;
+    // After the history, which shows the writes before it only.
+    if (!SaveLiveMode(mainForm, folder)) ++failures;
     failures += SaveEditorsAndSort(mainForm, messages, mainForm.Document(), folder);
     mainForm.Document().SetModified(false);  // nothing to save: the pictures were the point
     QApplication::exit(failures == 0 ? 0 : 1);

@@ -113,6 +113,24 @@ constexpr const char* kCompleteWriteQuestion =
 // "Write 3 changed items to the radio?"
 std::string WriteChangesQuestion(int items);
 
+// ---- Live mode -------------------------------------------------------------------------------
+// Turning live mode on when the document is not what the radio is known to hold; the line after
+// says how they differ ("The document differs from what the radio held in 3 items.") or that
+// nothing is known of the radio.
+constexpr const char* kLiveModeQuestion = "Live mode keeps the radio equal to this document.";
+inline std::string LiveDiffersText(int items) {
+  return "The document differs from what the radio held in " + std::to_string(items) +
+         (items == 1 ? " item." : " items.");
+}
+constexpr const char* kLiveRadioUnknownText =
+    "What this radio holds is not known: read it first.";
+// Leaving live mode (or the document) with items the radio may not hold.
+inline std::string LiveLeaveQuestion(int items) {
+  return "The radio may not hold " + std::to_string(items) +
+         (items == 1 ? " item" : " items") +
+         " of the document.\nThe next write of changes sends them. Leave live mode anyway?";
+}
+
 // ---- The history of a radio -----------------------------------------------------------------
 // Restoring a state the radio held (its time names it) is a write of changes over what it
 // holds now: "Restore the radio to its state of 9 Dec 2026 14:15? 3 items differ from what it

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <optional>
 #include <vector>
@@ -165,6 +166,19 @@ Answer BoxMessageService::AskYesNoCancel(const QString& text, MessageIcon icon) 
     default:
       return Answer::Cancel;  // Escape and the close box count as Cancel
   }
+}
+
+Answer BoxMessageService::AskChoice(const QString& text, const QString& first,
+                                    const QString& second, MessageIcon icon) {
+  QMessageBox box(BoxIcon(icon), kTitle, text, QMessageBox::NoButton, parent_);
+  QPushButton* firstButton = box.addButton(first, QMessageBox::AcceptRole);
+  QPushButton* secondButton = box.addButton(second, QMessageBox::ActionRole);
+  box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(firstButton);
+  box.exec();
+  if (box.clickedButton() == firstButton) return Answer::Yes;
+  if (box.clickedButton() == secondButton) return Answer::No;
+  return Answer::Cancel;  // Escape and the close box count as Cancel
 }
 
 }  // namespace quorvan

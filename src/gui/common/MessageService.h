@@ -21,6 +21,14 @@ class MessageService {
   virtual void Error(const QString& text) = 0;
   virtual bool AskYesNo(const QString& text, MessageIcon icon) = 0;
   virtual Answer AskYesNoCancel(const QString& text, MessageIcon icon = MessageIcon::Warning) = 0;
+  // A question with two named choices and Cancel: the first is Answer::Yes, the second
+  // Answer::No. Unless overridden, asked as a Yes/No/Cancel question.
+  virtual Answer AskChoice(const QString& text, const QString& first, const QString& second,
+                           MessageIcon icon) {
+    (void)first;
+    (void)second;
+    return AskYesNoCancel(text, icon);
+  }
 };
 
 // A text of the message catalogue (or built from one) for a box, in the window's language: a
@@ -44,6 +52,8 @@ class BoxMessageService : public MessageService {
   void Error(const QString& text) override;
   bool AskYesNo(const QString& text, MessageIcon icon) override;
   Answer AskYesNoCancel(const QString& text, MessageIcon icon) override;
+  Answer AskChoice(const QString& text, const QString& first, const QString& second,
+                   MessageIcon icon) override;
 
  private:
   QWidget* parent_;

@@ -41,6 +41,7 @@ QString DocumentLifecycle::Caption() const {
 }
 
 bool DocumentLifecycle::ConfirmDiscard() {
+  if (leaveGuard_ && !leaveGuard_()) return false;
   if (!document_.Modified()) return true;
   switch (messages_.AskYesNoCancel(MessageText(kDataChangedQuestion), MessageIcon::Warning)) {
     case Answer::Cancel:
@@ -91,6 +92,7 @@ bool DocumentLifecycle::LoadFile(const QString& path) {
     messages_.Error(MessageText(kFileOpenErrorMessage));
     return false;
   }
+  if (leaveGuard_ && !leaveGuard_()) return false;
   // The file is read into a scratch document first, so a rejected file changes nothing.
   RadioImage opened = document_.Image();
   std::string problem;

@@ -33,6 +33,9 @@ class DocumentLifecycle {
   // The unsaved-changes prompt. True when the asking command may go on: nothing was modified,
   // the user answered No, or answered Yes and the save completed.
   bool ConfirmDiscard();
+  // Asked before the prompt and before any document comes in (live mode ends then); false
+  // stops the command.
+  void SetLeaveGuard(std::function<bool()> guard) { leaveGuard_ = std::move(guard); }
 
   void New();
   void Open();
@@ -58,6 +61,7 @@ class DocumentLifecycle {
   FileDialogService& dialogs_;
   SettingsStore& settings_;
   QString folder_;
+  std::function<bool()> leaveGuard_;
 };
 
 }  // namespace quorvan

@@ -27,6 +27,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!spokenRow_ || index.column() != spokenRowColumn_) return {};
     return spokenRow_(GridRowOfModelRow(index.row()));
   }
+  if (role == Qt::BackgroundRole || role == Qt::ToolTipRole) {
+    return mark_ ? mark_(GridRowOfModelRow(index.row()), role) : QVariant();
+  }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   return cell_(GridRowOfModelRow(index.row()), index.column());
 }

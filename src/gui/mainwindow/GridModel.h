@@ -46,6 +46,10 @@ class GridModel : public QAbstractTableModel {
   // the cursor sits); of a header without a caption, its name.
   using SpokenRowFunction = std::function<QString(int gridRow)>;
   void SetSpoken(SpokenRowFunction row, int rowColumn, QStringList headers);
+  // A mark on whole rows (what live mode knows of each row's item): asked for the background
+  // and the tip of every cell; an invalid value for none.
+  using RowMarkFunction = std::function<QVariant(int gridRow, int role)>;
+  void SetRowMark(RowMarkFunction mark) { mark_ = std::move(mark); }
 
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
@@ -60,6 +64,7 @@ class GridModel : public QAbstractTableModel {
   SpokenRowFunction spokenRow_;
   int spokenRowColumn_ = -1;
   QStringList spokenHeaders_;
+  RowMarkFunction mark_;
 };
 
 }  // namespace quorvan

@@ -11,6 +11,7 @@
 
 namespace quorvan {
 
+class ByteChannel;
 class CsvFileDialogs;
 class FileDialogService;
 class MessageService;
@@ -35,6 +36,7 @@ struct MainFormServices {
   QString workingDirectory;           // replaces a missing "Path"
   QString backupFolder;               // where completed reads are kept; empty: not kept
   QString presetPort;                 // a port chosen for this run only; empty: the stored one
+  ByteChannel* liveLine = nullptr;    // the line live mode uses; null: its own serial component
   ChannelEditorsFactory makeEditors;  // empty: the grids open no editor
   // Left empty, the window uses the system's printers and file dialogs.
   PrinterService* printers = nullptr;

@@ -35,6 +35,7 @@
 #include "gui/language/AppLanguage.h"
 #include "gui/mainwindow/ChoiceCellDelegate.h"
 #include "gui/mainwindow/CommentValidator.h"
+#include "gui/live/LiveMode.h"
 #include "gui/mainwindow/FindBar.h"
 #include "gui/mainwindow/GridModel.h"
 #include "gui/mainwindow/GridView.h"
@@ -97,6 +98,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
   BuildStatusBar();
   WireEditCommands();
   WirePlugIns();
+  WireLiveMode();
   portMenu_->ShowChosen(services_.presetPort.isEmpty() ? QString::fromStdString(settings_.commPort)
                                                        : services_.presetPort);
   aboutBox_ = new TAboutBox(this);
@@ -277,6 +279,10 @@ void TMainForm::BuildRadioMenu() {
   connect(write, &QMenu::aboutToShow, this,
           [this, writeChanges] { writeChanges->setEnabled(radio_->HasBaseline()); });
   AddCommand(radio, MainCommand::RadioVerify, tr("&Verify"), [this] { VerifyRadio(); });
+  AddCommand(
+      radio, MainCommand::RadioLiveMode, tr("&Live Mode"), [this] { ToggleLiveMode(); },
+      QKeySequence(Qt::CTRL | Qt::Key_L))
+      ->setCheckable(true);
   QAction* verifyAfter =
       AddCommand(radio, MainCommand::VerifyAfterWriting, tr("Verify &After Writing"), {});
   verifyAfter->setCheckable(true);
@@ -292,7 +298,7 @@ void TMainForm::BuildRadioMenu() {
       return true;
     };
     history.restore = [this](const RadioImage& state, const HistoryEntry& entry) {
-      radio_->Restore(state, entry.name.kind, entry.name.when, CommPort());
+      if (EndLiveMode()) radio_->Restore(state, entry.name.kind, entry.name.when, CommPort());
     };
     HistoryDialog(std::move(history), this).exec();
   });

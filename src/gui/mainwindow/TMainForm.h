@@ -28,6 +28,8 @@ class CsvFileDialogs;
 class DocumentSignals;
 class FindBar;
 class GridModel;
+class LiveBanner;
+class LiveMode;
 class HelpTopics;
 class GridView;
 class PdfFileDialog;
@@ -77,6 +79,12 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   void WriteToRadio(TransferScope scope);
   void WriteChangesToRadio();
   void VerifyRadio();
+  // Radio > Live Mode: turns it on (asking what needs asking) or off (waiting or asking).
+  void ToggleLiveMode();
+  // Ends live mode before another transfer or another document; false: the user stayed live.
+  bool EndLiveMode();
+  quorvan::LiveMode& Live() const { return *live_; }
+  LiveBanner* LiveBar() const { return liveBanner_; }
   // Cut, Copy, Paste or Delete on the active grid, as the menus and buttons run them.
   void RunEditCommand(EditCommand command);
   // Re-reads the clipboard and enables the edit commands that can act now.
@@ -130,6 +138,11 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   // Connects the commands that live in their own classes to the menus.
   void WireEditCommands();
   void WirePlugIns();
+  // Live mode's bar, status text and row marks (TMainFormLive.cpp).
+  void WireLiveMode();
+  void ShowLiveItems(const std::vector<ItemRef>& items);
+  void ShowLiveStatus();
+  QVariant LiveRowMark(Grid grid, int row, int role) const;
   void OpenEditor(Grid grid, int row);
   void SortMemoryChannels();
   // Rows of the memory grid (TMainFormRows.cpp), as memory slots.
@@ -185,6 +198,9 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   std::unique_ptr<CsvCommands> csv_;
   std::unique_ptr<HelpTopics> help_;
   std::unique_ptr<RadioCommands> radio_;
+  std::unique_ptr<quorvan::LiveMode> live_;
+  LiveBanner* liveBanner_ = nullptr;
+  QLabel* liveStatus_ = nullptr;
   // System printers and dialogs, made only when the services bring none.
   std::unique_ptr<PrinterService> ownPrinters_;
   std::unique_ptr<PdfFileDialog> ownPdfDialog_;

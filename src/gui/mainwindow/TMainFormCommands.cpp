@@ -33,6 +33,7 @@ void TMainForm::OpenCommandLine(const QStringList& arguments) {
 
 void TMainForm::ReadFromRadio(TransferScope scope) {
   FocusPageControl();
+  if (!EndLiveMode()) return;
   if (!services_.transfers->CheckPort(CommPort())) {
     services_.messages->Warning(
         WithPortAccessAdvice(MessageText(kComPortStatusMessage), CommPort()));
@@ -51,12 +52,17 @@ void TMainForm::ReadFromRadio(TransferScope scope) {
 }
 
 // A write reads the document and changes nothing of it: neither the view nor the history.
-void TMainForm::WriteToRadio(TransferScope scope) { radio_->Write(scope, CommPort()); }
+void TMainForm::WriteToRadio(TransferScope scope) {
+  if (EndLiveMode()) radio_->Write(scope, CommPort());
+}
 
-void TMainForm::WriteChangesToRadio() { radio_->WriteChanges(CommPort()); }
+void TMainForm::WriteChangesToRadio() {
+  if (EndLiveMode()) radio_->WriteChanges(CommPort());
+}
 
 void TMainForm::VerifyRadio() {
   FocusPageControl();
+  if (!EndLiveMode()) return;
   radio_->Verify(CommPort());
 }
 

@@ -32,26 +32,19 @@
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/MainFormFixture.h"
 #include "gui/mainwindow/ToolIcons.h"
+#include "gui/mainwindow/WindowSteps.h"
 
 namespace quorvan {
 
 namespace {
 
-class ScriptedCsvDialogs : public CsvFileDialogs {
- public:
-  QString OpenCsvName(const QString&) override { return openName; }
-  QString SaveCsvName(const QString&) override { return {}; }
-  bool ChooseImportPlacement(int selectedSlot, CsvPlacement& chosen) override {
-    chosen = {inFileOrder, selectedSlot};
-    return true;
-  }
-  QString openName;
-  bool inFileOrder = false;
-};
-
-std::string Channel(int slot, const char* hz, const char* name) {
-  return MemoryChannelLabel(slot) + "," + hz + ",5,0,0,0,0,0,08,08,000,000600000,0,0,,,," + name;
-}
+using testing::AnswerModal;
+using testing::Channel;
+using testing::Child;
+using testing::Enter;
+using testing::EnterRows;
+using testing::PutOnClipboard;
+using testing::ScriptedCsvDialogs;
 
 // A window with the real editors, opened on a file that holds a few channels.
 struct HistoryFixture : MainFormFixture {
@@ -93,44 +86,6 @@ struct HistoryFixture : MainFormFixture {
   void Trigger(MainCommand command) { form->Action(command)->trigger(); }
   void Press(MainCommand command) { form->ToolButton(command)->trigger(); }
 };
-
-// Runs `answer` on the modal dialog once it is up.
-void AnswerModal(const std::function<void(QWidget*)>& answer, const std::function<void()>& open) {
-  QObject guard;
-  QTimer::singleShot(0, &guard, [answer] {
-    if (QWidget* dialog = QApplication::activeModalWidget()) answer(dialog);
-  });
-  open();
-}
-
-template <class T>
-T* Child(QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  if (!child) qFatal("no %s", name);
-  return child;
-}
-
-void Enter(TMainForm& form, Grid grid, int row) {
-  form.GridOf(grid)->SelectGridRow(row);
-  emit form.GridOf(grid)->Entered(grid);
-}
-
-// Selects the memory rows first..last (grid rows) and enters the grid.
-void EnterRows(TMainForm& form, int first, int last) {
-  GridView* view = form.GridOf(Grid::Memory);
-  view->SelectGridRow(first);
-  const QAbstractItemModel* model = view->model();
-  view->selectionModel()->select(
-      QItemSelection(model->index(first - 1, 0), model->index(last - 1, 0)),
-      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  emit view->Entered(Grid::Memory);
-}
-
-void PutOnClipboard(const std::string& text) {
-  auto* data = new QMimeData;
-  data->setData(QStringLiteral("application/x-qrvx-clip"), QByteArray::fromStdString(text) + '\0');
-  QGuiApplication::clipboard()->setMimeData(data);
-}
 
 using Change = std::function<void(HistoryFixture&)>;
 

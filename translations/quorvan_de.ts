@@ -542,6 +542,34 @@ Bitte prüfen Sie es und versuchen Sie es erneut.</translation>
         <source>BELTOA (General market)</source>
         <translation>BELTOA (Allgemeiner Markt)</translation>
     </message>
+    <message>
+        <source>The document differs from what the radio held in %1 item.</source>
+        <translation>Das Dokument weicht in %1 Eintrag vom Inhalt des Funkgeräts ab.</translation>
+    </message>
+    <message>
+        <source>The document differs from what the radio held in %1 items.</source>
+        <translation>Das Dokument weicht in %1 Einträgen vom Inhalt des Funkgeräts ab.</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 item of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>Das Funkgerät enthält %1 Eintrag des Dokuments womöglich nicht.
+Das nächste Schreiben der Änderungen sendet ihn. Den Live-Modus trotzdem verlassen?</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 items of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>Das Funkgerät enthält %1 Einträge des Dokuments womöglich nicht.
+Das nächste Schreiben der Änderungen sendet sie. Den Live-Modus trotzdem verlassen?</translation>
+    </message>
+    <message>
+        <source>Live mode keeps the radio equal to this document.</source>
+        <translation>Der Live-Modus hält das Funkgerät gleich diesem Dokument.</translation>
+    </message>
+    <message>
+        <source>What this radio holds is not known: read it first.</source>
+        <translation>Was dieses Funkgerät enthält, ist nicht bekannt: Lesen Sie es zuerst aus.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

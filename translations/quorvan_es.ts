@@ -542,6 +542,34 @@ Compruébelo e inténtelo de nuevo.</translation>
         <source>BELTOA (General market)</source>
         <translation>BELTOA (Mercado general)</translation>
     </message>
+    <message>
+        <source>The document differs from what the radio held in %1 item.</source>
+        <translation>El documento difiere del contenido del equipo en %1 elemento.</translation>
+    </message>
+    <message>
+        <source>The document differs from what the radio held in %1 items.</source>
+        <translation>El documento difiere del contenido del equipo en %1 elementos.</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 item of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>Puede que el equipo no contenga %1 elemento del documento.
+La próxima escritura de cambios lo enviará. ¿Salir del modo directo de todos modos?</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 items of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>Puede que el equipo no contenga %1 elementos del documento.
+La próxima escritura de cambios los enviará. ¿Salir del modo directo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Live mode keeps the radio equal to this document.</source>
+        <translation>El modo directo mantiene el equipo igual a este documento.</translation>
+    </message>
+    <message>
+        <source>What this radio holds is not known: read it first.</source>
+        <translation>No se sabe qué contiene este equipo: léalo primero.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

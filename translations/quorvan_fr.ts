@@ -542,6 +542,34 @@ Veuillez vérifier et réessayer.</translation>
         <source>BELTOA (General market)</source>
         <translation>BELTOA (Marché général)</translation>
     </message>
+    <message>
+        <source>The document differs from what the radio held in %1 item.</source>
+        <translation>Le document diffère du contenu de l'émetteur-récepteur pour %1 élément.</translation>
+    </message>
+    <message>
+        <source>The document differs from what the radio held in %1 items.</source>
+        <translation>Le document diffère du contenu de l'émetteur-récepteur pour %1 éléments.</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 item of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>L'émetteur-récepteur ne contient peut-être pas %1 élément du document.
+La prochaine écriture des modifications l'envoie. Quitter quand même le mode direct ?</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 items of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>L'émetteur-récepteur ne contient peut-être pas %1 éléments du document.
+La prochaine écriture des modifications les envoie. Quitter quand même le mode direct ?</translation>
+    </message>
+    <message>
+        <source>Live mode keeps the radio equal to this document.</source>
+        <translation>Le mode direct maintient l'émetteur-récepteur identique à ce document.</translation>
+    </message>
+    <message>
+        <source>What this radio holds is not known: read it first.</source>
+        <translation>Le contenu de cet émetteur-récepteur n'est pas connu : lisez-le d'abord.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

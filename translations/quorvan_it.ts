@@ -542,6 +542,34 @@ Controllare e riprovare.</translation>
         <source>BELTOA (General market)</source>
         <translation>BELTOA (Mercato generale)</translation>
     </message>
+    <message>
+        <source>The document differs from what the radio held in %1 item.</source>
+        <translation>Il documento differisce dal contenuto dell'apparato in %1 elemento.</translation>
+    </message>
+    <message>
+        <source>The document differs from what the radio held in %1 items.</source>
+        <translation>Il documento differisce dal contenuto dell'apparato in %1 elementi.</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 item of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>L'apparato potrebbe non contenere %1 elemento del documento.
+La prossima scrittura delle modifiche lo invierà. Uscire comunque dalla modalità diretta?</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 items of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>L'apparato potrebbe non contenere %1 elementi del documento.
+La prossima scrittura delle modifiche li invierà. Uscire comunque dalla modalità diretta?</translation>
+    </message>
+    <message>
+        <source>Live mode keeps the radio equal to this document.</source>
+        <translation>La modalità diretta mantiene l'apparato uguale a questo documento.</translation>
+    </message>
+    <message>
+        <source>What this radio holds is not known: read it first.</source>
+        <translation>Il contenuto di questo apparato non è noto: leggerlo prima.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -542,6 +542,34 @@ Please check and try again.</source>
         <source>BELTOA (General market)</source>
         <translation>BELTOA (一般市場)</translation>
     </message>
+    <message>
+        <source>The document differs from what the radio held in %1 item.</source>
+        <translation>文書は無線機の内容と %1 件異なります。</translation>
+    </message>
+    <message>
+        <source>The document differs from what the radio held in %1 items.</source>
+        <translation>文書は無線機の内容と %1 件異なります。</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 item of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>無線機は文書の %1 件を保持していない可能性があります。
+次の変更の書き込みで送信されます。それでもライブモードを終了しますか?</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 items of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>無線機は文書の %1 件を保持していない可能性があります。
+次の変更の書き込みで送信されます。それでもライブモードを終了しますか?</translation>
+    </message>
+    <message>
+        <source>Live mode keeps the radio equal to this document.</source>
+        <translation>ライブモードでは無線機をこの文書と同じ内容に保ちます。</translation>
+    </message>
+    <message>
+        <source>What this radio holds is not known: read it first.</source>
+        <translation>この無線機の内容は不明です。先に読み込んでください。</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

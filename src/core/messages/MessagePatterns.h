@@ -77,10 +77,24 @@ constexpr const char* kTxFrequencyPanel = QT_TRANSLATE_NOOP("Messages", "Tx Freq
 constexpr const char* kOffsetPanel = QT_TRANSLATE_NOOP("Messages", "Offset : %1MHz");
 constexpr const char* kProgramVfoPanel = QT_TRANSLATE_NOOP("Messages", "Programmable VFO : %1-%2");
 constexpr const char* kNamePanel = QT_TRANSLATE_NOOP("Messages", "Name : %1");
+
+// Live mode: how the document differs from the radio, and leaving with items not confirmed.
+constexpr const char* kLiveDiffersOne =
+    QT_TRANSLATE_NOOP("Messages", "The document differs from what the radio held in %1 item.");
+constexpr const char* kLiveDiffersMany =
+    QT_TRANSLATE_NOOP("Messages", "The document differs from what the radio held in %1 items.");
+constexpr const char* kLiveLeaveOne = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The radio may not hold %1 item of the document.\nThe next write of changes sends them. "
+    "Leave live mode anyway?");
+constexpr const char* kLiveLeaveMany = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The radio may not hold %1 items of the document.\nThe next write of changes sends them. "
+    "Leave live mode anyway?");
 }  // namespace pattern
 
 // Every pattern above, for the window, which finds which one a sentence was made from.
-inline constexpr std::array<const char*, 32> kMessagePatterns{
+inline constexpr std::array<const char*, 36> kMessagePatterns{
     pattern::kComparedWithRead,
     pattern::kComparedWithWrite,
     pattern::kComparedWithJournal,
@@ -113,6 +127,10 @@ inline constexpr std::array<const char*, 32> kMessagePatterns{
     pattern::kOffsetPanel,
     pattern::kProgramVfoPanel,
     pattern::kNamePanel,
+    pattern::kLiveDiffersOne,
+    pattern::kLiveDiffersMany,
+    pattern::kLiveLeaveOne,
+    pattern::kLiveLeaveMany,
 };
 
 // The pattern with %1 ... %9 replaced by the values in order; a % not followed by the number of

@@ -89,6 +89,16 @@ std::string RestoreQuestion(std::string_view date, int items) {
                 {date, std::to_string(items)});
 }
 
+std::string LiveDiffersText(int items) {
+  return FillIn(items == 1 ? pattern::kLiveDiffersOne : pattern::kLiveDiffersMany,
+                {std::to_string(items)});
+}
+
+std::string LiveLeaveQuestion(int items) {
+  return FillIn(items == 1 ? pattern::kLiveLeaveOne : pattern::kLiveLeaveMany,
+                {std::to_string(items)});
+}
+
 std::string AlreadyRestoredText(std::string_view date) {
   return FillIn(pattern::kAlreadyRestored, {date});
 }

@@ -117,19 +117,13 @@ std::string WriteChangesQuestion(int items);
 // Turning live mode on when the document is not what the radio is known to hold; the line after
 // says how they differ ("The document differs from what the radio held in 3 items.") or that
 // nothing is known of the radio.
-constexpr const char* kLiveModeQuestion = "Live mode keeps the radio equal to this document.";
-inline std::string LiveDiffersText(int items) {
-  return "The document differs from what the radio held in " + std::to_string(items) +
-         (items == 1 ? " item." : " items.");
-}
+constexpr const char* kLiveModeQuestion =
+    QT_TRANSLATE_NOOP("Messages", "Live mode keeps the radio equal to this document.");
+std::string LiveDiffersText(int items);
 constexpr const char* kLiveRadioUnknownText =
-    "What this radio holds is not known: read it first.";
+    QT_TRANSLATE_NOOP("Messages", "What this radio holds is not known: read it first.");
 // Leaving live mode (or the document) with items the radio may not hold.
-inline std::string LiveLeaveQuestion(int items) {
-  return "The radio may not hold " + std::to_string(items) +
-         (items == 1 ? " item" : " items") +
-         " of the document.\nThe next write of changes sends them. Leave live mode anyway?";
-}
+std::string LiveLeaveQuestion(int items);
 
 // ---- The history of a radio -----------------------------------------------------------------
 // Restoring a state the radio held (its time names it) is a write of changes over what it

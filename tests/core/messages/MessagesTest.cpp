@@ -38,6 +38,10 @@ TEST(MessagesTest, SentencesWithValuesReadAsBefore) {
       {RestoreQuestion("D", 2),
        "Restore the radio to its state of D? 2 items differ from what it holds now."},
       {FileNotWrittenMessage("no room"), "The file could not be written: no room"},
+      {LiveDiffersText(1), "The document differs from what the radio held in 1 item."},
+      {LiveLeaveQuestion(2),
+       "The radio may not hold 2 items of the document.\nThe next write of changes sends them. "
+       "Leave live mode anyway?"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.made, c.expected);
 }

@@ -85,8 +85,9 @@ quorvan-cli for scripts and quorvan-radiosim, a virtual radio to try everything 
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The help command opens the guide with the desktop's viewer.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The help command opens the guide with the desktop's viewer; Qt's own buttons and dialogs
+# in the window's language come from qt6-translations-l10n.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 # The desktop, icon and MIME databases are refreshed by the system's own file triggers, so the

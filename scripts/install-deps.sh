@@ -9,7 +9,7 @@ packages=("$@")
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xfonts-base fonts-dejavu-core poppler-utils
-  qt6-svg-dev desktop-file-utils libxml2-utils dpkg-dev fakeroot appstream man-db
+  qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n desktop-file-utils libxml2-utils dpkg-dev fakeroot appstream man-db
   at-spi2-core python3-pyatspi python3-gi dbus dbus-x11
 )
 missing=()

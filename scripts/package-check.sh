@@ -56,7 +56,10 @@ for file in \
   usr/share/icons/hicolor/256x256/apps/quorvan.png \
   usr/share/icons/hicolor/48x48/mimetypes/application-x-quorvan-channels.png \
   usr/share/doc/quorvan/user-guide.md \
-  usr/share/doc/quorvan/copyright; do
+  usr/share/doc/quorvan/copyright \
+  usr/share/quorvan/translations/quorvan_de.qm usr/share/quorvan/translations/quorvan_fr.qm \
+  usr/share/quorvan/translations/quorvan_es.qm usr/share/quorvan/translations/quorvan_it.qm \
+  usr/share/quorvan/translations/quorvan_ja.qm; do
   [ -f "$root/$file" ] && pass "/$file" || fail "/$file is missing"
 done
 grep -qx 'License: GPL-3+' "$root/usr/share/doc/quorvan/copyright" 2>/dev/null &&

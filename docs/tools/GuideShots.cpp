@@ -5,7 +5,8 @@
 // before, and the printout's first page as a PDF (printout.pdf, which the script turns into a
 // picture).
 // Usage: quorvan-guide-shots OUT_DIR PORT GUIDE.md  (run under a virtual X server by
-// scripts/guide-screenshots.sh, with settings folders of its own)
+// scripts/guide-screenshots.sh, with settings folders of its own); the window is in the
+// system's language.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -32,6 +33,7 @@
 #include "gui/editors/TVfoForm.h"
 #include "gui/help/THelpForm.h"
 #include "gui/history/HistoryDialog.h"
+#include "gui/language/AppLanguage.h"
 #include "gui/live/LiveMode.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TAboutBox.h"
@@ -239,6 +241,9 @@ int main(int argc, char** argv) {
   }
   const QString folder = args.at(1);
   if (!QDir().mkpath(folder)) return 1;
+  // In the system's language, as the program starts (LC_ALL=de_DE.UTF-8 and so on).
+  InstallTranslations(app, QLocale::system(),
+                      TranslationFolders(QCoreApplication::applicationDirPath()));
 
   TSetupForm setupForm;
   if (!SaveDialog(setupForm, folder, "first-start")) return 1;

@@ -24,7 +24,7 @@ QList<PortChoice> SystemSerialPorts() {
 QString AskDevicePath(QWidget* parent) {
   bool ok = false;
   const QString path =
-      QInputDialog::getText(parent, QStringLiteral("Quorvan"), QStringLiteral("Device path:"),
+      QInputDialog::getText(parent, QStringLiteral("Quorvan"), QInputDialog::tr("Device path:"),
                             QLineEdit::Normal, QStringLiteral("/dev/"), &ok);
   return ok ? path : QString();
 }

@@ -8,6 +8,7 @@
 #include "app/ScreenshotHook.h"
 #include "app/StartupWindows.h"
 #include "core/model/Version.h"
+#include "gui/language/AppLanguage.h"
 #include "gui/mainwindow/TMainForm.h"
 #include "gui/mainwindow/TWelcomeForm.h"
 #include "io/settings/QSettingsStore.h"
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
   const AppArguments arguments = ParseAppArguments(app.arguments().mid(1));
 
   QSettingsStore settings;
+  InstallTranslations(app, ChosenLocale(settings, QLocale::system()),
+                      TranslationFolders(QCoreApplication::applicationDirPath()));
   StartupWindows windows(settings, arguments.port);
   TMainForm& mainForm = windows.MainForm();
   windows.ShowMainForm();

@@ -1,8 +1,27 @@
 #include "core/messages/Messages.h"
 
+#include "core/messages/MessagePatterns.h"
 #include "core/model/EscapedText.h"
 
 namespace quorvan {
+
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+  std::string text;
+  text.reserve(pattern.size());
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char c = pattern[i];
+    if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+      const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
+      if (index < values.size()) {
+        text += *(values.begin() + index);
+        ++i;
+        continue;
+      }
+    }
+    text += c;
+  }
+  return text;
+}
 
 std::string WithDetail(std::string_view text, std::string_view detail) {
   std::string message(text);
@@ -12,92 +31,99 @@ std::string WithDetail(std::string_view text, std::string_view detail) {
 }
 
 std::string FileNotWrittenMessage(std::string_view reason) {
-  return "The file could not be written: " + EscapeControls(reason);
+  return FillIn(pattern::kFileNotWritten, {EscapeControls(reason)});
 }
 
 std::string ChangedOnDiskQuestion(std::string_view name) {
-  return EscapeControls(name) + " was changed by another program since you opened it.";
+  return FillIn(pattern::kChangedOnDisk, {EscapeControls(name)});
 }
 
 std::string IncompleteReadStatus(int unread) {
-  return "Incomplete read: " + std::to_string(unread) +
-         (unread == 1 ? " item was" : " items were") + " not read from the radio.";
+  return FillIn(unread == 1 ? pattern::kIncompleteReadOne : pattern::kIncompleteReadMany,
+                {std::to_string(unread)});
 }
 
 std::string IncompleteReadQuestion(int unread) {
-  return "This document holds a read that did not finish: " + std::to_string(unread) +
-         (unread == 1 ? " item was" : " items were") + " not read from the radio. Write anyway?";
+  return FillIn(unread == 1 ? pattern::kIncompleteWriteOne : pattern::kIncompleteWriteMany,
+                {std::to_string(unread)});
 }
 
 std::string RecoveryQuestion(std::string_view name, std::string_view time) {
-  return "Quorvan was closed without saving changes to " + EscapeControls(name) + " (" +
-         std::string(time) + ").\nRestore them?";
+  return FillIn(pattern::kRecovery, {EscapeControls(name), time});
 }
 
 std::string OffStepSkippedText(std::string_view frequency, std::string_view step,
                                std::string_view keptStep) {
-  return std::string(frequency) + " is not on the " + std::string(step) + " step; left at " +
-         std::string(keptStep);
+  return FillIn(pattern::kOffStepSkipped, {frequency, step, keptStep});
 }
 
 std::string ComparedWithReadText(std::string_view date) {
-  return "Compared with what the radio held after the read of " + std::string(date) + ".";
+  return FillIn(pattern::kComparedWithRead, {date});
 }
 
 std::string ComparedWithWriteText(std::string_view date) {
-  return "Compared with what the radio held after the write of " + std::string(date) + ".";
+  return FillIn(pattern::kComparedWithWrite, {date});
 }
 
 std::string ComparedWithJournalText(std::string_view date) {
-  return "Compared with what the write of " + std::string(date) +
-         " was to leave; that write may not have ended, so what it wrote is checked first.";
+  return FillIn(pattern::kComparedWithJournal, {date});
 }
 
 std::string ComparedWithFileText(std::string_view file) {
-  return "Compared with " + EscapeControls(file) + ".";
+  return FillIn(pattern::kComparedWithFile, {EscapeControls(file)});
 }
 
 std::string NothingChangedText(std::string_view date) {
-  return "Nothing has changed since the last read or write of this radio (" + std::string(date) +
-         "); nothing was sent.";
+  return FillIn(pattern::kNothingChanged, {date});
 }
 
 std::string NothingDiffersText(std::string_view file) {
-  return "Nothing differs from " + EscapeControls(file) + "; nothing was sent.";
+  return FillIn(pattern::kNothingDiffers, {EscapeControls(file)});
 }
 
 std::string UnreadableBaselineText(std::string_view problem) {
-  std::string text = "The newest backup of this radio cannot be read: " + EscapeControls(problem);
+  std::string text = FillIn(pattern::kUnreadableBaseline, {EscapeControls(problem)});
   return text.back() == '.' ? text : text + ".";
 }
 
 std::string FutureBaselineText(std::string_view path, std::string_view date) {
-  return "The newest backup of this radio is dated later than now (" + std::string(date) +
-         "; is the computer's clock right?): " + EscapeControls(path) + ".";
+  return FillIn(pattern::kFutureBaseline, {date, EscapeControls(path)});
 }
 
 std::string JournalRefusedText(std::string_view reason) {
-  return "Nothing was written to the radio: what it is to hold could not be kept first: " +
-         EscapeControls(reason) + ".";
+  return FillIn(pattern::kJournalRefused, {EscapeControls(reason)});
 }
 
 std::string StateNotKeptText(std::string_view reason) {
-  return "The radio was written, but what it now holds could not be kept: " +
-         EscapeControls(reason) + ". Read the radio once before the next write of changes.";
+  return FillIn(pattern::kStateNotKept, {EscapeControls(reason)});
 }
 
 std::string WriteNotEndedUnkeptText(std::string_view reason) {
-  return "The write did not end, and what it was to leave could not be kept: " +
-         EscapeControls(reason) + ". Read the radio once before the next write of changes.";
+  return FillIn(pattern::kWriteNotEndedUnkept, {EscapeControls(reason)});
+}
+
+std::string WriteChangesQuestion(int items) {
+  return FillIn(items == 1 ? pattern::kWriteOneChange : pattern::kWriteChanges,
+                {std::to_string(items)});
 }
 
 std::string RestoreQuestion(std::string_view date, int items) {
-  return "Restore the radio to its state of " + std::string(date) + "? " + std::to_string(items) +
-         (items == 1 ? " item differs" : " items differ") + " from what it holds now.";
+  return FillIn(items == 1 ? pattern::kRestoreOne : pattern::kRestoreMany,
+                {date, std::to_string(items)});
+}
+
+std::string LiveDiffersText(int items) {
+  return FillIn(items == 1 ? pattern::kLiveDiffersOne : pattern::kLiveDiffersMany,
+                {std::to_string(items)});
+}
+
+std::string LiveLeaveQuestion(int items) {
+  return FillIn(items == 1 ? pattern::kLiveLeaveOne : pattern::kLiveLeaveMany,
+                {std::to_string(items)});
 }
 
 std::string AlreadyRestoredText(std::string_view date) {
-  return "The radio already holds its state of " + std::string(date) + "; nothing was sent.";
+  return FillIn(pattern::kAlreadyRestored, {date});
 }
 
 }  // namespace quorvan

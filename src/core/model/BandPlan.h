@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/messages/Translatable.h"
+
 namespace quorvan {
 
 constexpr int kBandLimitCount = 15;
@@ -49,10 +51,10 @@ struct SetupChoice {
   const char* market;  // the market the caption names, without the parentheses
 };
 inline constexpr std::array<SetupChoice, 4> kSetupChoices{{
-    {"ARVENA (U.S.A./Canada)", "KK,0F", "ARVEN", "U.S.A./Canada"},
-    {"BELTOE (Europe)", "ME,0B", "BELTO", "Europe"},
-    {"BELTO (Japan)", "JJ,01", "BELTO", "Japan"},
-    {"BELTOA (General market)", "MM,07", "BELTO", "General market"},
+    {QT_TRANSLATE_NOOP("Messages", "ARVENA (U.S.A./Canada)"), "KK,0F", "ARVEN", "U.S.A./Canada"},
+    {QT_TRANSLATE_NOOP("Messages", "BELTOE (Europe)"), "ME,0B", "BELTO", "Europe"},
+    {QT_TRANSLATE_NOOP("Messages", "BELTO (Japan)"), "JJ,01", "BELTO", "Japan"},
+    {QT_TRANSLATE_NOOP("Messages", "BELTOA (General market)"), "MM,07", "BELTO", "General market"},
 }};
 
 // The entry of kSetupChoices with this type code, or null: the codes the program makes

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 
+#include "core/messages/Translatable.h"
 #include "core/model/RadioImage.h"
 
 namespace quorvan {
@@ -73,7 +74,9 @@ std::string_view FontFamilyName(GridFont font) {
 NarrowBoxLayout NarrowBoxesFor(const BandPlan& plan) {
   const char d = plan.DestinationLetter();
   return NarrowBoxLayout{d == 'K', d == 'J', plan.IsCirra(),
-                         d == 'K' ? "440MHz Band" : "430MHz Band", "220MHz Band"};
+                         d == 'K' ? QT_TRANSLATE_NOOP("Messages", "440MHz Band")
+                                  : QT_TRANSLATE_NOOP("Messages", "430MHz Band"),
+                         QT_TRANSLATE_NOOP("Messages", "220MHz Band")};
 }
 
 std::string_view VfoBandName(const BandPlan& plan, int bandCode) {

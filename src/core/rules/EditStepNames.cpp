@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/messages/Translatable.h"
+
 namespace quorvan {
 
 namespace {
@@ -75,7 +77,8 @@ std::string RowStepName(std::string_view verb, const BandPlan& plan, const Image
 }
 
 std::string SortStepName(SortKey key) {
-  return key == SortKey::Frequency ? "Sort by Frequency" : "Sort by Memory Name";
+  return key == SortKey::Frequency ? QT_TRANSLATE_NOOP("Messages", "Sort by Frequency")
+                                   : QT_TRANSLATE_NOOP("Messages", "Sort by Memory Name");
 }
 
 std::string ImportStepName(int rows) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/messages/Translatable.h"
 #include "core/rules/DisplayTexts.h"
 
 namespace quorvan {
@@ -88,10 +89,12 @@ int DataRowCount(const BandPlan& plan, Grid grid) {
 std::string_view HeaderText(Grid grid, int column) {
   static constexpr std::array<std::array<std::string_view, 4>, 5> kHeaders{{
       {"", "", "", ""},
-      {"", " ch.", " Rx(Tx) Freq.", " Name"},
-      {"", " Band", " Freq.", ""},
-      {"", " Band", " Rx(Tx) Freq.", ""},
-      {"", " No.", " DTMF Code", ""},
+      {"", QT_TRANSLATE_NOOP("Messages", " ch."), QT_TRANSLATE_NOOP("Messages", " Rx(Tx) Freq."),
+       QT_TRANSLATE_NOOP("Messages", " Name")},
+      {"", QT_TRANSLATE_NOOP("Messages", " Band"), QT_TRANSLATE_NOOP("Messages", " Freq."), ""},
+      {"", QT_TRANSLATE_NOOP("Messages", " Band"), QT_TRANSLATE_NOOP("Messages", " Rx(Tx) Freq."),
+       ""},
+      {"", QT_TRANSLATE_NOOP("Messages", " No."), QT_TRANSLATE_NOOP("Messages", " DTMF Code"), ""},
   }};
   const int g = static_cast<int>(grid);
   if (g < 1 || g > 4 || column < 0 || column >= ColumnCount(grid)) return {};

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/messages/Translatable.h"
 #include "core/model/ChannelTables.h"
 #include "core/rules/DisplayTexts.h"
 #include "core/rules/FrequencyRules.h"
@@ -12,7 +13,10 @@ namespace quorvan {
 namespace {
 
 constexpr std::array<std::string_view, kAllMemoryColumns - kShiftColumn> kHeaders{
-    "Shift", "Offset/Tx", "Tone", "Mode", "Step", "Lock Out", "Power"};
+    QT_TRANSLATE_NOOP("Messages", "Shift"), QT_TRANSLATE_NOOP("Messages", "Offset/Tx"),
+    QT_TRANSLATE_NOOP("Messages", "Tone"),  QT_TRANSLATE_NOOP("Messages", "Mode"),
+    QT_TRANSLATE_NOOP("Messages", "Step"),  QT_TRANSLATE_NOOP("Messages", "Lock Out"),
+    QT_TRANSLATE_NOOP("Messages", "Power")};
 
 std::string ShiftText(const RadioImage& image, const ChannelRecord& record) {
   switch (record.Shift()) {

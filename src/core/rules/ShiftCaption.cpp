@@ -1,4 +1,5 @@
 // The caption of the channel editors' extra repeater shift.
+#include "core/messages/Translatable.h"
 #include "core/rules/FrequencyRules.h"
 
 namespace quorvan {
@@ -27,17 +28,17 @@ bool Is1200ShiftBand(int band, ShiftCaptionContext context, const BandPlan& plan
 
 std::string_view SpecialShiftCaption(const BandPlan& plan, int band, ShiftCaptionContext context) {
   const char destination = plan.DestinationLetter();
-  if (Has76Shift(plan, band)) return "-7.6MHz Shift";
+  if (Has76Shift(plan, band)) return QT_TRANSLATE_NOOP("Messages", "-7.6MHz Shift");
   if (context == ShiftCaptionContext::MemoryApply) {
     // The memory editor's own captions after a reclassification; band 3 only.
     if (band != 3) return {};
-    if (destination == 'E') return "-6MHz Shift";
-    if (destination == 'K') return "-20MHz Shift";
+    if (destination == 'E') return QT_TRANSLATE_NOOP("Messages", "-6MHz Shift");
+    if (destination == 'K') return QT_TRANSLATE_NOOP("Messages", "-20MHz Shift");
     return {};
   }
   if (!Is1200ShiftBand(band, context, plan)) return {};
-  if (destination == 'E') return "-6.0MHz Shift";
-  if (destination == 'K') return "-20.0MHz Shift";
+  if (destination == 'E') return QT_TRANSLATE_NOOP("Messages", "-6.0MHz Shift");
+  if (destination == 'K') return QT_TRANSLATE_NOOP("Messages", "-20.0MHz Shift");
   return {};
 }
 

@@ -1,5 +1,6 @@
 #include "core/rules/StatusTexts.h"
 
+#include "core/messages/MessagePatterns.h"
 #include "core/model/ChannelTables.h"
 #include "core/rules/DisplayTexts.h"
 
@@ -7,9 +8,9 @@ namespace quorvan {
 namespace {
 
 std::string OffsetPanel(std::string_view shift, std::string_view offset, std::string_view tx) {
-  if (tx.size() > 1) return "Tx Frequency : " + FrequencyText(tx) + "MHz";
+  if (tx.size() > 1) return FillIn(pattern::kTxFrequencyPanel, {FrequencyText(tx)});
   if (shift == "0" || shift == "3") return {};
-  if (offset.size() > 1) return "Offset : " + OffsetText(offset) + "MHz";
+  if (offset.size() > 1) return FillIn(pattern::kOffsetPanel, {OffsetText(offset)});
   return {};
 }
 
@@ -42,8 +43,8 @@ std::string ProgramVfoPanel(const RadioImage& image, int vfoSlot) {
   if (vfoSlot < 0 || vfoSlot >= kProgramVfoSlots) return {};
   const ProgramVfoRecord range = image.ProgramVfo(vfoSlot);
   if (range.Empty()) return {};
-  return "Programmable VFO : " + WholeNumberText(range.Lower()) + "-" +
-         WholeNumberText(range.Upper());
+  return FillIn(pattern::kProgramVfoPanel,
+                {WholeNumberText(range.Lower()), WholeNumberText(range.Upper())});
 }
 
 }  // namespace
@@ -54,7 +55,7 @@ StatusPanels StatusBarTexts(const RadioImage& image, Grid activeGrid, int select
   if (slot < 0) return panels;
   if (activeGrid == Grid::Dtmf) {
     const DtmfRecord dtmf = image.Dtmf(slot);
-    if (!dtmf.Name().empty()) panels[0] = "Name : " + std::string(dtmf.Name());
+    if (!dtmf.Name().empty()) panels[0] = FillIn(pattern::kNamePanel, {dtmf.Name()});
     return panels;
   }
   const ChannelRecord record = image.Channel(SlotKindOfGrid(activeGrid), slot);

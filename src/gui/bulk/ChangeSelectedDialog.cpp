@@ -45,8 +45,10 @@ ChangeSelectedDialog::ChangeSelectedDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Change Selected"));
   setObjectName(QStringLiteral("ChangeSelectedDialog"));
   auto* grid = new QGridLayout(this);
-  const std::array<const char*, kRowCount> captions{"Mode",     "Step",  "Shift and Offset", "Tone",
-                                                    "Lock Out", "Power", "Name prefix"};
+  const std::array<const char*, kRowCount> captions{
+      QT_TR_NOOP("Mode"),       QT_TR_NOOP("Step"),     QT_TR_NOOP("Shift and Offset"),
+      QT_TR_NOOP("Tone"),       QT_TR_NOOP("Lock Out"), QT_TR_NOOP("Power"),
+      QT_TR_NOOP("Name prefix")};
   const std::array<const char*, kRowCount> names{"CheckBox_Mode", "CheckBox_Step", "CheckBox_Shift",
                                                  "CheckBox_Tone", "CheckBox_Lock", "CheckBox_Power",
                                                  "CheckBox_Name"};

@@ -8,11 +8,11 @@ namespace quorvan {
 
 namespace {
 
-const QString kFilter = QStringLiteral("Quorvan Files (*.qvx)");
+QString Filter() { return QFileDialog::tr("Quorvan Files (*.qvx)"); }
 const QString kSuffix = QStringLiteral("qvx");
 
 QString RunDialog(QFileDialog& dialog) {
-  dialog.setNameFilter(kFilter);
+  dialog.setNameFilter(Filter());
   dialog.setDefaultSuffix(kSuffix);
   if (dialog.exec() != QDialog::Accepted) return {};
   const QStringList files = dialog.selectedFiles();

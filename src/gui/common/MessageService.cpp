@@ -1,15 +1,111 @@
 #include "gui/common/MessageService.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <optional>
+#include <vector>
 
+#include "core/messages/MessagePatterns.h"
 #include "core/messages/Messages.h"
 
 namespace quorvan {
 
-QString MessageText(std::string_view text) {
+namespace {
+
+QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// A catalogue pattern as an expression that takes a sentence made from it apart, with the
+// numbers of its values in the order they stand.
+struct PatternMatcher {
+  const char* pattern;
+  QRegularExpression expression;
+  QList<int> numbers;
+};
+
+const std::vector<PatternMatcher>& PatternMatchers() {
+  static const std::vector<PatternMatcher> matchers = [] {
+    std::vector<PatternMatcher> list;
+    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
+    for (const char* pattern : kMessagePatterns) {
+      const QString text = QString::fromUtf8(pattern);
+      QString expression = QStringLiteral("^");
+      QList<int> numbers;
+      qsizetype from = 0;
+      for (auto it = placeholder.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        expression += QRegularExpression::escape(text.mid(from, match.capturedStart() - from));
+        expression += QStringLiteral("(.*)");
+        numbers << match.captured(1).toInt();
+        from = match.capturedEnd();
+      }
+      expression += QRegularExpression::escape(text.mid(from)) + QStringLiteral("$");
+      list.push_back({pattern, QRegularExpression(expression), numbers});
+    }
+    return list;
+  }();
+  return matchers;
+}
+
+// One block of lines of the catalogue, or a sentence made from one of its patterns, in the
+// window's language; nothing when it is neither (or has no translation).
+std::optional<QString> TranslatedBlock(const QString& text) {
+  const QByteArray source = text.toUtf8();
+  const QString whole = QCoreApplication::translate(kMessagesContext, source.constData());
+  if (whole != text) return whole;
+  for (const PatternMatcher& matcher : PatternMatchers()) {
+    const QRegularExpressionMatch match = matcher.expression.match(text);
+    if (!match.hasMatch()) continue;
+    QString translated = QCoreApplication::translate(kMessagesContext, matcher.pattern);
+    if (translated == QString::fromUtf8(matcher.pattern)) return std::nullopt;
+    // Every value goes in at once, so a value that holds "%2" is not taken for a place.
+    QString filled;
+    for (qsizetype i = 0; i < translated.size(); ++i) {
+      if (translated[i] == QLatin1Char('%') && i + 1 < translated.size()) {
+        const int number = translated[i + 1].digitValue();
+        const qsizetype index = matcher.numbers.indexOf(number);
+        if (number > 0 && index >= 0) {
+          filled += match.captured(static_cast<int>(index) + 1);
+          ++i;
+          continue;
+        }
+      }
+      filled += translated[i];
+    }
+    return filled;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+QString TranslatedMessage(const QString& english) {
+  if (QCoreApplication::instance() == nullptr) return english;
+  // The longest first block of lines the catalogue knows is translated; what follows it (a
+  // detail, or further texts of the catalogue) is looked at the same way. No text of the
+  // catalogue is longer than three lines, so a long report costs little.
+  constexpr qsizetype kLongestText = 3;
+  QList<qsizetype> ends;
+  for (qsizetype at = english.indexOf(QLatin1Char('\n')); at >= 0 && ends.size() < kLongestText;
+       at = english.indexOf(QLatin1Char('\n'), at + 1)) {
+    ends << at;
+  }
+  if (ends.size() < kLongestText) ends << english.size();
+  for (auto end = ends.crbegin(); end != ends.crend(); ++end) {
+    if (std::optional<QString> head = TranslatedBlock(english.left(*end))) {
+      if (*end == english.size()) return *head;
+      return *head + QLatin1Char('\n') + TranslatedMessage(english.mid(*end + 1));
+    }
+  }
+  // The first line is no text of the catalogue: it stays, and the rest is looked at.
+  if (ends.front() == english.size()) return english;
+  return english.left(ends.front() + 1) + TranslatedMessage(english.mid(ends.front() + 1));
+}
+
+QString MessageText(std::string_view text) { return TranslatedMessage(FromUtf8(text)); }
 
 QString FileOpenErrorMessage(const std::string& reason) {
   return MessageText(WithDetail(kFileOpenErrorMessage, reason));

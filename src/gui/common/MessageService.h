@@ -31,8 +31,11 @@ class MessageService {
   }
 };
 
-// A text of the message catalogue (or built from one) for a box.
+// A text of the message catalogue (or built from one) for a box, in the window's language: a
+// text of the catalogue, or a sentence made from one of its patterns, is translated; a detail
+// on the lines after one is kept as it is unless it is one too. In English nothing changes.
 QString MessageText(std::string_view text);
+QString TranslatedMessage(const QString& english);
 
 // "File Open error." and, on the next line, why: the line of a file and what is wrong with it,
 // or what the system refused (control characters shown escaped).

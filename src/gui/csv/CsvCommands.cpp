@@ -18,16 +18,16 @@ namespace quorvan {
 
 namespace {
 
-const QString kFilter = QStringLiteral("CSV Files(*.csv);;All Files(*)");
+QString Filter() { return QFileDialog::tr("CSV Files(*.csv);;All Files(*)"); }
 
 }  // namespace
 
 QString NativeCsvFileDialogs::OpenCsvName(const QString& folder) {
-  return QFileDialog::getOpenFileName(parent_, QObject::tr("Import CSV"), folder, kFilter);
+  return QFileDialog::getOpenFileName(parent_, QObject::tr("Import CSV"), folder, Filter());
 }
 
 QString NativeCsvFileDialogs::SaveCsvName(const QString& folder) {
-  QFileDialog dialog(parent_, QObject::tr("Export CSV"), folder, kFilter);
+  QFileDialog dialog(parent_, QObject::tr("Export CSV"), folder, Filter());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("csv"));
   return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
@@ -90,7 +90,7 @@ bool CsvCommands::ImportCsv(const QString& folder, int selectedSlot) {
       [&report](const ImageChanges&) { return ImportStepName(report.imported); },
       [&](RadioImage& image) { isList = ImportMemoryCsv(text, placement, image, report, &error); });
   if (!isList) {
-    messages_.Error(QString::fromStdString(CsvNotAChannelListMessage(error)));
+    messages_.Error(MessageText(CsvNotAChannelListMessage(error)));
     return false;
   }
   showReport_(QString::fromStdString(report.Text()));

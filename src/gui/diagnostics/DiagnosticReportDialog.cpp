@@ -83,7 +83,7 @@ bool DiagnosticReportDialog::Save() {
   std::string error;
   if (!WriteFileAtomically(QFile::encodeName(path).toStdString(),
                            ReportText().toUtf8().toStdString(), &error)) {
-    messages_.Error(QString::fromStdString(FileNotWrittenMessage(error)));
+    messages_.Error(MessageText(FileNotWrittenMessage(error)));
     return false;
   }
   return true;

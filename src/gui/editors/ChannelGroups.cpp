@@ -13,6 +13,7 @@
 #include "core/rules/FrequencyRules.h"
 #include "gui/common/AccessibleNames.h"
 #include "gui/common/KeyboardOrder.h"
+#include "gui/common/MessageService.h"
 #include "gui/editors/EditorText.h"
 #include "gui/editors/FieldFilters.h"
 
@@ -38,7 +39,7 @@ void SelectIndex(QComboBox* list, int index) {
 }  // namespace
 
 FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* parent)
-    : QGroupBox(QStringLiteral("Frequency"), parent), withSplit_(withSplit) {
+    : QGroupBox(tr("Frequency"), parent), withSplit_(withSplit) {
   auto* grid = new QGridLayout(this);
   rx_ = new QLineEdit(this);
   rx_->setObjectName(QStringLiteral("Edit1"));
@@ -91,16 +92,16 @@ FrequencyGroup::FrequencyGroup(bool withSplit, int frequencyLength, QWidget* par
     const char* caption;
   };
   std::vector<Choice> choices;
-  if (withSplit) choices.push_back({ShiftChoice::Split, "Split Channel"});
-  choices.insert(choices.end(), {{ShiftChoice::Simplex, "Simplex"},
-                                 {ShiftChoice::Plus, "Plus Shift"},
-                                 {ShiftChoice::Minus, "Minus Shift"},
+  if (withSplit) choices.push_back({ShiftChoice::Split, QT_TR_NOOP("Split Channel")});
+  choices.insert(choices.end(), {{ShiftChoice::Simplex, QT_TR_NOOP("Simplex")},
+                                 {ShiftChoice::Plus, QT_TR_NOOP("Plus Shift")},
+                                 {ShiftChoice::Minus, QT_TR_NOOP("Minus Shift")},
                                  {ShiftChoice::Special, ""}});
   auto* group = new QButtonGroup(this);
   int row = 4;
   int number = 1;
   for (const Choice& choice : choices) {
-    auto* button = new QRadioButton(QString::fromLatin1(choice.caption), this);
+    auto* button = new QRadioButton(tr(choice.caption), this);
     button->setObjectName(QStringLiteral("RadioButton%1").arg(number++));
     group->addButton(button);
     grid->addWidget(button, row++, 0, 1, 3);
@@ -135,7 +136,7 @@ QRadioButton* FrequencyGroup::ButtonOf(ShiftChoice shift) const {
 
 void FrequencyGroup::SetSpecialShift(const std::string& caption) {
   QRadioButton* special = ButtonOf(ShiftChoice::Special);
-  special->setText(ToQString(caption));
+  special->setText(MessageText(caption));
   special->setVisible(!caption.empty());
   special->setEnabled(!caption.empty());
 }
@@ -205,16 +206,17 @@ void FrequencyGroup::ReadInto(EditorEntry& entry) const {
 
 int FrequencyGroup::Mode() const { return mode_->currentIndex(); }
 
-ToneGroup::ToneGroup(QWidget* parent) : QGroupBox(QStringLiteral("Tone/CTCSS/DCS"), parent) {
+ToneGroup::ToneGroup(QWidget* parent) : QGroupBox(tr("Tone/CTCSS/DCS"), parent) {
   auto* grid = new QGridLayout(this);
-  const std::array<const char*, 3> switchCaptions{"Tone", "CTCSS", "DCS"};
-  const std::array<const char*, 3> listCaptions{"Tone Frequency", "CTCSS Frequency", "DCS Code"};
+  const std::array<const char*, 3> switchCaptions{QT_TR_NOOP("Tone"), "CTCSS", "DCS"};
+  const std::array<const char*, 3> listCaptions{
+      QT_TR_NOOP("Tone Frequency"), QT_TR_NOOP("CTCSS Frequency"), QT_TR_NOOP("DCS Code")};
   for (std::size_t i = 0; i < 3; ++i) {
-    switches_[i] = new QCheckBox(QString::fromLatin1(switchCaptions[i]), this);
+    switches_[i] = new QCheckBox(tr(switchCaptions[i]), this);
     switches_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 2));
     lists_[i] = new QComboBox(this);
     lists_[i]->setObjectName(QStringLiteral("ComboBox%1").arg(i + 3));
-    labels_[i] = new QLabel(QString::fromLatin1(listCaptions[i]), this);
+    labels_[i] = new QLabel(tr(listCaptions[i]), this);
     LabelControl(labels_[i], lists_[i]);
     grid->addWidget(switches_[i], static_cast<int>(i), 0);
     grid->addWidget(labels_[i], static_cast<int>(i), 1);

@@ -80,10 +80,10 @@ void TEditorDialog::FollowChange(ChangeKind, const ImageChanges& changes) {
   }
 }
 
-void TEditorDialog::Inform(std::string_view text) { messages_.Information(ToQString(text)); }
+void TEditorDialog::Inform(std::string_view text) { messages_.Information(MessageText(text)); }
 
 bool TEditorDialog::Ask(std::string_view text) {
-  return messages_.AskYesNo(ToQString(text), MessageIcon::Question);
+  return messages_.AskYesNo(MessageText(text), MessageIcon::Question);
 }
 
 bool TEditorDialog::ReportError(EditError error) {

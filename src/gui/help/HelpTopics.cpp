@@ -33,9 +33,10 @@ QString FindUserGuide(const QStringList& candidates) {
 }
 
 QString UserGuideMissingText(const QStringList& candidates) {
-  QString text = QStringLiteral(
-      "The user guide was not found.\nIt is installed with Quorvan as "
-      "share/doc/quorvan/user-guide.md; it was looked for as:");
+  QString text =
+      QCoreApplication::translate("quorvan::HelpTopics",
+                                  "The user guide was not found.\nIt is installed with Quorvan as "
+                                  "share/doc/quorvan/user-guide.md; it was looked for as:");
   for (const QString& candidate : candidates) {
     text += QLatin1Char('\n') + QDir::toNativeSeparators(candidate);
   }

@@ -36,30 +36,31 @@ constexpr std::array<KindCounts, 6> kCounts{{
 QString HistoryKindCaption(BackupKind kind) {
   switch (kind) {
     case BackupKind::Read:
-      return Tr("Read");
+      return Tr(QT_TRANSLATE_NOOP("HistoryDialog", "Read"));
     case BackupKind::MemoryRead:
-      return Tr("Memory read");
+      return Tr(QT_TRANSLATE_NOOP("HistoryDialog", "Memory read"));
     case BackupKind::MenuRead:
-      return Tr("Menu read");
+      return Tr(QT_TRANSLATE_NOOP("HistoryDialog", "Menu read"));
     case BackupKind::Written:
-      return Tr("Written");
+      return Tr(QT_TRANSLATE_NOOP("HistoryDialog", "Written"));
     case BackupKind::Replaced:
-      return Tr("Replaced");
+      return Tr(QT_TRANSLATE_NOOP("HistoryDialog", "Replaced"));
     case BackupKind::Pending:
-      return Tr("Pending write");
+      return Tr(QT_TRANSLATE_NOOP("HistoryDialog", "Pending write"));
   }
   return {};
 }
 
 QString HistoryChangesCaption(const HistoryEntry& entry) {
-  if (entry.damaged) return Tr("Damaged");
-  if (entry.earliest) return Tr("No earlier state");
+  if (entry.damaged) return Tr(QT_TRANSLATE_NOOP("HistoryDialog", "Damaged"));
+  if (entry.earliest) return Tr(QT_TRANSLATE_NOOP("HistoryDialog", "No earlier state"));
   QStringList parts;
   for (const KindCounts& c : kCounts) {
     const int n = entry.changes.Of(c.kind);
     if (n > 0) parts << Tr(n == 1 ? c.one : c.many).arg(n);
   }
-  return parts.isEmpty() ? Tr("No change") : parts.join(QStringLiteral(", "));
+  return parts.isEmpty() ? Tr(QT_TRANSLATE_NOOP("HistoryDialog", "No change"))
+                         : parts.join(QStringLiteral(", "));
 }
 
 QString HistoryTimeCaption(std::time_t when) {
@@ -67,6 +68,8 @@ QString HistoryTimeCaption(std::time_t when) {
       .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-QString HistoryEntrySide(int number) { return Tr("in entry %1").arg(number); }
+QString HistoryEntrySide(int number) {
+  return Tr(QT_TRANSLATE_NOOP("HistoryDialog", "in entry %1")).arg(number);
+}
 
 }  // namespace quorvan

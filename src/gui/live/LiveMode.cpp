@@ -20,7 +20,7 @@ namespace quorvan {
 
 namespace {
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(const std::string& text) { return MessageText(text); }
 
 std::vector<ItemRef> ItemsOf(const ImageChanges& changes) {
   std::vector<ItemRef> items;
@@ -82,11 +82,11 @@ bool LiveMode::Start(const QString& portName, const std::function<bool()>& readR
       }
       detail = Text(LiveDiffersText(differing.Count()) + "\n" + ComparedWithText(found));
     } else {
-      detail = found.status == Baseline::Status::None ? QString::fromUtf8(kLiveRadioUnknownText)
+      detail = found.status == Baseline::Status::None ? MessageText(kLiveRadioUnknownText)
                                                       : Text(BaselineRefusalText(found));
     }
     if (!mayRead) return false;  // a read that did not leave the radio known
-    const QString question = QString::fromUtf8(kLiveModeQuestion) + QLatin1Char('\n') + detail;
+    const QString question = MessageText(kLiveModeQuestion) + QLatin1Char('\n') + detail;
     const QString write =
         differing.Empty() ? QString() : tr("Write %n Changes First", nullptr, differing.Count());
     Answer answer = Answer::Cancel;

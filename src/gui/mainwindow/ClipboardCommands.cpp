@@ -157,7 +157,7 @@ void ClipboardCommands::Paste() {
     if (skipped.empty()) return;
     std::string text(kRowsNotPastedMessage);
     for (const SkippedPasteRow& row : skipped) text += "\n" + SkippedPasteLine(buffer_.Rows(), row);
-    messages_.Information(QString::fromStdString(text));
+    messages_.Information(MessageText(text));
     return;
   }
   // The rules check the target again: the selection may have moved since the last update.

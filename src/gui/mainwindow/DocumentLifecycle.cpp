@@ -16,10 +16,6 @@ namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-QString Translated(const char* text) {
-  return QCoreApplication::translate("DocumentLifecycle", text);
-}
-
 }  // namespace
 
 const QString DocumentLifecycle::kUntitled = QStringLiteral("Untitled");
@@ -126,7 +122,9 @@ bool DocumentLifecycle::Save() {
     const QString name = QFileInfo(DocumentName()).fileName();
     switch (messages_.AskThreeWay(
         MessageText(ChangedOnDiskQuestion(name.toStdString())),
-        {Translated("Overwrite"), Translated("Save As..."), Translated("Cancel")},
+        {QCoreApplication::translate("DocumentLifecycle", "Overwrite"),
+         QCoreApplication::translate("DocumentLifecycle", "Save As..."),
+         QCoreApplication::translate("DocumentLifecycle", "Cancel")},
         MessageIcon::Warning)) {
       case Answer::Yes:
         break;

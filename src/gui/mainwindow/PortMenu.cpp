@@ -83,7 +83,7 @@ void PortMenu::Choose(const QString& portName) {
   if (portName.isEmpty()) return;
   if (!hooks_.checkPort || !hooks_.checkPort(portName)) {
     messages_.Warning(WithPortAccessAdvice(
-        portName + QStringLiteral(" is invalid.\nPlease check comport status."), portName));
+        tr("%1 is invalid.\nPlease check comport status.").arg(portName), portName));
     UpdateChecks();  // the chosen item loses its tick, the previous one keeps it
     return;
   }

@@ -12,7 +12,7 @@
 namespace quorvan {
 
 QString TAboutBox::VersionText() {
-  return QStringLiteral("Version 0.00 Beta ") + QString::fromLatin1(kQuorvanVersion);
+  return tr("Version 0.00 Beta %1").arg(QString::fromLatin1(kQuorvanVersion));
 }
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {

@@ -1,6 +1,7 @@
 #include "gui/mainwindow/TMainForm.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/messages/Messages.h"
 #include "core/model/NameCodec.h"
 #include "core/rules/GridTexts.h"
 #include "core/rules/MemoryCellEdit.h"
@@ -27,11 +29,13 @@
 #include "core/rules/StatusTexts.h"
 #include "gui/common/AccessibleNames.h"
 #include "gui/common/DisplayFonts.h"
+#include "gui/common/MessageService.h"
 #include "gui/common/StatusAnnouncer.h"
 #include "gui/csv/CsvCommands.h"
 #include "gui/document/DocumentSignals.h"
 #include "gui/help/HelpTopics.h"
 #include "gui/history/HistoryDialog.h"
+#include "gui/language/AppLanguage.h"
 #include "gui/mainwindow/ChoiceCellDelegate.h"
 #include "gui/mainwindow/CommentValidator.h"
 #include "gui/live/LiveMode.h"
@@ -62,10 +66,10 @@ struct GridLayoutInfo {
 };
 
 const std::array<GridLayoutInfo, kGrids.size()> kGridLayouts{{
-    {"&Memory Channel", {10, 27, 89, 98}, 15},
-    {"&VFO", {10, 73, 73}, 4},
-    {"&CALL Channel", {10, 74, 103}, 3},
-    {"&DTMF Memory", {10, 23, 155}, 5},
+    {QT_TRANSLATE_NOOP("quorvan::TMainForm", "&Memory Channel"), {10, 27, 89, 98}, 15},
+    {QT_TRANSLATE_NOOP("quorvan::TMainForm", "&VFO"), {10, 73, 73}, 4},
+    {QT_TRANSLATE_NOOP("quorvan::TMainForm", "&CALL Channel"), {10, 74, 103}, 3},
+    {QT_TRANSLATE_NOOP("quorvan::TMainForm", "&DTMF Memory"), {10, 23, 155}, 5},
 }};
 
 // "Cut (Ctrl+X)": what a tool button's tip says, the command and its first shortcut.
@@ -206,6 +210,7 @@ void TMainForm::BuildMenus() {
                                    [this] { ShowAllColumns(); });
   allColumns->setCheckable(true);
   allColumns->setChecked(services_.settings->Value(kAllColumnsKey) == "1");
+  BuildLanguageMenu(view);
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help_ = std::make_unique<HelpTopics>(*this, *services_.settings, *services_.messages,
@@ -227,6 +232,37 @@ void TMainForm::BuildMenus() {
   });
 }
 
+void TMainForm::BuildLanguageMenu(QMenu* view) {
+  QMenu* languages = view->addMenu(tr("&Language"));
+  languages->setObjectName(QStringLiteral("LanguageMenu"));
+  auto* group = new QActionGroup(languages);
+  const std::string stored = services_.settings->Value(kLanguageKey);
+  auto add = [&](const QString& text, std::string_view code) {
+    QAction* action = languages->addAction(text);
+    action->setObjectName(
+        QStringLiteral("Language_") +
+        (code.empty() ? QStringLiteral("System")
+                      : QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()))));
+    action->setCheckable(true);
+    action->setChecked(stored == code);
+    group->addAction(action);
+    const std::string chosen(code);
+    connect(action, &QAction::triggered, this, [this, chosen] {
+      if (services_.settings->Value(kLanguageKey) == chosen) return;
+      services_.settings->SetValue(kLanguageKey, chosen);
+      services_.messages->Information(MessageText(kLanguageAtNextStartMessage));
+    });
+  };
+  add(tr("System"), {});
+  languages->addSeparator();
+  // Each language is named in its own words, so it can be found in any of them.
+  add(QStringLiteral("English"), kEnglishCode);
+  for (const ShippedLanguage& language : kShippedLanguages) {
+    add(QString::fromUtf8(language.name), language.code);
+  }
+  if (!group->checkedAction()) group->actions().front()->setChecked(true);
+}
+
 void TMainForm::BuildRadioMenu() {
   QMenu* radio = menuBar()->addMenu(tr("&Radio"));
   struct Scope {
@@ -236,9 +272,10 @@ void TMainForm::BuildRadioMenu() {
     MainCommand write;
   };
   const std::array<Scope, 3> scopes{{
-      {"&All", TransferScope::All, MainCommand::ReadAll, MainCommand::WriteAll},
-      {"&Memory", TransferScope::Memory, MainCommand::ReadMemory, MainCommand::WriteMemory},
-      {"M&enu", TransferScope::Menu, MainCommand::ReadMenu, MainCommand::WriteMenu},
+      {QT_TR_NOOP("&All"), TransferScope::All, MainCommand::ReadAll, MainCommand::WriteAll},
+      {QT_TR_NOOP("&Memory"), TransferScope::Memory, MainCommand::ReadMemory,
+       MainCommand::WriteMemory},
+      {QT_TR_NOOP("M&enu"), TransferScope::Menu, MainCommand::ReadMenu, MainCommand::WriteMenu},
   }};
   radio_ = std::make_unique<RadioCommands>(
       document_.Image(), *services_.messages, *services_.transfers, *services_.settings,
@@ -317,10 +354,13 @@ void TMainForm::BuildEditMenu() {
     QKeySequence shortcut;
   };
   const std::array<Edit, 4> edits{{
-      {"Cu&t", MainCommand::EditCut, EditCommand::Cut, QKeySequence(Qt::CTRL | Qt::Key_X)},
-      {"&Copy", MainCommand::EditCopy, EditCommand::Copy, QKeySequence(Qt::CTRL | Qt::Key_C)},
-      {"&Paste", MainCommand::EditPaste, EditCommand::Paste, QKeySequence(Qt::CTRL | Qt::Key_V)},
-      {"&Delete", MainCommand::EditDelete, EditCommand::Delete,
+      {QT_TR_NOOP("Cu&t"), MainCommand::EditCut, EditCommand::Cut,
+       QKeySequence(Qt::CTRL | Qt::Key_X)},
+      {QT_TR_NOOP("&Copy"), MainCommand::EditCopy, EditCommand::Copy,
+       QKeySequence(Qt::CTRL | Qt::Key_C)},
+      {QT_TR_NOOP("&Paste"), MainCommand::EditPaste, EditCommand::Paste,
+       QKeySequence(Qt::CTRL | Qt::Key_V)},
+      {QT_TR_NOOP("&Delete"), MainCommand::EditDelete, EditCommand::Delete,
        QKeySequence(Qt::CTRL | Qt::Key_Delete)},
   }};
   for (const Edit& e : edits) {
@@ -365,17 +405,17 @@ void TMainForm::BuildToolBar() {
     bool separatorBefore;  // grouping like the original toolbar: file, radio, edit, then undo
   };
   const std::array<Button, 11> buttons{{
-      {"New", MainCommand::FileNew, ToolPicture::New, false},
-      {"Open", MainCommand::FileOpen, ToolPicture::Open, false},
-      {"Save", MainCommand::FileSave, ToolPicture::Save, false},
-      {"Print", MainCommand::FilePrint, ToolPicture::Print, false},
-      {"Read", MainCommand::ReadAll, ToolPicture::Read, true},
-      {"Write", MainCommand::WriteAll, ToolPicture::Write, false},
-      {"Cut", MainCommand::EditCut, ToolPicture::Cut, true},
-      {"Copy", MainCommand::EditCopy, ToolPicture::Copy, false},
-      {"Paste", MainCommand::EditPaste, ToolPicture::Paste, false},
-      {"Undo", MainCommand::EditUndo, ToolPicture::Undo, true},
-      {"Redo", MainCommand::EditRedo, ToolPicture::Redo, false},
+      {QT_TR_NOOP("New"), MainCommand::FileNew, ToolPicture::New, false},
+      {QT_TR_NOOP("Open"), MainCommand::FileOpen, ToolPicture::Open, false},
+      {QT_TR_NOOP("Save"), MainCommand::FileSave, ToolPicture::Save, false},
+      {QT_TR_NOOP("Print"), MainCommand::FilePrint, ToolPicture::Print, false},
+      {QT_TR_NOOP("Read"), MainCommand::ReadAll, ToolPicture::Read, true},
+      {QT_TR_NOOP("Write"), MainCommand::WriteAll, ToolPicture::Write, false},
+      {QT_TR_NOOP("Cut"), MainCommand::EditCut, ToolPicture::Cut, true},
+      {QT_TR_NOOP("Copy"), MainCommand::EditCopy, ToolPicture::Copy, false},
+      {QT_TR_NOOP("Paste"), MainCommand::EditPaste, ToolPicture::Paste, false},
+      {QT_TR_NOOP("Undo"), MainCommand::EditUndo, ToolPicture::Undo, true},
+      {QT_TR_NOOP("Redo"), MainCommand::EditRedo, ToolPicture::Redo, false},
   }};
   for (const Button& b : buttons) {
     QAction* target = Action(b.target);
@@ -396,14 +436,13 @@ QGroupBox* TMainForm::BuildGrid(Grid grid, const QString& caption, int visibleRo
   box->setObjectName(QStringLiteral("GroupBox%1").arg(static_cast<int>(grid)));
   QStringList headers;
   for (int c = 0; c < ColumnCount(grid); ++c) {
-    headers << QString::fromLatin1(HeaderText(grid, c).data(),
-                                   static_cast<int>(HeaderText(grid, c).size()));
+    headers << MessageText(HeaderText(grid, c));
   }
   // The memory grid holds the setting columns too; All Columns shows them.
   if (grid == Grid::Memory) {
     for (int c = kShiftColumn; c < kAllMemoryColumns; ++c) {
       const std::string_view header = MemorySettingHeader(c);
-      headers << QString::fromLatin1(header.data(), static_cast<int>(header.size()));
+      headers << MessageText(header);
     }
   }
   models_[i] = new GridModel(
@@ -501,7 +540,7 @@ void TMainForm::BuildPages() {
   auto* smallGrids = new QVBoxLayout;
   for (const Grid grid : kGrids) {
     const GridLayoutInfo& layout = kGridLayouts[GridIndex(grid)];
-    QGroupBox* box = BuildGrid(grid, QString::fromLatin1(layout.caption), layout.visibleRows);
+    QGroupBox* box = BuildGrid(grid, tr(layout.caption), layout.visibleRows);
     if (grid == Grid::Memory) {
       grids->addWidget(box, 1);
     } else {
@@ -511,12 +550,12 @@ void TMainForm::BuildPages() {
   }
   smallGrids->addStretch(1);
   grids->addLayout(smallGrids);
-  pageControl_->addTab(memoryPage, QStringLiteral("Memor&y"));
-  const std::array<const char*, 2> menuCaptions{"Menu &1", "Menu &2"};
+  pageControl_->addTab(memoryPage, tr("Memor&y"));
+  const std::array<const char*, 2> menuCaptions{QT_TR_NOOP("Menu &1"), QT_TR_NOOP("Menu &2")};
   for (std::size_t p = 0; p < menuPages_.size(); ++p) {
     menuPages_[p] = new QWidget;
     menuPages_[p]->setObjectName(QStringLiteral("TabSheet%1").arg(p + 2));
-    pageControl_->addTab(menuPages_[p], QString::fromLatin1(menuCaptions[p]));
+    pageControl_->addTab(menuPages_[p], tr(menuCaptions[p]));
   }
   connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::OnPageChanged);
 
@@ -657,7 +696,7 @@ void TMainForm::UpdateStatusBar() {
       StatusBarTexts(Image(), activeGrid_, active ? active->SelectedGridRow() : 0);
   std::array<QString, 4> shown;
   for (std::size_t p = 0; p < shown.size(); ++p) {
-    shown[p] = Display(texts[p], Image().Plan().DestinationLetter());
+    shown[p] = TranslatedMessage(Display(texts[p], Image().Plan().DestinationLetter()));
   }
   SetStatusTexts(shown);
 }

@@ -187,6 +187,7 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   void BuildMenus();
   void BuildRadioMenu();
   void BuildEditMenu();
+  void BuildLanguageMenu(QMenu* view);
   void BuildToolBar();
   void BuildPages();
   void BuildStatusBar();

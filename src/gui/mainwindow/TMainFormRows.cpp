@@ -21,7 +21,7 @@ namespace quorvan {
 namespace {
 
 QString FromText(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  return TranslatedMessage(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 std::string Label(int slot) { return MemoryChannelLabel(slot); }
@@ -80,7 +80,7 @@ void TMainForm::InsertRow() {
   if (!IsOrdinaryMemoryBlock(slot, slot)) return;
   std::string error;
   bool inserted = false;
-  document_.Change("Insert Row at " + Label(slot),
+  document_.Change(tr("Insert Row at %1").arg(QString::fromStdString(Label(slot))).toStdString(),
                    [&](RadioImage& image) { inserted = InsertMemoryRow(image, slot, &error); });
   if (!inserted) {
     services_.messages->Information(FromText(error));
@@ -93,7 +93,7 @@ void TMainForm::RemoveRow() {
   const int slot = CurrentMemorySlot();
   if (slot < 0) return;
   bool removed = false;
-  document_.Change("Remove Row " + Label(slot),
+  document_.Change(tr("Remove Row %1").arg(QString::fromStdString(Label(slot))).toStdString(),
                    [&](RadioImage& image) { removed = RemoveMemoryRow(image, slot); });
   if (removed) SelectMemoryBlock(slot, slot);
 }
@@ -104,7 +104,9 @@ void TMainForm::MoveRows(int by) {
   if (!SelectedMemoryBlock(first, last)) return;
   const std::string rows = first == last ? Label(first) : Label(first) + "-" + Label(last);
   bool moved = false;
-  document_.Change((by < 0 ? "Move Up " : "Move Down ") + rows,
+  document_.Change((by < 0 ? tr("Move Up %1") : tr("Move Down %1"))
+                       .arg(QString::fromStdString(rows))
+                       .toStdString(),
                    [&](RadioImage& image) { moved = MoveMemoryRows(image, first, last, by); });
   if (moved) SelectMemoryBlock(first + by, last + by);
 }
@@ -138,7 +140,7 @@ void TMainForm::ChangeSelected() {
   if (out.notes.empty()) return;
   std::string text(kRowsAdjustedMessage);
   for (const SlotNote& note : out.notes) text += "\n" + SlotNoteLine(note);
-  services_.messages->Information(QString::fromStdString(text));
+  services_.messages->Information(MessageText(text));
 }
 
 void TMainForm::StorePendingCells() {
@@ -154,11 +156,11 @@ void TMainForm::EditMemoryCell(int row, int column, const QString& text) {
   std::string error;
   if (slot < 0 || !ReadMemoryCellEdit(Image(), row, column, text.toStdString(), settings, &error)) {
     // The cell keeps the value it had.
-    if (!error.empty()) services_.messages->Information(QString::fromStdString(error));
+    if (!error.empty()) services_.messages->Information(MessageText(error));
     return;
   }
   SettingsOutcome out;
-  document_.Change("Edit " + Label(slot),
+  document_.Change(tr("Edit %1").arg(QString::fromStdString(Label(slot))).toStdString(),
                    [&](RadioImage& image) { out = ApplyChannelSettings(image, {slot}, settings); });
   if (out.error != EditError::None) {
     services_.messages->Information(FromText(

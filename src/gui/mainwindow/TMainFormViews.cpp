@@ -87,10 +87,10 @@ void TMainForm::FollowState() {
   incompleteRead_->setVisible(unread > 0);
   incompleteRead_->setText(unread > 0 ? MessageText(IncompleteReadStatus(unread)) : QString());
   const EditHistory& history = document_.History();
-  ShowStep(Action(MainCommand::EditUndo), ToolButton(MainCommand::EditUndo),
-           QStringLiteral("&Undo"), QString::fromStdString(document_.UndoName()));
-  ShowStep(Action(MainCommand::EditRedo), ToolButton(MainCommand::EditRedo),
-           QStringLiteral("&Redo"), QString::fromStdString(history.RedoName()));
+  ShowStep(Action(MainCommand::EditUndo), ToolButton(MainCommand::EditUndo), tr("&Undo"),
+           TranslatedMessage(QString::fromStdString(document_.UndoName())));
+  ShowStep(Action(MainCommand::EditRedo), ToolButton(MainCommand::EditRedo), tr("&Redo"),
+           TranslatedMessage(QString::fromStdString(history.RedoName())));
 }
 
 void TMainForm::ShowComment() {
@@ -106,7 +106,8 @@ void TMainForm::OnCommentEdited(const QString& text) {
   if (!bytes) return;
   typingComment_ = true;
   document_.Change(
-      "Edit Comment", [&bytes](RadioImage& image) { image.SetComment(*bytes); }, "comment");
+      tr("Edit Comment").toStdString(), [&bytes](RadioImage& image) { image.SetComment(*bytes); },
+      "comment");
   typingComment_ = false;
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/model/BandPlan.h"
 #include "gui/common/KeyboardOrder.h"
+#include "gui/common/MessageService.h"
 
 namespace quorvan {
 
@@ -21,7 +22,7 @@ TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
   auto* group = new QGroupBox(this);
   auto* groupLayout = new QVBoxLayout(group);
   for (const SetupChoice& choice : kSetupChoices) {
-    auto* button = new QRadioButton(QString::fromLatin1(choice.caption), group);
+    auto* button = new QRadioButton(MessageText(choice.caption), group);
     groupLayout->addWidget(button);
     choices_.append(button);
   }

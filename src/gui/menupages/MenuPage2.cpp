@@ -8,16 +8,13 @@
 #include "core/rules/DisplayTexts.h"
 #include "gui/common/AccessibleNames.h"
 #include "gui/common/KeyboardOrder.h"
+#include "gui/common/MessageService.h"
 
 namespace quorvan {
 
 namespace {
 
 constexpr std::size_t kGroupLinkLength = 8;
-
-QString Latin(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -34,17 +31,21 @@ MenuPage2::MenuPage2(Document& document, QWidget* parent) : MenuPageControls(doc
 QWidget* MenuPage2::BuildRxTx() {
   auto* box = new QGroupBox(tr("R&X/TX"), this);
   auto* layout = new QVBoxLayout(box);
-  AddCheckBox(layout, "CheckBox_TxInhibit", "Tx Inhibit", kMenuTXS);
-  AddCheckBox(layout, "CheckBox_BarAntenna", "Bar Antenna", kMenuANT);
-  AddCheckBox(layout, "CheckBox_BeatShift", "Beat Shift", kMenuNSFT);
+  AddCheckBox(layout, "CheckBox_TxInhibit", QT_TR_NOOP("Tx Inhibit"), kMenuTXS);
+  AddCheckBox(layout, "CheckBox_BarAntenna", QT_TR_NOOP("Bar Antenna"), kMenuANT);
+  AddCheckBox(layout, "CheckBox_BeatShift", QT_TR_NOOP("Beat Shift"), kMenuNSFT);
   layout->addWidget(BuildNarrow());
   auto* powers = new QGridLayout;
-  powers->addWidget(
-      AddRadioGroup("RadioGroup_APower", "A Band RF Power", kMenuPC0, {"High", "Low", "EL"}), 0, 0);
-  powers->addWidget(
-      AddRadioGroup("RadioGroup_BPower", "B Band RF Power", kMenuPC1, {"High", "Low", "EL"}), 0, 1);
-  aGigaPower_ = AddRadioGroup("RadioGroup_AGPower", "1.2G A Band Power", kMenuPC2, {"High", "Low"});
-  bGigaPower_ = AddRadioGroup("RadioGroup_BGPower", "1.2G B Band Power", kMenuPC3, {"High", "Low"});
+  powers->addWidget(AddRadioGroup("RadioGroup_APower", QT_TR_NOOP("A Band RF Power"), kMenuPC0,
+                                  {QT_TR_NOOP("High"), QT_TR_NOOP("Low"), QT_TR_NOOP("EL")}),
+                    0, 0);
+  powers->addWidget(AddRadioGroup("RadioGroup_BPower", QT_TR_NOOP("B Band RF Power"), kMenuPC1,
+                                  {QT_TR_NOOP("High"), QT_TR_NOOP("Low"), QT_TR_NOOP("EL")}),
+                    0, 1);
+  aGigaPower_ = AddRadioGroup("RadioGroup_AGPower", QT_TR_NOOP("1.2G A Band Power"), kMenuPC2,
+                              {QT_TR_NOOP("High"), QT_TR_NOOP("Low")});
+  bGigaPower_ = AddRadioGroup("RadioGroup_BGPower", QT_TR_NOOP("1.2G B Band Power"), kMenuPC3,
+                              {QT_TR_NOOP("High"), QT_TR_NOOP("Low")});
   powers->addWidget(aGigaPower_, 1, 0);
   powers->addWidget(bGigaPower_, 1, 1);
   layout->addLayout(powers);
@@ -54,11 +55,11 @@ QWidget* MenuPage2::BuildRxTx() {
 QWidget* MenuPage2::BuildNarrow() {
   auto* box = new QGroupBox(tr("FM Narrow"), this);
   auto* layout = new QGridLayout(box);
-  nar220_ = NewCheckBox("CheckBox_Nar220", "220MHz Band", kMenuNAR1);
-  narHf_ = NewCheckBox("CheckBox_NarHf", "HF Band", kMenuNAR5);
-  nar440_ = NewCheckBox("CheckBox_Nar440", "440MHz Band", kMenuNAR2);
-  nar1200_ = NewCheckBox("CheckBox_Nar1200", "1.2GHz Band", kMenuNAR3);
-  QCheckBox* nar144 = NewCheckBox("CheckBox_Nar144", "144MHz Band", kMenuNAR0);
+  nar220_ = NewCheckBox("CheckBox_Nar220", QT_TR_NOOP("220MHz Band"), kMenuNAR1);
+  narHf_ = NewCheckBox("CheckBox_NarHf", QT_TR_NOOP("HF Band"), kMenuNAR5);
+  nar440_ = NewCheckBox("CheckBox_Nar440", QT_TR_NOOP("440MHz Band"), kMenuNAR2);
+  nar1200_ = NewCheckBox("CheckBox_Nar1200", QT_TR_NOOP("1.2GHz Band"), kMenuNAR3);
+  QCheckBox* nar144 = NewCheckBox("CheckBox_Nar144", QT_TR_NOOP("144MHz Band"), kMenuNAR0);
   layout->addWidget(nar144, 0, 0);
   // The HF box takes the 220 MHz box's place; no band plan offers both.
   layout->addWidget(nar220_, 1, 0);
@@ -72,8 +73,8 @@ QWidget* MenuPage2::BuildNarrow() {
                                               {kMenuNAR3, nar1200_},
                                               {kMenuNAR5, narHf_}};
   for (const auto& [item, check] : boxes) {
-    NameItem(item, [check = check] { return QStringLiteral("FM Narrow ") + check->text(); });
-    NameControl(check, box->title() + QLatin1Char(' ') + check->text());
+    NameItem(item, [check = check] { return tr("FM Narrow %1").arg(check->text()); });
+    NameControl(check, tr("FM Narrow %1").arg(check->text()));
   }
   return box;
 }
@@ -81,9 +82,9 @@ QWidget* MenuPage2::BuildNarrow() {
 QWidget* MenuPage2::BuildRepeater() {
   auto* box = new QGroupBox(tr("Re&peater"), this);
   auto* layout = new QVBoxLayout(box);
-  AddCheckBox(layout, "CheckBox_ARO", "Auto Repeater Offset", kMenuARO);
-  AddCheckBox(layout, "CheckBox_CallKey", "1750Hz Tone Key", kMenuCKEY);
-  AddCheckBox(layout, "CheckBox_t1750Hold", "1750Hz Tone Hold", kMenuTH);
+  AddCheckBox(layout, "CheckBox_ARO", QT_TR_NOOP("Auto Repeater Offset"), kMenuARO);
+  AddCheckBox(layout, "CheckBox_CallKey", QT_TR_NOOP("1750Hz Tone Key"), kMenuCKEY);
+  AddCheckBox(layout, "CheckBox_t1750Hold", QT_TR_NOOP("1750Hz Tone Hold"), kMenuTH);
   return box;
 }
 
@@ -91,27 +92,28 @@ QWidget* MenuPage2::BuildOther() {
   auto* box = new QGroupBox(tr("&Other"), this);
   auto* layout = new QGridLayout(box);
   auto* checks = new QVBoxLayout;
-  AddCheckBox(checks, "CheckBox_TuneEnable", "Tune Enable", kMenuELK);
-  AddCheckBox(checks, "CheckBox_KeyBeep", "Key Beep", kMenuBEP);
+  AddCheckBox(checks, "CheckBox_TuneEnable", QT_TR_NOOP("Tune Enable"), kMenuELK);
+  AddCheckBox(checks, "CheckBox_KeyBeep", QT_TR_NOOP("Key Beep"), kMenuBEP);
   layout->addLayout(checks, 0, 0);
-  layout->addWidget(
-      AddRadioGroup("RadioGroup_ScanResume", "Scan Resume", kMenuSCR, {"Time", "Carrier", "Seek"}),
-      0, 1);
-  layout->addWidget(
-      AddRadioGroup("RadioGroup_PacketSpeed", "Packet Speed", kMenuDATP, {"1200bps", "9600bps"}), 1,
-      0);
+  layout->addWidget(AddRadioGroup("RadioGroup_ScanResume", QT_TR_NOOP("Scan Resume"), kMenuSCR,
+                                  {QT_TR_NOOP("Time"), QT_TR_NOOP("Carrier"), QT_TR_NOOP("Seek")}),
+                    0, 1);
+  layout->addWidget(AddRadioGroup("RadioGroup_PacketSpeed", QT_TR_NOOP("Packet Speed"), kMenuDATP,
+                                  {"1200bps", "9600bps"}),
+                    1, 0);
   layout->addWidget(BuildGroupLink(), 1, 1);
-  layout->addWidget(AddRadioGroup("RadioGroup_MemoryMethod", "Memory Recall Method", kMenuMRM,
-                                  {"All Bands", "Current Band"}),
+  layout->addWidget(AddRadioGroup("RadioGroup_MemoryMethod", QT_TR_NOOP("Memory Recall Method"),
+                                  kMenuMRM, {QT_TR_NOOP("All Bands"), QT_TR_NOOP("Current Band")}),
                     2, 0);
-  layout->addWidget(
-      AddRadioGroup("RadioGroup_Battery", "Battery", kMenuBAT, {"Lithium", "Alkaline"}), 2, 1);
+  layout->addWidget(AddRadioGroup("RadioGroup_Battery", QT_TR_NOOP("Battery"), kMenuBAT,
+                                  {QT_TR_NOOP("Lithium"), QT_TR_NOOP("Alkaline")}),
+                    2, 1);
   return box;
 }
 
 QWidget* MenuPage2::BuildGroupLink() {
   auto* box = new QGroupBox(tr("Memory Group Link"), this);
-  NameItem(kMenuMGL, [] { return QStringLiteral("Memory Group Link"); });
+  NameItem(kMenuMGL, [] { return tr("Memory Group Link"); });
   auto* layout = new QGridLayout(box);
   for (int n = 0; n < static_cast<int>(groupLinks_.size()); ++n) {
     auto* check = new QCheckBox(QString::number(n), box);
@@ -143,10 +145,10 @@ void MenuPage2::ShowPageSpecific(const MenuSettings& menu, const BandPlan& plan)
   nar220_->setVisible(narrow.show220);
   narHf_->setVisible(narrow.showHf);
   nar1200_->setVisible(narrow.show1200);
-  nar440_->setText(Latin(narrow.caption440));
-  nar220_->setText(Latin(narrow.caption220));
+  nar440_->setText(MessageText(narrow.caption440));
+  nar220_->setText(MessageText(narrow.caption220));
   for (QCheckBox* box : {nar440_, nar220_}) {
-    NameControl(box, tr("FM Narrow") + QLatin1Char(' ') + box->text());
+    NameControl(box, tr("FM Narrow %1").arg(box->text()));
   }
   const bool showAGiga = !menu.Get(kMenuPC2).empty();
   const bool showBGiga = !menu.Get(kMenuPC3).empty();

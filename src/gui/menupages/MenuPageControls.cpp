@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -64,6 +65,11 @@ void MenuPageControls::FollowChange(ChangeKind kind, const ImageChanges& changes
   if (menuChanged) ShowMenu(document_.Image().Menu(), document_.Image().Plan());
 }
 
+QString MenuPageControls::Caption(const char* text) const {
+  // The pages mark their captions in their own names (QT_TR_NOOP in MenuPage1, MenuPage2).
+  return QCoreApplication::translate(metaObject()->className(), text);
+}
+
 void MenuPageControls::NameItem(int item, std::function<QString()> caption) {
   captions_[item] = std::move(caption);
 }
@@ -82,7 +88,7 @@ void MenuPageControls::StoreUserValue(int item, std::string_view value) {
   const std::string stored(value);
   storing_ = true;
   document_.Change(
-      "Change " + ItemCaption(item).toStdString(),
+      tr("Change %1").arg(ItemCaption(item)).toStdString(),
       [item, &stored](RadioImage& image) { image.Menu().Set(item, stored); },
       continuous ? "menu " + std::to_string(item) : std::string());
   storing_ = false;
@@ -97,7 +103,7 @@ QCheckBox* MenuPageControls::AddCheckBox(QBoxLayout* into, const char* name, con
 
 QCheckBox* MenuPageControls::NewCheckBox(const char* name, const char* caption, int item,
                                          CheckSense sense) {
-  auto* box = new QCheckBox(tr(caption), this);
+  auto* box = new QCheckBox(Caption(caption), this);
   box->setObjectName(QString::fromLatin1(name));
   const bool inverted = sense == CheckSense::TickedIsZero;
   NameItem(item, [box] { return box->text(); });
@@ -113,7 +119,7 @@ QCheckBox* MenuPageControls::NewCheckBox(const char* name, const char* caption, 
 
 QGroupBox* MenuPageControls::AddRadioGroup(const char* name, const char* caption, int item,
                                            std::initializer_list<const char*> items, int columns) {
-  auto* box = new QGroupBox(tr(caption), this);
+  auto* box = new QGroupBox(Caption(caption), this);
   box->setObjectName(QString::fromLatin1(name));
   auto* group = new QButtonGroup(box);
   auto* grid = new QGridLayout(box);
@@ -121,7 +127,7 @@ QGroupBox* MenuPageControls::AddRadioGroup(const char* name, const char* caption
   NameControl(box, box->title());
   int index = 0;
   for (const char* text : items) {
-    auto* button = new QRadioButton(tr(text), box);
+    auto* button = new QRadioButton(Caption(text), box);
     button->setObjectName(QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(index));
     // "High" alone does not tell the A band's power from the B band's.
     NameControl(button, tr(caption) + QLatin1Char(' ') + button->text());
@@ -144,9 +150,9 @@ QComboBox* MenuPageControls::AddComboBox(QFormLayout* into, const char* name, co
   auto* combo = new QComboBox(this);
   combo->setObjectName(QString::fromLatin1(name));
   for (const QString& text : items) combo->addItem(text);
-  into->addRow(tr(label), combo);
-  NameControl(combo, tr(label));
-  NameItem(item, [label] { return QString::fromLatin1(label); });
+  into->addRow(Caption(label), combo);
+  NameControl(combo, Caption(label));
+  NameItem(item, [this, label] { return Caption(label); });
   const bool fromOne = form == ComboForm::TwoDigitsFromOne;
   // Only the user's choice counts: setting the index from the menu does not store.
   connect(combo, &QComboBox::activated, this, [this, item, fromOne](int index) {

@@ -48,6 +48,8 @@ class MenuPageControls : public QWidget {
   // "Battery Saver"); empty for an item of the other page.
   bool HoldsItem(int item) const { return captions_.count(item) > 0; }
   QString ItemCaption(int item) const;
+  // A caption a page marked, in the window's language.
+  QString Caption(const char* text) const;
 
  protected:
   // A bound check box the caller places itself.

@@ -27,8 +27,8 @@ QString WithPdfSuffix(const QString& path) {
 }  // namespace
 
 QString NativePdfFileDialog::PdfFileName(const QString& suggested) {
-  return QFileDialog::getSaveFileName(parent_, QStringLiteral("Export PDF"), suggested,
-                                      QStringLiteral("PDF Files(*.pdf)"));
+  return QFileDialog::getSaveFileName(parent_, QFileDialog::tr("Export PDF"), suggested,
+                                      QFileDialog::tr("PDF Files(*.pdf)"));
 }
 
 QString SuggestedPdfName(const QString& documentName, const QString& folder) {

@@ -19,16 +19,17 @@ namespace quorvan {
 
 namespace {
 
-const QString kVerifyTitle = QStringLiteral("Verify");
-const QString kWriteRefusal = MessageText(kComPortInvalidMessage);
-const QString kReadRefusal = MessageText(kComPortStatusMessage);
+QString VerifyTitle() { return RadioCommands::tr("Verify"); }
+// In the window's language, so looked up when shown.
+QString WriteRefusal() { return MessageText(kComPortInvalidMessage); }
+QString ReadRefusal() { return MessageText(kComPortStatusMessage); }
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(const std::string& text) { return MessageText(text); }
 
 // A heading and one line per difference.
 QString DifferenceReport(const char* heading, const std::vector<FieldDifference>& differences,
                          const char* firstSide) {
-  return QString::fromUtf8(heading) + QLatin1Char('\n') +
+  return MessageText(heading) + QLatin1Char('\n') +
          Text(DescribeDifferences(differences, firstSide, kRadioSide));
 }
 
@@ -67,7 +68,7 @@ bool RadioCommands::CheckPort(const QString& portName, const QString& refusal) {
 }
 
 void RadioCommands::Write(TransferScope scope, const QString& portName) {
-  if (!CheckPort(portName, kWriteRefusal)) return;
+  if (!CheckPort(portName, WriteRefusal())) return;
   if (!messages_.AskYesNo(MessageText(kWriteQuestion), MessageIcon::Question)) {
     return;
   }
@@ -93,15 +94,13 @@ void RadioCommands::Restore(const RadioImage& state, BackupKind kind, std::time_
 }
 
 void RadioCommands::WriteChangesTo(const QString& portName, const Restoring* restoring) {
-  if (!CheckPort(portName, kWriteRefusal)) return;
+  if (!CheckPort(portName, WriteRefusal())) return;
   Baseline found;
   if (!backupFolder_.isEmpty()) {
     found = FindBaseline(Folder(), restoring ? restoring->state : document_, std::time(nullptr));
   }
   if (found.status == Baseline::Status::None) {
-    messages_.Warning(QString::fromUtf8(kNoBaselineText) +
-                      (restoring ? QStringLiteral(": read the radio once.")
-                                 : QStringLiteral(": write everything once.")));
+    messages_.Warning(MessageText(restoring ? kNoBaselineReadOnceText : kNoBaselineWriteOnceText));
     return;
   }
   if (found.status != Baseline::Status::Found) {
@@ -157,7 +156,7 @@ bool RadioCommands::RunCheckedWrite(const RadioImage& goal, WritePlan plan,
   if (write.StoppedBeforeWriting()) {
     const QString report =
         DifferenceReport(kChangedSinceBaselineText, write.ChangedSinceBaseline(), kBaselineSide) +
-        QStringLiteral("\n") + QString::fromUtf8(kNothingWrittenText);
+        QStringLiteral("\n") + MessageText(kNothingWrittenText);
     return showReport_(tr("Write Changes"), report, tr("Write Anyway"));
   }
   const std::optional<RadioImage> holds = write.RadioNowHolds();
@@ -174,12 +173,12 @@ bool RadioCommands::RunCheckedWrite(const RadioImage& goal, WritePlan plan,
                      write.RejectedCount() > 0 || !write.ReadBackDifferences().empty());
   if (completed && write.ReadBackCompleted()) {
     if (write.ReadBackDifferences().empty()) {
-      showReport_(kVerifyTitle, QString::fromUtf8(kHoldsWrittenText), {});
+      showReport_(VerifyTitle(), MessageText(kHoldsWrittenText), {});
     } else {
       QString report =
           DifferenceReport(kDiffersFromWrittenText, write.ReadBackDifferences(), kDocumentSide);
       if (!afterwards.empty()) report += QStringLiteral("\n") + Text(afterwards);
-      showReport_(kVerifyTitle, report, {});
+      showReport_(VerifyTitle(), report, {});
       return false;
     }
   }
@@ -188,7 +187,7 @@ bool RadioCommands::RunCheckedWrite(const RadioImage& goal, WritePlan plan,
 }
 
 void RadioCommands::Verify(const QString& portName) {
-  if (!CheckPort(portName, kReadRefusal)) return;
+  if (!CheckPort(portName, ReadRefusal())) return;
   RunVerify(document_, portName);
 }
 
@@ -198,9 +197,9 @@ void RadioCommands::RunVerify(const RadioImage& expected, const QString& portNam
   ReadSequence read(radio, items);
   if (!transfers_.RunRead(read, portName)) return;
   const std::vector<FieldDifference> differences = CompareRadioItems(expected, radio, items);
-  showReport_(kVerifyTitle,
+  showReport_(VerifyTitle(),
               differences.empty()
-                  ? QString::fromUtf8(kHoldsDocumentText)
+                  ? MessageText(kHoldsDocumentText)
                   : DifferenceReport(kDiffersFromDocumentText, differences, kDocumentSide),
               {});
 }

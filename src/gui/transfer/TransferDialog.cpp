@@ -75,9 +75,9 @@ void TransferDialog::OnFinished(TransferSession::Outcome outcome, const QString&
   using Outcome = TransferSession::Outcome;
   completed_ = outcome == Outcome::Completed;
   if (outcome == Outcome::Completed && !message.isEmpty()) {
-    messages_.Warning(message);  // the radio refused some commands
+    messages_.Warning(TranslatedMessage(message));  // the radio refused some commands
   } else if (!message.isEmpty()) {
-    messages_.Error(message);
+    messages_.Error(TranslatedMessage(message));
   }
   // A port that could not be used or a line that failed leaves the dialog open until Cancel,
   // so the message is read against the dialog it belongs to.

@@ -1,0 +1,165 @@
+#pragma once
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "core/messages/Translatable.h"
+
+namespace quorvan {
+
+// The catalogue's sentences that carry a value (a date, a file, a reason, a count): each is one
+// whole sentence with %1, %2 where the values go, so a translation may put them where its
+// language wants them. A count has a sentence for one and one for more.
+namespace pattern {
+constexpr const char* kComparedWithRead =
+    QT_TRANSLATE_NOOP("Messages", "Compared with what the radio held after the read of %1.");
+constexpr const char* kComparedWithWrite =
+    QT_TRANSLATE_NOOP("Messages", "Compared with what the radio held after the write of %1.");
+constexpr const char* kComparedWithJournal = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Compared with what the write of %1 was to leave; that write may not have ended, so what it "
+    "wrote is checked first.");
+constexpr const char* kComparedWithFile = QT_TRANSLATE_NOOP("Messages", "Compared with %1.");
+constexpr const char* kNothingChanged = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Nothing has changed since the last read or write of this radio (%1); nothing was sent.");
+constexpr const char* kNothingDiffers =
+    QT_TRANSLATE_NOOP("Messages", "Nothing differs from %1; nothing was sent.");
+constexpr const char* kUnreadableBaseline =
+    QT_TRANSLATE_NOOP("Messages", "The newest backup of this radio cannot be read: %1");
+constexpr const char* kFutureBaseline = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The newest backup of this radio is dated later than now (%1; is the computer's clock "
+    "right?): %2.");
+constexpr const char* kJournalRefused = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Nothing was written to the radio: what it is to hold could not be kept first: %1.");
+constexpr const char* kStateNotKept = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The radio was written, but what it now holds could not be kept: %1. Read the radio once "
+    "before the next write of changes.");
+constexpr const char* kWriteNotEndedUnkept = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The write did not end, and what it was to leave could not be kept: %1. Read the radio once "
+    "before the next write of changes.");
+constexpr const char* kWriteOneChange =
+    QT_TRANSLATE_NOOP("Messages", "Write %1 changed item to the radio?");
+constexpr const char* kWriteChanges =
+    QT_TRANSLATE_NOOP("Messages", "Write %1 changed items to the radio?");
+constexpr const char* kRestoreOne = QT_TRANSLATE_NOOP(
+    "Messages", "Restore the radio to its state of %1? %2 item differs from what it holds now.");
+constexpr const char* kRestoreMany = QT_TRANSLATE_NOOP(
+    "Messages", "Restore the radio to its state of %1? %2 items differ from what it holds now.");
+constexpr const char* kAlreadyRestored =
+    QT_TRANSLATE_NOOP("Messages", "The radio already holds its state of %1; nothing was sent.");
+constexpr const char* kFileNotWritten =
+    QT_TRANSLATE_NOOP("Messages", "The file could not be written: %1");
+
+// The names of undo steps the core makes from the window's verbs (RowStepName) and counts; a
+// name of several rows comes before the one-row name it would also fit.
+constexpr const char* kEditRowsStep = QT_TRANSLATE_NOOP("Messages", "Edit (%1 rows)");
+constexpr const char* kCutRowsStep = QT_TRANSLATE_NOOP("Messages", "Cut (%1 rows)");
+constexpr const char* kPasteRowsStep = QT_TRANSLATE_NOOP("Messages", "Paste into (%1 rows)");
+constexpr const char* kDeleteRowsStep = QT_TRANSLATE_NOOP("Messages", "Delete (%1 rows)");
+constexpr const char* kImportRowStep = QT_TRANSLATE_NOOP("Messages", "Import CSV (%1 row)");
+constexpr const char* kImportRowsStep = QT_TRANSLATE_NOOP("Messages", "Import CSV (%1 rows)");
+constexpr const char* kChangeSelectedStep =
+    QT_TRANSLATE_NOOP("Messages", "Change Selected (%1 rows)");
+constexpr const char* kEditStep = QT_TRANSLATE_NOOP("Messages", "Edit %1");
+constexpr const char* kCutStep = QT_TRANSLATE_NOOP("Messages", "Cut %1");
+constexpr const char* kPasteStep = QT_TRANSLATE_NOOP("Messages", "Paste into %1");
+constexpr const char* kDeleteStep = QT_TRANSLATE_NOOP("Messages", "Delete %1");
+
+// The status bar's panels of the channel in the grid.
+constexpr const char* kTxFrequencyPanel = QT_TRANSLATE_NOOP("Messages", "Tx Frequency : %1MHz");
+constexpr const char* kOffsetPanel = QT_TRANSLATE_NOOP("Messages", "Offset : %1MHz");
+constexpr const char* kProgramVfoPanel = QT_TRANSLATE_NOOP("Messages", "Programmable VFO : %1-%2");
+constexpr const char* kNamePanel = QT_TRANSLATE_NOOP("Messages", "Name : %1");
+
+// Live mode: how the document differs from the radio, and leaving with items not confirmed.
+constexpr const char* kLiveDiffersOne =
+    QT_TRANSLATE_NOOP("Messages", "The document differs from what the radio held in %1 item.");
+constexpr const char* kLiveDiffersMany =
+    QT_TRANSLATE_NOOP("Messages", "The document differs from what the radio held in %1 items.");
+constexpr const char* kLiveLeaveOne = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The radio may not hold %1 item of the document.\nThe next write of changes sends them. "
+    "Leave live mode anyway?");
+constexpr const char* kLiveLeaveMany = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The radio may not hold %1 items of the document.\nThe next write of changes sends them. "
+    "Leave live mode anyway?");
+constexpr const char* kChangedOnDisk = QT_TRANSLATE_NOOP(
+    "Messages", "%1 was changed by another program since you opened it.");
+constexpr const char* kIncompleteReadOne =
+    QT_TRANSLATE_NOOP("Messages", "Incomplete read: %1 item was not read from the radio.");
+constexpr const char* kIncompleteReadMany =
+    QT_TRANSLATE_NOOP("Messages", "Incomplete read: %1 items were not read from the radio.");
+constexpr const char* kIncompleteWriteOne = QT_TRANSLATE_NOOP(
+    "Messages",
+    "This document holds a read that did not finish: %1 item was not read from the radio. Write "
+    "anyway?");
+constexpr const char* kIncompleteWriteMany = QT_TRANSLATE_NOOP(
+    "Messages",
+    "This document holds a read that did not finish: %1 items were not read from the radio. "
+    "Write anyway?");
+constexpr const char* kRecovery = QT_TRANSLATE_NOOP(
+    "Messages", "Quorvan was closed without saving changes to %1 (%2).\nRestore them?");
+constexpr const char* kOffStepSkipped =
+    QT_TRANSLATE_NOOP("Messages", "%1 is not on the %2 step; left at %3");
+}  // namespace pattern
+
+// Every pattern above, for the window, which finds which one a sentence was made from.
+inline constexpr std::array<const char*, 43> kMessagePatterns{
+    pattern::kComparedWithRead,
+    pattern::kComparedWithWrite,
+    pattern::kComparedWithJournal,
+    pattern::kComparedWithFile,
+    pattern::kNothingChanged,
+    pattern::kNothingDiffers,
+    pattern::kUnreadableBaseline,
+    pattern::kFutureBaseline,
+    pattern::kJournalRefused,
+    pattern::kStateNotKept,
+    pattern::kWriteNotEndedUnkept,
+    pattern::kWriteOneChange,
+    pattern::kWriteChanges,
+    pattern::kRestoreOne,
+    pattern::kRestoreMany,
+    pattern::kAlreadyRestored,
+    pattern::kFileNotWritten,
+    pattern::kEditRowsStep,
+    pattern::kCutRowsStep,
+    pattern::kPasteRowsStep,
+    pattern::kDeleteRowsStep,
+    pattern::kImportRowStep,
+    pattern::kImportRowsStep,
+    pattern::kChangeSelectedStep,
+    pattern::kEditStep,
+    pattern::kCutStep,
+    pattern::kPasteStep,
+    pattern::kDeleteStep,
+    pattern::kTxFrequencyPanel,
+    pattern::kOffsetPanel,
+    pattern::kProgramVfoPanel,
+    pattern::kNamePanel,
+    pattern::kLiveDiffersOne,
+    pattern::kLiveDiffersMany,
+    pattern::kLiveLeaveOne,
+    pattern::kLiveLeaveMany,
+    pattern::kChangedOnDisk,
+    pattern::kIncompleteReadOne,
+    pattern::kIncompleteReadMany,
+    pattern::kIncompleteWriteOne,
+    pattern::kIncompleteWriteMany,
+    pattern::kRecovery,
+    pattern::kOffStepSkipped,
+};
+
+// The pattern with %1 ... %9 replaced by the values in order; a % not followed by the number of
+// a value given is kept as it is.
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+}  // namespace quorvan

@@ -1,0 +1,174 @@
+// The window in each shipped language: its menus, a menu page, a box of the catalogue and
+// Qt's own buttons come from the translations built with it; English loads none.
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QTest>
+#include <QTranslator>
+
+#include "core/messages/Messages.h"
+#include "gui/common/MessageService.h"
+#include "gui/language/AppLanguage.h"
+#include "gui/mainwindow/MainFormFixture.h"
+
+namespace quorvan {
+
+class LanguageWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() {
+    // A translator leaves the application when it is deleted.
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) delete translator;
+  }
+
+  void window_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("menus");
+    QTest::addColumn<QString>("dualBox");
+    QTest::addColumn<QString>("fileOpenError");
+    QTest::addColumn<QString>("writeQuestion");
+    QTest::addColumn<QString>("qtCancel");
+    QTest::newRow("English") << "en" << QStringList{"&File", "&Radio", "&Edit", "Vie&w", "&Help"}
+                             << "Dual"
+                             << "File Open error."
+                             << "Write 3 changed items to the radio?"
+                             << "Cancel";
+    QTest::newRow("German") << "de"
+                            << QStringList{"&Datei", "&Funkgerät", "&Bearbeiten", "&Ansicht",
+                                           "&Hilfe"}
+                            << "Dual"
+                            << "Fehler beim Öffnen der Datei."
+                            << "3 geänderte Einträge in das Funkgerät schreiben?"
+                            << "Abbrechen";
+    QTest::newRow("Japanese") << "ja"
+                              << QStringList{"ファイル(&F)", "無線機(&R)", "編集(&E)", "表示(&W)",
+                                             "ヘルプ(&H)"}
+                              << "デュアル"
+                              << "ファイルを開けません。"
+                              << "変更された 3 件を無線機に書き込みますか?"
+                              << "キャンセル";
+    QTest::newRow("French") << "fr"
+                            << QStringList{"&Fichier", "&Émetteur-récepteur", "É&dition",
+                                           "&Affichage", "A&ide"}
+                            << "Double veille"
+                            << "Erreur à l'ouverture du fichier."
+                            << "Écrire 3 éléments modifiés dans l'émetteur-récepteur ?"
+                            << "Annuler";
+    QTest::newRow("Spanish") << "es"
+                             << QStringList{"&Archivo", "&Equipo", "E&dición", "Ve&r", "A&yuda"}
+                             << "Doble escucha"
+                             << "Error al abrir el archivo."
+                             << "¿Escribir 3 elementos modificados en el equipo?"
+                             << "Cancelar";
+    QTest::newRow("Italian") << "it"
+                             << QStringList{"&File", "&Apparato", "&Modifica", "Visuali&zza",
+                                            "&Guida"}
+                             << "Doppio ascolto"
+                             << "Errore nell'apertura del file."
+                             << "Scrivere 3 elementi modificati nell'apparato?"
+                             << "Annulla";
+  }
+
+  void window() {
+    QFETCH(QString, language);
+    QFETCH(QStringList, menus);
+    QFETCH(QString, dualBox);
+    QFETCH(QString, fileOpenError);
+    QFETCH(QString, writeQuestion);
+    QFETCH(QString, qtCancel);
+    const bool loaded =
+        InstallTranslations(*qApp, QLocale(language), {QStringLiteral(QUORVAN_BUILD_TRANSLATIONS)});
+    QCOMPARE(loaded, language != QLatin1String("en"));
+
+    MainFormFixture fixture;
+    fixture.Create();
+    QStringList shown;
+    for (const QAction* menu : fixture.form->menuBar()->actions()) shown << menu->text();
+    QCOMPARE(shown, menus);
+    const auto* dual = fixture.form->findChild<QCheckBox*>(QStringLiteral("CheckBox_Dual"));
+    QVERIFY(dual);
+    QCOMPARE(dual->text(), dualBox);
+    QCOMPARE(MessageText(kFileOpenErrorMessage), fileOpenError);
+    QCOMPARE(MessageText(WriteChangesQuestion(3)), writeQuestion);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
+  }
+
+  // View > Language: the stored choice is ticked; choosing another stores it and says when it
+  // applies; choosing the ticked one again asks nothing.
+  void languageMenu_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("ticked");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("system to German") << ""
+                                      << "Language_System"
+                                      << "Language_de"
+                                      << "de" << 1;
+    QTest::newRow("Japanese to English") << "ja"
+                                         << "Language_ja"
+                                         << "Language_en"
+                                         << "en" << 1;
+    QTest::newRow("French back to system") << "fr"
+                                           << "Language_fr"
+                                           << "Language_System"
+                                           << "" << 1;
+    QTest::newRow("Italian again") << "it"
+                                   << "Language_it"
+                                   << "Language_it"
+                                   << "it" << 0;
+    QTest::newRow("unknown shows system") << "xx"
+                                          << "Language_System"
+                                          << "Language_es"
+                                          << "es" << 1;
+  }
+
+  void languageMenu() {
+    QFETCH(QString, stored);
+    QFETCH(QString, ticked);
+    QFETCH(QString, chosen);
+    QFETCH(QString, storedAfter);
+    QFETCH(int, messages);
+    MainFormFixture fixture;
+    if (!stored.isEmpty()) fixture.settings.SetValue(kLanguageKey, stored.toStdString());
+    fixture.Create();
+    QStringList checked;
+    for (const QAction* action : fixture.form->findChildren<QAction*>()) {
+      if (action->objectName().startsWith(QLatin1String("Language_")) && action->isChecked()) {
+        checked << action->objectName();
+      }
+    }
+    QCOMPARE(checked, QStringList{ticked});
+    auto* choice = fixture.form->findChild<QAction*>(chosen);
+    QVERIFY(choice);
+    choice->trigger();
+    QCOMPARE(QString::fromStdString(fixture.settings.Value(kLanguageKey)), storedAfter);
+    QCOMPARE(fixture.messages.shown.size(), static_cast<qsizetype>(messages));
+    if (messages > 0) {
+      QCOMPARE(fixture.messages.shown.back().text, MessageText(kLanguageAtNextStartMessage));
+    }
+  }
+
+  // Every shipped language has its texts beside the program, and its menus are not English.
+  void everyShippedLanguageLoads() {
+    const QStringList english{"&File", "&Radio", "&Edit", "Vie&w", "&Help"};
+    for (const ShippedLanguage& language : kShippedLanguages) {
+      QVERIFY2(InstallTranslations(*qApp, QLocale(QString::fromLatin1(language.code)),
+                                   {QStringLiteral(QUORVAN_BUILD_TRANSLATIONS)}),
+               language.code);
+      MainFormFixture fixture;
+      fixture.Create();
+      QStringList shown;
+      for (const QAction* menu : fixture.form->menuBar()->actions()) shown << menu->text();
+      QVERIFY2(shown != english, language.code);
+      cleanup();
+    }
+  }
+};
+
+}  // namespace quorvan
+
+QTEST_MAIN(quorvan::LanguageWindowTest)
+#include "LanguageWindowTest.moc"

@@ -1,0 +1,1959 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>DocumentLifecycle</name>
+    <message>
+        <source>Overwrite</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>%1 memory channel</source>
+        <translation>%1 canal mémoire</translation>
+    </message>
+    <message>
+        <source>%1 memory channels</source>
+        <translation>%1 canaux mémoire</translation>
+    </message>
+    <message>
+        <source>%1 VFO</source>
+        <translation>%1 VFO</translation>
+    </message>
+    <message>
+        <source>%1 VFOs</source>
+        <translation>%1 VFO</translation>
+    </message>
+    <message>
+        <source>%1 CALL channel</source>
+        <translation>%1 canal CALL</translation>
+    </message>
+    <message>
+        <source>%1 CALL channels</source>
+        <translation>%1 canaux CALL</translation>
+    </message>
+    <message>
+        <source>%1 DTMF memory</source>
+        <translation>%1 mémoire DTMF</translation>
+    </message>
+    <message>
+        <source>%1 DTMF memories</source>
+        <translation>%1 mémoires DTMF</translation>
+    </message>
+    <message>
+        <source>%1 program VFO</source>
+        <translation>%1 VFO programmable</translation>
+    </message>
+    <message>
+        <source>%1 program VFOs</source>
+        <translation>%1 VFO programmables</translation>
+    </message>
+    <message>
+        <source>%1 menu value</source>
+        <translation>%1 réglage du menu</translation>
+    </message>
+    <message>
+        <source>%1 menu values</source>
+        <translation>%1 réglages du menu</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Memory read</source>
+        <translation>Lecture des mémoires</translation>
+    </message>
+    <message>
+        <source>Menu read</source>
+        <translation>Lecture du menu</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Replaced</source>
+        <translation>Remplacé</translation>
+    </message>
+    <message>
+        <source>Pending write</source>
+        <translation>Écriture en attente</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Endommagée</translation>
+    </message>
+    <message>
+        <source>No earlier state</source>
+        <translation>Pas d&apos;état antérieur</translation>
+    </message>
+    <message>
+        <source>No change</source>
+        <translation>Aucune modification</translation>
+    </message>
+    <message>
+        <source>in entry %1</source>
+        <translation>dans l&apos;entrée %1</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Compared with what the radio held after the read of %1.</source>
+        <translation>Comparé au contenu de l&apos;émetteur-récepteur après la lecture du %1.</translation>
+    </message>
+    <message>
+        <source>Compared with what the radio held after the write of %1.</source>
+        <translation>Comparé au contenu de l&apos;émetteur-récepteur après l&apos;écriture du %1.</translation>
+    </message>
+    <message>
+        <source>Compared with what the write of %1 was to leave; that write may not have ended, so what it wrote is checked first.</source>
+        <translation>Comparé à ce que l&apos;écriture du %1 devait laisser ; cette écriture n&apos;est peut-être pas terminée, ce qu&apos;elle a écrit est donc vérifié d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Compared with %1.</source>
+        <translation>Comparé à %1.</translation>
+    </message>
+    <message>
+        <source>Nothing has changed since the last read or write of this radio (%1); nothing was sent.</source>
+        <translation>Rien n&apos;a changé depuis la dernière lecture ou écriture de cet émetteur-récepteur (%1) ; rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>Nothing differs from %1; nothing was sent.</source>
+        <translation>Rien ne diffère de %1 ; rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The newest backup of this radio cannot be read: %1</source>
+        <translation>La sauvegarde la plus récente de cet émetteur-récepteur est illisible : %1</translation>
+    </message>
+    <message>
+        <source>The newest backup of this radio is dated later than now (%1; is the computer&apos;s clock right?): %2.</source>
+        <translation>La sauvegarde la plus récente de cet émetteur-récepteur est datée d&apos;après maintenant (%1 ; l&apos;horloge de l&apos;ordinateur est-elle juste ?) : %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio: what it is to hold could not be kept first: %1.</source>
+        <translation>Rien n&apos;a été écrit dans l&apos;émetteur-récepteur : son futur contenu n&apos;a pas pu être conservé d&apos;abord : %1.</translation>
+    </message>
+    <message>
+        <source>The radio was written, but what it now holds could not be kept: %1. Read the radio once before the next write of changes.</source>
+        <translation>L&apos;émetteur-récepteur a été écrit, mais son contenu actuel n&apos;a pas pu être conservé : %1. Lisez l&apos;émetteur-récepteur une fois avant la prochaine écriture des modifications.</translation>
+    </message>
+    <message>
+        <source>The write did not end, and what it was to leave could not be kept: %1. Read the radio once before the next write of changes.</source>
+        <translation>L&apos;écriture ne s&apos;est pas terminée, et ce qu&apos;elle devait laisser n&apos;a pas pu être conservé : %1. Lisez l&apos;émetteur-récepteur une fois avant la prochaine écriture des modifications.</translation>
+    </message>
+    <message>
+        <source>Write %1 changed item to the radio?</source>
+        <translation>Écrire %1 élément modifié dans l&apos;émetteur-récepteur ?</translation>
+    </message>
+    <message>
+        <source>Write %1 changed items to the radio?</source>
+        <translation>Écrire %1 éléments modifiés dans l&apos;émetteur-récepteur ?</translation>
+    </message>
+    <message>
+        <source>Restore the radio to its state of %1? %2 item differs from what it holds now.</source>
+        <translation>Rétablir l&apos;émetteur-récepteur dans son état du %1 ? %2 élément diffère de son contenu actuel.</translation>
+    </message>
+    <message>
+        <source>Restore the radio to its state of %1? %2 items differ from what it holds now.</source>
+        <translation>Rétablir l&apos;émetteur-récepteur dans son état du %1 ? %2 éléments diffèrent de son contenu actuel.</translation>
+    </message>
+    <message>
+        <source>The radio already holds its state of %1; nothing was sent.</source>
+        <translation>L&apos;émetteur-récepteur est déjà dans son état du %1 ; rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>Le fichier n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>File Open error.</source>
+        <translation>Erreur à l&apos;ouverture du fichier.</translation>
+    </message>
+    <message>
+        <source>Data is changed.
+Do you want to save the changes?</source>
+        <translation>Les données ont été modifiées.
+Voulez-vous enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>The data read could not be kept as a backup.</source>
+        <translation>Les données lues n&apos;ont pas pu être conservées en sauvegarde.</translation>
+    </message>
+    <message>
+        <source>The data written could not be kept as a backup.</source>
+        <translation>Les données écrites n&apos;ont pas pu être conservées en sauvegarde.</translation>
+    </message>
+    <message>
+        <source>The data replaced could not be kept as a backup.</source>
+        <translation>Les données remplacées n&apos;ont pas pu être conservées en sauvegarde.</translation>
+    </message>
+    <message>
+        <source>The user guide could not be read.</source>
+        <translation>Le guide de l&apos;utilisateur n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The language chosen is used when Quorvan is started again.</source>
+        <translation>La langue choisie sera utilisée au prochain démarrage de Quorvan.</translation>
+    </message>
+    <message>
+        <source>COM port is invalid.
+Please check and try again.</source>
+        <translation>Le port COM est invalide.
+Veuillez vérifier et réessayer.</translation>
+    </message>
+    <message>
+        <source>COM port is invalid.
+Please check comport status.</source>
+        <translation>Le port COM est invalide.
+Veuillez vérifier l&apos;état du port COM.</translation>
+    </message>
+    <message>
+        <source>The radio is invalid.
+Please check and try again.</source>
+        <translation>L&apos;émetteur-récepteur est invalide.
+Veuillez vérifier et réessayer.</translation>
+    </message>
+    <message>
+        <source>Communication timeout error.</source>
+        <translation>Délai de communication dépassé.</translation>
+    </message>
+    <message>
+        <source>Do you want to write the data to the radio?</source>
+        <translation>Voulez-vous écrire les données dans l&apos;émetteur-récepteur ?</translation>
+    </message>
+    <message>
+        <source>No earlier read or write of this radio is known</source>
+        <translation>Aucune lecture ou écriture antérieure de cet émetteur-récepteur n&apos;est connue</translation>
+    </message>
+    <message>
+        <source>The radio holds this document.</source>
+        <translation>L&apos;émetteur-récepteur contient ce document.</translation>
+    </message>
+    <message>
+        <source>The radio holds what was written.</source>
+        <translation>L&apos;émetteur-récepteur contient ce qui a été écrit.</translation>
+    </message>
+    <message>
+        <source>The radio does not hold this document:</source>
+        <translation>L&apos;émetteur-récepteur ne contient pas ce document :</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:</source>
+        <translation>L&apos;émetteur-récepteur ne contient pas ce qui a été écrit :</translation>
+    </message>
+    <message>
+        <source>The radio was changed since it was last read or written:</source>
+        <translation>L&apos;émetteur-récepteur a été modifié depuis sa dernière lecture ou écriture :</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio.</source>
+        <translation>Rien n&apos;a été écrit dans l&apos;émetteur-récepteur.</translation>
+    </message>
+    <message>
+        <source>in the file</source>
+        <translation>dans le fichier</translation>
+    </message>
+    <message>
+        <source>in the document</source>
+        <translation>dans le document</translation>
+    </message>
+    <message>
+        <source>in the radio</source>
+        <translation>dans l&apos;émetteur-récepteur</translation>
+    </message>
+    <message>
+        <source>at the last read or write</source>
+        <translation>à la dernière lecture ou écriture</translation>
+    </message>
+    <message>
+        <source>Nothing was sent. Read the radio once.</source>
+        <translation>Rien n&apos;a été envoyé. Lisez l&apos;émetteur-récepteur une fois.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent. Read the radio once, or give --since.</source>
+        <translation>Rien n&apos;a été envoyé. Lisez l&apos;émetteur-récepteur une fois, ou indiquez --since.</translation>
+    </message>
+    <message>
+        <source>The write did not end; the next write of changes completes it.</source>
+        <translation>L&apos;écriture ne s&apos;est pas terminée ; la prochaine écriture des modifications la complète.</translation>
+    </message>
+    <message>
+        <source>The next write of changes writes again what the radio did not take.</source>
+        <translation>La prochaine écriture des modifications écrit de nouveau ce que l&apos;émetteur-récepteur n&apos;a pas accepté.</translation>
+    </message>
+    <message>
+        <source>Complete the write that did not end?</source>
+        <translation>Terminer l&apos;écriture inachevée ?</translation>
+    </message>
+    <message>
+        <source>This backup is damaged and cannot be used.</source>
+        <translation>Cette sauvegarde est endommagée et inutilisable.</translation>
+    </message>
+    <message>
+        <source>The pin of this backup could not be changed.</source>
+        <translation>L&apos;épinglage de cette sauvegarde n&apos;a pas pu être modifié.</translation>
+    </message>
+    <message>
+        <source>These two backups hold no part of the radio in common: nothing to compare.</source>
+        <translation>Ces deux sauvegardes n&apos;ont aucune partie de l&apos;émetteur-récepteur en commun : rien à comparer.</translation>
+    </message>
+    <message>
+        <source>Invalid function.</source>
+        <translation>Fonction invalide.</translation>
+    </message>
+    <message>
+        <source>Not found.</source>
+        <translation>Introuvable.</translation>
+    </message>
+    <message>
+        <source>Invalid Frequency.
+Please check and try again.</source>
+        <translation>Fréquence invalide.
+Veuillez vérifier et réessayer.</translation>
+    </message>
+    <message>
+        <source>Invalid Offset.
+Please check and try again.</source>
+        <translation>Décalage invalide.
+Veuillez vérifier et réessayer.</translation>
+    </message>
+    <message>
+        <source>Frequency is rounded.</source>
+        <translation>La fréquence a été arrondie.</translation>
+    </message>
+    <message>
+        <source>The contents has been changed.
+Do you want to change?</source>
+        <translation>Le contenu a été modifié.
+Voulez-vous appliquer la modification ?</translation>
+    </message>
+    <message>
+        <source>The contents has been changed.
+Do you want to change? </source>
+        <translation>Le contenu a été modifié.
+Voulez-vous appliquer la modification ? </translation>
+    </message>
+    <message>
+        <source>Invalid channel Number.
+Please check and try again.</source>
+        <translation>Numéro de canal invalide.
+Veuillez vérifier et réessayer.</translation>
+    </message>
+    <message>
+        <source>Invalid character.
+Please check and try again.</source>
+        <translation>Caractère invalide.
+Veuillez vérifier et réessayer.</translation>
+    </message>
+    <message>
+        <source>The last memory channel is in use.</source>
+        <translation>Le dernier canal mémoire est occupé.</translation>
+    </message>
+    <message>
+        <source>These rows were not pasted:</source>
+        <translation>Ces lignes n&apos;ont pas été collées :</translation>
+    </message>
+    <message>
+        <source>These rows were adjusted or skipped:</source>
+        <translation>Ces lignes ont été ajustées ou ignorées :</translation>
+    </message>
+    <message>
+        <source>There is no default printer.</source>
+        <translation>Il n&apos;y a pas d&apos;imprimante par défaut.</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée.</translation>
+    </message>
+    <message>
+        <source>Edit (%1 rows)</source>
+        <translation>Modifier (%1 lignes)</translation>
+    </message>
+    <message>
+        <source>Cut (%1 rows)</source>
+        <translation>Couper (%1 lignes)</translation>
+    </message>
+    <message>
+        <source>Paste into (%1 rows)</source>
+        <translation>Coller (%1 lignes)</translation>
+    </message>
+    <message>
+        <source>Delete (%1 rows)</source>
+        <translation>Effacer (%1 lignes)</translation>
+    </message>
+    <message>
+        <source>Import CSV (%1 row)</source>
+        <translation>Importer un CSV (%1 ligne)</translation>
+    </message>
+    <message>
+        <source>Import CSV (%1 rows)</source>
+        <translation>Importer un CSV (%1 lignes)</translation>
+    </message>
+    <message>
+        <source>Change Selected (%1 rows)</source>
+        <translation>Modifier la sélection (%1 lignes)</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Couper %1</translation>
+    </message>
+    <message>
+        <source>Paste into %1</source>
+        <translation>Coller dans %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Effacer %1</translation>
+    </message>
+    <message>
+        <source>Tx Frequency : %1MHz</source>
+        <translation>Fréquence TX : %1MHz</translation>
+    </message>
+    <message>
+        <source>Offset : %1MHz</source>
+        <translation>Décalage : %1MHz</translation>
+    </message>
+    <message>
+        <source>Programmable VFO : %1-%2</source>
+        <translation>VFO programmable : %1-%2</translation>
+    </message>
+    <message>
+        <source>Name : %1</source>
+        <translation>Nom : %1</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Trier par fréquence</translation>
+    </message>
+    <message>
+        <source>Sort by Memory Name</source>
+        <translation>Trier par nom de mémoire</translation>
+    </message>
+    <message>
+        <source> ch.</source>
+        <translation> can.</translation>
+    </message>
+    <message>
+        <source> Rx(Tx) Freq.</source>
+        <translation> Fréq. RX(TX)</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Nom</translation>
+    </message>
+    <message>
+        <source> Band</source>
+        <translation> Bande</translation>
+    </message>
+    <message>
+        <source> Freq.</source>
+        <translation> Fréq.</translation>
+    </message>
+    <message>
+        <source> No.</source>
+        <translation> N°</translation>
+    </message>
+    <message>
+        <source> DTMF Code</source>
+        <translation> Code DTMF</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Décalage</translation>
+    </message>
+    <message>
+        <source>Offset/Tx</source>
+        <translation>Écart/TX</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tonalité</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation>Exclu</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>No earlier read or write of this radio is known: read the radio once.</source>
+        <translation>Aucune lecture ou écriture antérieure de cet émetteur-récepteur n&apos;est connue : lisez-le une fois.</translation>
+    </message>
+    <message>
+        <source>No earlier read or write of this radio is known: write everything once.</source>
+        <translation>Aucune lecture ou écriture antérieure de cet émetteur-récepteur n&apos;est connue : écrivez tout une fois.</translation>
+    </message>
+    <message>
+        <source>440MHz Band</source>
+        <translation>Bande 440 MHz</translation>
+    </message>
+    <message>
+        <source>430MHz Band</source>
+        <translation>Bande 430 MHz</translation>
+    </message>
+    <message>
+        <source>220MHz Band</source>
+        <translation>Bande 220 MHz</translation>
+    </message>
+    <message>
+        <source>-7.6MHz Shift</source>
+        <translation>Décalage -7.6MHz</translation>
+    </message>
+    <message>
+        <source>-6MHz Shift</source>
+        <translation>Décalage -6MHz</translation>
+    </message>
+    <message>
+        <source>-20MHz Shift</source>
+        <translation>Décalage -20MHz</translation>
+    </message>
+    <message>
+        <source>-6.0MHz Shift</source>
+        <translation>Décalage -6.0MHz</translation>
+    </message>
+    <message>
+        <source>-20.0MHz Shift</source>
+        <translation>Décalage -20.0MHz</translation>
+    </message>
+    <message>
+        <source>ARVENA (U.S.A./Canada)</source>
+        <translation>ARVENA (États-Unis/Canada)</translation>
+    </message>
+    <message>
+        <source>BELTOE (Europe)</source>
+        <translation>BELTOE (Europe)</translation>
+    </message>
+    <message>
+        <source>BELTO (Japan)</source>
+        <translation>BELTO (Japon)</translation>
+    </message>
+    <message>
+        <source>BELTOA (General market)</source>
+        <translation>BELTOA (Marché général)</translation>
+    </message>
+    <message>
+        <source>The document differs from what the radio held in %1 item.</source>
+        <translation>Le document diffère du contenu de l&apos;émetteur-récepteur pour %1 élément.</translation>
+    </message>
+    <message>
+        <source>The document differs from what the radio held in %1 items.</source>
+        <translation>Le document diffère du contenu de l&apos;émetteur-récepteur pour %1 éléments.</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 item of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>L&apos;émetteur-récepteur ne contient peut-être pas %1 élément du document.
+La prochaine écriture des modifications l&apos;envoie. Quitter quand même le mode direct ?</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 items of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>L&apos;émetteur-récepteur ne contient peut-être pas %1 éléments du document.
+La prochaine écriture des modifications les envoie. Quitter quand même le mode direct ?</translation>
+    </message>
+    <message>
+        <source>Live mode keeps the radio equal to this document.</source>
+        <translation>Le mode direct maintient l&apos;émetteur-récepteur identique à ce document.</translation>
+    </message>
+    <message>
+        <source>What this radio holds is not known: read it first.</source>
+        <translation>Le contenu de cet émetteur-récepteur n&apos;est pas connu : lisez-le d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since you opened it.</source>
+        <translation>%1 a été modifié par un autre programme depuis que vous l&apos;avez ouvert.</translation>
+    </message>
+    <message>
+        <source>Incomplete read: %1 item was not read from the radio.</source>
+        <translation>Lecture incomplète : %1 élément n&apos;a pas été lu depuis l&apos;émetteur-récepteur.</translation>
+    </message>
+    <message>
+        <source>Incomplete read: %1 items were not read from the radio.</source>
+        <translation>Lecture incomplète : %1 éléments n&apos;ont pas été lus depuis l&apos;émetteur-récepteur.</translation>
+    </message>
+    <message>
+        <source>This document holds a read that did not finish: %1 item was not read from the radio. Write anyway?</source>
+        <translation>Ce document contient une lecture inachevée : %1 élément n&apos;a pas été lu depuis l&apos;émetteur-récepteur. Écrire quand même ?</translation>
+    </message>
+    <message>
+        <source>This document holds a read that did not finish: %1 items were not read from the radio. Write anyway?</source>
+        <translation>Ce document contient une lecture inachevée : %1 éléments n&apos;ont pas été lus depuis l&apos;émetteur-récepteur. Écrire quand même ?</translation>
+    </message>
+    <message>
+        <source>Quorvan was closed without saving changes to %1 (%2).
+Restore them?</source>
+        <translation>Quorvan a été fermé sans enregistrer les modifications de %1 (%2).
+Les restaurer ?</translation>
+    </message>
+    <message>
+        <source>%1 is not on the %2 step; left at %3</source>
+        <translation>%1 n&apos;est pas sur le pas de %2 ; laissé à %3</translation>
+    </message>
+    <message>
+        <source>File &gt; Export PDF... writes the same pages to a PDF file without a printer.</source>
+        <translation>Fichier &gt; Exporter en PDF... écrit les mêmes pages dans un fichier PDF, sans imprimante.</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files(*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Quorvan Files (*.qvx)</source>
+        <translation>Fichiers Quorvan (*.qvx)</translation>
+    </message>
+    <message>
+        <source>CSV Files(*.csv);;All Files(*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>QInputDialog</name>
+    <message>
+        <source>Device path:</source>
+        <translation>Chemin du périphérique :</translation>
+    </message>
+</context>
+<context>
+    <name>QLabel</name>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importer un CSV</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>These channels were left out because their frequency cannot be read: %1</source>
+        <translation>Ces canaux ont été omis car leur fréquence est illisible : %1</translation>
+    </message>
+</context>
+<context>
+    <name>RadioCommands</name>
+    <message>
+        <source>Write Changes</source>
+        <translation>Écrire les modifications</translation>
+    </message>
+    <message>
+        <source>Write Anyway</source>
+        <translation>Écrire quand même</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérifier</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::BandChannelForm</name>
+    <message>
+        <source>Band</source>
+        <translation>Bande</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::ChangeSelectedDialog</name>
+    <message>
+        <source>Change Selected</source>
+        <translation>Modifier la sélection</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>Simplex</translation>
+    </message>
+    <message>
+        <source>Plus Shift</source>
+        <translation>Décalage +</translation>
+    </message>
+    <message>
+        <source>Minus Shift</source>
+        <translation>Décalage −</translation>
+    </message>
+    <message>
+        <source>The band&apos;s extra shift</source>
+        <translation>Décalage propre à la bande</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tonalité</translation>
+    </message>
+    <message>
+        <source>CTCSS</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Shift and Offset</source>
+        <translation>Décalage et écart</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation>Exclure du balayage</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>Name prefix</source>
+        <translation>Début du nom</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Décalage</translation>
+    </message>
+    <message>
+        <source>Offset in MHz</source>
+        <translation>Écart en MHz</translation>
+    </message>
+    <message>
+        <source>Tone kind</source>
+        <translation>Type de tonalité</translation>
+    </message>
+    <message>
+        <source>Tone value</source>
+        <translation>Valeur de tonalité</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::CsvImportDialog</name>
+    <message>
+        <source>By Location</source>
+        <translation>Par emplacement</translation>
+    </message>
+    <message>
+        <source>From the selected channel on, in file order</source>
+        <translation>À partir du canal choisi, dans l&apos;ordre du fichier</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importer un CSV</translation>
+    </message>
+    <message>
+        <source>Selected channel: %1</source>
+        <translation>Canal choisi : %1</translation>
+    </message>
+    <message>
+        <source>Select a channel from 0 to 399 to place the rows from there on.</source>
+        <translation>Choisissez un canal de 0 à 399 à partir duquel placer les lignes.</translation>
+    </message>
+    <message>
+        <source>Place the rows</source>
+        <translation>Placer les lignes</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::DiagnosticReportDialog</name>
+    <message>
+        <source>Diagnostic Report</source>
+        <translation>Rapport de diagnostic</translation>
+    </message>
+    <message>
+        <source>&amp;Record Transfers</source>
+        <translation>&amp;Enregistrer les transferts</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>En&amp;registrer...</translation>
+    </message>
+    <message>
+        <source>Save Diagnostic Report</source>
+        <translation>Enregistrer le rapport de diagnostic</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::FindBar</name>
+    <message>
+        <source>Find (name or MHz)</source>
+        <translation>Rechercher (nom ou MHz)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Rechercher le &amp;suivant</translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Fermer (Échap)</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Fermer la barre de recherche</translation>
+    </message>
+    <message>
+        <source>Find name or MHz</source>
+        <translation>Rechercher un nom ou des MHz</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::FindRadioDialog</name>
+    <message>
+        <source>&amp;Use Port</source>
+        <translation>&amp;Utiliser le port</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Find Radio</source>
+        <translation>Rechercher l&apos;émetteur-récepteur</translation>
+    </message>
+    <message>
+        <source>Trying the serial ports one at a time...</source>
+        <translation>Essai des ports série l&apos;un après l&apos;autre...</translation>
+    </message>
+    <message>
+        <source>Trying %1 (%2 of %3)...</source>
+        <translation>Essai de %1 (%2 sur %3)...</translation>
+    </message>
+    <message>
+        <source>A radio answered. Use its port?</source>
+        <translation>Un émetteur-récepteur a répondu. Utiliser son port ?</translation>
+    </message>
+    <message>
+        <source>%1 radios answered. Choose the port to use.</source>
+        <translation>%1 émetteurs-récepteurs ont répondu. Choisissez le port à utiliser.</translation>
+    </message>
+    <message>
+        <source>The search was cancelled.</source>
+        <translation>La recherche a été annulée.</translation>
+    </message>
+    <message>
+        <source>No serial ports were found. Check that the cable&apos;s adapter is plugged in.</source>
+        <translation>Aucun port série trouvé. Vérifiez que l&apos;adaptateur du câble est branché.</translation>
+    </message>
+    <message>
+        <source>No radio answered. Check that the radio is on and its cable is plugged in at both ends, then try again.</source>
+        <translation>Aucun émetteur-récepteur n&apos;a répondu. Vérifiez qu&apos;il est allumé et que son câble est branché aux deux bouts, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::FrequencyGroup</name>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Fréquence RX</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Décalage</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Fréquence TX</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inversion</translation>
+    </message>
+    <message>
+        <source>Split Channel</source>
+        <translation>Canal split</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>Simplex</translation>
+    </message>
+    <message>
+        <source>Plus Shift</source>
+        <translation>Décalage +</translation>
+    </message>
+    <message>
+        <source>Minus Shift</source>
+        <translation>Décalage −</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::HelpTopics</name>
+    <message>
+        <source>The user guide was not found.
+It is installed with Quorvan as share/doc/quorvan/user-guide.md; it was looked for as:</source>
+        <translation>Le guide de l&apos;utilisateur est introuvable.
+Il est installé avec Quorvan sous share/doc/quorvan/user-guide.md ; il a été cherché ici :</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Pinned</source>
+        <translation>Épinglé</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Differences:</source>
+        <translation>&amp;Différences :</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Restore to Radio</source>
+        <translation>&amp;Rétablir dans l&apos;émetteur-récepteur</translation>
+    </message>
+    <message>
+        <source>&amp;Pin</source>
+        <translation>&amp;Épingler</translation>
+    </message>
+    <message>
+        <source>No state of the radio %1 is kept yet.</source>
+        <translation>Aucun état de l&apos;émetteur-récepteur %1 n&apos;est encore conservé.</translation>
+    </message>
+    <message>
+        <source>&amp;States of the radio %1, newest first:</source>
+        <translation>É&amp;tats de l&apos;émetteur-récepteur %1, du plus récent au plus ancien :</translation>
+    </message>
+    <message>
+        <source>Un&amp;pin</source>
+        <translation>Dés&amp;épingler</translation>
+    </message>
+    <message>
+        <source>Select two entries to see what differs between them.</source>
+        <translation>Choisissez deux entrées pour voir leurs différences.</translation>
+    </message>
+    <message>
+        <source>Entries %1 and %2 hold the same.</source>
+        <translation>Les entrées %1 et %2 sont identiques.</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s backups, newest first</source>
+        <translation>Les sauvegardes de l&apos;émetteur-récepteur, de la plus récente à la plus ancienne</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::LiveBanner</name>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reprendre</translation>
+    </message>
+    <message>
+        <source>Leave Live Mode</source>
+        <translation>Quitter le mode direct</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::LiveMode</name>
+    <message numerus="yes">
+        <source>Write %n Changes First</source>
+        <translation>
+            <numerusform>Écrire d&apos;abord %n modification</numerusform>
+            <numerusform>Écrire d&apos;abord %n modifications</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Read the radio first?</source>
+        <translation>Lire d&apos;abord l&apos;émetteur-récepteur ?</translation>
+    </message>
+    <message>
+        <source>Read the Radio First</source>
+        <translation>Lire d&apos;abord l&apos;émetteur-récepteur</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::MenuPage1</name>
+    <message>
+        <source>&quot;A&quot; Band</source>
+        <translation>Bande « A »</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>&quot;B&quot; Band</source>
+        <translation>Bande « B »</translation>
+    </message>
+    <message>
+        <source>&amp;Operation Band</source>
+        <translation>&amp;Bande de trafic</translation>
+    </message>
+    <message>
+        <source>&amp;Balance</source>
+        <translation>É&amp;quilibre</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Équilibre</translation>
+    </message>
+    <message>
+        <source>F&amp;unction</source>
+        <translation>F&amp;onctions</translation>
+    </message>
+    <message>
+        <source>Dual</source>
+        <translation>Double veille</translation>
+    </message>
+    <message>
+        <source>ATT</source>
+        <translation>ATT</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verrouillage</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Éclairage</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Nom de mémoire</translation>
+    </message>
+    <message>
+        <source>&amp;Power</source>
+        <translation>&amp;Alimentation</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>Économiseur de batterie</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>Arrêt automatique</translation>
+    </message>
+    <message>
+        <source>&amp;Display</source>
+        <translation>A&amp;ffichage</translation>
+    </message>
+    <message>
+        <source>Power on Message</source>
+        <translation>Message d&apos;accueil</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>D&amp;TMF</source>
+        <translation>D&amp;TMF</translation>
+    </message>
+    <message>
+        <source>DTMF Lock</source>
+        <translation>Verrouillage DTMF</translation>
+    </message>
+    <message>
+        <source>DTMF Hold</source>
+        <translation>Maintien DTMF</translation>
+    </message>
+    <message>
+        <source>DTMF Pause</source>
+        <translation>Pause DTMF</translation>
+    </message>
+    <message>
+        <source>DTMF Speed</source>
+        <translation>Vitesse DTMF</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lente</translation>
+    </message>
+    <message>
+        <source>&amp;VOX</source>
+        <translation>&amp;VOX</translation>
+    </message>
+    <message>
+        <source>VOX Gain</source>
+        <translation>Gain VOX</translation>
+    </message>
+    <message>
+        <source>VOX Delay</source>
+        <translation>Délai VOX</translation>
+    </message>
+    <message>
+        <source>VOX on Busy</source>
+        <translation>VOX sur canal occupé</translation>
+    </message>
+    <message>
+        <source>From the A band at the left to the B band at the right</source>
+        <translation>De la bande A à gauche à la bande B à droite</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::MenuPage2</name>
+    <message>
+        <source>R&amp;X/TX</source>
+        <translation>R&amp;X/TX</translation>
+    </message>
+    <message>
+        <source>FM Narrow</source>
+        <translation>FM étroite</translation>
+    </message>
+    <message>
+        <source>Re&amp;peater</source>
+        <translation>Ré&amp;péteur</translation>
+    </message>
+    <message>
+        <source>&amp;Other</source>
+        <translation>A&amp;utres</translation>
+    </message>
+    <message>
+        <source>Memory Group Link</source>
+        <translation>Liaison des groupes de mémoires</translation>
+    </message>
+    <message>
+        <source>Tx Inhibit</source>
+        <translation>Émission interdite</translation>
+    </message>
+    <message>
+        <source>Bar Antenna</source>
+        <translation>Antenne ferrite</translation>
+    </message>
+    <message>
+        <source>Beat Shift</source>
+        <translation>Décalage de battement</translation>
+    </message>
+    <message>
+        <source>A Band RF Power</source>
+        <translation>Puissance HF bande A</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Haute</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Basse</translation>
+    </message>
+    <message>
+        <source>EL</source>
+        <translation>EL</translation>
+    </message>
+    <message>
+        <source>B Band RF Power</source>
+        <translation>Puissance HF bande B</translation>
+    </message>
+    <message>
+        <source>1.2G A Band Power</source>
+        <translation>Puissance 1,2 GHz bande A</translation>
+    </message>
+    <message>
+        <source>1.2G B Band Power</source>
+        <translation>Puissance 1,2 GHz bande B</translation>
+    </message>
+    <message>
+        <source>220MHz Band</source>
+        <translation>Bande 220 MHz</translation>
+    </message>
+    <message>
+        <source>HF Band</source>
+        <translation>Bande HF</translation>
+    </message>
+    <message>
+        <source>440MHz Band</source>
+        <translation>Bande 440 MHz</translation>
+    </message>
+    <message>
+        <source>1.2GHz Band</source>
+        <translation>Bande 1,2 GHz</translation>
+    </message>
+    <message>
+        <source>144MHz Band</source>
+        <translation>Bande 144 MHz</translation>
+    </message>
+    <message>
+        <source>FM Narrow %1</source>
+        <translation>FM étroite %1</translation>
+    </message>
+    <message>
+        <source>Auto Repeater Offset</source>
+        <translation>Décalage répéteur automatique</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone Key</source>
+        <translation>Touche tonalité 1750 Hz</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone Hold</source>
+        <translation>Maintien tonalité 1750 Hz</translation>
+    </message>
+    <message>
+        <source>Tune Enable</source>
+        <translation>Accord autorisé</translation>
+    </message>
+    <message>
+        <source>Key Beep</source>
+        <translation>Bip des touches</translation>
+    </message>
+    <message>
+        <source>Scan Resume</source>
+        <translation>Reprise du balayage</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>Porteuse</translation>
+    </message>
+    <message>
+        <source>Seek</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Packet Speed</source>
+        <translation>Vitesse packet</translation>
+    </message>
+    <message>
+        <source>Memory Recall Method</source>
+        <translation>Rappel des mémoires</translation>
+    </message>
+    <message>
+        <source>All Bands</source>
+        <translation>Toutes les bandes</translation>
+    </message>
+    <message>
+        <source>Current Band</source>
+        <translation>Bande courante</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>Lithium</source>
+        <translation>Lithium</translation>
+    </message>
+    <message>
+        <source>Alkaline</source>
+        <translation>Alcaline</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::MenuPageControls</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::PortMenu</name>
+    <message>
+        <source>Other...</source>
+        <translation>Autre...</translation>
+    </message>
+    <message>
+        <source>&amp;Find Radio</source>
+        <translation>&amp;Rechercher l&apos;émetteur-récepteur</translation>
+    </message>
+    <message>
+        <source>%1 is invalid.
+Please check comport status.</source>
+        <translation>%1 est invalide.
+Veuillez vérifier l&apos;état du port COM.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::ReportDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::StatusAnnouncer</name>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TAboutBox</name>
+    <message>
+        <source>About Quorvan</source>
+        <translation>À propos de Quorvan</translation>
+    </message>
+    <message>
+        <source>Quorvan for the ARVEN and BELTO dual-band radios</source>
+        <translation>Quorvan pour les émetteurs-récepteurs bibandes ARVEN et BELTO</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later; it comes with no warranty.</source>
+        <translation>Logiciel libre sous licence GNU General Public License, version 3 ou ultérieure ; fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>Version 0.00 Beta %1</source>
+        <translation>Version 0.00 bêta %1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TCallForm</name>
+    <message>
+        <source>CALL Channel</source>
+        <translation>Canal CALL</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TDtmfForm</name>
+    <message>
+        <source>DTMF Memory</source>
+        <translation>Mémoire DTMF</translation>
+    </message>
+    <message>
+        <source>Channel Number</source>
+        <translation>Numéro de canal</translation>
+    </message>
+    <message>
+        <source>DTMF Code</source>
+        <translation>Code DTMF</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TEditorDialog</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::THelpForm</name>
+    <message>
+        <source>Quorvan Help</source>
+        <translation>Aide de Quorvan</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>Not found: &quot;%1&quot;</source>
+        <translation>Introuvable : « %1 »</translation>
+    </message>
+    <message>
+        <source>No section &quot;%1&quot; in the guide</source>
+        <translation>Pas de section « %1 » dans le guide</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Impossible d&apos;ouvrir %1</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Rechercher le suivant</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>Rechercher le précédent</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TMainForm</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>&amp;Importer un CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>E&amp;xporter en CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primer...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Exporter en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>All &amp;Columns</source>
+        <translation>Toutes les &amp;colonnes</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;Diagnostic Report...</source>
+        <translation>Rapport de &amp;diagnostic...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;À propos...</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>&amp;Radio</source>
+        <translation>&amp;Émetteur-récepteur</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Lire</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>É&amp;crire</translation>
+    </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>&amp;Modifications</translation>
+    </message>
+    <message>
+        <source>&amp;Verify</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>Verify &amp;After Writing</source>
+        <translation>Vérifier &amp;après écriture</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
+    <message>
+        <source>&amp;Port Select</source>
+        <translation>Choix du &amp;port</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Row</source>
+        <translation>&amp;Insérer une ligne</translation>
+    </message>
+    <message>
+        <source>Remove Row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Change &amp;Selected...</source>
+        <translation>Modifier la &amp;sélection...</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>Rec&amp;hercher...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Rechercher le suiva&amp;nt</translation>
+    </message>
+    <message>
+        <source>Memory channel &amp;Sort...</source>
+        <translation>Trier les canau&amp;x mémoire...</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importer un CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Memory Channel</source>
+        <translation>&amp;Canal mémoire</translation>
+    </message>
+    <message>
+        <source>&amp;VFO</source>
+        <translation>&amp;VFO</translation>
+    </message>
+    <message>
+        <source>&amp;CALL Channel</source>
+        <translation>Canal CA&amp;LL</translation>
+    </message>
+    <message>
+        <source>&amp;DTMF Memory</source>
+        <translation>Mémoire D&amp;TMF</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Tout</translation>
+    </message>
+    <message>
+        <source>&amp;Memory</source>
+        <translation>&amp;Mémoires</translation>
+    </message>
+    <message>
+        <source>M&amp;enu</source>
+        <translation>M&amp;enu</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Écrire</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Memor&amp;y</source>
+        <translation>Mémoi&amp;res</translation>
+    </message>
+    <message>
+        <source>Menu &amp;1</source>
+        <translation>Menu &amp;1</translation>
+    </message>
+    <message>
+        <source>Menu &amp;2</source>
+        <translation>Menu &amp;2</translation>
+    </message>
+    <message>
+        <source>Insert Row at %1</source>
+        <translation>Insérer une ligne en %1</translation>
+    </message>
+    <message>
+        <source>Remove Row %1</source>
+        <translation>Supprimer la ligne %1</translation>
+    </message>
+    <message>
+        <source>Move Up %1</source>
+        <translation>Monter %1</translation>
+    </message>
+    <message>
+        <source>Move Down %1</source>
+        <translation>Descendre %1</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Edit Comment</source>
+        <translation>Modifier le commentaire</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>Exclusion</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marque</translation>
+    </message>
+    <message>
+        <source>&amp;Live Mode</source>
+        <translation>Mode &amp;direct</translation>
+    </message>
+    <message>
+        <source>Waiting to be sent to the radio</source>
+        <translation>En attente d&apos;envoi à l&apos;émetteur-récepteur</translation>
+    </message>
+    <message>
+        <source>Sent to the radio, being read back</source>
+        <translation>Envoyé à l&apos;émetteur-récepteur, relecture en cours</translation>
+    </message>
+    <message>
+        <source>Confirmed: the radio holds this row</source>
+        <translation>Confirmé : l&apos;émetteur-récepteur contient cette ligne</translation>
+    </message>
+    <message>
+        <source>Not confirmed: the radio may not hold this row</source>
+        <translation>Non confirmé : l&apos;émetteur-récepteur ne contient peut-être pas cette ligne</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TMemoryForm</name>
+    <message>
+        <source>Memory</source>
+        <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>Memory Channel Number</source>
+        <translation>Numéro de canal mémoire</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation>Exclure du balayage</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Nom de mémoire</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TSetupForm</name>
+    <message>
+        <source>Quorvan</source>
+        <translation>Quorvan</translation>
+    </message>
+    <message>
+        <source>Which radio do you have?</source>
+        <translation>Quel émetteur-récepteur avez-vous ?</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TSortForm</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Nom de mémoire</translation>
+    </message>
+    <message>
+        <source>Memory Channel Sort</source>
+        <translation>Tri des canaux mémoire</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>&amp;Trier</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TVfoForm</name>
+    <message>
+        <source>VfoForm</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>Program VFO</source>
+        <translation>VFO programmable</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Program VFO lower limit</source>
+        <translation>Limite basse du VFO programmable</translation>
+    </message>
+    <message>
+        <source>Lowest whole MHz of the range</source>
+        <translation>MHz entier le plus bas de la plage</translation>
+    </message>
+    <message>
+        <source>Program VFO upper limit</source>
+        <translation>Limite haute du VFO programmable</translation>
+    </message>
+    <message>
+        <source>Highest whole MHz of the range</source>
+        <translation>MHz entier le plus haut de la plage</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TWelcomeForm</name>
+    <message>
+        <source>Quorvan</source>
+        <translation>Quorvan</translation>
+    </message>
+    <message>
+        <source>Memory channel programming for ARVEN and BELTO</source>
+        <translation>Programmation des canaux mémoire pour ARVEN et BELTO</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::ToneGroup</name>
+    <message>
+        <source>Tone/CTCSS/DCS</source>
+        <translation>Tonalité/CTCSS/DCS</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tonalité</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>Fréquence de tonalité</translation>
+    </message>
+    <message>
+        <source>CTCSS Frequency</source>
+        <translation>Fréquence CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS Code</source>
+        <translation>Code DCS</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TransferDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1959 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>DocumentLifecycle</name>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sovrascrivi</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Salva con nome...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>%1 memory channel</source>
+        <translation>%1 canale di memoria</translation>
+    </message>
+    <message>
+        <source>%1 memory channels</source>
+        <translation>%1 canali di memoria</translation>
+    </message>
+    <message>
+        <source>%1 VFO</source>
+        <translation>%1 VFO</translation>
+    </message>
+    <message>
+        <source>%1 VFOs</source>
+        <translation>%1 VFO</translation>
+    </message>
+    <message>
+        <source>%1 CALL channel</source>
+        <translation>%1 canale CALL</translation>
+    </message>
+    <message>
+        <source>%1 CALL channels</source>
+        <translation>%1 canali CALL</translation>
+    </message>
+    <message>
+        <source>%1 DTMF memory</source>
+        <translation>%1 memoria DTMF</translation>
+    </message>
+    <message>
+        <source>%1 DTMF memories</source>
+        <translation>%1 memorie DTMF</translation>
+    </message>
+    <message>
+        <source>%1 program VFO</source>
+        <translation>%1 VFO programmabile</translation>
+    </message>
+    <message>
+        <source>%1 program VFOs</source>
+        <translation>%1 VFO programmabili</translation>
+    </message>
+    <message>
+        <source>%1 menu value</source>
+        <translation>%1 impostazione del menu</translation>
+    </message>
+    <message>
+        <source>%1 menu values</source>
+        <translation>%1 impostazioni del menu</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lettura</translation>
+    </message>
+    <message>
+        <source>Memory read</source>
+        <translation>Lettura memorie</translation>
+    </message>
+    <message>
+        <source>Menu read</source>
+        <translation>Lettura menu</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Scrittura</translation>
+    </message>
+    <message>
+        <source>Replaced</source>
+        <translation>Sostituito</translation>
+    </message>
+    <message>
+        <source>Pending write</source>
+        <translation>Scrittura in sospeso</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Danneggiato</translation>
+    </message>
+    <message>
+        <source>No earlier state</source>
+        <translation>Nessuno stato precedente</translation>
+    </message>
+    <message>
+        <source>No change</source>
+        <translation>Nessuna modifica</translation>
+    </message>
+    <message>
+        <source>in entry %1</source>
+        <translation>nella voce %1</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Compared with what the radio held after the read of %1.</source>
+        <translation>Confrontato con il contenuto dell&apos;apparato dopo la lettura del %1.</translation>
+    </message>
+    <message>
+        <source>Compared with what the radio held after the write of %1.</source>
+        <translation>Confrontato con il contenuto dell&apos;apparato dopo la scrittura del %1.</translation>
+    </message>
+    <message>
+        <source>Compared with what the write of %1 was to leave; that write may not have ended, so what it wrote is checked first.</source>
+        <translation>Confrontato con ciò che la scrittura del %1 doveva lasciare; quella scrittura potrebbe non essere terminata, quindi ciò che ha scritto viene controllato prima.</translation>
+    </message>
+    <message>
+        <source>Compared with %1.</source>
+        <translation>Confrontato con %1.</translation>
+    </message>
+    <message>
+        <source>Nothing has changed since the last read or write of this radio (%1); nothing was sent.</source>
+        <translation>Nulla è cambiato dall&apos;ultima lettura o scrittura di questo apparato (%1); non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>Nothing differs from %1; nothing was sent.</source>
+        <translation>Nulla differisce da %1; non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The newest backup of this radio cannot be read: %1</source>
+        <translation>Impossibile leggere il backup più recente di questo apparato: %1</translation>
+    </message>
+    <message>
+        <source>The newest backup of this radio is dated later than now (%1; is the computer&apos;s clock right?): %2.</source>
+        <translation>Il backup più recente di questo apparato ha una data successiva a quella attuale (%1; l&apos;orologio del computer è giusto?): %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio: what it is to hold could not be kept first: %1.</source>
+        <translation>Non è stato scritto nulla nell&apos;apparato: non è stato possibile conservare prima ciò che dovrà contenere: %1.</translation>
+    </message>
+    <message>
+        <source>The radio was written, but what it now holds could not be kept: %1. Read the radio once before the next write of changes.</source>
+        <translation>L&apos;apparato è stato scritto, ma non è stato possibile conservare ciò che contiene ora: %1. Leggere l&apos;apparato una volta prima della prossima scrittura delle modifiche.</translation>
+    </message>
+    <message>
+        <source>The write did not end, and what it was to leave could not be kept: %1. Read the radio once before the next write of changes.</source>
+        <translation>La scrittura non è terminata e non è stato possibile conservare ciò che doveva lasciare: %1. Leggere l&apos;apparato una volta prima della prossima scrittura delle modifiche.</translation>
+    </message>
+    <message>
+        <source>Write %1 changed item to the radio?</source>
+        <translation>Scrivere %1 elemento modificato nell&apos;apparato?</translation>
+    </message>
+    <message>
+        <source>Write %1 changed items to the radio?</source>
+        <translation>Scrivere %1 elementi modificati nell&apos;apparato?</translation>
+    </message>
+    <message>
+        <source>Restore the radio to its state of %1? %2 item differs from what it holds now.</source>
+        <translation>Ripristinare l&apos;apparato al suo stato del %1? %2 elemento differisce dal contenuto attuale.</translation>
+    </message>
+    <message>
+        <source>Restore the radio to its state of %1? %2 items differ from what it holds now.</source>
+        <translation>Ripristinare l&apos;apparato al suo stato del %1? %2 elementi differiscono dal contenuto attuale.</translation>
+    </message>
+    <message>
+        <source>The radio already holds its state of %1; nothing was sent.</source>
+        <translation>L&apos;apparato è già nel suo stato del %1; non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>Impossibile scrivere il file: %1</translation>
+    </message>
+    <message>
+        <source>File Open error.</source>
+        <translation>Errore nell&apos;apertura del file.</translation>
+    </message>
+    <message>
+        <source>Data is changed.
+Do you want to save the changes?</source>
+        <translation>I dati sono stati modificati.
+Salvare le modifiche?</translation>
+    </message>
+    <message>
+        <source>The data read could not be kept as a backup.</source>
+        <translation>Impossibile conservare come backup i dati letti.</translation>
+    </message>
+    <message>
+        <source>The data written could not be kept as a backup.</source>
+        <translation>Impossibile conservare come backup i dati scritti.</translation>
+    </message>
+    <message>
+        <source>The data replaced could not be kept as a backup.</source>
+        <translation>Impossibile conservare come backup i dati sostituiti.</translation>
+    </message>
+    <message>
+        <source>The user guide could not be read.</source>
+        <translation>Impossibile leggere la guida utente.</translation>
+    </message>
+    <message>
+        <source>The language chosen is used when Quorvan is started again.</source>
+        <translation>La lingua scelta sarà usata al prossimo avvio di Quorvan.</translation>
+    </message>
+    <message>
+        <source>COM port is invalid.
+Please check and try again.</source>
+        <translation>La porta COM non è valida.
+Controllare e riprovare.</translation>
+    </message>
+    <message>
+        <source>COM port is invalid.
+Please check comport status.</source>
+        <translation>La porta COM non è valida.
+Controllare lo stato della porta COM.</translation>
+    </message>
+    <message>
+        <source>The radio is invalid.
+Please check and try again.</source>
+        <translation>L&apos;apparato non è valido.
+Controllare e riprovare.</translation>
+    </message>
+    <message>
+        <source>Communication timeout error.</source>
+        <translation>Errore di timeout della comunicazione.</translation>
+    </message>
+    <message>
+        <source>Do you want to write the data to the radio?</source>
+        <translation>Scrivere i dati nell&apos;apparato?</translation>
+    </message>
+    <message>
+        <source>No earlier read or write of this radio is known</source>
+        <translation>Non è nota alcuna lettura o scrittura precedente di questo apparato</translation>
+    </message>
+    <message>
+        <source>The radio holds this document.</source>
+        <translation>L&apos;apparato contiene questo documento.</translation>
+    </message>
+    <message>
+        <source>The radio holds what was written.</source>
+        <translation>L&apos;apparato contiene ciò che è stato scritto.</translation>
+    </message>
+    <message>
+        <source>The radio does not hold this document:</source>
+        <translation>L&apos;apparato non contiene questo documento:</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:</source>
+        <translation>L&apos;apparato non contiene ciò che è stato scritto:</translation>
+    </message>
+    <message>
+        <source>The radio was changed since it was last read or written:</source>
+        <translation>L&apos;apparato è stato modificato dall&apos;ultima lettura o scrittura:</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio.</source>
+        <translation>Non è stato scritto nulla nell&apos;apparato.</translation>
+    </message>
+    <message>
+        <source>in the file</source>
+        <translation>nel file</translation>
+    </message>
+    <message>
+        <source>in the document</source>
+        <translation>nel documento</translation>
+    </message>
+    <message>
+        <source>in the radio</source>
+        <translation>nell&apos;apparato</translation>
+    </message>
+    <message>
+        <source>at the last read or write</source>
+        <translation>all&apos;ultima lettura o scrittura</translation>
+    </message>
+    <message>
+        <source>Nothing was sent. Read the radio once.</source>
+        <translation>Non è stato inviato nulla. Leggere l&apos;apparato una volta.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent. Read the radio once, or give --since.</source>
+        <translation>Non è stato inviato nulla. Leggere l&apos;apparato una volta oppure indicare --since.</translation>
+    </message>
+    <message>
+        <source>The write did not end; the next write of changes completes it.</source>
+        <translation>La scrittura non è terminata; la prossima scrittura delle modifiche la completerà.</translation>
+    </message>
+    <message>
+        <source>The next write of changes writes again what the radio did not take.</source>
+        <translation>La prossima scrittura delle modifiche riscriverà ciò che l&apos;apparato non ha accettato.</translation>
+    </message>
+    <message>
+        <source>Complete the write that did not end?</source>
+        <translation>Completare la scrittura non terminata?</translation>
+    </message>
+    <message>
+        <source>This backup is damaged and cannot be used.</source>
+        <translation>Questo backup è danneggiato e non può essere usato.</translation>
+    </message>
+    <message>
+        <source>The pin of this backup could not be changed.</source>
+        <translation>Impossibile cambiare il fissaggio di questo backup.</translation>
+    </message>
+    <message>
+        <source>These two backups hold no part of the radio in common: nothing to compare.</source>
+        <translation>Questi due backup non hanno alcuna parte dell&apos;apparato in comune: niente da confrontare.</translation>
+    </message>
+    <message>
+        <source>Invalid function.</source>
+        <translation>Funzione non valida.</translation>
+    </message>
+    <message>
+        <source>Not found.</source>
+        <translation>Non trovato.</translation>
+    </message>
+    <message>
+        <source>Invalid Frequency.
+Please check and try again.</source>
+        <translation>Frequenza non valida.
+Controllare e riprovare.</translation>
+    </message>
+    <message>
+        <source>Invalid Offset.
+Please check and try again.</source>
+        <translation>Offset non valido.
+Controllare e riprovare.</translation>
+    </message>
+    <message>
+        <source>Frequency is rounded.</source>
+        <translation>La frequenza è stata arrotondata.</translation>
+    </message>
+    <message>
+        <source>The contents has been changed.
+Do you want to change?</source>
+        <translation>Il contenuto è stato modificato.
+Applicare la modifica?</translation>
+    </message>
+    <message>
+        <source>The contents has been changed.
+Do you want to change? </source>
+        <translation>Il contenuto è stato modificato.
+Applicare la modifica? </translation>
+    </message>
+    <message>
+        <source>Invalid channel Number.
+Please check and try again.</source>
+        <translation>Numero di canale non valido.
+Controllare e riprovare.</translation>
+    </message>
+    <message>
+        <source>Invalid character.
+Please check and try again.</source>
+        <translation>Carattere non valido.
+Controllare e riprovare.</translation>
+    </message>
+    <message>
+        <source>The last memory channel is in use.</source>
+        <translation>L&apos;ultimo canale di memoria è occupato.</translation>
+    </message>
+    <message>
+        <source>These rows were not pasted:</source>
+        <translation>Queste righe non sono state incollate:</translation>
+    </message>
+    <message>
+        <source>These rows were adjusted or skipped:</source>
+        <translation>Queste righe sono state adattate o saltate:</translation>
+    </message>
+    <message>
+        <source>There is no default printer.</source>
+        <translation>Non è impostata alcuna stampante predefinita.</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Impossibile avviare la stampante.</translation>
+    </message>
+    <message>
+        <source>Edit (%1 rows)</source>
+        <translation>Modifica (%1 righe)</translation>
+    </message>
+    <message>
+        <source>Cut (%1 rows)</source>
+        <translation>Taglia (%1 righe)</translation>
+    </message>
+    <message>
+        <source>Paste into (%1 rows)</source>
+        <translation>Incolla (%1 righe)</translation>
+    </message>
+    <message>
+        <source>Delete (%1 rows)</source>
+        <translation>Elimina (%1 righe)</translation>
+    </message>
+    <message>
+        <source>Import CSV (%1 row)</source>
+        <translation>Importa CSV (%1 riga)</translation>
+    </message>
+    <message>
+        <source>Import CSV (%1 rows)</source>
+        <translation>Importa CSV (%1 righe)</translation>
+    </message>
+    <message>
+        <source>Change Selected (%1 rows)</source>
+        <translation>Modifica selezione (%1 righe)</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifica %1</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Taglia %1</translation>
+    </message>
+    <message>
+        <source>Paste into %1</source>
+        <translation>Incolla in %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Elimina %1</translation>
+    </message>
+    <message>
+        <source>Tx Frequency : %1MHz</source>
+        <translation>Frequenza TX : %1MHz</translation>
+    </message>
+    <message>
+        <source>Offset : %1MHz</source>
+        <translation>Offset : %1MHz</translation>
+    </message>
+    <message>
+        <source>Programmable VFO : %1-%2</source>
+        <translation>VFO programmabile : %1-%2</translation>
+    </message>
+    <message>
+        <source>Name : %1</source>
+        <translation>Nome : %1</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Ordina per frequenza</translation>
+    </message>
+    <message>
+        <source>Sort by Memory Name</source>
+        <translation>Ordina per nome memoria</translation>
+    </message>
+    <message>
+        <source> ch.</source>
+        <translation> can.</translation>
+    </message>
+    <message>
+        <source> Rx(Tx) Freq.</source>
+        <translation> Freq. RX(TX)</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Nome</translation>
+    </message>
+    <message>
+        <source> Band</source>
+        <translation> Banda</translation>
+    </message>
+    <message>
+        <source> Freq.</source>
+        <translation> Freq.</translation>
+    </message>
+    <message>
+        <source> No.</source>
+        <translation> N.</translation>
+    </message>
+    <message>
+        <source> DTMF Code</source>
+        <translation> Codice DTMF</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Offset/Tx</source>
+        <translation>Offset/TX</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Passo</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation>Escluso</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potenza</translation>
+    </message>
+    <message>
+        <source>No earlier read or write of this radio is known: read the radio once.</source>
+        <translation>Non è nota alcuna lettura o scrittura precedente di questo apparato: leggere l&apos;apparato una volta.</translation>
+    </message>
+    <message>
+        <source>No earlier read or write of this radio is known: write everything once.</source>
+        <translation>Non è nota alcuna lettura o scrittura precedente di questo apparato: scrivere tutto una volta.</translation>
+    </message>
+    <message>
+        <source>440MHz Band</source>
+        <translation>Banda 440 MHz</translation>
+    </message>
+    <message>
+        <source>430MHz Band</source>
+        <translation>Banda 430 MHz</translation>
+    </message>
+    <message>
+        <source>220MHz Band</source>
+        <translation>Banda 220 MHz</translation>
+    </message>
+    <message>
+        <source>-7.6MHz Shift</source>
+        <translation>Shift -7.6MHz</translation>
+    </message>
+    <message>
+        <source>-6MHz Shift</source>
+        <translation>Shift -6MHz</translation>
+    </message>
+    <message>
+        <source>-20MHz Shift</source>
+        <translation>Shift -20MHz</translation>
+    </message>
+    <message>
+        <source>-6.0MHz Shift</source>
+        <translation>Shift -6.0MHz</translation>
+    </message>
+    <message>
+        <source>-20.0MHz Shift</source>
+        <translation>Shift -20.0MHz</translation>
+    </message>
+    <message>
+        <source>ARVENA (U.S.A./Canada)</source>
+        <translation>ARVENA (USA/Canada)</translation>
+    </message>
+    <message>
+        <source>BELTOE (Europe)</source>
+        <translation>BELTOE (Europa)</translation>
+    </message>
+    <message>
+        <source>BELTO (Japan)</source>
+        <translation>BELTO (Giappone)</translation>
+    </message>
+    <message>
+        <source>BELTOA (General market)</source>
+        <translation>BELTOA (Mercato generale)</translation>
+    </message>
+    <message>
+        <source>The document differs from what the radio held in %1 item.</source>
+        <translation>Il documento differisce dal contenuto dell&apos;apparato in %1 elemento.</translation>
+    </message>
+    <message>
+        <source>The document differs from what the radio held in %1 items.</source>
+        <translation>Il documento differisce dal contenuto dell&apos;apparato in %1 elementi.</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 item of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>L&apos;apparato potrebbe non contenere %1 elemento del documento.
+La prossima scrittura delle modifiche lo invierà. Uscire comunque dalla modalità diretta?</translation>
+    </message>
+    <message>
+        <source>The radio may not hold %1 items of the document.
+The next write of changes sends them. Leave live mode anyway?</source>
+        <translation>L&apos;apparato potrebbe non contenere %1 elementi del documento.
+La prossima scrittura delle modifiche li invierà. Uscire comunque dalla modalità diretta?</translation>
+    </message>
+    <message>
+        <source>Live mode keeps the radio equal to this document.</source>
+        <translation>La modalità diretta mantiene l&apos;apparato uguale a questo documento.</translation>
+    </message>
+    <message>
+        <source>What this radio holds is not known: read it first.</source>
+        <translation>Il contenuto di questo apparato non è noto: leggerlo prima.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since you opened it.</source>
+        <translation>%1 è stato modificato da un altro programma da quando è stato aperto.</translation>
+    </message>
+    <message>
+        <source>Incomplete read: %1 item was not read from the radio.</source>
+        <translation>Lettura incompleta: %1 elemento non è stato letto dall&apos;apparato.</translation>
+    </message>
+    <message>
+        <source>Incomplete read: %1 items were not read from the radio.</source>
+        <translation>Lettura incompleta: %1 elementi non sono stati letti dall&apos;apparato.</translation>
+    </message>
+    <message>
+        <source>This document holds a read that did not finish: %1 item was not read from the radio. Write anyway?</source>
+        <translation>Questo documento contiene una lettura non terminata: %1 elemento non è stato letto dall&apos;apparato. Scrivere comunque?</translation>
+    </message>
+    <message>
+        <source>This document holds a read that did not finish: %1 items were not read from the radio. Write anyway?</source>
+        <translation>Questo documento contiene una lettura non terminata: %1 elementi non sono stati letti dall&apos;apparato. Scrivere comunque?</translation>
+    </message>
+    <message>
+        <source>Quorvan was closed without saving changes to %1 (%2).
+Restore them?</source>
+        <translation>Quorvan è stato chiuso senza salvare le modifiche a %1 (%2).
+Ripristinarle?</translation>
+    </message>
+    <message>
+        <source>%1 is not on the %2 step; left at %3</source>
+        <translation>%1 non è sul passo di %2; lasciato a %3</translation>
+    </message>
+    <message>
+        <source>File &gt; Export PDF... writes the same pages to a PDF file without a printer.</source>
+        <translation>File &gt; Esporta PDF... scrive le stesse pagine in un file PDF senza stampante.</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>Esporta PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files(*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Quorvan Files (*.qvx)</source>
+        <translation>File di Quorvan (*.qvx)</translation>
+    </message>
+    <message>
+        <source>CSV Files(*.csv);;All Files(*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>QInputDialog</name>
+    <message>
+        <source>Device path:</source>
+        <translation>Percorso del dispositivo:</translation>
+    </message>
+</context>
+<context>
+    <name>QLabel</name>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importa CSV</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Esporta CSV</translation>
+    </message>
+    <message>
+        <source>These channels were left out because their frequency cannot be read: %1</source>
+        <translation>Questi canali sono stati esclusi perché la loro frequenza non è leggibile: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RadioCommands</name>
+    <message>
+        <source>Write Changes</source>
+        <translation>Scrivi modifiche</translation>
+    </message>
+    <message>
+        <source>Write Anyway</source>
+        <translation>Scrivi comunque</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::BandChannelForm</name>
+    <message>
+        <source>Band</source>
+        <translation>Banda</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::ChangeSelectedDialog</name>
+    <message>
+        <source>Change Selected</source>
+        <translation>Modifica selezione</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>Simplex</translation>
+    </message>
+    <message>
+        <source>Plus Shift</source>
+        <translation>Shift +</translation>
+    </message>
+    <message>
+        <source>Minus Shift</source>
+        <translation>Shift −</translation>
+    </message>
+    <message>
+        <source>The band&apos;s extra shift</source>
+        <translation>Shift proprio della banda</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>CTCSS</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Acceso</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Passo</translation>
+    </message>
+    <message>
+        <source>Shift and Offset</source>
+        <translation>Shift e offset</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation>Escludi dalla scansione</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potenza</translation>
+    </message>
+    <message>
+        <source>Name prefix</source>
+        <translation>Inizio del nome</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Offset in MHz</source>
+        <translation>Offset in MHz</translation>
+    </message>
+    <message>
+        <source>Tone kind</source>
+        <translation>Tipo di tono</translation>
+    </message>
+    <message>
+        <source>Tone value</source>
+        <translation>Valore del tono</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::CsvImportDialog</name>
+    <message>
+        <source>By Location</source>
+        <translation>Per posizione</translation>
+    </message>
+    <message>
+        <source>From the selected channel on, in file order</source>
+        <translation>Dal canale scelto in poi, nell&apos;ordine del file</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importa CSV</translation>
+    </message>
+    <message>
+        <source>Selected channel: %1</source>
+        <translation>Canale scelto: %1</translation>
+    </message>
+    <message>
+        <source>Select a channel from 0 to 399 to place the rows from there on.</source>
+        <translation>Scegliere un canale da 0 a 399 da cui collocare le righe.</translation>
+    </message>
+    <message>
+        <source>Place the rows</source>
+        <translation>Colloca le righe</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::DiagnosticReportDialog</name>
+    <message>
+        <source>Diagnostic Report</source>
+        <translation>Rapporto diagnostico</translation>
+    </message>
+    <message>
+        <source>&amp;Record Transfers</source>
+        <translation>&amp;Registra i trasferimenti</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Salva...</translation>
+    </message>
+    <message>
+        <source>Save Diagnostic Report</source>
+        <translation>Salva rapporto diagnostico</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>File di testo (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::FindBar</name>
+    <message>
+        <source>Find (name or MHz)</source>
+        <translation>Trova (nome o MHz)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Trova &amp;successivo</translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Chiudi (Esc)</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Chiudi la barra di ricerca</translation>
+    </message>
+    <message>
+        <source>Find name or MHz</source>
+        <translation>Trova nome o MHz</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::FindRadioDialog</name>
+    <message>
+        <source>&amp;Use Port</source>
+        <translation>&amp;Usa la porta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Find Radio</source>
+        <translation>Trova apparato</translation>
+    </message>
+    <message>
+        <source>Trying the serial ports one at a time...</source>
+        <translation>Prova delle porte seriali una alla volta...</translation>
+    </message>
+    <message>
+        <source>Trying %1 (%2 of %3)...</source>
+        <translation>Prova di %1 (%2 di %3)...</translation>
+    </message>
+    <message>
+        <source>A radio answered. Use its port?</source>
+        <translation>Un apparato ha risposto. Usare la sua porta?</translation>
+    </message>
+    <message>
+        <source>%1 radios answered. Choose the port to use.</source>
+        <translation>Hanno risposto %1 apparati. Scegliere la porta da usare.</translation>
+    </message>
+    <message>
+        <source>The search was cancelled.</source>
+        <translation>La ricerca è stata annullata.</translation>
+    </message>
+    <message>
+        <source>No serial ports were found. Check that the cable&apos;s adapter is plugged in.</source>
+        <translation>Nessuna porta seriale trovata. Controllare che l&apos;adattatore del cavo sia collegato.</translation>
+    </message>
+    <message>
+        <source>No radio answered. Check that the radio is on and its cable is plugged in at both ends, then try again.</source>
+        <translation>Nessun apparato ha risposto. Controllare che l&apos;apparato sia acceso e il cavo collegato a entrambe le estremità, poi riprovare.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::FrequencyGroup</name>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Frequenza RX</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Passo</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Frequenza TX</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inversione</translation>
+    </message>
+    <message>
+        <source>Split Channel</source>
+        <translation>Canale split</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>Simplex</translation>
+    </message>
+    <message>
+        <source>Plus Shift</source>
+        <translation>Shift +</translation>
+    </message>
+    <message>
+        <source>Minus Shift</source>
+        <translation>Shift −</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::HelpTopics</name>
+    <message>
+        <source>The user guide was not found.
+It is installed with Quorvan as share/doc/quorvan/user-guide.md; it was looked for as:</source>
+        <translation>Guida utente non trovata.
+Viene installata con Quorvan come share/doc/quorvan/user-guide.md; è stata cercata in:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Pinned</source>
+        <translation>Fissato</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifiche</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>&amp;Differences:</source>
+        <translation>&amp;Differenze:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>&amp;Restore to Radio</source>
+        <translation>&amp;Ripristina nell&apos;apparato</translation>
+    </message>
+    <message>
+        <source>&amp;Pin</source>
+        <translation>&amp;Fissa</translation>
+    </message>
+    <message>
+        <source>No state of the radio %1 is kept yet.</source>
+        <translation>Nessuno stato dell&apos;apparato %1 è ancora conservato.</translation>
+    </message>
+    <message>
+        <source>&amp;States of the radio %1, newest first:</source>
+        <translation>&amp;Stati dell&apos;apparato %1, dal più recente:</translation>
+    </message>
+    <message>
+        <source>Un&amp;pin</source>
+        <translation>&amp;Togli fissaggio</translation>
+    </message>
+    <message>
+        <source>Select two entries to see what differs between them.</source>
+        <translation>Scegliere due voci per vedere in cosa differiscono.</translation>
+    </message>
+    <message>
+        <source>Entries %1 and %2 hold the same.</source>
+        <translation>Le voci %1 e %2 sono uguali.</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s backups, newest first</source>
+        <translation>I backup dell&apos;apparato, dal più recente</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::LiveBanner</name>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Riprendi</translation>
+    </message>
+    <message>
+        <source>Leave Live Mode</source>
+        <translation>Esci dalla modalità diretta</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::LiveMode</name>
+    <message numerus="yes">
+        <source>Write %n Changes First</source>
+        <translation>
+            <numerusform>Scrivi prima %n modifica</numerusform>
+            <numerusform>Scrivi prima %n modifiche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Read the radio first?</source>
+        <translation>Leggere prima l&apos;apparato?</translation>
+    </message>
+    <message>
+        <source>Read the Radio First</source>
+        <translation>Leggi prima l&apos;apparato</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::MenuPage1</name>
+    <message>
+        <source>&quot;A&quot; Band</source>
+        <translation>Banda «A»</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>&quot;B&quot; Band</source>
+        <translation>Banda «B»</translation>
+    </message>
+    <message>
+        <source>&amp;Operation Band</source>
+        <translation>Banda &amp;operativa</translation>
+    </message>
+    <message>
+        <source>&amp;Balance</source>
+        <translation>&amp;Bilanciamento</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Bilanciamento</translation>
+    </message>
+    <message>
+        <source>F&amp;unction</source>
+        <translation>F&amp;unzioni</translation>
+    </message>
+    <message>
+        <source>Dual</source>
+        <translation>Doppio ascolto</translation>
+    </message>
+    <message>
+        <source>ATT</source>
+        <translation>ATT</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blocco</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Illuminazione</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Nome memoria</translation>
+    </message>
+    <message>
+        <source>&amp;Power</source>
+        <translation>&amp;Alimentazione</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>Risparmio batteria</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>Spegnimento automatico</translation>
+    </message>
+    <message>
+        <source>&amp;Display</source>
+        <translation>&amp;Display</translation>
+    </message>
+    <message>
+        <source>Power on Message</source>
+        <translation>Messaggio di accensione</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrasto</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Giapponese</translation>
+    </message>
+    <message>
+        <source>D&amp;TMF</source>
+        <translation>D&amp;TMF</translation>
+    </message>
+    <message>
+        <source>DTMF Lock</source>
+        <translation>Blocco DTMF</translation>
+    </message>
+    <message>
+        <source>DTMF Hold</source>
+        <translation>Mantenimento DTMF</translation>
+    </message>
+    <message>
+        <source>DTMF Pause</source>
+        <translation>Pausa DTMF</translation>
+    </message>
+    <message>
+        <source>DTMF Speed</source>
+        <translation>Velocità DTMF</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Veloce</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>&amp;VOX</source>
+        <translation>&amp;VOX</translation>
+    </message>
+    <message>
+        <source>VOX Gain</source>
+        <translation>Guadagno VOX</translation>
+    </message>
+    <message>
+        <source>VOX Delay</source>
+        <translation>Ritardo VOX</translation>
+    </message>
+    <message>
+        <source>VOX on Busy</source>
+        <translation>VOX con canale occupato</translation>
+    </message>
+    <message>
+        <source>From the A band at the left to the B band at the right</source>
+        <translation>Dalla banda A a sinistra alla banda B a destra</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::MenuPage2</name>
+    <message>
+        <source>R&amp;X/TX</source>
+        <translation>R&amp;X/TX</translation>
+    </message>
+    <message>
+        <source>FM Narrow</source>
+        <translation>FM stretta</translation>
+    </message>
+    <message>
+        <source>Re&amp;peater</source>
+        <translation>Ri&amp;petitore</translation>
+    </message>
+    <message>
+        <source>&amp;Other</source>
+        <translation>Al&amp;tro</translation>
+    </message>
+    <message>
+        <source>Memory Group Link</source>
+        <translation>Collegamento gruppi di memoria</translation>
+    </message>
+    <message>
+        <source>Tx Inhibit</source>
+        <translation>Trasmissione inibita</translation>
+    </message>
+    <message>
+        <source>Bar Antenna</source>
+        <translation>Antenna in ferrite</translation>
+    </message>
+    <message>
+        <source>Beat Shift</source>
+        <translation>Spostamento battimento</translation>
+    </message>
+    <message>
+        <source>A Band RF Power</source>
+        <translation>Potenza RF banda A</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bassa</translation>
+    </message>
+    <message>
+        <source>EL</source>
+        <translation>EL</translation>
+    </message>
+    <message>
+        <source>B Band RF Power</source>
+        <translation>Potenza RF banda B</translation>
+    </message>
+    <message>
+        <source>1.2G A Band Power</source>
+        <translation>Potenza 1,2 GHz banda A</translation>
+    </message>
+    <message>
+        <source>1.2G B Band Power</source>
+        <translation>Potenza 1,2 GHz banda B</translation>
+    </message>
+    <message>
+        <source>220MHz Band</source>
+        <translation>Banda 220 MHz</translation>
+    </message>
+    <message>
+        <source>HF Band</source>
+        <translation>Banda HF</translation>
+    </message>
+    <message>
+        <source>440MHz Band</source>
+        <translation>Banda 440 MHz</translation>
+    </message>
+    <message>
+        <source>1.2GHz Band</source>
+        <translation>Banda 1,2 GHz</translation>
+    </message>
+    <message>
+        <source>144MHz Band</source>
+        <translation>Banda 144 MHz</translation>
+    </message>
+    <message>
+        <source>FM Narrow %1</source>
+        <translation>FM stretta %1</translation>
+    </message>
+    <message>
+        <source>Auto Repeater Offset</source>
+        <translation>Offset automatico ripetitore</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone Key</source>
+        <translation>Tasto tono 1750 Hz</translation>
+    </message>
+    <message>
+        <source>1750Hz Tone Hold</source>
+        <translation>Mantenimento tono 1750 Hz</translation>
+    </message>
+    <message>
+        <source>Tune Enable</source>
+        <translation>Sintonia abilitata</translation>
+    </message>
+    <message>
+        <source>Key Beep</source>
+        <translation>Beep dei tasti</translation>
+    </message>
+    <message>
+        <source>Scan Resume</source>
+        <translation>Ripresa scansione</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>Portante</translation>
+    </message>
+    <message>
+        <source>Seek</source>
+        <translation>Ricerca</translation>
+    </message>
+    <message>
+        <source>Packet Speed</source>
+        <translation>Velocità packet</translation>
+    </message>
+    <message>
+        <source>Memory Recall Method</source>
+        <translation>Richiamo memorie</translation>
+    </message>
+    <message>
+        <source>All Bands</source>
+        <translation>Tutte le bande</translation>
+    </message>
+    <message>
+        <source>Current Band</source>
+        <translation>Banda attuale</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batteria</translation>
+    </message>
+    <message>
+        <source>Lithium</source>
+        <translation>Litio</translation>
+    </message>
+    <message>
+        <source>Alkaline</source>
+        <translation>Alcalina</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::MenuPageControls</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifica %1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::PortMenu</name>
+    <message>
+        <source>Other...</source>
+        <translation>Altro...</translation>
+    </message>
+    <message>
+        <source>&amp;Find Radio</source>
+        <translation>&amp;Trova apparato</translation>
+    </message>
+    <message>
+        <source>%1 is invalid.
+Please check comport status.</source>
+        <translation>%1 non è valida.
+Controllare lo stato della porta COM.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::ReportDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::StatusAnnouncer</name>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TAboutBox</name>
+    <message>
+        <source>About Quorvan</source>
+        <translation>Informazioni su Quorvan</translation>
+    </message>
+    <message>
+        <source>Quorvan for the ARVEN and BELTO dual-band radios</source>
+        <translation>Quorvan per gli apparati bibanda ARVEN e BELTO</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later; it comes with no warranty.</source>
+        <translation>Software libero con licenza GNU General Public License, versione 3 o successiva; senza alcuna garanzia.</translation>
+    </message>
+    <message>
+        <source>Version 0.00 Beta %1</source>
+        <translation>Versione 0.00 beta %1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TCallForm</name>
+    <message>
+        <source>CALL Channel</source>
+        <translation>Canale CALL</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TDtmfForm</name>
+    <message>
+        <source>DTMF Memory</source>
+        <translation>Memoria DTMF</translation>
+    </message>
+    <message>
+        <source>Channel Number</source>
+        <translation>Numero di canale</translation>
+    </message>
+    <message>
+        <source>DTMF Code</source>
+        <translation>Codice DTMF</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TEditorDialog</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::THelpForm</name>
+    <message>
+        <source>Quorvan Help</source>
+        <translation>Guida di Quorvan</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Trova:</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Successivo</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Precedente</translation>
+    </message>
+    <message>
+        <source>Not found: &quot;%1&quot;</source>
+        <translation>Non trovato: «%1»</translation>
+    </message>
+    <message>
+        <source>No section &quot;%1&quot; in the guide</source>
+        <translation>Nessuna sezione «%1» nella guida</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Impossibile aprire %1</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Trova successivo</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>Trova precedente</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TMainForm</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva con no&amp;me...</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>&amp;Importa CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>&amp;Esporta CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Stam&amp;pa...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Esporta P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Es&amp;ci</translation>
+    </message>
+    <message>
+        <source>All &amp;Columns</source>
+        <translation>Tutte le &amp;colonne</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>Argomenti della &amp;guida</translation>
+    </message>
+    <message>
+        <source>&amp;Diagnostic Report...</source>
+        <translation>Rapporto &amp;diagnostico...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Informazioni...</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Radio</source>
+        <translation>&amp;Apparato</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Leggi</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Scrivi</translation>
+    </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>&amp;Modifiche</translation>
+    </message>
+    <message>
+        <source>&amp;Verify</source>
+        <translation>&amp;Verifica</translation>
+    </message>
+    <message>
+        <source>Verify &amp;After Writing</source>
+        <translation>Verifica &amp;dopo la scrittura</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Cronologia...</translation>
+    </message>
+    <message>
+        <source>&amp;Port Select</source>
+        <translation>Scelta &amp;porta</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Row</source>
+        <translation>&amp;Inserisci riga</translation>
+    </message>
+    <message>
+        <source>Remove Row</source>
+        <translation>Rimuovi riga</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Sposta &amp;su</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Sposta &amp;giù</translation>
+    </message>
+    <message>
+        <source>Change &amp;Selected...</source>
+        <translation>Modifica sele&amp;zione...</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Trova...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Trova successi&amp;vo</translation>
+    </message>
+    <message>
+        <source>Memory channel &amp;Sort...</source>
+        <translation>&amp;Ordina canali di memoria...</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commento</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importa CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Memory Channel</source>
+        <translation>Canale di memo&amp;ria</translation>
+    </message>
+    <message>
+        <source>&amp;VFO</source>
+        <translation>&amp;VFO</translation>
+    </message>
+    <message>
+        <source>&amp;CALL Channel</source>
+        <translation>Canale &amp;CALL</translation>
+    </message>
+    <message>
+        <source>&amp;DTMF Memory</source>
+        <translation>Memoria &amp;DTMF</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Tutto</translation>
+    </message>
+    <message>
+        <source>&amp;Memory</source>
+        <translation>&amp;Memorie</translation>
+    </message>
+    <message>
+        <source>M&amp;enu</source>
+        <translation>M&amp;enu</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Tag&amp;lia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>I&amp;ncolla</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Leggi</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Scrivi</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Memor&amp;y</source>
+        <translation>Memori&amp;e</translation>
+    </message>
+    <message>
+        <source>Menu &amp;1</source>
+        <translation>Menu &amp;1</translation>
+    </message>
+    <message>
+        <source>Menu &amp;2</source>
+        <translation>Menu &amp;2</translation>
+    </message>
+    <message>
+        <source>Insert Row at %1</source>
+        <translation>Inserisci riga in %1</translation>
+    </message>
+    <message>
+        <source>Remove Row %1</source>
+        <translation>Rimuovi riga %1</translation>
+    </message>
+    <message>
+        <source>Move Up %1</source>
+        <translation>Sposta su %1</translation>
+    </message>
+    <message>
+        <source>Move Down %1</source>
+        <translation>Sposta giù %1</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifica %1</translation>
+    </message>
+    <message>
+        <source>Edit Comment</source>
+        <translation>Modifica commento</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>Visuali&amp;zza</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>Esclusione</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Segno</translation>
+    </message>
+    <message>
+        <source>&amp;Live Mode</source>
+        <translation>Modalità dire&amp;tta</translation>
+    </message>
+    <message>
+        <source>Waiting to be sent to the radio</source>
+        <translation>In attesa di invio all&apos;apparato</translation>
+    </message>
+    <message>
+        <source>Sent to the radio, being read back</source>
+        <translation>Inviato all&apos;apparato, in rilettura</translation>
+    </message>
+    <message>
+        <source>Confirmed: the radio holds this row</source>
+        <translation>Confermato: l&apos;apparato contiene questa riga</translation>
+    </message>
+    <message>
+        <source>Not confirmed: the radio may not hold this row</source>
+        <translation>Non confermato: l&apos;apparato potrebbe non contenere questa riga</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Più tardi</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TMemoryForm</name>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Memory Channel Number</source>
+        <translation>Numero del canale di memoria</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Opzione</translation>
+    </message>
+    <message>
+        <source>Lock Out</source>
+        <translation>Escludi dalla scansione</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Nome memoria</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TSetupForm</name>
+    <message>
+        <source>Quorvan</source>
+        <translation>Quorvan</translation>
+    </message>
+    <message>
+        <source>Which radio do you have?</source>
+        <translation>Quale apparato possiede?</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TSortForm</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Memory Name</source>
+        <translation>Nome memoria</translation>
+    </message>
+    <message>
+        <source>Memory Channel Sort</source>
+        <translation>Ordina canali di memoria</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>&amp;Ordina</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TVfoForm</name>
+    <message>
+        <source>VfoForm</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>Program VFO</source>
+        <translation>VFO programmabile</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Program VFO lower limit</source>
+        <translation>Limite inferiore del VFO programmabile</translation>
+    </message>
+    <message>
+        <source>Lowest whole MHz of the range</source>
+        <translation>MHz intero più basso dell&apos;intervallo</translation>
+    </message>
+    <message>
+        <source>Program VFO upper limit</source>
+        <translation>Limite superiore del VFO programmabile</translation>
+    </message>
+    <message>
+        <source>Highest whole MHz of the range</source>
+        <translation>MHz intero più alto dell&apos;intervallo</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TWelcomeForm</name>
+    <message>
+        <source>Quorvan</source>
+        <translation>Quorvan</translation>
+    </message>
+    <message>
+        <source>Memory channel programming for ARVEN and BELTO</source>
+        <translation>Programmazione dei canali di memoria per ARVEN e BELTO</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::ToneGroup</name>
+    <message>
+        <source>Tone/CTCSS/DCS</source>
+        <translation>Tono/CTCSS/DCS</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>Frequenza del tono</translation>
+    </message>
+    <message>
+        <source>CTCSS Frequency</source>
+        <translation>Frequenza CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS Code</source>
+        <translation>Codice DCS</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::TransferDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+</TS>

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSocketNotifier>
 #include <QTabWidget>
 #include <QTest>
@@ -22,11 +23,20 @@
 #include "core/model/AppSettings.h"
 #include "core/model/SettingsStore.h"
 #include "gui/common/ReportDialog.h"
+#include "core/transfer/LiveStep.h"
+#include "gui/common/MessageService.h"
 #include "gui/csv/CsvImportDialog.h"
+#include "gui/diagnostics/FindRadioDialog.h"
+#include "gui/document/DocumentSignals.h"
+#include "gui/live/LiveBanner.h"
+#include "gui/live/LiveMode.h"
 #include "gui/mainwindow/FindBar.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TMainForm.h"
 #include "gui/mainwindow/TSetupForm.h"
+#include "gui/transfer/TReadForm.h"
+#include "gui/transfer/TWriteForm.h"
+#include "support/FakeChannel.h"
 
 namespace quorvan {
 namespace {
@@ -103,6 +113,15 @@ class Tour : public QObject {
 
 void Trigger(TMainForm& form, MainCommand command) { form.Action(command)->trigger(); }
 
+// The bar of a paused live mode over the grids, with the text a failed step leaves.
+void ShowLiveBanner(TMainForm& form) {
+  form.PageControl()->setCurrentIndex(0);
+  auto* banner = form.findChild<LiveBanner*>(QStringLiteral("LiveBanner"));
+  banner->ShowText(QString::fromStdString(
+      LivePausedText({ItemRef{ItemKind::Memory, 0}}, "The radio did not answer.")));
+  banner->ResumeButton()->setFocus();
+}
+
 void EnterGrid(TMainForm& form, Grid grid) {
   form.PageControl()->setCurrentIndex(0);
   form.GridOf(grid)->setFocus();
@@ -128,9 +147,20 @@ int main(int argc, char** argv) {
                 "000,00146520000,0,0,0,1,0,0,08,08,000,000600000,0,0,,,,NATIONAL");
   });
 
+  BoxMessageService messages(&form);
+  // Live mode over a line that takes any port, asking before it starts as for the user.
+  testing::FakeChannel line;
+  DocumentSignals documentSignals(form.Document());
+  LiveMode live(form.Document(), documentSignals, messages, &line, QString());
+
   const std::vector<Stop> stops{
       {"MainForm", [&form] { form.GridOf(Grid::Memory)->setFocus(); }},
-      {"MenuPage1", [&form] { form.PageControl()->setCurrentIndex(1); }},
+      {"LiveBanner", [&form] { ShowLiveBanner(form); }},
+      {"MenuPage1",
+       [&form] {
+         form.findChild<LiveBanner*>(QStringLiteral("LiveBanner"))->ShowText(QString());
+         form.PageControl()->setCurrentIndex(1);
+       }},
       {"MenuPage2", [&form] { form.PageControl()->setCurrentIndex(2); }},
       {"MemoryForm", [&form] { EnterGrid(form, Grid::Memory); }},
       {"VfoForm", [&form] { EnterGrid(form, Grid::Vfo); }},
@@ -141,6 +171,16 @@ int main(int argc, char** argv) {
          form.PageControl()->setCurrentIndex(0);
          form.GridOf(Grid::Memory)->setFocus();
          Trigger(form, MainCommand::EditChangeSelected);
+       }},
+      {"LiveModeQuestion", [&live] { live.Start(QStringLiteral("/dev/ttyS0"), {}); }},
+      {"ReadForm", [&messages, &line, &form] { TReadForm(messages, &line, &form).exec(); }},
+      {"WriteForm", [&messages, &line, &form] { TWriteForm(messages, &line, &form).exec(); }},
+      {"FindRadio",
+       [&form] {
+         FindRadioDialog(
+             [] { return QStringList{QStringLiteral("/dev/quorvan-tour-no-such-port")}; },
+             nullptr, &form)
+             .Run();
        }},
       {"SortForm", [&form] { Trigger(form, MainCommand::EditSort); }},
       {"History", [&form] { Trigger(form, MainCommand::RadioHistory); }},

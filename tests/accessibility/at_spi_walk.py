@@ -17,8 +17,9 @@ APP_NAME = "quorvan-accessibility-tour"
 DATA_ROLES = {pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_LIST,
               pyatspi.ROLE_TREE, pyatspi.ROLE_MENU_BAR, pyatspi.ROLE_MENU,
               pyatspi.ROLE_TOOL_BAR}
-# Controls a window takes the focus of but which are no stop of their own.
-NOT_STOPS = {pyatspi.ROLE_SCROLL_BAR, pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_MENU_ITEM,
+# Controls a window takes the focus of but which are no stop of their own. A label whose text
+# the mouse may select takes the focus on a click only.
+NOT_STOPS = {pyatspi.ROLE_LABEL, pyatspi.ROLE_SCROLL_BAR, pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_MENU_ITEM,
              pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_SCROLL_PANE,
              pyatspi.ROLE_VIEWPORT, pyatspi.ROLE_FILLER, pyatspi.ROLE_PANEL,
              pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW}

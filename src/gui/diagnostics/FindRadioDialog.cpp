@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/diagnostics/PortFinding.h"
+#include "gui/common/AccessibleNames.h"
 #include "io/session/TransferRecorder.h"
 
 namespace quorvan {
@@ -34,6 +35,8 @@ FindRadioDialog::FindRadioDialog(std::function<QStringList()> candidates,
   use_->setObjectName(QStringLiteral("UsePortButton"));
   cancel_->setObjectName(QStringLiteral("CancelButton"));
   progress_->setTextVisible(false);
+  NameControl(progress_, tr("Ports tried"));
+  NameControl(results_, tr("Results"), tr("What each serial port answered"));
   status_->setWordWrap(true);
   use_->setDefault(true);
   use_->setEnabled(false);

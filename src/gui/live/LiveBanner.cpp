@@ -11,10 +11,10 @@ LiveBanner::LiveBanner(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("LiveBanner"));
   setFrameShape(QFrame::StyledPanel);
   setAutoFillBackground(true);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, QColor(255, 236, 179));
-  colours.setColor(QPalette::WindowText, Qt::black);
-  setPalette(colours);
+  // A note over the window in the desktop's colours for notes, which a high-contrast theme
+  // sets as it sets the rest.
+  setBackgroundRole(QPalette::ToolTipBase);
+  setForegroundRole(QPalette::ToolTipText);
 
   text_ = new QLabel(this);
   text_->setObjectName(QStringLiteral("LiveBannerText"));

@@ -25,7 +25,12 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   }
   if (role == Qt::AccessibleTextRole) {
     if (!spokenRow_ || index.column() != spokenRowColumn_) return {};
-    return spokenRow_(GridRowOfModelRow(index.row()));
+    const int row = GridRowOfModelRow(index.row());
+    QString spoken = spokenRow_(row);
+    // The mark's colour is not seen by everyone: its word follows the row.
+    const QString mark = mark_ ? mark_(row, role).toString() : QString();
+    if (!mark.isEmpty()) spoken += QStringLiteral(", ") + mark;
+    return spoken;
   }
   if (role == Qt::BackgroundRole || role == Qt::ToolTipRole) {
     return mark_ ? mark_(GridRowOfModelRow(index.row()), role) : QVariant();

@@ -47,7 +47,8 @@ class GridModel : public QAbstractTableModel {
   using SpokenRowFunction = std::function<QString(int gridRow)>;
   void SetSpoken(SpokenRowFunction row, int rowColumn, QStringList headers);
   // A mark on whole rows (what live mode knows of each row's item): asked for the background
-  // and the tip of every cell; an invalid value for none.
+  // and the tip of every cell, and for the word (AccessibleTextRole) said after the row; an
+  // invalid value for none.
   using RowMarkFunction = std::function<QVariant(int gridRow, int role)>;
   void SetRowMark(RowMarkFunction mark) { mark_ = std::move(mark); }
 

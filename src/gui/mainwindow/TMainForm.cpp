@@ -29,6 +29,7 @@
 #include "core/rules/StatusTexts.h"
 #include "gui/common/AccessibleNames.h"
 #include "gui/common/DisplayFonts.h"
+#include "gui/common/FittingScrollArea.h"
 #include "gui/common/MessageService.h"
 #include "gui/common/StatusAnnouncer.h"
 #include "gui/csv/CsvCommands.h"
@@ -555,7 +556,9 @@ void TMainForm::BuildPages() {
   for (std::size_t p = 0; p < menuPages_.size(); ++p) {
     menuPages_[p] = new QWidget;
     menuPages_[p]->setObjectName(QStringLiteral("TabSheet%1").arg(p + 2));
-    pageControl_->addTab(menuPages_[p], tr(menuCaptions[p]));
+    // A page taller than a small screen (large type, scale 2) scrolls instead of pushing the
+    // window off it.
+    pageControl_->addTab(new FittingScrollArea(menuPages_[p]), tr(menuCaptions[p]));
   }
   connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::OnPageChanged);
 

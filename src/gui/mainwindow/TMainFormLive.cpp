@@ -10,6 +10,8 @@
 
 #include "core/rules/EditStepNames.h"
 #include "core/rules/GridTexts.h"
+#include "gui/common/PaletteTint.h"
+#include "gui/common/StatusAnnouncer.h"
 #include "gui/live/LiveBanner.h"
 #include "gui/live/LiveMode.h"
 #include "gui/mainwindow/GridModel.h"
@@ -34,6 +36,52 @@ int Weight(std::optional<LiveItemState> state) {
       return 4;
   }
   return 0;
+}
+
+// How much of its hue a marked row's background takes over the grid's base.
+constexpr double kLiveMarkShare = 0.3;
+
+QColor LiveMarkHue(LiveItemState state) {
+  switch (state) {
+    case LiveItemState::Pending:
+      return {255, 193, 7};
+    case LiveItemState::Sent:
+      return {33, 150, 243};
+    case LiveItemState::Confirmed:
+      return {76, 175, 80};
+    case LiveItemState::Failed:
+      return {229, 57, 53};
+  }
+  return {};
+}
+
+// What a screen reader says after the row, for those who do not see its colour.
+QString LiveMarkWord(LiveItemState state) {
+  switch (state) {
+    case LiveItemState::Pending:
+      return TMainForm::tr("waiting");
+    case LiveItemState::Sent:
+      return TMainForm::tr("sent");
+    case LiveItemState::Confirmed:
+      return TMainForm::tr("confirmed");
+    case LiveItemState::Failed:
+      return TMainForm::tr("failed");
+  }
+  return {};
+}
+
+QString LiveMarkToolTip(LiveItemState state) {
+  switch (state) {
+    case LiveItemState::Pending:
+      return TMainForm::tr("Waiting to be sent to the radio");
+    case LiveItemState::Sent:
+      return TMainForm::tr("Sent to the radio, being read back");
+    case LiveItemState::Confirmed:
+      return TMainForm::tr("Confirmed: the radio holds this row");
+    case LiveItemState::Failed:
+      return TMainForm::tr("Not confirmed: the radio may not hold this row");
+  }
+  return {};
 }
 
 ItemKind KindOfGrid(Grid grid) {
@@ -100,9 +148,15 @@ void TMainForm::ShowLiveItems(const std::vector<ItemRef>& items) {
 }
 
 void TMainForm::ShowLiveStatus() {
-  liveStatus_->setText(live_->StatusText());
+  const QString status = live_->StatusText();
+  const QString paused = live_->Paused() ? live_->PausedText() : QString();
+  // The status panel and the bar are no message of the status bar's own: said when they change,
+  // the bar last since it says what to do.
+  if (status != liveStatus_->text()) announcer_->Announce(status);
+  if (paused != liveBanner_->Text()) announcer_->Announce(paused);
+  liveStatus_->setText(status);
   liveStatus_->setVisible(live_->Active());
-  liveBanner_->ShowText(live_->Paused() ? live_->PausedText() : QString());
+  liveBanner_->ShowText(paused);
 }
 
 QVariant TMainForm::LiveRowMark(Grid grid, int row, int role) const {
@@ -116,30 +170,16 @@ QVariant TMainForm::LiveRowMark(Grid grid, int row, int role) const {
     if (Weight(range) > Weight(state)) state = range;
   }
   if (!state) return {};
-  if (role == Qt::ToolTipRole) {
-    switch (*state) {
-      case LiveItemState::Pending:
-        return tr("Waiting to be sent to the radio");
-      case LiveItemState::Sent:
-        return tr("Sent to the radio, being read back");
-      case LiveItemState::Confirmed:
-        return tr("Confirmed: the radio holds this row");
-      case LiveItemState::Failed:
-        return tr("Not confirmed: the radio may not hold this row");
-    }
-    return {};
+  switch (role) {
+    case Qt::ToolTipRole:
+      return LiveMarkToolTip(*state);
+    case Qt::AccessibleTextRole:
+      return LiveMarkWord(*state);
+    case Qt::BackgroundRole:
+      return QBrush(TintOfBase(palette(), LiveMarkHue(*state), kLiveMarkShare));
+    default:
+      return {};
   }
-  switch (*state) {
-    case LiveItemState::Pending:
-      return QBrush(QColor(255, 243, 176));
-    case LiveItemState::Sent:
-      return QBrush(QColor(207, 226, 255));
-    case LiveItemState::Confirmed:
-      return QBrush(QColor(214, 240, 214));
-    case LiveItemState::Failed:
-      return QBrush(QColor(246, 200, 200));
-  }
-  return {};
 }
 
 }  // namespace quorvan

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/diagnostics/TracingByteChannel.h"
+#include "gui/common/AccessibleNames.h"
 #include "gui/common/MessageService.h"
 #include "io/serial/TQuentarComm.h"
 #include "io/session/CommByteChannel.h"
@@ -35,6 +36,9 @@ TransferDialog::TransferDialog(const QString& caption, const QString& text,
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   progress_->setTextVisible(false);
   progress_->setMinimumWidth(260);
+  cancel_->setObjectName(QStringLiteral("CancelButton"));
+  // The bar shows no text of its own: a screen reader says what it measures, then how far.
+  NameControl(progress_, text);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text_);
   layout->addWidget(progress_);

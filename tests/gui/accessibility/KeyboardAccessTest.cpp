@@ -16,12 +16,17 @@
 #include <QSet>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/EditorDialogs.h"
 #include "core/rules/GridTexts.h"
 #include "gui/bulk/ChangeSelectedDialog.h"
 #include "gui/common/ReportDialog.h"
+#include "gui/csv/CsvImportDialog.h"
+#include "gui/diagnostics/DiagnosticReportDialog.h"
+#include "gui/history/HistoryDialog.h"
+#include "io/session/TransferRecorder.h"
 #include "gui/common/StatusAnnouncer.h"
 #include "gui/editors/ChannelGroups.h"
 #include "gui/editors/TCallForm.h"
@@ -357,27 +362,62 @@ void KeyboardAccessTest::dialogsFitAScreenAtScaleTwo() {
   const QSize room(800 - 40, 500 - 80);
   KeyboardFixture f;
   ScriptedMessages messages;
-  const std::vector<std::pair<const char*, std::function<QDialog*()>>> dialogs{
+  TransferRecorder recorder;
+  QTemporaryDir backups;
+  QString longReport;
+  for (int line = 1; line <= 200; ++line) {
+    longReport += QStringLiteral("Line %1 of a long report, wider than any small screen is, "
+                                 "so that it has to wrap or scroll\n")
+                      .arg(line);
+  }
+  struct Window {
+    const char* name;
+    std::function<QWidget*()> make;
+    bool own = true;  // a window of its own, not a page of the main window
+  };
+  const std::vector<Window> windows{
       {"memory", [&] { return new TMemoryForm(messages, f.form.get()); }},
       {"VFO", [&] { return new TVfoForm(messages, f.form.get()); }},
       {"CALL", [&] { return new TCallForm(messages, f.form.get()); }},
       {"DTMF", [&] { return new TDtmfForm(messages, f.form.get()); }},
       {"change selected", [&] { return new ChangeSelectedDialog(f.form.get()); }},
       {"sort", [&] { return new TSortForm(f.form.get()); }},
+      {"CSV import", [&] { return new CsvImportDialog(12, f.form.get()); }},
+      {"history",
+       [&] {
+         return new HistoryDialog(
+             HistoryServices{backups.path(), f.form->Image().Plan(), &messages, {}, {}},
+             f.form.get());
+       }},
+      {"report",
+       [&] { return new ReportDialog(QStringLiteral("Report"), longReport, QStringLiteral("&Go On"),
+                                     f.form.get()); }},
+      {"diagnostic report",
+       [&] {
+         return new DiagnosticReportDialog(
+             recorder, messages, [](const QString&) { return QString(); }, f.form.get());
+       }},
+      {"help", [&] { return new THelpForm(f.settings, {}, f.form.get()); }},
+      {"menu page 1", [&] { return f.form->PageControl()->widget(1); }, false},
+      {"menu page 2", [&] { return f.form->PageControl()->widget(2); }, false},
   };
-  for (const auto& [name, make] : dialogs) {
-    QDialog* dialog = make();
-    const QSize smallest = dialog->minimumSizeHint().expandedTo(dialog->minimumSize());
+  for (const Window& window : windows) {
+    QWidget* widget = window.make();
+    QVERIFY2(widget, window.name);
+    const QSize smallest = widget->minimumSizeHint().expandedTo(widget->minimumSize());
     QVERIFY2(smallest.width() <= room.width() && smallest.height() <= room.height(),
              qPrintable(QStringLiteral("%1 needs %2 x %3")
-                            .arg(QLatin1String(name))
+                            .arg(QLatin1String(window.name))
                             .arg(smallest.width())
                             .arg(smallest.height())));
+    if (!window.own) continue;
     // Shown, it is no larger than its screen, and scrolls instead.
-    dialog->show();
-    const QSize screen = dialog->screen()->availableGeometry().size();
-    QVERIFY2(dialog->width() <= screen.width() && dialog->height() <= screen.height(), name);
-    delete dialog;
+    if (widget->parentWidget()) widget->setWindowFlag(Qt::Window);
+    widget->show();
+    const QSize screen = widget->screen()->availableGeometry().size();
+    QVERIFY2(widget->width() <= screen.width() && widget->height() <= screen.height(),
+             window.name);
+    delete widget;
   }
 }
 

@@ -21,6 +21,9 @@
 #include "core/messages/Messages.h"
 #include "core/model/RadioForms.h"
 #include "gui/csv/CsvCommands.h"
+#include "core/rules/GridTexts.h"
+#include "gui/common/PaletteTint.h"
+#include "gui/common/StatusAnnouncer.h"
 #include "gui/live/LiveBanner.h"
 #include "gui/live/LiveMode.h"
 #include "gui/mainwindow/GridModel.h"
@@ -110,6 +113,20 @@ struct LiveFixture : MainFormFixture {
   QString RowTip(Grid grid, int row) const {
     const QAbstractItemModel* model = form->GridOf(grid)->model();
     return model->index(ModelRowOfGridRow(row), 1).data(Qt::ToolTipRole).toString();
+  }
+  // What a screen reader says of the row.
+  QString RowSpoken(Grid grid, int row) const {
+    const QAbstractItemModel* model = form->GridOf(grid)->model();
+    return model->index(ModelRowOfGridRow(row), kLabelColumn)
+        .data(Qt::AccessibleTextRole)
+        .toString();
+  }
+  QColor RowBackground(Grid grid, int row) const {
+    const QAbstractItemModel* model = form->GridOf(grid)->model();
+    return model->index(ModelRowOfGridRow(row), 1)
+        .data(Qt::BackgroundRole)
+        .value<QBrush>()
+        .color();
   }
 };
 
@@ -321,8 +338,12 @@ void LiveModeTest::quickEditsOfOneItemAreSentOnceInTheirLatestState() {
     });
   }
   QCOMPARE(f.RowTip(Grid::Memory, 21), QStringLiteral("Waiting to be sent to the radio"));
+  QCOMPARE(f.RowSpoken(Grid::Memory, 21), QStringLiteral("020, 145.000 MHz, THREE, FM, waiting"));
   QVERIFY(f.WaitIdle());
   QVERIFY(f.RadioHoldsDocument());
+  QVERIFY2(f.RowSpoken(Grid::Memory, 21).endsWith(QStringLiteral(", confirmed")),
+           qPrintable(f.RowSpoken(Grid::Memory, 21)));
+  QVERIFY(!f.RowSpoken(Grid::Memory, 22).endsWith(QStringLiteral("confirmed")));
   QStringList names;
   for (const std::string& command : f.line.commands) {
     if (command.rfind("MNA 020,", 0) == 0) names << QString::fromStdString(command);
@@ -366,6 +387,18 @@ void LiveModeTest::aFailurePausesUntilResume() {
   QCOMPARE(f.StatusText(), QStringLiteral("Live paused: 1 item not confirmed."));
   QCOMPARE(f.RowTip(Grid::Memory, 21),
            QStringLiteral("Not confirmed: the radio may not hold this row"));
+  QVERIFY2(f.RowSpoken(Grid::Memory, 21).endsWith(QStringLiteral(", failed")),
+           qPrintable(f.RowSpoken(Grid::Memory, 21)));
+  // The bar is said as it appears: it tells what to do.
+  QCOMPARE(f.form->Announcer()->LastAnnouncement(), banner->Text());
+  // On a dark high-contrast palette the marked row is still marked and its text readable.
+  QPalette dark(Qt::black);
+  dark.setColor(QPalette::Base, Qt::black);
+  dark.setColor(QPalette::Text, Qt::white);
+  f.form->setPalette(dark);
+  const QColor failed = f.RowBackground(Grid::Memory, 21);
+  QVERIFY(failed.rgb() != QColor(Qt::black).rgb());
+  QVERIFY2(ContrastRatio(failed, Qt::white) >= 4.5, qPrintable(failed.name()));
 
   // Edits made while paused wait; nothing is lost.
   const std::size_t paused = Sent(f);
@@ -383,6 +416,8 @@ void LiveModeTest::aFailurePausesUntilResume() {
   QVERIFY(!f.Live().Paused());
   QVERIFY(!banner->isVisibleTo(f.form.get()));
   QVERIFY(f.RadioHoldsDocument());
+  QCOMPARE(f.form->Announcer()->LastAnnouncement(),
+           QStringLiteral("Live: radio holds the document."));
   const std::vector<std::string> resumed(f.line.commands.begin() + static_cast<long>(paused),
                                          f.line.commands.end());
   QVERIFY(resumed.size() > 4);

@@ -79,6 +79,7 @@ std::string ReadEndingText(TransferScope scope, TransferEnd end, int done, int p
 }
 
 std::string WriteEndingText(const WriteEnding& e) {
+  if (e.journalRefused) return "Nothing was written: the write's journal could not be kept.";
   if (e.stoppedBeforeWriting) {
     return "Nothing was written: the radio changed since it was last read.";
   }
@@ -95,8 +96,9 @@ std::string WriteEndingText(const WriteEnding& e) {
   std::string text = "Wrote " + (changes ? Count(e.changedItems, "changed item", "changed items")
                                          : ScopeContents(e.scope));
   text += " in " + DurationText(e.seconds);
-  if (e.radioHolds) return text + (changes && e.changedItems == 1 ? "; the radio holds it."
-                                                                   : "; the radio holds them.");
+  if (e.radioHolds)
+    return text +
+           (changes && e.changedItems == 1 ? "; the radio holds it." : "; the radio holds them.");
   return text + ".";
 }
 
@@ -116,8 +118,8 @@ std::string VerifyEndingText(TransferEnd end, int differences, double seconds) {
 }
 
 std::string ExportEndingText(int channels, const std::string& fileName) {
-  return "Exported " + Count(channels, "channel", "channels") + " to " +
-         EscapeControls(fileName) + ".";
+  return "Exported " + Count(channels, "channel", "channels") + " to " + EscapeControls(fileName) +
+         ".";
 }
 
 std::string ExportFailedText(const std::string& fileName) {
@@ -129,6 +131,10 @@ std::string ImportEndingText(int channels, const std::string& fileName, bool isL
   if (!isList) return "Import failed: " + name + " is not a channel list.";
   if (channels == 0) return "Nothing was imported from " + name + ".";
   return "Imported " + Count(channels, "channel", "channels") + " from " + name + ".";
+}
+
+std::string ImportUnreadText(const std::string& fileName) {
+  return "Import failed: " + EscapeControls(fileName) + " could not be read.";
 }
 
 }  // namespace quorvan

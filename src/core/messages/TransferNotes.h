@@ -31,7 +31,8 @@ struct WriteEnding {
   int changedItems = -1;
   TransferEnd end = TransferEnd::Completed;
   bool radioHolds = false;
-  bool stoppedBeforeWriting = false;
+  bool stoppedBeforeWriting = false;  // the radio changed since the baseline
+  bool journalRefused = false;
   double seconds = 0;
 };
 std::string WriteEndingText(const WriteEnding& ending);
@@ -44,5 +45,6 @@ std::string ExportEndingText(int channels, const std::string& fileName);
 std::string ExportFailedText(const std::string& fileName);
 // "Imported 12 channels from NAME.csv."; a file that is no channel list imports nothing.
 std::string ImportEndingText(int channels, const std::string& fileName, bool isList);
+std::string ImportUnreadText(const std::string& fileName);
 
 }  // namespace quorvan

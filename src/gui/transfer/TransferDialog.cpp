@@ -19,6 +19,7 @@ TransferDialog::TransferDialog(const QString& caption, const QString& text,
     : QDialog(parent),
       messages_(messages),
       text_(new QLabel(text, this)),
+      detail_(new QLabel(this)),
       progress_(new QProgressBar(this)),
       cancel_(new QPushButton(tr("Cancel"), this)) {
   if (channel) {
@@ -36,14 +37,13 @@ TransferDialog::TransferDialog(const QString& caption, const QString& text,
   progress_->setTextVisible(false);
   progress_->setMinimumWidth(260);
   auto* layout = new QVBoxLayout(this);
+  detail_->setObjectName(QStringLiteral("TransferDetail"));
   layout->addWidget(text_);
+  layout->addWidget(detail_);
   layout->addWidget(progress_);
   layout->addWidget(cancel_, 0, Qt::AlignHCenter);
   connect(cancel_, &QPushButton::clicked, this, &TransferDialog::reject);
-  connect(session_.get(), &TransferSession::progress, this, [this](int position, int maximum) {
-    progress_->setMaximum(std::max(maximum, 1));
-    progress_->setValue(std::clamp(position, 0, std::max(maximum, 1)));
-  });
+  connect(session_.get(), &TransferSession::progress, this, &TransferDialog::ShowProgress);
   connect(session_.get(), &TransferSession::finished, this, &TransferDialog::OnFinished);
 }
 
@@ -61,6 +61,9 @@ bool TransferDialog::RunModal(TransferSequence& sequence, const QString& portNam
   completed_ = false;
   progress_->setMaximum(1);
   progress_->setValue(0);
+  sequence_ = &sequence;
+  detail_->clear();
+  clock_.start();
   if (recorder_) tracing_->SetTrace(recorder_->BeginTransfer(windowTitle(), portName, comm_.get()));
   if (session_->Start(sequence, portName)) exec();
   if (tracing_->Trace()) {
@@ -68,12 +71,25 @@ bool TransferDialog::RunModal(TransferSequence& sequence, const QString& portNam
     recorder_->EndTransfer(
         QString::fromStdString(OutcomeNote(session_->LastOutcome(), session_->LastMessage())));
   }
+  sequence_ = nullptr;
   return completed_;
+}
+
+void TransferDialog::ShowProgress(int position, int maximum) {
+  progress_->setMaximum(std::max(maximum, 1));
+  progress_->setValue(std::clamp(position, 0, std::max(maximum, 1)));
+  const std::string activity = sequence_ ? sequence_->Activity() : std::string();
+  detail_->setText(QString::fromStdString(
+      ProgressLine(activity, position, maximum, static_cast<double>(clock_.elapsed()) / 1000.0)));
 }
 
 void TransferDialog::OnFinished(TransferSession::Outcome outcome, const QString& message) {
   using Outcome = TransferSession::Outcome;
   completed_ = outcome == Outcome::Completed;
+  lastSeconds_ = static_cast<double>(clock_.elapsed()) / 1000.0;
+  lastEnd_ = completed_                      ? TransferEnd::Completed
+             : outcome == Outcome::Cancelled ? TransferEnd::Cancelled
+                                             : TransferEnd::Failed;
   if (outcome == Outcome::Completed && !message.isEmpty()) {
     messages_.Warning(message);  // the radio refused some commands
   } else if (!message.isEmpty()) {

@@ -38,6 +38,9 @@ TransferDialog::TransferDialog(const QString& caption, const QString& text,
   progress_->setMinimumWidth(260);
   auto* layout = new QVBoxLayout(this);
   detail_->setObjectName(QStringLiteral("TransferDetail"));
+  // As wide as its longest text, so the dialog does not change its size while it runs.
+  detail_->setMinimumWidth(detail_->fontMetrics().horizontalAdvance(
+      QStringLiteral("Reading back 000 items: 0000 of 0000, about 00 min 00 s left")));
   layout->addWidget(text_);
   layout->addWidget(detail_);
   layout->addWidget(progress_);

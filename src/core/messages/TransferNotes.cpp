@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/model/EscapedText.h"
+#include "core/model/RadioImage.h"
 
 namespace quorvan {
 

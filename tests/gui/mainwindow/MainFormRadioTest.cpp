@@ -33,7 +33,7 @@ struct Report {
 struct RadioFixture : MainFormFixture {
   QList<Report> reports;
   std::deque<bool> goOn;
-  ScriptedCsvDialogs csv;
+  testing::ScriptedCsvDialogs csv;
 
   RadioFixture() {
     adjustServices = [this](MainFormServices& s) {

@@ -118,7 +118,7 @@ const std::vector<TextCase> kCases = {
     {"export failed", [] { return ExportFailedText("a.csv"); },
      "Export failed: a.csv was not written."},
     {"control in name", [] { return ExportEndingText(2, "a\nb.csv"); },
-     "Exported 2 channels to a\\nb.csv."},
+     "Exported 2 channels to a\\x0ab.csv."},
     {"imported", [] { return ImportEndingText(12, "club.csv", true); },
      "Imported 12 channels from club.csv."},
     {"imported none", [] { return ImportEndingText(0, "club.csv", true); },

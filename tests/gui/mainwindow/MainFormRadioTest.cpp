@@ -409,10 +409,10 @@ void MainFormRadioTest::eachTransferAndCsvFileEndsWithAStatusLine() {
   f.csv.saveName = f.Path(QStringLiteral("club.csv"));
   f.form->Action(MainCommand::FileExportCsv)->trigger();
   QVERIFY(QFile::exists(f.csv.saveName));
-  QCOMPARE(f.StatusLine(), QStringLiteral("Exported 6 channels to club.csv."));
+  QCOMPARE(f.StatusLine(), QStringLiteral("Exported 16 channels to club.csv."));
   f.csv.openName = f.csv.saveName;
   f.form->Action(MainCommand::FileImportCsv)->trigger();
-  QCOMPARE(f.StatusLine(), QStringLiteral("Imported 6 channels from club.csv."));
+  QCOMPARE(f.StatusLine(), QStringLiteral("Imported 15 channels from club.csv."));
   f.csv.openName = f.Path(QStringLiteral("missing.csv"));
   f.form->Action(MainCommand::FileImportCsv)->trigger();
   QCOMPARE(f.StatusLine(), QStringLiteral("Import failed: missing.csv could not be read."));

@@ -115,6 +115,8 @@ class ScriptedTransfers : public TransferDialogs {
     writes.append(Drive(write));
     return lastCompleted;
   }
+  TransferEnd LastEnd() const override { return lastEnd; }
+  double LastSeconds() const override { return seconds; }
 
   QStringList validPorts{"COM1", "COM2", "COM3", "COM4"};
   QStringList checkedPorts;
@@ -127,6 +129,8 @@ class ScriptedTransfers : public TransferDialogs {
   // Cancel is pressed once this many commands were sent; -1: never.
   int cancelAfter = -1;
   bool lastCompleted = false;
+  TransferEnd lastEnd = TransferEnd::Completed;
+  double seconds = 1.5;  // how long each transfer is told to have run
 
  private:
   std::vector<std::string> Drive(TransferSequence& sequence) {
@@ -136,6 +140,7 @@ class ScriptedTransfers : public TransferDialogs {
     while (action.kind == SequenceAction::Kind::Send) {
       if (failAfter == 0) {
         failAfter = -1;
+        lastEnd = TransferEnd::Failed;
         return sent;
       }
       if (failAfter > 0) --failAfter;
@@ -144,6 +149,9 @@ class ScriptedTransfers : public TransferDialogs {
       action = sequence.OnReply(radio.Answer(action.command) + "\r");
     }
     lastCompleted = action.kind == SequenceAction::Kind::Finish && !sequence.CancelRequested();
+    lastEnd = lastCompleted                ? TransferEnd::Completed
+              : sequence.CancelRequested() ? TransferEnd::Cancelled
+                                           : TransferEnd::Failed;
     return sent;
   }
 };

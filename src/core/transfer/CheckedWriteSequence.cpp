@@ -281,6 +281,26 @@ std::string CheckedWriteSequence::LastCommand() const {
   return Current().LastCommand();
 }
 
+std::string CheckedWriteSequence::Activity() const {
+  const auto items = [](const char* doing, int n) {
+    return std::string(doing) + " " + std::to_string(n) + (n == 1 ? " item" : " items");
+  };
+  switch (phase_) {
+    case Phase::Check:
+      return items("Checking", checkItems_.Count());
+    case Phase::Identify:
+    case Phase::Write:
+      // A write of everything names what it is sending; one of changes only that it writes.
+      if (plan_.changes || !write_ || write_->Activity().empty()) return "Writing";
+      return "Writing: " + write_->Activity();
+    case Phase::ReadBack:
+      return items("Reading back", writeItems_.Count());
+    case Phase::Done:
+      break;
+  }
+  return {};
+}
+
 std::optional<RadioImage> CheckedWriteSequence::RadioNowHolds() const {
   if (!writeCompleted_ || RejectedCount() > 0) return std::nullopt;
   if (plan_.readBack && (!readBackCompleted_ || !readBackDifferences_.empty())) return std::nullopt;

@@ -79,6 +79,8 @@ class CheckedWriteSequence final : public TransferSequence {
 
   int StepCode() const override;
   std::string LastCommand() const override;
+  // "Checking 3 items", "Writing", "Reading back 4 items".
+  std::string Activity() const override;
   int RejectedCount() const override { return write_ ? write_->RejectedCount() : 0; }
   std::string FirstRejectedCommand() const override {
     return write_ ? write_->FirstRejectedCommand() : std::string();

@@ -39,6 +39,7 @@ class ReadSequence final : public TransferSequence {
 
   int StepCode() const override { return step_; }
   std::string LastCommand() const override { return lastCommand_; }
+  std::string Activity() const override { return StepActivity(step_); }
 
  private:
   SequenceAction Send(int step);

@@ -186,6 +186,21 @@ std::string DtmfCodeFromRadio(std::string_view code) {
   return out;
 }
 
+std::string StepActivity(int step) {
+  if (step == kStepBandList) return "Band lists";
+  if (MemoryGroupOfStep(step)) return "Memory channels";
+  if (step == kStepCallMain || step == kStepCallSplit) return "CALL channels";
+  if (step == kStepVfo) return "VFOs";
+  if (step == kStepProgramVfo) return "Programmable VFOs";
+  if (step == kStepDtmfCode || step == kStepDtmfName) return "DTMF memories";
+  if (step == kStepPower || step == kStepNarrow ||
+      (step >= kStepFirstMenu && step <= kStepLastMenu)) {
+    return "Menu";
+  }
+  if (step == kStepEmptySlot) return "Memory channels";
+  return {};
+}
+
 int ProgressMaximumOf(TransferScope scope) {
   constexpr int kMemoryProgress = 461;
   constexpr int kMenuProgress = 37;

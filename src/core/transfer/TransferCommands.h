@@ -53,6 +53,10 @@ struct MenuStep {
   int item;
 };
 
+// What a step exchanges, as the progress dialog names it ("Memory channels"); empty for the
+// identification and the steps around it.
+std::string StepActivity(int step);
+
 // The menu step with this code, or nullptr.
 const MenuStep* FindMenuStep(int step);
 // The menu step after this one (100, 101, 102, 108-126, 137-146), or -1 after the last.

@@ -55,6 +55,9 @@ class TransferSequence {
   // Diagnostics: the code of the step now outstanding and the last command sent (without CR).
   virtual int StepCode() const { return -1; }
   virtual std::string LastCommand() const { return {}; }
+  // What the exchange is busy with, for the progress dialog ("Memory channels", "Checking 3
+  // items"); empty when there is nothing to tell.
+  virtual std::string Activity() const { return {}; }
   // Replies that did not begin with their command's header (the radio refused the command):
   // how many, and the first such command. Only a write counts them.
   virtual int RejectedCount() const { return 0; }

@@ -2,10 +2,12 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <string>
 
 #include "core/files/DocumentFile.h"
 #include "core/messages/Messages.h"
+#include "core/messages/TransferNotes.h"
 #include "core/model/Document.h"
 #include "core/rules/CsvExport.h"
 #include "core/rules/CsvImport.h"
@@ -44,21 +46,29 @@ bool NativeCsvFileDialogs::ChooseImportPlacement(int selectedSlot, CsvPlacement&
 }
 
 CsvCommands::CsvCommands(Document& document, MessageService& messages, CsvFileDialogs& dialogs,
-                         ReportViewer showReport)
+                         ReportViewer showReport, StatusLine showStatus)
     : document_(document),
       messages_(messages),
       dialogs_(dialogs),
-      showReport_(std::move(showReport)) {}
+      showReport_(std::move(showReport)),
+      showStatus_(std::move(showStatus)) {}
+
+void CsvCommands::ShowStatus(const std::string& text) const {
+  if (showStatus_) showStatus_(QString::fromStdString(text));
+}
 
 bool CsvCommands::ExportCsv(const QString& folder) {
   const QString path = dialogs_.SaveCsvName(folder);
   if (path.isEmpty()) return false;
   const CsvExportResult result = ExportMemoryCsv(document_.Image());
   std::string error;
+  const std::string name = QFileInfo(path).fileName().toStdString();
   if (!WriteFileAtomically(QFile::encodeName(path).toStdString(), result.text, &error)) {
+    ShowStatus(ExportFailedText(name));
     messages_.Error(MessageText(FileNotWrittenMessage(error)));
     return false;
   }
+  ShowStatus(ExportEndingText(result.rows, name));
   if (!result.unreadable.empty()) {
     QString labels;
     for (const std::string& label : result.unreadable) {
@@ -79,7 +89,9 @@ bool CsvCommands::ImportCsv(const QString& folder, int selectedSlot) {
   if (!dialogs_.ChooseImportPlacement(ordinary ? selectedSlot : -1, placement)) return false;
   std::string text;
   std::string error;
+  const std::string name = QFileInfo(path).fileName().toStdString();
   if (!ReadRegularFile(QFile::encodeName(path).toStdString(), kCsvMaxBytes, text, &error)) {
+    ShowStatus(ImportUnreadText(name));
     messages_.Error(FileOpenErrorMessage(error));
     return false;
   }
@@ -89,6 +101,7 @@ bool CsvCommands::ImportCsv(const QString& folder, int selectedSlot) {
   document_.Change(
       [&report](const ImageChanges&) { return ImportStepName(report.imported); },
       [&](RadioImage& image) { isList = ImportMemoryCsv(text, placement, image, report, &error); });
+  ShowStatus(ImportEndingText(report.imported, name, isList));
   if (!isList) {
     messages_.Error(MessageText(CsvNotAChannelListMessage(error)));
     return false;

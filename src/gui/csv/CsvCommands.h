@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "core/rules/CsvImport.h"
 
@@ -41,8 +42,11 @@ class CsvCommands {
   // Shows the import report; the window passes one that runs a ReportDialog modally.
   using ReportViewer = std::function<void(const QString& report)>;
 
+  // Shows the line that tells how an export or import ended in the status bar.
+  using StatusLine = std::function<void(const QString& text)>;
+
   CsvCommands(Document& document, MessageService& messages, CsvFileDialogs& dialogs,
-              ReportViewer showReport);
+              ReportViewer showReport, StatusLine showStatus = {});
 
   // Writes the used memory channels to a chosen file. True when the file was written.
   bool ExportCsv(const QString& folder);
@@ -52,10 +56,13 @@ class CsvCommands {
   bool ImportCsv(const QString& folder, int selectedSlot);
 
  private:
+  void ShowStatus(const std::string& text) const;
+
   Document& document_;
   MessageService& messages_;
   CsvFileDialogs& dialogs_;
   ReportViewer showReport_;
+  StatusLine showStatus_;
 };
 
 }  // namespace quorvan

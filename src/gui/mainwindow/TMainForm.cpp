@@ -37,9 +37,9 @@
 #include "gui/help/HelpTopics.h"
 #include "gui/history/HistoryDialog.h"
 #include "gui/language/AppLanguage.h"
+#include "gui/live/LiveMode.h"
 #include "gui/mainwindow/ChoiceCellDelegate.h"
 #include "gui/mainwindow/CommentValidator.h"
-#include "gui/live/LiveMode.h"
 #include "gui/mainwindow/FindBar.h"
 #include "gui/mainwindow/GridModel.h"
 #include "gui/mainwindow/GridView.h"
@@ -283,7 +283,8 @@ void TMainForm::BuildRadioMenu() {
       services_.backupFolder,
       [this](const QString& title, const QString& text, const QString& acceptText) {
         return ShowReport(title, text, acceptText);
-      });
+      },
+      [this](const QString& text) { statusBar()->showMessage(text); });
   QMenu* read = radio->addMenu(tr("&Read"));
   QMenu* write = radio->addMenu(tr("&Write"));
   write->setObjectName(QStringLiteral("RadioWrite"));

@@ -4,10 +4,12 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <algorithm>
 
 #include "core/messages/Messages.h"
+#include "core/messages/TransferNotes.h"
 #include "core/model/WindowSizeSetting.h"
 #include "core/transfer/ReadSequence.h"
 #include "core/transfer/TransferCommands.h"
@@ -54,6 +56,9 @@ void TMainForm::ReadFromRadio(TransferScope scope) {
   lifecycle_->TakeRead(std::move(read),
                        completed ? 0 : std::max(planned - sequence.ProgressPosition(), 1));
   SaveBandPlan(*services_.settings, Image().Plan());
+  statusBar()->showMessage(QString::fromStdString(
+      ReadEndingText(scope, services_.transfers->LastEnd(), sequence.ProgressPosition(), planned,
+                     services_.transfers->LastSeconds())));
   if (completed) radio_->KeepReadBackup(Image(), scope);
 }
 

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <string>
 
@@ -79,7 +80,8 @@ void TMainForm::WirePlugIns() {
   }
   csv_ = std::make_unique<CsvCommands>(
       document_, *services_.messages, *csvDialogs,
-      [this](const QString& report) { ShowReport(tr("Import CSV"), report, {}); });
+      [this](const QString& report) { ShowReport(tr("Import CSV"), report, {}); },
+      [this](const QString& text) { statusBar()->showMessage(text); });
 }
 
 void TMainForm::OpenEditor(Grid grid, int row) {

@@ -37,13 +37,18 @@ QString DifferenceReport(const char* heading, const std::vector<FieldDifference>
 
 RadioCommands::RadioCommands(const RadioImage& document, MessageService& messages,
                              TransferDialogs& transfers, SettingsStore& settings,
-                             QString backupFolder, ReportViewer showReport)
+                             QString backupFolder, ReportViewer showReport, StatusLine showStatus)
     : document_(document),
       messages_(messages),
       transfers_(transfers),
       settings_(settings),
       backupFolder_(std::move(backupFolder)),
-      showReport_(std::move(showReport)) {}
+      showReport_(std::move(showReport)),
+      showStatus_(std::move(showStatus)) {}
+
+void RadioCommands::ShowStatus(const std::string& text) const {
+  if (showStatus_) showStatus_(Text(text));
+}
 
 std::string RadioCommands::Folder() const { return QFile::encodeName(backupFolder_).toStdString(); }
 
@@ -114,6 +119,9 @@ void RadioCommands::WriteChangesTo(const QString& portName, const Restoring* res
                                found.replaced ? &*found.replaced : nullptr);
   plan.readBack = VerifyAfterWriting();
   if (plan.changes->Empty() && plan.unsure.Empty()) {
+    WriteEnding nothing;
+    nothing.changedItems = 0;
+    ShowStatus(WriteEndingText(nothing));
     messages_.Information(Text(restoring ? AlreadyRestoredText(date) : NothingChangedText(found)));
     // Nothing sent proves nothing about the radio: a verify does.
     if (plan.readBack) RunVerify(target, portName);
@@ -143,6 +151,16 @@ bool RadioCommands::RunCheckedWrite(const RadioImage& goal, WritePlan plan,
   }
   CheckedWriteSequence write(goal, plan);
   const bool completed = transfers_.RunWrite(write, portName);
+  const std::optional<RadioImage> holds = write.RadioNowHolds();
+  WriteEnding ending;
+  ending.scope = plan.scope;
+  if (plan.changes) ending.changedItems = write.Items().Count();
+  ending.end = transfers_.LastEnd();
+  ending.radioHolds = holds.has_value();
+  ending.stoppedBeforeWriting = write.StoppedBeforeWriting();
+  ending.journalRefused = !write.JournalRefusal().empty();
+  ending.seconds = transfers_.LastSeconds();
+  ShowStatus(WriteEndingText(ending));
   if (!journal.ReplacedUnkept().empty()) {
     messages_.Warning(
         MessageText(WithDetail(kReplacedBackupNotKeptMessage, journal.ReplacedUnkept())));
@@ -159,7 +177,6 @@ bool RadioCommands::RunCheckedWrite(const RadioImage& goal, WritePlan plan,
         QStringLiteral("\n") + MessageText(kNothingWrittenText);
     return showReport_(tr("Write Changes"), report, tr("Write Anyway"));
   }
-  const std::optional<RadioImage> holds = write.RadioNowHolds();
   if (holds && journal.Begun()) {
     std::string error;
     if (!journal.Finish(*holds, std::time(nullptr), &error)) {
@@ -195,8 +212,13 @@ void RadioCommands::RunVerify(const RadioImage& expected, const QString& portNam
   const ItemSet items = ItemsOfScope(TransferScope::All);
   RadioImage radio = expected;
   ReadSequence read(radio, items);
-  if (!transfers_.RunRead(read, portName)) return;
+  if (!transfers_.RunRead(read, portName)) {
+    ShowStatus(VerifyEndingText(transfers_.LastEnd(), 0, transfers_.LastSeconds()));
+    return;
+  }
   const std::vector<FieldDifference> differences = CompareRadioItems(expected, radio, items);
+  ShowStatus(VerifyEndingText(TransferEnd::Completed, static_cast<int>(differences.size()),
+                              transfers_.LastSeconds()));
   showReport_(VerifyTitle(),
               differences.empty()
                   ? MessageText(kHoldsDocumentText)

@@ -31,8 +31,12 @@ class RadioCommands {
   using ReportViewer =
       std::function<bool(const QString& title, const QString& text, const QString& acceptText)>;
 
+  // Shows the line that tells how a transfer ended in the status bar.
+  using StatusLine = std::function<void(const QString& text)>;
+
   RadioCommands(const RadioImage& document, MessageService& messages, TransferDialogs& transfers,
-                SettingsStore& settings, QString backupFolder, ReportViewer showReport);
+                SettingsStore& settings, QString backupFolder, ReportViewer showReport,
+                StatusLine showStatus = {});
 
   // Write > All, Memory, Menu: port check, confirmation, the write (and its read-back when
   // Verify After Writing is on).
@@ -74,6 +78,7 @@ class RadioCommands {
   void RunVerify(const RadioImage& expected, const QString& portName);
   void KeepBackup(const RadioImage& image, BackupKind kind);
   std::string Folder() const;
+  void ShowStatus(const std::string& text) const;
 
   const RadioImage& document_;
   MessageService& messages_;
@@ -81,6 +86,7 @@ class RadioCommands {
   SettingsStore& settings_;
   QString backupFolder_;
   ReportViewer showReport_;
+  StatusLine showStatus_;
 };
 
 }  // namespace quorvan

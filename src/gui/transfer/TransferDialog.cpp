@@ -20,6 +20,7 @@ TransferDialog::TransferDialog(const QString& caption, const QString& text,
     : QDialog(parent),
       messages_(messages),
       text_(new QLabel(text, this)),
+      detail_(new QLabel(this)),
       progress_(new QProgressBar(this)),
       cancel_(new QPushButton(tr("Cancel"), this)) {
   if (channel) {
@@ -40,14 +41,16 @@ TransferDialog::TransferDialog(const QString& caption, const QString& text,
   // The bar shows no text of its own: a screen reader says what it measures, then how far.
   NameControl(progress_, text);
   auto* layout = new QVBoxLayout(this);
+  detail_->setObjectName(QStringLiteral("TransferDetail"));
+  // As wide as its longest text, so the dialog does not change its size while it runs.
+  detail_->setMinimumWidth(detail_->fontMetrics().horizontalAdvance(
+      QStringLiteral("Reading back 000 items: 0000 of 0000, about 00 min 00 s left")));
   layout->addWidget(text_);
+  layout->addWidget(detail_);
   layout->addWidget(progress_);
   layout->addWidget(cancel_, 0, Qt::AlignHCenter);
   connect(cancel_, &QPushButton::clicked, this, &TransferDialog::reject);
-  connect(session_.get(), &TransferSession::progress, this, [this](int position, int maximum) {
-    progress_->setMaximum(std::max(maximum, 1));
-    progress_->setValue(std::clamp(position, 0, std::max(maximum, 1)));
-  });
+  connect(session_.get(), &TransferSession::progress, this, &TransferDialog::ShowProgress);
   connect(session_.get(), &TransferSession::finished, this, &TransferDialog::OnFinished);
 }
 
@@ -65,6 +68,9 @@ bool TransferDialog::RunModal(TransferSequence& sequence, const QString& portNam
   completed_ = false;
   progress_->setMaximum(1);
   progress_->setValue(0);
+  sequence_ = &sequence;
+  detail_->clear();
+  clock_.start();
   if (recorder_) tracing_->SetTrace(recorder_->BeginTransfer(windowTitle(), portName, comm_.get()));
   if (session_->Start(sequence, portName)) exec();
   if (tracing_->Trace()) {
@@ -72,12 +78,25 @@ bool TransferDialog::RunModal(TransferSequence& sequence, const QString& portNam
     recorder_->EndTransfer(
         QString::fromStdString(OutcomeNote(session_->LastOutcome(), session_->LastMessage())));
   }
+  sequence_ = nullptr;
   return completed_;
+}
+
+void TransferDialog::ShowProgress(int position, int maximum) {
+  progress_->setMaximum(std::max(maximum, 1));
+  progress_->setValue(std::clamp(position, 0, std::max(maximum, 1)));
+  const std::string activity = sequence_ ? sequence_->Activity() : std::string();
+  detail_->setText(QString::fromStdString(
+      ProgressLine(activity, position, maximum, static_cast<double>(clock_.elapsed()) / 1000.0)));
 }
 
 void TransferDialog::OnFinished(TransferSession::Outcome outcome, const QString& message) {
   using Outcome = TransferSession::Outcome;
   completed_ = outcome == Outcome::Completed;
+  lastSeconds_ = static_cast<double>(clock_.elapsed()) / 1000.0;
+  lastEnd_ = completed_                      ? TransferEnd::Completed
+             : outcome == Outcome::Cancelled ? TransferEnd::Cancelled
+                                             : TransferEnd::Failed;
   if (outcome == Outcome::Completed && !message.isEmpty()) {
     messages_.Warning(TranslatedMessage(message));  // the radio refused some commands
   } else if (!message.isEmpty()) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <memory>
 
+#include "core/messages/TransferNotes.h"
 #include "io/session/TransferSession.h"
 
 class QLabel;
@@ -17,7 +19,8 @@ class TQuentarComm;
 class TracingByteChannel;
 class TransferRecorder;
 
-// The modal progress dialog both transfers run in: a caption, a line of text, a progress bar
+// The modal progress dialog both transfers run in: a caption, its fixed line of text, a second
+// line that tells what is being transferred, how far it is and how long is left, a progress bar
 // and Cancel, over one serial component and one transfer session.
 class TransferDialog : public QDialog {
   Q_OBJECT
@@ -37,6 +40,11 @@ class TransferDialog : public QDialog {
   TransferSession& Session() { return *session_; }
   QProgressBar* ProgressBar() const { return progress_; }
   QPushButton* CancelButton() const { return cancel_; }
+  // The second line: "Memory channels: 123 of 432, about 20 s left".
+  QLabel* DetailLabel() const { return detail_; }
+  // How the last transfer ended and how long it ran.
+  TransferEnd LastEnd() const { return lastEnd_; }
+  double LastSeconds() const { return lastSeconds_; }
 
  public slots:
   void reject() override;  // Cancel, Escape and the close box
@@ -47,6 +55,7 @@ class TransferDialog : public QDialog {
 
  private:
   void OnFinished(TransferSession::Outcome outcome, const QString& message);
+  void ShowProgress(int position, int maximum);
 
   MessageService& messages_;
   std::unique_ptr<TQuentarComm> comm_;
@@ -56,9 +65,14 @@ class TransferDialog : public QDialog {
   TransferRecorder* recorder_ = nullptr;
   std::unique_ptr<TransferSession> session_;
   QLabel* text_;
+  QLabel* detail_;
   QProgressBar* progress_;
   QPushButton* cancel_;
   bool completed_ = false;
+  TransferSequence* sequence_ = nullptr;
+  QElapsedTimer clock_;
+  TransferEnd lastEnd_ = TransferEnd::Completed;
+  double lastSeconds_ = 0;
 };
 
 }  // namespace quorvan

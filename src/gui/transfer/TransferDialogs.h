@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "core/messages/TransferNotes.h"
 #include "core/transfer/TransferSequence.h"
 
 namespace quorvan {
@@ -15,6 +16,9 @@ class TransferDialogs {
   // Both return true only when the transfer ran to its end.
   virtual bool RunRead(TransferSequence& read, const QString& portName) = 0;
   virtual bool RunWrite(TransferSequence& write, const QString& portName) = 0;
+  // How the last read or write ended and how long it ran, for the status line.
+  virtual TransferEnd LastEnd() const = 0;
+  virtual double LastSeconds() const = 0;
 };
 
 }  // namespace quorvan

@@ -5,11 +5,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QStatusBar>
 #include <QtTest>
 #include <deque>
 
 #include "core/model/RadioForms.h"
+#include "gui/common/StatusAnnouncer.h"
 #include "gui/mainwindow/MainFormFixture.h"
+#include "gui/mainwindow/WindowSteps.h"
 #include "support/SampleImage.h"
 #include "support/SlotFields.h"
 
@@ -30,9 +33,11 @@ struct Report {
 struct RadioFixture : MainFormFixture {
   QList<Report> reports;
   std::deque<bool> goOn;
+  testing::ScriptedCsvDialogs csv;
 
   RadioFixture() {
     adjustServices = [this](MainFormServices& s) {
+      s.csvDialogs = &csv;
       s.showReport = [this](const QString& title, const QString& text, const QString& accept) {
         reports.append({title, text, accept});
         if (goOn.empty()) return false;
@@ -59,6 +64,12 @@ struct RadioFixture : MainFormFixture {
       image.Store(SlotKind::Memory, 5, "005," + std::string(kMain5) + ",00147000000,5,,NEW");
       image.Menu().Set(kMenuBAT, "1");
     });
+  }
+  // The status bar's line, which must also be what was said to a screen reader.
+  QString StatusLine() const {
+    const QString shown = form->statusBar()->currentMessage();
+    return shown == form->Announcer()->LastAnnouncement() ? shown
+                                                          : QStringLiteral("(not announced)");
   }
   bool RadioHoldsDocument() const {
     return AsRadioGivesBack(transfers.radio.Image()) == AsRadioGivesBack(form->Image());
@@ -87,6 +98,7 @@ class MainFormRadioTest : public QObject {
   void brokenWriteIsCompletedByTheNextWriteOfChanges();
   void aNewestBackupThatCannotBeTakenStopsTheWrite();
   void verifyAndVerifyAfterWriting();
+  void eachTransferAndCsvFileEndsWithAStatusLine();
   void aReadIsUndoneWholeAndAnUnfinishedOneAsksBeforeAWrite_data();
   void aReadIsUndoneWholeAndAnUnfinishedOneAsksBeforeAWrite();
 };
@@ -359,6 +371,51 @@ void MainFormRadioTest::verifyAndVerifyAfterWriting() {
   f.form->Action(MainCommand::WriteMenu)->trigger();
   QCOMPARE(f.reports.size(), 1);
   QCOMPARE(f.reports.first().text, QStringLiteral("The radio holds what was written."));
+}
+
+// Reads, writes, verifies and CSV files each leave a line that says how they ended.
+void MainFormRadioTest::eachTransferAndCsvFileEndsWithAStatusLine() {
+  RadioFixture f;
+  f.transfers.seconds = 54.2;
+  f.form->Action(MainCommand::ReadAll)->trigger();
+  QCOMPARE(f.StatusLine(),
+           QStringLiteral("Read 432 memory channels, VFOs, CALL, DTMF and menu in 54 s."));
+
+  f.ChangeTwoItems();
+  f.transfers.seconds = 0.74;
+  f.messages.answers = {Answer::Yes};
+  f.form->Action(MainCommand::WriteChanges)->trigger();
+  QCOMPARE(f.transfers.writes.size(), 1);
+  QCOMPARE(f.StatusLine(), QStringLiteral("Wrote 2 changed items in 0.7 s; the radio holds them."));
+
+  f.form->Action(MainCommand::WriteChanges)->trigger();  // nothing is left to send
+  QCOMPARE(f.transfers.writes.size(), 1);
+  QCOMPARE(f.StatusLine(), QStringLiteral("Nothing needed writing; the radio holds it."));
+
+  f.transfers.failAfter = 5;
+  f.form->Action(MainCommand::RadioVerify)->trigger();
+  QCOMPARE(f.StatusLine(), QStringLiteral("Verify failed; nothing was compared."));
+  f.transfers.seconds = 50;
+  f.form->Action(MainCommand::RadioVerify)->trigger();
+  QCOMPARE(f.StatusLine(), QStringLiteral("Verified in 50 s: the radio holds this document."));
+
+  f.messages.answers = {Answer::Yes};
+  f.transfers.cancelAfter = 3;
+  f.form->Action(MainCommand::WriteAll)->trigger();
+  QCOMPARE(f.StatusLine(), QStringLiteral("Write cancelled; the radio may hold part of it."));
+  f.transfers.cancelAfter = -1;
+
+  // The sample document's used memory channels, and the same file back in.
+  f.csv.saveName = f.Path(QStringLiteral("club.csv"));
+  f.form->Action(MainCommand::FileExportCsv)->trigger();
+  QVERIFY(QFile::exists(f.csv.saveName));
+  QCOMPARE(f.StatusLine(), QStringLiteral("Exported 16 channels to club.csv."));
+  f.csv.openName = f.csv.saveName;
+  f.form->Action(MainCommand::FileImportCsv)->trigger();
+  QCOMPARE(f.StatusLine(), QStringLiteral("Imported 15 channels from club.csv."));
+  f.csv.openName = f.Path(QStringLiteral("missing.csv"));
+  f.form->Action(MainCommand::FileImportCsv)->trigger();
+  QCOMPARE(f.StatusLine(), QStringLiteral("Import failed: missing.csv could not be read."));
 }
 
 }  // namespace quorvan

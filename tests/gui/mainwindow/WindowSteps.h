@@ -22,12 +22,13 @@ namespace quorvan::testing {
 class ScriptedCsvDialogs : public CsvFileDialogs {
  public:
   QString OpenCsvName(const QString&) override { return openName; }
-  QString SaveCsvName(const QString&) override { return {}; }
+  QString SaveCsvName(const QString&) override { return saveName; }
   bool ChooseImportPlacement(int selectedSlot, CsvPlacement& chosen) override {
     chosen = {inFileOrder, selectedSlot};
     return true;
   }
   QString openName;
+  QString saveName;  // none: the export is cancelled
   bool inFileOrder = false;
 };
 

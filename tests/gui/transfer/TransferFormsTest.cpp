@@ -4,11 +4,15 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <functional>
 #include <memory>
 
+#include "core/transfer/CheckedWriteSequence.h"
 #include "core/transfer/ReadSequence.h"
 #include "core/transfer/WriteSequence.h"
 #include "gui/transfer/TReadForm.h"
@@ -54,6 +58,33 @@ class VirtualRadio {
 
 RadioImage NewImage() { return MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN")); }
 
+// Every second line the dialog showed while its transfer ran, in order, without repeats.
+QStringList SecondLines(TransferDialog& dialog, const std::function<bool()>& run) {
+  QStringList lines;
+  // Connected after the dialog's own handler, so the line is already updated.
+  const QMetaObject::Connection c =
+      QObject::connect(&dialog.Session(), &TransferSession::progress, &dialog, [&] {
+        const QString line = dialog.DetailLabel()->text();
+        if (lines.isEmpty() || lines.last() != line) lines << line;
+      });
+  if (!run()) lines.prepend(QStringLiteral("(did not complete)"));
+  QObject::disconnect(c);
+  return lines;
+}
+
+// Where each of `prefixes` first begins a line: ascending when they came in that order.
+QList<int> FirstLinesBeginning(const QStringList& lines, const QStringList& prefixes) {
+  QList<int> found;
+  for (const QString& prefix : prefixes) {
+    int at = -1;
+    for (int i = 0; i < lines.size() && at < 0; ++i) {
+      if (lines[i].startsWith(prefix)) at = i;
+    }
+    found << at;
+  }
+  return found;
+}
+
 }  // namespace
 
 class TransferFormsTest : public QObject {
@@ -67,6 +98,7 @@ class TransferFormsTest : public QObject {
   void foreignRadioIsRefusedAndImageKept();
   void unusablePortKeepsDialogUntilCancel();
   void malformedDocumentIsNotWritten();
+  void secondLineTellsWhatAndHowFar();
 };
 
 void TransferFormsTest::dialogsCarryTheirCaptionsAndTexts() {
@@ -192,6 +224,48 @@ void TransferFormsTest::malformedDocumentIsNotWritten() {
   QVERIFY(!write.isVisible());
   QFile received(log);
   QVERIFY(!received.exists() || (received.open(QIODevice::ReadOnly) && received.size() == 0));
+}
+
+// The fixed text stays; under it the line names the part being read and how far it is, and a
+// write of changes its phases.
+void TransferFormsTest::secondLineTellsWhatAndHowFar() {
+  VirtualRadio radio({});
+  QVERIFY(!radio.Device().isEmpty());
+  ScriptedMessages messages;
+  TWriteForm write(messages);
+  TReadForm read(messages);
+  RadioImage held = NewImage();
+  held.Store(SlotKind::Memory, 5, kMemory5);
+  QVERIFY(RunWrite(write, held, TransferScope::Memory, radio.Device()));
+
+  RadioImage image = NewImage();
+  const QStringList readLines =
+      SecondLines(read, [&] { return RunRead(read, image, TransferScope::All, radio.Device()); });
+  QCOMPARE(read.findChild<QLabel*>()->text(), QStringLiteral("Reading data from the Radio."));
+  const QList<int> parts = FirstLinesBeginning(
+      readLines, {"Memory channels: ", "CALL channels: ", "VFOs: ", "DTMF memories: ", "Menu: "});
+  QVERIFY2(!parts.contains(-1) && std::is_sorted(parts.begin(), parts.end()),
+           qPrintable(readLines.join('|')));
+  QVERIFY2(QRegularExpression(QStringLiteral("^Memory channels: \\d+ of 498"))
+               .match(readLines[parts.first()])
+               .hasMatch(),
+           qPrintable(readLines[parts.first()]));
+
+  RadioImage document = held;
+  document.Store(SlotKind::Memory, 5,
+                 std::string(kMemory5).substr(0, std::string(kMemory5).size() - 4) + "HALL");
+  WritePlan plan = PlanChanges(document, held, false, nullptr);
+  plan.readBack = true;
+  CheckedWriteSequence changes(document, plan);
+  const QStringList writeLines =
+      SecondLines(write, [&] { return write.Run(changes, radio.Device()); });
+  QVERIFY2(messages.shown.isEmpty(), qPrintable(messages.Texts().join('|')));
+  QCOMPARE(write.findChild<QLabel*>()->text(), QStringLiteral("Writing data to the Radio."));
+  const QList<int> phases =
+      FirstLinesBeginning(writeLines, {"Checking 1 item: ", "Writing: ", "Reading back 1 item: "});
+  QVERIFY2(!phases.contains(-1) && std::is_sorted(phases.begin(), phases.end()),
+           qPrintable(writeLines.join('|')));
+  QVERIFY(changes.ReadBackCompleted() && changes.ReadBackDifferences().empty());
 }
 
 }  // namespace quorvan

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+#include "core/transfer/TransferSequence.h"
+
+namespace quorvan {
+
+// The transfer dialogs' second line and the status bar's line at the end of a transfer, a CSV
+// export or an import: whole sentences, counts and durations composed here.
+
+// How a transfer ended, as the status line tells it.
+enum class TransferEnd { Completed, Cancelled, Failed };
+
+// "0.7 s" below ten seconds, "54 s" below two minutes, "3 min 5 s" beyond.
+std::string DurationText(double seconds);
+
+// "Memory channels: 123 of 432, about 20 s left". No time is guessed before a second has passed
+// or a step was done; `activity` may be empty.
+std::string ProgressLine(const std::string& activity, int position, int maximum,
+                         double elapsedSeconds);
+
+// A read of `scope`; `done` and `planned` are its progress steps, told for one that did not end.
+std::string ReadEndingText(TransferScope scope, TransferEnd end, int done, int planned,
+                           double seconds);
+
+// What a write ended with. `changedItems` is negative for a write of everything in `scope`;
+// `radioHolds` whether what the radio holds afterwards is known to be what was written.
+struct WriteEnding {
+  TransferScope scope = TransferScope::All;
+  int changedItems = -1;
+  TransferEnd end = TransferEnd::Completed;
+  bool radioHolds = false;
+  bool stoppedBeforeWriting = false;  // the radio changed since the baseline
+  bool journalRefused = false;
+  double seconds = 0;
+};
+std::string WriteEndingText(const WriteEnding& ending);
+
+// A verify: `differences` counts the fields that differ when it completed.
+std::string VerifyEndingText(TransferEnd end, int differences, double seconds);
+
+// "Exported 126 channels to NAME.csv."; `fileName` without its folder.
+std::string ExportEndingText(int channels, const std::string& fileName);
+std::string ExportFailedText(const std::string& fileName);
+// "Imported 12 channels from NAME.csv."; a file that is no channel list imports nothing.
+std::string ImportEndingText(int channels, const std::string& fileName, bool isList);
+std::string ImportUnreadText(const std::string& fileName);
+
+}  // namespace quorvan

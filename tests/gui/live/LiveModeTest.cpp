@@ -137,6 +137,7 @@ class LiveModeTest : public QObject {
   void everyKindOfStepReachesTheRadioWithUndoAndRedo_data();
   void everyKindOfStepReachesTheRadioWithUndoAndRedo();
   void quickEditsOfOneItemAreSentOnceInTheirLatestState();
+  void eachStepsJournalIsOnDiskBeforeItsFirstWrite();
   void aFailurePausesUntilResume_data();
   void aFailurePausesUntilResume();
   void leavingWaitsForTheQueueOrAsks();
@@ -330,6 +331,44 @@ void LiveModeTest::quickEditsOfOneItemAreSentOnceInTheirLatestState() {
   QCOMPARE(names, (QStringList{"MNA 020,THREE"}));
   QCOMPARE(f.RowTip(Grid::Memory, 21), QStringLiteral("Confirmed: the radio holds this row"));
   QCOMPARE(f.RowTip(Grid::Memory, 22), QString());
+}
+
+void LiveModeTest::eachStepsJournalIsOnDiskBeforeItsFirstWrite() {
+  LiveFixture f;
+  f.TurnOn();
+  const QDir backups(f.Path(QStringLiteral("backups")));
+  // At each step's first write command: its journal, and the state the step before left.
+  struct AtWrite {
+    qsizetype pending;
+    qsizetype written;
+  };
+  std::vector<AtWrite> seen;
+  bool writing = false;
+  f.line.onCommand = [&](const std::string& command) {
+    const bool write = command.rfind("MW ", 0) == 0;
+    if (write && !writing) {
+      seen.push_back({backups.entryList({QStringLiteral("*pending*")}, QDir::Files).size(),
+                      backups.entryList({QStringLiteral("*written*")}, QDir::Files).size()});
+    }
+    writing = write;
+  };
+  // The second step is made while the first is on its way.
+  ChangeDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 20, Channel(20, "00145000000", "ONE"));
+  });
+  QCoreApplication::processEvents();
+  ChangeDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 30, Channel(30, "00145100000", "TWO"));
+  });
+  QVERIFY(f.WaitIdle());
+  QVERIFY(f.RadioHoldsDocument());
+  QCOMPARE(seen.size(), 2u);
+  for (std::size_t step = 0; step < seen.size(); ++step) {
+    QCOMPARE(seen[step].pending, qsizetype(1));
+    QCOMPARE(seen[step].written, qsizetype(step));
+  }
+  QCOMPARE(backups.entryList({QStringLiteral("*pending*")}, QDir::Files).size(), qsizetype(0));
+  QCOMPARE(backups.entryList({QStringLiteral("*written*")}, QDir::Files).size(), qsizetype(2));
 }
 
 void LiveModeTest::aFailurePausesUntilResume_data() {

@@ -343,14 +343,15 @@ void LiveModeTest::eachStepsJournalIsOnDiskBeforeItsFirstWrite() {
     qsizetype written;
   };
   std::vector<AtWrite> seen;
-  bool writing = false;
+  bool stepBegun = false;
   f.line.onCommand = [&](const std::string& command) {
-    const bool write = command.rfind("MW ", 0) == 0;
-    if (write && !writing) {
+    if (command == "VOX 0") stepBegun = true;  // each step is one exchange
+    const bool write = command.rfind("VMC ", 0) == 0 || command.rfind("MW ", 0) == 0;
+    if (write && stepBegun) {
+      stepBegun = false;
       seen.push_back({backups.entryList({QStringLiteral("*pending*")}, QDir::Files).size(),
                       backups.entryList({QStringLiteral("*written*")}, QDir::Files).size()});
     }
-    writing = write;
   };
   // The second step is made while the first is on its way.
   ChangeDocument(*f.form, [](RadioImage& image) {
@@ -383,6 +384,10 @@ void LiveModeTest::aFailurePausesUntilResume_data() {
   // The identification and the check took 7 commands; the line goes with the write.
   QTest::newRow("line cut mid-step")
       << Step([](LiveFixture& f) { f.line.cutAfter = 8; }) << QStringLiteral("removed");
+  // The identification and the check of the empty channel took 4 commands: the line goes while
+  // the journal is being kept.
+  QTest::newRow("line cut before the write")
+      << Step([](LiveFixture& f) { f.line.cutAfterReplyOf = 3; }) << QStringLiteral("removed");
 }
 
 void LiveModeTest::aFailurePausesUntilResume() {

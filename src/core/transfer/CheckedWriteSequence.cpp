@@ -230,9 +230,8 @@ void CheckedWriteSequence::FindChangesSinceBaseline() {
   const RadioImage document = GivenBack(document_, checkItems_);
   const RadioImage meant = GivenBack(*plan_.baseline, checkItems_);
   const std::optional<RadioImage> before =
-      plan_.unsureBefore
-          ? std::optional<RadioImage>(GivenBack(*plan_.unsureBefore, checkItems_))
-          : std::nullopt;
+      plan_.unsureBefore ? std::optional<RadioImage>(GivenBack(*plan_.unsureBefore, checkItems_))
+                         : std::nullopt;
   ItemSet changed;
   for (const ItemRef item : checkItems_.Items()) {
     const std::string held = ItemText(radio, item);

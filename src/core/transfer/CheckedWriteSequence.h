@@ -25,8 +25,7 @@ using JournalKeeper =
     std::function<bool(const RadioImage* replaced, const RadioImage& target, std::string* error)>;
 // The same journal kept elsewhere (on another thread), from copies of its images: the write
 // waits (SequenceAction::Wait) until JournalDone tells how it went, and goes on at Resume.
-using JournalStarter =
-    std::function<void(std::optional<RadioImage> replaced, RadioImage target)>;
+using JournalStarter = std::function<void(std::optional<RadioImage> replaced, RadioImage target)>;
 
 // What a write does besides writing.
 struct WritePlan {

@@ -448,8 +448,7 @@ TEST(CheckedWriteSequence, KeepsItsJournalRightBeforeTheFirstChangeOrWritesNothi
         EXPECT_EQ(sequence.JournalKept(), kept);
         EXPECT_EQ(sequence.StoppedBeforeWriting(), !kept);
         EXPECT_EQ(sequence.JournalRefusal(), kept ? "" : refusal);
-        EXPECT_EQ(radio.Image().Menu().Get(kMenuBAT),
-                  kept ? "1" : baseline.Menu().Get(kMenuBAT));
+        EXPECT_EQ(radio.Image().Menu().Get(kMenuBAT), kept ? "1" : baseline.Menu().Get(kMenuBAT));
       }
     }
   }

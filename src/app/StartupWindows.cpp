@@ -30,6 +30,7 @@ StartupWindows::StartupWindows(SettingsStore& settings, const QString& presetPor
   services.showDiagnosticReport = [this] { ShowDiagnosticReport(); };
   services.workingDirectory = QDir::currentPath() + QDir::separator();
   services.backupFolder = BackupFolderLocation();
+  services.recoveryFolder = RecoveryFolderLocation();
   services.presetPort = presetPort;
   services.makeEditors = EditorDialogsFactory(messages_);
 

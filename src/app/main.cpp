@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
       welcome.exec();
     }
     if (!arguments.fileParts.isEmpty()) mainForm.OpenCommandLine(arguments.fileParts);
+    mainForm.OfferRecovery();
     mainForm.UpdateEditCommands();
   });
   return QApplication::exec();

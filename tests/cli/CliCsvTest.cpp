@@ -89,8 +89,8 @@ TEST_F(CliCsvTest, ImportPrintsTheReport) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
             "1 row imported, 1 skipped.\n"
-            "row 2: 146.5225 MHz rounded to 146.520 MHz\n"
-            "row 3: tone 69.4 Hz not supported, skipped\n");
+            "line 2, Location 1: 146.5225 MHz rounded to 146.520 MHz\n"
+            "line 3, Location 2: tone 69.4 Hz not supported, skipped\n");
 }
 
 TEST_F(CliCsvTest, FailuresLeaveTheOutputUnwrittenWithAClearMessage) {
@@ -140,8 +140,8 @@ TEST_F(CliCsvTest, RowsGoInFileOrderFromTheChosenChannel) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
             "2 rows imported, 1 skipped.\n"
-            "row 2: name \"A\\x1b]0;owned\\x07\" stored as \"A]0;owne\"\n"
-            "row 4: no channel left after 399, skipped\n");
+            "line 2: name \"A\\x1b]0;owned\\x07\" stored as \"A]0;owne\"\n"
+            "line 4: no channel left after 399, skipped\n");
   RadioImage opened;
   opened.Plan() = document.Plan();
   ASSERT_TRUE(OpenDocumentFile(out, opened));

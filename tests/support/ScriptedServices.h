@@ -20,7 +20,7 @@ namespace quorvan {
 class ScriptedMessages : public MessageService {
  public:
   struct Shown {
-    QString kind;  // "information", "warning", "error", "yesno", "yesnocancel"
+    QString kind;  // "information", "warning", "error", "yesno", "yesnocancel", "threeway"
     QString text;
     MessageIcon icon;
   };
@@ -40,6 +40,11 @@ class ScriptedMessages : public MessageService {
     shown.push_back({"yesnocancel", text, icon});
     return Next();
   }
+  Answer AskThreeWay(const QString& text, const QStringList& buttons, MessageIcon icon) override {
+    shown.push_back({"threeway", text, icon});
+    buttonsShown << buttons;
+    return Next();
+  }
 
   QStringList Texts() const {
     QStringList texts;
@@ -49,6 +54,7 @@ class ScriptedMessages : public MessageService {
 
   std::deque<Answer> answers;
   QList<Shown> shown;
+  QList<QStringList> buttonsShown;  // the buttons of each three-way question
   int unexpectedQuestions = 0;
 
  private:

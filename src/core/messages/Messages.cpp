@@ -15,6 +15,31 @@ std::string FileNotWrittenMessage(std::string_view reason) {
   return "The file could not be written: " + EscapeControls(reason);
 }
 
+std::string ChangedOnDiskQuestion(std::string_view name) {
+  return EscapeControls(name) + " was changed by another program since you opened it.";
+}
+
+std::string IncompleteReadStatus(int unread) {
+  return "Incomplete read: " + std::to_string(unread) +
+         (unread == 1 ? " item was" : " items were") + " not read from the radio.";
+}
+
+std::string IncompleteReadQuestion(int unread) {
+  return "This document holds a read that did not finish: " + std::to_string(unread) +
+         (unread == 1 ? " item was" : " items were") + " not read from the radio. Write anyway?";
+}
+
+std::string RecoveryQuestion(std::string_view name, std::string_view time) {
+  return "Quorvan was closed without saving changes to " + EscapeControls(name) + " (" +
+         std::string(time) + ").\nRestore them?";
+}
+
+std::string OffStepSkippedText(std::string_view frequency, std::string_view step,
+                               std::string_view keptStep) {
+  return std::string(frequency) + " is not on the " + std::string(step) + " step; left at " +
+         std::string(keptStep);
+}
+
 std::string ComparedWithReadText(std::string_view date) {
   return "Compared with what the radio held after the read of " + std::string(date) + ".";
 }

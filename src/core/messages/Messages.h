@@ -129,6 +129,20 @@ constexpr std::string_view kPinNotChangedMessage = "The pin of this backup could
 constexpr const char* kNothingInCommonText =
     "These two backups hold no part of the radio in common: nothing to compare.";
 
+// Save over a file another program changed since it was opened or saved, with Overwrite,
+// Save As... and Cancel: "club.qvx was changed by another program since you opened it."
+std::string ChangedOnDiskQuestion(std::string_view name);
+
+// A read that did not finish: the status bar while the document holds it ("Incomplete read: 12
+// items were not read from the radio."), and the question before a write of it.
+std::string IncompleteReadStatus(int unread);
+std::string IncompleteReadQuestion(int unread);
+
+// ---- Recovery --------------------------------------------------------------------------------
+// At start, for unsaved work a window left behind: "Quorvan was closed without saving changes to
+// NAME (9 Dec 2026 14:15).\nRestore them?"
+std::string RecoveryQuestion(std::string_view name, std::string_view time);
+
 // ---- Editing ---------------------------------------------------------------------------------
 constexpr std::string_view kInvalidFunctionMessage = "Invalid function.";
 constexpr std::string_view kNotFoundMessage = "Not found.";
@@ -151,9 +165,17 @@ constexpr std::string_view kLastMemoryInUseMessage = "The last memory channel is
 constexpr std::string_view kRowsNotPastedMessage = "These rows were not pasted:";
 // Change Selected, then one line for each row adjusted or skipped.
 constexpr std::string_view kRowsAdjustedMessage = "These rows were adjusted or skipped:";
+// A channel whose frequency is not on the step Change Selected or a cell edit chose is skipped
+// and keeps frequency and step: "146.940 MHz is not on the 12.5 kHz step; left at 5 kHz". The
+// frequency and steps come as shown ("146.940 MHz", "12.5 kHz").
+std::string OffStepSkippedText(std::string_view frequency, std::string_view step,
+                               std::string_view keptStep);
 
 // ---- Printing --------------------------------------------------------------------------------
 constexpr std::string_view kNoDefaultPrinterMessage = "There is no default printer.";
+// On the line after it: what works without one.
+constexpr std::string_view kPdfWithoutPrinterText =
+    "File > Export PDF... writes the same pages to a PDF file without a printer.";
 constexpr std::string_view kPrinterNotStartedMessage = "The printer could not be started.";
 
 // A fixed text and, on the line after it, the detail; control characters in the detail are shown

@@ -24,7 +24,30 @@ bool Document::Change(const std::string& name, const Edit& edit, const std::stri
   return Change([&name](const ImageChanges&) { return name; }, edit, mergeKey);
 }
 
-bool Document::Undo() { return TellRestored(ChangeKind::Undo, history_.Undo(image_)); }
+bool Document::Undo() {
+  if (!history_.CanUndo() && !beforeReads_.empty()) return UndoRead();
+  return TellRestored(ChangeKind::Undo, history_.Undo(image_));
+}
+
+std::string Document::UndoName() const {
+  if (!history_.CanUndo() && !beforeReads_.empty()) return "Read";
+  return history_.UndoName();
+}
+
+bool Document::UndoRead() {
+  BeforeRead before = std::move(beforeReads_.back());
+  beforeReads_.pop_back();
+  const ImageChanges changes = ImageChanges::Between(image_, before.image);
+  image_ = std::move(before.image);
+  history_ = std::move(before.history);
+  name_ = std::move(before.name);
+  fromRadio_ = before.fromRadio;
+  unreadItems_ = before.unreadItems;
+  // The views take it as a read: the band plan may come back with it.
+  TellChanged(ChangeKind::Read, changes);
+  TellState();
+  return true;
+}
 
 bool Document::Redo() { return TellRestored(ChangeKind::Redo, history_.Redo(image_)); }
 
@@ -42,6 +65,8 @@ void Document::Replace(ChangeKind kind, RadioImage image, std::string name, bool
   image_ = std::move(image);
   name_ = std::move(name);
   fromRadio_ = fromRadio;
+  unreadItems_ = 0;
+  if (kind != ChangeKind::Read) beforeReads_.clear();
   history_.Reset(kind != ChangeKind::Read);
   TellChanged(kind, changes);
   TellState();
@@ -53,7 +78,13 @@ void Document::Open(RadioImage image, std::string name) {
 
 void Document::New(RadioImage image) { Replace(ChangeKind::New, std::move(image), {}, false); }
 
-void Document::Read(RadioImage image) { Replace(ChangeKind::Read, std::move(image), {}, true); }
+void Document::Read(RadioImage image, int unreadItems) {
+  beforeReads_.push_back(BeforeRead{image_, history_, name_, fromRadio_, unreadItems_});
+  if (beforeReads_.size() > kReadsKept) beforeReads_.erase(beforeReads_.begin());
+  Replace(ChangeKind::Read, std::move(image), {}, true);
+  unreadItems_ = unreadItems;
+  if (unreadItems > 0) TellState();
+}
 
 void Document::MarkSaved(std::string name) {
   history_.MarkClean();

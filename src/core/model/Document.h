@@ -43,6 +43,11 @@ class Document {
   // The file the document was opened from or saved to; empty while untitled.
   const std::string& Name() const { return name_; }
   bool FromRadio() const { return fromRadio_; }
+  // How many items a read that did not finish left unread; 0 for every other document.
+  int UnreadItems() const { return unreadItems_; }
+  // The step Undo would take back: the history's newest, or, once every step since is undone,
+  // the read that replaced the document ("Read"); empty when there is none.
+  std::string UndoName() const;
 
   using Edit = std::function<void(RadioImage& image)>;
   using StepNamer = std::function<std::string(const ImageChanges& changes)>;
@@ -64,7 +69,10 @@ class Document {
   // untitled and saved nowhere.
   void Open(RadioImage image, std::string name);
   void New(RadioImage image);
-  void Read(RadioImage image);
+  // A read can be undone once every step since is undone: the document before it comes back
+  // whole, with its name, origin, history and Modified. `unreadItems` counts what a read that
+  // did not finish left out.
+  void Read(RadioImage image, int unreadItems = 0);
 
   // A save under `name` completed: the present state is the saved one.
   void MarkSaved(std::string name);
@@ -86,6 +94,19 @@ class Document {
   EditHistory history_;
   std::string name_;
   bool fromRadio_ = false;
+  int unreadItems_ = 0;
+  // The documents reads replaced, newest last, for Undo once a read's steps are undone; the
+  // oldest go past kReadsKept.
+  static constexpr std::size_t kReadsKept = 8;
+  struct BeforeRead {
+    RadioImage image;
+    EditHistory history;
+    std::string name;
+    bool fromRadio = false;
+    int unreadItems = 0;
+  };
+  std::vector<BeforeRead> beforeReads_;
+  bool UndoRead();
   std::vector<DocumentListener*> listeners_;
 };
 

@@ -77,6 +77,9 @@ class SystemFile {
   bool WriteAll(std::string_view bytes, int& failure);
   // Puts what was written on the disk.
   bool Sync(int& failure);
+  // Takes an exclusive lock on the open file without waiting; `taken` is false when another
+  // open file holds one. The lock ends with the file, and with the program however it ends.
+  bool TryLock(bool& taken, int& failure);
   // Gives the file the permissions of the file at `target`, or those a new file gets when
   // there is none there.
   void TakePermissionsOf(const std::string& target);

@@ -1,5 +1,6 @@
 #include "core/rules/ChannelSettings.h"
 
+#include "core/messages/Messages.h"
 #include "core/model/ChannelTables.h"
 #include "core/model/NameCharset.h"
 #include "core/rules/FrequencyRules.h"
@@ -87,6 +88,44 @@ std::vector<std::string> Adjustments(const EditorEntry& asked, const ChannelReco
   return said;
 }
 
+// "12.5 kHz": a step as a sentence names it.
+std::string StepWords(int index) {
+  std::string caption(kSteps[static_cast<std::size_t>(index)].caption);
+  const std::size_t unit = caption.find("kHz");
+  if (unit != std::string::npos) caption.insert(unit, " ");
+  return caption;
+}
+
+// The store fits a channel's frequencies onto its step, but a frequency the settings do not give
+// (the receive frequency, or the transmit frequency of a split channel) is not the user's to
+// move. When the chosen step is what would move it, the channel is skipped: the returned text
+// says why, and it keeps frequency and step. Otherwise the frequency goes back as it was (with
+// its step, unless one was chosen), and the text is empty.
+std::string KeepUnchosenFrequencies(const ChannelRecord& before, ChannelRecord& stored,
+                                    const ChannelSettings& s) {
+  struct Kept {
+    ChannelField field;
+    bool given;
+    const char* prefix;
+  };
+  const bool txGiven = s.tx || s.shift || !before.IsSplit();
+  const bool stepChanged = s.step && stored.StepIndex() != before.StepIndex();
+  for (const Kept& kept : {Kept{ChannelField::Frequency, s.rx.has_value(), ""},
+                           Kept{ChannelField::TxFrequency, txGiven, "Tx "}}) {
+    if (kept.given || before[kept.field] == stored[kept.field]) continue;
+    if (stepChanged) {
+      return OffStepSkippedText(kept.prefix + Mhz(before[kept.field]),
+                                StepWords(stored.StepIndex()), StepWords(before.StepIndex()));
+    }
+    stored.Set(kept.field, std::string(before[kept.field]));
+    if (!s.step) {
+      stored.Set(ChannelField::Step, std::string(before[ChannelField::Step]));
+      stored.Set(ChannelField::TxStep, std::string(before[ChannelField::TxStep]));
+    }
+  }
+  return {};
+}
+
 std::string Joined(const std::vector<std::string>& parts) {
   std::string text;
   for (const std::string& part : parts) text += (text.empty() ? "" : ", ") + part;
@@ -125,6 +164,14 @@ SettingsOutcome ApplyChannelSettings(RadioImage& image, const std::vector<int>& 
       continue;
     }
     ChannelRecord record = ChannelRecord::Parse(stored.record);
+    if (!before.empty()) {
+      const std::string moved =
+          KeepUnchosenFrequencies(ChannelRecord::Parse(before), record, settings);
+      if (!moved.empty()) {
+        out.notes.push_back({slot, true, moved});
+        continue;
+      }
+    }
     // The editor leaves the power empty; the channel keeps its own unless one was given.
     if (settings.power) {
       record.Set(ChannelField::Power, std::string(1, *settings.power));

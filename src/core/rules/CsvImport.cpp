@@ -541,9 +541,11 @@ bool ImportMemoryCsv(std::string_view text, const CsvPlacement& placement, Radio
   for (const CsvRow& row : table.rows) {
     if (placement.inFileOrder && (nextSlot < 0 || nextSlot >= kOrdinaryMemorySlots)) {
       ++report.skipped;
-      report.Add(row.line, {{"no channel left after " + std::to_string(kOrdinaryMemorySlots - 1) +
-                                 ", skipped",
-                             false}});
+      report.Add(
+          row.line,
+          {{"no channel left after " + std::to_string(kOrdinaryMemorySlots - 1) + ", skipped",
+            false}},
+          table.Cell(row, columns.location));
       continue;
     }
     int slot = placement.inFileOrder ? nextSlot : -1;
@@ -553,7 +555,7 @@ bool ImportMemoryCsv(std::string_view text, const CsvPlacement& placement, Radio
       int& previous = writtenBy[static_cast<std::size_t>(slot)];
       if (previous != 0) {
         notes.push_back(
-            {"replaces row " + std::to_string(previous) + " at location " + std::to_string(slot),
+            {"replaces line " + std::to_string(previous) + " at location " + std::to_string(slot),
              false});
       }
       previous = row.line;
@@ -563,7 +565,7 @@ bool ImportMemoryCsv(std::string_view text, const CsvPlacement& placement, Radio
     } else {
       ++report.skipped;
     }
-    report.Add(row.line, std::move(notes));
+    report.Add(row.line, std::move(notes), table.Cell(row, columns.location));
   }
   return true;
 }

@@ -15,9 +15,13 @@ std::string CountText(std::size_t count) {
 
 }  // namespace
 
-void CsvImportReport::Add(int line, std::vector<CsvRowNote> notes) {
+void CsvImportReport::Add(int line, std::vector<CsvRowNote> notes, std::string_view location) {
   if (notes.empty()) return;
-  rows_.push_back({line, std::move(notes)});
+  // Only a number is repeated from the file: a cell of any other bytes is not the report's.
+  const bool number =
+      !location.empty() && location.size() <= 6 &&
+      std::all_of(location.begin(), location.end(), [](char c) { return c >= '0' && c <= '9'; });
+  rows_.push_back({line, std::move(notes), number ? std::string(location) : std::string()});
 }
 
 std::set<std::string> CsvImportReport::GroupedTexts() const {
@@ -62,7 +66,14 @@ std::vector<std::string> CsvImportReport::RowLines() const {
     std::string line;
     for (const CsvRowNote& note : row.notes) {
       if (grouped.count(note.text) != 0) continue;
-      line += (line.empty() ? "row " + std::to_string(row.line) + ": " : "; ") + note.text;
+      if (line.empty()) {
+        line = "line " + std::to_string(row.line);
+        if (!row.location.empty()) line += ", Location " + row.location;
+        line += ": ";
+      } else {
+        line += "; ";
+      }
+      line += note.text;
     }
     if (!line.empty()) result.push_back(line);
   }
@@ -82,7 +93,7 @@ std::string RowListText(const std::vector<int>& lines) {
   std::vector<int> sorted = lines;
   std::sort(sorted.begin(), sorted.end());
   sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-  std::string text = sorted.size() == 1 ? "row " : "rows ";
+  std::string text = sorted.size() == 1 ? "line " : "lines ";
   for (std::size_t i = 0; i < sorted.size();) {
     std::size_t end = i;
     while (end + 1 < sorted.size() && sorted[end + 1] == sorted[end] + 1) ++end;

@@ -72,17 +72,19 @@ Answer BoxMessageService::AskYesNoCancel(const QString& text, MessageIcon icon) 
   }
 }
 
-Answer BoxMessageService::AskChoice(const QString& text, const QString& first,
-                                    const QString& second, MessageIcon icon) {
+Answer BoxMessageService::AskThreeWay(const QString& text, const QStringList& buttons,
+                                      MessageIcon icon) {
+  if (buttons.size() != 3) return AskYesNoCancel(text, icon);
   QMessageBox box(BoxIcon(icon), kTitle, text, QMessageBox::NoButton, parent_);
-  QPushButton* firstButton = box.addButton(first, QMessageBox::AcceptRole);
-  QPushButton* secondButton = box.addButton(second, QMessageBox::ActionRole);
-  box.addButton(QMessageBox::Cancel);
-  box.setDefaultButton(firstButton);
+  QPushButton* yes = box.addButton(buttons.at(0), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(buttons.at(1), QMessageBox::NoRole);
+  QPushButton* cancel = box.addButton(buttons.at(2), QMessageBox::RejectRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(cancel);
   box.exec();
-  if (box.clickedButton() == firstButton) return Answer::Yes;
-  if (box.clickedButton() == secondButton) return Answer::No;
-  return Answer::Cancel;  // Escape and the close box count as Cancel
+  if (box.clickedButton() == yes) return Answer::Yes;
+  if (box.clickedButton() == no) return Answer::No;
+  return Answer::Cancel;
 }
 
 }  // namespace quorvan

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <string_view>
 
@@ -21,12 +22,11 @@ class MessageService {
   virtual void Error(const QString& text) = 0;
   virtual bool AskYesNo(const QString& text, MessageIcon icon) = 0;
   virtual Answer AskYesNoCancel(const QString& text, MessageIcon icon = MessageIcon::Warning) = 0;
-  // A question with two named choices and Cancel: the first is Answer::Yes, the second
-  // Answer::No. Unless overridden, asked as a Yes/No/Cancel question.
-  virtual Answer AskChoice(const QString& text, const QString& first, const QString& second,
-                           MessageIcon icon) {
-    (void)first;
-    (void)second;
+  // A question whose three buttons say what they do ("Restore", "Discard", "Later"): Yes is the
+  // first, No the second, Cancel the third (and Escape). A service without such boxes asks
+  // Yes, No or Cancel.
+  virtual Answer AskThreeWay(const QString& text, const QStringList& /*buttons*/,
+                             MessageIcon icon) {
     return AskYesNoCancel(text, icon);
   }
 };
@@ -49,8 +49,7 @@ class BoxMessageService : public MessageService {
   void Error(const QString& text) override;
   bool AskYesNo(const QString& text, MessageIcon icon) override;
   Answer AskYesNoCancel(const QString& text, MessageIcon icon) override;
-  Answer AskChoice(const QString& text, const QString& first, const QString& second,
-                   MessageIcon icon) override;
+  Answer AskThreeWay(const QString& text, const QStringList& buttons, MessageIcon icon) override;
 
  private:
   QWidget* parent_;

@@ -97,8 +97,8 @@ bool LiveMode::Start(const QString& portName, const std::function<bool()>& readR
                    ? Answer::No
                    : Answer::Cancel;
     } else {
-      answer =
-          messages_.AskChoice(question, write, tr("Read the Radio First"), MessageIcon::Question);
+      answer = messages_.AskThreeWay(question, {write, tr("Read the Radio First"), tr("Cancel")},
+                                     MessageIcon::Question);
     }
     if (answer == Answer::Cancel) return false;
     if (answer == Answer::Yes) {

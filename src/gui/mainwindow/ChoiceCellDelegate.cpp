@@ -1,6 +1,7 @@
 #include "gui/mainwindow/ChoiceCellDelegate.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 
 #include "gui/mainwindow/GridModel.h"
 
@@ -31,6 +32,19 @@ void ChoiceCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model
     return;
   }
   QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+bool ChoiceCellDelegate::eventFilter(QObject* editor, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    // Accepting the override hands the key to the editor instead of a window shortcut; the
+    // Ctrl shortcuts (Save, Undo...) stay the window's unless the editor claims them itself.
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!(key->modifiers() & Qt::ControlModifier)) {
+      key->accept();
+      return true;
+    }
+  }
+  return QStyledItemDelegate::eventFilter(editor, event);
 }
 
 }  // namespace quorvan

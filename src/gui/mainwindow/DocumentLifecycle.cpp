@@ -1,5 +1,6 @@
 #include "gui/mainwindow/DocumentLifecycle.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,6 +15,10 @@ namespace quorvan {
 namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString Translated(const char* text) {
+  return QCoreApplication::translate("DocumentLifecycle", text);
+}
 
 }  // namespace
 
@@ -102,17 +107,34 @@ bool DocumentLifecycle::LoadFile(const QString& path) {
   }
   const QString name = QFileInfo(path).absoluteFilePath();
   document_.Open(FitPowerOnMessage(std::move(opened)), name.toStdString());
+  onDisk_ = TakeFingerprint(LocalPath(name));
   RememberFolder(name);
   return true;
 }
 
-void DocumentLifecycle::TakeRead(RadioImage image) {
-  document_.Read(FitPowerOnMessage(std::move(image)));
+void DocumentLifecycle::TakeRead(RadioImage image, int unreadItems) {
+  document_.Read(FitPowerOnMessage(std::move(image)), unreadItems);
 }
 
 bool DocumentLifecycle::Save() {
   if (document_.Name().empty() || document_.FromRadio() || !QFileInfo::exists(DocumentName())) {
     return SaveAs();
+  }
+  // Another program (or another window) may have written the file since: ask before its work
+  // is replaced. What this window never opened or saved itself it cannot tell of.
+  if (onDisk_.path == LocalPath(DocumentName()) && ChangedSince(onDisk_)) {
+    const QString name = QFileInfo(DocumentName()).fileName();
+    switch (messages_.AskThreeWay(
+        MessageText(ChangedOnDiskQuestion(name.toStdString())),
+        {Translated("Overwrite"), Translated("Save As..."), Translated("Cancel")},
+        MessageIcon::Warning)) {
+      case Answer::Yes:
+        break;
+      case Answer::No:
+        return SaveAs();
+      case Answer::Cancel:
+        return false;
+    }
   }
   return WriteTo(DocumentName());
 }
@@ -135,6 +157,7 @@ bool DocumentLifecycle::WriteTo(const QString& path) {
   }
   RememberFolder(path);
   document_.MarkSaved(QFileInfo(path).absoluteFilePath().toStdString());
+  onDisk_ = TakeFingerprint(LocalPath(QFileInfo(path).absoluteFilePath()));
   return true;
 }
 

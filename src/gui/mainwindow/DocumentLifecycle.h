@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+#include "core/files/FileFingerprint.h"
 #include "core/model/Document.h"
 
 namespace quorvan {
@@ -46,7 +47,7 @@ class DocumentLifecycle {
   bool Save();
   bool SaveAs();
   // What a radio read: a new document from the radio.
-  void TakeRead(RadioImage image);
+  void TakeRead(RadioImage image, int unreadItems = 0);
 
  private:
   bool LoadFile(const QString& path);
@@ -62,6 +63,8 @@ class DocumentLifecycle {
   SettingsStore& settings_;
   QString folder_;
   std::function<bool()> leaveGuard_;
+  // The file as the document last opened or saved it.
+  FileFingerprint onDisk_;
 };
 
 }  // namespace quorvan

@@ -68,7 +68,9 @@ void GridView::FitVisibleRows() {
   const int height = (rows + 1) * rowHeight + 2 * frameWidth();
   if (growing_) {
     setMinimumHeight(height);
-    setMaximumHeight(QWIDGETSIZE_MAX);
+    // No taller than every row: the room beyond goes to the lists that can use it.
+    const int all = model() ? (model()->rowCount() + 1) * rowHeight + 2 * frameWidth() : 0;
+    setMaximumHeight(std::max(height, all > 0 ? all : QWIDGETSIZE_MAX));
   } else {
     setFixedHeight(height);
   }
@@ -80,6 +82,9 @@ void GridView::setModel(QAbstractItemModel* newModel) {
   // A model reset forgets the selection; keep the user's row across refreshes.
   connect(newModel, &QAbstractItemModel::modelAboutToBeReset, this, &GridView::RememberRow);
   connect(newModel, &QAbstractItemModel::modelReset, this, &GridView::RestoreRow);
+  // Another band plan has another number of rows to grow to.
+  connect(newModel, &QAbstractItemModel::modelReset, this, &GridView::FitVisibleRows);
+  FitVisibleRows();
 }
 
 int GridView::SelectedGridRow() const {
@@ -191,7 +196,20 @@ void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
   emit EditorRequested(grid_, SelectedGridRow());
 }
 
+void GridView::CommitOpenCell() {
+  if (state() != QAbstractItemView::EditingState) return;
+  QWidget* editor = indexWidget(currentIndex());
+  if (!editor) return;
+  commitData(editor);
+  closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 void GridView::keyPressEvent(QKeyEvent* event) {
+  // A key the open cell editor passed on (Enter ends the cell) is the cell's, not the row's.
+  if (state() == QAbstractItemView::EditingState) {
+    event->accept();
+    return;
+  }
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   const bool character = !event->text().isEmpty() && event->text().at(0).isPrint() &&
                          !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));

@@ -34,6 +34,9 @@ class GridView : public QTableView {
   // least when it grows with its window.
   void SetVisibleRows(int rows, bool growing = false);
   void setModel(QAbstractItemModel* model) override;
+  // A cell being edited in place hands its text to the model and closes, so whatever comes next
+  // sees what the user typed.
+  void CommitOpenCell();
 
  signals:
   void Entered(quorvan::Grid grid);

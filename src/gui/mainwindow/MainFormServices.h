@@ -35,6 +35,7 @@ struct MainFormServices {
   std::function<void()> showDiagnosticReport;
   QString workingDirectory;           // replaces a missing "Path"
   QString backupFolder;               // where completed reads are kept; empty: not kept
+  QString recoveryFolder;             // where unsaved work is kept against a crash; empty: not
   QString presetPort;                 // a port chosen for this run only; empty: the stored one
   ByteChannel* liveLine = nullptr;    // the line live mode uses; null: its own serial component
   ChannelEditorsFactory makeEditors;  // empty: the grids open no editor

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
@@ -15,6 +17,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/model/NameCodec.h"
 #include "core/rules/GridTexts.h"
@@ -74,6 +77,21 @@ QString ToolTip(const QString& command, const QAction* target) {
   return text;
 }
 
+// A status panel as wide as its text, and never narrower than its width in the layout of the
+// panels while the window has room; short of room it may give way, so the window still fits.
+class StatusPanel : public QLabel {
+ public:
+  StatusPanel(int width, QWidget* parent) : QLabel(parent), width_(width) { setMinimumWidth(1); }
+  QSize sizeHint() const override {
+    const QSize text = QLabel::sizeHint();
+    return {std::max(width_, text.width()), text.height()};
+  }
+  QSize minimumSizeHint() const override { return {1, QLabel::minimumSizeHint().height()}; }
+
+ private:
+  int width_;
+};
+
 }  // namespace
 
 TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
@@ -105,9 +123,9 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
   FollowState();
   connect(signals_.get(), &DocumentSignals::Changed, this, &TMainForm::FollowChange);
   connect(signals_.get(), &DocumentSignals::StateChanged, this, &TMainForm::FollowState);
-  // The window opens at the size of its layout, which is also the smallest it gets; the memory
-  // grid takes whatever it grows by.
-  resize(minimumSizeHint());
+  // The window opens at the size its layout needs, as far as the screen has room; smaller, the
+  // page scrolls. The memory grid takes most of what it grows by.
+  FitToScreen();
   // Typing into a field is one undo step until the focus moves on.
   connect(qApp, &QApplication::focusChanged, this, [this] { document_.EndTyping(); });
   // Coming back from another program may have changed the clipboard.
@@ -411,8 +429,8 @@ QGroupBox* TMainForm::BuildGrid(Grid grid, const QString& caption, int visibleRo
   // Delete clears every selected row of the grids it acts on.
   const bool cutAndDelete = grid == Grid::Memory || grid == Grid::Dtmf;
   if (cutAndDelete) view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  // The memory grid grows with the window; the other three keep their size.
-  view->SetVisibleRows(visibleRows, grid == Grid::Memory);
+  // Every grid grows with the window: the memory grid without end, the others up to their rows.
+  view->SetVisibleRows(visibleRows, true);
   grids_[i] = view;
   if (grid == Grid::Memory) {
     view->setItemDelegate(new ChoiceCellDelegate(view));
@@ -428,9 +446,10 @@ QGroupBox* TMainForm::BuildGrid(Grid grid, const QString& caption, int visibleRo
           return items;
         },
         [this](int row, int column, const QString& text) {
-          // Stored once the cell editor has closed, so the row shows what the store kept.
-          QTimer::singleShot(0, this,
-                             [this, row, column, text] { EditMemoryCell(row, column, text); });
+          // Stored once the cell editor has closed, so the row shows what the store kept;
+          // anything that reads the document first stores it at once (StorePendingCells).
+          pendingCells_.push_back({row, column, text});
+          QTimer::singleShot(0, this, [this] { StorePendingCells(); });
         });
     ShowSettingColumns();
   }
@@ -453,6 +472,12 @@ QGroupBox* TMainForm::BuildGrid(Grid grid, const QString& caption, int visibleRo
          {MainCommand::EditInsertRow, MainCommand::EditRemoveRow, MainCommand::EditMoveUp,
           MainCommand::EditMoveDown, MainCommand::EditChangeSelected}) {
       popups_[i]->addAction(Action(row));
+    }
+    // The row keys move rows only while the grid itself has the focus: in the comment line, the
+    // find bar or a cell being edited the keys are theirs.
+    for (const MainCommand move : {MainCommand::EditMoveUp, MainCommand::EditMoveDown}) {
+      Action(move)->setShortcutContext(Qt::WidgetShortcut);
+      view->addAction(Action(move));
     }
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
       if (activeGrid_ == Grid::Memory) UpdateRowCommands();
@@ -480,7 +505,8 @@ void TMainForm::BuildPages() {
     if (grid == Grid::Memory) {
       grids->addWidget(box, 1);
     } else {
-      smallGrids->addWidget(box, 0, Qt::AlignTop);
+      // The small lists grow too, up to every row they have.
+      smallGrids->addWidget(box, layout.visibleRows);
     }
   }
   smallGrids->addStretch(1);
@@ -514,7 +540,14 @@ void TMainForm::BuildPages() {
   layout->addWidget(pageControl_, 1);
   layout->addWidget(findBar_);
   layout->addLayout(commentRow);
-  setCentralWidget(central);
+  // A screen smaller than the page (or a large scale) scrolls it instead of pushing the window
+  // off the screen.
+  pageScroller_ = new QScrollArea(this);
+  pageScroller_->setObjectName(QStringLiteral("PageScroller"));
+  pageScroller_->setFrameShape(QFrame::NoFrame);
+  pageScroller_->setWidgetResizable(true);
+  pageScroller_->setWidget(central);
+  setCentralWidget(pageScroller_);
 }
 
 void TMainForm::BuildStatusBar() {
@@ -523,9 +556,8 @@ void TMainForm::BuildStatusBar() {
   bar->setSizeGripEnabled(true);
   const std::array<int, 4> widths{170, 50, 90, 50};
   for (std::size_t p = 0; p < statusPanels_.size(); ++p) {
-    auto* panel = new QLabel(bar);
+    auto* panel = new StatusPanel(widths[p], bar);
     panel->setObjectName(QStringLiteral("StatusPanel%1").arg(p));
-    panel->setFixedWidth(widths[p]);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     if (p == 1) panel->setAlignment(Qt::AlignCenter);
@@ -533,6 +565,37 @@ void TMainForm::BuildStatusBar() {
     statusPanels_[p] = panel;
   }
   announcer_ = new StatusAnnouncer(bar);
+  incompleteRead_ = new QLabel(bar);
+  incompleteRead_->setObjectName(QStringLiteral("IncompleteRead"));
+  incompleteRead_->hide();
+  bar->addPermanentWidget(incompleteRead_);
+}
+
+QSize TMainForm::FittedSize(const QSize& wanted) const {
+  const QScreen* shownOn = screen();
+  if (!shownOn) return wanted;
+  return wanted.boundedTo(shownOn->availableGeometry().size() - (frameGeometry().size() - size()));
+}
+
+void TMainForm::FitToScreen() {
+  // What the page needs unscrolled, with the bars around it.
+  // The page's own layout does not see the grids' widths set after it was built; the pages do.
+  const QWidget* content = pageScroller_->widget();
+  const QMargins margins = content->layout()->contentsMargins();
+  const QSize page = content->sizeHint()
+                         .expandedTo(pageControl_->sizeHint().grownBy(margins))
+                         .expandedTo(content->minimumSizeHint());
+  const QSize bars = minimumSizeHint() - pageScroller_->minimumSizeHint();
+  const int width =
+      std::max({page.width(), statusBar()->sizeHint().width(),
+                findChild<QToolBar*>(QStringLiteral("ToolBar1"))->sizeHint().width()});
+  resize(FittedSize(QSize(width, bars.height() + page.height())));
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The frame the window system puts around the window is known only now.
+  if (!isMaximized() && !isFullScreen()) resize(FittedSize(size()));
 }
 
 void TMainForm::ApplyBandPlanLayout() {

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/model/AppSettings.h"
 #include "core/model/Document.h"
@@ -17,11 +18,14 @@
 class QAction;
 class QGroupBox;
 class QLabel;
+class QScrollArea;
 class QLineEdit;
 class QMenu;
 class QTabWidget;
 
 namespace quorvan {
+
+class RecoveryKeeper;
 
 class CsvCommands;
 class CsvFileDialogs;
@@ -74,6 +78,10 @@ class TMainForm : public QMainWindow, private EditCommandHost {
 
   // Start-up file: the command-line arguments joined with single blanks.
   void OpenCommandLine(const QStringList& arguments);
+  // At start: offers each document a window that is gone left unsaved, newest first, until one
+  // is restored (TMainFormRecovery.cpp).
+  void OfferRecovery();
+  RecoveryKeeper* Recovery() const { return recovery_; }
   // What the Radio menu's items do.
   void ReadFromRadio(TransferScope scope);
   void WriteToRadio(TransferScope scope);
@@ -108,6 +116,7 @@ class TMainForm : public QMainWindow, private EditCommandHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -134,6 +143,9 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   void ShowRow(GridRow row);
   // The band-plan dependent rows, labels and fonts (after a read).
   void ApplyBandPlanLayout();
+  // The window's size as far as its screen has room for it, frame included.
+  QSize FittedSize(const QSize& wanted) const;
+  void FitToScreen();
 
   // Connects the commands that live in their own classes to the menus.
   void WireEditCommands();
@@ -144,6 +156,8 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   void ShowLiveStatus();
   QVariant LiveRowMark(Grid grid, int row, int role) const;
   void OpenEditor(Grid grid, int row);
+  // Before a write from a document whose read did not finish: whether to go on anyway.
+  bool ConfirmWriteOfIncompleteRead();
   void SortMemoryChannels();
   // Rows of the memory grid (TMainFormRows.cpp), as memory slots.
   QList<int> SelectedMemorySlots() const;
@@ -157,6 +171,8 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   void ChangeSelected();
   // A cell of the full table edited in place, stored as the memory editor stores it.
   void EditMemoryCell(int row, int column, const QString& text);
+  // Commits a cell still open in the memory grid and stores every cell edit not yet stored.
+  void StorePendingCells();
   void PrintDocument();
   void ExportPdf();
   void ImportCsv();
@@ -208,12 +224,21 @@ class TMainForm : public QMainWindow, private EditCommandHost {
   PdfFileDialog* pdfDialog_ = nullptr;
   RadioMenuPages* radioMenuPages_ = nullptr;
   TSortForm* sortForm_ = nullptr;
+  RecoveryKeeper* recovery_ = nullptr;
   ChangeSelectedDialog* changeSelectedDialog_ = nullptr;
   Grid activeGrid_ = Grid::None;
   bool typingComment_ = false;  // the comment line shows what is being typed already
+  struct PendingCell {
+    int row;
+    int column;
+    QString text;
+  };
+  std::vector<PendingCell> pendingCells_;  // cell edits the store has not taken yet
 
   QTabWidget* pageControl_ = nullptr;
+  QScrollArea* pageScroller_ = nullptr;
   std::array<QWidget*, 2> menuPages_{};
+  QLabel* incompleteRead_ = nullptr;  // shown while the document holds a read that did not end
   std::array<GridView*, kGrids.size()> grids_{};
   std::array<GridModel*, kGrids.size()> models_{};
   std::array<QGroupBox*, kGrids.size()> gridBoxes_{};

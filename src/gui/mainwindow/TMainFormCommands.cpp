@@ -5,12 +5,15 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "core/messages/Messages.h"
 #include "core/model/WindowSizeSetting.h"
 #include "core/transfer/ReadSequence.h"
+#include "core/transfer/TransferCommands.h"
 #include "gui/common/MessageService.h"
 #include "gui/common/ReportDialog.h"
+#include "gui/document/RecoveryKeeper.h"
 #include "gui/mainwindow/TMainForm.h"
 #include "gui/transfer/RadioCommands.h"
 #include "gui/transfer/TransferDialogs.h"
@@ -45,19 +48,30 @@ void TMainForm::ReadFromRadio(TransferScope scope) {
   ReadSequence sequence(read, scope);
   const bool completed = services_.transfers->RunRead(sequence, CommPort());
   // Whatever the outcome, part of the image may have been replaced: a new document, saved
-  // nowhere yet.
-  lifecycle_->TakeRead(std::move(read));
+  // nowhere yet, that tells how much of the radio it lacks.
+  const int planned =
+      sequence.ProgressMaximum() > 0 ? sequence.ProgressMaximum() : ProgressMaximumOf(scope);
+  lifecycle_->TakeRead(std::move(read),
+                       completed ? 0 : std::max(planned - sequence.ProgressPosition(), 1));
   SaveBandPlan(*services_.settings, Image().Plan());
   if (completed) radio_->KeepReadBackup(Image(), scope);
 }
 
 // A write reads the document and changes nothing of it: neither the view nor the history.
 void TMainForm::WriteToRadio(TransferScope scope) {
-  if (EndLiveMode()) radio_->Write(scope, CommPort());
+  if (!ConfirmWriteOfIncompleteRead() || !EndLiveMode()) return;
+  radio_->Write(scope, CommPort());
 }
 
 void TMainForm::WriteChangesToRadio() {
-  if (EndLiveMode()) radio_->WriteChanges(CommPort());
+  if (!ConfirmWriteOfIncompleteRead() || !EndLiveMode()) return;
+  radio_->WriteChanges(CommPort());
+}
+
+bool TMainForm::ConfirmWriteOfIncompleteRead() {
+  const int unread = document_.UnreadItems();
+  return unread == 0 || services_.messages->AskYesNo(MessageText(IncompleteReadQuestion(unread)),
+                                                     MessageIcon::Warning);
 }
 
 void TMainForm::VerifyRadio() {
@@ -74,6 +88,8 @@ bool TMainForm::ShowReport(const QString& title, const QString& text, const QStr
 void TMainForm::closeEvent(QCloseEvent* event) {
   // A save that did not complete keeps the window open, so nothing is lost unasked.
   if (lifecycle_->ConfirmDiscard()) {
+    // Saved, or its changes dropped on purpose: there is nothing left to recover.
+    if (recovery_) recovery_->Forget();
     SaveGeometry();
     event->accept();
   } else {
@@ -109,7 +125,18 @@ bool TMainForm::RestoreGeometry() {
         onScreen || (shown.width() >= kMinVisibleWidth && shown.height() >= kMinVisibleHeight);
   }
   if (!onScreen) return false;
-  setGeometry(place);
+  // A size kept on a larger screen, or at a smaller scale, is cut to this one.
+  QRect fitted(place.topLeft(), FittedSize(place.size()));
+  const QScreen* on = QGuiApplication::screenAt(place.center());
+  if (!on) on = screen();
+  if (on) {
+    const QRect room = on->availableGeometry();
+    fitted.moveRight(std::min(fitted.right(), room.right()));
+    fitted.moveBottom(std::min(fitted.bottom(), room.bottom()));
+    fitted.moveLeft(std::max(fitted.left(), room.left()));
+    fitted.moveTop(std::max(fitted.top(), room.top()));
+  }
+  setGeometry(fitted);
   if (stored->maximized) setWindowState(windowState() | Qt::WindowMaximized);
   return true;
 }

@@ -141,6 +141,13 @@ void TMainForm::ChangeSelected() {
   services_.messages->Information(QString::fromStdString(text));
 }
 
+void TMainForm::StorePendingCells() {
+  GridOf(Grid::Memory)->CommitOpenCell();
+  std::vector<PendingCell> cells;
+  cells.swap(pendingCells_);
+  for (const PendingCell& cell : cells) EditMemoryCell(cell.row, cell.column, cell.text);
+}
+
 void TMainForm::EditMemoryCell(int row, int column, const QString& text) {
   const int slot = RowToSlot(Image().Plan(), Grid::Memory, row);
   ChannelSettings settings;

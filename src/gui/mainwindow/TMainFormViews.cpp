@@ -1,11 +1,14 @@
 // How the main window follows its document: every change reaches the views here, whichever
 // command made it.
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
 #include <map>
 
+#include "core/messages/Messages.h"
 #include "core/model/NameCodec.h"
+#include "gui/common/MessageService.h"
 #include "gui/mainwindow/GridModel.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TMainForm.h"
@@ -80,9 +83,12 @@ void TMainForm::FollowState() {
   title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
   setWindowTitle(title + QStringLiteral("[*]"));
   setWindowModified(document_.Modified());
+  const int unread = document_.UnreadItems();
+  incompleteRead_->setVisible(unread > 0);
+  incompleteRead_->setText(unread > 0 ? MessageText(IncompleteReadStatus(unread)) : QString());
   const EditHistory& history = document_.History();
   ShowStep(Action(MainCommand::EditUndo), ToolButton(MainCommand::EditUndo),
-           QStringLiteral("&Undo"), QString::fromStdString(history.UndoName()));
+           QStringLiteral("&Undo"), QString::fromStdString(document_.UndoName()));
   ShowStep(Action(MainCommand::EditRedo), ToolButton(MainCommand::EditRedo),
            QStringLiteral("&Redo"), QString::fromStdString(history.RedoName()));
 }

@@ -10,6 +10,7 @@
 #include "gui/bulk/ChangeSelectedDialog.h"
 #include "gui/common/ReportDialog.h"
 #include "gui/csv/CsvCommands.h"
+#include "gui/document/RecoveryKeeper.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/TMainForm.h"
 #include "gui/menupages/RadioMenuPages.h"
@@ -55,6 +56,9 @@ void TMainForm::WirePlugIns() {
   radioMenuPages_->setParent(this);
 
   sortForm_ = new TSortForm(this);
+  if (!services_.recoveryFolder.isEmpty()) {
+    recovery_ = new RecoveryKeeper(document_, *signals_, services_.recoveryFolder, this);
+  }
   changeSelectedDialog_ = new ChangeSelectedDialog(this);
 
   printers_ = services_.printers;
@@ -80,6 +84,8 @@ void TMainForm::WirePlugIns() {
 
 void TMainForm::OpenEditor(Grid grid, int row) {
   if (!editors_) return;
+  // The editor shows the record as stored now, with the cell just typed in it.
+  StorePendingCells();
   const int slot = RowToSlot(Image().Plan(), grid, row);
   if (slot < 0) return;
   editors_->Edit(grid, slot);

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -15,6 +16,8 @@ TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("SetupForm"));
   setWindowTitle(tr("Quorvan"));
   setModal(true);
+  auto* question = new QLabel(tr("Which radio do you have?"), this);
+  question->setObjectName(QStringLiteral("SetupQuestion"));
   auto* group = new QGroupBox(this);
   auto* groupLayout = new QVBoxLayout(group);
   for (const SetupChoice& choice : kSetupChoices) {
@@ -26,6 +29,7 @@ TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(question);
   layout->addWidget(group);
   layout->addWidget(buttons);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);

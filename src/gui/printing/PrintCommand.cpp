@@ -28,7 +28,7 @@ PrintCommand::PrintCommand(MessageService& messages, PrinterService& printers)
 
 bool PrintCommand::Print(const RadioImage& image, const QString& caption) {
   if (!printers_.HasDefaultPrinter()) {
-    messages_.Warning(MessageText(kNoDefaultPrinterMessage));
+    messages_.Warning(MessageText(WithDetail(kNoDefaultPrinterMessage, kPdfWithoutPrinterText)));
     return false;
   }
   QPrinter printer(QPrinter::HighResolution);

@@ -6,7 +6,9 @@
 
 namespace quorvan {
 
-QString BackupFolderLocation() {
+namespace {
+
+QString DataFolderLocation() {
   const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
   QString data;
   if (!dataHome.isEmpty() && QDir::isRelativePath(dataHome)) {
@@ -16,7 +18,13 @@ QString BackupFolderLocation() {
   } else {
     data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   }
-  return data + QStringLiteral("/backups");
+  return data;
 }
+
+}  // namespace
+
+QString BackupFolderLocation() { return DataFolderLocation() + QStringLiteral("/backups"); }
+
+QString RecoveryFolderLocation() { return DataFolderLocation() + QStringLiteral("/recovery"); }
 
 }  // namespace quorvan

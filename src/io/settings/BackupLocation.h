@@ -11,4 +11,7 @@ namespace quorvan {
 // set first.
 QString BackupFolderLocation();
 
+// The windows' recovery files of unsaved work: "recovery" in the same data folder.
+QString RecoveryFolderLocation();
+
 }  // namespace quorvan

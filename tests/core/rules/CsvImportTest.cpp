@@ -127,39 +127,44 @@ TEST_F(CsvImportTest, AdjustedRowsAreImportedAndReported) {
     const char* value;
   };
   const std::vector<Case> cases{
-      {"1,,146.522500,,0,,,,,,,,FM,5.00,,,", "row 2: 146.5225 MHz rounded to 146.520 MHz", 1,
-       "00146520000"},
-      {"1,,0.530000,,0,,,,,,,,WFM,10.00,,,", "row 2: mode WFM changed to FM", 12, "0"},
-      {"1,,146.52,,,,,,,,,,NFM,5.00,,,", "narrow FM stored as FM: 1 row (row 2)", 12, "0"},
-      {"1,,146.94,-,0.625000,,,,,,,,FM,5.00,,,", "row 2: offset 0.625 MHz rounded to 0.600 MHz", 11,
-       "000600000"},
-      {"1,,146.94,+,75,,,,,,,,FM,5.00,,,", "row 2: offset 75.000 MHz rounded to 59.950 MHz", 11,
-       "059950000"},
-      {"1,REPEATER1,146.94,,,,,,,,,,,,,,", "row 2: name \"REPEATER1\" stored as \"REPEATER\"", 17,
-       "REPEATER"},
+      {"1,,146.522500,,0,,,,,,,,FM,5.00,,,",
+       "line 2, Location 1: 146.5225 MHz rounded to 146.520 MHz", 1, "00146520000"},
+      {"1,,0.530000,,0,,,,,,,,WFM,10.00,,,", "line 2, Location 1: mode WFM changed to FM", 12, "0"},
+      {"1,,146.52,,,,,,,,,,NFM,5.00,,,", "narrow FM stored as FM: 1 row (line 2)", 12, "0"},
+      {"1,,146.94,-,0.625000,,,,,,,,FM,5.00,,,",
+       "line 2, Location 1: offset 0.625 MHz rounded to 0.600 MHz", 11, "000600000"},
+      {"1,,146.94,+,75,,,,,,,,FM,5.00,,,",
+       "line 2, Location 1: offset 75.000 MHz rounded to 59.950 MHz", 11, "059950000"},
+      {"1,REPEATER1,146.94,,,,,,,,,,,,,,",
+       "line 2, Location 1: name \"REPEATER1\" stored as \"REPEATER\"", 17, "REPEATER"},
       {"1,\"Z\xE2\x82\xAC\xF0\x9F\x93\xA1Z\",146.94,,,,,,,,,,,,,,",
-       "row 2: name \"Z\xE2\x82\xAC\xF0\x9F\x93\xA1Z\" stored as \"ZZ\"", 17, "ZZ"},
-      {"1,\xFFX,146.94,,,,,,,,,,,,,,", "row 2: name \"\xEF\xBF\xBDX\" stored as \"X\"", 17, "X"},
+       "line 2, Location 1: name \"Z\xE2\x82\xAC\xF0\x9F\x93\xA1Z\" stored as \"ZZ\"", 17, "ZZ"},
+      {"1,\xFFX,146.94,,,,,,,,,,,,,,", "line 2, Location 1: name \"\xEF\xBF\xBDX\" stored as \"X\"",
+       17, "X"},
       // Control characters reach the terminal or the dialog only as escapes.
       {"1,\"A\x1B]0;x\x07\xC2\x9B"
        "B\",146.94,,,,,,,,,,,,,,",
-       "row 2: name \"A\\x1b]0;x\\x07\\xc2\\x9bB\" stored as \"A]0;xB\"", 17, "A]0;xB"},
-      {"1,,146.94,,,,,,,,,,,2.50,,,", "row 2: step \"2.50\" kHz not supported, 5.00 kHz used", 2,
-       "0"},
-      {"1,,146.94,,,,,,,,,,,,P,,", "row 2: skip \"P\" not supported, channel is scanned", 13, "0"},
-      {"1,,146.94,,,,,,,,,,,,,5.0W,", "power \"5.0W\" not supported, left empty: 1 row (row 2)", 16,
-       ""},
+       "line 2, Location 1: name \"A\\x1b]0;x\\x07\\xc2\\x9bB\" stored as \"A]0;xB\"", 17,
+       "A]0;xB"},
+      {"1,,146.94,,,,,,,,,,,2.50,,,",
+       "line 2, Location 1: step \"2.50\" kHz not supported, 5.00 kHz used", 2, "0"},
+      {"1,,146.94,,,,,,,,,,,,P,,",
+       "line 2, Location 1: skip \"P\" not supported, channel is scanned", 13, "0"},
+      {"1,,146.94,,,,,,,,,,,,,5.0W,", "power \"5.0W\" not supported, left empty: 1 row (line 2)",
+       16, ""},
       {"1,,146.94,off,0.6,,,,,,,,FM,5.00,,,",
-       "duplex \"off\" stored as simplex (no transmit inhibit per channel): 1 row (row 2)", 3, "0"},
+       "duplex \"off\" stored as simplex (no transmit inhibit per channel): 1 row (line 2)", 3,
+       "0"},
       {"1,,146.94,-,7.6,,,,,,,,FM,5.00,,,qv-fixed-shift",
-       "row 2: no fixed split on this band, minus shift used", 3, "2"},
+       "line 2, Location 1: no fixed split on this band, minus shift used", 3, "2"},
       {"1,,146.94,,,,159.8,,,,,,FM,5.00,,,",
-       "row 2: unused tone 159.8 Hz not supported, 88.5 Hz stored", 8, "08"},
+       "line 2, Location 1: unused tone 159.8 Hz not supported, 88.5 Hz stored", 8, "08"},
       {"1,,146.94,,,,,,999,,,,FM,5.00,,,",
-       "row 2: unused DCS code \"999\" not supported, 023 stored", 10, "000"},
+       "line 2, Location 1: unused DCS code \"999\" not supported, 023 stored", 10, "000"},
       // An unquoted comma in the comment: the header's columns are read, the rest is named.
       {"1,,146.94,,,,,,,,,,FM,5.00,,,Newington, CT",
-       "row 2: 18 fields for 17 columns, read by the header's columns", 1, "00146940000"},
+       "line 2, Location 1: 18 fields for 17 columns, read by the header's columns", 1,
+       "00146940000"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.row);
@@ -214,62 +219,70 @@ TEST_F(CsvImportTest, TheStepIsChosenSoTheFrequencyStays) {
     EXPECT_EQ(Field(1, ChannelField::Frequency), c.frequency);
     EXPECT_EQ(Field(1, ChannelField::Step), c.step);
     const std::string note = c.note;
-    EXPECT_EQ(report.RowLines(), note.empty() ? std::vector<std::string>{}
-                                              : std::vector<std::string>{"row 2: " + note});
+    EXPECT_EQ(report.RowLines(), note.empty()
+                                     ? std::vector<std::string>{}
+                                     : std::vector<std::string>{"line 2, Location 1: " + note});
   }
 }
 
 TEST_F(CsvImportTest, RowsThatCannotBeRepresentedAreSkippedAndReported) {
   const std::vector<std::pair<std::string, std::string>> cases{
       {"1,,146.94,-,0.6,Tone,69.4,88.5,023,NN,,,FM,5.00,,,",
-       "row 2: tone 69.4 Hz not supported, skipped"},
+       "line 2, Location 1: tone 69.4 Hz not supported, skipped"},
       {"1,,146.94,-,0.6,TSQL,88.5,159.8,023,NN,,,FM,5.00,,,",
-       "row 2: tone 159.8 Hz not supported, skipped"},
+       "line 2, Location 1: tone 159.8 Hz not supported, skipped"},
       {"1,,146.94,-,0.6,DTCS,88.5,88.5,023,RN,,,FM,5.00,,,",
-       "row 2: DCS polarity \"RN\" not supported, skipped"},
+       "line 2, Location 1: DCS polarity \"RN\" not supported, skipped"},
       {"1,,146.94,-,0.6,DTCS,88.5,88.5,999,NN,,,FM,5.00,,,",
-       "row 2: DCS code \"999\" not supported, skipped"},
+       "line 2, Location 1: DCS code \"999\" not supported, skipped"},
       {"1,,146.94,-,0.6,Cross,88.5,88.5,023,NN,023,Tone->DTCS,FM,5.00,,,",
-       "row 2: tone mode \"Cross\" not supported, skipped"},
-      {"1,,146.94,on,0.6,,,,,,,,FM,5.00,,,", "row 2: duplex \"on\" not supported, skipped"},
-      {"432,,146.94,,,,,,,,,,,,,,", "row 2: location 432 outside 0-431, skipped"},
-      {"-1,,146.94,,,,,,,,,,,,,,", "row 2: location \"-1\" is not a number, skipped"},
-      {",,146.94,,,,,,,,,,,,,,", "row 2: location \"\" is not a number, skipped"},
-      {"1,,146.94,,,,,,,,,,DV,,,,", "row 2: mode \"DV\" not supported, skipped"},
+       "line 2, Location 1: tone mode \"Cross\" not supported, skipped"},
+      {"1,,146.94,on,0.6,,,,,,,,FM,5.00,,,",
+       "line 2, Location 1: duplex \"on\" not supported, skipped"},
+      {"432,,146.94,,,,,,,,,,,,,,", "line 2, Location 432: location 432 outside 0-431, skipped"},
+      {"-1,,146.94,,,,,,,,,,,,,,", "line 2: location \"-1\" is not a number, skipped"},
+      {",,146.94,,,,,,,,,,,,,,", "line 2: location \"\" is not a number, skipped"},
+      {"1,,146.94,,,,,,,,,,DV,,,,", "line 2, Location 1: mode \"DV\" not supported, skipped"},
       // What would have been adjusted in a row left out is not listed.
       {"1,,146.94,off,0.6,Tone,69.4,88.5,023,NN,,,NFM,5.00,,50W,",
-       "row 2: tone 69.4 Hz not supported, skipped"},
+       "line 2, Location 1: tone 69.4 Hz not supported, skipped"},
       {"1,,146.94,,,,,,,,,,DV,,,,,extra",
-       "row 2: 18 fields for 17 columns, read by the header's columns; mode \"DV\" not "
+       "line 2, Location 1: 18 fields for 17 columns, read by the header's columns; mode \"DV\" "
+       "not "
        "supported, skipped"},
-      {"1,,144.39,,,,,,,,,,DIG,,,,", "row 2: mode \"DIG\" not supported, skipped"},
-      {"1,,abc,,,,,,,,,,,,,,", "row 2: frequency \"abc\" is not a frequency, skipped"},
-      {"1,,,,,,,,,,,,,,,,", "row 2: frequency \"\" is not a frequency, skipped"},
-      {"1,,12000.5,,,,,,,,,,,,,,", "row 2: frequency 12000.5 MHz is outside 0.1-1300 MHz, skipped"},
+      {"1,,144.39,,,,,,,,,,DIG,,,,", "line 2, Location 1: mode \"DIG\" not supported, skipped"},
+      {"1,,abc,,,,,,,,,,,,,,", "line 2, Location 1: frequency \"abc\" is not a frequency, skipped"},
+      {"1,,,,,,,,,,,,,,,,", "line 2, Location 1: frequency \"\" is not a frequency, skipped"},
+      {"1,,12000.5,,,,,,,,,,,,,,",
+       "line 2, Location 1: frequency 12000.5 MHz is outside 0.1-1300 MHz, skipped"},
       {"1,,9999.99999,,,,,,,,,,,,,,",
-       "row 2: frequency 9999.99999 MHz is outside 0.1-1300 MHz, skipped"},
-      {"1,,0.05,,,,,,,,,,AM,,,,", "row 2: frequency 0.05 MHz is outside 0.1-1300 MHz, skipped"},
+       "line 2, Location 1: frequency 9999.99999 MHz is outside 0.1-1300 MHz, skipped"},
+      {"1,,0.05,,,,,,,,,,AM,,,,",
+       "line 2, Location 1: frequency 0.05 MHz is outside 0.1-1300 MHz, skipped"},
       {"1,,1300.000001,,,,,,,,,,,,,,",
-       "row 2: frequency 1300.000001 MHz is outside 0.1-1300 MHz, skipped"},
+       "line 2, Location 1: frequency 1300.000001 MHz is outside 0.1-1300 MHz, skipped"},
       {"1,,880.0,,,,,,,,,,,,,,",
-       "row 2: frequency 880.000 MHz is in a range the radio cannot tune, skipped"},
-      {"1,,146.94,+,--0.6,,,,,,,,,,,,", "row 2: offset \"--0.6\" is not an offset, skipped"},
+       "line 2, Location 1: frequency 880.000 MHz is in a range the radio cannot tune, skipped"},
+      {"1,,146.94,+,--0.6,,,,,,,,,,,,",
+       "line 2, Location 1: offset \"--0.6\" is not an offset, skipped"},
       {"1,,145.8,split,430.1,,,,,,,,FM,5.00,,,",
-       "row 2: transmit 430.100 MHz is outside the receive band, skipped"},
+       "line 2, Location 1: transmit 430.100 MHz is outside the receive band, skipped"},
       {"1,,145.8,split,99999.1,,,,,,,,FM,5.00,,,",
-       "row 2: transmit 99999.100 MHz is outside the receive band, skipped"},
+       "line 2, Location 1: transmit 99999.100 MHz is outside the receive band, skipped"},
       {"1,,851.0,split,826.0,,,,,,,,FM,10.00,,,",
-       "row 2: transmit 826.000 MHz is in a range the radio cannot tune, skipped"},
+       "line 2, Location 1: transmit 826.000 MHz is in a range the radio cannot tune, skipped"},
       // Moved down onto the step grid, the frequency would leave what the radio holds.
       {"1,,0.100001,,,,,,,,,,FM,9.00,,,",
-       "row 2: 0.100001 MHz would be rounded to 0.099 MHz, which the radio cannot hold, skipped"},
+       "line 2, Location 1: 0.100001 MHz would be rounded to 0.099 MHz, which the radio cannot "
+       "hold, skipped"},
       {"1,,440.01,split,410.001,,,,,,,,FM,30.00,,,",
-       "row 2: transmit 410.001 MHz would be rounded to 409.980 MHz, which the radio cannot "
+       "line 2, Location 1: transmit 410.001 MHz would be rounded to 409.980 MHz, which the radio "
+       "cannot "
        "hold, skipped"},
       {"1,,146.94,split,-146.34,,,,,,,,,,,,",
-       "row 2: transmit frequency \"-146.34\" is not a frequency, skipped"},
+       "line 2, Location 1: transmit frequency \"-146.34\" is not a frequency, skipped"},
       {"1,,146.94,split,,,,,,,,,,,,,",
-       "row 2: transmit frequency \"\" is not a frequency, skipped"},
+       "line 2, Location 1: transmit frequency \"\" is not a frequency, skipped"},
   };
   for (const auto& [row, note] : cases) {
     SCOPED_TRACE(row);
@@ -286,7 +299,7 @@ TEST_F(CsvImportTest, ReportCountsRowsAndNamesRepeatedLocations) {
   const CsvImportReport report =
       Import("# list\n" + kHeader + "1,A,146.52,,,,,,,,,,,,,,\n1,B,146.55,,,,,,,,,,,,,,\n");
   EXPECT_EQ(Field(1, ChannelField::Name), "B");
-  EXPECT_EQ(report.Text(), "2 rows imported.\nrow 4: replaces row 3 at location 1\n");
+  EXPECT_EQ(report.Text(), "2 rows imported.\nline 4, Location 1: replaces line 3 at location 1\n");
 }
 
 TEST_F(CsvImportTest, TextThatIsNotAChannelListChangesNothing) {
@@ -389,19 +402,19 @@ TEST_F(CsvImportTest, TheReportGroupsWhatConcernsSeveralRows) {
   EXPECT_EQ(
       report.Text(),
       "7 rows imported, 1 skipped.\n"
-      "narrow FM stored as FM: 3 rows (rows 2-3, 5)\n"
-      "power \"50W\" not supported, left empty: 2 rows (rows 2-3)\n"
-      "duplex \"off\" stored as simplex (no transmit inhibit per channel): 2 rows (rows 3, 5)\n"
-      "146.5225 MHz rounded to 146.520 MHz: 2 rows (rows 4, 7)\n"
-      "power \"5.0W\" not supported, left empty: 1 row (row 5)\n"
-      "row 6: mode \"DV\" not supported, skipped\n"
-      "row 9: 146.6225 MHz rounded to 146.620 MHz\n");
+      "narrow FM stored as FM: 3 rows (lines 2-3, 5)\n"
+      "power \"50W\" not supported, left empty: 2 rows (lines 2-3)\n"
+      "duplex \"off\" stored as simplex (no transmit inhibit per channel): 2 rows (lines 3, 5)\n"
+      "146.5225 MHz rounded to 146.520 MHz: 2 rows (lines 4, 7)\n"
+      "power \"5.0W\" not supported, left empty: 1 row (line 5)\n"
+      "line 6, Location 5: mode \"DV\" not supported, skipped\n"
+      "line 9, Location 8: 146.6225 MHz rounded to 146.620 MHz\n");
 
   const std::vector<std::pair<std::vector<int>, std::string>> lists{
-      {{7}, "row 7"},
-      {{2, 3, 4, 5}, "rows 2-5"},
-      {{2, 3, 5, 9, 10}, "rows 2-3, 5, 9-10"},
-      {{9, 2, 2, 3}, "rows 2-3, 9"},
+      {{7}, "line 7"},
+      {{2, 3, 4, 5}, "lines 2-5"},
+      {{2, 3, 5, 9, 10}, "lines 2-3, 5, 9-10"},
+      {{9, 2, 2, 3}, "lines 2-3, 9"},
   };
   for (const auto& [lines, text] : lists) EXPECT_EQ(RowListText(lines), text);
 }
@@ -429,8 +442,8 @@ TEST_F(CsvImportTest, RowsInFileOrderFillConsecutiveChannels) {
   EXPECT_TRUE(Record(7).empty());
   EXPECT_EQ(report.Text(),
             "2 rows imported, 3 skipped.\n"
-            "no channel left after 399, skipped: 2 rows (rows 5-6)\n"
-            "row 3: mode \"DV\" not supported, skipped\n");
+            "no channel left after 399, skipped: 2 rows (lines 5-6)\n"
+            "line 3, Location 8: mode \"DV\" not supported, skipped\n");
 
   // By Location, the same list needs its Location column.
   EXPECT_FALSE(ImportMemoryCsv("Frequency,Name\n146.52,A\n", image, report, &error));
@@ -449,36 +462,36 @@ TEST(CsvSampleTest, PublishedStyleListsImportWithTheirReports) {
   const std::vector<Case> cases{
       {"dualband-repeaters.csv", "KK,0F",
        "14 rows imported, 6 skipped.\n"
-       "duplex \"off\" stored as simplex (no transmit inhibit per channel): 1 row (row 12)\n"
-       "power \"5.0W\" not supported, left empty: 1 row (row 21)\n"
-       "row 8: 146.5225 MHz rounded to 146.520 MHz\n"
-       "row 9: tone 177.3 Hz not supported, skipped\n"
-       "row 10: DCS polarity \"RN\" not supported, skipped\n"
-       "row 11: tone mode \"Cross\" not supported, skipped\n"
-       "row 17: name \"W2ONONDAGA\" stored as \"W2ONONDA\"\n"
-       "row 18: transmit 437.800 MHz is outside the receive band, skipped\n"
-       "row 19: mode \"DV\" not supported, skipped\n"
-       "row 20: location 450 outside 0-431, skipped\n"
-       "row 21: offset 0.620 MHz rounded to 0.600 MHz\n"},
+       "duplex \"off\" stored as simplex (no transmit inhibit per channel): 1 row (line 12)\n"
+       "power \"5.0W\" not supported, left empty: 1 row (line 21)\n"
+       "line 8, Location 6: 146.5225 MHz rounded to 146.520 MHz\n"
+       "line 9, Location 7: tone 177.3 Hz not supported, skipped\n"
+       "line 10, Location 8: DCS polarity \"RN\" not supported, skipped\n"
+       "line 11, Location 9: tone mode \"Cross\" not supported, skipped\n"
+       "line 17, Location 15: name \"W2ONONDAGA\" stored as \"W2ONONDA\"\n"
+       "line 18, Location 16: transmit 437.800 MHz is outside the receive band, skipped\n"
+       "line 19, Location 17: mode \"DV\" not supported, skipped\n"
+       "line 20, Location 450: location 450 outside 0-431, skipped\n"
+       "line 21, Location 19: offset 0.620 MHz rounded to 0.600 MHz\n"},
       {"narrowband-repeaters.csv", "KK,0F",
        "12 rows imported, 6 skipped.\n"
-       "narrow FM stored as FM: 4 rows (rows 2-3, 9, 19)\n"
-       "step 5.00 kHz changed to 12.50 kHz: 3 rows (rows 2-4)\n"
-       "power \"50W\" not supported, left empty: 11 rows (rows 2-4, 6-9, 11, 13-14, 19)\n"
-       "duplex \"off\" stored as simplex (no transmit inhibit per channel): 2 rows (rows 8-9)\n"
-       "row 5: transmit 435.800 MHz is outside the receive band, skipped\n"
-       "row 10: mode \"DV\" not supported, skipped\n"
-       "row 11: 22 fields for 21 columns, read by the header's columns\n"
-       "row 13: name \"NAME\\x1b]0;x\\x07\" stored as \"NAME]0;x\"\n"
-       "row 15: mode \"DIG\" not supported, skipped\n"
-       "row 16: frequency 880.000 MHz is in a range the radio cannot tune, skipped\n"
-       "row 17: frequency 9999.999990 MHz is outside 0.1-1300 MHz, skipped\n"
-       "row 18: tone 159.8 Hz not supported, skipped\n"
-       "row 19: 146.5225 MHz rounded to 146.520 MHz\n"},
+       "narrow FM stored as FM: 4 rows (lines 2-3, 9, 19)\n"
+       "step 5.00 kHz changed to 12.50 kHz: 3 rows (lines 2-4)\n"
+       "power \"50W\" not supported, left empty: 11 rows (lines 2-4, 6-9, 11, 13-14, 19)\n"
+       "duplex \"off\" stored as simplex (no transmit inhibit per channel): 2 rows (lines 8-9)\n"
+       "line 5, Location 3: transmit 435.800 MHz is outside the receive band, skipped\n"
+       "line 10, Location 8: mode \"DV\" not supported, skipped\n"
+       "line 11, Location 9: 22 fields for 21 columns, read by the header's columns\n"
+       "line 13, Location 11: name \"NAME\\x1b]0;x\\x07\" stored as \"NAME]0;x\"\n"
+       "line 15, Location 13: mode \"DIG\" not supported, skipped\n"
+       "line 16, Location 14: frequency 880.000 MHz is in a range the radio cannot tune, skipped\n"
+       "line 17, Location 15: frequency 9999.999990 MHz is outside 0.1-1300 MHz, skipped\n"
+       "line 18, Location 16: tone 159.8 Hz not supported, skipped\n"
+       "line 19, Location 17: 146.5225 MHz rounded to 146.520 MHz\n"},
       {"simplex-nfm.csv", "ME,0B",
        "50 rows imported.\n"
-       "narrow FM stored as FM: 50 rows (rows 2-51)\n"
-       "step 12.50 kHz changed to 6.25 kHz: 8 rows (rows 44-51)\n"},
+       "narrow FM stored as FM: 50 rows (lines 2-51)\n"
+       "step 12.50 kHz changed to 6.25 kHz: 8 rows (lines 44-51)\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);

@@ -73,7 +73,9 @@ class CsvCommandsTest : public QObject {
     QCOMPARE(testing::SlotField(image, SlotKind::Memory, 5, ChannelField::Name),
              std::string("HOME"));
     QCOMPARE(document.History().UndoName(), std::string("Import CSV (1 row)"));
-    QCOMPARE(reports, QStringList{"1 row imported.\nrow 2: 146.5225 MHz rounded to 146.520 MHz\n"});
+    QCOMPARE(
+        reports,
+        QStringList{"1 row imported.\nline 2, Location 5: 146.5225 MHz rounded to 146.520 MHz\n"});
     QVERIFY(messages.shown.isEmpty());
   }
 

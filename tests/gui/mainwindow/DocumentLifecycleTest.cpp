@@ -1,4 +1,5 @@
 // New, Open, Save, Save As, drops, the command line, the unsaved-changes prompt and Exit.
+#include <QDateTime>
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
@@ -63,6 +64,8 @@ class DocumentLifecycleTest : public QObject {
  private slots:
   void captionAndModifiedFollowSaveAsSaveOpenAndNew();
   void saveOfDeletedFileAsksForName();
+  void saveOverAFileChangedOnDiskAsks_data();
+  void saveOverAFileChangedOnDiskAsks();
   void promptAnswersBeforeNew_data();
   void promptAnswersBeforeNew();
   void openRejectsBadFilesAndLeavesDocument_data();
@@ -272,6 +275,77 @@ void DocumentLifecycleTest::exitAsksAndStaysOpenUnlessSavedOrDiscarded() {
   QCOMPARE(f.messages.shown.first().text,
            QStringLiteral("Data is changed.\nDo you want to save the changes?"));
   if (!closes) QVERIFY(HoldsEdit(*f.form) && f.form->Document().Modified());
+}
+
+void DocumentLifecycleTest::saveOverAFileChangedOnDiskAsks_data() {
+  QTest::addColumn<QString>("meanwhile");  // what another program did to the file
+  QTest::addColumn<int>("answer");         // to the question, when it is asked
+  QTest::addColumn<bool>("asked");
+  QTest::addColumn<QString>("fileHolds");  // "ours" or "theirs" afterwards
+  QTest::addColumn<bool>("savedAs");       // our document went to another file
+  QTest::newRow("nothing") << "nothing" << int(Answer::Yes) << false << "ours" << false;
+  QTest::newRow("the same bytes written again")
+      << "same bytes" << int(Answer::Cancel) << false << "ours" << false;
+  QTest::newRow("changed, Overwrite") << "changed" << int(Answer::Yes) << true << "ours" << false;
+  QTest::newRow("changed, Save As...") << "changed" << int(Answer::No) << true << "theirs" << true;
+  QTest::newRow("changed, Cancel") << "changed" << int(Answer::Cancel) << true << "theirs" << false;
+  QTest::newRow("same size, other bytes")
+      << "same size" << int(Answer::Cancel) << true << "theirs" << false;
+}
+
+void DocumentLifecycleTest::saveOverAFileChangedOnDiskAsks() {
+  QFETCH(QString, meanwhile);
+  QFETCH(int, answer);
+  QFETCH(bool, asked);
+  QFETCH(QString, fileHolds);
+  QFETCH(bool, savedAs);
+  MainFormFixture f;
+  f.settings.SetValue("Type", "KK,0F");
+  f.Create();
+  const QString path = MakeChannelFile(f, QStringLiteral("club.qvx"), QStringLiteral("ours"));
+  f.form->OpenCommandLine({path});
+  ChangeDocument(*f.form, [](RadioImage& image) { image.SetComment("mine now"); });
+
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QByteArray theirs = file.readAll();
+  file.close();
+  if (meanwhile == QLatin1String("changed")) theirs.replace("ours", "theirs, longer");
+  if (meanwhile == QLatin1String("same size")) theirs.replace("ours", "ruos");
+  if (meanwhile != QLatin1String("nothing")) {
+    WriteFile(path, theirs);
+    // A time of its own, as a write a moment later has, whatever the clock's grain.
+    QFile touched(path);
+    QVERIFY(touched.open(QIODevice::ReadWrite));
+    QVERIFY(touched.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                QFileDevice::FileModificationTime));
+  }
+  const QString other = f.Path(QStringLiteral("other.qvx"));
+  f.files.names = {other};
+  f.messages.answers = {static_cast<Answer>(answer)};
+  f.form->Action(MainCommand::FileSave)->trigger();
+
+  QCOMPARE(f.messages.shown.size(), asked ? 1 : 0);
+  if (asked) {
+    QCOMPARE(f.messages.Texts().first(),
+             QStringLiteral("club.qvx was changed by another program since you opened it."));
+    QCOMPARE(f.messages.buttonsShown.first(), (QStringList{"Overwrite", "Save As...", "Cancel"}));
+  }
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray now = file.readAll();
+  file.close();
+  QCOMPARE(now.contains("mine now"), fileHolds == QLatin1String("ours"));
+  if (fileHolds == QLatin1String("theirs")) QCOMPARE(now, theirs);
+  QCOMPARE(QFile::exists(other), savedAs);
+  const bool saved = !asked || answer != int(Answer::Cancel);
+  QCOMPARE(f.form->Document().Modified(), !saved);
+  if (saved) {
+    // What this window saved is what it knows: the next save asks nothing.
+    f.messages.shown.clear();
+    ChangeDocument(*f.form, [](RadioImage& image) { image.SetComment("again"); });
+    f.form->Action(MainCommand::FileSave)->trigger();
+    QVERIFY(f.messages.shown.isEmpty());
+  }
 }
 
 void DocumentLifecycleTest::commentEditOfOpenedFileMakesExitAsk() {

@@ -259,8 +259,9 @@ void MainFormPlugInsTest::csvCommandsExportAndImport() {
   QCOMPARE(f.csv.offeredSlots, (QList<int>{0, 390}));
   QCOMPARE(Cell(*f.form, Grid::Memory, 391, 3), QStringLiteral("CLUB"));
   QCOMPARE(Cell(*f.form, Grid::Memory, 392, 3), QStringLiteral("WEATHER"));
-  QCOMPARE(f.reports.last(), QStringLiteral("10 rows imported, 1 skipped.\n"
-                                            "row 12: no channel left after 399, skipped\n"));
+  QCOMPARE(f.reports.last(),
+           QStringLiteral("10 rows imported, 1 skipped.\n"
+                          "line 12, Location 431: no channel left after 399, skipped\n"));
 }
 
 }  // namespace quorvan

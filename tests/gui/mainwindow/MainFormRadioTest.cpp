@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QtTest>
 #include <deque>
@@ -86,7 +87,73 @@ class MainFormRadioTest : public QObject {
   void brokenWriteIsCompletedByTheNextWriteOfChanges();
   void aNewestBackupThatCannotBeTakenStopsTheWrite();
   void verifyAndVerifyAfterWriting();
+  void aReadIsUndoneWholeAndAnUnfinishedOneAsksBeforeAWrite_data();
+  void aReadIsUndoneWholeAndAnUnfinishedOneAsksBeforeAWrite();
 };
+
+void MainFormRadioTest::aReadIsUndoneWholeAndAnUnfinishedOneAsksBeforeAWrite_data() {
+  QTest::addColumn<int>("cancelAfter");  // commands sent before Cancel; -1: the read ends
+  QTest::addColumn<int>("write");        // MainCommand of the write tried after the read
+  QTest::newRow("complete, Write All") << -1 << int(MainCommand::WriteAll);
+  QTest::newRow("cancelled, Write All") << 40 << int(MainCommand::WriteAll);
+  QTest::newRow("cancelled, Write Changes") << 40 << int(MainCommand::WriteChanges);
+}
+
+void MainFormRadioTest::aReadIsUndoneWholeAndAnUnfinishedOneAsksBeforeAWrite() {
+  QFETCH(int, cancelAfter);
+  QFETCH(int, write);
+  RadioFixture f;
+  // A named, changed document before the read; the read's own question is answered No.
+  const QString path = f.Path(QStringLiteral("club.qvx"));
+  OpenDocument(*f.form, [](RadioImage&) {});
+  f.form->Document().MarkSaved(path.toStdString());
+  quorvan::ChangeDocument(*f.form, [](RadioImage& image) { image.SetComment("before"); });
+  const RadioImage before = f.form->Image();
+  const QString caption = ShownTitle(*f.form);
+  f.messages.answers = {Answer::No, Answer::No};  // to "Data is changed." before each read
+  // Write Changes needs an earlier read of the radio.
+  if (write == int(MainCommand::WriteChanges)) f.form->Action(MainCommand::ReadAll)->trigger();
+  f.transfers.cancelAfter = cancelAfter;
+  f.form->Action(MainCommand::ReadAll)->trigger();
+  const bool finished = cancelAfter < 0;
+  QVERIFY(f.form->Document().FromRadio());
+  auto* incomplete = f.form->findChild<QLabel*>(QStringLiteral("IncompleteRead"));
+  QCOMPARE(incomplete->isVisibleTo(f.form.get()), !finished);
+  if (!finished) {
+    QVERIFY2(incomplete->text().startsWith(QStringLiteral("Incomplete read: ")),
+             qPrintable(incomplete->text()));
+    // Asked first; No sends nothing.
+    f.messages.shown.clear();
+    f.messages.answers = {Answer::No};
+    const int writes = f.transfers.writes.size();
+    f.form->Action(static_cast<MainCommand>(write))->trigger();
+    QCOMPARE(f.messages.shown.size(), 1);
+    QVERIFY2(f.messages.Texts().first().startsWith(
+                 QStringLiteral("This document holds a read that did not finish: ")),
+             qPrintable(f.messages.Texts().first()));
+    QVERIFY(f.messages.Texts().first().endsWith(
+        QStringLiteral(" items were not read from the radio. Write anyway?")));
+    QCOMPARE(f.transfers.writes.size(), writes);
+  }
+
+  QCOMPARE(f.form->Action(MainCommand::EditUndo)->text(), QStringLiteral("&Undo Read"));
+  f.form->Action(MainCommand::EditUndo)->trigger();
+  if (write == int(MainCommand::WriteChanges)) {
+    // The earlier read comes back first, as it was; one more Undo reaches the file.
+    QVERIFY(f.form->Document().FromRadio());
+    QVERIFY(!incomplete->isVisibleTo(f.form.get()));
+    f.form->Action(MainCommand::EditUndo)->trigger();
+  }
+  QVERIFY(f.form->Image() == before);
+  QCOMPARE(QString::fromStdString(f.form->Document().Name()), path);
+  QVERIFY(!f.form->Document().FromRadio());
+  QVERIFY(f.form->Document().Modified());
+  QCOMPARE(ShownTitle(*f.form), caption);
+  QVERIFY(!incomplete->isVisibleTo(f.form.get()));
+  // The edit before the read is the next step back.
+  f.form->Action(MainCommand::EditUndo)->trigger();
+  QVERIFY(!f.form->Document().Modified());
+}
 
 void MainFormRadioTest::writeChangesNeedsWhatTheRadioHeldAndSendsOnlyChanges() {
   RadioFixture f;

@@ -1,6 +1,7 @@
 // Insert, remove and move memory rows, Change Selected and the full channel table, through the
 // window.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -10,6 +11,8 @@
 #include <QtTest>
 #include <algorithm>
 
+#include "core/rules/MemoryColumns.h"
+#include "gui/mainwindow/ChannelEditors.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/MainFormFixture.h"
 
@@ -37,9 +40,35 @@ QString Name(TMainForm& form, int slot) {
       std::string(form.Image().Channel(SlotKind::Memory, slot)[ChannelField::Name]));
 }
 
+// Editors that note the record of each slot they open on, as stored when they open.
+struct NotingEditors : ChannelEditors {
+  NotingEditors(Document& document, QStringList& shown) : document_(document), shown_(shown) {}
+  void Edit(Grid, int slot) override {
+    shown_ << QString::fromStdString(document_.Image().Record(SlotKind::Memory, slot));
+  }
+  Document& document_;
+  QStringList& shown_;
+};
+
 struct RowsFixture : MainFormFixture {
+  QStringList editorShowed;  // what each memory editor opened found stored
+
+  // The window shown and active, with View > All Columns on.
+  bool ShowFullTable() {
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get())) return false;
+    form->Action(MainCommand::ViewAllColumns)->trigger();
+    return true;
+  }
+
   RowsFixture() {
     settings.SetValue("Type", "KK,0F");
+    adjustServices = [this](MainFormServices& services) {
+      services.makeEditors = [this](QWidget*, Document& document, DocumentSignals&) {
+        return std::make_unique<NotingEditors>(document, editorShowed);
+      };
+    };
     Create();
     OpenDocument(*form, [](RadioImage& image) {
       image.Store(SlotKind::Memory, 3, Channel(3, "00145510000", "A"));
@@ -63,6 +92,9 @@ class MainFormRowsTest : public QObject {
   void allColumnsIsOffUntilChosenAndRemembered();
   void cellsAreEditedInPlace_data();
   void cellsAreEditedInPlace();
+  void editorOpenedOverAnOpenCellShowsTheCellStored();
+  void rowKeysActOnlyWhileTheGridHasFocus_data();
+  void rowKeysActOnlyWhileTheGridHasFocus();
 };
 
 void MainFormRowsTest::rowCommandsFollowTheSelection_data() {
@@ -131,6 +163,7 @@ void MainFormRowsTest::altDownMovesTheBlockAndTheSelectionFollows() {
 
 void MainFormRowsTest::changeSelectedListsTheAdjustedRows() {
   RowsFixture f;
+  const RadioImage before = f.form->Image();
   SelectRows(*f.form, 3, 5);  // slot 2 is empty and is left alone
   QObject guard;
   QTimer::singleShot(0, &guard, [] {
@@ -141,14 +174,14 @@ void MainFormRowsTest::changeSelectedListsTheAdjustedRows() {
     d->findChild<QAbstractButton*>(QStringLiteral("Button_OK"))->click();
   });
   f.form->Action(MainCommand::EditChangeSelected)->trigger();
+  // Neither frequency is on the 12.5 kHz step: both keep frequency and step.
   QCOMPARE(f.messages.Texts(),
-           QStringList{QStringLiteral("These rows were adjusted or skipped:\n"
-                                      "slot 003: 145.510 MHz rounded to 145.500 MHz\n"
-                                      "slot 004: 146.520 MHz rounded to 146.5125 MHz")});
-  QCOMPARE(f.form->Image().Channel(SlotKind::Memory, 3)[ChannelField::Frequency],
-           std::string_view("00145500000"));
-  QCOMPARE(f.form->Image().Channel(SlotKind::Memory, 4)[ChannelField::Step], std::string_view("5"));
-  QVERIFY(f.form->Image().Record(SlotKind::Memory, 2).empty());
+           QStringList{
+               QStringLiteral("These rows were adjusted or skipped:\n"
+                              "slot 003: 145.510 MHz is not on the 12.5 kHz step; left at 5 kHz\n"
+                              "slot 004: 146.520 MHz is not on the 12.5 kHz step; left at 5 kHz")});
+  QVERIFY(f.form->Image() == before);
+  QVERIFY(!f.form->Document().Modified());
 }
 
 void MainFormRowsTest::allColumnsIsOffUntilChosenAndRemembered() {
@@ -185,16 +218,20 @@ void MainFormRowsTest::cellsAreEditedInPlace_data() {
                         << "003,00145510000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,CLUB"
                         << ""
                         << "";
-  QTest::newRow("step rounds the frequency")
-      << 3 << 8 << "12.5kHz" << int(Qt::Key_Return)
-      << "003,00145500000,5,0,0,0,0,0,08,08,000,000600000,0,0,,,,A"
-      << "Frequency is rounded."
+  QTest::newRow("step the frequency is not on changes nothing")
+      << 3 << 8 << "12.5kHz" << int(Qt::Key_Return) << a
+      << "slot 003: 145.510 MHz is not on the 12.5 kHz step; left at 5 kHz"
       << "";
   QTest::newRow("invalid frequency keeps the old value")
       << 3 << 2 << "145..5" << int(Qt::Key_Return) << a << ""
       << "Invalid Frequency.\nPlease check and try again.";
   QTest::newRow("Esc abandons") << 3 << 3 << "CLUB" << int(Qt::Key_Escape) << a << ""
                                 << "";
+  QTest::newRow("frequency of an empty row")
+      << 10 << 2 << "147.3" << int(Qt::Key_Return)
+      << "010,00147300000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,"
+      << ""
+      << "";
   QTest::newRow("empty row gets the editor's defaults")
       << 10 << 7 << "AM" << int(Qt::Key_Return)
       << "010,00144000000,0,0,0,0,0,0,08,08,000,000600000,2,0,,,,"
@@ -211,10 +248,8 @@ void MainFormRowsTest::cellsAreEditedInPlace() {
   QFETCH(QString, status);
   QFETCH(QString, message);
   RowsFixture f;
-  f.form->show();
-  f.form->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
-  f.form->Action(MainCommand::ViewAllColumns)->trigger();
+  const QString was = QString::fromStdString(f.form->Image().Record(SlotKind::Memory, slot));
+  QVERIFY(f.ShowFullTable());
   GridView* grid = f.form->GridOf(Grid::Memory);
   SelectRows(*f.form, slot + 1, slot + 1);
   grid->setFocus();
@@ -234,8 +269,65 @@ void MainFormRowsTest::cellsAreEditedInPlace() {
   QCOMPARE(QString::fromStdString(f.form->Image().Record(SlotKind::Memory, slot)), record);
   QCOMPARE(f.form->statusBar()->currentMessage(), status);
   QCOMPARE(f.messages.Texts(), message.isEmpty() ? QStringList() : QStringList{message});
-  const bool stored = finish == Qt::Key_Return && message.isEmpty();
+  const bool stored = record != was;
   QCOMPARE(f.form->Document().History().StepCount(), std::size_t{stored ? 1u : 0u});
+  // Enter ends the cell and nothing else: no editor opens to store its own view over it.
+  QCOMPARE(f.editorShowed, QStringList());
+}
+
+// A cell still open when an editor is asked for (a double-click on its row) is stored first,
+// so the editor shows it.
+void MainFormRowsTest::editorOpenedOverAnOpenCellShowsTheCellStored() {
+  RowsFixture f;
+  QVERIFY(f.ShowFullTable());
+  GridView* grid = f.form->GridOf(Grid::Memory);
+  grid->setFocus();
+  grid->setCurrentIndex(grid->model()->index(10, kNameColumn));
+  QTest::keyClick(grid, Qt::Key_F2);
+  QWidget* editor = QApplication::focusWidget();
+  QVERIFY(editor && editor != grid);
+  QTest::keyClicks(editor, QStringLiteral("NET"));
+  emit grid->EditorRequested(Grid::Memory, 11);
+  QCOMPARE(
+      f.editorShowed,
+      QStringList{QStringLiteral("010,00144000000,0,0,0,0,0,0,08,08,000,000600000,0,0,,,,NET")});
+  QCoreApplication::processEvents();
+  QCOMPARE(f.form->Document().History().StepCount(), std::size_t{1});
+}
+
+void MainFormRowsTest::rowKeysActOnlyWhileTheGridHasFocus_data() {
+  QTest::addColumn<QString>("focus");  // "grid", "list cell" or "comment"
+  QTest::addColumn<bool>("moves");
+  QTest::newRow("grid") << "grid" << true;
+  QTest::newRow("list cell opens its list") << "list cell" << false;
+  QTest::newRow("comment line") << "comment" << false;
+}
+
+void MainFormRowsTest::rowKeysActOnlyWhileTheGridHasFocus() {
+  QFETCH(QString, focus);
+  QFETCH(bool, moves);
+  RowsFixture f;
+  QVERIFY(f.ShowFullTable());
+  GridView* grid = f.form->GridOf(Grid::Memory);
+  grid->setFocus();
+  SelectRows(*f.form, 4, 4);
+  QWidget* target = grid;
+  if (focus == QLatin1String("list cell")) {
+    grid->setCurrentIndex(grid->model()->index(3, kModeColumn));
+    QTest::keyClick(grid, Qt::Key_F2);
+    target = QApplication::focusWidget();
+    QVERIFY(qobject_cast<QComboBox*>(target));
+  } else if (focus == QLatin1String("comment")) {
+    target = f.form->findChild<QWidget*>(QStringLiteral("Edit2"));
+    target->setFocus();
+  }
+  QTest::keyClick(target, Qt::Key_Down, Qt::AltModifier);
+  QCOMPARE(Name(*f.form, 3), moves ? QStringLiteral("B") : QStringLiteral("A"));
+  QCOMPARE(f.form->Document().History().StepCount(), std::size_t{moves ? 1u : 0u});
+  if (auto* list = qobject_cast<QComboBox*>(target)) {
+    QVERIFY(list->view()->isVisible());
+    list->hidePopup();
+  }
 }
 
 }  // namespace quorvan

@@ -3,13 +3,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest>
 
 #include "core/rules/GridTexts.h"
 #include "gui/mainwindow/GridView.h"
 #include "gui/mainwindow/MainFormFixture.h"
+#include "gui/mainwindow/TSetupForm.h"
 #include "io/serial/SerialPortNames.h"
 
 namespace quorvan {
@@ -49,6 +52,7 @@ class MainFormTest : public QObject {
   void startUpWithEmptyStoreAsksSetupOnce_data();
   void startUpWithEmptyStoreAsksSetupOnce();
   void startUpWithFilledStoreKeepsStoredChoices();
+  void setupAsksItsQuestionAboveTheChoices();
   void portMenuAcceptsValidAndRefusesInvalidPorts();
   void portMenuListsSystemPortsUsbFirstAndTypedDevices();
   void findRadioChoosesTheFoundPortAsTheMenuWould();
@@ -66,6 +70,21 @@ class MainFormTest : public QObject {
   void writeChecksPortAndAsks();
   void destroyingWithFocusedGridIsSafe();
 };
+
+void MainFormTest::setupAsksItsQuestionAboveTheChoices() {
+  TSetupForm setup;
+  setup.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&setup));
+  auto* question = setup.findChild<QLabel*>(QStringLiteral("SetupQuestion"));
+  QVERIFY(question);
+  QCOMPARE(question->text(), QStringLiteral("Which radio do you have?"));
+  const QList<QRadioButton*> choices = setup.findChildren<QRadioButton*>();
+  QVERIFY(!choices.isEmpty());
+  for (const QRadioButton* choice : choices) {
+    QVERIFY(question->mapTo(&setup, QPoint(0, question->height())).y() <=
+            choice->mapTo(&setup, QPoint(0, 0)).y());
+  }
+}
 
 void MainFormTest::startUpWithEmptyStoreAsksSetupOnce_data() {
   QTest::addColumn<int>("choice");

@@ -111,7 +111,9 @@ class PrintCommandTest : public QObject {
     QVERIFY(!print.Print(ThreePageDocument(), kCaption));
     QCOMPARE(printers.dialogs, 0);
     QCOMPARE(messages.shown.size(), 1);
-    QCOMPARE(messages.shown.front().text, QStringLiteral("There is no default printer."));
+    QCOMPARE(messages.shown.front().text,
+             QStringLiteral("There is no default printer.\nFile > Export PDF... writes the same "
+                            "pages to a PDF file without a printer."));
     QCOMPARE(messages.shown.front().icon, MessageIcon::Warning);
   }
 

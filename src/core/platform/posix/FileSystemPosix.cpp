@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -157,6 +158,13 @@ bool SystemFile::WriteAll(std::string_view bytes, int& failure) {
 
 bool SystemFile::Sync(int& failure) {
   if (::fsync(descriptor_) == 0) return true;
+  failure = errno;
+  return false;
+}
+
+bool SystemFile::TryLock(bool& taken, int& failure) {
+  taken = ::flock(descriptor_, LOCK_EX | LOCK_NB) == 0;
+  if (taken || errno == EWOULDBLOCK) return true;
   failure = errno;
   return false;
 }

@@ -226,6 +226,16 @@ bool SystemFile::Sync(int& failure) {
   return false;
 }
 
+bool SystemFile::TryLock(bool& taken, int& failure) {
+  const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(descriptor_));
+  OVERLAPPED whole{};
+  taken = ::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
+                       MAXDWORD, &whole) != 0;
+  if (taken || ::GetLastError() == ERROR_LOCK_VIOLATION) return true;
+  failure = EACCES;
+  return false;
+}
+
 void SystemFile::TakePermissionsOf(const std::string& /*target*/) {}
 
 bool SystemFile::CloseDescriptor(int descriptor, int& failure) {

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,11 @@ class ScriptedRadioLine : public ByteChannel {
   int openCount = 0;
   // The line fails (as a pulled cable does) when this many more commands were sent; -1: never.
   int cutAfter = -1;
+  // The line fails right after the radio's reply to the command this many commands on (0: the
+  // next), before anything else is sent; -1: never.
+  int cutAfterReplyOf = -1;
+  // Told of every command as it reaches the radio, before the radio takes it.
+  std::function<void(const std::string& command)> onCommand;
 
  private:
   void Take(const std::string& command) {
@@ -65,6 +71,7 @@ class ScriptedRadioLine : public ByteChannel {
       return;
     }
     if (cutAfter > 0) --cutAfter;
+    if (onCommand) onCommand(command);
     commands.push_back(command);
     const std::string reply = radio_.Answer(command) + "\r";
     QTimer::singleShot(0, &context_, [this, reply] {
@@ -72,6 +79,10 @@ class ScriptedRadioLine : public ByteChannel {
       waiting_ += reply;
       RaiseReply(static_cast<std::uint32_t>(waiting_.size()));
     });
+    if (cutAfterReplyOf == 0) {
+      QTimer::singleShot(0, &context_, [this] { RaiseLineError("The device was removed."); });
+    }
+    if (cutAfterReplyOf >= 0) --cutAfterReplyOf;
   }
 
   ScriptedRadio& radio_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/model/RadioForms.h"
+#include "core/transfer/LiveStep.h"
 #include "core/transfer/PartlyWritten.h"
 
 namespace quorvan {
@@ -16,6 +17,12 @@ ItemSet ItemsToCheck(const RadioImage& document, const WritePlan& plan) {
   // is then known again.
   items.Add(plan.unsure);
   return items;
+}
+
+// The items in the form the radio gives them back. Each item's form depends on that item and
+// the band plan alone, so only the items compared are converted, not the whole image.
+RadioImage GivenBack(const RadioImage& image, const ItemSet& items) {
+  return AsRadioGivesBack(ItemsOnly(image, items));
 }
 
 }  // namespace
@@ -68,6 +75,9 @@ TransferSequence& CheckedWriteSequence::Current() const {
       return *identify_;
     case Phase::ReadBack:
       return *readBack_;
+    case Phase::Journal:
+      // Nothing is outstanding: the part before the journal tells where it stands.
+      return plan_.changes ? static_cast<TransferSequence&>(*check_) : *identify_;
     default:
       return *write_;
   }
@@ -76,6 +86,7 @@ TransferSequence& CheckedWriteSequence::Current() const {
 SequenceAction CheckedWriteSequence::Start() {
   cancelRequested_ = false;
   replacedRead_ = stoppedBeforeWriting_ = journalKept_ = false;
+  journalAnswer_.reset();
   writeCompleted_ = readBackCompleted_ = false;
   journalRefusal_.clear();
   changedSinceBaseline_.clear();
@@ -105,6 +116,7 @@ SequenceAction CheckedWriteSequence::Start() {
 
 SequenceAction CheckedWriteSequence::OnReply(std::string_view waitingBytes) {
   if (phase_ == Phase::Done) return SequenceAction::Finish();
+  if (phase_ == Phase::Journal) return SequenceAction::Wait();
   const SequenceAction action = Current().OnReply(waitingBytes);
   if (action.kind != SequenceAction::Kind::Finish) {
     if (action.kind != SequenceAction::Kind::Send) phase_ = Phase::Done;
@@ -136,6 +148,8 @@ SequenceAction CheckedWriteSequence::NextPhase() {
       return StartWrite();
     case Phase::Identify:
       return StartWrite();
+    case Phase::Journal:
+      return SequenceAction::Wait();
     case Phase::Write:
       writeCompleted_ = true;
       if (plan_.readBack) return StartReadBack();
@@ -152,16 +166,48 @@ SequenceAction CheckedWriteSequence::NextPhase() {
 }
 
 SequenceAction CheckedWriteSequence::StartWrite() {
+  if (plan_.beginJournal) {
+    phase_ = Phase::Journal;
+    journalAnswer_.reset();
+    plan_.beginJournal(plan_.changes ? std::optional<RadioImage>(replaced_) : std::nullopt,
+                       Target());
+    return SequenceAction::Wait();
+  }
   if (plan_.keepJournal) {
     std::string error;
     if (!plan_.keepJournal(plan_.changes ? &replaced_ : nullptr, Target(), &error)) {
-      journalRefusal_ = error;
-      stoppedBeforeWriting_ = true;
-      phase_ = Phase::Done;
-      return SequenceAction::Finish();
+      return StopForJournal(std::move(error));
     }
     journalKept_ = true;
   }
+  return SendWrite();
+}
+
+void CheckedWriteSequence::JournalDone(bool kept, std::string error) {
+  journalAnswer_ = kept ? std::string() : std::move(error);
+  if (!kept && journalAnswer_->empty()) journalAnswer_ = "the journal was not kept";
+}
+
+SequenceAction CheckedWriteSequence::Resume() {
+  if (phase_ != Phase::Journal) return SequenceAction::Finish();
+  if (!journalAnswer_) return SequenceAction::Wait();
+  if (cancelRequested_) {
+    phase_ = Phase::Done;
+    return SequenceAction::Finish();
+  }
+  if (!journalAnswer_->empty()) return StopForJournal(*journalAnswer_);
+  journalKept_ = true;
+  return SendWrite();
+}
+
+SequenceAction CheckedWriteSequence::StopForJournal(std::string error) {
+  journalRefusal_ = std::move(error);
+  stoppedBeforeWriting_ = true;
+  phase_ = Phase::Done;
+  return SequenceAction::Finish();
+}
+
+SequenceAction CheckedWriteSequence::SendWrite() {
   if (plan_.changes) write_ = std::make_unique<WriteSequence>(document_, writeItems_);
   phase_ = Phase::Write;
   const SequenceAction action = write_->StartIdentified();
@@ -180,11 +226,11 @@ SequenceAction CheckedWriteSequence::StartReadBack() {
 
 void CheckedWriteSequence::FindChangesSinceBaseline() {
   // All in the form the radio gives back, taken once.
-  const RadioImage radio = AsRadioGivesBack(replaced_);
-  const RadioImage document = AsRadioGivesBack(document_);
-  const RadioImage meant = AsRadioGivesBack(*plan_.baseline);
+  const RadioImage radio = GivenBack(replaced_, checkItems_);
+  const RadioImage document = GivenBack(document_, checkItems_);
+  const RadioImage meant = GivenBack(*plan_.baseline, checkItems_);
   const std::optional<RadioImage> before =
-      plan_.unsureBefore ? std::optional<RadioImage>(AsRadioGivesBack(*plan_.unsureBefore))
+      plan_.unsureBefore ? std::optional<RadioImage>(GivenBack(*plan_.unsureBefore, checkItems_))
                          : std::nullopt;
   ItemSet changed;
   for (const ItemRef item : checkItems_.Items()) {
@@ -207,8 +253,8 @@ void CheckedWriteSequence::FindChangesSinceBaseline() {
 void CheckedWriteSequence::ChooseItemsToWrite() {
   // What the radio already holds as the document has it is not sent again, so completing a
   // write that broke off sends only what it did not get to.
-  const RadioImage radio = AsRadioGivesBack(replaced_);
-  const RadioImage document = AsRadioGivesBack(document_);
+  const RadioImage radio = GivenBack(replaced_, checkItems_);
+  const RadioImage document = GivenBack(document_, checkItems_);
   writeItems_ = ItemSet();
   for (const ItemRef item : checkItems_.Items()) {
     if (WriteSendsItem(document_, item) && ItemText(radio, item) != ItemText(document, item)) {
@@ -235,7 +281,7 @@ RadioImage CheckedWriteSequence::Target() const {
 
 void CheckedWriteSequence::Cancel() {
   cancelRequested_ = true;
-  if (phase_ != Phase::Done) Current().Cancel();
+  if (phase_ != Phase::Done && phase_ != Phase::Journal) Current().Cancel();
 }
 
 int CheckedWriteSequence::PhaseMaximum(Phase phase) const {
@@ -247,6 +293,7 @@ int CheckedWriteSequence::PhaseMaximum(Phase phase) const {
     case Phase::ReadBack:
       return plan_.readBack ? writeItems_.Count() : 0;
     case Phase::Identify:
+    case Phase::Journal:
     case Phase::Done:
       break;
   }
@@ -259,6 +306,7 @@ int CheckedWriteSequence::ProgressMaximum() const {
 
 int CheckedWriteSequence::ProgressPosition() const {
   if (phase_ == Phase::Done) return ProgressMaximum();
+  if (phase_ == Phase::Journal) return PhaseMaximum(Phase::Check);
   int position = 0;
   for (const Phase before : {Phase::Check, Phase::Write}) {
     if (before == phase_) break;

@@ -23,6 +23,9 @@ namespace quorvan {
 // the write with nothing written.
 using JournalKeeper =
     std::function<bool(const RadioImage* replaced, const RadioImage& target, std::string* error)>;
+// The same journal kept elsewhere (on another thread), from copies of its images: the write
+// waits (SequenceAction::Wait) until JournalDone tells how it went, and goes on at Resume.
+using JournalStarter = std::function<void(std::optional<RadioImage> replaced, RadioImage target)>;
 
 // What a write does besides writing.
 struct WritePlan {
@@ -44,6 +47,7 @@ struct WritePlan {
   // Afterwards, read back the items written and compare them with the document.
   bool readBack = false;
   JournalKeeper keepJournal;
+  JournalStarter beginJournal;  // instead of keepJournal
 };
 
 // The items a write that did not end may have left in any of its states, from its journal:
@@ -71,6 +75,7 @@ class CheckedWriteSequence final : public TransferSequence {
 
   SequenceAction Start() override;
   SequenceAction OnReply(std::string_view waitingBytes) override;
+  SequenceAction Resume() override;
   void Cancel() override;
   bool CancelRequested() const override { return cancelRequested_; }
 
@@ -98,6 +103,8 @@ class CheckedWriteSequence final : public TransferSequence {
   // by field (baseline first, radio second).
   const std::vector<FieldDifference>& ChangedSinceBaseline() const { return changedSinceBaseline_; }
   bool StoppedBeforeWriting() const { return stoppedBeforeWriting_; }
+  // With beginJournal: how keeping the journal went (`error` says why it could not be kept).
+  void JournalDone(bool kept, std::string error);
   // Why the journal could not be kept, when that stopped the write.
   const std::string& JournalRefusal() const { return journalRefusal_; }
   // The journal was kept: from then on the radio may hold part of the write.
@@ -115,13 +122,15 @@ class CheckedWriteSequence final : public TransferSequence {
   const std::vector<FieldDifference>& ReadBackDifferences() const { return readBackDifferences_; }
 
  private:
-  enum class Phase { Check, Identify, Write, ReadBack, Done };
+  enum class Phase { Check, Identify, Journal, Write, ReadBack, Done };
 
   TransferSequence& Current() const;
   int PhaseMaximum(Phase phase) const;
   // The part now running has finished: go on with the next one, or finish.
   SequenceAction NextPhase();
   SequenceAction StartWrite();
+  SequenceAction SendWrite();
+  SequenceAction StopForJournal(std::string error);
   SequenceAction StartReadBack();
   void FindChangesSinceBaseline();
   void ChooseItemsToWrite();
@@ -143,6 +152,7 @@ class CheckedWriteSequence final : public TransferSequence {
   bool replacedRead_ = false;
   bool stoppedBeforeWriting_ = false;
   bool journalKept_ = false;
+  std::optional<std::string> journalAnswer_;  // with beginJournal: empty when kept
   bool writeCompleted_ = false;
   bool readBackCompleted_ = false;
   std::string journalRefusal_;

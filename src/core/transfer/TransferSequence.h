@@ -19,6 +19,9 @@ struct SequenceAction {
     // A record is malformed: one the radio sent (the read stops before storing it) or one the
     // document holds (the write refuses to start). `message` says which and what is wrong.
     MalformedRecord,
+    // Nothing to send yet: the sequence waits on work of its own (its journal being kept) and
+    // its owner calls the driver's Resume once that is done. No reply is awaited meanwhile.
+    Wait,
   };
   Kind kind = Kind::Finish;
   std::string command;  // without the CR; only for Send
@@ -32,6 +35,7 @@ struct SequenceAction {
   static SequenceAction Malformed(std::string text) {
     return {Kind::MalformedRecord, {}, std::move(text)};
   }
+  static SequenceAction Wait() { return {Kind::Wait, {}, {}}; }
 };
 
 // A read or write exchange with the radio as a plain state machine: one command outstanding
@@ -45,6 +49,8 @@ class TransferSequence {
   virtual SequenceAction Start() = 0;
   // All bytes waiting at the reply event (CRs included, possibly several replies' worth).
   virtual SequenceAction OnReply(std::string_view waitingBytes) = 0;
+  // After a Wait: what to do now that the work waited on is done.
+  virtual SequenceAction Resume() { return SequenceAction::Finish(); }
   // After Cancel the next reply finishes the sequence without sending anything further.
   virtual void Cancel() = 0;
   virtual bool CancelRequested() const = 0;

@@ -8,7 +8,6 @@
 #include "core/files/Baseline.h"
 #include "core/files/WriteJournal.h"
 #include "core/messages/Messages.h"
-#include "core/transfer/LiveStep.h"
 #include "gui/common/MessageService.h"
 #include "gui/document/DocumentSignals.h"
 #include "io/serial/PortAdvice.h"
@@ -49,6 +48,8 @@ LiveMode::LiveMode(const quorvan::Document& document, DocumentSignals& documentS
 }
 
 LiveMode::~LiveMode() {
+  // A save under way ends first; its result, not yet delivered, goes with this object.
+  JoinWorker();
   // The session goes before the line it drives.
   session_.reset();
   line_.reset();
@@ -133,10 +134,11 @@ bool LiveMode::Leave() {
 }
 
 void LiveMode::WaitForQueue() {
-  if (!session_->IsRunning() && (queue_.Paused() || queue_.Settled())) return;
+  if (!session_->IsRunning() && !closing_ && (queue_.Paused() || queue_.Settled())) return;
   QEventLoop loop;
   const auto check = [this, &loop] {
-    if (!session_->IsRunning() && !sendPosted_ && (queue_.Paused() || queue_.Settled())) {
+    if (!session_->IsRunning() && !closing_ && !sendPosted_ &&
+        (queue_.Paused() || queue_.Settled())) {
       loop.quit();
     }
   };
@@ -203,12 +205,13 @@ void LiveMode::SendLater() {
 }
 
 void LiveMode::SendNext() {
-  if (!active_ || session_->IsRunning()) return;
+  if (!active_ || session_->IsRunning() || closing_) return;
   step_ = queue_.TakeNext();
   if (step_.Empty()) {
     emit StatusChanged();
     return;
   }
+  const unsigned number = ++stepNumber_;
   // The step's items as the document holds them now; a later change waits for a later step.
   sentImage_ = ItemsOnly(document_.Image(), step_);
   bool journal = false;
@@ -236,10 +239,22 @@ void LiveMode::SendNext() {
     EndStep(JudgeLiveStep(step_, plan_, *write_, true, {}).confirmed, {});
     return;
   }
-  journal_ = std::make_unique<WriteJournal>(Folder());
-  plan_.keepJournal = [journal = journal_.get()](const RadioImage* replaced,
-                                                 const RadioImage& target, std::string* error) {
-    return journal->Begin(replaced, target, std::time(nullptr), error);
+  journal_ = std::make_shared<WriteJournal>(Folder());
+  // The write waits, sending nothing, until its journal is on disk.
+  plan_.beginJournal = [this, number](std::optional<RadioImage> replaced, RadioImage target) {
+    auto kept = std::make_shared<bool>(false);
+    auto error = std::make_shared<std::string>();
+    OffThread(
+        [journal = journal_, replaced = std::move(replaced), target = std::move(target), kept,
+         error] {
+          *kept = journal->Begin(replaced ? &*replaced : nullptr, target, std::time(nullptr),
+                                 error.get());
+        },
+        [this, number, kept, error] {
+          if (number != stepNumber_ || !write_) return;
+          write_->JournalDone(*kept, *error);
+          session_->Resume();
+        });
   };
   write_ = std::make_unique<CheckedWriteSequence>(sentImage_, plan_);
   emit ItemsChanged(step_.Items());
@@ -249,30 +264,68 @@ void LiveMode::SendNext() {
 
 void LiveMode::OnFinished(TransferSession::Outcome outcome, const QString& message) {
   if (!write_) return;
+  // A line that failed while the journal was being begun: it is on disk, or not, before it is
+  // looked at.
+  JoinWorker();
   const bool ended = outcome == TransferSession::Outcome::Completed;
   // A line that failed is let go, so the next step (or Resume) opens it again.
   if (!ended) line_->Release();
   LiveStepOutcome judged = JudgeLiveStep(step_, plan_, *write_, ended, message.toStdString());
-  const std::optional<RadioImage> holds = write_->RadioNowHolds();
-  std::string error;
-  if (holds && journal_->Begun()) {
-    if (!journal_->Finish(*holds, std::time(nullptr), &error)) {
-      judged.confirmed = ItemSet();
-      judged.problem = StateNotKeptText(error);
-    }
-  } else if (holds && !backupFolder_.isEmpty()) {
-    // The radio held it all already: what it holds is known from the check.
-    if (!SaveBackup(Folder(), *holds, std::time(nullptr), BackupKind::Written, nullptr, &error)) {
-      judged.problem = std::string(kWrittenBackupNotKeptMessage) + " " + error;
-      judged.confirmed = ItemSet();
-    }
+  std::optional<RadioImage> holds = write_->RadioNowHolds();
+  const bool begun = journal_->Begun();
+  if (!holds || (!begun && backupFolder_.isEmpty())) {
+    CloseStep(std::move(judged), holds);
+    return;
   }
+  // What the radio now holds is kept on disk: the journal becomes the written backup or, when
+  // the radio held it all already (known from the check), a written backup is saved.
+  closing_ = true;
+  auto state = std::make_shared<const RadioImage>(std::move(*holds));
+  auto problem = std::make_shared<std::string>();
+  OffThread(
+      [journal = journal_, begun, folder = Folder(), state, problem] {
+        std::string error;
+        if (begun) {
+          if (!journal->Finish(*state, std::time(nullptr), &error)) {
+            *problem = StateNotKeptText(error);
+          }
+        } else if (!SaveBackup(folder, *state, std::time(nullptr), BackupKind::Written, nullptr,
+                               &error)) {
+          *problem = std::string(kWrittenBackupNotKeptMessage) + " " + error;
+        }
+      },
+      [this, judged = std::move(judged), state, problem]() mutable {
+        // No step is sent while this one closes, so this result is the step's own.
+        closing_ = false;
+        if (!problem->empty()) {
+          judged.confirmed = ItemSet();
+          judged.problem = *problem;
+          CloseStep(std::move(judged), std::nullopt);
+          return;
+        }
+        CloseStep(std::move(judged), *state);
+      });
+}
+
+void LiveMode::CloseStep(LiveStepOutcome judged, const std::optional<RadioImage>& holds) {
   if (holds && judged.confirmed == step_) {
     known_ = *holds;
   } else {
     known_.reset();
   }
   EndStep(judged.confirmed, judged.problem);
+}
+
+void LiveMode::OffThread(std::function<void()> work, std::function<void()> then) {
+  JoinWorker();
+  worker_ = std::thread([this, work = std::move(work), then = std::move(then)]() mutable {
+    work();
+    QMetaObject::invokeMethod(this, std::move(then), Qt::QueuedConnection);
+  });
+}
+
+void LiveMode::JoinWorker() {
+  if (worker_.joinable()) worker_.join();
 }
 
 void LiveMode::EndStep(const ItemSet& confirmed, const std::string& problem) {

@@ -5,11 +5,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "core/model/Document.h"
 #include "core/transfer/CheckedWriteSequence.h"
 #include "core/transfer/LiveQueue.h"
+#include "core/transfer/LiveStep.h"
 #include "io/session/TransferSession.h"
 
 namespace quorvan {
@@ -70,7 +72,14 @@ class LiveMode : public QObject {
   void SendNext();
   void SendLater();
   void OnFinished(TransferSession::Outcome outcome, const QString& message);
+  // The step's write ended with `judged`; `holds` is what the radio holds when that is known
+  // and its state was kept on disk.
+  void CloseStep(LiveStepOutcome judged, const std::optional<RadioImage>& holds);
   void EndStep(const ItemSet& confirmed, const std::string& problem);
+  // Runs `work` on the worker thread, the one before it done first; `then` afterwards on the
+  // window's thread. The work is handed copies, never the document.
+  void OffThread(std::function<void()> work, std::function<void()> then);
+  void JoinWorker();
   // Waits, taking no user input, until nothing is on its way.
   void WaitForQueue();
   std::string Folder() const;
@@ -97,7 +106,15 @@ class LiveMode : public QObject {
   // journal kept; none: the baselines on disk tell (at the start, after a failure).
   std::optional<RadioImage> known_;
   WritePlan plan_;
-  std::unique_ptr<WriteJournal> journal_;
+  // Shared with the worker while it saves the journal; the window's thread reads it only
+  // once the worker is done with it.
+  std::shared_ptr<WriteJournal> journal_;
+  // The journal's durable saves, so that the window never waits on the disk.
+  std::thread worker_;
+  // Counts the steps sent: a worker's result for an earlier step is not this one's.
+  unsigned stepNumber_ = 0;
+  // The step's write ended and what the radio holds is being kept: no next step until it is.
+  bool closing_ = false;
   std::unique_ptr<CheckedWriteSequence> write_;
 };
 

@@ -84,6 +84,7 @@ bool TransferSession::Start(TransferSequence& sequence, const QString& portName,
   if (running_) return false;
   running_ = true;
   finishing_ = false;
+  waiting_ = false;
   sequence_ = &sequence;
   probe_ = std::move(probe);
   portName_ = portName;
@@ -120,8 +121,21 @@ void TransferSession::Cancel() {
   cancelTimer_->Start(kCancelGraceMs);
 }
 
+void TransferSession::Resume() {
+  if (!running_ || finishing_ || !waiting_) return;
+  waiting_ = false;
+  if (sequence_->CancelRequested()) {
+    Finish(Outcome::Cancelled, {});
+    return;
+  }
+  const SequenceAction action = sequence_->Resume();
+  EmitProgress();
+  Perform(action);
+}
+
 void TransferSession::OnReply() {
-  if (!running_ || finishing_) return;
+  // Bytes that come while the sequence waits stay waiting for the reply they belong with.
+  if (!running_ || finishing_ || waiting_) return;
   replyTimer_->Stop();
   std::string bytes;
   try {
@@ -186,6 +200,9 @@ void TransferSession::Perform(const SequenceAction& action) {
     case SequenceAction::Kind::MalformedRecord:
       Finish(Outcome::MalformedRecord, QString::fromStdString(action.message));
       return;
+    case SequenceAction::Kind::Wait:
+      waiting_ = true;
+      return;
   }
 }
 
@@ -233,6 +250,7 @@ void TransferSession::Finish(Outcome outcome, const QString& message) {
   // Not running any more before the port closes: a close can report the line failing again.
   running_ = false;
   finishing_ = false;
+  waiting_ = false;
   channel_.Close();
   sequence_ = nullptr;
   probe_ = {};

@@ -62,6 +62,9 @@ class TransferSession : public QObject {
   // What the dialog's Cancel does: no further command is sent; the next reply or the end of
   // the grace period finishes the transfer as Cancelled. Ignored when nothing is running.
   void Cancel();
+  // After the sequence asked to wait (SequenceAction::Wait): goes on with what it does next.
+  // Ignored unless the running sequence is waiting.
+  void Resume();
 
   // How long each reply is waited for (kReplyTimeoutMs unless changed): a search for the radio
   // gives each port a shorter time. Takes effect at the next command.
@@ -105,6 +108,7 @@ class TransferSession : public QObject {
   QString portName_;
   int replyTimeoutMs_ = kReplyTimeoutMs;
   bool running_ = false;
+  bool waiting_ = false;  // on the sequence's own work: no reply is awaited
   bool finishing_ = false;
   Outcome outcome_ = Outcome::Completed;
   QString message_;

@@ -17,6 +17,7 @@ namespace quorvan {
 namespace {
 
 using testing::RunExchange;
+using testing::RunResult;
 using testing::SampleImage;
 using testing::ScriptedRadio;
 using V = std::vector<std::string>;
@@ -385,43 +386,70 @@ TEST(CheckedWriteSequence, KeepsItsJournalRightBeforeTheFirstChangeOrWritesNothi
   const RadioImage baseline = Baseline();
   RadioImage document = baseline;
   document.Menu().Set(kMenuBAT, "1");
+  const std::string refusal = "cannot create /b/x: No space left on device";
   for (const bool changes : {true, false}) {
     for (const bool kept : {true, false}) {
-      SCOPED_TRACE(std::string(changes ? "changes" : "whole") + (kept ? ", kept" : ", refused"));
-      ScriptedRadio radio(baseline);
-      V sentBefore;
-      std::optional<RadioImage> target;
-      bool withReplaced = false;
-      WritePlan plan;
-      if (changes) {
-        plan = PlanChanges(document, baseline, false, nullptr);
-      } else {
-        plan.scope = TransferScope::Menu;
-        plan.baseline = &baseline;
+      // Kept by the sequence's own call, or elsewhere while the write waits for it.
+      for (const bool waits : {false, true}) {
+        SCOPED_TRACE(std::string(changes ? "changes" : "whole") + (kept ? ", kept" : ", refused") +
+                     (waits ? ", waited for" : ""));
+        ScriptedRadio radio(baseline);
+        V sentBefore;
+        std::optional<RadioImage> target;
+        bool withReplaced = false;
+        WritePlan plan;
+        if (changes) {
+          plan = PlanChanges(document, baseline, false, nullptr);
+        } else {
+          plan.scope = TransferScope::Menu;
+          plan.baseline = &baseline;
+        }
+        V sent;
+        if (waits) {
+          plan.beginJournal = [&](std::optional<RadioImage> replaced, RadioImage holds) {
+            sentBefore = sent;
+            target = std::move(holds);
+            withReplaced = replaced.has_value();
+          };
+        } else {
+          plan.keepJournal = [&](const RadioImage* replaced, const RadioImage& holds,
+                                 std::string* error) {
+            sentBefore = sent;
+            target = holds;
+            withReplaced = replaced != nullptr;
+            if (!kept) *error = refusal;
+            return kept;
+          };
+        }
+        CheckedWriteSequence sequence(document, plan);
+        const auto answer = [&](std::string_view command) {
+          sent.emplace_back(command);
+          return radio.Answer(command);
+        };
+        const RunResult first = RunExchange(sequence, answer);
+        if (waits) {
+          ASSERT_EQ(first.end, SequenceAction::Kind::Wait);
+          EXPECT_EQ(sent, sentBefore) << "nothing goes while the journal is being kept";
+          EXPECT_EQ(sequence.Resume().kind, SequenceAction::Kind::Wait)
+              << "no answer from the journal yet";
+          EXPECT_EQ(sequence.OnReply("stray\r").kind, SequenceAction::Kind::Wait);
+          EXPECT_EQ(radio.Image().Menu().Get(kMenuBAT), baseline.Menu().Get(kMenuBAT));
+          sequence.JournalDone(kept, kept ? std::string() : refusal);
+          SequenceAction action = sequence.Resume();
+          for (int i = 0; action.kind == SequenceAction::Kind::Send && i < 5000; ++i) {
+            action = sequence.OnReply(answer(action.command) + "\r");
+          }
+          EXPECT_EQ(action.kind, SequenceAction::Kind::Finish);
+        }
+        EXPECT_EQ(sentBefore, changes ? Join({kIdentify, {"BAT"}}) : kIdentify);
+        EXPECT_EQ(withReplaced, changes);
+        ASSERT_TRUE(target.has_value());
+        EXPECT_TRUE(ImageChanges::Between(*target, document).Empty());
+        EXPECT_EQ(sequence.JournalKept(), kept);
+        EXPECT_EQ(sequence.StoppedBeforeWriting(), !kept);
+        EXPECT_EQ(sequence.JournalRefusal(), kept ? "" : refusal);
+        EXPECT_EQ(radio.Image().Menu().Get(kMenuBAT), kept ? "1" : baseline.Menu().Get(kMenuBAT));
       }
-      V sent;
-      plan.keepJournal = [&](const RadioImage* replaced, const RadioImage& holds,
-                             std::string* error) {
-        sentBefore = sent;
-        target = holds;
-        withReplaced = replaced != nullptr;
-        if (!kept) *error = "cannot create /b/x: No space left on device";
-        return kept;
-      };
-      CheckedWriteSequence sequence(document, plan);
-      RunExchange(sequence, [&](std::string_view command) {
-        sent.emplace_back(command);
-        return radio.Answer(command);
-      });
-      EXPECT_EQ(sentBefore, changes ? Join({kIdentify, {"BAT"}}) : kIdentify);
-      EXPECT_EQ(withReplaced, changes);
-      ASSERT_TRUE(target.has_value());
-      EXPECT_TRUE(ImageChanges::Between(*target, document).Empty());
-      EXPECT_EQ(sequence.JournalKept(), kept);
-      EXPECT_EQ(sequence.StoppedBeforeWriting(), !kept);
-      EXPECT_EQ(sequence.JournalRefusal(),
-                kept ? "" : "cannot create /b/x: No space left on device");
-      EXPECT_EQ(radio.Image().Menu().Get(kMenuBAT), kept ? "1" : baseline.Menu().Get(kMenuBAT));
     }
   }
   // A radio that is not the document's is never journaled for.

@@ -154,6 +154,7 @@ class LiveModeTest : public QObject {
   void everyKindOfStepReachesTheRadioWithUndoAndRedo_data();
   void everyKindOfStepReachesTheRadioWithUndoAndRedo();
   void quickEditsOfOneItemAreSentOnceInTheirLatestState();
+  void eachStepsJournalIsOnDiskBeforeItsFirstWrite();
   void aFailurePausesUntilResume_data();
   void aFailurePausesUntilResume();
   void leavingWaitsForTheQueueOrAsks();
@@ -353,6 +354,45 @@ void LiveModeTest::quickEditsOfOneItemAreSentOnceInTheirLatestState() {
   QCOMPARE(f.RowTip(Grid::Memory, 22), QString());
 }
 
+void LiveModeTest::eachStepsJournalIsOnDiskBeforeItsFirstWrite() {
+  LiveFixture f;
+  f.TurnOn();
+  const QDir backups(f.Path(QStringLiteral("backups")));
+  // At each step's first write command: its journal, and the state the step before left.
+  struct AtWrite {
+    qsizetype pending;
+    qsizetype written;
+  };
+  std::vector<AtWrite> seen;
+  bool stepBegun = false;
+  f.line.onCommand = [&](const std::string& command) {
+    if (command == "VOX 0") stepBegun = true;  // each step is one exchange
+    const bool write = command.rfind("VMC ", 0) == 0 || command.rfind("MW ", 0) == 0;
+    if (write && stepBegun) {
+      stepBegun = false;
+      seen.push_back({backups.entryList({QStringLiteral("*pending*")}, QDir::Files).size(),
+                      backups.entryList({QStringLiteral("*written*")}, QDir::Files).size()});
+    }
+  };
+  // The second step is made while the first is on its way.
+  ChangeDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 20, Channel(20, "00145000000", "ONE"));
+  });
+  QCoreApplication::processEvents();
+  ChangeDocument(*f.form, [](RadioImage& image) {
+    image.Store(SlotKind::Memory, 30, Channel(30, "00145100000", "TWO"));
+  });
+  QVERIFY(f.WaitIdle());
+  QVERIFY(f.RadioHoldsDocument());
+  QCOMPARE(seen.size(), 2u);
+  for (std::size_t step = 0; step < seen.size(); ++step) {
+    QCOMPARE(seen[step].pending, qsizetype(1));
+    QCOMPARE(seen[step].written, qsizetype(step));
+  }
+  QCOMPARE(backups.entryList({QStringLiteral("*pending*")}, QDir::Files).size(), qsizetype(0));
+  QCOMPARE(backups.entryList({QStringLiteral("*written*")}, QDir::Files).size(), qsizetype(2));
+}
+
 void LiveModeTest::aFailurePausesUntilResume_data() {
   QTest::addColumn<Step>("fault");
   QTest::addColumn<QString>("why");
@@ -365,6 +405,10 @@ void LiveModeTest::aFailurePausesUntilResume_data() {
   // The identification and the check took 7 commands; the line goes with the write.
   QTest::newRow("line cut mid-step")
       << Step([](LiveFixture& f) { f.line.cutAfter = 8; }) << QStringLiteral("removed");
+  // The identification and the check of the empty channel took 4 commands: the line goes while
+  // the journal is being kept.
+  QTest::newRow("line cut before the write")
+      << Step([](LiveFixture& f) { f.line.cutAfterReplyOf = 3; }) << QStringLiteral("removed");
 }
 
 void LiveModeTest::aFailurePausesUntilResume() {

@@ -908,6 +908,18 @@ Wiederherstellen?</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Ports tried</source>
+        <translation>Geprüfte Ports</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>What each serial port answered</source>
+        <translation>Was jeder serielle Port geantwortet hat</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::FrequencyGroup</name>
@@ -1821,6 +1833,22 @@ Bitte prüfen Sie den Zustand des COM-Ports.</translation>
     <message>
         <source>Later</source>
         <translation>Später</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>gesendet</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>bestätigt</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
     </message>
 </context>
 <context>

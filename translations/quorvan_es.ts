@@ -908,6 +908,18 @@ Restore them?</source>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Ports tried</source>
+        <translation>Puertos probados</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>What each serial port answered</source>
+        <translation>Lo que respondió cada puerto serie</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::FrequencyGroup</name>
@@ -1821,6 +1833,22 @@ Compruebe el estado del puerto COM.</translation>
     <message>
         <source>Later</source>
         <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en espera</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>enviado</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confirmado</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallido</translation>
     </message>
 </context>
 <context>

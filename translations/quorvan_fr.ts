@@ -908,6 +908,18 @@ Les restaurer ?</translation>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Ports tried</source>
+        <translation>Ports essayés</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>What each serial port answered</source>
+        <translation>Ce que chaque port série a répondu</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::FrequencyGroup</name>
@@ -1821,6 +1833,22 @@ Veuillez vérifier l&apos;état du port COM.</translation>
     <message>
         <source>Later</source>
         <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>envoyé</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confirmé</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
     </message>
 </context>
 <context>

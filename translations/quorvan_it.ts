@@ -908,6 +908,18 @@ Ripristinarle?</translation>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>Ports tried</source>
+        <translation>Porte provate</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>What each serial port answered</source>
+        <translation>Che cosa ha risposto ogni porta seriale</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::FrequencyGroup</name>
@@ -1821,6 +1833,22 @@ Controllare lo stato della porta COM.</translation>
     <message>
         <source>Later</source>
         <translation>Più tardi</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>in attesa</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>inviato</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confermato</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>non riuscito</translation>
     </message>
 </context>
 <context>

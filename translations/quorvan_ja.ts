@@ -908,6 +908,18 @@ Restore them?</source>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>Ports tried</source>
+        <translation>試したポート</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>What each serial port answered</source>
+        <translation>各シリアルポートの応答</translation>
+    </message>
 </context>
 <context>
     <name>quorvan::FrequencyGroup</name>
@@ -1820,6 +1832,22 @@ COMポートの状態を確認してください。</translation>
     <message>
         <source>Later</source>
         <translation>後で</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>送信済み</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>確認済み</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失敗</translation>
     </message>
 </context>
 <context>

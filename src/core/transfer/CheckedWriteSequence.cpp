@@ -337,6 +337,7 @@ std::string CheckedWriteSequence::Activity() const {
     case Phase::Check:
       return items("Checking", checkItems_.Count());
     case Phase::Identify:
+    case Phase::Journal:  // keeping what the write will leave, right before it sends
     case Phase::Write:
       // A write of everything names what it is sending; one of changes only that it writes.
       if (plan_.changes || !write_ || write_->Activity().empty()) return "Writing";

@@ -619,6 +619,138 @@ Wiederherstellen?</translation>
         <source>File &gt; Export PDF... writes the same pages to a PDF file without a printer.</source>
         <translation>Datei &gt; PDF exportieren... schreibt dieselben Seiten ohne Drucker in eine PDF-Datei.</translation>
     </message>
+    <message>
+        <source>Read cancelled after %1 of %2 steps; the document holds what was read.</source>
+        <translation>Auslesen nach %1 von %2 Schritten abgebrochen; das Dokument enthält, was gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>Read failed after %1 of %2 steps; the document holds what was read.</source>
+        <translation>Auslesen nach %1 von %2 Schritten fehlgeschlagen; das Dokument enthält, was gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>Read %1 memory channels, VFOs, CALL, DTMF and menu in %2.</source>
+        <translation>%1 Speicherkanäle, VFOs, CALL, DTMF und Menü in %2 ausgelesen.</translation>
+    </message>
+    <message>
+        <source>Read %1 memory channels, VFOs, CALL and DTMF in %2.</source>
+        <translation>%1 Speicherkanäle, VFOs, CALL und DTMF in %2 ausgelesen.</translation>
+    </message>
+    <message>
+        <source>Read the menu in %1.</source>
+        <translation>Menü in %1 ausgelesen.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed item in %2; the radio holds it.</source>
+        <translation>%1 geänderter Eintrag in %2 geschrieben; das Funkgerät enthält ihn.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed items in %2; the radio holds them.</source>
+        <translation>%1 geänderte Einträge in %2 geschrieben; das Funkgerät enthält sie.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed item in %2.</source>
+        <translation>%1 geänderter Eintrag in %2 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed items in %2.</source>
+        <translation>%1 geänderte Einträge in %2 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL, DTMF and menu in %1; the radio holds them.</source>
+        <translation>Speicherkanäle, VFOs, CALL, DTMF und Menü in %1 geschrieben; das Funkgerät enthält sie.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL, DTMF and menu in %1.</source>
+        <translation>Speicherkanäle, VFOs, CALL, DTMF und Menü in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL and DTMF in %1; the radio holds them.</source>
+        <translation>Speicherkanäle, VFOs, CALL und DTMF in %1 geschrieben; das Funkgerät enthält sie.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL and DTMF in %1.</source>
+        <translation>Speicherkanäle, VFOs, CALL und DTMF in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Wrote the menu in %1; the radio holds them.</source>
+        <translation>Menü in %1 geschrieben; das Funkgerät enthält es.</translation>
+    </message>
+    <message>
+        <source>Wrote the menu in %1.</source>
+        <translation>Menü in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Verified in %1: the radio holds this document.</source>
+        <translation>In %1 geprüft: das Funkgerät enthält dieses Dokument.</translation>
+    </message>
+    <message>
+        <source>Verified in %1: %2 field differs from this document.</source>
+        <translation>In %1 geprüft: %2 Feld weicht von diesem Dokument ab.</translation>
+    </message>
+    <message>
+        <source>Verified in %1: %2 fields differ from this document.</source>
+        <translation>In %1 geprüft: %2 Felder weichen von diesem Dokument ab.</translation>
+    </message>
+    <message>
+        <source>Exported %1 channel to %2.</source>
+        <translation>%1 Kanal nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>Exported %1 channels to %2.</source>
+        <translation>%1 Kanäle nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1 was not written.</source>
+        <translation>Export fehlgeschlagen: %1 wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1 is not a channel list.</source>
+        <translation>Import fehlgeschlagen: %1 ist keine Kanalliste.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.</source>
+        <translation>Aus %1 wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Imported %1 channel from %2.</source>
+        <translation>%1 Kanal aus %2 importiert.</translation>
+    </message>
+    <message>
+        <source>Imported %1 channels from %2.</source>
+        <translation>%1 Kanäle aus %2 importiert.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1 could not be read.</source>
+        <translation>Import fehlgeschlagen: %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the write&apos;s journal could not be kept.</source>
+        <translation>Nichts wurde geschrieben: das Protokoll des Schreibens konnte nicht gesichert werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio changed since it was last read.</source>
+        <translation>Nichts wurde geschrieben: das Funkgerät wurde seit dem letzten Auslesen geändert.</translation>
+    </message>
+    <message>
+        <source>Write cancelled; the radio may hold part of it.</source>
+        <translation>Schreiben abgebrochen; das Funkgerät enthält vielleicht einen Teil davon.</translation>
+    </message>
+    <message>
+        <source>Write failed; the radio may hold part of it.</source>
+        <translation>Schreiben fehlgeschlagen; das Funkgerät enthält vielleicht einen Teil davon.</translation>
+    </message>
+    <message>
+        <source>Nothing needed writing; the radio holds it.</source>
+        <translation>Nichts musste geschrieben werden; das Funkgerät enthält es bereits.</translation>
+    </message>
+    <message>
+        <source>Verify cancelled.</source>
+        <translation>Prüfen abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Verify failed; nothing was compared.</source>
+        <translation>Prüfen fehlgeschlagen; nichts wurde verglichen.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

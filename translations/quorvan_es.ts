@@ -619,6 +619,138 @@ Restore them?</source>
         <source>File &gt; Export PDF... writes the same pages to a PDF file without a printer.</source>
         <translation>Archivo &gt; Exportar PDF... escribe las mismas páginas en un archivo PDF sin impresora.</translation>
     </message>
+    <message>
+        <source>Read cancelled after %1 of %2 steps; the document holds what was read.</source>
+        <translation>Lectura cancelada tras %1 de %2 pasos; el documento contiene lo que se leyó.</translation>
+    </message>
+    <message>
+        <source>Read failed after %1 of %2 steps; the document holds what was read.</source>
+        <translation>La lectura falló tras %1 de %2 pasos; el documento contiene lo que se leyó.</translation>
+    </message>
+    <message>
+        <source>Read %1 memory channels, VFOs, CALL, DTMF and menu in %2.</source>
+        <translation>Leídos %1 canales de memoria, VFO, CALL, DTMF y menú en %2.</translation>
+    </message>
+    <message>
+        <source>Read %1 memory channels, VFOs, CALL and DTMF in %2.</source>
+        <translation>Leídos %1 canales de memoria, VFO, CALL y DTMF en %2.</translation>
+    </message>
+    <message>
+        <source>Read the menu in %1.</source>
+        <translation>Menú leído en %1.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed item in %2; the radio holds it.</source>
+        <translation>Escrito %1 elemento cambiado en %2; el equipo lo contiene.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed items in %2; the radio holds them.</source>
+        <translation>Escritos %1 elementos cambiados en %2; el equipo los contiene.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed item in %2.</source>
+        <translation>Escrito %1 elemento cambiado en %2.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed items in %2.</source>
+        <translation>Escritos %1 elementos cambiados en %2.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL, DTMF and menu in %1; the radio holds them.</source>
+        <translation>Escritos canales de memoria, VFO, CALL, DTMF y menú en %1; el equipo los contiene.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL, DTMF and menu in %1.</source>
+        <translation>Escritos canales de memoria, VFO, CALL, DTMF y menú en %1.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL and DTMF in %1; the radio holds them.</source>
+        <translation>Escritos canales de memoria, VFO, CALL y DTMF en %1; el equipo los contiene.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL and DTMF in %1.</source>
+        <translation>Escritos canales de memoria, VFO, CALL y DTMF en %1.</translation>
+    </message>
+    <message>
+        <source>Wrote the menu in %1; the radio holds them.</source>
+        <translation>Menú escrito en %1; el equipo lo contiene.</translation>
+    </message>
+    <message>
+        <source>Wrote the menu in %1.</source>
+        <translation>Menú escrito en %1.</translation>
+    </message>
+    <message>
+        <source>Verified in %1: the radio holds this document.</source>
+        <translation>Verificado en %1: el equipo contiene este documento.</translation>
+    </message>
+    <message>
+        <source>Verified in %1: %2 field differs from this document.</source>
+        <translation>Verificado en %1: %2 campo difiere de este documento.</translation>
+    </message>
+    <message>
+        <source>Verified in %1: %2 fields differ from this document.</source>
+        <translation>Verificado en %1: %2 campos difieren de este documento.</translation>
+    </message>
+    <message>
+        <source>Exported %1 channel to %2.</source>
+        <translation>Exportado %1 canal a %2.</translation>
+    </message>
+    <message>
+        <source>Exported %1 channels to %2.</source>
+        <translation>Exportados %1 canales a %2.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1 was not written.</source>
+        <translation>La exportación falló: no se escribió %1.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1 is not a channel list.</source>
+        <translation>La importación falló: %1 no es una lista de canales.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.</source>
+        <translation>No se importó nada de %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 channel from %2.</source>
+        <translation>Importado %1 canal de %2.</translation>
+    </message>
+    <message>
+        <source>Imported %1 channels from %2.</source>
+        <translation>Importados %1 canales de %2.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1 could not be read.</source>
+        <translation>La importación falló: no se pudo leer %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the write&apos;s journal could not be kept.</source>
+        <translation>No se escribió nada: no se pudo guardar el registro de la escritura.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio changed since it was last read.</source>
+        <translation>No se escribió nada: el equipo cambió desde la última lectura.</translation>
+    </message>
+    <message>
+        <source>Write cancelled; the radio may hold part of it.</source>
+        <translation>Escritura cancelada; puede que el equipo contenga una parte.</translation>
+    </message>
+    <message>
+        <source>Write failed; the radio may hold part of it.</source>
+        <translation>La escritura falló; puede que el equipo contenga una parte.</translation>
+    </message>
+    <message>
+        <source>Nothing needed writing; the radio holds it.</source>
+        <translation>No hacía falta escribir nada; el equipo ya lo contiene.</translation>
+    </message>
+    <message>
+        <source>Verify cancelled.</source>
+        <translation>Verificación cancelada.</translation>
+    </message>
+    <message>
+        <source>Verify failed; nothing was compared.</source>
+        <translation>La verificación falló; no se comparó nada.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

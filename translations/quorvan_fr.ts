@@ -619,6 +619,138 @@ Les restaurer ?</translation>
         <source>File &gt; Export PDF... writes the same pages to a PDF file without a printer.</source>
         <translation>Fichier &gt; Exporter en PDF... écrit les mêmes pages dans un fichier PDF, sans imprimante.</translation>
     </message>
+    <message>
+        <source>Read cancelled after %1 of %2 steps; the document holds what was read.</source>
+        <translation>Lecture annulée après %1 étapes sur %2 ; le document contient ce qui a été lu.</translation>
+    </message>
+    <message>
+        <source>Read failed after %1 of %2 steps; the document holds what was read.</source>
+        <translation>Échec de la lecture après %1 étapes sur %2 ; le document contient ce qui a été lu.</translation>
+    </message>
+    <message>
+        <source>Read %1 memory channels, VFOs, CALL, DTMF and menu in %2.</source>
+        <translation>%1 canaux mémoire, VFO, CALL, DTMF et menu lus en %2.</translation>
+    </message>
+    <message>
+        <source>Read %1 memory channels, VFOs, CALL and DTMF in %2.</source>
+        <translation>%1 canaux mémoire, VFO, CALL et DTMF lus en %2.</translation>
+    </message>
+    <message>
+        <source>Read the menu in %1.</source>
+        <translation>Menu lu en %1.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed item in %2; the radio holds it.</source>
+        <translation>%1 élément modifié écrit en %2 ; l&apos;émetteur-récepteur le contient.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed items in %2; the radio holds them.</source>
+        <translation>%1 éléments modifiés écrits en %2 ; l&apos;émetteur-récepteur les contient.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed item in %2.</source>
+        <translation>%1 élément modifié écrit en %2.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed items in %2.</source>
+        <translation>%1 éléments modifiés écrits en %2.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL, DTMF and menu in %1; the radio holds them.</source>
+        <translation>Canaux mémoire, VFO, CALL, DTMF et menu écrits en %1 ; l&apos;émetteur-récepteur les contient.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL, DTMF and menu in %1.</source>
+        <translation>Canaux mémoire, VFO, CALL, DTMF et menu écrits en %1.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL and DTMF in %1; the radio holds them.</source>
+        <translation>Canaux mémoire, VFO, CALL et DTMF écrits en %1 ; l&apos;émetteur-récepteur les contient.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL and DTMF in %1.</source>
+        <translation>Canaux mémoire, VFO, CALL et DTMF écrits en %1.</translation>
+    </message>
+    <message>
+        <source>Wrote the menu in %1; the radio holds them.</source>
+        <translation>Menu écrit en %1 ; l&apos;émetteur-récepteur le contient.</translation>
+    </message>
+    <message>
+        <source>Wrote the menu in %1.</source>
+        <translation>Menu écrit en %1.</translation>
+    </message>
+    <message>
+        <source>Verified in %1: the radio holds this document.</source>
+        <translation>Vérifié en %1 : l&apos;émetteur-récepteur contient ce document.</translation>
+    </message>
+    <message>
+        <source>Verified in %1: %2 field differs from this document.</source>
+        <translation>Vérifié en %1 : %2 champ diffère de ce document.</translation>
+    </message>
+    <message>
+        <source>Verified in %1: %2 fields differ from this document.</source>
+        <translation>Vérifié en %1 : %2 champs diffèrent de ce document.</translation>
+    </message>
+    <message>
+        <source>Exported %1 channel to %2.</source>
+        <translation>%1 canal exporté vers %2.</translation>
+    </message>
+    <message>
+        <source>Exported %1 channels to %2.</source>
+        <translation>%1 canaux exportés vers %2.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1 was not written.</source>
+        <translation>Échec de l&apos;exportation : %1 n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1 is not a channel list.</source>
+        <translation>Échec de l&apos;importation : %1 n&apos;est pas une liste de canaux.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.</source>
+        <translation>Rien n&apos;a été importé de %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 channel from %2.</source>
+        <translation>%1 canal importé de %2.</translation>
+    </message>
+    <message>
+        <source>Imported %1 channels from %2.</source>
+        <translation>%1 canaux importés de %2.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1 could not be read.</source>
+        <translation>Échec de l&apos;importation : %1 n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the write&apos;s journal could not be kept.</source>
+        <translation>Rien n&apos;a été écrit : le journal de l&apos;écriture n&apos;a pas pu être conservé.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio changed since it was last read.</source>
+        <translation>Rien n&apos;a été écrit : l&apos;émetteur-récepteur a changé depuis sa dernière lecture.</translation>
+    </message>
+    <message>
+        <source>Write cancelled; the radio may hold part of it.</source>
+        <translation>Écriture annulée ; l&apos;émetteur-récepteur en contient peut-être une partie.</translation>
+    </message>
+    <message>
+        <source>Write failed; the radio may hold part of it.</source>
+        <translation>Échec de l&apos;écriture ; l&apos;émetteur-récepteur en contient peut-être une partie.</translation>
+    </message>
+    <message>
+        <source>Nothing needed writing; the radio holds it.</source>
+        <translation>Rien à écrire ; l&apos;émetteur-récepteur le contient déjà.</translation>
+    </message>
+    <message>
+        <source>Verify cancelled.</source>
+        <translation>Vérification annulée.</translation>
+    </message>
+    <message>
+        <source>Verify failed; nothing was compared.</source>
+        <translation>Échec de la vérification ; rien n&apos;a été comparé.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -619,6 +619,138 @@ Ripristinarle?</translation>
         <source>File &gt; Export PDF... writes the same pages to a PDF file without a printer.</source>
         <translation>File &gt; Esporta PDF... scrive le stesse pagine in un file PDF senza stampante.</translation>
     </message>
+    <message>
+        <source>Read cancelled after %1 of %2 steps; the document holds what was read.</source>
+        <translation>Lettura annullata dopo %1 passi su %2; il documento contiene ciò che è stato letto.</translation>
+    </message>
+    <message>
+        <source>Read failed after %1 of %2 steps; the document holds what was read.</source>
+        <translation>Lettura non riuscita dopo %1 passi su %2; il documento contiene ciò che è stato letto.</translation>
+    </message>
+    <message>
+        <source>Read %1 memory channels, VFOs, CALL, DTMF and menu in %2.</source>
+        <translation>Letti %1 canali di memoria, VFO, CALL, DTMF e menu in %2.</translation>
+    </message>
+    <message>
+        <source>Read %1 memory channels, VFOs, CALL and DTMF in %2.</source>
+        <translation>Letti %1 canali di memoria, VFO, CALL e DTMF in %2.</translation>
+    </message>
+    <message>
+        <source>Read the menu in %1.</source>
+        <translation>Menu letto in %1.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed item in %2; the radio holds it.</source>
+        <translation>Scritto %1 elemento modificato in %2; l&apos;apparato lo contiene.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed items in %2; the radio holds them.</source>
+        <translation>Scritti %1 elementi modificati in %2; l&apos;apparato li contiene.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed item in %2.</source>
+        <translation>Scritto %1 elemento modificato in %2.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed items in %2.</source>
+        <translation>Scritti %1 elementi modificati in %2.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL, DTMF and menu in %1; the radio holds them.</source>
+        <translation>Scritti canali di memoria, VFO, CALL, DTMF e menu in %1; l&apos;apparato li contiene.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL, DTMF and menu in %1.</source>
+        <translation>Scritti canali di memoria, VFO, CALL, DTMF e menu in %1.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL and DTMF in %1; the radio holds them.</source>
+        <translation>Scritti canali di memoria, VFO, CALL e DTMF in %1; l&apos;apparato li contiene.</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL and DTMF in %1.</source>
+        <translation>Scritti canali di memoria, VFO, CALL e DTMF in %1.</translation>
+    </message>
+    <message>
+        <source>Wrote the menu in %1; the radio holds them.</source>
+        <translation>Menu scritto in %1; l&apos;apparato lo contiene.</translation>
+    </message>
+    <message>
+        <source>Wrote the menu in %1.</source>
+        <translation>Menu scritto in %1.</translation>
+    </message>
+    <message>
+        <source>Verified in %1: the radio holds this document.</source>
+        <translation>Verificato in %1: l&apos;apparato contiene questo documento.</translation>
+    </message>
+    <message>
+        <source>Verified in %1: %2 field differs from this document.</source>
+        <translation>Verificato in %1: %2 campo differisce da questo documento.</translation>
+    </message>
+    <message>
+        <source>Verified in %1: %2 fields differ from this document.</source>
+        <translation>Verificato in %1: %2 campi differiscono da questo documento.</translation>
+    </message>
+    <message>
+        <source>Exported %1 channel to %2.</source>
+        <translation>Esportato %1 canale in %2.</translation>
+    </message>
+    <message>
+        <source>Exported %1 channels to %2.</source>
+        <translation>Esportati %1 canali in %2.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1 was not written.</source>
+        <translation>Esportazione non riuscita: %1 non è stato scritto.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1 is not a channel list.</source>
+        <translation>Importazione non riuscita: %1 non è un elenco di canali.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.</source>
+        <translation>Non è stato importato nulla da %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 channel from %2.</source>
+        <translation>Importato %1 canale da %2.</translation>
+    </message>
+    <message>
+        <source>Imported %1 channels from %2.</source>
+        <translation>Importati %1 canali da %2.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1 could not be read.</source>
+        <translation>Importazione non riuscita: non è stato possibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the write&apos;s journal could not be kept.</source>
+        <translation>Non è stato scritto nulla: non è stato possibile conservare il registro della scrittura.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio changed since it was last read.</source>
+        <translation>Non è stato scritto nulla: l&apos;apparato è cambiato dall&apos;ultima lettura.</translation>
+    </message>
+    <message>
+        <source>Write cancelled; the radio may hold part of it.</source>
+        <translation>Scrittura annullata; l&apos;apparato potrebbe contenerne una parte.</translation>
+    </message>
+    <message>
+        <source>Write failed; the radio may hold part of it.</source>
+        <translation>Scrittura non riuscita; l&apos;apparato potrebbe contenerne una parte.</translation>
+    </message>
+    <message>
+        <source>Nothing needed writing; the radio holds it.</source>
+        <translation>Non c&apos;era nulla da scrivere; l&apos;apparato lo contiene già.</translation>
+    </message>
+    <message>
+        <source>Verify cancelled.</source>
+        <translation>Verifica annullata.</translation>
+    </message>
+    <message>
+        <source>Verify failed; nothing was compared.</source>
+        <translation>Verifica non riuscita; non è stato confrontato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

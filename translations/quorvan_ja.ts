@@ -619,6 +619,138 @@ Restore them?</source>
         <source>File &gt; Export PDF... writes the same pages to a PDF file without a printer.</source>
         <translation>ファイル &gt; PDFのエクスポート... でプリンターがなくても同じページを PDF ファイルに書き出せます。</translation>
     </message>
+    <message>
+        <source>Read cancelled after %1 of %2 steps; the document holds what was read.</source>
+        <translation>%2 ステップ中 %1 ステップで読み込みを中止しました。文書には読み込んだ分が入っています。</translation>
+    </message>
+    <message>
+        <source>Read failed after %1 of %2 steps; the document holds what was read.</source>
+        <translation>%2 ステップ中 %1 ステップで読み込みに失敗しました。文書には読み込んだ分が入っています。</translation>
+    </message>
+    <message>
+        <source>Read %1 memory channels, VFOs, CALL, DTMF and menu in %2.</source>
+        <translation>%1 件のメモリーチャンネル、VFO、CALL、DTMF、メニューを %2 で読み込みました。</translation>
+    </message>
+    <message>
+        <source>Read %1 memory channels, VFOs, CALL and DTMF in %2.</source>
+        <translation>%1 件のメモリーチャンネル、VFO、CALL、DTMF を %2 で読み込みました。</translation>
+    </message>
+    <message>
+        <source>Read the menu in %1.</source>
+        <translation>メニューを %1 で読み込みました。</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed item in %2; the radio holds it.</source>
+        <translation>変更した %1 件の項目を %2 で書き込みました。無線機はこの内容を保持しています。</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed items in %2; the radio holds them.</source>
+        <translation>変更した %1 件の項目を %2 で書き込みました。無線機はこの内容を保持しています。</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed item in %2.</source>
+        <translation>変更した %1 件の項目を %2 で書き込みました。</translation>
+    </message>
+    <message>
+        <source>Wrote %1 changed items in %2.</source>
+        <translation>変更した %1 件の項目を %2 で書き込みました。</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL, DTMF and menu in %1; the radio holds them.</source>
+        <translation>メモリーチャンネル、VFO、CALL、DTMF、メニューを %1 で書き込みました。無線機はこの内容を保持しています。</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL, DTMF and menu in %1.</source>
+        <translation>メモリーチャンネル、VFO、CALL、DTMF、メニューを %1 で書き込みました。</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL and DTMF in %1; the radio holds them.</source>
+        <translation>メモリーチャンネル、VFO、CALL、DTMF を %1 で書き込みました。無線機はこの内容を保持しています。</translation>
+    </message>
+    <message>
+        <source>Wrote memory channels, VFOs, CALL and DTMF in %1.</source>
+        <translation>メモリーチャンネル、VFO、CALL、DTMF を %1 で書き込みました。</translation>
+    </message>
+    <message>
+        <source>Wrote the menu in %1; the radio holds them.</source>
+        <translation>メニューを %1 で書き込みました。無線機はこの内容を保持しています。</translation>
+    </message>
+    <message>
+        <source>Wrote the menu in %1.</source>
+        <translation>メニューを %1 で書き込みました。</translation>
+    </message>
+    <message>
+        <source>Verified in %1: the radio holds this document.</source>
+        <translation>%1 で照合しました: 無線機はこの文書と同じ内容です。</translation>
+    </message>
+    <message>
+        <source>Verified in %1: %2 field differs from this document.</source>
+        <translation>%1 で照合しました: %2 件の項目がこの文書と異なります。</translation>
+    </message>
+    <message>
+        <source>Verified in %1: %2 fields differ from this document.</source>
+        <translation>%1 で照合しました: %2 件の項目がこの文書と異なります。</translation>
+    </message>
+    <message>
+        <source>Exported %1 channel to %2.</source>
+        <translation>%1 件のチャンネルを %2 にエクスポートしました。</translation>
+    </message>
+    <message>
+        <source>Exported %1 channels to %2.</source>
+        <translation>%1 件のチャンネルを %2 にエクスポートしました。</translation>
+    </message>
+    <message>
+        <source>Export failed: %1 was not written.</source>
+        <translation>エクスポートに失敗しました: %1 を書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Import failed: %1 is not a channel list.</source>
+        <translation>インポートに失敗しました: %1 はチャンネルリストではありません。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.</source>
+        <translation>%1 からは何もインポートしませんでした。</translation>
+    </message>
+    <message>
+        <source>Imported %1 channel from %2.</source>
+        <translation>%2 から %1 件のチャンネルをインポートしました。</translation>
+    </message>
+    <message>
+        <source>Imported %1 channels from %2.</source>
+        <translation>%2 から %1 件のチャンネルをインポートしました。</translation>
+    </message>
+    <message>
+        <source>Import failed: %1 could not be read.</source>
+        <translation>インポートに失敗しました: %1 を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the write&apos;s journal could not be kept.</source>
+        <translation>何も書き込んでいません: 書き込みの記録を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio changed since it was last read.</source>
+        <translation>何も書き込んでいません: 前回の読み込み以降に無線機が変更されています。</translation>
+    </message>
+    <message>
+        <source>Write cancelled; the radio may hold part of it.</source>
+        <translation>書き込みを中止しました。無線機には一部だけが書き込まれている可能性があります。</translation>
+    </message>
+    <message>
+        <source>Write failed; the radio may hold part of it.</source>
+        <translation>書き込みに失敗しました。無線機には一部だけが書き込まれている可能性があります。</translation>
+    </message>
+    <message>
+        <source>Nothing needed writing; the radio holds it.</source>
+        <translation>書き込む必要はありませんでした。無線機は既にこの内容を保持しています。</translation>
+    </message>
+    <message>
+        <source>Verify cancelled.</source>
+        <translation>照合を中止しました。</translation>
+    </message>
+    <message>
+        <source>Verify failed; nothing was compared.</source>
+        <translation>照合に失敗しました。何も比較していません。</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

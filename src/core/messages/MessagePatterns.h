@@ -109,10 +109,63 @@ constexpr const char* kRecovery = QT_TRANSLATE_NOOP(
     "Messages", "Quorvan was closed without saving changes to %1 (%2).\nRestore them?");
 constexpr const char* kOffStepSkipped =
     QT_TRANSLATE_NOOP("Messages", "%1 is not on the %2 step; left at %3");
+// The status line at the end of a transfer, a CSV export or an import.
+constexpr const char* kReadCancelled =
+    QT_TRANSLATE_NOOP("Messages", "Read cancelled after %1 of %2 steps; the document holds what was read.");
+constexpr const char* kReadFailed =
+    QT_TRANSLATE_NOOP("Messages", "Read failed after %1 of %2 steps; the document holds what was read.");
+constexpr const char* kReadAll =
+    QT_TRANSLATE_NOOP("Messages", "Read %1 memory channels, VFOs, CALL, DTMF and menu in %2.");
+constexpr const char* kReadMemory =
+    QT_TRANSLATE_NOOP("Messages", "Read %1 memory channels, VFOs, CALL and DTMF in %2.");
+constexpr const char* kReadMenu =
+    QT_TRANSLATE_NOOP("Messages", "Read the menu in %1.");
+constexpr const char* kWroteChangeHolds =
+    QT_TRANSLATE_NOOP("Messages", "Wrote %1 changed item in %2; the radio holds it.");
+constexpr const char* kWroteChangesHold =
+    QT_TRANSLATE_NOOP("Messages", "Wrote %1 changed items in %2; the radio holds them.");
+constexpr const char* kWroteChange =
+    QT_TRANSLATE_NOOP("Messages", "Wrote %1 changed item in %2.");
+constexpr const char* kWroteChanges =
+    QT_TRANSLATE_NOOP("Messages", "Wrote %1 changed items in %2.");
+constexpr const char* kWroteAllHolds =
+    QT_TRANSLATE_NOOP("Messages", "Wrote memory channels, VFOs, CALL, DTMF and menu in %1; the radio holds them.");
+constexpr const char* kWroteAll =
+    QT_TRANSLATE_NOOP("Messages", "Wrote memory channels, VFOs, CALL, DTMF and menu in %1.");
+constexpr const char* kWroteMemoryHolds =
+    QT_TRANSLATE_NOOP("Messages", "Wrote memory channels, VFOs, CALL and DTMF in %1; the radio holds them.");
+constexpr const char* kWroteMemory =
+    QT_TRANSLATE_NOOP("Messages", "Wrote memory channels, VFOs, CALL and DTMF in %1.");
+constexpr const char* kWroteMenuHolds =
+    QT_TRANSLATE_NOOP("Messages", "Wrote the menu in %1; the radio holds them.");
+constexpr const char* kWroteMenu =
+    QT_TRANSLATE_NOOP("Messages", "Wrote the menu in %1.");
+constexpr const char* kVerifiedEqual =
+    QT_TRANSLATE_NOOP("Messages", "Verified in %1: the radio holds this document.");
+constexpr const char* kVerifiedOneDiffers =
+    QT_TRANSLATE_NOOP("Messages", "Verified in %1: %2 field differs from this document.");
+constexpr const char* kVerifiedDiffer =
+    QT_TRANSLATE_NOOP("Messages", "Verified in %1: %2 fields differ from this document.");
+constexpr const char* kExportedOne =
+    QT_TRANSLATE_NOOP("Messages", "Exported %1 channel to %2.");
+constexpr const char* kExportedMany =
+    QT_TRANSLATE_NOOP("Messages", "Exported %1 channels to %2.");
+constexpr const char* kExportFailed =
+    QT_TRANSLATE_NOOP("Messages", "Export failed: %1 was not written.");
+constexpr const char* kImportNotList =
+    QT_TRANSLATE_NOOP("Messages", "Import failed: %1 is not a channel list.");
+constexpr const char* kImportedNothing =
+    QT_TRANSLATE_NOOP("Messages", "Nothing was imported from %1.");
+constexpr const char* kImportedOne =
+    QT_TRANSLATE_NOOP("Messages", "Imported %1 channel from %2.");
+constexpr const char* kImportedMany =
+    QT_TRANSLATE_NOOP("Messages", "Imported %1 channels from %2.");
+constexpr const char* kImportUnread =
+    QT_TRANSLATE_NOOP("Messages", "Import failed: %1 could not be read.");
 }  // namespace pattern
 
 // Every pattern above, for the window, which finds which one a sentence was made from.
-inline constexpr std::array<const char*, 43> kMessagePatterns{
+inline constexpr std::array<const char*, 69> kMessagePatterns{
     pattern::kComparedWithRead,
     pattern::kComparedWithWrite,
     pattern::kComparedWithJournal,
@@ -156,6 +209,32 @@ inline constexpr std::array<const char*, 43> kMessagePatterns{
     pattern::kIncompleteWriteMany,
     pattern::kRecovery,
     pattern::kOffStepSkipped,
+    pattern::kReadCancelled,
+    pattern::kReadFailed,
+    pattern::kReadAll,
+    pattern::kReadMemory,
+    pattern::kReadMenu,
+    pattern::kWroteChangeHolds,
+    pattern::kWroteChangesHold,
+    pattern::kWroteChange,
+    pattern::kWroteChanges,
+    pattern::kWroteAllHolds,
+    pattern::kWroteAll,
+    pattern::kWroteMemoryHolds,
+    pattern::kWroteMemory,
+    pattern::kWroteMenuHolds,
+    pattern::kWroteMenu,
+    pattern::kVerifiedEqual,
+    pattern::kVerifiedOneDiffers,
+    pattern::kVerifiedDiffer,
+    pattern::kExportedOne,
+    pattern::kExportedMany,
+    pattern::kExportFailed,
+    pattern::kImportNotList,
+    pattern::kImportedNothing,
+    pattern::kImportedOne,
+    pattern::kImportedMany,
+    pattern::kImportUnread,
 };
 
 // The pattern with %1 ... %9 replaced by the values in order; a % not followed by the number of

@@ -4,36 +4,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/messages/MessagePatterns.h"
 #include "core/model/EscapedText.h"
 #include "core/model/RadioImage.h"
 
 namespace quorvan {
-
-namespace {
-
-std::string Count(int n, const char* one, const char* many) {
-  return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
-// What a read or write of the scope carries.
-std::string ScopeContents(TransferScope scope) {
-  switch (scope) {
-    case TransferScope::Memory:
-      return "memory channels, VFOs, CALL and DTMF";
-    case TransferScope::Menu:
-      return "the menu";
-    case TransferScope::All:
-      break;
-  }
-  return "memory channels, VFOs, CALL, DTMF and menu";
-}
-
-std::string StepsText(int done, int planned) {
-  return std::to_string(std::max(done, 0)) + " of " + std::to_string(std::max(planned, 0)) +
-         " steps";
-}
-
-}  // namespace
 
 std::string DurationText(double seconds) {
   if (!(seconds > 0)) seconds = 0;
@@ -63,79 +38,93 @@ std::string ProgressLine(const std::string& activity, int position, int maximum,
 
 std::string ReadEndingText(TransferScope scope, TransferEnd end, int done, int planned,
                            double seconds) {
+  const std::string steps[] = {std::to_string(std::max(done, 0)),
+                               std::to_string(std::max(planned, 0))};
   switch (end) {
     case TransferEnd::Cancelled:
-      return "Read cancelled after " + StepsText(done, planned) +
-             "; the document holds what was read.";
+      return FillIn(pattern::kReadCancelled, {steps[0], steps[1]});
     case TransferEnd::Failed:
-      return "Read failed after " + StepsText(done, planned) +
-             "; the document holds what was read.";
+      return FillIn(pattern::kReadFailed, {steps[0], steps[1]});
     case TransferEnd::Completed:
       break;
   }
-  const std::string what = scope == TransferScope::Menu
-                               ? ScopeContents(scope)
-                               : std::to_string(kMemorySlots) + " " + ScopeContents(scope);
-  return "Read " + what + " in " + DurationText(seconds) + ".";
+  const std::string took = DurationText(seconds);
+  switch (scope) {
+    case TransferScope::Menu:
+      return FillIn(pattern::kReadMenu, {took});
+    case TransferScope::Memory:
+      return FillIn(pattern::kReadMemory, {std::to_string(kMemorySlots), took});
+    case TransferScope::All:
+      break;
+  }
+  return FillIn(pattern::kReadAll, {std::to_string(kMemorySlots), took});
 }
 
 std::string WriteEndingText(const WriteEnding& e) {
-  if (e.journalRefused) return "Nothing was written: the write's journal could not be kept.";
-  if (e.stoppedBeforeWriting) {
-    return "Nothing was written: the radio changed since it was last read.";
-  }
-  const bool changes = e.changedItems >= 0;
+  if (e.journalRefused) return kJournalNotKeptEnding;
+  if (e.stoppedBeforeWriting) return kRadioChangedEnding;
   switch (e.end) {
     case TransferEnd::Cancelled:
-      return "Write cancelled; the radio may hold part of it.";
+      return kWriteCancelledEnding;
     case TransferEnd::Failed:
-      return "Write failed; the radio may hold part of it.";
+      return kWriteFailedEnding;
     case TransferEnd::Completed:
       break;
   }
-  if (changes && e.changedItems == 0) return "Nothing needed writing; the radio holds it.";
-  std::string text = "Wrote " + (changes ? Count(e.changedItems, "changed item", "changed items")
-                                         : ScopeContents(e.scope));
-  text += " in " + DurationText(e.seconds);
-  if (e.radioHolds)
-    return text +
-           (changes && e.changedItems == 1 ? "; the radio holds it." : "; the radio holds them.");
-  return text + ".";
+  const std::string took = DurationText(e.seconds);
+  if (e.changedItems >= 0) {
+    if (e.changedItems == 0) return kNothingNeededEnding;
+    const bool one = e.changedItems == 1;
+    const char* sentence = e.radioHolds
+                               ? (one ? pattern::kWroteChangeHolds : pattern::kWroteChangesHold)
+                               : (one ? pattern::kWroteChange : pattern::kWroteChanges);
+    return FillIn(sentence, {std::to_string(e.changedItems), took});
+  }
+  switch (e.scope) {
+    case TransferScope::Menu:
+      return FillIn(e.radioHolds ? pattern::kWroteMenuHolds : pattern::kWroteMenu, {took});
+    case TransferScope::Memory:
+      return FillIn(e.radioHolds ? pattern::kWroteMemoryHolds : pattern::kWroteMemory, {took});
+    case TransferScope::All:
+      break;
+  }
+  return FillIn(e.radioHolds ? pattern::kWroteAllHolds : pattern::kWroteAll, {took});
 }
 
 std::string VerifyEndingText(TransferEnd end, int differences, double seconds) {
   switch (end) {
     case TransferEnd::Cancelled:
-      return "Verify cancelled.";
+      return kVerifyCancelledEnding;
     case TransferEnd::Failed:
-      return "Verify failed; nothing was compared.";
+      return kVerifyFailedEnding;
     case TransferEnd::Completed:
       break;
   }
-  const std::string took = "Verified in " + DurationText(seconds);
-  if (differences == 0) return took + ": the radio holds this document.";
-  return took + ": " + Count(differences, "field differs", "fields differ") +
-         " from this document.";
+  const std::string took = DurationText(seconds);
+  if (differences == 0) return FillIn(pattern::kVerifiedEqual, {took});
+  return FillIn(differences == 1 ? pattern::kVerifiedOneDiffers : pattern::kVerifiedDiffer,
+                {took, std::to_string(differences)});
 }
 
 std::string ExportEndingText(int channels, const std::string& fileName) {
-  return "Exported " + Count(channels, "channel", "channels") + " to " + EscapeControls(fileName) +
-         ".";
+  return FillIn(channels == 1 ? pattern::kExportedOne : pattern::kExportedMany,
+                {std::to_string(channels), EscapeControls(fileName)});
 }
 
 std::string ExportFailedText(const std::string& fileName) {
-  return "Export failed: " + EscapeControls(fileName) + " was not written.";
+  return FillIn(pattern::kExportFailed, {EscapeControls(fileName)});
 }
 
 std::string ImportEndingText(int channels, const std::string& fileName, bool isList) {
   const std::string name = EscapeControls(fileName);
-  if (!isList) return "Import failed: " + name + " is not a channel list.";
-  if (channels == 0) return "Nothing was imported from " + name + ".";
-  return "Imported " + Count(channels, "channel", "channels") + " from " + name + ".";
+  if (!isList) return FillIn(pattern::kImportNotList, {name});
+  if (channels == 0) return FillIn(pattern::kImportedNothing, {name});
+  return FillIn(channels == 1 ? pattern::kImportedOne : pattern::kImportedMany,
+                {std::to_string(channels), name});
 }
 
 std::string ImportUnreadText(const std::string& fileName) {
-  return "Import failed: " + EscapeControls(fileName) + " could not be read.";
+  return FillIn(pattern::kImportUnread, {EscapeControls(fileName)});
 }
 
 }  // namespace quorvan

@@ -2,12 +2,28 @@
 
 #include <string>
 
+#include "core/messages/Translatable.h"
 #include "core/transfer/TransferSequence.h"
 
 namespace quorvan {
 
 // The transfer dialogs' second line and the status bar's line at the end of a transfer, a CSV
 // export or an import: whole sentences, counts and durations composed here.
+
+// The endings that carry no value.
+constexpr const char* kJournalNotKeptEnding =
+    QT_TRANSLATE_NOOP("Messages", "Nothing was written: the write's journal could not be kept.");
+constexpr const char* kRadioChangedEnding = QT_TRANSLATE_NOOP(
+    "Messages", "Nothing was written: the radio changed since it was last read.");
+constexpr const char* kWriteCancelledEnding =
+    QT_TRANSLATE_NOOP("Messages", "Write cancelled; the radio may hold part of it.");
+constexpr const char* kWriteFailedEnding =
+    QT_TRANSLATE_NOOP("Messages", "Write failed; the radio may hold part of it.");
+constexpr const char* kNothingNeededEnding =
+    QT_TRANSLATE_NOOP("Messages", "Nothing needed writing; the radio holds it.");
+constexpr const char* kVerifyCancelledEnding = QT_TRANSLATE_NOOP("Messages", "Verify cancelled.");
+constexpr const char* kVerifyFailedEnding =
+    QT_TRANSLATE_NOOP("Messages", "Verify failed; nothing was compared.");
 
 // How a transfer ended, as the status line tells it.
 enum class TransferEnd { Completed, Cancelled, Failed };

@@ -54,7 +54,7 @@ CsvCommands::CsvCommands(Document& document, MessageService& messages, CsvFileDi
       showStatus_(std::move(showStatus)) {}
 
 void CsvCommands::ShowStatus(const std::string& text) const {
-  if (showStatus_) showStatus_(QString::fromStdString(text));
+  if (showStatus_) showStatus_(MessageText(text));
 }
 
 bool CsvCommands::ExportCsv(const QString& folder) {

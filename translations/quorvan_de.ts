@@ -15,6 +15,14 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Funkgerät</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -750,6 +758,98 @@ Wiederherstellen?</translation>
     <message>
         <source>Verify failed; nothing was compared.</source>
         <translation>Prüfen fehlgeschlagen; nichts wurde verglichen.</translation>
+    </message>
+    <message>
+        <source>Checking %1 item</source>
+        <translation>%1 Eintrag wird geprüft</translation>
+    </message>
+    <message>
+        <source>Checking %1 items</source>
+        <translation>%1 Einträge werden geprüft</translation>
+    </message>
+    <message>
+        <source>Reading back %1 item</source>
+        <translation>%1 Eintrag wird zurückgelesen</translation>
+    </message>
+    <message>
+        <source>Reading back %1 items</source>
+        <translation>%1 Einträge werden zurückgelesen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2, about %3 left</source>
+        <translation>%1 von %2, noch etwa %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 von %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3, about %4 left</source>
+        <translation>%1: %2 von %3, noch etwa %4</translation>
+    </message>
+    <message>
+        <source>Band lists</source>
+        <translation>Bandlisten</translation>
+    </message>
+    <message>
+        <source>Writing: Band lists</source>
+        <translation>Schreiben: Bandlisten</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>Speicherkanäle</translation>
+    </message>
+    <message>
+        <source>Writing: Memory channels</source>
+        <translation>Schreiben: Speicherkanäle</translation>
+    </message>
+    <message>
+        <source>CALL channels</source>
+        <translation>CALL-Kanäle</translation>
+    </message>
+    <message>
+        <source>Writing: CALL channels</source>
+        <translation>Schreiben: CALL-Kanäle</translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation>VFOs</translation>
+    </message>
+    <message>
+        <source>Writing: VFOs</source>
+        <translation>Schreiben: VFOs</translation>
+    </message>
+    <message>
+        <source>Programmable VFOs</source>
+        <translation>Programm-VFOs</translation>
+    </message>
+    <message>
+        <source>Writing: Programmable VFOs</source>
+        <translation>Schreiben: Programm-VFOs</translation>
+    </message>
+    <message>
+        <source>DTMF memories</source>
+        <translation>DTMF-Speicher</translation>
+    </message>
+    <message>
+        <source>Writing: DTMF memories</source>
+        <translation>Schreiben: DTMF-Speicher</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Writing: Menu</source>
+        <translation>Schreiben: Menü</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schreiben</translation>
     </message>
 </context>
 <context>
@@ -2114,6 +2214,22 @@ Bitte prüfen Sie den Zustand des COM-Ports.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>Reading data from the Radio.</source>
+        <translation>Daten werden aus dem Funkgerät ausgelesen.</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Writing data to the Radio.</source>
+        <translation>Daten werden in das Funkgerät geschrieben.</translation>
     </message>
 </context>
 </TS>

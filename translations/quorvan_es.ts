@@ -15,6 +15,14 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Equipo</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -750,6 +758,98 @@ Restore them?</source>
     <message>
         <source>Verify failed; nothing was compared.</source>
         <translation>La verificación falló; no se comparó nada.</translation>
+    </message>
+    <message>
+        <source>Checking %1 item</source>
+        <translation>Comprobando %1 elemento</translation>
+    </message>
+    <message>
+        <source>Checking %1 items</source>
+        <translation>Comprobando %1 elementos</translation>
+    </message>
+    <message>
+        <source>Reading back %1 item</source>
+        <translation>Releyendo %1 elemento</translation>
+    </message>
+    <message>
+        <source>Reading back %1 items</source>
+        <translation>Releyendo %1 elementos</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2, about %3 left</source>
+        <translation>%1 de %2, quedan unos %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3, about %4 left</source>
+        <translation>%1: %2 de %3, quedan unos %4</translation>
+    </message>
+    <message>
+        <source>Band lists</source>
+        <translation>Listas de bandas</translation>
+    </message>
+    <message>
+        <source>Writing: Band lists</source>
+        <translation>Escribiendo: listas de bandas</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>Canales de memoria</translation>
+    </message>
+    <message>
+        <source>Writing: Memory channels</source>
+        <translation>Escribiendo: canales de memoria</translation>
+    </message>
+    <message>
+        <source>CALL channels</source>
+        <translation>Canales CALL</translation>
+    </message>
+    <message>
+        <source>Writing: CALL channels</source>
+        <translation>Escribiendo: canales CALL</translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>Writing: VFOs</source>
+        <translation>Escribiendo: VFO</translation>
+    </message>
+    <message>
+        <source>Programmable VFOs</source>
+        <translation>VFO programables</translation>
+    </message>
+    <message>
+        <source>Writing: Programmable VFOs</source>
+        <translation>Escribiendo: VFO programables</translation>
+    </message>
+    <message>
+        <source>DTMF memories</source>
+        <translation>Memorias DTMF</translation>
+    </message>
+    <message>
+        <source>Writing: DTMF memories</source>
+        <translation>Escribiendo: memorias DTMF</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Writing: Menu</source>
+        <translation>Escribiendo: menú</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Escribiendo</translation>
     </message>
 </context>
 <context>
@@ -2114,6 +2214,22 @@ Compruebe el estado del puerto COM.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>Reading data from the Radio.</source>
+        <translation>Leyendo los datos del equipo.</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Escritura</translation>
+    </message>
+    <message>
+        <source>Writing data to the Radio.</source>
+        <translation>Escribiendo los datos en el equipo.</translation>
     </message>
 </context>
 </TS>

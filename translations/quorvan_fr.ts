@@ -15,6 +15,14 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Émetteur-récepteur</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -750,6 +758,98 @@ Les restaurer ?</translation>
     <message>
         <source>Verify failed; nothing was compared.</source>
         <translation>Échec de la vérification ; rien n&apos;a été comparé.</translation>
+    </message>
+    <message>
+        <source>Checking %1 item</source>
+        <translation>Vérification de %1 élément</translation>
+    </message>
+    <message>
+        <source>Checking %1 items</source>
+        <translation>Vérification de %1 éléments</translation>
+    </message>
+    <message>
+        <source>Reading back %1 item</source>
+        <translation>Relecture de %1 élément</translation>
+    </message>
+    <message>
+        <source>Reading back %1 items</source>
+        <translation>Relecture de %1 éléments</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2, about %3 left</source>
+        <translation>%1 sur %2, il reste environ %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1 : %2 sur %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3, about %4 left</source>
+        <translation>%1 : %2 sur %3, il reste environ %4</translation>
+    </message>
+    <message>
+        <source>Band lists</source>
+        <translation>Listes de bandes</translation>
+    </message>
+    <message>
+        <source>Writing: Band lists</source>
+        <translation>Écriture : listes de bandes</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>Canaux mémoire</translation>
+    </message>
+    <message>
+        <source>Writing: Memory channels</source>
+        <translation>Écriture : canaux mémoire</translation>
+    </message>
+    <message>
+        <source>CALL channels</source>
+        <translation>Canaux CALL</translation>
+    </message>
+    <message>
+        <source>Writing: CALL channels</source>
+        <translation>Écriture : canaux CALL</translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>Writing: VFOs</source>
+        <translation>Écriture : VFO</translation>
+    </message>
+    <message>
+        <source>Programmable VFOs</source>
+        <translation>VFO programmables</translation>
+    </message>
+    <message>
+        <source>Writing: Programmable VFOs</source>
+        <translation>Écriture : VFO programmables</translation>
+    </message>
+    <message>
+        <source>DTMF memories</source>
+        <translation>Mémoires DTMF</translation>
+    </message>
+    <message>
+        <source>Writing: DTMF memories</source>
+        <translation>Écriture : mémoires DTMF</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Writing: Menu</source>
+        <translation>Écriture : menu</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Écriture</translation>
     </message>
 </context>
 <context>
@@ -2114,6 +2214,22 @@ Veuillez vérifier l&apos;état du port COM.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Reading data from the Radio.</source>
+        <translation>Lecture des données de l&apos;émetteur-récepteur.</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Writing data to the Radio.</source>
+        <translation>Écriture des données dans l&apos;émetteur-récepteur.</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,14 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Senza titolo</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Apparato</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -750,6 +758,98 @@ Ripristinarle?</translation>
     <message>
         <source>Verify failed; nothing was compared.</source>
         <translation>Verifica non riuscita; non è stato confrontato nulla.</translation>
+    </message>
+    <message>
+        <source>Checking %1 item</source>
+        <translation>Controllo di %1 elemento</translation>
+    </message>
+    <message>
+        <source>Checking %1 items</source>
+        <translation>Controllo di %1 elementi</translation>
+    </message>
+    <message>
+        <source>Reading back %1 item</source>
+        <translation>Rilettura di %1 elemento</translation>
+    </message>
+    <message>
+        <source>Reading back %1 items</source>
+        <translation>Rilettura di %1 elementi</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2, about %3 left</source>
+        <translation>%1 di %2, mancano circa %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 di %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3, about %4 left</source>
+        <translation>%1: %2 di %3, mancano circa %4</translation>
+    </message>
+    <message>
+        <source>Band lists</source>
+        <translation>Elenchi delle bande</translation>
+    </message>
+    <message>
+        <source>Writing: Band lists</source>
+        <translation>Scrittura: elenchi delle bande</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>Canali di memoria</translation>
+    </message>
+    <message>
+        <source>Writing: Memory channels</source>
+        <translation>Scrittura: canali di memoria</translation>
+    </message>
+    <message>
+        <source>CALL channels</source>
+        <translation>Canali CALL</translation>
+    </message>
+    <message>
+        <source>Writing: CALL channels</source>
+        <translation>Scrittura: canali CALL</translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>Writing: VFOs</source>
+        <translation>Scrittura: VFO</translation>
+    </message>
+    <message>
+        <source>Programmable VFOs</source>
+        <translation>VFO programmabili</translation>
+    </message>
+    <message>
+        <source>Writing: Programmable VFOs</source>
+        <translation>Scrittura: VFO programmabili</translation>
+    </message>
+    <message>
+        <source>DTMF memories</source>
+        <translation>Memorie DTMF</translation>
+    </message>
+    <message>
+        <source>Writing: DTMF memories</source>
+        <translation>Scrittura: memorie DTMF</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Writing: Menu</source>
+        <translation>Scrittura: menu</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Scrittura</translation>
     </message>
 </context>
 <context>
@@ -2114,6 +2214,22 @@ Controllare lo stato della porta COM.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lettura</translation>
+    </message>
+    <message>
+        <source>Reading data from the Radio.</source>
+        <translation>Lettura dei dati dall&apos;apparato.</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Scrittura</translation>
+    </message>
+    <message>
+        <source>Writing data to the Radio.</source>
+        <translation>Scrittura dei dati nell&apos;apparato.</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,14 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>無線機</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -750,6 +758,98 @@ Restore them?</source>
     <message>
         <source>Verify failed; nothing was compared.</source>
         <translation>照合に失敗しました。何も比較していません。</translation>
+    </message>
+    <message>
+        <source>Checking %1 item</source>
+        <translation>%1 件を確認中</translation>
+    </message>
+    <message>
+        <source>Checking %1 items</source>
+        <translation>%1 件を確認中</translation>
+    </message>
+    <message>
+        <source>Reading back %1 item</source>
+        <translation>%1 件を読み戻し中</translation>
+    </message>
+    <message>
+        <source>Reading back %1 items</source>
+        <translation>%1 件を読み戻し中</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2, about %3 left</source>
+        <translation>%1 / %2、残り約 %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3, about %4 left</source>
+        <translation>%1: %2 / %3、残り約 %4</translation>
+    </message>
+    <message>
+        <source>Band lists</source>
+        <translation>バンドリスト</translation>
+    </message>
+    <message>
+        <source>Writing: Band lists</source>
+        <translation>書き込み中: バンドリスト</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>Writing: Memory channels</source>
+        <translation>書き込み中: メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>CALL channels</source>
+        <translation>CALLチャンネル</translation>
+    </message>
+    <message>
+        <source>Writing: CALL channels</source>
+        <translation>書き込み中: CALLチャンネル</translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>Writing: VFOs</source>
+        <translation>書き込み中: VFO</translation>
+    </message>
+    <message>
+        <source>Programmable VFOs</source>
+        <translation>プログラムVFO</translation>
+    </message>
+    <message>
+        <source>Writing: Programmable VFOs</source>
+        <translation>書き込み中: プログラムVFO</translation>
+    </message>
+    <message>
+        <source>DTMF memories</source>
+        <translation>DTMFメモリー</translation>
+    </message>
+    <message>
+        <source>Writing: DTMF memories</source>
+        <translation>書き込み中: DTMFメモリー</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Writing: Menu</source>
+        <translation>書き込み中: メニュー</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>書き込み中</translation>
     </message>
 </context>
 <context>
@@ -2113,6 +2213,22 @@ COMポートの状態を確認してください。</translation>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Reading data from the Radio.</source>
+        <translation>無線機からデータを読み込んでいます。</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>Writing data to the Radio.</source>
+        <translation>無線機にデータを書き込んでいます。</translation>
     </message>
 </context>
 </TS>

@@ -91,8 +91,8 @@ constexpr const char* kLiveLeaveMany = QT_TRANSLATE_NOOP(
     "Messages",
     "The radio may not hold %1 items of the document.\nThe next write of changes sends them. "
     "Leave live mode anyway?");
-constexpr const char* kChangedOnDisk = QT_TRANSLATE_NOOP(
-    "Messages", "%1 was changed by another program since you opened it.");
+constexpr const char* kChangedOnDisk =
+    QT_TRANSLATE_NOOP("Messages", "%1 was changed by another program since you opened it.");
 constexpr const char* kIncompleteReadOne =
     QT_TRANSLATE_NOOP("Messages", "Incomplete read: %1 item was not read from the radio.");
 constexpr const char* kIncompleteReadMany =
@@ -110,62 +110,69 @@ constexpr const char* kRecovery = QT_TRANSLATE_NOOP(
 constexpr const char* kOffStepSkipped =
     QT_TRANSLATE_NOOP("Messages", "%1 is not on the %2 step; left at %3");
 // The status line at the end of a transfer, a CSV export or an import.
-constexpr const char* kReadCancelled =
-    QT_TRANSLATE_NOOP("Messages", "Read cancelled after %1 of %2 steps; the document holds what was read.");
-constexpr const char* kReadFailed =
-    QT_TRANSLATE_NOOP("Messages", "Read failed after %1 of %2 steps; the document holds what was read.");
+constexpr const char* kReadCancelled = QT_TRANSLATE_NOOP(
+    "Messages", "Read cancelled after %1 of %2 steps; the document holds what was read.");
+constexpr const char* kReadFailed = QT_TRANSLATE_NOOP(
+    "Messages", "Read failed after %1 of %2 steps; the document holds what was read.");
 constexpr const char* kReadAll =
     QT_TRANSLATE_NOOP("Messages", "Read %1 memory channels, VFOs, CALL, DTMF and menu in %2.");
 constexpr const char* kReadMemory =
     QT_TRANSLATE_NOOP("Messages", "Read %1 memory channels, VFOs, CALL and DTMF in %2.");
-constexpr const char* kReadMenu =
-    QT_TRANSLATE_NOOP("Messages", "Read the menu in %1.");
+constexpr const char* kReadMenu = QT_TRANSLATE_NOOP("Messages", "Read the menu in %1.");
 constexpr const char* kWroteChangeHolds =
     QT_TRANSLATE_NOOP("Messages", "Wrote %1 changed item in %2; the radio holds it.");
 constexpr const char* kWroteChangesHold =
     QT_TRANSLATE_NOOP("Messages", "Wrote %1 changed items in %2; the radio holds them.");
-constexpr const char* kWroteChange =
-    QT_TRANSLATE_NOOP("Messages", "Wrote %1 changed item in %2.");
+constexpr const char* kWroteChange = QT_TRANSLATE_NOOP("Messages", "Wrote %1 changed item in %2.");
 constexpr const char* kWroteChanges =
     QT_TRANSLATE_NOOP("Messages", "Wrote %1 changed items in %2.");
-constexpr const char* kWroteAllHolds =
-    QT_TRANSLATE_NOOP("Messages", "Wrote memory channels, VFOs, CALL, DTMF and menu in %1; the radio holds them.");
+constexpr const char* kWroteAllHolds = QT_TRANSLATE_NOOP(
+    "Messages", "Wrote memory channels, VFOs, CALL, DTMF and menu in %1; the radio holds them.");
 constexpr const char* kWroteAll =
     QT_TRANSLATE_NOOP("Messages", "Wrote memory channels, VFOs, CALL, DTMF and menu in %1.");
-constexpr const char* kWroteMemoryHolds =
-    QT_TRANSLATE_NOOP("Messages", "Wrote memory channels, VFOs, CALL and DTMF in %1; the radio holds them.");
+constexpr const char* kWroteMemoryHolds = QT_TRANSLATE_NOOP(
+    "Messages", "Wrote memory channels, VFOs, CALL and DTMF in %1; the radio holds them.");
 constexpr const char* kWroteMemory =
     QT_TRANSLATE_NOOP("Messages", "Wrote memory channels, VFOs, CALL and DTMF in %1.");
 constexpr const char* kWroteMenuHolds =
     QT_TRANSLATE_NOOP("Messages", "Wrote the menu in %1; the radio holds them.");
-constexpr const char* kWroteMenu =
-    QT_TRANSLATE_NOOP("Messages", "Wrote the menu in %1.");
+constexpr const char* kWroteMenu = QT_TRANSLATE_NOOP("Messages", "Wrote the menu in %1.");
 constexpr const char* kVerifiedEqual =
     QT_TRANSLATE_NOOP("Messages", "Verified in %1: the radio holds this document.");
 constexpr const char* kVerifiedOneDiffers =
     QT_TRANSLATE_NOOP("Messages", "Verified in %1: %2 field differs from this document.");
 constexpr const char* kVerifiedDiffer =
     QT_TRANSLATE_NOOP("Messages", "Verified in %1: %2 fields differ from this document.");
-constexpr const char* kExportedOne =
-    QT_TRANSLATE_NOOP("Messages", "Exported %1 channel to %2.");
-constexpr const char* kExportedMany =
-    QT_TRANSLATE_NOOP("Messages", "Exported %1 channels to %2.");
+constexpr const char* kExportedOne = QT_TRANSLATE_NOOP("Messages", "Exported %1 channel to %2.");
+constexpr const char* kExportedMany = QT_TRANSLATE_NOOP("Messages", "Exported %1 channels to %2.");
 constexpr const char* kExportFailed =
     QT_TRANSLATE_NOOP("Messages", "Export failed: %1 was not written.");
 constexpr const char* kImportNotList =
     QT_TRANSLATE_NOOP("Messages", "Import failed: %1 is not a channel list.");
 constexpr const char* kImportedNothing =
     QT_TRANSLATE_NOOP("Messages", "Nothing was imported from %1.");
-constexpr const char* kImportedOne =
-    QT_TRANSLATE_NOOP("Messages", "Imported %1 channel from %2.");
+constexpr const char* kImportedOne = QT_TRANSLATE_NOOP("Messages", "Imported %1 channel from %2.");
 constexpr const char* kImportedMany =
     QT_TRANSLATE_NOOP("Messages", "Imported %1 channels from %2.");
 constexpr const char* kImportUnread =
     QT_TRANSLATE_NOOP("Messages", "Import failed: %1 could not be read.");
+// What a write of changes is busy with, for the transfer dialog's second line.
+constexpr const char* kCheckingOne = QT_TRANSLATE_NOOP("Messages", "Checking %1 item");
+constexpr const char* kCheckingMany = QT_TRANSLATE_NOOP("Messages", "Checking %1 items");
+constexpr const char* kReadingBackOne = QT_TRANSLATE_NOOP("Messages", "Reading back %1 item");
+constexpr const char* kReadingBackMany = QT_TRANSLATE_NOOP("Messages", "Reading back %1 items");
+
+// The transfer dialog's second line, put together by ProgressLine; not sentences the window
+// recognises (they would fit too many), so they stay out of the list below.
+constexpr const char* kProgress = QT_TRANSLATE_NOOP("Messages", "%1 of %2");
+constexpr const char* kProgressLeft = QT_TRANSLATE_NOOP("Messages", "%1 of %2, about %3 left");
+constexpr const char* kActivityProgress = QT_TRANSLATE_NOOP("Messages", "%1: %2 of %3");
+constexpr const char* kActivityProgressLeft =
+    QT_TRANSLATE_NOOP("Messages", "%1: %2 of %3, about %4 left");
 }  // namespace pattern
 
 // Every pattern above, for the window, which finds which one a sentence was made from.
-inline constexpr std::array<const char*, 69> kMessagePatterns{
+inline constexpr std::array<const char*, 73> kMessagePatterns{
     pattern::kComparedWithRead,
     pattern::kComparedWithWrite,
     pattern::kComparedWithJournal,
@@ -235,6 +242,10 @@ inline constexpr std::array<const char*, 69> kMessagePatterns{
     pattern::kImportedOne,
     pattern::kImportedMany,
     pattern::kImportUnread,
+    pattern::kCheckingOne,
+    pattern::kCheckingMany,
+    pattern::kReadingBackOne,
+    pattern::kReadingBackMany,
 };
 
 // The pattern with %1 ... %9 replaced by the values in order; a % not followed by the number of

@@ -23,17 +23,21 @@ std::string DurationText(double seconds) {
 }
 
 std::string ProgressLine(const std::string& activity, int position, int maximum,
-                         double elapsedSeconds) {
-  std::string line = activity;
-  if (maximum <= 0) return line;
+                         double elapsedSeconds, const CatalogueLookup& lookup) {
+  if (maximum <= 0) return activity;
   position = std::clamp(position, 0, maximum);
-  if (!line.empty()) line += ": ";
-  line += std::to_string(position) + " of " + std::to_string(maximum);
+  const std::string done = std::to_string(position);
+  const std::string all = std::to_string(maximum);
+  const auto text = [&](const char* pattern) {
+    return lookup ? lookup(pattern) : std::string(pattern);
+  };
   if (position > 0 && position < maximum && elapsedSeconds >= 1.0) {
-    const double left = elapsedSeconds * (maximum - position) / position;
-    line += ", about " + DurationText(left) + " left";
+    const std::string left = DurationText(elapsedSeconds * (maximum - position) / position);
+    if (activity.empty()) return FillIn(text(pattern::kProgressLeft), {done, all, left});
+    return FillIn(text(pattern::kActivityProgressLeft), {activity, done, all, left});
   }
-  return line;
+  if (activity.empty()) return FillIn(text(pattern::kProgress), {done, all});
+  return FillIn(text(pattern::kActivityProgress), {activity, done, all});
 }
 
 std::string ReadEndingText(TransferScope scope, TransferEnd end, int done, int planned,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "core/messages/Translatable.h"
@@ -13,8 +14,8 @@ namespace quorvan {
 // The endings that carry no value.
 constexpr const char* kJournalNotKeptEnding =
     QT_TRANSLATE_NOOP("Messages", "Nothing was written: the write's journal could not be kept.");
-constexpr const char* kRadioChangedEnding = QT_TRANSLATE_NOOP(
-    "Messages", "Nothing was written: the radio changed since it was last read.");
+constexpr const char* kRadioChangedEnding =
+    QT_TRANSLATE_NOOP("Messages", "Nothing was written: the radio changed since it was last read.");
 constexpr const char* kWriteCancelledEnding =
     QT_TRANSLATE_NOOP("Messages", "Write cancelled; the radio may hold part of it.");
 constexpr const char* kWriteFailedEnding =
@@ -31,10 +32,13 @@ enum class TransferEnd { Completed, Cancelled, Failed };
 // "0.7 s" below ten seconds, "54 s" below two minutes, "3 min 5 s" beyond.
 std::string DurationText(double seconds);
 
+// A catalogue text in the reader's language; without one the line is English.
+using CatalogueLookup = std::function<std::string(const char* text)>;
+
 // "Memory channels: 123 of 432, about 20 s left". No time is guessed before a second has passed
-// or a step was done; `activity` may be empty.
+// or a step was done; `activity` may be empty and comes in the reader's language already.
 std::string ProgressLine(const std::string& activity, int position, int maximum,
-                         double elapsedSeconds);
+                         double elapsedSeconds, const CatalogueLookup& lookup = nullptr);
 
 // A read of `scope`; `done` and `planned` are its progress steps, told for one that did not end.
 std::string ReadEndingText(TransferScope scope, TransferEnd end, int done, int planned,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/messages/MessagePatterns.h"
 #include "core/model/RadioForms.h"
 #include "core/transfer/LiveStep.h"
 #include "core/transfer/PartlyWritten.h"
@@ -330,20 +331,20 @@ std::string CheckedWriteSequence::LastCommand() const {
 }
 
 std::string CheckedWriteSequence::Activity() const {
-  const auto items = [](const char* doing, int n) {
-    return std::string(doing) + " " + std::to_string(n) + (n == 1 ? " item" : " items");
+  const auto items = [](const char* one, const char* many, int n) {
+    return FillIn(n == 1 ? one : many, {std::to_string(n)});
   };
   switch (phase_) {
     case Phase::Check:
-      return items("Checking", checkItems_.Count());
+      return items(pattern::kCheckingOne, pattern::kCheckingMany, checkItems_.Count());
     case Phase::Identify:
     case Phase::Journal:  // keeping what the write will leave, right before it sends
     case Phase::Write:
       // A write of everything names what it is sending; one of changes only that it writes.
-      if (plan_.changes || !write_ || write_->Activity().empty()) return "Writing";
-      return "Writing: " + write_->Activity();
+      if (plan_.changes || !write_ || write_->Activity().empty()) return kWritingActivity;
+      return write_->Activity();
     case Phase::ReadBack:
-      return items("Reading back", writeItems_.Count());
+      return items(pattern::kReadingBackOne, pattern::kReadingBackMany, writeItems_.Count());
     case Phase::Done:
       break;
   }

@@ -186,19 +186,53 @@ std::string DtmfCodeFromRadio(std::string_view code) {
   return out;
 }
 
-std::string StepActivity(int step) {
-  if (step == kStepBandList) return "Band lists";
-  if (MemoryGroupOfStep(step)) return "Memory channels";
-  if (step == kStepCallMain || step == kStepCallSplit) return "CALL channels";
-  if (step == kStepVfo) return "VFOs";
-  if (step == kStepProgramVfo) return "Programmable VFOs";
-  if (step == kStepDtmfCode || step == kStepDtmfName) return "DTMF memories";
+namespace {
+
+// A part of the radio the progress dialog names, as a read and as a write of everything name it.
+struct PartNames {
+  const char* reading;
+  const char* writing;
+};
+
+constexpr PartNames kBandLists{QT_TRANSLATE_NOOP("Messages", "Band lists"),
+                               QT_TRANSLATE_NOOP("Messages", "Writing: Band lists")};
+constexpr PartNames kMemoryChannels{QT_TRANSLATE_NOOP("Messages", "Memory channels"),
+                                    QT_TRANSLATE_NOOP("Messages", "Writing: Memory channels")};
+constexpr PartNames kCallChannels{QT_TRANSLATE_NOOP("Messages", "CALL channels"),
+                                  QT_TRANSLATE_NOOP("Messages", "Writing: CALL channels")};
+constexpr PartNames kVfos{QT_TRANSLATE_NOOP("Messages", "VFOs"),
+                          QT_TRANSLATE_NOOP("Messages", "Writing: VFOs")};
+constexpr PartNames kProgramVfos{QT_TRANSLATE_NOOP("Messages", "Programmable VFOs"),
+                                 QT_TRANSLATE_NOOP("Messages", "Writing: Programmable VFOs")};
+constexpr PartNames kDtmfMemories{QT_TRANSLATE_NOOP("Messages", "DTMF memories"),
+                                  QT_TRANSLATE_NOOP("Messages", "Writing: DTMF memories")};
+constexpr PartNames kMenu{QT_TRANSLATE_NOOP("Messages", "Menu"),
+                          QT_TRANSLATE_NOOP("Messages", "Writing: Menu")};
+
+const PartNames* PartOfStep(int step) {
+  if (step == kStepBandList) return &kBandLists;
+  if (MemoryGroupOfStep(step) || step == kStepEmptySlot) return &kMemoryChannels;
+  if (step == kStepCallMain || step == kStepCallSplit) return &kCallChannels;
+  if (step == kStepVfo) return &kVfos;
+  if (step == kStepProgramVfo) return &kProgramVfos;
+  if (step == kStepDtmfCode || step == kStepDtmfName) return &kDtmfMemories;
   if (step == kStepPower || step == kStepNarrow ||
       (step >= kStepFirstMenu && step <= kStepLastMenu)) {
-    return "Menu";
+    return &kMenu;
   }
-  if (step == kStepEmptySlot) return "Memory channels";
-  return {};
+  return nullptr;
+}
+
+}  // namespace
+
+std::string StepActivity(int step) {
+  const PartNames* part = PartOfStep(step);
+  return part ? part->reading : std::string();
+}
+
+std::string WriteStepActivity(int step) {
+  const PartNames* part = PartOfStep(step);
+  return part ? part->writing : std::string();
 }
 
 int ProgressMaximumOf(TransferScope scope) {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/messages/Translatable.h"
 #include "core/model/ItemSet.h"
 #include "core/model/RadioImage.h"
 #include "core/transfer/TransferSequence.h"
@@ -53,9 +54,13 @@ struct MenuStep {
   int item;
 };
 
-// What a step exchanges, as the progress dialog names it ("Memory channels"); empty for the
-// identification and the steps around it.
+// What a step exchanges, as the progress dialog names it: "Memory channels" in a read, "Writing:
+// Memory channels" in a write; empty for the identification and the steps around it. Texts of
+// the catalogue, which the window translates.
 std::string StepActivity(int step);
+std::string WriteStepActivity(int step);
+// A write of changes, which sends items of every part in one go.
+inline constexpr const char* kWritingActivity = QT_TRANSLATE_NOOP("Messages", "Writing");
 
 // The menu step with this code, or nullptr.
 const MenuStep* FindMenuStep(int step);

@@ -41,7 +41,7 @@ class WriteSequence final : public TransferSequence {
 
   int StepCode() const override { return step_; }
   std::string LastCommand() const override { return lastCommand_; }
-  std::string Activity() const override { return StepActivity(step_); }
+  std::string Activity() const override { return WriteStepActivity(step_); }
   int RejectedCount() const override { return rejectedCount_; }
   std::string FirstRejectedCommand() const override { return firstRejectedCommand_; }
 

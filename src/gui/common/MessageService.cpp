@@ -107,6 +107,11 @@ QString TranslatedMessage(const QString& english) {
 
 QString MessageText(std::string_view text) { return TranslatedMessage(FromUtf8(text)); }
 
+std::string CatalogueText(const char* text) {
+  if (QCoreApplication::instance() == nullptr) return text;
+  return QCoreApplication::translate(kMessagesContext, text).toStdString();
+}
+
 QString FileOpenErrorMessage(const std::string& reason) {
   return MessageText(WithDetail(kFileOpenErrorMessage, reason));
 }

@@ -36,6 +36,8 @@ class MessageService {
 // on the lines after one is kept as it is unless it is one too. In English nothing changes.
 QString MessageText(std::string_view text);
 QString TranslatedMessage(const QString& english);
+// One text or pattern of the catalogue in the window's language, as UTF-8 for the core to fill in.
+std::string CatalogueText(const char* text);
 
 // "File Open error." and, on the next line, why: the line of a file and what is wrong with it,
 // or what the system refused (control characters shown escaped).

@@ -18,7 +18,6 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 
 }  // namespace
 
-const QString DocumentLifecycle::kUntitled = QStringLiteral("Untitled");
 const QString DocumentLifecycle::kTitle = QStringLiteral("Quorvan");
 
 DocumentLifecycle::DocumentLifecycle(Document& document, std::function<void()> endTyping,
@@ -31,14 +30,26 @@ DocumentLifecycle::DocumentLifecycle(Document& document, std::function<void()> e
       settings_(settings),
       folder_(std::move(initialFolder)) {}
 
+QString DocumentLifecycle::Untitled() {
+  return QCoreApplication::translate("DocumentLifecycle", "Untitled");
+}
+
 QString DocumentLifecycle::DocumentName() const {
-  return document_.Name().empty() ? kUntitled : QString::fromStdString(document_.Name());
+  return document_.Name().empty() ? Untitled() : QString::fromStdString(document_.Name());
 }
 
 QString DocumentLifecycle::Caption() const {
-  return document_.FromRadio()
-             ? kTitle + QStringLiteral(" [Radio]")
-             : kTitle + QStringLiteral(" [") + DocumentName() + QStringLiteral("]");
+  const QString name = document_.FromRadio()
+                           ? QCoreApplication::translate("DocumentLifecycle", "Radio")
+                           : DocumentName();
+  return kTitle + QStringLiteral(" [") + name + QStringLiteral("]");
+}
+
+QString DocumentLifecycle::PrintoutCaption() const {
+  const QString name = document_.FromRadio()      ? QStringLiteral("Radio")
+                       : document_.Name().empty() ? QStringLiteral("Untitled")
+                                                  : QString::fromStdString(document_.Name());
+  return kTitle + QStringLiteral(" [") + name + QStringLiteral("]");
 }
 
 bool DocumentLifecycle::ConfirmDiscard() {
@@ -120,12 +131,11 @@ bool DocumentLifecycle::Save() {
   // is replaced. What this window never opened or saved itself it cannot tell of.
   if (onDisk_.path == LocalPath(DocumentName()) && ChangedSince(onDisk_)) {
     const QString name = QFileInfo(DocumentName()).fileName();
-    switch (messages_.AskThreeWay(
-        MessageText(ChangedOnDiskQuestion(name.toStdString())),
-        {QCoreApplication::translate("DocumentLifecycle", "Overwrite"),
-         QCoreApplication::translate("DocumentLifecycle", "Save As..."),
-         QCoreApplication::translate("DocumentLifecycle", "Cancel")},
-        MessageIcon::Warning)) {
+    switch (messages_.AskThreeWay(MessageText(ChangedOnDiskQuestion(name.toStdString())),
+                                  {QCoreApplication::translate("DocumentLifecycle", "Overwrite"),
+                                   QCoreApplication::translate("DocumentLifecycle", "Save As..."),
+                                   QCoreApplication::translate("DocumentLifecycle", "Cancel")},
+                                  MessageIcon::Warning)) {
       case Answer::Yes:
         break;
       case Answer::No:

@@ -17,19 +17,22 @@ class SettingsStore;
 // in goes to the Document, which tells the views.
 class DocumentLifecycle {
  public:
-  static const QString kUntitled;
   static const QString kTitle;
+  // The name of a document that has no file yet, in the window's language ("Untitled").
+  static QString Untitled();
 
   // `endTyping` moves the focus off any field being typed into before a command replaces the
   // document, so an edit in progress is stored first.
   DocumentLifecycle(Document& document, std::function<void()> endTyping, MessageService& messages,
                     FileDialogService& dialogs, SettingsStore& settings, QString initialFolder);
 
-  // The file's absolute path, or kUntitled.
+  // The file's absolute path, or Untitled().
   QString DocumentName() const;
   const QString& Folder() const { return folder_; }
-  // "Quorvan [path]", "Quorvan [Untitled]" or "Quorvan [Radio]", without the change mark.
+  // "Quorvan [path]", "Quorvan [Untitled]" or "Quorvan [Radio]", without the change mark: the
+  // window's title in its language, and the printout's heading, which is always English.
   QString Caption() const;
+  QString PrintoutCaption() const;
 
   // The unsaved-changes prompt. True when the asking command may go on: nothing was modified,
   // the user answered No, or answered Yes and the save completed.

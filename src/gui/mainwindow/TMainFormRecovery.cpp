@@ -18,7 +18,7 @@ void TMainForm::OfferRecovery() {
   for (LeftRecovery& found : left) {
     const RecoveredDocument& lost = found.document;
     const QString name = lost.name.empty()
-                             ? DocumentLifecycle::kUntitled
+                             ? DocumentLifecycle::Untitled()
                              : QFileInfo(QString::fromStdString(lost.name)).fileName();
     const QString question =
         MessageText(RecoveryQuestion(name.toStdString(), BackupTimeText(lost.keptAt)));

@@ -96,12 +96,12 @@ void TMainForm::OpenEditor(Grid grid, int row) {
 void TMainForm::SortMemoryChannels() { sortForm_->Run(document_); }
 
 void TMainForm::PrintDocument() {
-  PrintCommand(*services_.messages, *printers_).Print(Image(), lifecycle_->Caption());
+  PrintCommand(*services_.messages, *printers_).Print(Image(), lifecycle_->PrintoutCaption());
 }
 
 void TMainForm::ExportPdf() {
   PdfExport(*services_.messages, *pdfDialog_)
-      .Export(Image(), lifecycle_->Caption(),
+      .Export(Image(), lifecycle_->PrintoutCaption(),
               SuggestedPdfName(lifecycle_->DocumentName(), lifecycle_->Folder()));
 }
 

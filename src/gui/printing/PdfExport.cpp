@@ -33,8 +33,10 @@ QString NativePdfFileDialog::PdfFileName(const QString& suggested) {
 
 QString SuggestedPdfName(const QString& documentName, const QString& folder) {
   const QFileInfo document(documentName);
-  if (!document.isAbsolute()) return QDir(folder).filePath(QStringLiteral("Untitled.pdf"));
-  return document.dir().filePath(document.completeBaseName() + QStringLiteral(".pdf"));
+  // A document without a file is named in the window's language; it gets the folder of the
+  // last file.
+  const QDir where = document.isAbsolute() ? document.dir() : QDir(folder);
+  return where.filePath(document.completeBaseName() + QStringLiteral(".pdf"));
 }
 
 bool WritePrintoutPdf(const RadioImage& image, const QString& caption, const QString& path,

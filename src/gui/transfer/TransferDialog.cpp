@@ -1,11 +1,18 @@
 #include "gui/transfer/TransferDialog.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "core/diagnostics/TracingByteChannel.h"
+#include "core/messages/MessagePatterns.h"
+#include "core/messages/TransferNotes.h"
+#include "core/transfer/TransferCommands.h"
 #include "gui/common/AccessibleNames.h"
 #include "gui/common/MessageService.h"
 #include "io/serial/TQuentarComm.h"
@@ -14,6 +21,29 @@
 #include "io/session/TransferRecorder.h"
 
 namespace quorvan {
+
+namespace {
+
+// The widest second line a transfer may show in the window's language: every activity with
+// four-digit counts and the longest time left.
+int WidestProgressLine(const QFontMetrics& metrics) {
+  std::vector<std::string> activities{FillIn(pattern::kCheckingMany, {"000"}),
+                                      FillIn(pattern::kReadingBackMany, {"000"}), kWritingActivity};
+  for (int step : {kStepBandList, kStepEmptySlot, kStepCallMain, kStepVfo, kStepProgramVfo,
+                   kStepDtmfCode, kStepFirstMenu}) {
+    activities.push_back(StepActivity(step));
+    activities.push_back(WriteStepActivity(step));
+  }
+  int widest = 0;
+  for (const std::string& activity : activities) {
+    const std::string line =
+        ProgressLine(MessageText(activity).toStdString(), 4444, 8888, 3599, CatalogueText);
+    widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(line)));
+  }
+  return widest;
+}
+
+}  // namespace
 
 TransferDialog::TransferDialog(const QString& caption, const QString& text,
                                MessageService& messages, ByteChannel* channel, QWidget* parent)
@@ -43,8 +73,7 @@ TransferDialog::TransferDialog(const QString& caption, const QString& text,
   auto* layout = new QVBoxLayout(this);
   detail_->setObjectName(QStringLiteral("TransferDetail"));
   // As wide as its longest text, so the dialog does not change its size while it runs.
-  detail_->setMinimumWidth(detail_->fontMetrics().horizontalAdvance(
-      QStringLiteral("Reading back 000 items: 0000 of 0000, about 00 min 00 s left")));
+  detail_->setMinimumWidth(WidestProgressLine(detail_->fontMetrics()));
   layout->addWidget(text_);
   layout->addWidget(detail_);
   layout->addWidget(progress_);
@@ -85,9 +114,10 @@ bool TransferDialog::RunModal(TransferSequence& sequence, const QString& portNam
 void TransferDialog::ShowProgress(int position, int maximum) {
   progress_->setMaximum(std::max(maximum, 1));
   progress_->setValue(std::clamp(position, 0, std::max(maximum, 1)));
-  const std::string activity = sequence_ ? sequence_->Activity() : std::string();
-  detail_->setText(QString::fromStdString(
-      ProgressLine(activity, position, maximum, static_cast<double>(clock_.elapsed()) / 1000.0)));
+  const std::string activity =
+      sequence_ ? MessageText(sequence_->Activity()).toStdString() : std::string();
+  detail_->setText(QString::fromStdString(ProgressLine(
+      activity, position, maximum, static_cast<double>(clock_.elapsed()) / 1000.0, CatalogueText)));
 }
 
 void TransferDialog::OnFinished(TransferSession::Outcome outcome, const QString& message) {

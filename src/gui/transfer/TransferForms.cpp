@@ -4,13 +4,13 @@
 namespace quorvan {
 
 TReadForm::TReadForm(MessageService& messages, ByteChannel* channel, QWidget* parent)
-    : TransferDialog(QStringLiteral("Read"), QStringLiteral("Reading data from the Radio."),
+    : TransferDialog(TransferDialog::tr("Read"), TransferDialog::tr("Reading data from the Radio."),
                      messages, channel, parent) {
   setObjectName(QStringLiteral("ReadForm"));
 }
 
 TWriteForm::TWriteForm(MessageService& messages, ByteChannel* channel, QWidget* parent)
-    : TransferDialog(QStringLiteral("Write"), QStringLiteral("Writing data to the Radio."),
+    : TransferDialog(TransferDialog::tr("Write"), TransferDialog::tr("Writing data to the Radio."),
                      messages, channel, parent) {
   setObjectName(QStringLiteral("WriteForm"));
 }

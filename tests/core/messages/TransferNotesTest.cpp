@@ -32,6 +32,14 @@ WriteEnding Stopped(bool journal) {
   return e;
 }
 
+// A language that puts the count first and the time before it.
+std::string Reordered(const char* text) {
+  const std::string english = text;
+  if (english == "%1: %2 of %3, about %4 left") return "(%4) %2/%3 %1";
+  if (english == "%1 of %2") return "%1/%2";
+  return english;
+}
+
 const std::vector<TextCase> kCases = {
     // Durations round at their own precision and change unit where a reader wants them to.
     {"tenths", [] { return DurationText(0.74); }, "0.7 s"},
@@ -53,6 +61,10 @@ const std::vector<TextCase> kCases = {
      "Menu: 498 of 498"},
     {"no activity", [] { return ProgressLine("", 3, 13, 0); }, "3 of 13"},
     {"no maximum yet", [] { return ProgressLine("Writing", 0, 0, 0); }, "Writing"},
+    {"translated with its values moved",
+     [] { return ProgressLine("VFOs", 100, 400, 10, Reordered); }, "(30 s) 100/400 VFOs"},
+    {"translated without an activity", [] { return ProgressLine("", 3, 13, 0, Reordered); },
+     "3/13"},
 
     // Reads.
     {"read all",

@@ -3,14 +3,19 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTest>
 #include <QTranslator>
 
+#include "core/messages/MessagePatterns.h"
 #include "core/messages/Messages.h"
+#include "core/messages/TransferNotes.h"
+#include "core/transfer/TransferCommands.h"
 #include "gui/common/MessageService.h"
 #include "gui/language/AppLanguage.h"
 #include "gui/mainwindow/MainFormFixture.h"
+#include "gui/transfer/TReadForm.h"
 
 namespace quorvan {
 
@@ -30,45 +35,68 @@ class LanguageWindowTest : public QObject {
     QTest::addColumn<QString>("fileOpenError");
     QTest::addColumn<QString>("writeQuestion");
     QTest::addColumn<QString>("qtCancel");
+    QTest::addColumn<QStringList>("progress");
+    QTest::addColumn<QStringList>("readDialog");
     QTest::newRow("English") << "en" << QStringList{"&File", "&Radio", "&Edit", "Vie&w", "&Help"}
                              << "Dual"
                              << "File Open error."
                              << "Write 3 changed items to the radio?"
-                             << "Cancel";
+                             << "Cancel"
+                             << QStringList{"Writing: VFOs: 100 of 400, about 30 s left",
+                                            "Checking 3 items: 1 of 3"}
+                             << QStringList{"Quorvan [Untitled]", "Read",
+                                            "Reading data from the Radio."};
     QTest::newRow("German") << "de"
                             << QStringList{"&Datei", "&Funkgerät", "&Bearbeiten", "&Ansicht",
                                            "&Hilfe"}
                             << "Dual"
                             << "Fehler beim Öffnen der Datei."
                             << "3 geänderte Einträge in das Funkgerät schreiben?"
-                            << "Abbrechen";
-    QTest::newRow("Japanese") << "ja"
-                              << QStringList{"ファイル(&F)", "無線機(&R)", "編集(&E)", "表示(&W)",
-                                             "ヘルプ(&H)"}
-                              << "デュアル"
-                              << "ファイルを開けません。"
-                              << "変更された 3 件を無線機に書き込みますか?"
-                              << "キャンセル";
+                            << "Abbrechen"
+                            << QStringList{"Schreiben: VFOs: 100 von 400, noch etwa 30 s",
+                                           "3 Einträge werden geprüft: 1 von 3"}
+                            << QStringList{"Quorvan [Unbenannt]", "Auslesen",
+                                           "Daten werden aus dem Funkgerät ausgelesen."};
+    QTest::newRow("Japanese")
+        << "ja" << QStringList{"ファイル(&F)", "無線機(&R)", "編集(&E)", "表示(&W)", "ヘルプ(&H)"}
+        << "デュアル"
+        << "ファイルを開けません。"
+        << "変更された 3 件を無線機に書き込みますか?"
+        << "キャンセル"
+        << QStringList{"書き込み中: VFO: 100 / 400、残り約 30 s", "3 件を確認中: 1 / 3"}
+        << QStringList{"Quorvan [無題]", "読み込み", "無線機からデータを読み込んでいます。"};
     QTest::newRow("French") << "fr"
                             << QStringList{"&Fichier", "&Émetteur-récepteur", "É&dition",
                                            "&Affichage", "A&ide"}
                             << "Double veille"
                             << "Erreur à l'ouverture du fichier."
                             << "Écrire 3 éléments modifiés dans l'émetteur-récepteur ?"
-                            << "Annuler";
+                            << "Annuler"
+                            << QStringList{"Écriture : VFO : 100 sur 400, il reste environ 30 s",
+                                           "Vérification de 3 éléments : 1 sur 3"}
+                            << QStringList{"Quorvan [Sans titre]", "Lecture",
+                                           "Lecture des données de l'émetteur-récepteur."};
     QTest::newRow("Spanish") << "es"
                              << QStringList{"&Archivo", "&Equipo", "E&dición", "Ve&r", "A&yuda"}
                              << "Doble escucha"
                              << "Error al abrir el archivo."
                              << "¿Escribir 3 elementos modificados en el equipo?"
-                             << "Cancelar";
+                             << "Cancelar"
+                             << QStringList{"Escribiendo: VFO: 100 de 400, quedan unos 30 s",
+                                            "Comprobando 3 elementos: 1 de 3"}
+                             << QStringList{"Quorvan [Sin título]", "Lectura",
+                                            "Leyendo los datos del equipo."};
     QTest::newRow("Italian") << "it"
                              << QStringList{"&File", "&Apparato", "&Modifica", "Visuali&zza",
                                             "&Guida"}
                              << "Doppio ascolto"
                              << "Errore nell'apertura del file."
                              << "Scrivere 3 elementi modificati nell'apparato?"
-                             << "Annulla";
+                             << "Annulla"
+                             << QStringList{"Scrittura: VFO: 100 di 400, mancano circa 30 s",
+                                            "Controllo di 3 elementi: 1 di 3"}
+                             << QStringList{"Quorvan [Senza titolo]", "Lettura",
+                                            "Lettura dei dati dall'apparato."};
   }
 
   void window() {
@@ -78,6 +106,8 @@ class LanguageWindowTest : public QObject {
     QFETCH(QString, fileOpenError);
     QFETCH(QString, writeQuestion);
     QFETCH(QString, qtCancel);
+    QFETCH(QStringList, progress);
+    QFETCH(QStringList, readDialog);
     const bool loaded =
         InstallTranslations(*qApp, QLocale(language), {QStringLiteral(QUORVAN_BUILD_TRANSLATIONS)});
     QCOMPARE(loaded, language != QLatin1String("en"));
@@ -93,6 +123,18 @@ class LanguageWindowTest : public QObject {
     QCOMPARE(MessageText(kFileOpenErrorMessage), fileOpenError);
     QCOMPARE(MessageText(WriteChangesQuestion(3)), writeQuestion);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
+    TReadForm read(fixture.messages);
+    QCOMPARE((QStringList{ShownTitle(*fixture.form), read.windowTitle(),
+                          read.findChild<QLabel*>()->text()}),
+             readDialog);
+    // The transfer dialog's second line, as it puts it together.
+    const auto line = [](const std::string& activity, int position, int maximum, double seconds) {
+      return QString::fromStdString(ProgressLine(MessageText(activity).toStdString(), position,
+                                                 maximum, seconds, CatalogueText));
+    };
+    QCOMPARE((QStringList{line(WriteStepActivity(kStepVfo), 100, 400, 10),
+                          line(FillIn(pattern::kCheckingMany, {"3"}), 1, 3, 0)}),
+             progress);
   }
 
   // View > Language: the stored choice is ticked; choosing another stores it and says when it

@@ -851,6 +851,11 @@ Les restaurer ?</translation>
         <source>Writing</source>
         <translation>Écriture</translation>
     </message>
+    <message>
+        <source>d MMM yyyy HH:mm</source>
+        <comment>the form of a time in a message: d day, MM month, yyyy year, HH:mm hours and minutes</comment>
+        <translation>dd/MM/yyyy HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

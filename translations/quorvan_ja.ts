@@ -851,6 +851,11 @@ Restore them?</source>
         <source>Writing</source>
         <translation>書き込み中</translation>
     </message>
+    <message>
+        <source>d MMM yyyy HH:mm</source>
+        <comment>the form of a time in a message: d day, MM month, yyyy year, HH:mm hours and minutes</comment>
+        <translation>yyyy/MM/dd HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

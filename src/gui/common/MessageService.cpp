@@ -1,6 +1,8 @@
 #include "gui/common/MessageService.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -50,6 +52,28 @@ const std::vector<PatternMatcher>& PatternMatchers() {
   return matchers;
 }
 
+// A time as the core puts it into a sentence ("10 Dec 2026 07:11", a backup's or a transfer's),
+// in the form the window's language writes it; any other value stays as it is.
+QString LocalisedValue(const QString& value) {
+  static const QRegularExpression time(QStringLiteral(
+      "^(\\d{1,2}) (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) (\\d{4}) (\\d{2}):(\\d{2})$"));
+  const QRegularExpressionMatch match = time.match(value);
+  if (!match.hasMatch()) return value;
+  static const QStringList months{
+      QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"), QStringLiteral("Apr"),
+      QStringLiteral("May"), QStringLiteral("Jun"), QStringLiteral("Jul"), QStringLiteral("Aug"),
+      QStringLiteral("Sep"), QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")};
+  const QDate date(match.captured(3).toInt(),
+                   static_cast<int>(months.indexOf(match.captured(2))) + 1,
+                   match.captured(1).toInt());
+  const QTime clock(match.captured(4).toInt(), match.captured(5).toInt());
+  if (!date.isValid() || !clock.isValid()) return value;
+  const QString format = QCoreApplication::translate(
+      "Messages", "d MMM yyyy HH:mm",
+      "the form of a time in a message: d day, MM month, yyyy year, HH:mm hours and minutes");
+  return QLocale::c().toString(QDateTime(date, clock), format);
+}
+
 // One block of lines of the catalogue, or a sentence made from one of its patterns, in the
 // window's language; nothing when it is neither (or has no translation).
 std::optional<QString> TranslatedBlock(const QString& text) {
@@ -68,7 +92,7 @@ std::optional<QString> TranslatedBlock(const QString& text) {
         const int number = translated[i + 1].digitValue();
         const qsizetype index = matcher.numbers.indexOf(number);
         if (number > 0 && index >= 0) {
-          filled += match.captured(static_cast<int>(index) + 1);
+          filled += LocalisedValue(match.captured(static_cast<int>(index) + 1));
           ++i;
           continue;
         }

@@ -37,6 +37,7 @@ TEST(MessageTextTest, TranslatesTextsAndPatternsAndKeepsDetails) {
       {pattern::kFutureBaseline, QStringLiteral("Zukunft: %2 (%1)")},
       {pattern::kComparedWithFile, QStringLiteral("Verglichen mit %1.")},
       {kDiffersFromDocumentText, QStringLiteral("Anders:")},
+      {"d MMM yyyy HH:mm", QStringLiteral("dd.MM.yyyy HH:mm")},
   });
   QCoreApplication::installTranslator(&translator);
   struct Case {
@@ -52,6 +53,10 @@ TEST(MessageTextTest, TranslatesTextsAndPatternsAndKeepsDetails) {
        QStringLiteral("Port ungültig.\nBitte prüfen.\n/dev/ttyUSB0")},
       {"values change places", FutureBaselineText("/b/x.qvx", "D"),
        QStringLiteral("Zukunft: /b/x.qvx (D)")},
+      {"a time in the language's form", FutureBaselineText("/b/x.qvx", "9 Dec 2026 07:05"),
+       QStringLiteral("Zukunft: /b/x.qvx (09.12.2026 07:05)")},
+      {"no such day", FutureBaselineText("/b/x.qvx", "31 Feb 2026 07:05"),
+       QStringLiteral("Zukunft: /b/x.qvx (31 Feb 2026 07:05)")},
       {"a value that looks like a place", ComparedWithFileText("a%1b.qvx"),
        QStringLiteral("Verglichen mit a%1b.qvx.")},
       {"texts of the catalogue after a detail",

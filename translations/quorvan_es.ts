@@ -856,6 +856,18 @@ Restore them?</source>
         <comment>the form of a time in a message: d day, MM month, yyyy year, HH:mm hours and minutes</comment>
         <translation>dd/MM/yyyy HH:mm</translation>
     </message>
+    <message>
+        <source>%1.%2 s</source>
+        <translation>%1,%2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

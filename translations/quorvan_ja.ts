@@ -856,6 +856,18 @@ Restore them?</source>
         <comment>the form of a time in a message: d day, MM month, yyyy year, HH:mm hours and minutes</comment>
         <translation>yyyy/MM/dd HH:mm</translation>
     </message>
+    <message>
+        <source>%1.%2 s</source>
+        <translation>%1.%2 秒</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 分 %2 秒</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -163,12 +163,16 @@ constexpr const char* kReadingBackOne = QT_TRANSLATE_NOOP("Messages", "Reading b
 constexpr const char* kReadingBackMany = QT_TRANSLATE_NOOP("Messages", "Reading back %1 items");
 
 // The transfer dialog's second line, put together by ProgressLine; not sentences the window
-// recognises (they would fit too many), so they stay out of the list below.
+// recognises (they would fit too many), so they stay out of the list below, as do durations.
 constexpr const char* kProgress = QT_TRANSLATE_NOOP("Messages", "%1 of %2");
 constexpr const char* kProgressLeft = QT_TRANSLATE_NOOP("Messages", "%1 of %2, about %3 left");
 constexpr const char* kActivityProgress = QT_TRANSLATE_NOOP("Messages", "%1: %2 of %3");
 constexpr const char* kActivityProgressLeft =
     QT_TRANSLATE_NOOP("Messages", "%1: %2 of %3, about %4 left");
+// How long a transfer took or may take yet, put together by DurationText.
+constexpr const char* kTenthsOfSeconds = QT_TRANSLATE_NOOP("Messages", "%1.%2 s");
+constexpr const char* kSeconds = QT_TRANSLATE_NOOP("Messages", "%1 s");
+constexpr const char* kMinutesAndSeconds = QT_TRANSLATE_NOOP("Messages", "%1 min %2 s");
 }  // namespace pattern
 
 // Every pattern above, for the window, which finds which one a sentence was made from.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "core/messages/MessagePatterns.h"
 #include "core/model/EscapedText.h"
@@ -10,16 +9,25 @@
 
 namespace quorvan {
 
-std::string DurationText(double seconds) {
+namespace {
+
+std::string Look(const CatalogueLookup& lookup, const char* text) {
+  return lookup ? lookup(text) : std::string(text);
+}
+
+}  // namespace
+
+std::string DurationText(double seconds, const CatalogueLookup& lookup) {
   if (!(seconds > 0)) seconds = 0;
   if (seconds < 9.95) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.1f s", seconds);
-    return text;
+    const long tenths = std::lround(seconds * 10);
+    return FillIn(Look(lookup, pattern::kTenthsOfSeconds),
+                  {std::to_string(tenths / 10), std::to_string(tenths % 10)});
   }
   const long whole = std::lround(seconds);
-  if (whole < 120) return std::to_string(whole) + " s";
-  return std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " s";
+  if (whole < 120) return FillIn(Look(lookup, pattern::kSeconds), {std::to_string(whole)});
+  return FillIn(Look(lookup, pattern::kMinutesAndSeconds),
+                {std::to_string(whole / 60), std::to_string(whole % 60)});
 }
 
 std::string ProgressLine(const std::string& activity, int position, int maximum,
@@ -28,11 +36,9 @@ std::string ProgressLine(const std::string& activity, int position, int maximum,
   position = std::clamp(position, 0, maximum);
   const std::string done = std::to_string(position);
   const std::string all = std::to_string(maximum);
-  const auto text = [&](const char* pattern) {
-    return lookup ? lookup(pattern) : std::string(pattern);
-  };
+  const auto text = [&](const char* pattern) { return Look(lookup, pattern); };
   if (position > 0 && position < maximum && elapsedSeconds >= 1.0) {
-    const std::string left = DurationText(elapsedSeconds * (maximum - position) / position);
+    const std::string left = DurationText(elapsedSeconds * (maximum - position) / position, lookup);
     if (activity.empty()) return FillIn(text(pattern::kProgressLeft), {done, all, left});
     return FillIn(text(pattern::kActivityProgressLeft), {activity, done, all, left});
   }
@@ -41,72 +47,77 @@ std::string ProgressLine(const std::string& activity, int position, int maximum,
 }
 
 std::string ReadEndingText(TransferScope scope, TransferEnd end, int done, int planned,
-                           double seconds) {
+                           double seconds, const CatalogueLookup& lookup) {
+  const auto text = [&](const char* pattern) { return Look(lookup, pattern); };
   const std::string steps[] = {std::to_string(std::max(done, 0)),
                                std::to_string(std::max(planned, 0))};
   switch (end) {
     case TransferEnd::Cancelled:
-      return FillIn(pattern::kReadCancelled, {steps[0], steps[1]});
+      return FillIn(text(pattern::kReadCancelled), {steps[0], steps[1]});
     case TransferEnd::Failed:
-      return FillIn(pattern::kReadFailed, {steps[0], steps[1]});
+      return FillIn(text(pattern::kReadFailed), {steps[0], steps[1]});
     case TransferEnd::Completed:
       break;
   }
-  const std::string took = DurationText(seconds);
+  const std::string took = DurationText(seconds, lookup);
   switch (scope) {
     case TransferScope::Menu:
-      return FillIn(pattern::kReadMenu, {took});
+      return FillIn(text(pattern::kReadMenu), {took});
     case TransferScope::Memory:
-      return FillIn(pattern::kReadMemory, {std::to_string(kMemorySlots), took});
+      return FillIn(text(pattern::kReadMemory), {std::to_string(kMemorySlots), took});
     case TransferScope::All:
       break;
   }
-  return FillIn(pattern::kReadAll, {std::to_string(kMemorySlots), took});
+  return FillIn(text(pattern::kReadAll), {std::to_string(kMemorySlots), took});
 }
 
-std::string WriteEndingText(const WriteEnding& e) {
-  if (e.journalRefused) return kJournalNotKeptEnding;
-  if (e.stoppedBeforeWriting) return kRadioChangedEnding;
+std::string WriteEndingText(const WriteEnding& e, const CatalogueLookup& lookup) {
+  const auto text = [&](const char* pattern) { return Look(lookup, pattern); };
+  if (e.journalRefused) return text(kJournalNotKeptEnding);
+  if (e.stoppedBeforeWriting) return text(kRadioChangedEnding);
   switch (e.end) {
     case TransferEnd::Cancelled:
-      return kWriteCancelledEnding;
+      return text(kWriteCancelledEnding);
     case TransferEnd::Failed:
-      return kWriteFailedEnding;
+      return text(kWriteFailedEnding);
     case TransferEnd::Completed:
       break;
   }
-  const std::string took = DurationText(e.seconds);
+  const std::string took = DurationText(e.seconds, lookup);
   if (e.changedItems >= 0) {
-    if (e.changedItems == 0) return kNothingNeededEnding;
+    if (e.changedItems == 0) return text(kNothingNeededEnding);
     const bool one = e.changedItems == 1;
     const char* sentence = e.radioHolds
                                ? (one ? pattern::kWroteChangeHolds : pattern::kWroteChangesHold)
                                : (one ? pattern::kWroteChange : pattern::kWroteChanges);
-    return FillIn(sentence, {std::to_string(e.changedItems), took});
+    return FillIn(text(sentence), {std::to_string(e.changedItems), took});
   }
   switch (e.scope) {
     case TransferScope::Menu:
-      return FillIn(e.radioHolds ? pattern::kWroteMenuHolds : pattern::kWroteMenu, {took});
+      return FillIn(text(e.radioHolds ? pattern::kWroteMenuHolds : pattern::kWroteMenu), {took});
     case TransferScope::Memory:
-      return FillIn(e.radioHolds ? pattern::kWroteMemoryHolds : pattern::kWroteMemory, {took});
+      return FillIn(text(e.radioHolds ? pattern::kWroteMemoryHolds : pattern::kWroteMemory),
+                    {took});
     case TransferScope::All:
       break;
   }
-  return FillIn(e.radioHolds ? pattern::kWroteAllHolds : pattern::kWroteAll, {took});
+  return FillIn(text(e.radioHolds ? pattern::kWroteAllHolds : pattern::kWroteAll), {took});
 }
 
-std::string VerifyEndingText(TransferEnd end, int differences, double seconds) {
+std::string VerifyEndingText(TransferEnd end, int differences, double seconds,
+                             const CatalogueLookup& lookup) {
+  const auto text = [&](const char* pattern) { return Look(lookup, pattern); };
   switch (end) {
     case TransferEnd::Cancelled:
-      return kVerifyCancelledEnding;
+      return text(kVerifyCancelledEnding);
     case TransferEnd::Failed:
-      return kVerifyFailedEnding;
+      return text(kVerifyFailedEnding);
     case TransferEnd::Completed:
       break;
   }
-  const std::string took = DurationText(seconds);
-  if (differences == 0) return FillIn(pattern::kVerifiedEqual, {took});
-  return FillIn(differences == 1 ? pattern::kVerifiedOneDiffers : pattern::kVerifiedDiffer,
+  const std::string took = DurationText(seconds, lookup);
+  if (differences == 0) return FillIn(text(pattern::kVerifiedEqual), {took});
+  return FillIn(text(differences == 1 ? pattern::kVerifiedOneDiffers : pattern::kVerifiedDiffer),
                 {took, std::to_string(differences)});
 }
 

@@ -29,11 +29,12 @@ constexpr const char* kVerifyFailedEnding =
 // How a transfer ended, as the status line tells it.
 enum class TransferEnd { Completed, Cancelled, Failed };
 
-// "0.7 s" below ten seconds, "54 s" below two minutes, "3 min 5 s" beyond.
-std::string DurationText(double seconds);
-
-// A catalogue text in the reader's language; without one the line is English.
+// A catalogue text in the reader's language. The texts below take one to be told in that
+// language; without one they are English.
 using CatalogueLookup = std::function<std::string(const char* text)>;
+
+// "0.7 s" below ten seconds, "54 s" below two minutes, "3 min 5 s" beyond.
+std::string DurationText(double seconds, const CatalogueLookup& lookup = nullptr);
 
 // "Memory channels: 123 of 432, about 20 s left". No time is guessed before a second has passed
 // or a step was done; `activity` may be empty and comes in the reader's language already.
@@ -42,7 +43,7 @@ std::string ProgressLine(const std::string& activity, int position, int maximum,
 
 // A read of `scope`; `done` and `planned` are its progress steps, told for one that did not end.
 std::string ReadEndingText(TransferScope scope, TransferEnd end, int done, int planned,
-                           double seconds);
+                           double seconds, const CatalogueLookup& lookup = nullptr);
 
 // What a write ended with. `changedItems` is negative for a write of everything in `scope`;
 // `radioHolds` whether what the radio holds afterwards is known to be what was written.
@@ -55,10 +56,11 @@ struct WriteEnding {
   bool journalRefused = false;
   double seconds = 0;
 };
-std::string WriteEndingText(const WriteEnding& ending);
+std::string WriteEndingText(const WriteEnding& ending, const CatalogueLookup& lookup = nullptr);
 
 // A verify: `differences` counts the fields that differ when it completed.
-std::string VerifyEndingText(TransferEnd end, int differences, double seconds);
+std::string VerifyEndingText(TransferEnd end, int differences, double seconds,
+                             const CatalogueLookup& lookup = nullptr);
 
 // "Exported 126 channels to NAME.csv."; `fileName` without its folder.
 std::string ExportEndingText(int channels, const std::string& fileName);

@@ -56,10 +56,9 @@ void TMainForm::ReadFromRadio(TransferScope scope) {
   lifecycle_->TakeRead(std::move(read),
                        completed ? 0 : std::max(planned - sequence.ProgressPosition(), 1));
   SaveBandPlan(*services_.settings, Image().Plan());
-  statusBar()->showMessage(
-      MessageText(ReadEndingText(scope, services_.transfers->LastEnd(),
-                                 sequence.ProgressPosition(), planned,
-                                 services_.transfers->LastSeconds())));
+  statusBar()->showMessage(QString::fromStdString(
+      ReadEndingText(scope, services_.transfers->LastEnd(), sequence.ProgressPosition(), planned,
+                     services_.transfers->LastSeconds(), CatalogueText)));
   if (completed) radio_->KeepReadBackup(Image(), scope);
 }
 

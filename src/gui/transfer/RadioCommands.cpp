@@ -46,8 +46,8 @@ RadioCommands::RadioCommands(const RadioImage& document, MessageService& message
       showReport_(std::move(showReport)),
       showStatus_(std::move(showStatus)) {}
 
-void RadioCommands::ShowStatus(const std::string& text) const {
-  if (showStatus_) showStatus_(Text(text));
+void RadioCommands::ShowStatus(const std::string& translated) const {
+  if (showStatus_) showStatus_(QString::fromStdString(translated));
 }
 
 std::string RadioCommands::Folder() const { return QFile::encodeName(backupFolder_).toStdString(); }
@@ -121,7 +121,7 @@ void RadioCommands::WriteChangesTo(const QString& portName, const Restoring* res
   if (plan.changes->Empty() && plan.unsure.Empty()) {
     WriteEnding nothing;
     nothing.changedItems = 0;
-    ShowStatus(WriteEndingText(nothing));
+    ShowStatus(WriteEndingText(nothing, CatalogueText));
     messages_.Information(Text(restoring ? AlreadyRestoredText(date) : NothingChangedText(found)));
     // Nothing sent proves nothing about the radio: a verify does.
     if (plan.readBack) RunVerify(target, portName);
@@ -160,7 +160,7 @@ bool RadioCommands::RunCheckedWrite(const RadioImage& goal, WritePlan plan,
   ending.stoppedBeforeWriting = write.StoppedBeforeWriting();
   ending.journalRefused = !write.JournalRefusal().empty();
   ending.seconds = transfers_.LastSeconds();
-  ShowStatus(WriteEndingText(ending));
+  ShowStatus(WriteEndingText(ending, CatalogueText));
   if (!journal.ReplacedUnkept().empty()) {
     messages_.Warning(
         MessageText(WithDetail(kReplacedBackupNotKeptMessage, journal.ReplacedUnkept())));
@@ -213,12 +213,12 @@ void RadioCommands::RunVerify(const RadioImage& expected, const QString& portNam
   RadioImage radio = expected;
   ReadSequence read(radio, items);
   if (!transfers_.RunRead(read, portName)) {
-    ShowStatus(VerifyEndingText(transfers_.LastEnd(), 0, transfers_.LastSeconds()));
+    ShowStatus(VerifyEndingText(transfers_.LastEnd(), 0, transfers_.LastSeconds(), CatalogueText));
     return;
   }
   const std::vector<FieldDifference> differences = CompareRadioItems(expected, radio, items);
   ShowStatus(VerifyEndingText(TransferEnd::Completed, static_cast<int>(differences.size()),
-                              transfers_.LastSeconds()));
+                              transfers_.LastSeconds(), CatalogueText));
   showReport_(VerifyTitle(),
               differences.empty()
                   ? MessageText(kHoldsDocumentText)

@@ -78,7 +78,8 @@ class RadioCommands {
   void RunVerify(const RadioImage& expected, const QString& portName);
   void KeepBackup(const RadioImage& image, BackupKind kind);
   std::string Folder() const;
-  void ShowStatus(const std::string& text) const;
+  // The status line's ending of a transfer, already in the window's language.
+  void ShowStatus(const std::string& translated) const;
 
   const RadioImage& document_;
   MessageService& messages_;

@@ -37,6 +37,9 @@ std::string Reordered(const char* text) {
   const std::string english = text;
   if (english == "%1: %2 of %3, about %4 left") return "(%4) %2/%3 %1";
   if (english == "%1 of %2") return "%1/%2";
+  if (english == "%1.%2 s") return "%1,%2 sec";
+  if (english == "%1 min %2 s") return "%1'%2\"";
+  if (english == "Read the menu in %1.") return "Menu: %1.";
   return english;
 }
 
@@ -65,6 +68,13 @@ const std::vector<TextCase> kCases = {
      [] { return ProgressLine("VFOs", 100, 400, 10, Reordered); }, "(30 s) 100/400 VFOs"},
     {"translated without an activity", [] { return ProgressLine("", 3, 13, 0, Reordered); },
      "3/13"},
+    {"durations translated",
+     [] { return DurationText(3.04, Reordered) + DurationText(185, Reordered); }, "3,0 sec3'5\""},
+    {"an ending and its duration translated",
+     [] {
+       return ReadEndingText(TransferScope::Menu, TransferEnd::Completed, 37, 37, 3.04, Reordered);
+     },
+     "Menu: 3,0 sec."},
 
     // Reads.
     {"read all",

@@ -35,15 +35,15 @@ class LanguageWindowTest : public QObject {
     QTest::addColumn<QString>("fileOpenError");
     QTest::addColumn<QString>("writeQuestion");
     QTest::addColumn<QString>("qtCancel");
-    QTest::addColumn<QStringList>("progress");
+    QTest::addColumn<QStringList>("transferLines");
     QTest::addColumn<QStringList>("readDialog");
     QTest::newRow("English") << "en" << QStringList{"&File", "&Radio", "&Edit", "Vie&w", "&Help"}
                              << "Dual"
                              << "File Open error."
                              << "Write 3 changed items to the radio?"
                              << "Cancel"
-                             << QStringList{"Writing: VFOs: 100 of 400, about 30 s left",
-                                            "Checking 3 items: 1 of 3"}
+                             << QStringList{"Writing: VFOs: 100 of 400, about 6.0 s left",
+                                            "Read the menu in 3.0 s.", "Checking 3 items: 1 of 3"}
                              << QStringList{"Quorvan [Untitled]", "Read",
                                             "Reading data from the Radio."};
     QTest::newRow("German") << "de"
@@ -53,7 +53,8 @@ class LanguageWindowTest : public QObject {
                             << "Fehler beim Öffnen der Datei."
                             << "3 geänderte Einträge in das Funkgerät schreiben?"
                             << "Abbrechen"
-                            << QStringList{"Schreiben: VFOs: 100 von 400, noch etwa 30 s",
+                            << QStringList{"Schreiben: VFOs: 100 von 400, noch etwa 6,0 s",
+                                           "Menü in 3,0 s ausgelesen.",
                                            "3 Einträge werden geprüft: 1 von 3"}
                             << QStringList{"Quorvan [Unbenannt]", "Auslesen",
                                            "Daten werden aus dem Funkgerät ausgelesen."};
@@ -63,7 +64,8 @@ class LanguageWindowTest : public QObject {
         << "ファイルを開けません。"
         << "変更された 3 件を無線機に書き込みますか?"
         << "キャンセル"
-        << QStringList{"書き込み中: VFO: 100 / 400、残り約 30 s", "3 件を確認中: 1 / 3"}
+        << QStringList{"書き込み中: VFO: 100 / 400、残り約 6.0 秒",
+                       "メニューを 3.0 秒 で読み込みました。", "3 件を確認中: 1 / 3"}
         << QStringList{"Quorvan [無題]", "読み込み", "無線機からデータを読み込んでいます。"};
     QTest::newRow("French") << "fr"
                             << QStringList{"&Fichier", "&Émetteur-récepteur", "É&dition",
@@ -72,7 +74,8 @@ class LanguageWindowTest : public QObject {
                             << "Erreur à l'ouverture du fichier."
                             << "Écrire 3 éléments modifiés dans l'émetteur-récepteur ?"
                             << "Annuler"
-                            << QStringList{"Écriture : VFO : 100 sur 400, il reste environ 30 s",
+                            << QStringList{"Écriture : VFO : 100 sur 400, il reste environ 6,0 s",
+                                           "Menu lu en 3,0 s.",
                                            "Vérification de 3 éléments : 1 sur 3"}
                             << QStringList{"Quorvan [Sans titre]", "Lecture",
                                            "Lecture des données de l'émetteur-récepteur."};
@@ -82,21 +85,20 @@ class LanguageWindowTest : public QObject {
                              << "Error al abrir el archivo."
                              << "¿Escribir 3 elementos modificados en el equipo?"
                              << "Cancelar"
-                             << QStringList{"Escribiendo: VFO: 100 de 400, quedan unos 30 s",
+                             << QStringList{"Escribiendo: VFO: 100 de 400, quedan unos 6,0 s",
+                                            "Menú leído en 3,0 s.",
                                             "Comprobando 3 elementos: 1 de 3"}
                              << QStringList{"Quorvan [Sin título]", "Lectura",
                                             "Leyendo los datos del equipo."};
-    QTest::newRow("Italian") << "it"
-                             << QStringList{"&File", "&Apparato", "&Modifica", "Visuali&zza",
-                                            "&Guida"}
-                             << "Doppio ascolto"
-                             << "Errore nell'apertura del file."
-                             << "Scrivere 3 elementi modificati nell'apparato?"
-                             << "Annulla"
-                             << QStringList{"Scrittura: VFO: 100 di 400, mancano circa 30 s",
-                                            "Controllo di 3 elementi: 1 di 3"}
-                             << QStringList{"Quorvan [Senza titolo]", "Lettura",
-                                            "Lettura dei dati dall'apparato."};
+    QTest::newRow("Italian")
+        << "it" << QStringList{"&File", "&Apparato", "&Modifica", "Visuali&zza", "&Guida"}
+        << "Doppio ascolto"
+        << "Errore nell'apertura del file."
+        << "Scrivere 3 elementi modificati nell'apparato?"
+        << "Annulla"
+        << QStringList{"Scrittura: VFO: 100 di 400, mancano circa 6,0 s", "Menu letto in 3,0 s.",
+                       "Controllo di 3 elementi: 1 di 3"}
+        << QStringList{"Quorvan [Senza titolo]", "Lettura", "Lettura dei dati dall'apparato."};
   }
 
   void window() {
@@ -106,7 +108,7 @@ class LanguageWindowTest : public QObject {
     QFETCH(QString, fileOpenError);
     QFETCH(QString, writeQuestion);
     QFETCH(QString, qtCancel);
-    QFETCH(QStringList, progress);
+    QFETCH(QStringList, transferLines);
     QFETCH(QStringList, readDialog);
     const bool loaded =
         InstallTranslations(*qApp, QLocale(language), {QStringLiteral(QUORVAN_BUILD_TRANSLATIONS)});
@@ -127,14 +129,16 @@ class LanguageWindowTest : public QObject {
     QCOMPARE((QStringList{ShownTitle(*fixture.form), read.windowTitle(),
                           read.findChild<QLabel*>()->text()}),
              readDialog);
-    // The transfer dialog's second line, as it puts it together.
+    // The transfer dialog's second line, as it puts it together, and a status line's ending.
     const auto line = [](const std::string& activity, int position, int maximum, double seconds) {
       return QString::fromStdString(ProgressLine(MessageText(activity).toStdString(), position,
                                                  maximum, seconds, CatalogueText));
     };
-    QCOMPARE((QStringList{line(WriteStepActivity(kStepVfo), 100, 400, 10),
+    const QString ending = QString::fromStdString(
+        ReadEndingText(TransferScope::Menu, TransferEnd::Completed, 37, 37, 3.04, CatalogueText));
+    QCOMPARE((QStringList{line(WriteStepActivity(kStepVfo), 100, 400, 2), ending,
                           line(FillIn(pattern::kCheckingMany, {"3"}), 1, 3, 0)}),
-             progress);
+             transferLines);
   }
 
   // View > Language: the stored choice is ticked; choosing another stores it and says when it

@@ -868,6 +868,122 @@ Wiederherstellen?</translation>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>something answered, but not as a radio of this family</source>
+        <translation>etwas hat geantwortet, aber nicht als Funkgerät dieser Familie</translation>
+    </message>
+    <message>
+        <source>busy: in use by another program</source>
+        <translation>belegt: von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>existiert nicht</translation>
+    </message>
+    <message>
+        <source>cannot be opened as a serial port</source>
+        <translation>lässt sich nicht als serieller Port öffnen</translation>
+    </message>
+    <message>
+        <source>the line failed</source>
+        <translation>die Verbindung ist ausgefallen</translation>
+    </message>
+    <message>
+        <source>You have no permission to use %1.</source>
+        <translation>Sie haben keine Berechtigung, %1 zu verwenden.</translation>
+    </message>
+    <message>
+        <source>You are a member of the group &quot;%1&quot; that may use it, but not yet in this session.</source>
+        <translation>Sie sind Mitglied der Gruppe „%1“, die ihn verwenden darf, aber noch nicht in dieser Sitzung.</translation>
+    </message>
+    <message>
+        <source>It may be used by the members of the group &quot;%1&quot;. To join it, run</source>
+        <translation>Die Mitglieder der Gruppe „%1“ dürfen ihn verwenden. Um der Gruppe beizutreten, führen Sie</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; no serial adapter is plugged in.</source>
+        <translation>%1 existiert nicht; es ist kein serieller Adapter eingesteckt.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; plugged adapters: %2.</source>
+        <translation>%1 existiert nicht; eingesteckte Adapter: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a serial port.</source>
+        <translation>%1 lässt sich nicht als serieller Port öffnen.</translation>
+    </message>
+    <message>
+        <source>Check that the radio is on and not showing one of its menus, that the cable is seated at both ends and that %1 is the cable&apos;s port.</source>
+        <translation>Prüfen Sie, ob das Funkgerät eingeschaltet ist und keines seiner Menüs zeigt, ob das Kabel an beiden Enden fest sitzt und ob %1 der Port des Kabels ist.</translation>
+    </message>
+    <message>
+        <source>The line to %1 failed during the transfer; check that the cable is seated and its adapter still plugged in.</source>
+        <translation>Die Verbindung zu %1 ist während der Übertragung ausgefallen; prüfen Sie, ob das Kabel fest sitzt und sein Adapter noch eingesteckt ist.</translation>
+    </message>
+    <message>
+        <source>The radio did not accept 1 command.
+The first was &quot;%1&quot;.
+Please check the radio and try again.</source>
+        <translation>Das Funkgerät hat 1 Befehl nicht angenommen.
+Es war „%1“.
+Bitte prüfen Sie das Funkgerät und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The radio did not accept %1 commands.
+The first was &quot;%2&quot;.
+Please check the radio and try again.</source>
+        <translation>Das Funkgerät hat %1 Befehle nicht angenommen.
+Der erste war „%2“.
+Bitte prüfen Sie das Funkgerät und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>No complete answer within %1 seconds.</source>
+        <translation>Keine vollständige Antwort innerhalb von %1 Sekunden.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Prolific&apos;s Windows drivers since 2012 refuse the PL2303HXA and PL2303XA chips they no longer support, and counterfeit PL2303 chips; Device Manager then shows the adapter with a warning sign and nothing goes through it.</source>
+        <translation>Der Adapter ist %1: Die Windows-Treiber von Prolific verweigern seit 2012 die nicht mehr unterstützten Chips PL2303HXA und PL2303XA sowie gefälschte PL2303-Chips; der Geräte-Manager zeigt den Adapter dann mit einem Warnzeichen, und nichts geht hindurch.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Product id 0000 is what an FTDI driver for Windows of 2014 wrote into counterfeit FT232R chips to stop them working.</source>
+        <translation>Der Adapter ist %1: Die Produkt-ID 0000 hat ein FTDI-Treiber für Windows von 2014 in gefälschte FT232R-Chips geschrieben, um sie stillzulegen.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Newer FTDI drivers for Windows send &quot;NON GENUINE DEVICE FOUND!&quot; instead of the data through counterfeit FT232R chips.</source>
+        <translation>Der Adapter ist %1: Neuere FTDI-Treiber für Windows senden über gefälschte FT232R-Chips „NON GENUINE DEVICE FOUND!“ statt der Daten.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: ModemManager may send modem commands to a newly plugged ttyACM device for some seconds; try again after a moment, or have ModemManager ignore the device (ID_MM_DEVICE_IGNORE in a udev rule).</source>
+        <translation>Der Adapter ist %1: ModemManager sendet einem neu eingesteckten ttyACM-Gerät womöglich einige Sekunden lang Modembefehle; versuchen Sie es nach einem Moment erneut, oder lassen Sie ModemManager das Gerät übergehen (ID_MM_DEVICE_IGNORE in einer udev-Regel).</translation>
+    </message>
+    <message>
+        <source>%1, type %2</source>
+        <translation>%1, Typ %2</translation>
+    </message>
+    <message>
+        <source>Ask the administrator of this computer for read and write access to it.</source>
+        <translation>Bitten Sie den Administrator dieses Computers um Lese- und Schreibzugriff darauf.</translation>
+    </message>
+    <message>
+        <source>Log out and log in again.</source>
+        <translation>Melden Sie sich ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>then log out and log in again.</source>
+        <translation>aus und melden Sie sich danach ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program.</source>
+        <translation>Der Port wird von einem anderen Programm verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

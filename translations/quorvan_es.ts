@@ -868,6 +868,122 @@ Restore them?</source>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
+    <message>
+        <source>no answer</source>
+        <translation>sin respuesta</translation>
+    </message>
+    <message>
+        <source>something answered, but not as a radio of this family</source>
+        <translation>algo respondió, pero no como un equipo de esta familia</translation>
+    </message>
+    <message>
+        <source>busy: in use by another program</source>
+        <translation>ocupado: en uso por otro programa</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>sin permiso</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <source>cannot be opened as a serial port</source>
+        <translation>no se puede abrir como puerto serie</translation>
+    </message>
+    <message>
+        <source>the line failed</source>
+        <translation>la línea falló</translation>
+    </message>
+    <message>
+        <source>You have no permission to use %1.</source>
+        <translation>No tiene permiso para usar %1.</translation>
+    </message>
+    <message>
+        <source>You are a member of the group &quot;%1&quot; that may use it, but not yet in this session.</source>
+        <translation>Es miembro del grupo «%1», que puede usarlo, pero todavía no en esta sesión.</translation>
+    </message>
+    <message>
+        <source>It may be used by the members of the group &quot;%1&quot;. To join it, run</source>
+        <translation>Pueden usarlo los miembros del grupo «%1». Para unirse a él, ejecute</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; no serial adapter is plugged in.</source>
+        <translation>%1 no existe; no hay ningún adaptador serie conectado.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; plugged adapters: %2.</source>
+        <translation>%1 no existe; adaptadores conectados: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a serial port.</source>
+        <translation>%1 no se puede abrir como puerto serie.</translation>
+    </message>
+    <message>
+        <source>Check that the radio is on and not showing one of its menus, that the cable is seated at both ends and that %1 is the cable&apos;s port.</source>
+        <translation>Compruebe que el equipo está encendido y no muestra ninguno de sus menús, que el cable está bien conectado en ambos extremos y que %1 es el puerto del cable.</translation>
+    </message>
+    <message>
+        <source>The line to %1 failed during the transfer; check that the cable is seated and its adapter still plugged in.</source>
+        <translation>La línea con %1 falló durante la transferencia; compruebe que el cable está bien conectado y que su adaptador sigue enchufado.</translation>
+    </message>
+    <message>
+        <source>The radio did not accept 1 command.
+The first was &quot;%1&quot;.
+Please check the radio and try again.</source>
+        <translation>El equipo no aceptó 1 comando.
+Fue «%1».
+Compruebe el equipo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The radio did not accept %1 commands.
+The first was &quot;%2&quot;.
+Please check the radio and try again.</source>
+        <translation>El equipo no aceptó %1 comandos.
+El primero fue «%2».
+Compruebe el equipo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>No complete answer within %1 seconds.</source>
+        <translation>Ninguna respuesta completa en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Prolific&apos;s Windows drivers since 2012 refuse the PL2303HXA and PL2303XA chips they no longer support, and counterfeit PL2303 chips; Device Manager then shows the adapter with a warning sign and nothing goes through it.</source>
+        <translation>El adaptador es %1: desde 2012 los controladores de Prolific para Windows rechazan los chips PL2303HXA y PL2303XA que ya no admiten, y los chips PL2303 falsificados; el Administrador de dispositivos muestra entonces el adaptador con un signo de advertencia y nada pasa por él.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Product id 0000 is what an FTDI driver for Windows of 2014 wrote into counterfeit FT232R chips to stop them working.</source>
+        <translation>El adaptador es %1: el id de producto 0000 es el que un controlador FTDI para Windows de 2014 escribió en los chips FT232R falsificados para inutilizarlos.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Newer FTDI drivers for Windows send &quot;NON GENUINE DEVICE FOUND!&quot; instead of the data through counterfeit FT232R chips.</source>
+        <translation>El adaptador es %1: los controladores FTDI recientes para Windows envían «NON GENUINE DEVICE FOUND!» en lugar de los datos a través de chips FT232R falsificados.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: ModemManager may send modem commands to a newly plugged ttyACM device for some seconds; try again after a moment, or have ModemManager ignore the device (ID_MM_DEVICE_IGNORE in a udev rule).</source>
+        <translation>El adaptador es %1: ModemManager puede enviar comandos de módem a un dispositivo ttyACM recién conectado durante algunos segundos; inténtelo de nuevo pasado un momento, o haga que ModemManager ignore el dispositivo (ID_MM_DEVICE_IGNORE en una regla udev).</translation>
+    </message>
+    <message>
+        <source>%1, type %2</source>
+        <translation>%1, tipo %2</translation>
+    </message>
+    <message>
+        <source>Ask the administrator of this computer for read and write access to it.</source>
+        <translation>Pida al administrador de este ordenador acceso de lectura y escritura.</translation>
+    </message>
+    <message>
+        <source>Log out and log in again.</source>
+        <translation>Cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>then log out and log in again.</source>
+        <translation>y después cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program.</source>
+        <translation>El puerto está en uso por otro programa.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

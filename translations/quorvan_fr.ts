@@ -868,6 +868,122 @@ Les restaurer ?</translation>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
+    <message>
+        <source>no answer</source>
+        <translation>aucune réponse</translation>
+    </message>
+    <message>
+        <source>something answered, but not as a radio of this family</source>
+        <translation>quelque chose a répondu, mais pas comme un émetteur-récepteur de cette famille</translation>
+    </message>
+    <message>
+        <source>busy: in use by another program</source>
+        <translation>occupé : utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>pas d&apos;autorisation</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>cannot be opened as a serial port</source>
+        <translation>ne peut pas être ouvert comme port série</translation>
+    </message>
+    <message>
+        <source>the line failed</source>
+        <translation>la liaison a échoué</translation>
+    </message>
+    <message>
+        <source>You have no permission to use %1.</source>
+        <translation>Vous n&apos;avez pas l&apos;autorisation d&apos;utiliser %1.</translation>
+    </message>
+    <message>
+        <source>You are a member of the group &quot;%1&quot; that may use it, but not yet in this session.</source>
+        <translation>Vous êtes membre du groupe « %1 » qui peut l&apos;utiliser, mais pas encore dans cette session.</translation>
+    </message>
+    <message>
+        <source>It may be used by the members of the group &quot;%1&quot;. To join it, run</source>
+        <translation>Les membres du groupe « %1 » peuvent l&apos;utiliser. Pour rejoindre ce groupe, exécutez</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; no serial adapter is plugged in.</source>
+        <translation>%1 n&apos;existe pas ; aucun adaptateur série n&apos;est branché.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; plugged adapters: %2.</source>
+        <translation>%1 n&apos;existe pas ; adaptateurs branchés : %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a serial port.</source>
+        <translation>%1 ne peut pas être ouvert comme port série.</translation>
+    </message>
+    <message>
+        <source>Check that the radio is on and not showing one of its menus, that the cable is seated at both ends and that %1 is the cable&apos;s port.</source>
+        <translation>Vérifiez que l&apos;émetteur-récepteur est allumé et n&apos;affiche aucun de ses menus, que le câble est bien branché aux deux extrémités et que %1 est le port du câble.</translation>
+    </message>
+    <message>
+        <source>The line to %1 failed during the transfer; check that the cable is seated and its adapter still plugged in.</source>
+        <translation>La liaison avec %1 a échoué pendant le transfert ; vérifiez que le câble est bien branché et que son adaptateur l&apos;est toujours.</translation>
+    </message>
+    <message>
+        <source>The radio did not accept 1 command.
+The first was &quot;%1&quot;.
+Please check the radio and try again.</source>
+        <translation>L&apos;émetteur-récepteur n&apos;a pas accepté 1 commande.
+C&apos;était « %1 ».
+Vérifiez l&apos;émetteur-récepteur et réessayez.</translation>
+    </message>
+    <message>
+        <source>The radio did not accept %1 commands.
+The first was &quot;%2&quot;.
+Please check the radio and try again.</source>
+        <translation>L&apos;émetteur-récepteur n&apos;a pas accepté %1 commandes.
+La première était « %2 ».
+Vérifiez l&apos;émetteur-récepteur et réessayez.</translation>
+    </message>
+    <message>
+        <source>No complete answer within %1 seconds.</source>
+        <translation>Aucune réponse complète en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Prolific&apos;s Windows drivers since 2012 refuse the PL2303HXA and PL2303XA chips they no longer support, and counterfeit PL2303 chips; Device Manager then shows the adapter with a warning sign and nothing goes through it.</source>
+        <translation>L&apos;adaptateur est %1 : depuis 2012, les pilotes Windows de Prolific refusent les puces PL2303HXA et PL2303XA qu&apos;ils ne prennent plus en charge, ainsi que les puces PL2303 contrefaites ; le Gestionnaire de périphériques affiche alors l&apos;adaptateur avec un signe d&apos;avertissement et rien ne passe.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Product id 0000 is what an FTDI driver for Windows of 2014 wrote into counterfeit FT232R chips to stop them working.</source>
+        <translation>L&apos;adaptateur est %1 : l&apos;identifiant de produit 0000 est celui qu&apos;un pilote FTDI pour Windows de 2014 a écrit dans les puces FT232R contrefaites pour les mettre hors service.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Newer FTDI drivers for Windows send &quot;NON GENUINE DEVICE FOUND!&quot; instead of the data through counterfeit FT232R chips.</source>
+        <translation>L&apos;adaptateur est %1 : les pilotes FTDI récents pour Windows envoient « NON GENUINE DEVICE FOUND! » au lieu des données à travers les puces FT232R contrefaites.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: ModemManager may send modem commands to a newly plugged ttyACM device for some seconds; try again after a moment, or have ModemManager ignore the device (ID_MM_DEVICE_IGNORE in a udev rule).</source>
+        <translation>L&apos;adaptateur est %1 : ModemManager peut envoyer des commandes modem à un périphérique ttyACM récemment branché pendant quelques secondes ; réessayez dans un instant, ou faites ignorer le périphérique par ModemManager (ID_MM_DEVICE_IGNORE dans une règle udev).</translation>
+    </message>
+    <message>
+        <source>%1, type %2</source>
+        <translation>%1, type %2</translation>
+    </message>
+    <message>
+        <source>Ask the administrator of this computer for read and write access to it.</source>
+        <translation>Demandez à l&apos;administrateur de cet ordinateur un accès en lecture et en écriture.</translation>
+    </message>
+    <message>
+        <source>Log out and log in again.</source>
+        <translation>Déconnectez-vous puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>then log out and log in again.</source>
+        <translation>puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program.</source>
+        <translation>Le port est utilisé par un autre programme.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -868,6 +868,122 @@ Ripristinarle?</translation>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
+    <message>
+        <source>no answer</source>
+        <translation>nessuna risposta</translation>
+    </message>
+    <message>
+        <source>something answered, but not as a radio of this family</source>
+        <translation>qualcosa ha risposto, ma non come un apparato di questa famiglia</translation>
+    </message>
+    <message>
+        <source>busy: in use by another program</source>
+        <translation>occupata: in uso da un altro programma</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>nessun permesso</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>non esiste</translation>
+    </message>
+    <message>
+        <source>cannot be opened as a serial port</source>
+        <translation>non si può aprire come porta seriale</translation>
+    </message>
+    <message>
+        <source>the line failed</source>
+        <translation>la linea si è interrotta</translation>
+    </message>
+    <message>
+        <source>You have no permission to use %1.</source>
+        <translation>Non hai il permesso di usare %1.</translation>
+    </message>
+    <message>
+        <source>You are a member of the group &quot;%1&quot; that may use it, but not yet in this session.</source>
+        <translation>Sei membro del gruppo «%1» che può usarla, ma non ancora in questa sessione.</translation>
+    </message>
+    <message>
+        <source>It may be used by the members of the group &quot;%1&quot;. To join it, run</source>
+        <translation>Possono usarla i membri del gruppo «%1». Per unirti al gruppo, esegui</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; no serial adapter is plugged in.</source>
+        <translation>%1 non esiste; nessun adattatore seriale è collegato.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; plugged adapters: %2.</source>
+        <translation>%1 non esiste; adattatori collegati: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a serial port.</source>
+        <translation>%1 non si può aprire come porta seriale.</translation>
+    </message>
+    <message>
+        <source>Check that the radio is on and not showing one of its menus, that the cable is seated at both ends and that %1 is the cable&apos;s port.</source>
+        <translation>Controlla che l&apos;apparato sia acceso e non mostri uno dei suoi menu, che il cavo sia ben inserito a entrambe le estremità e che %1 sia la porta del cavo.</translation>
+    </message>
+    <message>
+        <source>The line to %1 failed during the transfer; check that the cable is seated and its adapter still plugged in.</source>
+        <translation>La linea verso %1 si è interrotta durante il trasferimento; controlla che il cavo sia ben inserito e che il suo adattatore sia ancora collegato.</translation>
+    </message>
+    <message>
+        <source>The radio did not accept 1 command.
+The first was &quot;%1&quot;.
+Please check the radio and try again.</source>
+        <translation>L&apos;apparato non ha accettato 1 comando.
+Era «%1».
+Controlla l&apos;apparato e riprova.</translation>
+    </message>
+    <message>
+        <source>The radio did not accept %1 commands.
+The first was &quot;%2&quot;.
+Please check the radio and try again.</source>
+        <translation>L&apos;apparato non ha accettato %1 comandi.
+Il primo era «%2».
+Controlla l&apos;apparato e riprova.</translation>
+    </message>
+    <message>
+        <source>No complete answer within %1 seconds.</source>
+        <translation>Nessuna risposta completa entro %1 secondi.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Prolific&apos;s Windows drivers since 2012 refuse the PL2303HXA and PL2303XA chips they no longer support, and counterfeit PL2303 chips; Device Manager then shows the adapter with a warning sign and nothing goes through it.</source>
+        <translation>L&apos;adattatore è %1: dal 2012 i driver Prolific per Windows rifiutano i chip PL2303HXA e PL2303XA che non supportano più e i chip PL2303 contraffatti; Gestione dispositivi mostra allora l&apos;adattatore con un segnale di avviso e non vi passa nulla.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Product id 0000 is what an FTDI driver for Windows of 2014 wrote into counterfeit FT232R chips to stop them working.</source>
+        <translation>L&apos;adattatore è %1: l&apos;id prodotto 0000 è quello che un driver FTDI per Windows del 2014 ha scritto nei chip FT232R contraffatti per bloccarli.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Newer FTDI drivers for Windows send &quot;NON GENUINE DEVICE FOUND!&quot; instead of the data through counterfeit FT232R chips.</source>
+        <translation>L&apos;adattatore è %1: i driver FTDI più recenti per Windows inviano «NON GENUINE DEVICE FOUND!» al posto dei dati attraverso i chip FT232R contraffatti.</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: ModemManager may send modem commands to a newly plugged ttyACM device for some seconds; try again after a moment, or have ModemManager ignore the device (ID_MM_DEVICE_IGNORE in a udev rule).</source>
+        <translation>L&apos;adattatore è %1: ModemManager può inviare comandi modem a un dispositivo ttyACM appena collegato per alcuni secondi; riprova tra un momento, oppure fai ignorare il dispositivo a ModemManager (ID_MM_DEVICE_IGNORE in una regola udev).</translation>
+    </message>
+    <message>
+        <source>%1, type %2</source>
+        <translation>%1, tipo %2</translation>
+    </message>
+    <message>
+        <source>Ask the administrator of this computer for read and write access to it.</source>
+        <translation>Chiedi all&apos;amministratore di questo computer l&apos;accesso in lettura e scrittura.</translation>
+    </message>
+    <message>
+        <source>Log out and log in again.</source>
+        <translation>Esci e accedi di nuovo.</translation>
+    </message>
+    <message>
+        <source>then log out and log in again.</source>
+        <translation>quindi esci e accedi di nuovo.</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program.</source>
+        <translation>La porta è in uso da un altro programma.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

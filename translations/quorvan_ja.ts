@@ -868,6 +868,122 @@ Restore them?</source>
         <source>%1 min %2 s</source>
         <translation>%1 分 %2 秒</translation>
     </message>
+    <message>
+        <source>no answer</source>
+        <translation>応答なし</translation>
+    </message>
+    <message>
+        <source>something answered, but not as a radio of this family</source>
+        <translation>応答がありましたが、このシリーズの無線機ではありません</translation>
+    </message>
+    <message>
+        <source>busy: in use by another program</source>
+        <translation>使用中: 別のプログラムが使っています</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>権限がありません</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>存在しません</translation>
+    </message>
+    <message>
+        <source>cannot be opened as a serial port</source>
+        <translation>シリアルポートとして開けません</translation>
+    </message>
+    <message>
+        <source>the line failed</source>
+        <translation>回線に障害が発生しました</translation>
+    </message>
+    <message>
+        <source>You have no permission to use %1.</source>
+        <translation>%1 を使う権限がありません。</translation>
+    </message>
+    <message>
+        <source>You are a member of the group &quot;%1&quot; that may use it, but not yet in this session.</source>
+        <translation>使用できるグループ「%1」のメンバーですが、このセッションにはまだ反映されていません。</translation>
+    </message>
+    <message>
+        <source>It may be used by the members of the group &quot;%1&quot;. To join it, run</source>
+        <translation>グループ「%1」のメンバーが使用できます。グループに参加するには、次を実行します:</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; no serial adapter is plugged in.</source>
+        <translation>%1 は存在しません。シリアルアダプターが接続されていません。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; plugged adapters: %2.</source>
+        <translation>%1 は存在しません。接続されているアダプター: %2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a serial port.</source>
+        <translation>%1 はシリアルポートとして開けません。</translation>
+    </message>
+    <message>
+        <source>Check that the radio is on and not showing one of its menus, that the cable is seated at both ends and that %1 is the cable&apos;s port.</source>
+        <translation>無線機の電源が入っていてメニューを表示していないこと、ケーブルが両端でしっかり接続されていること、%1 がケーブルのポートであることを確認してください。</translation>
+    </message>
+    <message>
+        <source>The line to %1 failed during the transfer; check that the cable is seated and its adapter still plugged in.</source>
+        <translation>転送中に %1 との回線に障害が発生しました。ケーブルがしっかり接続され、アダプターが差し込まれたままであることを確認してください。</translation>
+    </message>
+    <message>
+        <source>The radio did not accept 1 command.
+The first was &quot;%1&quot;.
+Please check the radio and try again.</source>
+        <translation>無線機は 1 件のコマンドを受け付けませんでした。
+そのコマンドは「%1」です。
+無線機を確認して、もう一度試してください。</translation>
+    </message>
+    <message>
+        <source>The radio did not accept %1 commands.
+The first was &quot;%2&quot;.
+Please check the radio and try again.</source>
+        <translation>無線機は %1 件のコマンドを受け付けませんでした。
+最初のコマンドは「%2」です。
+無線機を確認して、もう一度試してください。</translation>
+    </message>
+    <message>
+        <source>No complete answer within %1 seconds.</source>
+        <translation>%1 秒以内に完全な応答がありませんでした。</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Prolific&apos;s Windows drivers since 2012 refuse the PL2303HXA and PL2303XA chips they no longer support, and counterfeit PL2303 chips; Device Manager then shows the adapter with a warning sign and nothing goes through it.</source>
+        <translation>アダプターは %1 です: Prolific の Windows ドライバーは 2012 年以降、サポートを終了した PL2303HXA と PL2303XA チップ、および偽造の PL2303 チップを拒否します。デバイス マネージャーではアダプターに警告マークが表示され、何も通りません。</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Product id 0000 is what an FTDI driver for Windows of 2014 wrote into counterfeit FT232R chips to stop them working.</source>
+        <translation>アダプターは %1 です: 製品 ID 0000 は、2014 年の Windows 用 FTDI ドライバーが偽造の FT232R チップを動作させないように書き込んだものです。</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: Newer FTDI drivers for Windows send &quot;NON GENUINE DEVICE FOUND!&quot; instead of the data through counterfeit FT232R chips.</source>
+        <translation>アダプターは %1 です: 新しい Windows 用 FTDI ドライバーは、偽造の FT232R チップを通してデータの代わりに「NON GENUINE DEVICE FOUND!」を送ります。</translation>
+    </message>
+    <message>
+        <source>The adapter is %1: ModemManager may send modem commands to a newly plugged ttyACM device for some seconds; try again after a moment, or have ModemManager ignore the device (ID_MM_DEVICE_IGNORE in a udev rule).</source>
+        <translation>アダプターは %1 です: ModemManager は新しく接続された ttyACM デバイスに数秒間モデムコマンドを送ることがあります。少し待ってから再試行するか、ModemManager にデバイスを無視させてください (udev ルールの ID_MM_DEVICE_IGNORE)。</translation>
+    </message>
+    <message>
+        <source>%1, type %2</source>
+        <translation>%1、タイプ %2</translation>
+    </message>
+    <message>
+        <source>Ask the administrator of this computer for read and write access to it.</source>
+        <translation>このコンピューターの管理者に読み書きの権限を依頼してください。</translation>
+    </message>
+    <message>
+        <source>Log out and log in again.</source>
+        <translation>ログアウトしてから、もう一度ログインしてください。</translation>
+    </message>
+    <message>
+        <source>then log out and log in again.</source>
+        <translation>その後、ログアウトしてもう一度ログインしてください。</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program.</source>
+        <translation>このポートは別のプログラムが使用しています。</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -1,5 +1,6 @@
 #include "core/diagnostics/PortFinding.h"
 
+#include "core/messages/MessagePatterns.h"
 #include "core/model/BandPlan.h"
 #include "core/model/EscapedText.h"
 
@@ -7,38 +8,47 @@ namespace quorvan {
 
 namespace {
 
-std::string Verdict(const PortFinding& finding) {
+std::string Verdict(const PortFinding& finding, const CatalogueLookup& lookup) {
   using Kind = PortFinding::Kind;
+  const char* verdict = nullptr;
   switch (finding.kind) {
     case Kind::Radio:
-      return EscapeControls(finding.model) + ", type " +
-             EscapeControls(TypeWithMarket(finding.type));
+      return FillIn(LookUp(lookup, pattern::kFoundRadio),
+                    {EscapeControls(finding.model), EscapeControls(TypeWithMarket(finding.type))});
     case Kind::NoAnswer:
-      return "no answer";
+      verdict = QT_TRANSLATE_NOOP("Messages", "no answer");
+      break;
     case Kind::OtherDevice:
-      return "something answered, but not as a radio of this family";
+      verdict =
+          QT_TRANSLATE_NOOP("Messages", "something answered, but not as a radio of this family");
+      break;
     case Kind::Busy:
-      return "busy: in use by another program";
+      verdict = QT_TRANSLATE_NOOP("Messages", "busy: in use by another program");
+      break;
     case Kind::NoPermission:
-      return "no permission";
+      verdict = QT_TRANSLATE_NOOP("Messages", "no permission");
+      break;
     case Kind::Missing:
-      return "does not exist";
+      verdict = QT_TRANSLATE_NOOP("Messages", "does not exist");
+      break;
     case Kind::NotSerial:
-      return "cannot be opened as a serial port";
+      verdict = QT_TRANSLATE_NOOP("Messages", "cannot be opened as a serial port");
+      break;
     case Kind::LineFailed:
-      return "the line failed";
+      verdict = QT_TRANSLATE_NOOP("Messages", "the line failed");
+      break;
   }
-  return {};
+  return verdict ? LookUp(lookup, verdict) : std::string();
 }
 
 }  // namespace
 
-std::string FindingLine(const PortFinding& finding) {
-  return EscapeControls(finding.device) + ": " + Verdict(finding);
+std::string FindingLine(const PortFinding& finding, const CatalogueLookup& lookup) {
+  return EscapeControls(finding.device) + ": " + Verdict(finding, lookup);
 }
 
-std::string FindingText(const PortFinding& finding) {
-  std::string text = FindingLine(finding);
+std::string FindingText(const PortFinding& finding, const CatalogueLookup& lookup) {
+  std::string text = FindingLine(finding, lookup);
   std::size_t start = 0;
   while (start < finding.detail.size()) {
     std::size_t end = finding.detail.find('\n', start);

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/messages/Translatable.h"
+
 namespace quorvan {
 
 // What trying one port with the radio's identification found.
@@ -28,10 +30,10 @@ struct PortFinding {
 
 // "/dev/ttyUSB0: ARVEN, type KK,0F (U.S.A./Canada)", "/dev/ttyS0: no answer", ...; control
 // characters of the device name and the radio's words are escaped.
-std::string FindingLine(const PortFinding& finding);
+std::string FindingLine(const PortFinding& finding, const CatalogueLookup& lookup = nullptr);
 
 // The finding's line, then each line of its detail indented by two blanks.
-std::string FindingText(const PortFinding& finding);
+std::string FindingText(const PortFinding& finding, const CatalogueLookup& lookup = nullptr);
 
 // The findings of the ports that answered as a radio, in the order they were tried.
 std::vector<PortFinding> RadiosFound(const std::vector<PortFinding>& findings);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/messages/MessagePatterns.h"
+
 namespace quorvan {
 
 namespace {
@@ -60,29 +62,20 @@ bool IsModemClassName(std::string_view deviceName) {
   return false;
 }
 
-// A documented fact about a chip family on one system, and the product it concerns.
+// A documented fact about a chip family on one system, and the product it concerns: a sentence
+// of the catalogue that names the adapter.
 struct AdviceRow {
   ChipFamily family;
   std::optional<std::uint16_t> product;  // none: every product of the family
   HostSystem host;                       // Other: on every system
-  std::string_view fact;
+  const char* sentence;
 };
 
 constexpr std::array<AdviceRow, 4> kAdvice{{
-    {ChipFamily::ProlificPl2303, 0x2303, HostSystem::Windows,
-     "Prolific's Windows drivers since 2012 refuse the PL2303HXA and PL2303XA chips they no "
-     "longer support, and counterfeit PL2303 chips; Device Manager then shows the adapter with "
-     "a warning sign and nothing goes through it."},
-    {ChipFamily::Ftdi, 0x0000, HostSystem::Other,
-     "Product id 0000 is what an FTDI driver for Windows of 2014 wrote into counterfeit FT232R "
-     "chips to stop them working."},
-    {ChipFamily::Ftdi, 0x6001, HostSystem::Windows,
-     "Newer FTDI drivers for Windows send \"NON GENUINE DEVICE FOUND!\" instead of the data "
-     "through counterfeit FT232R chips."},
-    {ChipFamily::CdcAcm, std::nullopt, HostSystem::Linux,
-     "ModemManager may send modem commands to a newly plugged ttyACM device for some seconds; "
-     "try again after a moment, or have ModemManager ignore the device (ID_MM_DEVICE_IGNORE in a "
-     "udev rule)."},
+    {ChipFamily::ProlificPl2303, 0x2303, HostSystem::Windows, pattern::kProlificRefusedAdvice},
+    {ChipFamily::Ftdi, 0x0000, HostSystem::Other, pattern::kFtdiZeroedAdvice},
+    {ChipFamily::Ftdi, 0x6001, HostSystem::Windows, pattern::kFtdiNonGenuineAdvice},
+    {ChipFamily::CdcAcm, std::nullopt, HostSystem::Linux, pattern::kModemManagerAdvice},
 }};
 
 std::string ChipName(const AdapterChip& chip) {
@@ -154,7 +147,7 @@ std::string ChipTimeoutAdvice(std::optional<UsbIds> ids, std::string_view device
     }
     // A row for one product applies only where the system reported that product.
     if (row.product && (!ids || ids->product != *row.product)) continue;
-    return "The adapter is " + AdapterSummary(ids, deviceName) + ": " + std::string(row.fact);
+    return FillIn(row.sentence, {AdapterSummary(ids, deviceName)});
   }
   return {};
 }

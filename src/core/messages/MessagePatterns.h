@@ -162,6 +162,60 @@ constexpr const char* kCheckingMany = QT_TRANSLATE_NOOP("Messages", "Checking %1
 constexpr const char* kReadingBackOne = QT_TRANSLATE_NOOP("Messages", "Reading back %1 item");
 constexpr const char* kReadingBackMany = QT_TRANSLATE_NOOP("Messages", "Reading back %1 items");
 
+// What stands in the way of a port, and what to do about it (on the lines after a message).
+constexpr const char* kNoPermissionToUse =
+    QT_TRANSLATE_NOOP("Messages", "You have no permission to use %1.");
+constexpr const char* kMemberNotYetInSession = QT_TRANSLATE_NOOP(
+    "Messages",
+    "You are a member of the group \"%1\" that may use it, but not yet in this session.");
+constexpr const char* kGroupMayUseIt = QT_TRANSLATE_NOOP(
+    "Messages", "It may be used by the members of the group \"%1\". To join it, run");
+constexpr const char* kPortMissingNoAdapter =
+    QT_TRANSLATE_NOOP("Messages", "%1 does not exist; no serial adapter is plugged in.");
+constexpr const char* kPortMissingAdapters =
+    QT_TRANSLATE_NOOP("Messages", "%1 does not exist; plugged adapters: %2.");
+constexpr const char* kNotSerialPort =
+    QT_TRANSLATE_NOOP("Messages", "%1 cannot be opened as a serial port.");
+constexpr const char* kTimeoutAdvice = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Check that the radio is on and not showing one of its menus, that the cable is seated at "
+    "both ends and that %1 is the cable's port.");
+constexpr const char* kLineFailureAdvice = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The line to %1 failed during the transfer; check that the cable is seated and its adapter "
+    "still plugged in.");
+constexpr const char* kRejectedOneCommand = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The radio did not accept 1 command.\nThe first was \"%1\".\nPlease check the radio and try "
+    "again.");
+constexpr const char* kRejectedCommands = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The radio did not accept %1 commands.\nThe first was \"%2\".\nPlease check the radio and "
+    "try again.");
+constexpr const char* kNoCompleteAnswer =
+    QT_TRANSLATE_NOOP("Messages", "No complete answer within %1 seconds.");
+// What is known of an adapter's chip when a transfer timed out; %1 names the adapter.
+constexpr const char* kProlificRefusedAdvice = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The adapter is %1: Prolific's Windows drivers since 2012 refuse the PL2303HXA and PL2303XA "
+    "chips they no longer support, and counterfeit PL2303 chips; Device Manager then shows the "
+    "adapter with a warning sign and nothing goes through it.");
+constexpr const char* kFtdiZeroedAdvice = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The adapter is %1: Product id 0000 is what an FTDI driver for Windows of 2014 wrote into "
+    "counterfeit FT232R chips to stop them working.");
+constexpr const char* kFtdiNonGenuineAdvice = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The adapter is %1: Newer FTDI drivers for Windows send \"NON GENUINE DEVICE FOUND!\" instead "
+    "of the data through counterfeit FT232R chips.");
+constexpr const char* kModemManagerAdvice = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The adapter is %1: ModemManager may send modem commands to a newly plugged ttyACM device "
+    "for some seconds; try again after a moment, or have ModemManager ignore the device "
+    "(ID_MM_DEVICE_IGNORE in a udev rule).");
+// The Find Radio dialog's verdict on a port that answered as a radio: its model and type.
+constexpr const char* kFoundRadio = QT_TRANSLATE_NOOP("Messages", "%1, type %2");
+
 // The transfer dialog's second line, put together by ProgressLine; not sentences the window
 // recognises (they would fit too many), so they stay out of the list below, as do durations.
 constexpr const char* kProgress = QT_TRANSLATE_NOOP("Messages", "%1 of %2");
@@ -176,7 +230,7 @@ constexpr const char* kMinutesAndSeconds = QT_TRANSLATE_NOOP("Messages", "%1 min
 }  // namespace pattern
 
 // Every pattern above, for the window, which finds which one a sentence was made from.
-inline constexpr std::array<const char*, 73> kMessagePatterns{
+inline constexpr std::array<const char*, 88> kMessagePatterns{
     pattern::kComparedWithRead,
     pattern::kComparedWithWrite,
     pattern::kComparedWithJournal,
@@ -250,6 +304,21 @@ inline constexpr std::array<const char*, 73> kMessagePatterns{
     pattern::kCheckingMany,
     pattern::kReadingBackOne,
     pattern::kReadingBackMany,
+    pattern::kNoPermissionToUse,
+    pattern::kMemberNotYetInSession,
+    pattern::kGroupMayUseIt,
+    pattern::kPortMissingNoAdapter,
+    pattern::kPortMissingAdapters,
+    pattern::kNotSerialPort,
+    pattern::kTimeoutAdvice,
+    pattern::kLineFailureAdvice,
+    pattern::kRejectedOneCommand,
+    pattern::kRejectedCommands,
+    pattern::kNoCompleteAnswer,
+    pattern::kProlificRefusedAdvice,
+    pattern::kFtdiZeroedAdvice,
+    pattern::kFtdiNonGenuineAdvice,
+    pattern::kModemManagerAdvice,
 };
 
 // The pattern with %1 ... %9 replaced by the values in order; a % not followed by the number of

@@ -29,6 +29,15 @@ constexpr std::string_view kLanguageAtNextStartMessage =
     QT_TRANSLATE_NOOP("Messages", "The language chosen is used when Quorvan is started again.");
 
 // ---- The radio and its port ------------------------------------------------------------------
+// What to do about a port that may not be used (a line after the message that names it).
+constexpr std::string_view kAskAdministratorAdvice = QT_TRANSLATE_NOOP(
+    "Messages", "Ask the administrator of this computer for read and write access to it.");
+constexpr std::string_view kLogInAgainAdvice =
+    QT_TRANSLATE_NOOP("Messages", "Log out and log in again.");
+constexpr std::string_view kThenLogInAgainAdvice =
+    QT_TRANSLATE_NOOP("Messages", "then log out and log in again.");
+constexpr std::string_view kPortInUseAdvice =
+    QT_TRANSLATE_NOOP("Messages", "The port is in use by another program.");
 constexpr std::string_view kComPortInvalidMessage =
     QT_TRANSLATE_NOOP("Messages", "COM port is invalid.\nPlease check and try again.");
 // Before a transfer, when the port cannot be opened at all.

@@ -9,24 +9,16 @@
 
 namespace quorvan {
 
-namespace {
-
-std::string Look(const CatalogueLookup& lookup, const char* text) {
-  return lookup ? lookup(text) : std::string(text);
-}
-
-}  // namespace
-
 std::string DurationText(double seconds, const CatalogueLookup& lookup) {
   if (!(seconds > 0)) seconds = 0;
   if (seconds < 9.95) {
     const long tenths = std::lround(seconds * 10);
-    return FillIn(Look(lookup, pattern::kTenthsOfSeconds),
+    return FillIn(LookUp(lookup, pattern::kTenthsOfSeconds),
                   {std::to_string(tenths / 10), std::to_string(tenths % 10)});
   }
   const long whole = std::lround(seconds);
-  if (whole < 120) return FillIn(Look(lookup, pattern::kSeconds), {std::to_string(whole)});
-  return FillIn(Look(lookup, pattern::kMinutesAndSeconds),
+  if (whole < 120) return FillIn(LookUp(lookup, pattern::kSeconds), {std::to_string(whole)});
+  return FillIn(LookUp(lookup, pattern::kMinutesAndSeconds),
                 {std::to_string(whole / 60), std::to_string(whole % 60)});
 }
 
@@ -36,7 +28,7 @@ std::string ProgressLine(const std::string& activity, int position, int maximum,
   position = std::clamp(position, 0, maximum);
   const std::string done = std::to_string(position);
   const std::string all = std::to_string(maximum);
-  const auto text = [&](const char* pattern) { return Look(lookup, pattern); };
+  const auto text = [&](const char* pattern) { return LookUp(lookup, pattern); };
   if (position > 0 && position < maximum && elapsedSeconds >= 1.0) {
     const std::string left = DurationText(elapsedSeconds * (maximum - position) / position, lookup);
     if (activity.empty()) return FillIn(text(pattern::kProgressLeft), {done, all, left});
@@ -48,7 +40,7 @@ std::string ProgressLine(const std::string& activity, int position, int maximum,
 
 std::string ReadEndingText(TransferScope scope, TransferEnd end, int done, int planned,
                            double seconds, const CatalogueLookup& lookup) {
-  const auto text = [&](const char* pattern) { return Look(lookup, pattern); };
+  const auto text = [&](const char* pattern) { return LookUp(lookup, pattern); };
   const std::string steps[] = {std::to_string(std::max(done, 0)),
                                std::to_string(std::max(planned, 0))};
   switch (end) {
@@ -72,7 +64,7 @@ std::string ReadEndingText(TransferScope scope, TransferEnd end, int done, int p
 }
 
 std::string WriteEndingText(const WriteEnding& e, const CatalogueLookup& lookup) {
-  const auto text = [&](const char* pattern) { return Look(lookup, pattern); };
+  const auto text = [&](const char* pattern) { return LookUp(lookup, pattern); };
   if (e.journalRefused) return text(kJournalNotKeptEnding);
   if (e.stoppedBeforeWriting) return text(kRadioChangedEnding);
   switch (e.end) {
@@ -106,7 +98,7 @@ std::string WriteEndingText(const WriteEnding& e, const CatalogueLookup& lookup)
 
 std::string VerifyEndingText(TransferEnd end, int differences, double seconds,
                              const CatalogueLookup& lookup) {
-  const auto text = [&](const char* pattern) { return Look(lookup, pattern); };
+  const auto text = [&](const char* pattern) { return LookUp(lookup, pattern); };
   switch (end) {
     case TransferEnd::Cancelled:
       return text(kVerifyCancelledEnding);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "core/messages/Translatable.h"
@@ -28,10 +27,6 @@ constexpr const char* kVerifyFailedEnding =
 
 // How a transfer ended, as the status line tells it.
 enum class TransferEnd { Completed, Cancelled, Failed };
-
-// A catalogue text in the reader's language. The texts below take one to be told in that
-// language; without one they are English.
-using CatalogueLookup = std::function<std::string(const char* text)>;
 
 // "0.7 s" below ten seconds, "54 s" below two minutes, "3 min 5 s" beyond.
 std::string DurationText(double seconds, const CatalogueLookup& lookup = nullptr);

@@ -9,6 +9,7 @@
 
 #include "core/diagnostics/PortFinding.h"
 #include "gui/common/AccessibleNames.h"
+#include "gui/common/MessageService.h"
 #include "io/session/TransferRecorder.h"
 
 namespace quorvan {
@@ -86,7 +87,11 @@ void FindRadioDialog::OnTrying(int index, int count, const QString& device) {
 
 void FindRadioDialog::OnPortTried() {
   const PortFinding& finding = finder_.Findings().back();
-  auto* item = new QListWidgetItem(QString::fromStdString(FindingText(finding)), results_);
+  // The detail is English sentences of the catalogue (and what the port said), the verdict one.
+  PortFinding shown = finding;
+  shown.detail = TranslatedMessage(QString::fromStdString(finding.detail)).toStdString();
+  auto* item =
+      new QListWidgetItem(QString::fromStdString(FindingText(shown, CatalogueText)), results_);
   if (finding.kind == PortFinding::Kind::Radio) {
     item->setData(kDeviceRole, QString::fromStdString(finding.device));
     // The first radio found is the one offered.

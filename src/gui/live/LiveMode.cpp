@@ -60,7 +60,8 @@ std::string LiveMode::Folder() const { return QFile::encodeName(backupFolder_).t
 bool LiveMode::Start(const QString& portName, const std::function<bool()>& readRadio) {
   if (active_) return true;
   if (!line_->CheckPortValid(portName.toStdString())) {
-    messages_.Warning(WithPortAccessAdvice(MessageText(kComPortInvalidMessage), portName));
+    messages_.Warning(TranslatedMessage(
+        WithPortAccessAdvice(QString::fromUtf8(kComPortInvalidMessage.data()), portName)));
     return false;
   }
   line_->Release();  // the check may have opened it; the first step opens it again

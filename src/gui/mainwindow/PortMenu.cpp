@@ -82,8 +82,9 @@ void PortMenu::ShowChosen(const QString& portName) {
 void PortMenu::Choose(const QString& portName) {
   if (portName.isEmpty()) return;
   if (!hooks_.checkPort || !hooks_.checkPort(portName)) {
-    messages_.Warning(WithPortAccessAdvice(
-        tr("%1 is invalid.\nPlease check comport status.").arg(portName), portName));
+    // The advice on the lines after the message is the catalogue's, in English.
+    messages_.Warning(TranslatedMessage(WithPortAccessAdvice(
+        tr("%1 is invalid.\nPlease check comport status.").arg(portName), portName)));
     UpdateChecks();  // the chosen item loses its tick, the previous one keeps it
     return;
   }

@@ -40,8 +40,8 @@ void TMainForm::ReadFromRadio(TransferScope scope) {
   FocusPageControl();
   if (!EndLiveMode()) return;
   if (!services_.transfers->CheckPort(CommPort())) {
-    services_.messages->Warning(
-        WithPortAccessAdvice(MessageText(kComPortStatusMessage), CommPort()));
+    services_.messages->Warning(TranslatedMessage(
+        WithPortAccessAdvice(QString::fromUtf8(kComPortStatusMessage.data()), CommPort())));
     return;
   }
   if (!lifecycle_->ConfirmDiscard()) return;

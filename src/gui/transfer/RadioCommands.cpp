@@ -68,7 +68,8 @@ void RadioCommands::SetVerifyAfterWriting(bool on) {
 
 bool RadioCommands::CheckPort(const QString& portName, const QString& refusal) {
   if (transfers_.CheckPort(portName)) return true;
-  messages_.Warning(WithPortAccessAdvice(refusal, portName));
+  // The refusal is in the window's language already, the advice after it the catalogue's.
+  messages_.Warning(TranslatedMessage(WithPortAccessAdvice(refusal, portName)));
   return false;
 }
 

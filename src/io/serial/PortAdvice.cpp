@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/messages/MessagePatterns.h"
+#include "core/messages/Messages.h"
 #include "io/serial/AdapterInfo.h"
 #include "io/serial/PortAccess.h"
 #include "io/serial/SerialPortNames.h"
@@ -29,6 +31,10 @@ bool PortInUseByAnotherProgram(const QString& portName) {
 
 namespace {
 
+QString FromCatalogue(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 std::vector<std::string> PluggedAdapters() {
   std::vector<std::string> adapters;
   for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
@@ -42,24 +48,22 @@ std::vector<std::string> PluggedAdapters() {
 
 QString WithPortAccessAdvice(const QString& message, const QString& portName) {
   if (PortInUseByAnotherProgram(portName)) {
-    return message + QStringLiteral("\nThe port is in use by another program.");
+    return message + QLatin1Char('\n') + FromCatalogue(kPortInUseAdvice);
   }
   const QString location = SystemPortLocation(portName);
   const PortAccessFacts facts = ProbePortAccess(QFile::encodeName(location).toStdString());
   std::string advice = PortAccessMessage(facts);
   if (!facts.exists) advice = MissingPortMessage(facts.path, PluggedAdapters());
   if (advice.empty()) {
-    return message + QLatin1Char('\n') + location +
-           QStringLiteral(" cannot be opened as a serial port.");
+    return message + QLatin1Char('\n') +
+           QString::fromStdString(FillIn(pattern::kNotSerialPort, {location.toStdString()}));
   }
   return message + QLatin1Char('\n') + QString::fromLocal8Bit(advice.c_str());
 }
 
 QString TimeoutAdvice(const QString& portName) {
-  QString advice = QStringLiteral(
-                       "Check that the radio is on and not showing one of its menus, that the "
-                       "cable is seated at both ends and that %1 is the cable's port.")
-                       .arg(SystemPortLocation(portName));
+  QString advice = QString::fromStdString(
+      FillIn(pattern::kTimeoutAdvice, {SystemPortLocation(portName).toStdString()}));
   const AdapterInfo adapter = FindAdapter(portName);
   const std::string chip = ChipTimeoutAdvice(
       adapter.ids, QFile::encodeName(adapter.location).toStdString(), CurrentHostSystem());
@@ -68,10 +72,8 @@ QString TimeoutAdvice(const QString& portName) {
 }
 
 QString LineFailureAdvice(const QString& portName) {
-  return QStringLiteral(
-             "The line to %1 failed during the transfer; check that the cable is seated and its "
-             "adapter still plugged in.")
-      .arg(SystemPortLocation(portName));
+  return QString::fromStdString(
+      FillIn(pattern::kLineFailureAdvice, {SystemPortLocation(portName).toStdString()}));
 }
 
 }  // namespace quorvan

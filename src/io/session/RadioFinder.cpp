@@ -4,6 +4,7 @@
 #include <QSerialPort>
 
 #include "core/diagnostics/TransferTrace.h"
+#include "core/messages/MessagePatterns.h"
 #include "core/model/RadioImage.h"
 #include "core/transfer/IdentificationOnly.h"
 #include "core/transfer/ReadSequence.h"
@@ -136,8 +137,7 @@ PortFinding RadioFinder::Classify(const QString& device, Outcome outcome,
       break;
     case Outcome::Cancelled:
       finding.kind = Kind::NoAnswer;
-      finding.detail =
-          "No complete answer within " + std::to_string(kPortBudgetMs / 1000) + " seconds.";
+      finding.detail = FillIn(pattern::kNoCompleteAnswer, {std::to_string(kPortBudgetMs / 1000)});
       break;
     case Outcome::InvalidRadio:
       finding.kind = Kind::OtherDevice;

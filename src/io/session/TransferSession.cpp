@@ -1,8 +1,10 @@
 #include "io/session/TransferSession.h"
 
 #include <QMetaObject>
+#include <string>
 #include <utility>
 
+#include "core/messages/MessagePatterns.h"
 #include "core/messages/Messages.h"
 #include "core/model/EscapedText.h"
 #include "io/serial/ECommError.h"
@@ -71,12 +73,10 @@ QString TransferSession::RejectedCommandsMessage(int count, const std::string& f
   QString quoted =
       QString::fromStdString(EscapeUnprintable(firstCommand.substr(0, kMaxQuotedCommand)));
   if (firstCommand.size() > kMaxQuotedCommand) quoted += QStringLiteral("...");
-  const QString what =
-      count == 1 ? QStringLiteral("1 command") : QStringLiteral("%1 commands").arg(count);
-  return QStringLiteral(
-             "The radio did not accept %1.\nThe first was \"%2\".\n"
-             "Please check the radio and try again.")
-      .arg(what, quoted);
+  const std::string first = quoted.toStdString();
+  return QString::fromStdString(
+      count == 1 ? FillIn(pattern::kRejectedOneCommand, {first})
+                 : FillIn(pattern::kRejectedCommands, {std::to_string(count), first}));
 }
 
 bool TransferSession::Start(TransferSequence& sequence, const QString& portName,

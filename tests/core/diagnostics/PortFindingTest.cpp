@@ -33,6 +33,16 @@ TEST(PortFinding, OneLineAPortWithItsDetailIndented) {
   };
   for (const auto& c : cases) EXPECT_EQ(FindingText(c.finding), c.text);
 
+  // In another language the verdict is looked up; the device and the radio's words are not.
+  const CatalogueLookup shouting = [](const char* text) {
+    return std::string(text) == "%1, type %2" ? std::string("%2 <- %1") : "!" + std::string(text);
+  };
+  EXPECT_EQ(FindingText(cases[0].finding, shouting),
+            "/dev/ttyUSB0: KK,0F (U.S.A./Canada) <- ARVEN");
+  EXPECT_EQ(FindingText(cases[3].finding, shouting),
+            "/dev/pts/4: !something answered, but not as a radio of this family\n"
+            "  The radio answered \"ID ZORRO\".");
+
   std::vector<PortFinding> findings;
   for (const auto& c : cases) findings.push_back(c.finding);
   const std::vector<PortFinding> radios = RadiosFound(findings);

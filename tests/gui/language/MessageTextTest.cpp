@@ -9,6 +9,7 @@
 #include "core/messages/MessagePatterns.h"
 #include "core/messages/Messages.h"
 #include "gui/common/MessageService.h"
+#include "io/serial/PortAccess.h"
 
 namespace quorvan {
 namespace {
@@ -38,6 +39,9 @@ TEST(MessageTextTest, TranslatesTextsAndPatternsAndKeepsDetails) {
       {pattern::kComparedWithFile, QStringLiteral("Verglichen mit %1.")},
       {kDiffersFromDocumentText, QStringLiteral("Anders:")},
       {"d MMM yyyy HH:mm", QStringLiteral("dd.MM.yyyy HH:mm")},
+      {pattern::kNoPermissionToUse, QStringLiteral("Kein Zugriff auf %1.")},
+      {pattern::kGroupMayUseIt, QStringLiteral("Gruppe %1 darf; beitreten mit")},
+      {std::string(kThenLogInAgainAdvice), QStringLiteral("und neu anmelden.")},
   });
   QCoreApplication::installTranslator(&translator);
   struct Case {
@@ -57,6 +61,12 @@ TEST(MessageTextTest, TranslatesTextsAndPatternsAndKeepsDetails) {
        QStringLiteral("Zukunft: /b/x.qvx (09.12.2026 07:05)")},
       {"no such day", FutureBaselineText("/b/x.qvx", "31 Feb 2026 07:05"),
        QStringLiteral("Zukunft: /b/x.qvx (31 Feb 2026 07:05)")},
+      {"advice line by line, the command as it is",
+       std::string(kComPortInvalidMessage) + "\n" +
+           PortAccessMessage({"/dev/ttyUSB0", true, false, "dialout", true, false}),
+       QStringLiteral("Port ungültig.\nBitte prüfen.\nKein Zugriff auf /dev/ttyUSB0.\nGruppe "
+                      "dialout darf; beitreten mit\n  sudo usermod -aG dialout $USER\nund neu "
+                      "anmelden.")},
       {"a value that looks like a place", ComparedWithFileText("a%1b.qvx"),
        QStringLiteral("Verglichen mit a%1b.qvx.")},
       {"texts of the catalogue after a detail",

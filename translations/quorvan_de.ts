@@ -984,6 +984,106 @@ Bitte prüfen Sie das Funkgerät und versuchen Sie es erneut.</translation>
         <source>The port is in use by another program.</source>
         <translation>Der Port wird von einem anderen Programm verwendet.</translation>
     </message>
+    <message>
+        <source>Live paused: %1 item not confirmed.</source>
+        <translation>Live angehalten: %1 Eintrag nicht bestätigt.</translation>
+    </message>
+    <message>
+        <source>Live paused: %1 items not confirmed.</source>
+        <translation>Live angehalten: %1 Einträge nicht bestätigt.</translation>
+    </message>
+    <message>
+        <source>Live: sending %1 item...</source>
+        <translation>Live: %1 Eintrag wird gesendet...</translation>
+    </message>
+    <message>
+        <source>Live: sending %1 items...</source>
+        <translation>Live: %1 Einträge werden gesendet...</translation>
+    </message>
+    <message>
+        <source>The journal of the write could not be kept: %1 Nothing was sent.</source>
+        <translation>Das Protokoll des Schreibens konnte nicht gesichert werden: %1 Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The radio did not accept &quot;%1&quot;.</source>
+        <translation>Das Funkgerät hat „%1“ nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>Live mode is paused: the radio may not hold %1.</source>
+        <translation>Der Live-Modus ist angehalten: Das Funkgerät enthält möglicherweise %1 nicht.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>memory channel %1</source>
+        <translation>Speicherkanal %1</translation>
+    </message>
+    <message>
+        <source>VFO %1</source>
+        <translation>VFO %1</translation>
+    </message>
+    <message>
+        <source>CALL channel %1</source>
+        <translation>CALL-Kanal %1</translation>
+    </message>
+    <message>
+        <source>DTMF memory %1</source>
+        <translation>DTMF-Speicher %1</translation>
+    </message>
+    <message>
+        <source>program VFO %1</source>
+        <translation>Programm-VFO %1</translation>
+    </message>
+    <message>
+        <source>menu value %1</source>
+        <translation>Menüwert %1</translation>
+    </message>
+    <message>
+        <source>the comment</source>
+        <translation>den Kommentar</translation>
+    </message>
+    <message>
+        <source>The radio answered %1.</source>
+        <translation>Das Funkgerät antwortete %1.</translation>
+    </message>
+    <message>
+        <source>The radio reports type %1; this document is for %2.</source>
+        <translation>Das Funkgerät meldet den Typ %1; dieses Dokument ist für %2.</translation>
+    </message>
+    <message>
+        <source>Live: radio holds the document.</source>
+        <translation>Live: Das Funkgerät enthält das Dokument.</translation>
+    </message>
+    <message>
+        <source>The exchange with the radio did not end.</source>
+        <translation>Der Austausch mit dem Funkgerät wurde nicht beendet.</translation>
+    </message>
+    <message>
+        <source>The radio no longer holds what it held when live mode began. Nothing was sent.</source>
+        <translation>Das Funkgerät enthält nicht mehr, was es zu Beginn des Live-Modus enthielt. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The items sent were not read back.</source>
+        <translation>Die gesendeten Einträge wurden nicht zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>The radio gave back otherwise what was sent.</source>
+        <translation>Das Funkgerät gab anders zurück, was gesendet wurde.</translation>
+    </message>
+    <message>
+        <source>The document keeps every edit. Check the cable and the radio, then choose Resume: it reads what the radio holds and sends what it lacks.</source>
+        <translation>Das Dokument behält jede Änderung. Prüfen Sie das Kabel und das Funkgerät und wählen Sie dann Fortsetzen: Es liest, was das Funkgerät enthält, und sendet, was ihm fehlt.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -984,6 +984,106 @@ Compruebe el equipo e inténtelo de nuevo.</translation>
         <source>The port is in use by another program.</source>
         <translation>El puerto está en uso por otro programa.</translation>
     </message>
+    <message>
+        <source>Live paused: %1 item not confirmed.</source>
+        <translation>Directo en pausa: %1 elemento sin confirmar.</translation>
+    </message>
+    <message>
+        <source>Live paused: %1 items not confirmed.</source>
+        <translation>Directo en pausa: %1 elementos sin confirmar.</translation>
+    </message>
+    <message>
+        <source>Live: sending %1 item...</source>
+        <translation>Directo: enviando %1 elemento...</translation>
+    </message>
+    <message>
+        <source>Live: sending %1 items...</source>
+        <translation>Directo: enviando %1 elementos...</translation>
+    </message>
+    <message>
+        <source>The journal of the write could not be kept: %1 Nothing was sent.</source>
+        <translation>No se pudo guardar el registro de la escritura: %1 No se envió nada.</translation>
+    </message>
+    <message>
+        <source>The radio did not accept &quot;%1&quot;.</source>
+        <translation>El equipo no aceptó «%1».</translation>
+    </message>
+    <message>
+        <source>Live mode is paused: the radio may not hold %1.</source>
+        <translation>El modo directo está en pausa: puede que el equipo no contenga %1.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>memory channel %1</source>
+        <translation>canal de memoria %1</translation>
+    </message>
+    <message>
+        <source>VFO %1</source>
+        <translation>VFO %1</translation>
+    </message>
+    <message>
+        <source>CALL channel %1</source>
+        <translation>canal CALL %1</translation>
+    </message>
+    <message>
+        <source>DTMF memory %1</source>
+        <translation>memoria DTMF %1</translation>
+    </message>
+    <message>
+        <source>program VFO %1</source>
+        <translation>VFO programable %1</translation>
+    </message>
+    <message>
+        <source>menu value %1</source>
+        <translation>valor de menú %1</translation>
+    </message>
+    <message>
+        <source>the comment</source>
+        <translation>el comentario</translation>
+    </message>
+    <message>
+        <source>The radio answered %1.</source>
+        <translation>El equipo respondió %1.</translation>
+    </message>
+    <message>
+        <source>The radio reports type %1; this document is for %2.</source>
+        <translation>El equipo indica el tipo %1; este documento es para %2.</translation>
+    </message>
+    <message>
+        <source>Live: radio holds the document.</source>
+        <translation>Directo: el equipo contiene el documento.</translation>
+    </message>
+    <message>
+        <source>The exchange with the radio did not end.</source>
+        <translation>El intercambio con el equipo no terminó.</translation>
+    </message>
+    <message>
+        <source>The radio no longer holds what it held when live mode began. Nothing was sent.</source>
+        <translation>El equipo ya no contiene lo que tenía al empezar el modo directo. No se envió nada.</translation>
+    </message>
+    <message>
+        <source>The items sent were not read back.</source>
+        <translation>Los elementos enviados no se releyeron.</translation>
+    </message>
+    <message>
+        <source>The radio gave back otherwise what was sent.</source>
+        <translation>El equipo devolvió algo distinto de lo enviado.</translation>
+    </message>
+    <message>
+        <source>The document keeps every edit. Check the cable and the radio, then choose Resume: it reads what the radio holds and sends what it lacks.</source>
+        <translation>El documento conserva cada cambio. Compruebe el cable y el equipo y elija Reanudar: lee lo que contiene el equipo y envía lo que le falta.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

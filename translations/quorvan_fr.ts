@@ -984,6 +984,106 @@ Vérifiez l&apos;émetteur-récepteur et réessayez.</translation>
         <source>The port is in use by another program.</source>
         <translation>Le port est utilisé par un autre programme.</translation>
     </message>
+    <message>
+        <source>Live paused: %1 item not confirmed.</source>
+        <translation>Direct en pause : %1 élément non confirmé.</translation>
+    </message>
+    <message>
+        <source>Live paused: %1 items not confirmed.</source>
+        <translation>Direct en pause : %1 éléments non confirmés.</translation>
+    </message>
+    <message>
+        <source>Live: sending %1 item...</source>
+        <translation>Direct : envoi de %1 élément...</translation>
+    </message>
+    <message>
+        <source>Live: sending %1 items...</source>
+        <translation>Direct : envoi de %1 éléments...</translation>
+    </message>
+    <message>
+        <source>The journal of the write could not be kept: %1 Nothing was sent.</source>
+        <translation>Le journal de l&apos;écriture n&apos;a pas pu être conservé : %1 Rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The radio did not accept &quot;%1&quot;.</source>
+        <translation>L&apos;émetteur-récepteur n&apos;a pas accepté « %1 ».</translation>
+    </message>
+    <message>
+        <source>Live mode is paused: the radio may not hold %1.</source>
+        <translation>Le mode direct est en pause : l&apos;émetteur-récepteur ne contient peut-être pas %1.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 et %2 autres</translation>
+    </message>
+    <message>
+        <source>memory channel %1</source>
+        <translation>canal mémoire %1</translation>
+    </message>
+    <message>
+        <source>VFO %1</source>
+        <translation>VFO %1</translation>
+    </message>
+    <message>
+        <source>CALL channel %1</source>
+        <translation>canal CALL %1</translation>
+    </message>
+    <message>
+        <source>DTMF memory %1</source>
+        <translation>mémoire DTMF %1</translation>
+    </message>
+    <message>
+        <source>program VFO %1</source>
+        <translation>VFO programmable %1</translation>
+    </message>
+    <message>
+        <source>menu value %1</source>
+        <translation>valeur de menu %1</translation>
+    </message>
+    <message>
+        <source>the comment</source>
+        <translation>le commentaire</translation>
+    </message>
+    <message>
+        <source>The radio answered %1.</source>
+        <translation>L&apos;émetteur-récepteur a répondu %1.</translation>
+    </message>
+    <message>
+        <source>The radio reports type %1; this document is for %2.</source>
+        <translation>L&apos;émetteur-récepteur indique le type %1 ; ce document est pour %2.</translation>
+    </message>
+    <message>
+        <source>Live: radio holds the document.</source>
+        <translation>Direct : l&apos;émetteur-récepteur contient le document.</translation>
+    </message>
+    <message>
+        <source>The exchange with the radio did not end.</source>
+        <translation>L&apos;échange avec l&apos;émetteur-récepteur ne s&apos;est pas terminé.</translation>
+    </message>
+    <message>
+        <source>The radio no longer holds what it held when live mode began. Nothing was sent.</source>
+        <translation>L&apos;émetteur-récepteur ne contient plus ce qu&apos;il contenait au début du mode direct. Rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The items sent were not read back.</source>
+        <translation>Les éléments envoyés n&apos;ont pas été relus.</translation>
+    </message>
+    <message>
+        <source>The radio gave back otherwise what was sent.</source>
+        <translation>L&apos;émetteur-récepteur a rendu autre chose que ce qui a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The document keeps every edit. Check the cable and the radio, then choose Resume: it reads what the radio holds and sends what it lacks.</source>
+        <translation>Le document conserve chaque modification. Vérifiez le câble et l&apos;émetteur-récepteur, puis choisissez Reprendre : il lit ce que contient l&apos;émetteur-récepteur et envoie ce qui lui manque.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

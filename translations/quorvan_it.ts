@@ -984,6 +984,106 @@ Controlla l&apos;apparato e riprova.</translation>
         <source>The port is in use by another program.</source>
         <translation>La porta è in uso da un altro programma.</translation>
     </message>
+    <message>
+        <source>Live paused: %1 item not confirmed.</source>
+        <translation>Diretta in pausa: %1 elemento non confermato.</translation>
+    </message>
+    <message>
+        <source>Live paused: %1 items not confirmed.</source>
+        <translation>Diretta in pausa: %1 elementi non confermati.</translation>
+    </message>
+    <message>
+        <source>Live: sending %1 item...</source>
+        <translation>Diretta: invio di %1 elemento...</translation>
+    </message>
+    <message>
+        <source>Live: sending %1 items...</source>
+        <translation>Diretta: invio di %1 elementi...</translation>
+    </message>
+    <message>
+        <source>The journal of the write could not be kept: %1 Nothing was sent.</source>
+        <translation>Non è stato possibile conservare il registro della scrittura: %1 Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The radio did not accept &quot;%1&quot;.</source>
+        <translation>L&apos;apparato non ha accettato «%1».</translation>
+    </message>
+    <message>
+        <source>Live mode is paused: the radio may not hold %1.</source>
+        <translation>La modalità diretta è in pausa: l&apos;apparato potrebbe non contenere %1.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e altri %2</translation>
+    </message>
+    <message>
+        <source>memory channel %1</source>
+        <translation>canale di memoria %1</translation>
+    </message>
+    <message>
+        <source>VFO %1</source>
+        <translation>VFO %1</translation>
+    </message>
+    <message>
+        <source>CALL channel %1</source>
+        <translation>canale CALL %1</translation>
+    </message>
+    <message>
+        <source>DTMF memory %1</source>
+        <translation>memoria DTMF %1</translation>
+    </message>
+    <message>
+        <source>program VFO %1</source>
+        <translation>VFO programmabile %1</translation>
+    </message>
+    <message>
+        <source>menu value %1</source>
+        <translation>valore di menu %1</translation>
+    </message>
+    <message>
+        <source>the comment</source>
+        <translation>il commento</translation>
+    </message>
+    <message>
+        <source>The radio answered %1.</source>
+        <translation>L&apos;apparato ha risposto %1.</translation>
+    </message>
+    <message>
+        <source>The radio reports type %1; this document is for %2.</source>
+        <translation>L&apos;apparato indica il tipo %1; questo documento è per %2.</translation>
+    </message>
+    <message>
+        <source>Live: radio holds the document.</source>
+        <translation>Diretta: l&apos;apparato contiene il documento.</translation>
+    </message>
+    <message>
+        <source>The exchange with the radio did not end.</source>
+        <translation>Lo scambio con l&apos;apparato non è terminato.</translation>
+    </message>
+    <message>
+        <source>The radio no longer holds what it held when live mode began. Nothing was sent.</source>
+        <translation>L&apos;apparato non contiene più ciò che conteneva all&apos;inizio della modalità diretta. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The items sent were not read back.</source>
+        <translation>Gli elementi inviati non sono stati riletti.</translation>
+    </message>
+    <message>
+        <source>The radio gave back otherwise what was sent.</source>
+        <translation>L&apos;apparato ha restituito qualcosa di diverso da ciò che è stato inviato.</translation>
+    </message>
+    <message>
+        <source>The document keeps every edit. Check the cable and the radio, then choose Resume: it reads what the radio holds and sends what it lacks.</source>
+        <translation>Il documento conserva ogni modifica. Controlla il cavo e l&apos;apparato, poi scegli Riprendi: legge ciò che l&apos;apparato contiene e invia ciò che manca.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -984,6 +984,106 @@ Please check the radio and try again.</source>
         <source>The port is in use by another program.</source>
         <translation>このポートは別のプログラムが使用しています。</translation>
     </message>
+    <message>
+        <source>Live paused: %1 item not confirmed.</source>
+        <translation>ライブ一時停止: %1 件が未確認です。</translation>
+    </message>
+    <message>
+        <source>Live paused: %1 items not confirmed.</source>
+        <translation>ライブ一時停止: %1 件が未確認です。</translation>
+    </message>
+    <message>
+        <source>Live: sending %1 item...</source>
+        <translation>ライブ: %1 件を送信中...</translation>
+    </message>
+    <message>
+        <source>Live: sending %1 items...</source>
+        <translation>ライブ: %1 件を送信中...</translation>
+    </message>
+    <message>
+        <source>The journal of the write could not be kept: %1 Nothing was sent.</source>
+        <translation>書き込みのジャーナルを保存できませんでした: %1 何も送信していません。</translation>
+    </message>
+    <message>
+        <source>The radio did not accept &quot;%1&quot;.</source>
+        <translation>無線機は「%1」を受け付けませんでした。</translation>
+    </message>
+    <message>
+        <source>Live mode is paused: the radio may not hold %1.</source>
+        <translation>ライブモードは一時停止中です: 無線機は %1 を保持していない可能性があります。</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 ほか %2 件</translation>
+    </message>
+    <message>
+        <source>memory channel %1</source>
+        <translation>メモリーチャンネル %1</translation>
+    </message>
+    <message>
+        <source>VFO %1</source>
+        <translation>VFO %1</translation>
+    </message>
+    <message>
+        <source>CALL channel %1</source>
+        <translation>CALLチャンネル %1</translation>
+    </message>
+    <message>
+        <source>DTMF memory %1</source>
+        <translation>DTMFメモリー %1</translation>
+    </message>
+    <message>
+        <source>program VFO %1</source>
+        <translation>プログラムVFO %1</translation>
+    </message>
+    <message>
+        <source>menu value %1</source>
+        <translation>メニュー値 %1</translation>
+    </message>
+    <message>
+        <source>the comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>The radio answered %1.</source>
+        <translation>無線機の応答は %1 でした。</translation>
+    </message>
+    <message>
+        <source>The radio reports type %1; this document is for %2.</source>
+        <translation>無線機のタイプは %1 ですが、この文書は %2 用です。</translation>
+    </message>
+    <message>
+        <source>Live: radio holds the document.</source>
+        <translation>ライブ: 無線機は文書と同じ内容です。</translation>
+    </message>
+    <message>
+        <source>The exchange with the radio did not end.</source>
+        <translation>無線機とのやり取りが終わりませんでした。</translation>
+    </message>
+    <message>
+        <source>The radio no longer holds what it held when live mode began. Nothing was sent.</source>
+        <translation>無線機の内容はライブモード開始時と異なっています。何も送信していません。</translation>
+    </message>
+    <message>
+        <source>The items sent were not read back.</source>
+        <translation>送信した項目を読み戻していません。</translation>
+    </message>
+    <message>
+        <source>The radio gave back otherwise what was sent.</source>
+        <translation>無線機から読み戻した内容が送信した内容と異なります。</translation>
+    </message>
+    <message>
+        <source>The document keeps every edit. Check the cable and the radio, then choose Resume: it reads what the radio holds and sends what it lacks.</source>
+        <translation>文書の編集はすべて保持されています。ケーブルと無線機を確認してから「再開」を選んでください: 無線機の内容を読み込み、足りない分を送信します。</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -213,6 +213,36 @@ constexpr const char* kModemManagerAdvice = QT_TRANSLATE_NOOP(
     "The adapter is %1: ModemManager may send modem commands to a newly plugged ttyACM device "
     "for some seconds; try again after a moment, or have ModemManager ignore the device "
     "(ID_MM_DEVICE_IGNORE in a udev rule).");
+// Live mode: the status bar, and why a step of it was not confirmed.
+constexpr const char* kLivePausedOne =
+    QT_TRANSLATE_NOOP("Messages", "Live paused: %1 item not confirmed.");
+constexpr const char* kLivePausedMany =
+    QT_TRANSLATE_NOOP("Messages", "Live paused: %1 items not confirmed.");
+constexpr const char* kLiveSendingOne = QT_TRANSLATE_NOOP("Messages", "Live: sending %1 item...");
+constexpr const char* kLiveSendingMany = QT_TRANSLATE_NOOP("Messages", "Live: sending %1 items...");
+constexpr const char* kLiveJournalNotKept = QT_TRANSLATE_NOOP(
+    "Messages", "The journal of the write could not be kept: %1 Nothing was sent.");
+constexpr const char* kLiveNotAccepted =
+    QT_TRANSLATE_NOOP("Messages", "The radio did not accept \"%1\".");
+// The banner of a paused live mode names the items the radio may not hold, in a list.
+constexpr const char* kLivePausedBanner =
+    QT_TRANSLATE_NOOP("Messages", "Live mode is paused: the radio may not hold %1.");
+constexpr const char* kListNext = QT_TRANSLATE_NOOP("Messages", "%1, %2");
+constexpr const char* kListLast = QT_TRANSLATE_NOOP("Messages", "%1 and %2");
+constexpr const char* kListMore = QT_TRANSLATE_NOOP("Messages", "%1 and %2 more");
+// An item of the document, as messages name it.
+constexpr const char* kMemoryChannelItem = QT_TRANSLATE_NOOP("Messages", "memory channel %1");
+constexpr const char* kVfoItem = QT_TRANSLATE_NOOP("Messages", "VFO %1");
+constexpr const char* kCallChannelItem = QT_TRANSLATE_NOOP("Messages", "CALL channel %1");
+constexpr const char* kDtmfMemoryItem = QT_TRANSLATE_NOOP("Messages", "DTMF memory %1");
+constexpr const char* kProgramVfoItem = QT_TRANSLATE_NOOP("Messages", "program VFO %1");
+constexpr const char* kMenuValueItem = QT_TRANSLATE_NOOP("Messages", "menu value %1");
+constexpr const char* kCommentItem = QT_TRANSLATE_NOOP("Messages", "the comment");
+
+// What the radio said when it did not identify as the document's radio.
+constexpr const char* kRadioAnswered = QT_TRANSLATE_NOOP("Messages", "The radio answered %1.");
+constexpr const char* kTypeMismatch =
+    QT_TRANSLATE_NOOP("Messages", "The radio reports type %1; this document is for %2.");
 // The Find Radio dialog's verdict on a port that answered as a radio: its model and type.
 constexpr const char* kFoundRadio = QT_TRANSLATE_NOOP("Messages", "%1, type %2");
 
@@ -230,7 +260,7 @@ constexpr const char* kMinutesAndSeconds = QT_TRANSLATE_NOOP("Messages", "%1 min
 }  // namespace pattern
 
 // Every pattern above, for the window, which finds which one a sentence was made from.
-inline constexpr std::array<const char*, 88> kMessagePatterns{
+inline constexpr std::array<const char*, 96> kMessagePatterns{
     pattern::kComparedWithRead,
     pattern::kComparedWithWrite,
     pattern::kComparedWithJournal,
@@ -319,6 +349,14 @@ inline constexpr std::array<const char*, 88> kMessagePatterns{
     pattern::kFtdiZeroedAdvice,
     pattern::kFtdiNonGenuineAdvice,
     pattern::kModemManagerAdvice,
+    pattern::kRadioAnswered,
+    pattern::kTypeMismatch,
+    pattern::kLivePausedOne,
+    pattern::kLivePausedMany,
+    pattern::kLiveSendingOne,
+    pattern::kLiveSendingMany,
+    pattern::kLiveJournalNotKept,
+    pattern::kLiveNotAccepted,
 };
 
 // The pattern with %1 ... %9 replaced by the values in order; a % not followed by the number of

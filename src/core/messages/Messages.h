@@ -28,6 +28,22 @@ constexpr std::string_view kGuideNotReadMessage =
 constexpr std::string_view kLanguageAtNextStartMessage =
     QT_TRANSLATE_NOOP("Messages", "The language chosen is used when Quorvan is started again.");
 
+// ---- Live mode --------------------------------------------------------------------------------
+constexpr std::string_view kLiveSettledStatus =
+    QT_TRANSLATE_NOOP("Messages", "Live: radio holds the document.");
+constexpr std::string_view kLiveExchangeNotEnded =
+    QT_TRANSLATE_NOOP("Messages", "The exchange with the radio did not end.");
+constexpr std::string_view kLiveRadioChanged = QT_TRANSLATE_NOOP(
+    "Messages", "The radio no longer holds what it held when live mode began. Nothing was sent.");
+constexpr std::string_view kLiveNotReadBack =
+    QT_TRANSLATE_NOOP("Messages", "The items sent were not read back.");
+constexpr std::string_view kLiveReadBackDiffers =
+    QT_TRANSLATE_NOOP("Messages", "The radio gave back otherwise what was sent.");
+constexpr std::string_view kLiveResumeAdvice = QT_TRANSLATE_NOOP(
+    "Messages",
+    "The document keeps every edit. Check the cable and the radio, then choose Resume: it reads "
+    "what the radio holds and sends what it lacks.");
+
 // ---- The radio and its port ------------------------------------------------------------------
 // What to do about a port that may not be used (a line after the message that names it).
 constexpr std::string_view kAskAdministratorAdvice = QT_TRANSLATE_NOOP(

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "core/messages/MessagePatterns.h"
 #include "core/model/ChannelFile.h"
 #include "core/model/ChannelRecord.h"
 #include "core/model/DtmfRecord.h"
@@ -314,23 +315,28 @@ std::string CommentProblem(std::string_view comment) {
   return {};
 }
 
-std::string RecordItemName(SlotKind kind, int slot) {
+std::string RecordItemName(SlotKind kind, int slot, const CatalogueLookup& lookup) {
+  const auto named = [&](const char* pattern, const std::string& which) {
+    return FillIn(LookUp(lookup, pattern), {which});
+  };
   switch (kind) {
     case SlotKind::Memory:
-      return "memory channel " + MemoryChannelLabel(slot);
+      return named(pattern::kMemoryChannelItem, MemoryChannelLabel(slot));
     case SlotKind::Vfo:
-      return "VFO " + std::to_string(slot);
+      return named(pattern::kVfoItem, std::to_string(slot));
     case SlotKind::Call:
-      return "CALL channel " + std::to_string(slot);
+      return named(pattern::kCallChannelItem, std::to_string(slot));
     case SlotKind::Dtmf:
-      return "DTMF memory " + std::to_string(slot);
+      return named(pattern::kDtmfMemoryItem, std::to_string(slot));
     case SlotKind::ProgramVfo:
-      return "program VFO " + std::to_string(slot);
+      return named(pattern::kProgramVfoItem, std::to_string(slot));
   }
   return {};
 }
 
-std::string MenuItemName(int item) { return "menu value " + std::string(MenuMnemonic(item)); }
+std::string MenuItemName(int item, const CatalogueLookup& lookup) {
+  return FillIn(LookUp(lookup, pattern::kMenuValueItem), {std::string(MenuMnemonic(item))});
+}
 
 std::optional<MalformedItem> FirstMalformedItem(const RadioImage& image, bool records, bool menu) {
   ItemSet items;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/messages/Translatable.h"
 #include "core/model/ItemSet.h"
 #include "core/model/RadioImage.h"
 
@@ -40,8 +41,8 @@ bool IsDtmfCode(std::string_view code);
 
 // How messages name a slot or a menu value: "memory channel 005", "VFO 10", "CALL channel 2",
 // "DTMF memory 3", "program VFO 1", "menu value MES".
-std::string RecordItemName(SlotKind kind, int slot);
-std::string MenuItemName(int item);
+std::string RecordItemName(SlotKind kind, int slot, const CatalogueLookup& lookup = nullptr);
+std::string MenuItemName(int item, const CatalogueLookup& lookup = nullptr);
 
 struct MalformedItem {
   std::string item;     // as RecordItemName or MenuItemName names it

@@ -1,12 +1,9 @@
 #include "core/transfer/LiveQueue.h"
 
+#include "core/messages/MessagePatterns.h"
+#include "core/messages/Messages.h"
+
 namespace quorvan {
-
-namespace {
-
-std::string Items(int count) { return std::to_string(count) + (count == 1 ? " item" : " items"); }
-
-}  // namespace
 
 void LiveQueue::AddStep(const ImageChanges& changes) {
   std::vector<ItemRef> items;
@@ -102,13 +99,16 @@ std::optional<LiveItemState> LiveQueue::StateOf(ItemRef item) const {
   return found->second;
 }
 
-std::string LiveStatusText(const LiveQueue& queue) {
+std::string LiveStatusText(const LiveQueue& queue, const CatalogueLookup& lookup) {
+  const auto counted = [&](const char* one, const char* many, int count) {
+    return FillIn(LookUp(lookup, count == 1 ? one : many), {std::to_string(count)});
+  };
   if (queue.Paused()) {
     const int notConfirmed = static_cast<int>(queue.FailedItems().size()) + queue.UnsentCount();
-    return "Live paused: " + Items(notConfirmed) + " not confirmed.";
+    return counted(pattern::kLivePausedOne, pattern::kLivePausedMany, notConfirmed);
   }
-  if (queue.Settled()) return "Live: radio holds the document.";
-  return "Live: sending " + Items(queue.UnsentCount()) + "...";
+  if (queue.Settled()) return LookUp(lookup, kLiveSettledStatus.data());
+  return counted(pattern::kLiveSendingOne, pattern::kLiveSendingMany, queue.UnsentCount());
 }
 
 }  // namespace quorvan

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/messages/Translatable.h"
 #include "core/model/ImageChanges.h"
 #include "core/model/ItemSet.h"
 
@@ -65,6 +66,6 @@ class LiveQueue {
 
 // What the status bar tells in live mode: "Live: radio holds the document.", "Live: sending 3
 // items..." or "Live paused: 2 items not confirmed.".
-std::string LiveStatusText(const LiveQueue& queue);
+std::string LiveStatusText(const LiveQueue& queue, const CatalogueLookup& lookup = nullptr);
 
 }  // namespace quorvan

@@ -1,5 +1,9 @@
 #include "core/transfer/LiveStep.h"
 
+#include <algorithm>
+
+#include "core/messages/MessagePatterns.h"
+#include "core/messages/Messages.h"
 #include "core/model/RecordForm.h"
 #include "core/transfer/TransferCommands.h"
 
@@ -7,24 +11,24 @@ namespace quorvan {
 
 namespace {
 
-std::string ItemName(ItemRef item) {
+std::string ItemName(ItemRef item, const CatalogueLookup& lookup) {
   switch (item.kind) {
     case ItemKind::Memory:
-      return RecordItemName(SlotKind::Memory, item.index);
+      return RecordItemName(SlotKind::Memory, item.index, lookup);
     case ItemKind::Vfo:
-      return RecordItemName(SlotKind::Vfo, item.index);
+      return RecordItemName(SlotKind::Vfo, item.index, lookup);
     case ItemKind::Call:
-      return RecordItemName(SlotKind::Call, item.index);
+      return RecordItemName(SlotKind::Call, item.index, lookup);
     case ItemKind::Dtmf:
-      return RecordItemName(SlotKind::Dtmf, item.index);
+      return RecordItemName(SlotKind::Dtmf, item.index, lookup);
     case ItemKind::ProgramVfo:
-      return RecordItemName(SlotKind::ProgramVfo, item.index);
+      return RecordItemName(SlotKind::ProgramVfo, item.index, lookup);
     case ItemKind::Menu:
-      return MenuItemName(item.index);
+      return MenuItemName(item.index, lookup);
     case ItemKind::Comment:
       break;
   }
-  return "the comment";
+  return LookUp(lookup, pattern::kCommentItem);
 }
 
 // Named in full up to this many; beyond, a count of the rest.
@@ -63,22 +67,19 @@ LiveStepOutcome JudgeLiveStep(const ItemSet& step, const WritePlan& plan,
     return outcome;
   }
   if (!exchangeEnded) {
-    outcome.problem =
-        lineProblem.empty() ? "The exchange with the radio did not end." : lineProblem;
+    outcome.problem = lineProblem.empty() ? std::string(kLiveExchangeNotEnded) : lineProblem;
     return outcome;
   }
   if (!write.JournalRefusal().empty()) {
-    outcome.problem = "The journal of the write could not be kept: " + write.JournalRefusal() +
-                      " Nothing was sent.";
+    outcome.problem = FillIn(pattern::kLiveJournalNotKept, {write.JournalRefusal()});
     return outcome;
   }
   if (write.StoppedBeforeWriting()) {
-    outcome.problem =
-        "The radio no longer holds what it held when live mode began. Nothing was sent.";
+    outcome.problem = kLiveRadioChanged;
     return outcome;
   }
   if (!write.ReadBackCompleted()) {
-    outcome.problem = "The items sent were not read back.";
+    outcome.problem = kLiveNotReadBack;
     return outcome;
   }
   ItemSet differing;
@@ -90,27 +91,32 @@ LiveStepOutcome JudgeLiveStep(const ItemSet& step, const WritePlan& plan,
   }
   if (!differing.Empty()) {
     outcome.problem = write.RejectedCount() > 0
-                          ? "The radio did not accept \"" + write.FirstRejectedCommand() + "\"."
-                          : "The radio gave back otherwise what was sent.";
+                          ? FillIn(pattern::kLiveNotAccepted, {write.FirstRejectedCommand()})
+                          : std::string(kLiveReadBackDiffers);
   }
   return outcome;
 }
 
-std::string LivePausedText(const std::vector<ItemRef>& items, const std::string& problem) {
-  std::string text = "Live mode is paused: the radio may not hold ";
-  for (std::size_t i = 0; i < items.size() && i < kNamedItems; ++i) {
-    if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
-    text += ItemName(items[i]);
+std::string LivePausedText(const std::vector<ItemRef>& items, const std::string& problem,
+                           const CatalogueLookup& lookup) {
+  const std::size_t named = std::min(items.size(), kNamedItems);
+  std::string list;
+  for (std::size_t i = 0; i < named; ++i) {
+    const std::string name = ItemName(items[i], lookup);
+    if (i == 0) {
+      list = name;
+    } else {
+      const bool last = i + 1 == items.size();
+      list = FillIn(LookUp(lookup, last ? pattern::kListLast : pattern::kListNext), {list, name});
+    }
   }
   if (items.size() > kNamedItems) {
-    text += " and " + std::to_string(items.size() - kNamedItems) + " more";
+    list = FillIn(LookUp(lookup, pattern::kListMore),
+                  {list, std::to_string(items.size() - kNamedItems)});
   }
-  text += ".";
+  std::string text = FillIn(LookUp(lookup, pattern::kLivePausedBanner), {list});
   if (!problem.empty()) text += " " + problem;
-  text +=
-      "\nThe document keeps every edit. Check the cable and the radio, then choose Resume: it "
-      "reads what the radio holds and sends what it lacks.";
-  return text;
+  return text + "\n" + LookUp(lookup, kLiveResumeAdvice.data());
 }
 
 }  // namespace quorvan

@@ -36,6 +36,8 @@ LiveStepOutcome JudgeLiveStep(const ItemSet& step, const WritePlan& plan,
                               const std::string& lineProblem);
 
 // The banner of a paused live mode: which items the radio may not hold, why, and what to do.
-std::string LivePausedText(const std::vector<ItemRef>& items, const std::string& problem);
+// `problem` comes in the reader's language already.
+std::string LivePausedText(const std::vector<ItemRef>& items, const std::string& problem,
+                           const CatalogueLookup& lookup = nullptr);
 
 }  // namespace quorvan

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/messages/MessagePatterns.h"
 #include "core/model/BandPlan.h"
 #include "core/model/ChannelRecord.h"
 #include "core/model/EscapedText.h"
@@ -156,12 +157,13 @@ std::string CollectReplyText(std::string_view waitingBytes, std::size_t echoLeng
 std::string RadioAnsweredDetail(std::string_view waitingBytes) {
   // One byte past the quoting limit is enough for the quote to show that it was cut.
   constexpr std::size_t kQuoted = 25;
-  return "The radio answered " + QuotedForMessage(CollectReplyText(waitingBytes, 0, kQuoted)) + ".";
+  return FillIn(pattern::kRadioAnswered,
+                {QuotedForMessage(CollectReplyText(waitingBytes, 0, kQuoted))});
 }
 
 std::string TypeMismatchDetail(std::string_view radioType, std::string_view documentType) {
-  return "The radio reports type " + TypeWithMarket(radioType) + "; this document is for " +
-         TypeWithMarket(EscapeUnprintable(documentType)) + ".";
+  return FillIn(pattern::kTypeMismatch,
+                {TypeWithMarket(radioType), TypeWithMarket(EscapeUnprintable(documentType))});
 }
 
 std::string DtmfCodeForRadio(std::string_view code) {

@@ -332,7 +332,8 @@ void LiveMode::JoinWorker() {
 void LiveMode::EndStep(const ItemSet& confirmed, const std::string& problem) {
   const std::vector<ItemRef> items = step_.Items();
   if (!queue_.Finish(confirmed)) {
-    pausedText_ = Text(LivePausedText(queue_.FailedItems(), problem));
+    pausedText_ = QString::fromStdString(
+        LivePausedText(queue_.FailedItems(), MessageText(problem).toStdString(), CatalogueText));
   }
   write_.reset();
   journal_.reset();
@@ -347,6 +348,8 @@ std::optional<LiveItemState> LiveMode::StateOf(ItemRef item) const {
   return queue_.StateOf(item);
 }
 
-QString LiveMode::StatusText() const { return active_ ? Text(LiveStatusText(queue_)) : QString(); }
+QString LiveMode::StatusText() const {
+  return active_ ? QString::fromStdString(LiveStatusText(queue_, CatalogueText)) : QString();
+}
 
 }  // namespace quorvan

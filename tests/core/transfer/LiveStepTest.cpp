@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,22 @@ TEST(LiveStep, PausedTextNamesTheItemsAndWhatToDo) {
     EXPECT_NE(text.find("Timeout."), std::string::npos) << text;
     EXPECT_NE(text.find("Resume"), std::string::npos) << text;
   }
+}
+
+// In another language the list, the item names and the sentences around them are looked up.
+TEST(LiveStep, PausedTextIsPutTogetherInTheReadersLanguage) {
+  const CatalogueLookup language = [](const char* text) -> std::string {
+    const std::map<std::string, std::string> texts{
+        {"Live mode is paused: the radio may not hold %1.", "PAUSE[%1]"},
+        {"%1, %2", "%2 / %1"},
+        {"%1 and %2", "%2 + %1"},
+        {"memory channel %1", "M%1"},
+        {"menu value %1", "m:%1"}};
+    const auto found = texts.find(text);
+    return found == texts.end() ? std::string("?") : found->second;
+  };
+  EXPECT_EQ(LivePausedText({kMem5, {ItemKind::Memory, 7}, kBat}, "why", language),
+            "PAUSE[m:BAT + M007 / M005] why\n?");
 }
 
 }  // namespace

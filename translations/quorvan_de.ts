@@ -1084,6 +1084,154 @@ Bitte prüfen Sie das Funkgerät und versuchen Sie es erneut.</translation>
         <source>The document keeps every edit. Check the cable and the radio, then choose Resume: it reads what the radio holds and sends what it lacks.</source>
         <translation>Das Dokument behält jede Änderung. Prüfen Sie das Kabel und das Funkgerät und wählen Sie dann Fortsetzen: Es liest, was das Funkgerät enthält, und sendet, was ihm fehlt.</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4, %5 %6</source>
+        <translation>%1: %2 %3 %4, %5 %6</translation>
+    </message>
+    <message>
+        <source>label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>Ablagerichtung</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>tone</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>CTCSS</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>tone frequency</source>
+        <translation>Tonfrequenz</translation>
+    </message>
+    <message>
+        <source>CTCSS frequency</source>
+        <translation>CTCSS-Frequenz</translation>
+    </message>
+    <message>
+        <source>DCS code</source>
+        <translation>DCS-Code</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>lock out</source>
+        <translation>Suchlaufsperre</translation>
+    </message>
+    <message>
+        <source>transmit frequency</source>
+        <translation>Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>transmit step</source>
+        <translation>Sende-Schrittweite</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>Sendeleistung</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>memory %1</source>
+        <translation>Speicher %1</translation>
+    </message>
+    <message>
+        <source>CALL %1</source>
+        <translation>CALL %1</translation>
+    </message>
+    <message>
+        <source>DTMF %1</source>
+        <translation>DTMF %1</translation>
+    </message>
+    <message>
+        <source>menu %1</source>
+        <translation>Menü %1</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <translation>untere Grenze</translation>
+    </message>
+    <message>
+        <source>upper</source>
+        <translation>obere Grenze</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>Datensatz</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

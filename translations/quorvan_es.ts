@@ -1084,6 +1084,154 @@ Compruebe el equipo e inténtelo de nuevo.</translation>
         <source>The document keeps every edit. Check the cable and the radio, then choose Resume: it reads what the radio holds and sends what it lacks.</source>
         <translation>El documento conserva cada cambio. Compruebe el cable y el equipo y elija Reanudar: lee lo que contiene el equipo y envía lo que le falta.</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4, %5 %6</source>
+        <translation>%1: %2 %3 %4, %5 %6</translation>
+    </message>
+    <message>
+        <source>label</source>
+        <translation>etiqueta</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frecuencia</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>paso</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>sentido del desplazamiento</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>inversión</translation>
+    </message>
+    <message>
+        <source>tone</source>
+        <translation>tono</translation>
+    </message>
+    <message>
+        <source>CTCSS</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>tone frequency</source>
+        <translation>frecuencia de tono</translation>
+    </message>
+    <message>
+        <source>CTCSS frequency</source>
+        <translation>frecuencia CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS code</source>
+        <translation>código DCS</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>desplazamiento</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>lock out</source>
+        <translation>exclusión del escaneo</translation>
+    </message>
+    <message>
+        <source>transmit frequency</source>
+        <translation>frecuencia TX</translation>
+    </message>
+    <message>
+        <source>transmit step</source>
+        <translation>paso TX</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>potencia</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>memory %1</source>
+        <translation>memoria %1</translation>
+    </message>
+    <message>
+        <source>CALL %1</source>
+        <translation>CALL %1</translation>
+    </message>
+    <message>
+        <source>DTMF %1</source>
+        <translation>DTMF %1</translation>
+    </message>
+    <message>
+        <source>menu %1</source>
+        <translation>menú %1</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>comentario</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>número</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>código</translation>
+    </message>
+    <message>
+        <source>band</source>
+        <translation>banda</translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <translation>límite inferior</translation>
+    </message>
+    <message>
+        <source>upper</source>
+        <translation>límite superior</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valor</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>canal</translation>
+    </message>
+    <message>
+        <source>range</source>
+        <translation>rango</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>registro</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -1084,6 +1084,154 @@ Vérifiez l&apos;émetteur-récepteur et réessayez.</translation>
         <source>The document keeps every edit. Check the cable and the radio, then choose Resume: it reads what the radio holds and sends what it lacks.</source>
         <translation>Le document conserve chaque modification. Vérifiez le câble et l&apos;émetteur-récepteur, puis choisissez Reprendre : il lit ce que contient l&apos;émetteur-récepteur et envoie ce qui lui manque.</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4, %5 %6</source>
+        <translation>%1 : %2 %3 %4, %5 %6</translation>
+    </message>
+    <message>
+        <source>label</source>
+        <translation>libellé</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>fréquence</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>pas</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>sens du décalage</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>inversion</translation>
+    </message>
+    <message>
+        <source>tone</source>
+        <translation>tonalité</translation>
+    </message>
+    <message>
+        <source>CTCSS</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>tone frequency</source>
+        <translation>fréquence de tonalité</translation>
+    </message>
+    <message>
+        <source>CTCSS frequency</source>
+        <translation>fréquence CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS code</source>
+        <translation>code DCS</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>décalage</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>lock out</source>
+        <translation>exclusion du balayage</translation>
+    </message>
+    <message>
+        <source>transmit frequency</source>
+        <translation>fréquence TX</translation>
+    </message>
+    <message>
+        <source>transmit step</source>
+        <translation>pas TX</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>puissance</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>memory %1</source>
+        <translation>mémoire %1</translation>
+    </message>
+    <message>
+        <source>CALL %1</source>
+        <translation>CALL %1</translation>
+    </message>
+    <message>
+        <source>DTMF %1</source>
+        <translation>DTMF %1</translation>
+    </message>
+    <message>
+        <source>menu %1</source>
+        <translation>menu %1</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>commentaire</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>numéro</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>band</source>
+        <translation>bande</translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <translation>limite basse</translation>
+    </message>
+    <message>
+        <source>upper</source>
+        <translation>limite haute</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valeur</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>canal</translation>
+    </message>
+    <message>
+        <source>range</source>
+        <translation>plage</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>enregistrement</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -1084,6 +1084,154 @@ Controlla l&apos;apparato e riprova.</translation>
         <source>The document keeps every edit. Check the cable and the radio, then choose Resume: it reads what the radio holds and sends what it lacks.</source>
         <translation>Il documento conserva ogni modifica. Controlla il cavo e l&apos;apparato, poi scegli Riprendi: legge ciò che l&apos;apparato contiene e invia ciò che manca.</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>attivo</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>disattivo</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4, %5 %6</source>
+        <translation>%1: %2 %3 %4, %5 %6</translation>
+    </message>
+    <message>
+        <source>label</source>
+        <translation>etichetta</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frequenza</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>passo</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>inversione</translation>
+    </message>
+    <message>
+        <source>tone</source>
+        <translation>tono</translation>
+    </message>
+    <message>
+        <source>CTCSS</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>tone frequency</source>
+        <translation>frequenza del tono</translation>
+    </message>
+    <message>
+        <source>CTCSS frequency</source>
+        <translation>frequenza CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS code</source>
+        <translation>codice DCS</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>offset</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>lock out</source>
+        <translation>esclusione dalla scansione</translation>
+    </message>
+    <message>
+        <source>transmit frequency</source>
+        <translation>frequenza TX</translation>
+    </message>
+    <message>
+        <source>transmit step</source>
+        <translation>passo TX</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>potenza</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>memory %1</source>
+        <translation>memoria %1</translation>
+    </message>
+    <message>
+        <source>CALL %1</source>
+        <translation>CALL %1</translation>
+    </message>
+    <message>
+        <source>DTMF %1</source>
+        <translation>DTMF %1</translation>
+    </message>
+    <message>
+        <source>menu %1</source>
+        <translation>menu %1</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>commento</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>numero</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>codice</translation>
+    </message>
+    <message>
+        <source>band</source>
+        <translation>banda</translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <translation>limite inferiore</translation>
+    </message>
+    <message>
+        <source>upper</source>
+        <translation>limite superiore</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valore</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>canale</translation>
+    </message>
+    <message>
+        <source>range</source>
+        <translation>intervallo</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>record</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

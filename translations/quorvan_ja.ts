@@ -1084,6 +1084,154 @@ Please check the radio and try again.</source>
         <source>The document keeps every edit. Check the cable and the radio, then choose Resume: it reads what the radio holds and sends what it lacks.</source>
         <translation>文書の編集はすべて保持されています。ケーブルと無線機を確認してから「再開」を選んでください: 無線機の内容を読み込み、足りない分を送信します。</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空き</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4, %5 %6</source>
+        <translation>%1: %2 %3 (%4)、%5 (%6)</translation>
+    </message>
+    <message>
+        <source>label</source>
+        <translation>ラベル</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>周波数</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>シフト</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>リバース</translation>
+    </message>
+    <message>
+        <source>tone</source>
+        <translation>トーン</translation>
+    </message>
+    <message>
+        <source>CTCSS</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>tone frequency</source>
+        <translation>トーン周波数</translation>
+    </message>
+    <message>
+        <source>CTCSS frequency</source>
+        <translation>CTCSS周波数</translation>
+    </message>
+    <message>
+        <source>DCS code</source>
+        <translation>DCSコード</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>オフセット</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>lock out</source>
+        <translation>ロックアウト</translation>
+    </message>
+    <message>
+        <source>transmit frequency</source>
+        <translation>送信周波数</translation>
+    </message>
+    <message>
+        <source>transmit step</source>
+        <translation>送信ステップ</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>送信出力</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>memory %1</source>
+        <translation>メモリー %1</translation>
+    </message>
+    <message>
+        <source>CALL %1</source>
+        <translation>CALL %1</translation>
+    </message>
+    <message>
+        <source>DTMF %1</source>
+        <translation>DTMF %1</translation>
+    </message>
+    <message>
+        <source>menu %1</source>
+        <translation>メニュー %1</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>コード</translation>
+    </message>
+    <message>
+        <source>band</source>
+        <translation>バンド</translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <translation>下限</translation>
+    </message>
+    <message>
+        <source>upper</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>range</source>
+        <translation>範囲</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>レコード</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

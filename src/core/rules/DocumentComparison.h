@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/messages/Translatable.h"
 #include "core/model/ImageChanges.h"
 #include "core/model/ItemSet.h"
 #include "core/model/RadioImage.h"
@@ -18,6 +19,7 @@ struct FieldDifference {
   std::string fieldName;  // "frequency", "step", "name", ...
   std::string first;      // the value in the first document, as shown (UTF-8, escaped)
   std::string second;     // the value in the second document
+  std::string itemLabel;  // what tells the item from the others of its kind: "012", "B_AM"
 };
 
 // Every field that differs between two documents, item by item in item order (memory slots,
@@ -35,11 +37,14 @@ std::vector<FieldDifference> CompareDocuments(const RadioImage& first, const Rad
 std::vector<FieldDifference> CompareRadioItems(const RadioImage& expected, const RadioImage& radio,
                                                const ItemSet& items);
 
-// "memory 012: frequency 145.550 in A, 145.500 in B" with the caller's words for the two sides.
+// "memory 012: frequency 145.550 in A, 145.500 in B" with the caller's words for the two sides
+// (in the reader's language, with a lookup); the radio's values stay as they are.
 std::string DescribeDifference(const FieldDifference& difference, const std::string& firstSide,
-                               const std::string& secondSide);
+                               const std::string& secondSide,
+                               const CatalogueLookup& lookup = nullptr);
 // One such line per difference, each ended by a line break.
 std::string DescribeDifferences(const std::vector<FieldDifference>& differences,
-                                const std::string& firstSide, const std::string& secondSide);
+                                const std::string& firstSide, const std::string& secondSide,
+                                const CatalogueLookup& lookup = nullptr);
 
 }  // namespace quorvan

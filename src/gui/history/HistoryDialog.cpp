@@ -163,15 +163,16 @@ void HistoryDialog::ShowDifferences(const HistoryEntry& first, const HistoryEntr
   }
   const ItemSet items = CommonItems(first.name.kind, second.name.kind);
   if (items.Empty()) {
-    detail_->setPlainText(QString::fromUtf8(kNothingInCommonText));
+    detail_->setPlainText(MessageText(kNothingInCommonText));
     return;
   }
   const std::vector<FieldDifference> differences = CompareRadioItems(older, newer, items);
   detail_->setPlainText(
       differences.empty()
           ? tr("Entries %1 and %2 hold the same.").arg(number(first)).arg(number(second))
-          : Text(DescribeDifferences(differences, HistoryEntrySide(number(first)).toStdString(),
-                                     HistoryEntrySide(number(second)).toStdString())));
+          : QString::fromStdString(DescribeDifferences(
+                differences, HistoryEntrySide(number(first)).toStdString(),
+                HistoryEntrySide(number(second)).toStdString(), CatalogueText)));
 }
 
 std::optional<RadioImage> HistoryDialog::OpenSelected() {

@@ -30,7 +30,8 @@ QString Text(const std::string& text) { return MessageText(text); }
 QString DifferenceReport(const char* heading, const std::vector<FieldDifference>& differences,
                          const char* firstSide) {
   return MessageText(heading) + QLatin1Char('\n') +
-         Text(DescribeDifferences(differences, firstSide, kRadioSide));
+         QString::fromStdString(DescribeDifferences(differences, CatalogueText(firstSide),
+                                                    CatalogueText(kRadioSide), CatalogueText));
 }
 
 }  // namespace

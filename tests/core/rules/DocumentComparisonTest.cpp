@@ -47,6 +47,30 @@ TEST(CompareDocuments, OneLinePerItemAndField) {
             }));
 }
 
+// In another language the line, the item, the field and the report's own words are looked up;
+// the radio's values stay.
+TEST(CompareDocuments, ALineInTheReadersLanguage) {
+  RadioImage file = MakeNewDocument(MakeDefaultBandPlan("KK,0F", "ARVEN"));
+  file.Store(SlotKind::Memory, 30, kChannel);
+  RadioImage radio = file;
+  radio.Store(SlotKind::Memory, 30, "");
+  radio.Store(SlotKind::Vfo, 4, "4,00000540000,3,0,0,0,0,0,08,08,000,000000000,2,,,,,");
+  const CatalogueLookup language = [](const char* text) -> std::string {
+    const std::string english = text;
+    if (english == "%1: %2 %3 %4, %5 %6") return "%1 | %2 | %4=%3 | %6=%5";
+    if (english == "memory %1") return "M%1";
+    if (english == "channel") return "CH";
+    if (english == "empty") return "EMPTY";
+    return "<" + english + ">";
+  };
+  std::vector<std::string> lines;
+  for (const FieldDifference& d : CompareDocuments(file, radio)) {
+    lines.push_back(DescribeDifference(d, "A", "B", language));
+  }
+  EXPECT_EQ(lines, (std::vector<std::string>{"M030 | CH | A=145.550 RPT | B=EMPTY",
+                                             "<VFO B_AM> | <step> | A=10kHz | B=9kHz"}));
+}
+
 TEST(CompareDocuments, EqualDocumentsAndDamagedFieldsThatReadAlike) {
   RadioImage a = MakeNewDocument(MakeDefaultBandPlan("ME,0B", "BELTO"));
   EXPECT_TRUE(CompareDocuments(a, a).empty());

@@ -28,89 +28,89 @@ std::string ProgressLine(const std::string& activity, int position, int maximum,
   position = std::clamp(position, 0, maximum);
   const std::string done = std::to_string(position);
   const std::string all = std::to_string(maximum);
-  const auto text = [&](const char* pattern) { return LookUp(lookup, pattern); };
   if (position > 0 && position < maximum && elapsedSeconds >= 1.0) {
     const std::string left = DurationText(elapsedSeconds * (maximum - position) / position, lookup);
-    if (activity.empty()) return FillIn(text(pattern::kProgressLeft), {done, all, left});
-    return FillIn(text(pattern::kActivityProgressLeft), {activity, done, all, left});
+    if (activity.empty()) return FillIn(LookUp(lookup, pattern::kProgressLeft), {done, all, left});
+    return FillIn(LookUp(lookup, pattern::kActivityProgressLeft), {activity, done, all, left});
   }
-  if (activity.empty()) return FillIn(text(pattern::kProgress), {done, all});
-  return FillIn(text(pattern::kActivityProgress), {activity, done, all});
+  if (activity.empty()) return FillIn(LookUp(lookup, pattern::kProgress), {done, all});
+  return FillIn(LookUp(lookup, pattern::kActivityProgress), {activity, done, all});
 }
 
 std::string ReadEndingText(TransferScope scope, TransferEnd end, int done, int planned,
                            double seconds, const CatalogueLookup& lookup) {
-  const auto text = [&](const char* pattern) { return LookUp(lookup, pattern); };
   const std::string steps[] = {std::to_string(std::max(done, 0)),
                                std::to_string(std::max(planned, 0))};
   switch (end) {
     case TransferEnd::Cancelled:
-      return FillIn(text(pattern::kReadCancelled), {steps[0], steps[1]});
+      return FillIn(LookUp(lookup, pattern::kReadCancelled), {steps[0], steps[1]});
     case TransferEnd::Failed:
-      return FillIn(text(pattern::kReadFailed), {steps[0], steps[1]});
+      return FillIn(LookUp(lookup, pattern::kReadFailed), {steps[0], steps[1]});
     case TransferEnd::Completed:
       break;
   }
   const std::string took = DurationText(seconds, lookup);
   switch (scope) {
     case TransferScope::Menu:
-      return FillIn(text(pattern::kReadMenu), {took});
+      return FillIn(LookUp(lookup, pattern::kReadMenu), {took});
     case TransferScope::Memory:
-      return FillIn(text(pattern::kReadMemory), {std::to_string(kMemorySlots), took});
+      return FillIn(LookUp(lookup, pattern::kReadMemory), {std::to_string(kMemorySlots), took});
     case TransferScope::All:
       break;
   }
-  return FillIn(text(pattern::kReadAll), {std::to_string(kMemorySlots), took});
+  return FillIn(LookUp(lookup, pattern::kReadAll), {std::to_string(kMemorySlots), took});
 }
 
 std::string WriteEndingText(const WriteEnding& e, const CatalogueLookup& lookup) {
-  const auto text = [&](const char* pattern) { return LookUp(lookup, pattern); };
-  if (e.journalRefused) return text(kJournalNotKeptEnding);
-  if (e.stoppedBeforeWriting) return text(kRadioChangedEnding);
+  if (e.journalRefused) return LookUp(lookup, kJournalNotKeptEnding);
+  if (e.stoppedBeforeWriting) return LookUp(lookup, kRadioChangedEnding);
   switch (e.end) {
     case TransferEnd::Cancelled:
-      return text(kWriteCancelledEnding);
+      return LookUp(lookup, kWriteCancelledEnding);
     case TransferEnd::Failed:
-      return text(kWriteFailedEnding);
+      return LookUp(lookup, kWriteFailedEnding);
     case TransferEnd::Completed:
       break;
   }
   const std::string took = DurationText(e.seconds, lookup);
   if (e.changedItems >= 0) {
-    if (e.changedItems == 0) return text(kNothingNeededEnding);
+    if (e.changedItems == 0) return LookUp(lookup, kNothingNeededEnding);
     const bool one = e.changedItems == 1;
     const char* sentence = e.radioHolds
                                ? (one ? pattern::kWroteChangeHolds : pattern::kWroteChangesHold)
                                : (one ? pattern::kWroteChange : pattern::kWroteChanges);
-    return FillIn(text(sentence), {std::to_string(e.changedItems), took});
+    return FillIn(LookUp(lookup, sentence), {std::to_string(e.changedItems), took});
   }
   switch (e.scope) {
     case TransferScope::Menu:
-      return FillIn(text(e.radioHolds ? pattern::kWroteMenuHolds : pattern::kWroteMenu), {took});
-    case TransferScope::Memory:
-      return FillIn(text(e.radioHolds ? pattern::kWroteMemoryHolds : pattern::kWroteMemory),
+      return FillIn(LookUp(lookup, e.radioHolds ? pattern::kWroteMenuHolds : pattern::kWroteMenu),
                     {took});
+    case TransferScope::Memory:
+      return FillIn(
+          LookUp(lookup, e.radioHolds ? pattern::kWroteMemoryHolds : pattern::kWroteMemory),
+          {took});
     case TransferScope::All:
       break;
   }
-  return FillIn(text(e.radioHolds ? pattern::kWroteAllHolds : pattern::kWroteAll), {took});
+  return FillIn(LookUp(lookup, e.radioHolds ? pattern::kWroteAllHolds : pattern::kWroteAll),
+                {took});
 }
 
 std::string VerifyEndingText(TransferEnd end, int differences, double seconds,
                              const CatalogueLookup& lookup) {
-  const auto text = [&](const char* pattern) { return LookUp(lookup, pattern); };
   switch (end) {
     case TransferEnd::Cancelled:
-      return text(kVerifyCancelledEnding);
+      return LookUp(lookup, kVerifyCancelledEnding);
     case TransferEnd::Failed:
-      return text(kVerifyFailedEnding);
+      return LookUp(lookup, kVerifyFailedEnding);
     case TransferEnd::Completed:
       break;
   }
   const std::string took = DurationText(seconds, lookup);
-  if (differences == 0) return FillIn(text(pattern::kVerifiedEqual), {took});
-  return FillIn(text(differences == 1 ? pattern::kVerifiedOneDiffers : pattern::kVerifiedDiffer),
-                {took, std::to_string(differences)});
+  if (differences == 0) return FillIn(LookUp(lookup, pattern::kVerifiedEqual), {took});
+  return FillIn(
+      LookUp(lookup, differences == 1 ? pattern::kVerifiedOneDiffers : pattern::kVerifiedDiffer),
+      {took, std::to_string(differences)});
 }
 
 std::string ExportEndingText(int channels, const std::string& fileName) {

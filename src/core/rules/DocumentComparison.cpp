@@ -252,19 +252,17 @@ std::vector<FieldDifference> CompareRadioItems(const RadioImage& expected, const
 
 std::string DescribeDifference(const FieldDifference& d, const std::string& firstSide,
                                const std::string& secondSide, const CatalogueLookup& lookup) {
-  if (!lookup) {
-    return d.itemName + ": " + d.fieldName + " " + d.first + " " + firstSide + ", " + d.second +
-           " " + secondSide;
-  }
   const auto value = [&](const std::string& shown) {
     for (const char* word : {kOnWord, kOffWord, kNoneWord, kEmptyWord}) {
-      if (shown == word) return lookup(word);
+      if (shown == word) return LookUp(lookup, word);
     }
     return shown;
   };
-  return FillIn(lookup(kDifferenceLine),
-                {ItemName(d.item, d.itemLabel, lookup), lookup(d.fieldName.c_str()), value(d.first),
-                 firstSide, value(d.second), secondSide});
+  // In English the item keeps the name the comparison gave it.
+  const std::string item = lookup ? ItemName(d.item, d.itemLabel, lookup) : d.itemName;
+  return FillIn(LookUp(lookup, kDifferenceLine),
+                {item, LookUp(lookup, d.fieldName.c_str()), value(d.first), firstSide,
+                 value(d.second), secondSide});
 }
 
 std::string DescribeDifferences(const std::vector<FieldDifference>& differences,
